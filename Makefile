@@ -1,0 +1,48 @@
+# The two commands of the README: `make run` starts the program, `make test` runs every test.
+# Both install the missing Debian packages first (scripts/install-deps).
+
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench fuzz asan clean format
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The database file lives in the working directory: `make run` uses ./listy.sdb here.
+run: build
+	./$(BUILD)/src/listy
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benches
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+# Tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of their own.
+asan:
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DLISTY_SANITIZE=ON -DLISTY_BENCH=OFF"
+
+# libFuzzer targets (clang); not part of `make test`. Run one with, e.g.,
+#   build-fuzz/fuzz/fuzz_param_scan -max_total_time=600
+fuzz: deps
+	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz
