@@ -1,0 +1,94 @@
+#include "db/sql_query.h"
+
+#include "db/errors.h"
+#include "db/sinks.h"
+#include "db/text.h"
+
+namespace db {
+
+SqlQuery::SqlQuery(std::string name) : SqlDataset(std::move(name)) {
+    debugOut("SqlQuery created");
+}
+
+std::string SqlQuery::sql() const {
+    std::string text;
+    for (std::size_t i = 0; i < sqlLines_.size(); ++i) {
+        if (i) text += '\n';
+        text += sqlLines_[i];
+    }
+    return text;
+}
+
+void SqlQuery::setSql(std::string_view text) {
+    sqlLines_.clear();
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            if (start < text.size()) sqlLines_.emplace_back(text.substr(start));
+            break;
+        }
+        sqlLines_.emplace_back(text.substr(start, end - start));
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    queryChanged();
+}
+
+void SqlQuery::clearSql() {
+    sqlLines_.clear();
+    queryChanged();
+}
+
+void SqlQuery::addSql(std::string_view line) {
+    sqlLines_.emplace_back(line);
+    queryChanged();
+}
+
+void SqlQuery::setRawSql(bool on) { rawSql_ = on; }
+
+void SqlQuery::queryChanged() {
+    execSqlFlag_ = false;
+    close();
+    parsedText_ = sql();
+}
+
+void SqlQuery::internalOpen() {
+    if (trimBlanks(sql()).empty()) {
+        showMessage("no query specified");
+        throw Abort();
+    }
+    if (maxResults() == 0 && startResult() != 0) setMaxResults(-1);
+    std::string statement = parsedText_;
+    appendFilter(statement);
+    if (maxResults() != 0) statement += " limit " + std::to_string(maxResults());
+    if (startResult() != 0) statement += " offset " + std::to_string(startResult());
+    SqlConnection* conn = connection();
+    if (!conn) throw SqlConfigError("no database connection");
+    if (!conn->connected()) conn->setConnected(true);
+    loadQueryData(statement, parsedText_);
+}
+
+void SqlQuery::execSql() {
+    execSqlFlag_ = true;
+    close();
+    if (autoCommit()) {
+        SqlConnection* conn = connection();
+        if (!conn) throw SqlConfigError("no database connection");
+        conn->startTransaction();
+        open();
+        try {
+            conn->commit();
+        } catch (...) {
+            // The commit's error is the one to report, not a failing rollback's.
+            try {
+                if (conn->inTransaction()) conn->rollBack();
+            } catch (const std::exception&) {
+            }
+            throw;
+        }
+    } else {
+        open();
+    }
+}
+
+}  // namespace db
