@@ -239,8 +239,10 @@ void SqlConnection::dbConnect() {
     }
     if (beforeConnect_) beforeConnect_(*this);
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                   nullptr);
+    // The engine knows the in-memory name in lower case only; any other spelling would
+    // create a file of that name.
+    const int rc = sqlite3_open_v2(memory ? ":memory:" : path.c_str(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::string openError;
     if (rc == SQLITE_OK) {
         handle_ = db;
