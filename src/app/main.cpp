@@ -1,6 +1,9 @@
-#include <QApplication>
+#include "ui/app_windows.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    ui::Application app(argc, argv);
+    ui::AppWindows windows;
+    windows.main->show();
+    return app.exec();
 }

@@ -1,0 +1,25 @@
+#include "store/counters.h"
+
+#include "db/sql_query.h"
+#include "store/transaction.h"
+
+namespace store {
+
+int readCounter(db::SqlQuery& query, const std::string& key) {
+    openQuery(query, "select value from admin where key='" + key + "';");
+    return query.fields(0).asInteger();
+}
+
+int addWithCounter(db::SqlConnection& connection, db::SqlQuery& counterQuery,
+                   db::SqlQuery& insertQuery, const std::string& key,
+                   const std::function<std::string(int id)>& insertSql,
+                   const std::function<std::string(int id)>& updateSql) {
+    const int id = readCounter(counterQuery, key) + 1;
+    runInTransaction(connection, [&] {
+        exec(insertQuery, insertSql(id));
+        exec(counterQuery, updateSql(id));
+    });
+    return id;
+}
+
+}  // namespace store

@@ -1,0 +1,21 @@
+#pragma once
+// Commands that work on the database as a whole.
+
+namespace db {
+class SqlConnection;
+class SqlQuery;
+}  // namespace db
+
+namespace store {
+
+// Disconnects, deletes listy.sdb in the working directory, connects again (which creates
+// an empty file) and runs the nine creation statements on `query`. Every dataset on the
+// connection must be closed first. When the old file cannot be deleted, the first create
+// statement fails on it and its error is raised; the old data stay as they were.
+void recreateDatabase(db::SqlConnection& connection, db::SqlQuery& query);
+
+// Deletes every waybill and opens the (empty) waybill list on `list`. Stations, loads,
+// shippers/receivers and the counters stay.
+void deleteAllWaybills(db::SqlQuery& list);
+
+}  // namespace store

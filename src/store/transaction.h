@@ -1,0 +1,25 @@
+#pragma once
+// Commands that write several statements run them as one transaction: either all of them
+// are in the file afterwards or none.
+
+#include <functional>
+#include <string>
+
+namespace db {
+class SqlConnection;
+class SqlQuery;
+}  // namespace db
+
+namespace store {
+
+// Runs `work` between "begin transaction" and "commit transaction". When anything fails,
+// the transaction is rolled back (only while the engine still holds it open) and the
+// original error is raised again, never the rollback's.
+void runInTransaction(db::SqlConnection& connection, const std::function<void()>& work);
+
+// Closes `query`, sets its text and runs it for its effect.
+void exec(db::SqlQuery& query, const std::string& sql);
+// Closes `query`, sets its text and opens it.
+void openQuery(db::SqlQuery& query, const std::string& sql);
+
+}  // namespace store

@@ -1,0 +1,27 @@
+#include "ui/app_windows.h"
+
+namespace ui {
+
+AppWindows::AppWindows() : main(std::make_unique<MainWindow>()) {
+    db::SqlConnection& baza = main->baza();
+    stations = std::make_unique<StationsWindow>(baza, main.get());
+    loads = std::make_unique<LoadsWindow>(baza, main.get());
+    parties = std::make_unique<PartiesWindow>(baza, main.get());
+    picker = std::make_unique<PickerDialog>(baza, main.get());
+    print = std::make_unique<PrintWindow>(baza, main.get());
+    browser = std::make_unique<SqlBrowserWindow>(baza, main.get());
+    main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get()});
+}
+
+// The other windows go first: their datasets name the main window's connection.
+AppWindows::~AppWindows() {
+    browser.reset();
+    print.reset();
+    picker.reset();
+    parties.reset();
+    loads.reset();
+    stations.reset();
+    main.reset();
+}
+
+}  // namespace ui

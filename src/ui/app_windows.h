@@ -1,0 +1,30 @@
+#pragma once
+// The application's windows, created once in this order and living until the program
+// ends: the main window first (it opens the database), then the others, hidden.
+
+#include <memory>
+
+#include "ui/loads_window.h"
+#include "ui/main_window.h"
+#include "ui/parties_window.h"
+#include "ui/picker_dialog.h"
+#include "ui/print_window.h"
+#include "ui/sql_browser_window.h"
+#include "ui/stations_window.h"
+
+namespace ui {
+
+struct AppWindows {
+    AppWindows();
+    ~AppWindows();
+
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<StationsWindow> stations;
+    std::unique_ptr<LoadsWindow> loads;
+    std::unique_ptr<PartiesWindow> parties;
+    std::unique_ptr<PickerDialog> picker;
+    std::unique_ptr<PrintWindow> print;
+    std::unique_ptr<SqlBrowserWindow> browser;
+};
+
+}  // namespace ui

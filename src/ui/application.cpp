@@ -1,0 +1,59 @@
+#include "ui/application.h"
+
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QLoggingCategory>
+#include <QTranslator>
+
+#include "db/sinks.h"
+#include "ui/dialogs.h"
+
+Q_LOGGING_CATEGORY(listySql, "listy.sql", QtInfoMsg)
+
+namespace ui {
+
+void setUpLookAndText(QApplication& app) {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    app.setFont(font);
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(translator);
+    }
+}
+
+void routeAccessLayerOutput() {
+    db::setDebugSink([](std::string_view line) {
+        qCDebug(listySql).noquote() << QString::fromUtf8(line.data(), qsizetype(line.size()));
+    });
+    db::setMessageSink([](const std::string& text) {
+        Dialogs::instance().message(QApplication::activeWindow(), applicationTitle(),
+                                    QString::fromStdString(text));
+    });
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setUpLookAndText(*this);
+    routeAccessLayerOutput();
+}
+
+Application::~Application() {
+    db::setDebugSink(nullptr);
+    db::setMessageSink(nullptr);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        Dialogs::instance().standardError(activeWindow(), QString::fromUtf8(e.what()));
+    } catch (...) {
+        Dialogs::instance().standardError(activeWindow(), QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+}  // namespace ui

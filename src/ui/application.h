@@ -1,0 +1,22 @@
+#pragma once
+// The application object: Polish texts for Qt's own buttons, the 8-point "MS Sans Serif"
+// face of the windows mapped to a face this system has, the access layer's debug lines and
+// message boxes routed into Qt, and a last backstop for errors that escape a handler.
+
+#include <QApplication>
+
+namespace ui {
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// What Application sets up, for programs (tests) that bring their own QApplication.
+void setUpLookAndText(QApplication& app);
+void routeAccessLayerOutput();
+
+}  // namespace ui

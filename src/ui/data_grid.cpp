@@ -1,0 +1,94 @@
+#include "ui/data_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "db/sql_dataset.h"
+
+namespace ui {
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DatasetModel(this)) {
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setShowGrid(true);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    verticalHeader()->setMinimumWidth(12);
+    verticalHeader()->setFixedWidth(12);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(model_, &DatasetModel::currentRowChanged, this, &DataGrid::followDataset);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        applyWidths();
+        followDataset(model_->dataset() ? model_->dataset()->currentIndex() : -1);
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &DataGrid::viewRowChanged);
+}
+
+void DataGrid::setDataset(db::SqlDataset* dataset, QVector<GridColumn> columns) {
+    model_->setColumns(std::move(columns));
+    model_->setDataset(dataset);
+}
+
+void DataGrid::setColumnsResizable(bool on) {
+    horizontalHeader()->setSectionResizeMode(on ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
+
+void DataGrid::applyWidths() {
+    const auto& cols = model_->columns();
+    for (int i = 0; i < cols.size(); ++i) {
+        setColumnWidth(i, cols[i].width);
+        setColumnHidden(i, !cols[i].visible);
+    }
+}
+
+void DataGrid::followDataset(int row) {
+    following_ = true;
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else {
+        const int column = qMax(0, currentIndex().column());
+        const QModelIndex index = model_->index(row, column);
+        selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index);
+    }
+    following_ = false;
+}
+
+void DataGrid::viewRowChanged(const QModelIndex& current, const QModelIndex&) {
+    if (following_ || !current.isValid() || !model_->dataset()) return;
+    model_->dataset()->setCurrentIndex(current.row());
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    const int before = currentIndex().row();
+    QTableView::keyPressEvent(event);
+    const int after = currentIndex().row();
+    if (after != before && after >= 0) emit rowMovedByKeyboard(after);
+}
+
+void DataGrid::mousePressEvent(QMouseEvent* event) {
+    pressed_ = indexAt(event->position().toPoint());
+    QTableView::mousePressEvent(event);
+}
+
+void DataGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const QModelIndex released = indexAt(event->position().toPoint());
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && released.isValid() && released == pressed_) {
+        if (model_->dataset()) model_->dataset()->setCurrentIndex(released.row());
+        emit cellClicked(released.row(), released.column());
+    }
+    pressed_ = QModelIndex();
+}
+
+}  // namespace ui

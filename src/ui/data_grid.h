@@ -1,0 +1,44 @@
+#pragma once
+// DataGrid: the read-only grid that shows a dataset: whole-row selection, column titles, a
+// record indicator column, grid lines. The grid's current row is the dataset's current row,
+// both ways: a click or a keyboard move makes that row current in the dataset, and a
+// dataset move shows in the grid.
+
+#include <QTableView>
+
+#include "ui/dataset_model.h"
+
+namespace ui {
+
+class DataGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+
+    void setDataset(db::SqlDataset* dataset, QVector<GridColumn> columns = {});
+    DatasetModel* datasetModel() const { return model_; }
+    // Whether the user may resize the columns.
+    void setColumnsResizable(bool on);
+
+signals:
+    // A data cell was clicked; its row is already the dataset's current row.
+    void cellClicked(int row, int column);
+    // The user moved the current row with the keyboard.
+    void rowMovedByKeyboard(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void applyWidths();
+    void followDataset(int row);
+    void viewRowChanged(const QModelIndex& current, const QModelIndex& previous);
+
+    DatasetModel* model_;
+    bool following_ = false;
+    QModelIndex pressed_;
+};
+
+}  // namespace ui

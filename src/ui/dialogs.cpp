@@ -1,0 +1,58 @@
+#include "ui/dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace ui {
+namespace {
+Dialogs* g_installed = nullptr;
+}
+
+void Dialogs::inform(QWidget* owner, const QString& text) {
+    message(owner, QStringLiteral("Informacja"), text);
+}
+
+void Dialogs::error(QWidget* owner, const QString& text) {
+    message(owner, QStringLiteral("BŁĄD"), text);
+}
+
+Dialogs& Dialogs::instance() {
+    static MessageBoxDialogs real;
+    return g_installed ? *g_installed : real;
+}
+
+void Dialogs::install(Dialogs* dialogs) { g_installed = dialogs; }
+
+bool MessageBoxDialogs::ask(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxDialogs::message(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void MessageBoxDialogs::standardError(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), standardErrorText(text),
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+
+QString applicationTitle() {
+    const QStringList args = QCoreApplication::arguments();
+    QString name = QFileInfo(args.isEmpty() ? QStringLiteral("listy") : args.first()).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0) name.truncate(dot);
+    if (name.isEmpty()) return name;
+    return name.left(1) + name.mid(1).toLower();
+}
+
+QString standardErrorText(const QString& message) {
+    if (!message.isEmpty() && message.back().unicode() > u'.') return message + QLatin1Char('.');
+    return message;
+}
+
+}  // namespace ui

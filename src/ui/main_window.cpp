@@ -1,0 +1,400 @@
+#include "ui/main_window.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "store/counters.h"
+#include "store/maintenance.h"
+#include "store/schema.h"
+#include "store/sql_text.h"
+#include "store/transaction.h"
+#include "ui/data_grid.h"
+#include "ui/dialogs.h"
+#include "ui/handlers.h"
+#include "ui/modal.h"
+#include "ui/sql_browser_window.h"
+#include "ui/typing_limit.h"
+
+namespace ui {
+namespace {
+
+constexpr int kTypedChars = 15;
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    if constexpr (std::is_same_v<W, QLabel>) {
+        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
+    }
+    return widget;
+}
+
+QString text(const db::SqlQuery& query, int field) {
+    return QString::fromStdString(query.fields(field).asString());
+}
+
+std::string sqlValue(const QComboBox* box) {
+    return store::sqlEscape(box->currentText().toStdString());
+}
+
+std::string sqlValue(const QLineEdit* edit) {
+    return store::sqlEscape(edit->text().toStdString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Listy przewozowe"));
+    sql1_.setConnection(&baza_);
+    sqlt_.setConnection(&baza_);
+    buildControls();
+    buildMenu();
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    formCreate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+    central->setMinimumSize(547, 498);
+
+    groupBox1_ = place(new QGroupBox(QStringLiteral("Listy"), central), "GroupBox1", 0, 0, 545, 265);
+    QWidget* g = groupBox1_;
+    place(new QLabel(QStringLiteral("Stacja nadania"), g), "Label1", 16, 16, 71, 13);
+    stn_ = place(new QComboBox(g), "stn", 104, 16, 433, 21);
+    place(new QLabel(QStringLiteral("Nadawca"), g), "Label2", 16, 48, 46, 13);
+    nad_ = place(new QLineEdit(g), "nad", 104, 48, 417, 21);
+    buttons_[1] = place(new QPushButton(QStringLiteral("..."), g), "Button1", 520, 48, 17, 25);
+    place(new QLabel(QStringLiteral("Ładunek"), g), "Label3", 16, 80, 43, 13);
+    lad_ = place(new QLineEdit(g), "lad", 104, 80, 417, 21);
+    buttons_[2] = place(new QPushButton(QStringLiteral("..."), g), "Button2", 520, 80, 17, 25);
+    place(new QLabel(QStringLiteral("Typ wagonu"), g), "Label4", 16, 112, 59, 13);
+    rwa_ = place(new QLineEdit(g), "rwa", 104, 112, 225, 21);
+    place(new QLabel(QStringLiteral("Stacja odbioru"), g), "Label6", 16, 144, 68, 13);
+    sto_ = place(new QComboBox(g), "sto", 104, 144, 433, 21);
+    place(new QLabel(QStringLiteral("Odbiorca"), g), "Label5", 16, 176, 43, 13);
+    odb_ = place(new QLineEdit(g), "odb", 104, 176, 417, 21);
+    buttons_[3] = place(new QPushButton(QStringLiteral("..."), g), "Button3", 520, 176, 17, 25);
+    buttons_[4] = place(new QPushButton(QStringLiteral("|<"), g), "Button4", 104, 200, 75, 25);
+    buttons_[5] = place(new QPushButton(QStringLiteral("<"), g), "Button5", 192, 200, 75, 25);
+    buttons_[6] = place(new QPushButton(QStringLiteral(">"), g), "Button6", 288, 200, 75, 25);
+    buttons_[7] = place(new QPushButton(QStringLiteral(">|"), g), "Button7", 376, 200, 75, 25);
+    buttons_[8] = place(new QPushButton(QStringLiteral("Nowy list"), g), "Button8", 104, 232, 75, 25);
+    buttons_[9] = place(new QPushButton(QStringLiteral("Edycja"), g), "Button9", 192, 232, 75, 25);
+    buttons_[10] = place(new QPushButton(QStringLiteral("Usuń"), g), "Button10", 288, 232, 75, 25);
+    buttons_[11] = place(new QPushButton(QStringLiteral("Zatwierdź"), g), "Button11", 376, 232, 75, 25);
+    buttons_[12] = place(new QPushButton(QStringLiteral("Anuluj"), g), "Button12", 464, 232, 75, 25);
+
+    for (QComboBox* box : {stn_, sto_}) {
+        box->setEditable(true);
+        box->setMaxVisibleItems(8);
+        limitTyping(box, kTypedChars);
+    }
+    for (QLineEdit* edit : {nad_, lad_, rwa_, odb_}) limitTyping(edit, kTypedChars);
+    for (int i = 1; i <= 12; ++i) buttons_[i]->setAutoDefault(false);
+    // The three picker buttons are narrow: no padding around their dots.
+    for (int i = 1; i <= 3; ++i) buttons_[i]->setStyleSheet(QStringLiteral("padding: 0px;"));
+
+    QWidget* order[] = {stn_,         nad_,         buttons_[1],  lad_,        buttons_[2],
+                        rwa_,         sto_,         odb_,         buttons_[3], buttons_[4],
+                        buttons_[5],  buttons_[6],  buttons_[7],  buttons_[8], buttons_[9],
+                        buttons_[10], buttons_[11], buttons_[12]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    dBGrid1_ = place(new DataGrid(central), "DBGrid1", 0, 264, 545, 233);
+    dBGrid1_->setColumnsResizable(false);
+    dBGrid1_->setDataset(&sql1_, {{"ladunek", QStringLiteral("Ładunek"), 105},
+                                  {"nadawca", QStringLiteral("Nadawca"), 105},
+                                  {"st_nad", QStringLiteral("Stacja nad"), 105},
+                                  {"odbiorca", QStringLiteral("Odbiorca"), 105},
+                                  {"st_odb", QStringLiteral("Stacja odb."), 105}});
+    setTabOrder(buttons_[12], dBGrid1_);
+
+    connectHandler(buttons_[4], &QPushButton::clicked, this, &MainWindow::button4Click);
+    connectHandler(buttons_[5], &QPushButton::clicked, this, &MainWindow::button5Click);
+    connectHandler(buttons_[6], &QPushButton::clicked, this, &MainWindow::button6Click);
+    connectHandler(buttons_[7], &QPushButton::clicked, this, &MainWindow::button7Click);
+    connectHandler(buttons_[8], &QPushButton::clicked, this, &MainWindow::button8Click);
+    connectHandler(buttons_[9], &QPushButton::clicked, this, &MainWindow::button9Click);
+    connectHandler(buttons_[10], &QPushButton::clicked, this, &MainWindow::button10Click);
+    connectHandler(buttons_[11], &QPushButton::clicked, this, &MainWindow::button11Click);
+    connectHandler(buttons_[12], &QPushButton::clicked, this, &MainWindow::button12Click);
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &MainWindow::dBGrid1CellClick);
+    connectHandler(dBGrid1_, &DataGrid::rowMovedByKeyboard, this, &MainWindow::gridKeyboardMove);
+
+    // The browse state.
+    setFieldsEnabled(false);
+    for (int i : {1, 2, 3, 11, 12}) buttons_[i]->setEnabled(false);
+    resize(547, 498 + menuBar()->sizeHint().height());
+}
+
+void MainWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [bar](const QString& title, const char* name) {
+        QMenu* menu = bar->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [](QMenu* menu, const QString& title, const char* name) {
+        QAction* action = menu->addAction(title);
+        if (name) action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* plik = addMenu(QStringLiteral("Plik"), "Plik1");
+    addItem(plik, QString(), nullptr);
+    addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1");
+    QMenu* wydruk = addMenu(QStringLiteral("Wydruk"), "Wydruki1");
+    connectHandler(addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1"),
+                   &QAction::triggered, this, &MainWindow::wydruklistw1Click);
+    QMenu* parametry = addMenu(QStringLiteral("Parametry"), "Parametry1");
+    connectHandler(addItem(parametry, QStringLiteral("Stacje"), "Stacje1"), &QAction::triggered,
+                   this, &MainWindow::stacje1Click);
+    connectHandler(addItem(parametry, QStringLiteral("Nadawcy/odbiorcy"), "Nadawcyodbiorcy1"),
+                   &QAction::triggered, this, &MainWindow::nadawcyodbiorcy1Click);
+    connectHandler(addItem(parametry, QStringLiteral("Ładunki"), "adunki1"), &QAction::triggered,
+                   this, &MainWindow::adunki1Click);
+    QMenu* baza = addMenu(QStringLiteral("Baza"), "Baza1");
+    connectHandler(addItem(baza, QStringLiteral("Kasowanie zawartości/Nowa baza"), "Nowabaza1"),
+                   &QAction::triggered, this, &MainWindow::nowabaza1Click);
+    connectHandler(addItem(baza, QStringLiteral("Kasowanie listów"), "Kasowanielistw1"),
+                   &QAction::triggered, this, &MainWindow::kasowanielistw1Click);
+    connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
+                   &QAction::triggered, this, &MainWindow::przegldarka1Click);
+}
+
+// Opens the database in the working directory; an error ends the sequence, is shown, and
+// the window opens in the state reached.
+void MainWindow::formCreate() {
+    editMode_ = 0;
+    runHandler(this, [this] {
+        store::openDatabase(baza_, sql1_);
+        refreshLookups();
+        showWaybill();
+    });
+}
+
+void MainWindow::showWaybill() {
+    stn_->setEditText(text(sql1_, 1));
+    nad_->setText(text(sql1_, 2));
+    lad_->setText(text(sql1_, 4));
+    rwa_->setText(text(sql1_, 3));
+    odb_->setText(text(sql1_, 5));
+    sto_->setEditText(text(sql1_, 6));
+}
+
+void MainWindow::refreshLookups() {
+    if (!sql1_.active()) sql1_.open();
+    store::openQuery(sqlt_, "select * from ladunki;");
+    haveLoads_ = sqlt_.recordCount() > 0;
+    store::openQuery(sqlt_, "select * from punkty;");
+    haveParties_ = sqlt_.recordCount() > 0;
+    store::openQuery(sqlt_, "select * from stacje;");
+    const int count = sqlt_.recordCount();
+    if (count > 0) {
+        // Rebuilding the lists keeps the typed texts of both boxes.
+        const QString typedStn = stn_->currentText();
+        const QString typedSto = sto_->currentText();
+        QStringList names;
+        names.reserve(count);
+        sqlt_.first();
+        for (int i = 0; i < count; ++i) {
+            names << text(sqlt_, 1);
+            sqlt_.next();
+        }
+        for (QComboBox* box : {stn_, sto_}) {
+            box->clear();
+            box->addItems(names);
+        }
+        stn_->setEditText(typedStn);
+        sto_->setEditText(typedSto);
+    }
+}
+
+void MainWindow::button4Click() {
+    sql1_.first();
+    showWaybill();
+}
+
+void MainWindow::button5Click() {
+    sql1_.prior();
+    showWaybill();
+}
+
+void MainWindow::button6Click() {
+    sql1_.next();
+    showWaybill();
+}
+
+void MainWindow::button7Click() {
+    sql1_.last();
+    showWaybill();
+}
+
+void MainWindow::dBGrid1CellClick() { showWaybill(); }
+
+// A keyboard move while a waybill is being changed shows the waybill moved to, so that
+// "Zatwierdź" writes the fields to the waybill they came from.
+void MainWindow::gridKeyboardMove() {
+    if (editing_ && editMode_ == 1) showWaybill();
+}
+
+void MainWindow::setFieldsEnabled(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{stn_, nad_, lad_, rwa_, odb_, sto_}) {
+        w->setEnabled(on);
+    }
+}
+
+void MainWindow::enterEditing() {
+    setFieldsEnabled(true);
+    stn_->setFocus();
+    if (haveParties_) {
+        buttons_[1]->setEnabled(true);
+        buttons_[3]->setEnabled(true);
+    }
+    if (haveLoads_) buttons_[2]->setEnabled(true);
+    for (int i = 4; i <= 10; ++i) buttons_[i]->setEnabled(false);
+    buttons_[11]->setEnabled(true);
+    buttons_[12]->setEnabled(true);
+    editing_ = true;
+}
+
+void MainWindow::enterBrowsing() {
+    setFieldsEnabled(false);
+    for (int i : {1, 3, 2}) buttons_[i]->setEnabled(false);
+    for (int i = 4; i <= 10; ++i) buttons_[i]->setEnabled(true);
+    buttons_[11]->setEnabled(false);
+    buttons_[12]->setEnabled(false);
+    buttons_[4]->setFocus();
+    editing_ = false;
+}
+
+void MainWindow::button8Click() {
+    stn_->setEditText(QString());
+    nad_->clear();
+    lad_->clear();
+    rwa_->clear();
+    odb_->clear();
+    sto_->setEditText(QString());
+    enterEditing();
+    editMode_ = 0;
+}
+
+void MainWindow::button9Click() {
+    enterEditing();
+    editMode_ = 1;
+}
+
+void MainWindow::button12Click() {
+    setFieldsEnabled(false);
+    for (int i : {1, 3, 2}) buttons_[i]->setEnabled(false);
+    for (int i = 4; i <= 10; ++i) buttons_[i]->setEnabled(true);
+    buttons_[11]->setEnabled(false);
+    buttons_[12]->setEnabled(false);
+    editing_ = false;
+    showWaybill();
+    buttons_[4]->setFocus();
+}
+
+void MainWindow::button10Click() {
+    const bool yes = Dialogs::instance().ask(this, QStringLiteral("Pytanie"),
+                                             QStringLiteral("Skasować list przewozowy?"));
+    editMode_ = yes ? 2 : 3;
+    button11Click();
+}
+
+void MainWindow::button11Click() {
+    if (editMode_ == 0) {
+        store::addWithCounter(
+            baza_, sqlt_, sql1_, "nr_listu",
+            [this](int id) {
+                return "insert into listy values(" + std::to_string(id) + ",'" + sqlValue(stn_) +
+                       "','" + sqlValue(nad_) + "','" + sqlValue(rwa_) + "','" + sqlValue(lad_) +
+                       "','" + sqlValue(odb_) + "','" + sqlValue(sto_) + "');";
+            },
+            [](int id) {
+                return "update admin set value='" + std::to_string(id) +
+                       "' where key='nr_listu';";
+            });
+    }
+    if (editMode_ == 1) {
+        const int id = sql1_.fields(0).asInteger();
+        store::exec(sql1_, "update listy set st_nad='" + sqlValue(stn_) + "', nadawca='" +
+                               sqlValue(nad_) + "', rodz_wag='" + sqlValue(rwa_) +
+                               "', ladunek='" + sqlValue(lad_) + "', odbiorca='" +
+                               sqlValue(odb_) + "', st_odb='" + sqlValue(sto_) +
+                               "' where id=" + std::to_string(id) + ";");
+    }
+    if (editMode_ == 2) {
+        const int id = sql1_.fields(0).asInteger();
+        if (id >= 1) {
+            store::exec(sql1_, "delete from listy where id=" + std::to_string(id) + ";");
+            Dialogs::instance().inform(this, QStringLiteral("List przewozowy ZOSTAŁ skasowany."));
+        } else {
+            editMode_ = 3;
+        }
+    }
+    if (editMode_ == 3) {
+        Dialogs::instance().inform(this, QStringLiteral("List przewozowy NIE skasowany."));
+    }
+    enterBrowsing();
+    store::openQuery(sql1_, store::kWaybillListSql);
+    showWaybill();
+}
+
+void MainWindow::showReferenceWindow(QDialog* window) {
+    if (window) showModal(*window);
+    refreshLookups();
+    showWaybill();
+}
+
+void MainWindow::wydruklistw1Click() {
+    if (windows_.print) showModal(*windows_.print);
+}
+
+void MainWindow::stacje1Click() { showReferenceWindow(windows_.stations); }
+void MainWindow::nadawcyodbiorcy1Click() { showReferenceWindow(windows_.parties); }
+void MainWindow::adunki1Click() { showReferenceWindow(windows_.loads); }
+
+void MainWindow::przegldarka1Click() {
+    if (windows_.browser) showModal(*windows_.browser);
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void MainWindow::nowabaza1Click() {
+    Dialogs& dialogs = Dialogs::instance();
+    if (dialogs.ask(this, QStringLiteral("UWAGA"),
+                    QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
+        sql1_.close();
+        if (windows_.browser) windows_.browser->que1().close();
+        store::recreateDatabase(baza_, sql1_);
+        dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
+    } else {
+        dialogs.inform(this, QStringLiteral("Nowa baza NIE ZOSTAŁA założona"));
+    }
+    store::openQuery(sql1_, store::kWaybillListSql);
+    refreshLookups();
+    showWaybill();
+}
+
+void MainWindow::kasowanielistw1Click() {
+    store::deleteAllWaybills(sql1_);
+    refreshLookups();
+    showWaybill();
+}
+
+}  // namespace ui

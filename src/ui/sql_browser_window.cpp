@@ -1,0 +1,51 @@
+#include "ui/sql_browser_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "db/sql_connection.h"
+#include "ui/data_grid.h"
+#include "ui/handlers.h"
+
+namespace ui {
+
+SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Dostęp do bazy"));
+    resize(1060 - 16, 563 - 39);  // the outer size less the frame and the title bar
+    move(308, 217);
+    que1_.setConnection(&baza);
+    que1_.setSql("select * from stacje;");
+
+    edit1_ = new QLineEdit(this);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setGeometry(24, 8, 833, 21);
+    auto* open = new QPushButton(QStringLiteral("Open"), this);
+    open->setObjectName(QStringLiteral("Button1"));
+    open->setGeometry(864, 8, 75, 25);
+    auto* exec = new QPushButton(QStringLiteral("Exec"), this);
+    exec->setObjectName(QStringLiteral("Button2"));
+    exec->setGeometry(976, 8, 75, 25);
+    for (QPushButton* b : {open, exec}) b->setAutoDefault(false);
+    dBGrid1_ = new DataGrid(this);
+    dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
+    dBGrid1_->setGeometry(24, 64, 1025, 449);
+    dBGrid1_->setDataset(&que1_);
+    setTabOrder(dBGrid1_, edit1_);
+    setTabOrder(edit1_, open);
+    setTabOrder(open, exec);
+
+    connectHandler(open, &QPushButton::clicked, this, &SqlBrowserWindow::button1Click);
+    connectHandler(exec, &QPushButton::clicked, this, &SqlBrowserWindow::button2Click);
+}
+
+void SqlBrowserWindow::button1Click() {
+    que1_.setSql(edit1_->text().toStdString());
+    que1_.open();
+}
+
+void SqlBrowserWindow::button2Click() {
+    que1_.setSql(edit1_->text().toStdString());
+    que1_.execSql();
+}
+
+}  // namespace ui

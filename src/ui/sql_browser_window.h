@@ -1,0 +1,37 @@
+#pragma once
+// SqlBrowserWindow ("Dostęp do bazy"): runs any SQL text typed by the user. "Open" shows the
+// result in the grid, "Exec" runs the text for its effect. The typed text and the last
+// result stay from one showing to the next.
+
+#include <QDialog>
+
+#include "db/sql_query.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace db {
+class SqlConnection;
+}
+
+namespace ui {
+
+class DataGrid;
+
+class SqlBrowserWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+
+    db::SqlQuery& que1() { return que1_; }
+
+    void button1Click();  // "Open"
+    void button2Click();  // "Exec"
+
+private:
+    db::SqlQuery que1_{"que1"};
+    QLineEdit* edit1_;
+    DataGrid* dBGrid1_;
+};
+
+}  // namespace ui
