@@ -1,0 +1,227 @@
+// Opening the database in the working directory: a new file gets the schema, a version-1
+// file is converted, anything else is left as it is, and errors reach the caller.
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include "db/errors.h"
+#include "db/sql_connection.h"
+#include "db/sql_query.h"
+#include "store/counters.h"
+#include "store/maintenance.h"
+#include "store/schema.h"
+#include "store/sql_text.h"
+#include "support/sql_helpers.h"
+#include "support/work_dir.h"
+
+using testing::dumpOf;
+using testing::execFile;
+using testing::rowsOf;
+
+namespace {
+
+const char* kVersion1Schema =
+    "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
+    "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20]);"
+    "create table admin(key varchar[10], value varchar[20]);"
+    "create table stacje(id integer[2], nazwa varchar[20]);"
+    "create table ladunki(nazwa varchar[20], rodz_wag varchar[2]);"
+    "create table punkty(id integer[2], nazwa varchar[30], stacja varchar[20], ladunki varchar[100]);"
+    "insert into admin values('wersja','1');"
+    "insert into admin values('nr_listu','4');"
+    "insert into admin values('nr_stacji','8');"
+    "insert into admin values('nr_punktu','1');";
+
+struct Database {
+    db::SqlConnection baza{"baza"};
+    db::SqlQuery list{"sql1"};
+    Database() { list.setConnection(&baza); }
+    void start() { store::openDatabase(baza, list); }
+};
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartCreatesSchemaOnce();
+    void version1FileIsConverted_data();
+    void version1FileIsConverted();
+    void otherVersionsAreLeftAlone_data();
+    void otherVersionsAreLeftAlone();
+    void fileWithoutAdminGetsCreationStatements();
+    void fileThatCannotBeOpenedRaises();
+    void counterRuleHandsOutIdsAtomically();
+    void newDatabaseStartsCountersAgain();
+    void quotingDoublesApostrophes();
+};
+
+void StartupTest::firstStartCreatesSchemaOnce() {
+    testing::WorkDir dir;
+    Database d;
+    d.start();
+    const QString file = dir.file(QStringLiteral("listy.sdb"));
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(rowsOf(file, "select name from sqlite_master order by rowid"),
+             QStringList({"listy", "admin", "stacje", "ladunki", "punkty"}));
+    QCOMPARE(rowsOf(file, "select sql from sqlite_master where name='stacje'").value(0),
+             QStringLiteral("CREATE TABLE stacje(id integer[2], nazwa varchar[20], kolor varchar[20])"));
+    QCOMPARE(rowsOf(file, "select * from admin"),
+             QStringList({"wersja|2", "nr_listu|1", "nr_stacji|1", "nr_punktu|1"}));
+    QVERIFY(d.list.active());
+    QCOMPARE(d.list.recordCount(), 0);
+    QVERIFY(d.list.eof());
+    QCOMPARE(d.list.fieldCount(), 7);
+    QCOMPARE(d.list.fields(1).asString(), std::string());
+    QCOMPARE(QString::fromStdString(d.baza.defaultDir()), QDir::currentPath() + "/");
+
+    const QString before = dumpOf(file);
+    Database second;
+    second.start();
+    QCOMPARE(dumpOf(file), before);
+}
+
+void StartupTest::version1FileIsConverted_data() {
+    QTest::addColumn<QString>("stations");  // insert statements into the old stacje
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("two stations keep ids, names and order")
+        << "insert into stacje values(5,'B');insert into stacje values(3,'A');"
+        << QStringList({"5|B|clwhite", "3|A|clwhite"});
+    QTest::newRow("no stations") << "" << QStringList();
+    QTest::newRow("names with Polish letters and an apostrophe")
+        << "insert into stacje values(3,'Łódź Kaliska');insert into stacje values(4,'O''Hare');"
+        << QStringList({"3|Łódź Kaliska|clwhite", "4|O'Hare|clwhite"});
+}
+
+void StartupTest::version1FileIsConverted() {
+    QFETCH(QString, stations);
+    QFETCH(QStringList, expected);
+    testing::WorkDir dir;
+    const QString file = dir.file(QStringLiteral("listy.sdb"));
+    execFile(file, QString::fromLatin1(kVersion1Schema) + stations);
+    Database d;
+    d.start();
+    QCOMPARE(rowsOf(file, "select * from stacje"), expected);
+    QCOMPARE(rowsOf(file, "select value from admin where key='wersja'"), QStringList({"2"}));
+    QCOMPARE(rowsOf(file, "select value from admin where key='nr_stacji'"), QStringList({"8"}));
+    QCOMPARE(rowsOf(file, "select count(*) from stacje where kolor is null"), QStringList({"0"}));
+
+    const QString before = dumpOf(file);
+    Database again;
+    again.start();
+    QCOMPARE(dumpOf(file), before);
+}
+
+void StartupTest::otherVersionsAreLeftAlone_data() {
+    QTest::addColumn<QString>("wersja");  // the admin rows written, after the tables
+    QTest::newRow("2") << "insert into admin values('wersja','2');";
+    QTest::newRow("3") << "insert into admin values('wersja','3');";
+    QTest::newRow("1 with a blank") << "insert into admin values('wersja','1 ');";
+    QTest::newRow("empty") << "insert into admin values('wersja','');";
+    QTest::newRow("no row") << "";
+}
+
+void StartupTest::otherVersionsAreLeftAlone() {
+    QFETCH(QString, wersja);
+    testing::WorkDir dir;
+    const QString file = dir.file(QStringLiteral("listy.sdb"));
+    QString schema = QString::fromLatin1(kVersion1Schema);
+    schema.truncate(schema.indexOf("insert"));
+    execFile(file, schema + wersja + "insert into stacje values(3,'A');");
+    const QString before = dumpOf(file);
+    Database d;
+    d.start();
+    QCOMPARE(dumpOf(file), before);
+}
+
+void StartupTest::fileWithoutAdminGetsCreationStatements() {
+    testing::WorkDir dir;
+    const QString file = dir.file(QStringLiteral("listy.sdb"));
+    // Another database: no admin table, but a table of the same name as one of ours.
+    execFile(file, "create table ladunki(x); insert into ladunki values(1);");
+    Database d;
+    try {
+        d.start();
+        QFAIL("the clashing create statement should fail");
+    } catch (const db::DatabaseError& e) {
+        QVERIFY2(QString(e.what()).startsWith("table ladunki already exists\n"), e.what());
+    }
+    // The statements before the failing one took effect.
+    QCOMPARE(rowsOf(file, "select name from sqlite_master order by rowid"),
+             QStringList({"ladunki", "listy", "admin", "stacje"}));
+}
+
+void StartupTest::fileThatCannotBeOpenedRaises() {
+    testing::WorkDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("listy.sdb"));  // a directory where the file should be
+    Database d;
+    try {
+        d.start();
+        QFAIL("opening a directory as the database should fail");
+    } catch (const db::DatabaseError& e) {
+        QVERIFY2(QString(e.what()).contains("unable to open database file"), e.what());
+    }
+    QVERIFY(!d.baza.connected());
+}
+
+void StartupTest::counterRuleHandsOutIdsAtomically() {
+    testing::WorkDir dir;
+    Database d;
+    d.start();
+    db::SqlQuery counter("sqlt");
+    counter.setConnection(&d.baza);
+    auto insert = [](int id) { return "insert into stacje values (" + std::to_string(id) + ",'S','clred');"; };
+    auto update = [](int id) { return "update admin set value=" + std::to_string(id) + " where key='nr_stacji';"; };
+    QCOMPARE(store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update), 2);
+    QCOMPARE(store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update), 3);
+    const QString file = dir.file("listy.sdb");
+    QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
+
+    // A failing counter update takes the inserted row back with it.
+    auto badUpdate = [](int) { return std::string("update admin set nosuch=1;"); };
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, badUpdate));
+    QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
+    QVERIFY(!d.baza.inTransaction());
+    // A failing insert leaves the counter where it was.
+    auto badInsert = [](int) { return std::string("insert into nosuch values(1);"); };
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", badInsert, update));
+    QCOMPARE(rowsOf(file, "select value from admin where key='nr_stacji'"), QStringList({"3"}));
+    // A counter that is no number stops before anything is written.
+    execFile(file, "update admin set value='x' where key='nr_stacji';");
+    QVERIFY_THROWS_EXCEPTION(db::ConvertError,
+                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update));
+    QCOMPARE(rowsOf(file, "select count(*) from stacje"), QStringList({"2"}));
+}
+
+void StartupTest::newDatabaseStartsCountersAgain() {
+    testing::WorkDir dir;
+    Database d;
+    d.start();
+    const QString file = dir.file("listy.sdb");
+    execFile(file, "insert into listy values(2,'A','B','C','D','E','F');"
+                   "update admin set value='2' where key='nr_listu';");
+    store::recreateDatabase(d.baza, d.list);
+    QCOMPARE(rowsOf(file, "select count(*) from listy"), QStringList({"0"}));
+    QCOMPARE(rowsOf(file, "select * from admin"),
+             QStringList({"wersja|2", "nr_listu|1", "nr_stacji|1", "nr_punktu|1"}));
+
+    execFile(file, "insert into listy values(2,'A','B','C','D','E','F');"
+                   "insert into stacje values(2,'A','clred');");
+    store::deleteAllWaybills(d.list);
+    QVERIFY(d.list.active());
+    QCOMPARE(d.list.recordCount(), 0);
+    QCOMPARE(rowsOf(file, "select count(*) from stacje"), QStringList({"1"}));
+}
+
+void StartupTest::quotingDoublesApostrophes() {
+    QCOMPARE(store::sqlEscape("O'Hare"), std::string("O''Hare"));
+    QCOMPARE(store::sqlEscape("''"), std::string("''''"));
+    QCOMPARE(store::sqlEscape("Łódź"), std::string("Łódź"));
+    QCOMPARE(store::sqlEscape(""), std::string());
+}
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "test_startup.moc"
