@@ -63,13 +63,19 @@ bool parseTimeOfDay(std::string_view text, std::size_t pos, std::int32_t& ms) {
     return true;
 }
 
+int daysInMonth(int y, int m) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return m == 2 && leap ? 29 : kDays[m - 1];
+}
+
 bool parseDate(std::string_view text, std::int32_t& day) {
     int y = 0, m = 0, d = 0;
     if (!digitsAt(text, 0, 4, y) || text.size() < 10 || text[4] != '-' || text[7] != '-' ||
         !digitsAt(text, 5, 2, m) || !digitsAt(text, 8, 2, d)) {
         return false;
     }
-    if (y < 1 || m < 1 || m > 12 || d < 1 || d > 31) return false;
+    if (y < 1 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m)) return false;
     day = dayNumber(y, m, d);
     return true;
 }
