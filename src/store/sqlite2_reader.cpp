@@ -38,6 +38,12 @@ constexpr std::uint32_t kMasterRoot = 2;
     throw LegacyFormatError("SQLite 2 file: " + what);
 }
 
+// The create statement is text, not file structure; the caller says which table it belongs to.
+[[noreturn]] void failSql(const std::string& what)
+{
+    throw LegacyFormatError(what);
+}
+
 std::uint8_t byteAt(std::string_view s, std::size_t at)
 {
     return static_cast<std::uint8_t>(s[at]);
@@ -107,7 +113,7 @@ std::vector<Token> tokenize(std::string_view sql)
             std::size_t j = i + 1;
             for (;;) {
                 if (j >= sql.size())
-                    fail("unterminated quote in create statement at position " + std::to_string(i));
+                    failSql("unterminated quote in create statement at position " + std::to_string(i));
                 if (sql[j] == close) {
                     if (close != ']' && j + 1 < sql.size() && sql[j + 1] == close) {
                         text += close; // doubled quote
@@ -162,20 +168,20 @@ std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int
     auto at = [&](std::size_t k) -> const Token* { return k < tokens.size() ? &tokens[k] : nullptr; };
 
     if (!at(i) || !isWord(*at(i), "create"))
-        fail("create statement does not start with CREATE: '" + std::string(createSql.substr(0, 60)) + "'");
+        failSql("create statement does not start with CREATE: '" + std::string(createSql.substr(0, 60)) + "'");
     ++i;
     if (at(i) && (isWord(*at(i), "temp") || isWord(*at(i), "temporary")))
         ++i;
     if (!at(i) || !isWord(*at(i), "table"))
-        fail("not a CREATE TABLE statement: '" + std::string(createSql.substr(0, 60)) + "'");
+        failSql("not a CREATE TABLE statement: '" + std::string(createSql.substr(0, 60)) + "'");
     ++i;
     if (!at(i) || at(i)->kind == Token::Punct)
-        fail("CREATE TABLE without a table name");
+        failSql("CREATE TABLE without a table name");
     ++i;
     if (at(i) && isPunct(*at(i), '.') && at(i + 1) && at(i + 1)->kind != Token::Punct)
         i += 2;
     if (!at(i) || !isPunct(*at(i), '('))
-        fail("CREATE TABLE without a column list in parentheses");
+        failSql("CREATE TABLE without a column list in parentheses");
     ++i;
 
     // Split the list at top-level commas, up to the matching ')'.
@@ -183,7 +189,7 @@ std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int
     int depth = 0;
     for (;; ++i) {
         if (!at(i))
-            fail("CREATE TABLE column list is not closed");
+            failSql("CREATE TABLE column list is not closed");
         const Token& t = *at(i);
         if (isPunct(t, '('))
             ++depth;
@@ -209,7 +215,7 @@ std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int
 
     for (const auto& item : items) {
         if (item.empty())
-            fail("empty entry in CREATE TABLE column list");
+            failSql("empty entry in CREATE TABLE column list");
         const Token& first = item.front();
         if (isWord(first, "constraint") || isWord(first, "primary") || isWord(first, "unique")
             || isWord(first, "check") || isWord(first, "foreign")) {
@@ -228,7 +234,7 @@ std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int
             continue;
         }
         if (first.kind == Token::Punct)
-            fail("column definition starts with '" + first.text + "' in CREATE TABLE");
+            failSql("column definition starts with '" + first.text + "' in CREATE TABLE");
         columns.push_back(first.text);
         std::size_t k = 1;
         std::size_t typeTokens = 0;
@@ -245,7 +251,7 @@ std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int
             }
     }
     if (columns.empty())
-        fail("CREATE TABLE declares no columns");
+        failSql("CREATE TABLE declares no columns");
     rowidColumn = (pkCount == 1 && pkColumn >= 0 && typeIsInteger[pkColumn]) ? pkColumn : -1;
     return columns;
 }

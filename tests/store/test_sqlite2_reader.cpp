@@ -440,6 +440,9 @@ void TestSqlite2Reader::recognisesHeader()
         writeBytes(path, content.toStdString());
     }
     QCOMPARE(store::isSqlite2File(path.toStdString()), expected);
+    QVERIFY(!store::hasSqlite2Journal(path.toStdString()));
+    writeBytes(path + "-journal", "");
+    QVERIFY(store::hasSqlite2Journal(path.toStdString()));
     if (!expected && content != "-") {
         QVERIFY_THROWS_EXCEPTION(LegacyFormatError, Sqlite2Reader::fromFile(path.toStdString()));
     }
@@ -577,6 +580,7 @@ void TestSqlite2Reader::rejectsDamagedSamples_data()
         {"unterminated field", "not terminated"},
         {"free block in cell", "free block"},
         {"table sql missing", "no create statement"},
+        {"table sql garbled", "table 'listy': create statement does not start with CREATE"},
     };
     for (const char* s : {"v2-sample", "v1-sample", "empty-v2", "big-v2"})
         for (const auto& [damage, message] : everywhere)
@@ -651,6 +655,10 @@ void TestSqlite2Reader::rejectsDamagedSamples()
         const std::size_t rec = masterCell + 16;
         b[rec + 5] = b[rec + 4];
         set16(b, masterCell + 10, std::uint8_t(b[rec + 4]));
+    } else if (damage == "table sql garbled") {
+        const auto at = b.find("create table listy(", pageStart(2));
+        QVERIFY(at < pageStart(3));
+        b[at + 2] = '_';
     } else if (damage == "child out of range") {
         set32(b, firstCell(b, listy), 0x00FFFFFF);
     } else if (damage == "leaf with child") {
