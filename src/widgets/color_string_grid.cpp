@@ -282,13 +282,12 @@ void ColorStringGrid::drawCell(QPainter& painter, int col, int row, const QRect&
     }
     painter.fillRect(rect, fill);
 
-    if (receivers(SIGNAL(beforeTextDrawCell(QPainter*, int, int, QRect, widgets::DrawState))) >
-        0) {
-        painter.save();
-        painter.setPen(QPen(Qt::black));
-        emit beforeTextDrawCell(&painter, col, row, rect, state);
-        painter.restore();
-    }
+    // Handlers draw between the fill and the text, starting with a black pen; whatever they
+    // do to the painter is undone before the text.
+    painter.save();
+    painter.setPen(QPen(Qt::black));
+    emit beforeTextDrawCell(&painter, col, row, rect, state);
+    painter.restore();
 
     TextLayoutParams p;
     p.text = cells(col, row);
@@ -305,7 +304,6 @@ void ColorStringGrid::drawCell(QPainter& painter, int col, int row, const QRect&
     QPen pen = painter.pen();
     pen.setWidth(1);
     painter.setPen(pen);
-    setDefaultDrawing(false);
     emit cellDrawn(&painter, col, row, rect, state);
 }
 

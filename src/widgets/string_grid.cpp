@@ -535,7 +535,6 @@ void StringGrid::paintGrid(QPainter& painter) {
                 const QRect rect = cellRect(c, r);
                 if (rect.isNull())
                     continue;
-                defaultDrawing_ = true;
                 painter.save();
                 drawCell(painter, c, r, rect, state);
                 painter.restore();
@@ -590,6 +589,18 @@ void StringGrid::paintEvent(QPaintEvent*) {
 // ---- keyboard -------------------------------------------------------------------------------
 
 void StringGrid::keyTyped(QChar) {}
+
+bool StringGrid::event(QEvent* event) {
+    // With Tabs, Tab moves the current cell instead of the focus.
+    if (event->type() == QEvent::KeyPress && (options_ & GridOption::Tabs)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;

@@ -16,7 +16,7 @@
 
 #include <vector>
 
-class QPainter;
+#include <QPainter>
 
 namespace widgets {
 
@@ -40,9 +40,9 @@ enum class GridOption : unsigned {
 Q_DECLARE_FLAGS(GridOptions, GridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(GridOptions)
 
-// How a cell is being drawn. The grid never passes Selected: selection colouring is decided by
-// the painting code from selection().
-enum class DrawStateFlag : unsigned { Selected = 1, Focused = 2, Fixed = 4 };
+// How a cell is being drawn: fixed (header) cells carry Fixed, scrolled cells nothing. Whether
+// a cell is selected is not part of it: drawCell decides that from selection().
+enum class DrawStateFlag : unsigned { Fixed = 1 };
 Q_DECLARE_FLAGS(DrawState, DrawStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(DrawState)
 
@@ -142,11 +142,6 @@ public:
     void moveColumn(int from, int to);
     void moveRow(int from, int to);
 
-    // True while paintEvent draws cells itself; a drawCell override clears it to say that the
-    // base drawing (fill and text) is not wanted.
-    bool defaultDrawing() const { return defaultDrawing_; }
-    void setDefaultDrawing(bool on) { defaultDrawing_ = on; }
-
 signals:
     // After a cell was drawn; the painter may still be used to draw over it.
     void cellDrawn(QPainter* painter, int col, int row, const QRect& rect, widgets::DrawState state);
@@ -183,6 +178,7 @@ protected:
     // background right of and below the cells.
     void paintGrid(QPainter& painter);
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -235,7 +231,6 @@ private:
     GridRect selection_{1, 1, 1, 1};
     int leftCol_ = 1;
     int topRow_ = 1;
-    bool defaultDrawing_ = true;
     bool syncingScrollBars_ = false;
     Drag drag_ = Drag::None;
     int dragIndex_ = -1;

@@ -82,6 +82,7 @@ private slots:
     void shiftClickSelectsBlockOutsideFixedCells();
     void fixedRowsOnlyGrid();
     void optionsKeepEditingOutOfTheBase();
+    void beforeTextDrawCellDrawsUnderTheText();
     void editorWritesThroughTheCellSetter();
     void editorFollowsCellWithAlwaysShowEditor();
 };
@@ -554,6 +555,34 @@ void TestColorStringGrid::optionsKeepEditingOutOfTheBase() {
     QVERIFY(!grid.StringGrid::options().testFlag(GridOption::Editing));
     grid.setOptions(GridOption::HorzLine);
     QVERIFY(!grid.options().testFlag(GridOption::Editing));
+}
+
+void TestColorStringGrid::beforeTextDrawCellDrawsUnderTheText() {
+    ColorStringGrid grid;
+    grid.resize(400, 200);
+    grid.show();
+    QFont big = grid.font();
+    big.setPixelSize(16);
+    big.setBold(true);
+    grid.cellStyle(2, 2).setFont(big, QColor(Qt::black));
+    grid.cellStyle(2, 2).setBgColor(Qt::white);
+    grid.setCells(2, 2, QStringLiteral("MMM"));
+    QColor penAtCall;
+    connect(&grid, &ColorStringGrid::beforeTextDrawCell, this,
+            [&](QPainter* p, int c, int r, const QRect& rect, DrawState) {
+                if (c != 2 || r != 2)
+                    return;
+                penAtCall = p->pen().color();
+                p->fillRect(rect.adjusted(0, 0, 0, -rect.height() + 3), Qt::blue);
+                p->setPen(Qt::green);
+                p->setBrush(Qt::green);
+            });
+    const QImage image = paint(grid);
+    const QRect cell = grid.cellRect(2, 2);
+    QCOMPARE(penAtCall, QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(cell.center().x(), cell.top() + 1)), QColor(Qt::blue));
+    QVERIFY(countPixels(image, cell, Qt::black) > 20);  // the text in its own colour
+    QCOMPARE(countPixels(image, cell, Qt::green), 0);
 }
 
 void TestColorStringGrid::editorWritesThroughTheCellSetter() {
