@@ -7,14 +7,15 @@ namespace ui {
 namespace {
 
 // Keeps the last text so that a user's edit can be compared with what it replaced. The
-// line edit reports a user's edit (textEdited) before it reports the change (textChanged).
+// line edit reports a user's edit (textEdited) before it reports the change (textChanged);
+// a text mended while the edit is reported is followed by the edit's own, stale report, so
+// the text kept is always read from the box itself.
 class TypingLimit : public QObject {
 public:
     TypingLimit(QLineEdit* edit, int maxChars) : QObject(edit), edit_(edit), max_(maxChars) {
         last_ = edit->text().toUcs4();
         connect(edit, &QLineEdit::textEdited, this, &TypingLimit::edited);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this](const QString& text) { last_ = text.toUcs4(); });
+        connect(edit, &QLineEdit::textChanged, this, [this] { last_ = edit_->text().toUcs4(); });
     }
 
 private:
