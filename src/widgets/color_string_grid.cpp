@@ -70,7 +70,9 @@ ColorStringGrid::ColorStringGrid(QWidget* parent) : StringGrid(parent) {
 }
 
 ColorStringGrid::~ColorStringGrid() {
-    // The editor reports text changes to the grid; it must not outlive the grid's state.
+    // The editor (deleted later, as a child widget) must not call back into a grid whose
+    // styles are already gone.
+    editor_->removeEventFilter(this);
     disconnect(editor_, nullptr, this, nullptr);
 }
 

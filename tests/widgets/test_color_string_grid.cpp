@@ -14,11 +14,14 @@ namespace {
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 
-// Paints the grid's viewport into an image the way the screen would get it.
-QImage paint(ColorStringGrid& grid) {
+// Paints the grid's viewport into an image the way the screen would get it; without children,
+// the in-place editor is left out.
+QImage paint(ColorStringGrid& grid, bool children = true, QColor under = Qt::magenta) {
     QImage image(grid.viewport()->size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    grid.viewport()->render(&image);
+    image.fill(under);
+    grid.viewport()->render(&image, QPoint(), QRegion(),
+                            children ? QWidget::DrawWindowBackground | QWidget::DrawChildren
+                                     : QWidget::DrawWindowBackground);
     return image;
 }
 
@@ -85,6 +88,8 @@ private slots:
     void beforeTextDrawCellDrawsUnderTheText();
     void editorWritesThroughTheCellSetter();
     void editorFollowsCellWithAlwaysShowEditor();
+    void focusRectangle_data();
+    void focusRectangle();
 };
 
 void TestColorStringGrid::styleIsCopiedOnFirstUseAndChangedAlone() {
@@ -129,6 +134,15 @@ void TestColorStringGrid::fixedCellsCopyTheFixedTemplate() {
     QCOMPARE(withFixedCol.fixedCols(), 1);
     QCOMPARE(withFixedCol.cellStyle(0, 3).bgColor(), QColor(4, 5, 6));
     QVERIFY(withFixedCol.cellStyle(1, 3).bgColor() != QColor(4, 5, 6));
+
+    // The templates follow the grid's font; a style already taken keeps its copy.
+    const QFont before = withFixedCol.cellStyle(1, 3).font();
+    QFont font(QStringLiteral("DejaVu Serif"), 15);
+    withFixedCol.setFont(font);
+    QCOMPARE(withFixedCol.defaultCellStyle().font(), font);
+    QCOMPARE(withFixedCol.defaultFixedCellStyle().font(), font);
+    QCOMPARE(withFixedCol.cellStyle(1, 3).font(), before);
+    QCOMPARE(withFixedCol.cellStyle(2, 3).font(), font);
 }
 
 void TestColorStringGrid::outOfRangeGivesTheTemplateItself_data() {
@@ -626,6 +640,17 @@ void TestColorStringGrid::editorWritesThroughTheCellSetter() {
     QTest::keyClick(&grid, Qt::Key_Return);
     QVERIFY(grid.isEditorShowing());
     QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("older"));
+
+    // The editor's own options count once the cell's style no longer does, at once.
+    InplaceEditorOptions& o = grid.inplaceEditorOptions();
+    o.setBgColor(QColor(0xAA, 0xBB, 0xCC));
+    QCOMPARE(editor->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+    o.setUseCellStyle(false);
+    QCOMPARE(editor->palette().color(QPalette::Base), QColor(0xAA, 0xBB, 0xCC));
+    o.setFontColor(Qt::red);
+    QCOMPARE(editor->palette().color(QPalette::Text), QColor(Qt::red));
+    o.setWordWrap(false);
+    QCOMPARE(editor->lineWrapMode(), QTextEdit::NoWrap);
 }
 
 void TestColorStringGrid::editorFollowsCellWithAlwaysShowEditor() {
@@ -645,6 +670,40 @@ void TestColorStringGrid::editorFollowsCellWithAlwaysShowEditor() {
     grid.setOptions(grid.options() | GridOption::RowSelect);
     paint(grid);
     QVERIFY(!grid.isEditorShowing());
+}
+
+void TestColorStringGrid::focusRectangle_data() {
+    QTest::addColumn<bool>("useFocusRect");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<bool>("drawn");
+    const int always = int((GridOption::Editing | GridOption::AlwaysShowEditor).toInt());
+    QTest::newRow("on") << true << 0 << true;
+    QTest::newRow("switched off") << false << 0 << false;
+    QTest::newRow("editor always shown") << true << always << false;
+}
+
+void TestColorStringGrid::focusRectangle() {
+    QFETCH(bool, useFocusRect);
+    QFETCH(int, options);
+    QFETCH(bool, drawn);
+    ColorStringGrid grid;
+    grid.setOptions(grid.options() | GridOptions::fromInt(options));
+    grid.selectedColors().setUseFocusRect(useFocusRect);
+    grid.selectedColors().setColoredSelect(false);
+    grid.cellStyle(2, 2).setBgColor(Qt::black);
+    grid.resize(400, 200);
+    grid.show();
+    grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    grid.focusCell(2, 2);
+    paint(grid);  // lays the editor out where it is always shown; it takes the focus
+    grid.setFocus();
+    QVERIFY(grid.hasFocus());
+    // The dotted rectangle inverts the cell's edge: white dots on the black fill (or on the
+    // black underneath, where the editor keeps the cell from being painted).
+    const QImage image = paint(grid, false, Qt::black);
+    const QRect r = grid.cellRect(2, 2);
+    QCOMPARE(countPixels(image, QRect(r.x(), r.y(), r.width(), 1), Qt::white) > 0, drawn);
 }
 
 QTEST_MAIN(TestColorStringGrid)
