@@ -11,6 +11,7 @@
 // Values come back as the raw bytes the old program stored (Windows-1250 text; numbers are
 // text too). Decoding is separate: see store/cp1250.h.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
