@@ -184,6 +184,8 @@ private slots:
                 QCOMPARE(QString::fromUtf8(e.what()), text.mid(1));
             }
             QVERIFY(!qy.active());
+            // The statement the conversion interrupted was finalized, not leaked.
+            QVERIFY(sqlite3_next_stmt(conn_->handle(), nullptr) == nullptr);
             return;
         }
         qy.open();

@@ -92,6 +92,7 @@ private slots:
         conn_ = std::make_unique<db::SqlConnection>("baza");
         conn_->setDatabase("listy.sdb");
         conn_->open();
+        exec("pragma synchronous = off");  // no waiting for the disk between statements
         exec(kListy);
         exec("create table admin(klucz varchar[20], wartosc varchar[20]);");
         exec("insert into admin values('wersja', '2'); insert into admin values('nr_listu', '3');");
@@ -414,6 +415,7 @@ private slots:
         QCOMPARE(qy->fieldCount(), 0);
         QCOMPARE(qy->recordCount(), 0);
         QVERIFY(q(qy->lastError()).startsWith(engineText));
+        QVERIFY(sqlite3_next_stmt(conn_->handle(), nullptr) == nullptr);
         // The text can be fixed and opened afterwards.
         qy->setSql("select klucz from admin");
         qy->open();
@@ -526,6 +528,21 @@ private slots:
         QVERIFY(!a->active());
         QVERIFY(a->connection() == nullptr);
         QVERIFY_THROWS_EXCEPTION(db::SqlConfigError, a->open());
+    }
+
+    void changingTheConnectionCloses() {
+        auto qy = query("select id from listy");
+        qy->open();
+        db::SqlConnection other;
+        other.setDatabase(":memory:");
+        qy->setConnection(conn_.get());  // the same one: stays open
+        QVERIFY(qy->active());
+        qy->setConnection(&other);
+        QVERIFY(!qy->active());
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, qy->open());  // no table there
+        QVERIFY(other.connected());
+        qy->setConnection(nullptr);
+        QVERIFY(qy->connection() == nullptr);
     }
 
     void cursorAndNotifications() {
