@@ -296,8 +296,8 @@ int SqlDataset::onRow(const ExecRow& row) {
         if (isRowId) {
             std::int64_t id = -1;
             if (row.values[col] &&
-                !tryToInteger(row.values[col], id, std::numeric_limits<std::int64_t>::min() / 10,
-                              std::numeric_limits<std::int64_t>::max() / 10)) {
+                !tryToInteger(row.values[col], id, std::numeric_limits<std::int64_t>::min(),
+                              std::numeric_limits<std::int64_t>::max())) {
                 toInteger(row.values[col]);  // raises the conversion error
             }
             rowId = id;

@@ -56,16 +56,24 @@ bool tryToInteger(std::string_view text, std::int64_t& value, std::int64_t min, 
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i == text.size()) return false;
-    std::int64_t v = 0;
+    // The magnitude is gathered unsigned and checked against the 64-bit range first, so
+    // no intermediate value overflows; then the caller's range applies.
+    constexpr std::uint64_t kMaxMagnitude = std::numeric_limits<std::int64_t>::max();
+    const std::uint64_t limit = negative ? kMaxMagnitude + 1 : kMaxMagnitude;
+    std::uint64_t v = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-        if (v > max + 1) return false;  // keeps far inside int64 for 32-bit ranges
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (v > (limit - digit) / 10) return false;
+        v = v * 10 + digit;
     }
-    v = negative ? -v : v;
-    if (v < min || v > max) return false;
-    value = v;
+    const std::int64_t result =
+        negative ? (v == kMaxMagnitude + 1 ? std::numeric_limits<std::int64_t>::min()
+                                           : -static_cast<std::int64_t>(v))
+                 : static_cast<std::int64_t>(v);
+    if (result < min || result > max) return false;
+    value = result;
     return true;
 }
 

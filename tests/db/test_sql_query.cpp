@@ -227,22 +227,23 @@ private slots:
         exec("create table r(name varchar[20]);"
              "insert into r(rowid, name) values(10, 'a');"
              "insert into r(rowid, name) values(25, 'b');"
-             "insert into r(rowid, name) values(7, 'c');");
+             "insert into r(rowid, name) values(7, 'c');"
+             "insert into r(rowid, name) values(9223372036854775807, 'd');");
         auto qy = query("select name, rowid as " + alias.toStdString() + " from r order by name");
         qy->open();
         QCOMPARE(qy->fieldCount(), 1);  // the row-id column gives no field
         QVERIFY(qy->findField("rowid") == nullptr);
         std::vector<std::int64_t> ids;
         for (qy->first(); !qy->eof(); qy->next()) ids.push_back(qy->rowId());
-        QCOMPARE(ids, (std::vector<std::int64_t>{10, 25, 7}));
-        QCOMPARE(rows(*qy), QStringList({"a", "b", "c"}));
+        QCOMPARE(ids, (std::vector<std::int64_t>{10, 25, 7, 9223372036854775807}));
+        QCOMPARE(rows(*qy), QStringList({"a", "b", "c", "d"}));
 
         // Without such a column the row id is the row's index.
         auto plain = query("select name from r order by name desc");
         plain->open();
         ids.clear();
         for (plain->first(); !plain->eof(); plain->next()) ids.push_back(plain->rowId());
-        QCOMPARE(ids, (std::vector<std::int64_t>{0, 1, 2}));
+        QCOMPARE(ids, (std::vector<std::int64_t>{0, 1, 2, 3}));
     }
 
     void severalResultsInOneText() {
