@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "store/counters.h"
+#include "store/legacy_migration.h"
 #include "store/maintenance.h"
 #include "store/schema.h"
 #include "store/sql_text.h"
@@ -175,9 +176,21 @@ void MainWindow::buildMenu() {
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and
-// the window opens in the state reached.
+// the window opens in the state reached. A file of the old format is converted first; when
+// that fails, the old file stays as it was and the window opens empty with the one message.
 void MainWindow::formCreate() {
     editMode_ = 0;
+    bool converted = true;
+    runHandler(this, [this, &converted] {
+        converted = false;
+        const store::MigrationResult migration =
+            store::migrateLegacyDatabase(store::workingDirectory());
+        converted = true;
+        if (migration.migrated) {
+            Dialogs::instance().inform(this, QString::fromStdString(store::migrationMessage(migration)));
+        }
+    });
+    if (!converted) return;
     runHandler(this, [this] {
         store::openDatabase(baza_, sql1_);
         refreshLookups();

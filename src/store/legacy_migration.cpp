@@ -1,0 +1,183 @@
+#include "store/legacy_migration.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "store/cp1250.h"
+#include "store/schema.h"
+#include "store/sqlite2_reader.h"
+
+namespace store {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The new file is written through the engine's own statements with bound values, so every
+// value arrives exactly as it was read, whatever characters it holds.
+class NewDatabase {
+public:
+    explicit NewDatabase(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                            nullptr) != SQLITE_OK) {
+            fail("cannot create the new file");
+        }
+    }
+    ~NewDatabase() { sqlite3_close_v2(db_); }
+    NewDatabase(const NewDatabase&) = delete;
+    NewDatabase& operator=(const NewDatabase&) = delete;
+
+    void exec(const std::string& sql) {
+        char* error = nullptr;
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            const std::string text = error ? error : "error";
+            sqlite3_free(error);
+            throw LegacyMigrationError(text + "\n" + sql);
+        }
+    }
+
+    sqlite3_stmt* prepare(const std::string& sql) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) fail(sql);
+        return stmt;
+    }
+
+    [[noreturn]] void fail(const std::string& what) {
+        throw LegacyMigrationError(std::string(db_ ? sqlite3_errmsg(db_) : "error") + "\n" + what);
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+struct Statement {
+    sqlite3_stmt* stmt;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+std::string quoteIdentifier(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') out += '"';
+    }
+    return out + "\"";
+}
+
+std::string freeBackupName(const std::string& path) {
+    std::string candidate = path + ".sqlite2";
+    for (int n = 1; fs::exists(candidate) || fs::exists(candidate + "-journal"); ++n) {
+        candidate = path + ".sqlite2." + std::to_string(n);
+    }
+    return candidate;
+}
+
+// Copies one table; returns the number of values the new file holds in another form.
+int copyTable(NewDatabase& out, const Sqlite2Table& table, long& rows) {
+    out.exec(cp1250ToUtf8(table.createSql));
+    const std::string name = quoteIdentifier(cp1250ToUtf8(table.name));
+    std::string columns = "rowid";
+    std::string marks = "?";
+    for (const std::string& c : table.columns) {
+        columns += ", " + quoteIdentifier(cp1250ToUtf8(c));
+        marks += ", ?";
+    }
+    Statement insert{out.prepare("insert into " + name + "(" + columns + ") values(" + marks + ")")};
+    Statement readBack{out.prepare("select " + columns + " from " + name + " where rowid = ?")};
+    int changes = 0;
+    for (const Sqlite2Row& row : table.rows) {
+        sqlite3_reset(insert.stmt);
+        sqlite3_bind_int64(insert.stmt, 1, row.rowid);
+        std::vector<std::string> texts(row.values.size());
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            const int slot = static_cast<int>(i) + 2;
+            if (!row.values[i]) {
+                sqlite3_bind_null(insert.stmt, slot);
+                continue;
+            }
+            texts[i] = cp1250ToUtf8(*row.values[i]);
+            sqlite3_bind_text(insert.stmt, slot, texts[i].data(), static_cast<int>(texts[i].size()),
+                              SQLITE_STATIC);
+        }
+        if (sqlite3_step(insert.stmt) != SQLITE_DONE) out.fail("insert into " + name);
+        ++rows;
+        // A column of numeric affinity may keep a text as a number ("007" as 7): count them.
+        sqlite3_reset(readBack.stmt);
+        sqlite3_bind_int64(readBack.stmt, 1, row.rowid);
+        if (sqlite3_step(readBack.stmt) != SQLITE_ROW) out.fail("select from " + name);
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            if (!row.values[i]) continue;
+            const int col = static_cast<int>(i) + 1;
+            const auto* stored = reinterpret_cast<const char*>(sqlite3_column_text(readBack.stmt, col));
+            const int length = sqlite3_column_bytes(readBack.stmt, col);
+            if (!stored || std::string_view(stored, static_cast<std::size_t>(length)) != texts[i]) {
+                ++changes;
+            }
+        }
+    }
+    return changes;
+}
+
+void removeQuietly(const std::string& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+}  // namespace
+
+MigrationResult migrateLegacyDatabase(const std::string& directory) {
+    const std::string path = directory + kDatabaseFile;
+    MigrationResult result;
+    if (!isSqlite2File(path)) return result;
+    if (hasSqlite2Journal(path)) {
+        throw LegacyMigrationError(
+            "Plik " + path + " jest w starym formacie (SQLite 2), a obok niego leży plik " +
+            path + "-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został "
+            "przekształcony; oba pliki pozostały bez zmian");
+    }
+    // Everything is read before anything on disk changes.
+    const std::vector<Sqlite2Table> tables = Sqlite2Reader::fromFile(path).tables();
+
+    result.backupPath = freeBackupName(path);
+    std::error_code ec;
+    fs::rename(path, result.backupPath, ec);
+    if (ec) {
+        throw LegacyMigrationError("Nie można zmienić nazwy pliku " + path + " na " +
+                                   result.backupPath + ": " + ec.message());
+    }
+    try {
+        {
+            NewDatabase out(path);
+            out.exec("begin transaction");
+            for (const Sqlite2Table& table : tables) {
+                result.numericChanges += copyTable(out, table, result.rows);
+                ++result.tables;
+            }
+            out.exec("commit transaction");
+        }
+        result.migrated = true;
+        return result;
+    } catch (...) {
+        removeQuietly(path + "-journal");
+        removeQuietly(path);
+        fs::rename(result.backupPath, path, ec);
+        throw;
+    }
+}
+
+std::string migrationMessage(const MigrationResult& result) {
+    std::string text =
+        "Plik listy.sdb był zapisany w starym formacie (SQLite 2) i został przekształcony do "
+        "obecnego formatu: tabel " + std::to_string(result.tables) + ", wierszy " +
+        std::to_string(result.rows) + ". Oryginalny plik zachowano bez zmian jako " +
+        result.backupPath + ".";
+    if (result.numericChanges > 0) {
+        text += " W kolumnach liczbowych zapisano jako liczby " +
+                std::to_string(result.numericChanges) +
+                " wartości podane tekstem (na przykład \"007\" jako 7).";
+    }
+    return text;
+}
+
+}  // namespace store
