@@ -43,7 +43,11 @@ void MessageBoxDialogs::standardError(QWidget* owner, const QString& text) {
 
 QString applicationTitle() {
     const QStringList args = QCoreApplication::arguments();
-    QString name = QFileInfo(args.isEmpty() ? QStringLiteral("listy") : args.first()).fileName();
+    return applicationTitle(args.isEmpty() ? QStringLiteral("listy") : args.first());
+}
+
+QString applicationTitle(const QString& programPath) {
+    QString name = QFileInfo(programPath).fileName();
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
     if (dot >= 0) name.truncate(dot);
     if (name.isEmpty()) return name;

@@ -43,6 +43,7 @@ public:
 // The application's title: the program file's name without its directory and without
 // everything from its first "." on, every letter after the first in lower case.
 QString applicationTitle();
+QString applicationTitle(const QString& programPath);
 // An error text as the standard error box shows it: "." appended when the last character's
 // code is above that of ".".
 QString standardErrorText(const QString& message);
