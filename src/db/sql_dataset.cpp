@@ -6,6 +6,7 @@
 
 #include "db/errors.h"
 #include "db/sinks.h"
+#include "db/sql_update_sql.h"
 #include "db/text.h"
 #include "db/value_codec.h"
 
@@ -18,7 +19,11 @@ SqlDataset::SqlDataset(std::string name) : name_(std::move(name)) {
 SqlDataset::~SqlDataset() {
     observers_.clear();
     if (active_) internalClose();
+    detachBlobStreams();
     if (connection_) connection_->unregisterDataset(this);
+    for (SqlDataset* detail : details_) detail->masterSource_ = nullptr;
+    setMasterSource(nullptr);
+    setUpdateSql(nullptr);
 }
 
 void SqlDataset::setConnection(SqlConnection* connection) {
@@ -46,6 +51,7 @@ void SqlDataset::setFiltered(bool on) {
     try {
         open();
     } catch (const Abort&) {
+        filtered_ = false;
         throw;
     } catch (const std::exception& e) {
         filtered_ = false;
@@ -80,6 +86,7 @@ void SqlDataset::open() {
 }
 
 void SqlDataset::internalClose() {
+    detachBlobStreams();
     statement_.clear();
     store_.reset();
     fields_.clear();
@@ -234,6 +241,13 @@ void SqlDataset::unsubscribe(int id) {
 void SqlDataset::notify(DatasetEvent event) {
     const auto observers = observers_;  // an observer may unsubscribe itself
     for (const auto& o : observers) o.second(event);
+    if (event != DatasetEvent::CurrentChanged || details_.empty()) return;
+    const auto details = details_;  // a detail may leave the list meanwhile
+    for (SqlDataset* detail : details) {
+        if (std::find(details_.begin(), details_.end(), detail) != details_.end()) {
+            detail->sqliteMasterChanged();
+        }
+    }
 }
 
 void SqlDataset::loadQueryData(const std::string& statement, const std::string& shownText) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,14 @@
 namespace db {
 
 enum class DatasetEvent { Opened, Closed, CurrentChanged };
+
+class SqlBlobStream;
+class SqlUpdateSql;
+enum class BlobMode;
+
+struct LocateOptions {
+    bool caseInsensitive = false;
+};
 
 class SqlDataset {
 public:
@@ -54,6 +63,29 @@ public:
     bool filtered() const { return filtered_; }
     void setFiltered(bool on);
 
+    // Master/detail link. A detail registers with its master when it opens; from then on
+    // every move of the master's current row runs the detail's sqliteMasterChanged(),
+    // which filters the detail by the master's current values. `masterFields` holds
+    // "detail=master" pairs of field names separated by ";". Setting a master that leads
+    // back to this dataset raises DatabaseError "<name>: circular references are not
+    // allowed". A destroyed master or detail is forgotten by the other side.
+    SqlDataset* masterSource() const { return masterSource_; }
+    void setMasterSource(SqlDataset* master);
+    const std::string& masterFields() const { return masterFields_; }
+    void setMasterFields(std::string pairs) { masterFields_ = std::move(pairs); }
+    const std::vector<SqlDataset*>& details() const { return details_; }
+    virtual void sqliteMasterChanged() {}
+
+    // Statements for editing through the dataset. insertRecord(), edit(), post() and
+    // deleteRecord() raise SqlConfigError "Missing SqlUpdateSql component" without one;
+    // running the component's statements is not provided (they raise SqlConfigError too).
+    SqlUpdateSql* updateSql() const { return updateSql_; }
+    void setUpdateSql(SqlUpdateSql* component);
+    void insertRecord();
+    void edit();
+    void post();
+    void deleteRecord();
+
     // --- state and cursor ---------------------------------------------------------------
     void open();   // does nothing when already open
     void close();  // does nothing when already closed
@@ -77,6 +109,16 @@ public:
     std::int32_t bookmark() const;           // of the current row; -1 when none
     void gotoBookmark(std::int32_t bookmark);  // DatabaseError "Bookmark not found"
     std::int64_t rowId() const;              // of the current row; -1 when none
+
+    // Makes the first row whose key fields (names separated by ";") hold the given texts
+    // current and returns true; with no such row the last row becomes current and the
+    // result is false. One value per key field. Unknown field: DatabaseError.
+    bool locate(std::string_view keyFields, const std::vector<std::string>& values,
+                LocateOptions options = {});
+    bool locate(std::string_view keyField, std::string_view value, LocateOptions options = {});
+
+    // A stream over a blob, memo or graphic field of the current row (sql_blob_stream.h).
+    std::unique_ptr<SqlBlobStream> createBlobStream(Field& field, BlobMode mode);
 
     // --- fields -------------------------------------------------------------------------
     int fieldCount() const { return static_cast<int>(fields_.size()); }
@@ -106,11 +148,21 @@ protected:
     // Appends the filter condition when filtered.
     void appendFilter(std::string& statement) const;
     void notify(DatasetEvent event);
+    // Registers this dataset as a detail of its master (once) and, when the master is
+    // open, sets the filter from the master's current row. False when `masterFields`
+    // holds a pair without "=" (the message was shown).
+    bool applyMasterLink();
+    // The filter condition for the master's current row: "detail=value" for each pair,
+    // joined with " and "; text values quoted. nullopt (after the message box "Syntax
+    // error: ...") for a pair without "=".
+    std::optional<std::string> masterFilter() const;
     bool execSqlFlag_ = false;
 
 private:
     friend class Field;
     friend class SqlConnection;
+    friend class SqlBlobStream;
+    friend class SqlUpdateSql;
     static int rowCallback(void* arg, const ExecRow& row);
     int onRow(const ExecRow& row);
     void encodeValue(const FieldDef& def, const char* value, int length);
@@ -118,6 +170,10 @@ private:
     std::string_view currentBytes(int field) const;
     std::string_view rowBytes(int row, int field) const;
     void requireActive() const;
+    void requireUpdateSql() const;
+    // Rewrites one field of the stored row with this bookmark; false when the row is gone.
+    bool replaceField(std::int32_t bookmark, int field, std::string_view bytes);
+    void detachBlobStreams();
 
     std::string name_;
     bool autoCommit_ = false;
@@ -144,6 +200,11 @@ private:
     std::string lastError_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;
+    SqlDataset* masterSource_ = nullptr;
+    std::string masterFields_;
+    std::vector<SqlDataset*> details_;
+    SqlUpdateSql* updateSql_ = nullptr;
+    std::vector<SqlBlobStream*> blobStreams_;
 };
 
 }  // namespace db
