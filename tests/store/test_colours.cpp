@@ -1,0 +1,43 @@
+// The colour table: names and colours as the cards and the stations window use them.
+
+#include <QtTest>
+
+#include "store/colours.h"
+
+class ColoursTest : public QObject {
+    Q_OBJECT
+private slots:
+    void indexToName_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no selection") << -1 << "clwhite";
+        QTest::newRow("white") << 0 << "clwhite";
+        QTest::newRow("red") << 1 << "clred";
+        QTest::newRow("orange") << 7 << "clorange";
+        QTest::newRow("past the end") << 8 << "clwhite";
+    }
+    void indexToName() {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromUtf8(store::colourNameForIndex(index).data(),
+                                   qsizetype(store::colourNameForIndex(index).size())),
+                 name);
+    }
+    void nameToColour() {
+        const auto green = store::colourByName("clgreen");
+        QVERIFY(green);
+        QCOMPARE(green->index, 3);
+        QCOMPARE(int(green->green), 128);  // half-intensity green, not 255
+        const auto brown = store::colourByName("clbrown");
+        QVERIFY(brown);
+        QCOMPARE(QColor(brown->red, brown->green, brown->blue).name(), QStringLiteral("#bb825b"));
+        QVERIFY(!store::colourByName("clRed"));   // exact, case-sensitive
+        QVERIFY(!store::colourByName("clred "));
+        QVERIFY(!store::colourByName(""));
+        QCOMPARE(QString::fromUtf8(store::kFremoColours[7].label.data()).left(15),
+                 QStringLiteral("Pomarańczowy - "));
+    }
+};
+
+QTEST_GUILESS_MAIN(ColoursTest)
+#include "test_colours.moc"
