@@ -289,7 +289,6 @@ void MainWindow::enterBrowsing() {
     for (int i = 4; i <= 10; ++i) buttons_[i]->setEnabled(true);
     buttons_[11]->setEnabled(false);
     buttons_[12]->setEnabled(false);
-    buttons_[4]->setFocus();
     editing_ = false;
 }
 
@@ -310,12 +309,7 @@ void MainWindow::button9Click() {
 }
 
 void MainWindow::button12Click() {
-    setFieldsEnabled(false);
-    for (int i : {1, 3, 2}) buttons_[i]->setEnabled(false);
-    for (int i = 4; i <= 10; ++i) buttons_[i]->setEnabled(true);
-    buttons_[11]->setEnabled(false);
-    buttons_[12]->setEnabled(false);
-    editing_ = false;
+    enterBrowsing();
     showWaybill();
     buttons_[4]->setFocus();
 }
@@ -362,6 +356,7 @@ void MainWindow::button11Click() {
         Dialogs::instance().inform(this, QStringLiteral("List przewozowy NIE skasowany."));
     }
     enterBrowsing();
+    buttons_[4]->setFocus();
     store::openQuery(sql1_, store::kWaybillListSql);
     showWaybill();
 }
