@@ -1,0 +1,48 @@
+#pragma once
+// PrintService: the small printing interface the card run draws through. Lengths and
+// positions are device pixels of the chosen printer; texts are UTF-8.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace print {
+
+struct Rgb {
+    std::uint8_t red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+enum class FontStyle { Regular, Bold };
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+
+    // The installed printers' names; a printer's position in this list is its index.
+    virtual std::vector<std::string> printers() const = 0;
+    // Makes the printer at `index` current; -1 is the system's default printer.
+    virtual void selectPrinter(int index) = 0;
+    // Height of the current printer's printable area, in device pixels.
+    virtual int pageHeight() const = 0;
+    virtual void setTitle(const std::string& title) = 0;
+
+    virtual void beginDoc() = 0;
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+    // Cancels the begun document; nothing of it stays open.
+    virtual void abort() = 0;
+
+    // Drawing on the current page.
+    virtual void setFontSize(int points) = 0;
+    virtual void setFontStyle(FontStyle style) = 0;
+    virtual void setFillColour(Rgb colour) = 0;
+    // Outlined with a black one-pixel pen and filled with the fill colour; the right and
+    // bottom edges (x2, y2) are exclusive.
+    virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // The top-left corner of the first character cell at (x, y), on an opaque background
+    // of the fill colour.
+    virtual void text(int x, int y, const std::string& text) = 0;
+};
+
+}  // namespace print
