@@ -1,0 +1,50 @@
+#include "store/stations.h"
+
+#include "db/sql_query.h"
+#include "store/counters.h"
+#include "store/sql_text.h"
+#include "store/transaction.h"
+
+namespace store {
+
+bool stationExists(db::SqlQuery& query, const std::string& name) {
+    openQuery(query, "select * from stacje where nazwa='" + sqlEscape(name) + "';");
+    return query.recordCount() != 0;
+}
+
+std::optional<int> addStation(db::SqlConnection& connection, db::SqlQuery& query,
+                              const std::string& name, const std::string& colour) {
+    if (stationExists(query, name)) return std::nullopt;
+    const std::string quotedName = sqlEscape(name);
+    const std::string quotedColour = sqlEscape(colour);
+    return addWithCounter(
+        connection, query, query, "nr_stacji",
+        [&](int id) {
+            return "insert into stacje values (" + std::to_string(id) + ",'" + quotedName +
+                   "','" + quotedColour + "');";
+        },
+        [](int id) {
+            return "update admin set value=" + std::to_string(id) + " where key='nr_stacji';";
+        });
+}
+
+int recolourStation(db::SqlQuery& query, const std::string& name, const std::string& colour) {
+    const std::string quotedName = sqlEscape(name);
+    openQuery(query, "select id from stacje where nazwa='" + quotedName + "';");
+    const int id = query.fields(0).asInteger();
+    exec(query, "update stacje set nazwa='" + quotedName + "', kolor ='" + sqlEscape(colour) +
+                    "' where id='" + std::to_string(id) + "';");
+    return id;
+}
+
+void deleteStation(db::SqlConnection& connection, db::SqlQuery& query, const std::string& name) {
+    const std::string quotedName = sqlEscape(name);
+    runInTransaction(connection, [&] {
+        exec(query, "delete from stacje where nazwa='" + quotedName + "';");
+        exec(query, "delete from listy where st_nad='" + quotedName + "' or st_odb='" +
+                        quotedName + "';");
+        exec(query, "delete from punkty where stacja='" + quotedName + "';");
+    });
+}
+
+}  // namespace store
