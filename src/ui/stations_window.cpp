@@ -1,10 +1,208 @@
 #include "ui/stations_window.h"
 
-namespace ui {
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
-StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent), baza_(baza) {
+#include "db/sql_connection.h"
+#include "store/colours.h"
+#include "store/stations.h"
+#include "store/transaction.h"
+#include "ui/dialogs.h"
+#include "ui/handlers.h"
+#include "ui/typing_limit.h"
+#include "widgets/color_string_grid.h"
+
+namespace ui {
+namespace {
+
+constexpr int kTypedChars = 15;
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kBlack(0x00, 0x00, 0x00);
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    if constexpr (std::is_same_v<W, QLabel>) {
+        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
+    }
+    return widget;
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
+    : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Stacje"));
-    resize(518, 337);
+    resize(534 - 16, 376 - 39);  // the outer size less the frame and the title bar
+    sql1_.setConnection(&baza_);
+    sql1_.setSql("select * from stacje;");
+
+    using widgets::GridOption;
+    grid_ = place(new widgets::ColorStringGrid(this), "grid", 16, 0, 505, 233);
+    grid_->setColCount(2);
+    grid_->setFixedCols(0);
+    grid_->setFixedRows(1);
+    grid_->setColWidths(0, 427);
+    grid_->setColWidths(1, 64);
+    grid_->setOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::HorzLine);
+    grid_->setScrollBars(widgets::ScrollBars::Vertical);
+    grid_->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    grid_->lineDesign().setLineUpColor(kWhite);
+
+    label1_ = place(new QLabel(QStringLiteral("Nazwa stacji"), this), "Label1", 8, 240, 60, 13);
+    edit1_ = place(new QLineEdit(this), "Edit1", 80, 240, 433, 21);
+    limitTyping(edit1_, kTypedChars);
+    label2_ = place(new QLabel(QStringLiteral("Kolor FREMO"), this), "Label2", 8, 264, 65, 13);
+    comboBox1_ = place(new QComboBox(this), "ComboBox1", 80, 264, 433, 21);
+    comboBox1_->setEditable(true);
+    comboBox1_->setInsertPolicy(QComboBox::NoInsert);
+    comboBox1_->setCompleter(nullptr);  // typed text selects an item only when it is one exactly
+    comboBox1_->setMaxVisibleItems(8);
+    for (const store::FremoColour& c : store::kFremoColours) comboBox1_->addItem(fromUtf8(c.label));
+    comboBox1_->setCurrentIndex(-1);
+
+    button1_ = place(new QPushButton(QStringLiteral("Dopisz"), this), "Button1", 80, 312, 75, 25);
+    button2_ = place(new QPushButton(QStringLiteral("Zmień"), this), "Button2", 168, 312, 75, 25);
+    button3_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button3", 256, 312, 75, 25);
+    button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 440, 312, 75, 25);
+    for (QPushButton* b : {button1_, button2_, button3_, button4_}) b->setAutoDefault(false);
+
+    QWidget* order[] = {edit1_, comboBox1_, button1_, button2_, button3_, button4_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connectHandler(grid_, &widgets::StringGrid::mouseDown, this,
+                   [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
+                       gridMouseDown(button, modifiers, pos);
+                   });
+    connectHandler(comboBox1_, &QComboBox::activated, this, &StationsWindow::comboBox1Change);
+    connectHandler(comboBox1_->lineEdit(), &QLineEdit::textEdited, this,
+                   [this](const QString& text) { comboBox1Edited(text); });
+    connectHandler(button1_, &QPushButton::clicked, this, &StationsWindow::button1Click);
+    connectHandler(button2_, &QPushButton::clicked, this, &StationsWindow::button2Click);
+    connectHandler(button3_, &QPushButton::clicked, this, &StationsWindow::button3Click);
+    connectHandler(button4_, &QPushButton::clicked, this, &StationsWindow::button4Click);
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
+
+void StationsWindow::fillGrid() {
+    store::openQuery(sql1_, "select * from stacje;");
+    const int count = sql1_.recordCount();
+    grid_->setRowCount(count + 1);
+    grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));
+    grid_->setCells(1, 0, QStringLiteral("Kolor"));
+    for (int row = 1; row <= count; ++row) {
+        grid_->setCells(0, row, QString::fromStdString(sql1_.fields(1).asString()));
+        grid_->cellStyle(0, row).setBgColor(kWhite);
+
+        const std::string name = sql1_.fields(2).asString();
+        widgets::CellStyle& swatch = grid_->cellStyle(1, row);
+        if (const auto colour = store::colourByName(name)) {
+            const QColor rgb(colour->red, colour->green, colour->blue);
+            // White reads as black text on white; every other colour as a solid swatch.
+            swatch.setFontColor(colour->index == 0 ? kBlack : rgb);
+            swatch.setBgColor(rgb);
+        } else {
+            // A name that is none of the eight: no swatch, and none left over from the
+            // station that stood in this row before.
+            swatch.setFontColor(grid_->defaultCellStyle().fontColor());
+            swatch.setBgColor(grid_->defaultCellStyle().bgColor());
+        }
+        grid_->setCells(1, row, QString::fromStdString(name));
+        sql1_.next();
+    }
+}
+
+void StationsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+}
+
+void StationsWindow::formShow() {
+    currentColour_ = QStringLiteral("clwhite");
+    fillGrid();
+}
+
+void StationsWindow::done(int result) {
+    runHandler(this, [this] { formClose(); });
+    QDialog::done(result);
+}
+
+void StationsWindow::formClose() { sql1_.close(); }
+
+void StationsWindow::comboBox1Change() {
+    currentColour_ = fromUtf8(store::colourNameForIndex(comboBox1_->currentIndex()));
+}
+
+// Typed text selects the item it spells exactly, and otherwise no item, keeping the text.
+void StationsWindow::comboBox1Edited(const QString& text) {
+    const int index = comboBox1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index != comboBox1_->currentIndex()) {
+        QLineEdit* line = comboBox1_->lineEdit();
+        const int cursor = line->cursorPosition();
+        comboBox1_->setCurrentIndex(index);  // -1 empties the text: put it back
+        if (line->text() != text) comboBox1_->setEditText(text);
+        line->setCursorPosition(cursor);
+    }
+    comboBox1Change();
+}
+
+void StationsWindow::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) {
+    const widgets::GridCoord at = grid_->mouseCoord(pos);
+    if (at.col < 0 || at.row <= 0) return;
+    edit1_->setText(grid_->cells(0, at.row));
+    // The station's colour becomes the one "Zmień" writes, so that it never writes a colour
+    // the user did not pick; a name that is none of the eight leaves both as they were.
+    if (const auto colour = store::colourByName(grid_->cells(1, at.row).toStdString())) {
+        comboBox1_->setCurrentIndex(colour->index);
+        currentColour_ = fromUtf8(colour->name);
+    }
+}
+
+void StationsWindow::button1Click() {
+    if (edit1_->text().isEmpty()) return;
+    if (!store::addStation(baza_, sql1_, typedName(), currentColour_.toStdString())) {
+        Dialogs::instance().error(this, QStringLiteral("Istnieje taka stacja"));
+        return;
+    }
+    fillGrid();
+}
+
+void StationsWindow::button2Click() {
+    if (edit1_->text().isEmpty()) return;
+    store::recolourStation(sql1_, typedName(), currentColour_.toStdString());
+    fillGrid();
+}
+
+void StationsWindow::button3Click() {
+    if (!Dialogs::instance().ask(this, QStringLiteral("UWAGA"),
+                                 QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe "
+                                                "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
+        return;
+    }
+    if (edit1_->text().isEmpty()) return;
+    store::deleteStation(baza_, sql1_, typedName());
+    fillGrid();
+    edit1_->clear();
+}
+
+void StationsWindow::button4Click() {
+    sql1_.close();
+    close();
 }
 
 }  // namespace ui

@@ -1,10 +1,24 @@
 #pragma once
-// StationsWindow: the stations and their FREMO colour codes (its controls arrive with their own change).
+// StationsWindow ("Stacje"): the stations and their FREMO colour codes. The grid lists every
+// station with a swatch of its colour; "Dopisz" adds the station typed in Edit1, "Zmień"
+// gives it the current colour, "Usuń" deletes it with its waybills and shippers/receivers.
 
 #include <QDialog>
+#include <QString>
+
+#include "db/sql_query.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace db {
 class SqlConnection;
+}
+
+namespace widgets {
+class ColorStringGrid;
 }
 
 namespace ui {
@@ -14,8 +28,44 @@ class StationsWindow : public QDialog {
 public:
     explicit StationsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
+    db::SqlQuery& sql1() { return sql1_; }
+    // The colour name that "Dopisz" and "Zmień" write.
+    const QString& currentColour() const { return currentColour_; }
+
+    void fillGrid();
+
+    void formShow();
+    void formClose();
+    void comboBox1Change();
+    void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void button1Click();  // "Dopisz"
+    void button2Click();  // "Zmień"
+    void button3Click();  // "Usuń"
+    void button4Click();  // "Zamknij"
+
+    // Closing by any means (the close box, Esc, "Zamknij") runs formClose().
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void comboBox1Edited(const QString& text);
+    std::string typedName() const;
+
     db::SqlConnection& baza_;
+    db::SqlQuery sql1_{"sql1"};
+    QString currentColour_ = QStringLiteral("clwhite");
+
+    widgets::ColorStringGrid* grid_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QPushButton* button2_ = nullptr;
+    QPushButton* button3_ = nullptr;
+    QPushButton* button4_ = nullptr;
 };
 
 }  // namespace ui
