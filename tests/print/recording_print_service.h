@@ -1,0 +1,43 @@
+#pragma once
+// A PrintService that draws nothing and records every call as one line of text, e.g.
+// "rect 400,400,1400,1844", "fill 255,0,0", "text 463,466 Stacja odbioru".
+
+#include <QStringList>
+
+#include "print/print_service.h"
+
+namespace testing {
+
+class RecordingPrintService : public print::PrintService {
+public:
+    int height = 6600;
+    std::vector<std::string> names;
+    QStringList calls;
+
+    std::vector<std::string> printers() const override { return names; }
+    void selectPrinter(int index) override { calls << QStringLiteral("select %1").arg(index); }
+    int pageHeight() const override { return height; }
+    void setTitle(const std::string& title) override { calls << "title " + QString::fromStdString(title); }
+    void beginDoc() override { calls << QStringLiteral("begin"); }
+    void newPage() override { calls << QStringLiteral("newpage"); }
+    void endDoc() override { calls << QStringLiteral("end"); }
+    void abort() override { calls << QStringLiteral("abort"); }
+    void setFontSize(int points) override { calls << QStringLiteral("font %1").arg(points); }
+    void setFontStyle(print::FontStyle style) override {
+        calls << (style == print::FontStyle::Bold ? QStringLiteral("style bold") : QStringLiteral("style regular"));
+    }
+    void setFillColour(print::Rgb c) override {
+        calls << QStringLiteral("fill %1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
+    }
+    void rectangle(int x1, int y1, int x2, int y2) override {
+        calls << QStringLiteral("rect %1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+    }
+    void text(int x, int y, const std::string& text) override {
+        calls << QStringLiteral("text %1,%2 ").arg(x).arg(y) + QString::fromStdString(text);
+    }
+
+    // The calls that start with `prefix`.
+    QStringList only(const QString& prefix) const { return calls.filter(QRegularExpression("^" + prefix)); }
+};
+
+}  // namespace testing
