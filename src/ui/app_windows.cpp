@@ -10,7 +10,8 @@ AppWindows::AppWindows() : main(std::make_unique<MainWindow>()) {
     picker = std::make_unique<PickerDialog>(baza, main.get());
     print = std::make_unique<PrintWindow>(baza, main.get());
     browser = std::make_unique<SqlBrowserWindow>(baza, main.get());
-    main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get()});
+    main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get(),
+                          picker.get()});
 }
 
 // The other windows go first: their datasets name the main window's connection.

@@ -18,6 +18,7 @@
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/modal.h"
+#include "ui/picker_dialog.h"
 #include "ui/sql_browser_window.h"
 #include "ui/typing_limit.h"
 
@@ -123,6 +124,9 @@ void MainWindow::buildControls() {
                                   {"st_odb", QStringLiteral("Stacja odb."), 105}});
     setTabOrder(buttons_[12], dBGrid1_);
 
+    connectHandler(buttons_[1], &QPushButton::clicked, this, &MainWindow::button1Click);
+    connectHandler(buttons_[2], &QPushButton::clicked, this, &MainWindow::button2Click);
+    connectHandler(buttons_[3], &QPushButton::clicked, this, &MainWindow::button3Click);
     connectHandler(buttons_[4], &QPushButton::clicked, this, &MainWindow::button4Click);
     connectHandler(buttons_[5], &QPushButton::clicked, this, &MainWindow::button5Click);
     connectHandler(buttons_[6], &QPushButton::clicked, this, &MainWindow::button6Click);
@@ -290,6 +294,43 @@ void MainWindow::enterBrowsing() {
     buttons_[11]->setEnabled(false);
     buttons_[12]->setEnabled(false);
     editing_ = false;
+}
+
+// The pickers: whichever way the picker closes, its two texts are copied back (empty after
+// "Anuluj"; the previous pick, or the station given, after the close box).
+void MainWindow::button1Click() {
+    PickerDialog* picker = windows_.picker;
+    if (!picker) return;
+    picker->setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
+    picker->pickSource = QStringLiteral("punkty");
+    picker->pickedInfo = stn_->currentText();
+    showModal(*picker);
+    nad_->setText(picker->pickedName);
+    lad_->setFocus();
+}
+
+// The load picker lists every load, whatever station text the picker still holds.
+void MainWindow::button2Click() {
+    PickerDialog* picker = windows_.picker;
+    if (!picker) return;
+    picker->setWindowTitle(QStringLiteral("Ładunki"));
+    picker->pickSource = QStringLiteral("ladunki");
+    showModal(*picker);
+    lad_->setText(picker->pickedName);
+    rwa_->setText(picker->pickedInfo);
+    rwa_->setFocus();
+}
+
+// The receiver's station comes back with the receiver.
+void MainWindow::button3Click() {
+    PickerDialog* picker = windows_.picker;
+    if (!picker) return;
+    picker->setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
+    picker->pickSource = QStringLiteral("punkty");
+    picker->pickedInfo = sto_->currentText();
+    showModal(*picker);
+    odb_->setText(picker->pickedName);
+    sto_->setEditText(picker->pickedInfo);
 }
 
 void MainWindow::button8Click() {

@@ -20,6 +20,7 @@ class QDialog;
 namespace ui {
 
 class DataGrid;
+class PickerDialog;
 class SqlBrowserWindow;
 
 // The other windows that the menu shows, all created after the main window.
@@ -29,6 +30,7 @@ struct MenuWindows {
     QDialog* parties = nullptr;
     QDialog* print = nullptr;
     SqlBrowserWindow* browser = nullptr;
+    PickerDialog* picker = nullptr;  // the "..." buttons' picker
 };
 
 class MainWindow : public QMainWindow {
@@ -56,6 +58,9 @@ public:
     void button7Click();
     void dBGrid1CellClick();
     // Editing.
+    void button1Click();  // "..." beside the shipper
+    void button2Click();  // "..." beside the load
+    void button3Click();  // "..." beside the receiver
     void button8Click();
     void button9Click();
     void button10Click();

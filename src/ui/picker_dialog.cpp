@@ -1,10 +1,96 @@
 #include "ui/picker_dialog.h"
 
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "db/sql_connection.h"
+#include "store/reference_data.h"
+#include "ui/data_grid.h"
+#include "ui/handlers.h"
+
 namespace ui {
 
-PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(parent), baza_(baza) {
+namespace {
+constexpr int kOuterWidth = 332;
+constexpr int kOuterHeight = 183;
+}  // namespace
+
+PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Form5"));
-    resize(316, 144);
+    // The client area holds the grid and the button whole (Button2 ends at 323, 153).
+    resize(324, 156);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+    }
+    sql1_.setConnection(&baza);
+    sql1_.setAutoCommit(false);
+    sql1_.setSql(store::kPartyListSql);
+
+    dBGrid1_ = new DataGrid(this);
+    dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
+    dBGrid1_->setGeometry(0, 0, 321, 120);
+    dBGrid1_->setColumnsResizable(true);
+    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
+                                  {QStringLiteral("stacja"), QString(), 64, false}});
+    button2_ = new QPushButton(QStringLiteral("Anuluj"), this);
+    button2_->setObjectName(QStringLiteral("Button2"));
+    button2_->setGeometry(248, 128, 75, 25);
+    button2_->setAutoDefault(false);
+    setTabOrder(dBGrid1_, button2_);
+
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PickerDialog::dBGrid1CellClick);
+    connectHandler(button2_, &QPushButton::clicked, this, &PickerDialog::button2Click);
 }
+
+void PickerDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+}
+
+void PickerDialog::done(int result) {
+    QDialog::done(result);
+    runHandler(this, [this] { formClose(); });
+}
+
+void PickerDialog::formShow() {
+    if (!pickedInfo.isEmpty()) {
+        sql1_.setSql(store::partiesOfStationSql(pickedInfo.toStdString()));
+    } else {
+        sql1_.setSql(store::kPartyListSql);
+    }
+    DatasetModel* model = dBGrid1_->datasetModel();
+    if (pickSource == QLatin1String("ladunki")) {
+        sql1_.setSql(store::kLoadListSql);
+        model->setColumnField(1, QStringLiteral("rodz_wag"));
+    } else {
+        model->setColumnField(1, QStringLiteral("stacja"));
+    }
+    sql1_.open();
+}
+
+QString PickerDialog::columnText(int column) const {
+    const std::string field = dBGrid1_->datasetModel()->columns().at(column).field.toStdString();
+    return QString::fromStdString(sql1_.fieldByName(field).asString());
+}
+
+void PickerDialog::dBGrid1CellClick() {
+    pickedName = columnText(0);
+    pickedInfo = columnText(1);
+    sql1_.close();
+    accept();
+}
+
+void PickerDialog::button2Click() {
+    pickedName.clear();
+    pickedInfo.clear();
+    pickSource.clear();
+    sql1_.close();
+    reject();
+}
+
+void PickerDialog::formClose() { sql1_.close(); }
 
 }  // namespace ui

@@ -1,7 +1,20 @@
 #pragma once
-// PickerDialog: picks a shipper/receiver or a load for the waybill being edited (its controls arrive with their own change).
+// PickerDialog: lists the shippers/receivers (of one station, or all) or the loads, and hands
+// the row the user clicks back to its caller through three public texts that outlive each
+// showing:
+//   pickSource  in       "ladunki" lists the loads; any other text the shippers/receivers
+//   pickedInfo  in, out  in: the station to list shippers/receivers of, empty for all;
+//                        out: the clicked row's station, or a load's wagon-type code
+//   pickedName  out      the clicked row's name
+// A click on a row takes it and closes the dialog; "Anuluj" empties all three and closes;
+// the close box closes and changes nothing.
 
 #include <QDialog>
+#include <QString>
+
+#include "db/sql_query.h"
+
+class QPushButton;
 
 namespace db {
 class SqlConnection;
@@ -9,13 +22,36 @@ class SqlConnection;
 
 namespace ui {
 
+class DataGrid;
+
 class PickerDialog : public QDialog {
     Q_OBJECT
 public:
     explicit PickerDialog(db::SqlConnection& baza, QWidget* parent = nullptr);
 
+    QString pickSource;
+    QString pickedInfo;
+    QString pickedName;
+
+    db::SqlQuery& sql1() { return sql1_; }
+
+    void formShow();
+    void formClose();
+    void dBGrid1CellClick();
+    void button2Click();  // "Anuluj"
+
+    // Closing by any means (a picked row, "Anuluj", the close box, Esc) runs formClose().
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    db::SqlConnection& baza_;
+    QString columnText(int column) const;
+
+    db::SqlQuery sql1_{"sql1"};
+    DataGrid* dBGrid1_ = nullptr;
+    QPushButton* button2_ = nullptr;
 };
 
 }  // namespace ui
