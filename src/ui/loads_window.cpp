@@ -1,10 +1,162 @@
 #include "ui/loads_window.h"
 
-namespace ui {
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
-LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent), baza_(baza) {
+#include "db/sql_connection.h"
+#include "store/reference_data.h"
+#include "store/transaction.h"
+#include "ui/data_grid.h"
+#include "ui/handlers.h"
+#include "ui/typing_limit.h"
+
+namespace ui {
+namespace {
+
+constexpr int kOuterWidth = 533;
+constexpr int kOuterHeight = 351;
+constexpr int kTypedChars = 15;
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    if constexpr (std::is_same_v<W, QLabel>) {
+        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
+    }
+    return widget;
+}
+
+// Every letter the user types or pastes into the box becomes upper case; text the program
+// sets, and what is left of it around an edit, stays as it is. Each character maps to one
+// character, so the length never changes.
+class UpperCaseTyping : public QObject {
+public:
+    // Install before any other filter of the box's typing, then call follow() after them:
+    // the text before an edit is kept until every filter has seen the edit.
+    explicit UpperCaseTyping(QLineEdit* edit) : QObject(edit), edit_(edit) {
+        last_ = edit->text().toUcs4();
+        connect(edit, &QLineEdit::textEdited, this, [this] { editing_ = true; });
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!editing_) last_ = edit_->text().toUcs4();
+        });
+    }
+    void follow() { connect(edit_, &QLineEdit::textEdited, this, &UpperCaseTyping::edited); }
+
+private:
+    // Reads the box's own text: a typing limit may already have mended the edit.
+    void edited() {
+        editing_ = false;
+        QList<uint> now = edit_->text().toUcs4();
+        // The typed part lies between the common prefix and the common suffix.
+        qsizetype prefix = 0;
+        while (prefix < now.size() && prefix < last_.size() && now[prefix] == last_[prefix]) ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < now.size() - prefix && suffix < last_.size() - prefix &&
+               now[now.size() - 1 - suffix] == last_[last_.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        bool changed = false;
+        for (qsizetype i = prefix; i < now.size() - suffix; ++i) {
+            const uint upper = QChar::toUpper(now[i]);
+            changed = changed || upper != now[i];
+            now[i] = upper;
+        }
+        if (!changed) {
+            last_ = now;
+            return;
+        }
+        const int cursor = edit_->cursorPosition();
+        edit_->setText(QString::fromUcs4(reinterpret_cast<const char32_t*>(now.data()), now.size()));
+        edit_->setCursorPosition(cursor);
+    }
+
+    QLineEdit* edit_;
+    QList<uint> last_;
+    bool editing_ = false;
+};
+
+}  // namespace
+
+LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Ładunki"));
-    resize(517, 312);
+    // The client area holds every control whole (Button3 ends at 523, 321).
+    resize(525, 324);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+    }
+    sql1_.setConnection(&baza);
+    sql1_.setSql(store::kLoadListSql);
+
+    dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 521, 241);
+    dBGrid1_->setColumnsResizable(false);
+    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
+                                  {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
+    place(new QLabel(QStringLiteral("Ładunek"), this), "Label1", 0, 248, 43, 13);
+    edit1_ = place(new QLineEdit(this), "Edit1", 48, 248, 249, 21);
+    place(new QLabel(QStringLiteral("Wagony"), this), "Label2", 0, 272, 40, 13);
+    edit2_ = place(new QLineEdit(this), "Edit2", 48, 272, 249, 21);
+    button1_ = place(new QPushButton(QStringLiteral("Dopisz"), this), "Button1", 48, 296, 75, 25);
+    button2_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button2", 224, 296, 75, 25);
+    button3_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button3", 448, 296, 75, 25);
+
+    limitTyping(edit1_, kTypedChars);
+    auto* upperCase = new UpperCaseTyping(edit2_);
+    limitTyping(edit2_, kTypedChars);
+    upperCase->follow();
+    for (QPushButton* b : {button1_, button2_, button3_}) b->setAutoDefault(false);
+
+    QWidget* order[] = {dBGrid1_, edit1_, edit2_, button1_, button2_, button3_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &LoadsWindow::dBGrid1CellClick);
+    connectHandler(button1_, &QPushButton::clicked, this, &LoadsWindow::button1Click);
+    connectHandler(button2_, &QPushButton::clicked, this, &LoadsWindow::button2Click);
+    connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::button3Click);
+}
+
+void LoadsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+}
+
+void LoadsWindow::done(int result) {
+    QDialog::done(result);
+    sql1_.close();
+}
+
+void LoadsWindow::formShow() { store::openQuery(sql1_, store::kLoadListSql); }
+
+std::string LoadsWindow::current(const char* field) const {
+    return sql1_.fieldByName(field).asString();
+}
+
+void LoadsWindow::dBGrid1CellClick() {
+    edit1_->setText(QString::fromStdString(current("nazwa")));
+    edit2_->setText(QString::fromStdString(current("rodz_wag")));
+}
+
+void LoadsWindow::button1Click() {
+    if (edit1_->text().isEmpty()) return;
+    store::addLoad(sql1_, edit1_->text().toStdString(), edit2_->text().toStdString());
+    edit1_->clear();
+    edit2_->clear();
+}
+
+// Edit1 only gates the command: the load deleted is the grid's current row.
+void LoadsWindow::button2Click() {
+    if (edit1_->text().isEmpty()) return;
+    store::deleteLoad(sql1_, current("nazwa"), current("rodz_wag"));
+}
+
+void LoadsWindow::button3Click() {
+    sql1_.close();
+    close();
 }
 
 }  // namespace ui

@@ -1,7 +1,16 @@
 #pragma once
-// LoadsWindow: the loads and their wagon types (its controls arrive with their own change).
+// LoadsWindow ("Ładunki"): the loads and the wagon types that carry them. "Dopisz" adds the
+// load typed in Edit1 with the wagon-type code typed in Edit2 (typed letters become upper
+// case); "Usuń" deletes the load that is current in the grid; "Zamknij" closes. Waybills keep
+// their own copies of a load's texts. Each showing reads the table afresh.
 
 #include <QDialog>
+
+#include "db/sql_query.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace db {
 class SqlConnection;
@@ -9,13 +18,37 @@ class SqlConnection;
 
 namespace ui {
 
+class DataGrid;
+
 class LoadsWindow : public QDialog {
     Q_OBJECT
 public:
     explicit LoadsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
+    db::SqlQuery& sql1() { return sql1_; }
+
+    void formShow();
+    void dBGrid1CellClick();
+    void button1Click();  // "Dopisz"
+    void button2Click();  // "Usuń"
+    void button3Click();  // "Zamknij"
+
+    // Closing by any means ("Zamknij", the close box, Esc) closes the dataset.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    db::SqlConnection& baza_;
+    std::string current(const char* field) const;
+
+    db::SqlQuery sql1_{"sql1"};
+    DataGrid* dBGrid1_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    QLineEdit* edit2_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QPushButton* button2_ = nullptr;
+    QPushButton* button3_ = nullptr;
 };
 
 }  // namespace ui
