@@ -1,10 +1,139 @@
 #include "ui/parties_window.h"
 
-namespace ui {
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
-PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent), baza_(baza) {
+#include "db/sql_connection.h"
+#include "store/reference_data.h"
+#include "store/transaction.h"
+#include "ui/data_grid.h"
+#include "ui/dialogs.h"
+#include "ui/handlers.h"
+#include "ui/typing_limit.h"
+
+namespace ui {
+namespace {
+
+constexpr int kOuterWidth = 430;
+constexpr int kOuterHeight = 440;
+constexpr int kTypedChars = 15;
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    if constexpr (std::is_same_v<W, QLabel>) {
+        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
+    }
+    return widget;
+}
+
+}  // namespace
+
+PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
+    : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
-    resize(414, 401);
+    // The client area holds every control whole (the grid ends at 417, the buttons at 409).
+    resize(422, 413);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+    }
+    sql1_.setConnection(&baza);
+    sql1_.setSql(store::kPartyListSql);
+
+    dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
+    dBGrid1_->setColumnsResizable(false);
+    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
+                                  {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
+    place(new QLabel(QStringLiteral("Nazwa"), this), "Label1", 16, 328, 33, 13);
+    edit1_ = place(new QLineEdit(this), "Edit1", 64, 328, 345, 21);
+    place(new QLabel(QStringLiteral("Stacja"), this), "Label2", 16, 352, 30, 13);
+    comboBox1_ = place(new QComboBox(this), "ComboBox1", 64, 352, 345, 21);
+    comboBox1_->setEditable(true);
+    button1_ = place(new QPushButton(QStringLiteral("Dodaj"), this), "Button1", 64, 384, 75, 25);
+    button3_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button3", 240, 384, 75, 25);
+    button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 336, 384, 75, 25);
+
+    limitTyping(edit1_, kTypedChars);
+    limitTyping(comboBox1_, kTypedChars);
+    for (QPushButton* b : {button1_, button3_, button4_}) b->setAutoDefault(false);
+
+    QWidget* order[] = {dBGrid1_, edit1_, comboBox1_, button1_, button3_, button4_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PartiesWindow::dBGrid1CellClick);
+    connectHandler(button1_, &QPushButton::clicked, this, &PartiesWindow::button1Click);
+    connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::button3Click);
+    connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::button4Click);
+}
+
+void PartiesWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+}
+
+// The station list first, in the order the table returns it; then the rows.
+void PartiesWindow::formShow() {
+    store::openQuery(sql1_, store::kStationListSql);
+    comboBox1_->clear();
+    const int count = sql1_.recordCount();
+    for (int i = 0; i < count; ++i) {
+        comboBox1_->addItem(QString::fromStdString(sql1_.fields(1).asString()));
+        sql1_.next();
+    }
+    setStationText(QString());
+    store::openQuery(sql1_, store::kPartyListSql);
+}
+
+// A text that is exactly one of the stations selects it; any other text selects none.
+void PartiesWindow::setStationText(const QString& text) {
+    const int index = text.isEmpty() ? -1 : comboBox1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    comboBox1_->setCurrentIndex(index);
+    comboBox1_->setEditText(text);
+}
+
+std::string PartiesWindow::current(const char* field) const {
+    return sql1_.fieldByName(field).asString();
+}
+
+void PartiesWindow::dBGrid1CellClick() {
+    edit1_->setText(QString::fromStdString(current("nazwa")));
+    setStationText(QString::fromStdString(current("stacja")));
+}
+
+void PartiesWindow::button1Click() {
+    if (edit1_->text().isEmpty() || comboBox1_->currentText().isEmpty()) return;
+    store::addParty(baza_, sql1_, edit1_->text().toStdString(),
+                    comboBox1_->currentText().toStdString());
+    edit1_->clear();
+    setStationText(QString());
+}
+
+// Edit1 only gates the command: the row deleted is the grid's current row, taken before
+// the question.
+void PartiesWindow::button3Click() {
+    const std::string name = current("nazwa");
+    const std::string station = current("stacja");
+    if (!Dialogs::instance().ask(
+            this, QStringLiteral("UWAGA"),
+            QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe z tym "
+                           "nadawcą/odbiorcą. Jesteś pewien?"))) {
+        return;
+    }
+    if (edit1_->text().isEmpty()) return;
+    store::deleteParty(baza_, sql1_, name, station);
+    edit1_->clear();
+}
+
+void PartiesWindow::button4Click() {
+    sql1_.close();
+    close();
 }
 
 }  // namespace ui

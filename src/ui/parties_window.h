@@ -1,7 +1,17 @@
 #pragma once
-// PartiesWindow: the shippers and receivers (its controls arrive with their own change).
+// PartiesWindow ("Nadawcy/odbiorcy"): the shippers and receivers, each bound to a station.
+// "Dodaj" adds the name typed in Edit1 at the station in ComboBox1 (any text; the list offers
+// the existing stations) with the next id of counter nr_punktu; "Usuń" deletes the row that
+// is current in the grid together with every waybill naming it at its station, after a
+// question; "Zamknij" closes. Each showing reads the stations and the rows afresh.
 
 #include <QDialog>
+
+#include "db/sql_query.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
 
 namespace db {
 class SqlConnection;
@@ -9,13 +19,36 @@ class SqlConnection;
 
 namespace ui {
 
+class DataGrid;
+
 class PartiesWindow : public QDialog {
     Q_OBJECT
 public:
     explicit PartiesWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
+    db::SqlQuery& sql1() { return sql1_; }
+
+    void formShow();
+    void dBGrid1CellClick();
+    void button1Click();  // "Dodaj"
+    void button3Click();  // "Usuń"
+    void button4Click();  // "Zamknij"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    std::string current(const char* field) const;
+    void setStationText(const QString& text);
+
     db::SqlConnection& baza_;
+    db::SqlQuery sql1_{"sql1"};
+    DataGrid* dBGrid1_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QPushButton* button3_ = nullptr;
+    QPushButton* button4_ = nullptr;
 };
 
 }  // namespace ui
