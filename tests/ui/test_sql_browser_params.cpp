@@ -1,0 +1,95 @@
+// The SQL browser hands typed text to the engine through the parameter scan: a ":" typed
+// outside quotes becomes a parameter without value and reaches the engine as NULL; inside
+// quotes of any kind it is text, and "::" is one ":".
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+#include "support/scripted_dialogs.h"
+#include "support/sql_helpers.h"
+#include "support/work_dir.h"
+#include "ui/app_windows.h"
+#include "ui/data_grid.h"
+#include "ui/modal.h"
+
+using testing::rowsOf;
+
+namespace {
+
+struct Browser {
+    testing::WorkDir dir;
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<ui::AppWindows> windows = std::make_unique<ui::AppWindows>();
+    QLineEdit* edit = windows->browser->findChild<QLineEdit*>("Edit1");
+    QPushButton* open = windows->browser->findChild<QPushButton*>("Button1");
+    QPushButton* exec = windows->browser->findChild<QPushButton*>("Button2");
+    ui::DataGrid* grid = windows->browser->findChild<ui::DataGrid*>("DBGrid1");
+
+    ~Browser() { ui::setModalHook(nullptr); }
+    QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
+    void run(QPushButton* button, const QString& text) {
+        edit->setText(text);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // The grid's rows, cells joined with "|".
+    QStringList shown() const {
+        QStringList out;
+        const QAbstractItemModel* m = grid->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+            out << cells.join('|');
+        }
+        return out;
+    }
+};
+
+}  // namespace
+
+class SqlBrowserParamsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openTurnsATypedColonIntoNull_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("outside quotes") << "select :x is null, value from admin where key='wersja'"
+                                        << QStringList{"1|2"};
+        QTest::newRow("compared with a column")
+            << "select count(*) from admin where value = :v" << QStringList{"0"};
+        QTest::newRow("inside apostrophes") << "select 'a:b', ':c' from admin where key='wersja'"
+                                            << QStringList{"a:b|:c"};
+        QTest::newRow("after a double quote inside apostrophes")
+            << "select 'Skład \"Ślązak', 'x:y' from admin where key='wersja'"
+            << QStringList{"Skład \"Ślązak|x:y"};
+        QTest::newRow("double colon") << "select ::p is null from admin where key='wersja'" << QStringList{"1"};
+    }
+    void openTurnsATypedColonIntoNull() {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, rows);
+        Browser b;
+        b.run(b.open, sql);
+        QCOMPARE(b.dialogs.transcript(), QString());
+        QCOMPARE(b.shown(), rows);
+    }
+
+    void execStoresNullForATypedColonAndQuotedTextExactly() {
+        Browser b;
+        b.run(b.exec,
+              "update admin set value=:v where key='nr_listu'; "
+              "insert into admin values('k:1', 'Skład \"Ślązak: a::b ''c''')");
+        QCOMPARE(b.dialogs.transcript(), QString());
+        QCOMPARE(rowsOf(b.file(), "select value from admin where key='nr_listu'"), QStringList{"<null>"});
+        QCOMPARE(rowsOf(b.file(), "select key, value from admin where key like 'k%'"),
+                 QStringList{"k:1|Skład \"Ślązak: a::b 'c'"});
+        // Exec leaves no rows in the grid; Open of the same table shows the new row.
+        QCOMPARE(b.grid->model()->rowCount(), 0);
+        b.run(b.open, "select value from admin where key = 'k:1'");
+        QCOMPARE(b.shown(), QStringList{"Skład \"Ślązak: a::b 'c'"});
+    }
+};
+
+QTEST_MAIN(SqlBrowserParamsTest)
+#include "test_sql_browser_params.moc"
