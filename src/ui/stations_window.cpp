@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -51,6 +52,10 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     grid_->setColCount(2);
     grid_->setFixedCols(0);
     grid_->setFixedRows(1);
+    // Without a fixed column the first column scrolls like the others: show it, and start
+    // on the first station's name, as after any change of the fixed cells.
+    grid_->setLeftCol(0);
+    grid_->focusCell(0, 1);
     grid_->setColWidths(0, 427);
     grid_->setColWidths(1, 64);
     grid_->setOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::HorzLine);
@@ -90,6 +95,8 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     connectHandler(button2_, &QPushButton::clicked, this, &StationsWindow::button2Click);
     connectHandler(button3_, &QPushButton::clicked, this, &StationsWindow::button3Click);
     connectHandler(button4_, &QPushButton::clicked, this, &StationsWindow::button4Click);
+
+    grid_->viewport()->installEventFilter(this);
 
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -132,8 +139,10 @@ void StationsWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
 }
 
+// The colour that "Dopisz" and "Zmień" write is the one the colour list shows: "clwhite"
+// when no item is selected, else the colour of the selection kept from the last showing.
 void StationsWindow::formShow() {
-    currentColour_ = QStringLiteral("clwhite");
+    comboBox1Change();
     fillGrid();
 }
 
@@ -161,9 +170,25 @@ void StationsWindow::comboBox1Edited(const QString& text) {
     comboBox1Change();
 }
 
+bool StationsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && (event->type() == QEvent::MouseButtonPress ||
+                                         event->type() == QEvent::MouseButtonDblClick)) {
+        pressPos_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const widgets::GridCoord at = grid_->mouseCoord(pressPos_);
+        pressCol_ = at.col;
+        pressRow_ = at.row;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void StationsWindow::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) {
-    const widgets::GridCoord at = grid_->mouseCoord(pos);
-    if (at.col < 0 || at.row <= 0) return;
+    widgets::GridCoord at{pressCol_, pressRow_};
+    if (pos != pressPos_) at = grid_->mouseCoord(pos);
+    pressPos_ = QPoint(-1, -1);
+    // The colour column is a little wider than the room beside a vertical scroll bar; a click
+    // on it must not push the names out of sight.
+    if (grid_->leftCol() != 0) grid_->setLeftCol(0);
+    if (at.col < 0 || at.row <= 0 || at.row >= grid_->rowCount()) return;
     edit1_->setText(grid_->cells(0, at.row));
     // The station's colour becomes the one "Zmień" writes, so that it never writes a colour
     // the user did not pick; a name that is none of the eight leaves both as they were.

@@ -48,6 +48,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void comboBox1Edited(const QString& text);
@@ -56,6 +57,11 @@ private:
     db::SqlConnection& baza_;
     db::SqlQuery sql1_{"sql1"};
     QString currentColour_ = QStringLiteral("clwhite");
+    // The cell under the pointer when a button went down, taken before the grid handles the
+    // press: making a partly visible cell current scrolls the grid under the pointer.
+    QPoint pressPos_{-1, -1};
+    int pressCol_ = -1;
+    int pressRow_ = -1;
 
     widgets::ColorStringGrid* grid_ = nullptr;
     QLabel* label1_ = nullptr;
