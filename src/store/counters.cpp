@@ -1,5 +1,8 @@
 #include "store/counters.h"
 
+#include <limits>
+
+#include "db/errors.h"
 #include "db/sql_query.h"
 #include "store/transaction.h"
 
@@ -14,7 +17,12 @@ int addWithCounter(db::SqlConnection& connection, db::SqlQuery& counterQuery,
                    db::SqlQuery& insertQuery, const std::string& key,
                    const std::function<std::string(int id)>& insertSql,
                    const std::function<std::string(int id)>& updateSql) {
-    const int id = readCounter(counterQuery, key) + 1;
+    const int counter = readCounter(counterQuery, key);
+    if (counter == std::numeric_limits<int>::max()) {
+        throw db::DatabaseError("Licznik " + key + " osiągnął największą wartość (" +
+                                std::to_string(counter) + ")");
+    }
+    const int id = counter + 1;
     runInTransaction(connection, [&] {
         exec(insertQuery, insertSql(id));
         exec(counterQuery, updateSql(id));

@@ -88,8 +88,14 @@ void StringGrid::setFixedCols(int count) {
     count = std::clamp(count, 0, colCount_);
     if (count == fixedCols_)
         return;
+    // A new count of fixed columns starts the scrolled part, and the current cell, at the
+    // first column that is not fixed.
     fixedCols_ = count;
+    leftCol_ = count;
+    col_ = count;
+    anchor_.col = count;
     clampCurrent();
+    currentCellChanged();
 }
 
 void StringGrid::setFixedRows(int count) {
@@ -97,7 +103,11 @@ void StringGrid::setFixedRows(int count) {
     if (count == fixedRows_)
         return;
     fixedRows_ = count;
+    topRow_ = count;
+    row_ = count;
+    anchor_.row = count;
     clampCurrent();
+    currentCellChanged();
 }
 
 void StringGrid::setDefaultColWidth(int width) {

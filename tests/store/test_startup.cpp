@@ -189,6 +189,11 @@ void StartupTest::counterRuleHandsOutIdsAtomically() {
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
                              store::addWithCounter(d.baza, counter, d.list, "nr_stacji", badInsert, update));
     QCOMPARE(rowsOf(file, "select value from admin where key='nr_stacji'"), QStringList({"3"}));
+    // The last id a counter can hand out stops the next add before anything is written.
+    execFile(file, "update admin set value='2147483647' where key='nr_stacji';");
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update));
+    QCOMPARE(rowsOf(file, "select count(*) from stacje"), QStringList({"2"}));
     // A counter that is no number stops before anything is written.
     execFile(file, "update admin set value='x' where key='nr_stacji';");
     QVERIFY_THROWS_EXCEPTION(db::ConvertError,

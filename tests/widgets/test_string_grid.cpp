@@ -169,10 +169,16 @@ void TestStringGrid::countsKeepFixedCountsAndCurrentCellValid() {
     grid.focusCell(1, 3);
     QCOMPARE(grid.row(), 3);
     grid.setFixedRows(2);
-    QCOMPARE(grid.row(), 3);
+    QCOMPARE(grid.row(), 2);  // a new fixed count starts at its first scrolled row
     grid.setFixedRows(4);
     grid.setFixedRows(0);
     QCOMPARE(grid.fixedRows(), 0);
+    QCOMPARE(grid.row(), 0);
+    QCOMPARE(grid.topRow(), 0);
+    // No fixed column: the first column is in view and current.
+    grid.setFixedCols(0);
+    QCOMPARE(grid.col(), 0);
+    QCOMPARE(grid.leftCol(), 0);
 }
 
 void TestStringGrid::dragSelectsABlock() {
