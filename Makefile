@@ -29,7 +29,7 @@ test: build
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benches
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 
 # Tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of their own.
 asan:
