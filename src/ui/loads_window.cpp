@@ -12,6 +12,7 @@
 #include "store/transaction.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 #include "ui/typing_limit.h"
 
 namespace ui {
@@ -20,16 +21,6 @@ namespace {
 constexpr int kOuterWidth = 533;
 constexpr int kOuterHeight = 351;
 constexpr int kTypedChars = 15;
-
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    if constexpr (std::is_same_v<W, QLabel>) {
-        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
-    }
-    return widget;
-}
 
 // Every letter the user types or pastes into the box becomes upper case; text the program
 // sets, and what is left of it around an edit, stays as it is. Each character maps to one
@@ -86,10 +77,7 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     setWindowTitle(QStringLiteral("Ładunki"));
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(525, 324);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-    }
+    centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     sql1_.setConnection(&baza);
     sql1_.setSql(store::kLoadListSql);
 

@@ -17,6 +17,7 @@
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 #include "ui/modal.h"
 #include "ui/picker_dialog.h"
 #include "ui/sql_browser_window.h"
@@ -26,16 +27,6 @@ namespace ui {
 namespace {
 
 constexpr int kTypedChars = 15;
-
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    if constexpr (std::is_same_v<W, QLabel>) {
-        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
-    }
-    return widget;
-}
 
 QString text(const db::SqlQuery& query, int field) {
     return QString::fromStdString(query.fields(field).asString());
@@ -57,10 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     sqlt_.setConnection(&baza_);
     buildControls();
     buildMenu();
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    centreOnScreen(*this, frameGeometry().size());
     formCreate();
 }
 

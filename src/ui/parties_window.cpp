@@ -14,6 +14,7 @@
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 #include "ui/typing_limit.h"
 
 namespace ui {
@@ -23,16 +24,6 @@ constexpr int kOuterWidth = 430;
 constexpr int kOuterHeight = 440;
 constexpr int kTypedChars = 15;
 
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    if constexpr (std::is_same_v<W, QLabel>) {
-        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
-    }
-    return widget;
-}
-
 }  // namespace
 
 PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
@@ -40,10 +31,7 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(422, 413);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-    }
+    centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     sql1_.setConnection(&baza);
     sql1_.setSql(store::kPartyListSql);
 

@@ -9,6 +9,7 @@
 #include "store/reference_data.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 
 namespace ui {
 
@@ -21,10 +22,7 @@ PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(p
     setWindowTitle(QStringLiteral("Form5"));
     // The client area holds the grid and the button whole (Button2 ends at 323, 153).
     resize(324, 156);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-    }
+    centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     sql1_.setConnection(&baza);
     sql1_.setAutoCommit(false);
     sql1_.setSql(store::kPartyListSql);

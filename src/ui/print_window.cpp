@@ -18,6 +18,7 @@
 #include "print/qt_print_service.h"
 #include "store/transaction.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 #include "ui/modal.h"
 #include "ui/print_row.h"
 
@@ -49,10 +50,7 @@ PrintWindow::PdfFileChooser PrintWindow::setPdfFileChooser(PdfFileChooser choose
 PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Wydruk"));
     resize(554 - 16, 447 - 39);  // the outer size less the frame and the title bar
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(554 / 2, 447 / 2));
-    }
+    centreOnScreen(*this, {554, 447});
     for (db::SqlQuery* q : {&sql1_, &sql2_}) {
         q->setConnection(&baza);
         q->setAutoCommit(false);

@@ -14,6 +14,7 @@
 #include "store/transaction.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "widgets/color_string_grid.h"
 
@@ -23,16 +24,6 @@ namespace {
 constexpr int kTypedChars = 15;
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlack(0x00, 0x00, 0x00);
-
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    if constexpr (std::is_same_v<W, QLabel>) {
-        widget->resize(qMax(width, widget->sizeHint().width()), height);  // labels fit their text
-    }
-    return widget;
-}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -98,10 +89,7 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
 
     grid_->viewport()->installEventFilter(this);
 
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    centreOnScreen(*this, size());
 }
 
 std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
