@@ -30,6 +30,7 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
                   std::string& error) {
     const char* p = sql.data();
     const char* const end = p + sql.size();
+    std::vector<std::string> nameStore;
     std::vector<const char*> names;
     std::vector<const char*> values;
     std::vector<int> lengths;
@@ -44,25 +45,35 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
         if (tail == nullptr || tail <= p) break;  // nothing left the engine can read
         p = tail;
         if (guard.stmt == nullptr) continue;  // blanks or a comment
-        const int n = sqlite3_column_count(guard.stmt);
+        // The columns are read once the statement has run: the engine may prepare it anew
+        // inside its first step (after a schema change), which gives up the texts it handed
+        // out before. They are copied, so they stay for the whole result.
         ExecRow row;
-        row.columnCount = n;
-        if (callback != nullptr && n > 0) {
-            names.resize(2 * static_cast<std::size_t>(n));
-            values.resize(n);
-            lengths.resize(n);
+        auto describe = [&] {
+            const int n = sqlite3_column_count(guard.stmt);
+            row.columnCount = n;
+            nameStore.clear();
             for (int i = 0; i < n; ++i) {
                 const char* name = sqlite3_column_name(guard.stmt, i);
-                const char* type = sqlite3_column_decltype(guard.stmt, i);
-                names[i] = name ? name : "";
-                names[n + i] = type ? type : "";
+                nameStore.emplace_back(name ? name : "");
             }
+            for (int i = 0; i < n; ++i) {
+                const char* type = sqlite3_column_decltype(guard.stmt, i);
+                nameStore.emplace_back(type ? type : "");
+            }
+            names.resize(nameStore.size());
+            for (std::size_t i = 0; i < nameStore.size(); ++i) names[i] = nameStore[i].c_str();
+            values.resize(static_cast<std::size_t>(n));
+            lengths.resize(static_cast<std::size_t>(n));
             row.names = names.data();
-        }
+        };
         bool anyRow = false;
         while ((rc = sqlite3_step(guard.stmt)) == SQLITE_ROW) {
+            if (callback == nullptr) continue;
+            if (!anyRow) describe();
             anyRow = true;
-            if (callback == nullptr || n == 0) continue;
+            const int n = row.columnCount;
+            if (n == 0) continue;
             for (int i = 0; i < n; ++i) {
                 values[i] = reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, i));
                 lengths[i] = sqlite3_column_bytes(guard.stmt, i);
@@ -78,7 +89,9 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
             error = sqlite3_errmsg(db);
             return rc;
         }
-        if (!anyRow && callback != nullptr && n > 0) {
+        if (!anyRow && callback != nullptr) {
+            describe();
+            if (row.columnCount == 0) continue;
             row.values = nullptr;
             row.lengths = nullptr;
             if (callback(arg, row) != 0) {
