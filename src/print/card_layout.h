@@ -7,10 +7,7 @@
 #include <string>
 
 #include "print/print_service.h"
-
-namespace db {
-class SqlQuery;
-}
+#include "db/forward.h"
 
 namespace print {
 

@@ -5,10 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace db {
-class SqlConnection;
-class SqlQuery;
-}  // namespace db
+#include "db/forward.h"
 
 namespace store {
 

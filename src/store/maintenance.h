@@ -1,10 +1,6 @@
 #pragma once
+#include "db/forward.h"
 // Commands that work on the database as a whole.
-
-namespace db {
-class SqlConnection;
-class SqlQuery;
-}  // namespace db
 
 namespace store {
 

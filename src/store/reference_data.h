@@ -7,16 +7,10 @@
 #include <string>
 #include <string_view>
 
-namespace db {
-class SqlConnection;
-class SqlQuery;
-}  // namespace db
+#include "db/forward.h"
+#include "store/schema.h"
 
 namespace store {
-
-inline constexpr const char* kLoadListSql = "select * from ladunki;";
-inline constexpr const char* kPartyListSql = "select * from punkty;";
-inline constexpr const char* kStationListSql = "select * from stacje;";
 
 // "select * from punkty where stacja='<station>';": the shippers/receivers of one station.
 std::string partiesOfStationSql(std::string_view station);

@@ -27,16 +27,13 @@ const std::array<const char*, 9> kCreationStatements = {
 };
 
 void createSchema(db::SqlQuery& query) {
-    for (const char* statement : kCreationStatements) {
-        query.setSql(statement);
-        query.execSql();
-    }
+    for (const char* statement : kCreationStatements) exec(query, statement);
 }
 
 void convertFromVersion1(db::SqlQuery& query) {
     std::vector<std::string> names;  // line i of one belongs to line i of the other
     std::vector<std::string> ids;
-    openQuery(query, "select * from stacje;");
+    openQuery(query, kStationListSql);
     const int count = query.recordCount();
     for (int i = 0; i < count; ++i) {
         names.push_back(query.fields(1).asString());

@@ -6,15 +6,16 @@
 #include <array>
 #include <string>
 
-namespace db {
-class SqlConnection;
-class SqlQuery;
-}  // namespace db
+#include "db/forward.h"
 
 namespace store {
 
 inline constexpr const char* kDatabaseFile = "listy.sdb";
+// Every row of each table, in the order the table returns them.
 inline constexpr const char* kWaybillListSql = "select * from listy;";
+inline constexpr const char* kStationListSql = "select * from stacje;";
+inline constexpr const char* kLoadListSql = "select * from ladunki;";
+inline constexpr const char* kPartyListSql = "select * from punkty;";
 
 // The nine statements that make a new database, in the order they run.
 extern const std::array<const char*, 9> kCreationStatements;

@@ -6,10 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace db {
-class SqlConnection;
-class SqlQuery;
-}  // namespace db
+#include "db/forward.h"
 
 namespace store {
 

@@ -8,9 +8,7 @@
 #include <QString>
 #include <QVector>
 
-namespace db {
-class SqlDataset;
-}
+#include "db/forward.h"
 
 namespace ui {
 

@@ -7,14 +7,11 @@
 #include <QDialog>
 
 #include "db/sql_query.h"
+#include "db/forward.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace ui {
 

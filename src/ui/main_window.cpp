@@ -201,11 +201,11 @@ void MainWindow::showWaybill() {
 
 void MainWindow::refreshLookups() {
     if (!sql1_.active()) sql1_.open();
-    store::openQuery(sqlt_, "select * from ladunki;");
+    store::openQuery(sqlt_, store::kLoadListSql);
     haveLoads_ = sqlt_.recordCount() > 0;
-    store::openQuery(sqlt_, "select * from punkty;");
+    store::openQuery(sqlt_, store::kPartyListSql);
     haveParties_ = sqlt_.recordCount() > 0;
-    store::openQuery(sqlt_, "select * from stacje;");
+    store::openQuery(sqlt_, store::kStationListSql);
     const int count = sqlt_.recordCount();
     if (count > 0) {
         // Rebuilding the lists keeps the typed texts of both boxes.

@@ -8,14 +8,11 @@
 #include <QDialog>
 
 #include "db/sql_query.h"
+#include "db/forward.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace ui {
 

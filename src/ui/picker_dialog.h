@@ -13,12 +13,9 @@
 #include <QString>
 
 #include "db/sql_query.h"
+#include "db/forward.h"
 
 class QPushButton;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace ui {
 

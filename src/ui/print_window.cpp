@@ -1,3 +1,4 @@
+#include "store/schema.h"
 #include "ui/print_window.h"
 
 #include <QComboBox>
@@ -140,7 +141,7 @@ PrintRow* PrintWindow::addRow(int top) {
 }
 
 void PrintWindow::formShow() {
-    store::openQuery(sql1_, "select * from listy;");
+    store::openQuery(sql1_, store::kWaybillListSql);
     wiersze_.clear();
     sql1_.first();
     addRow(kRowsTop)->makeHeader();

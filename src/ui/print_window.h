@@ -13,15 +13,12 @@
 
 #include "db/sql_query.h"
 #include "print/print_run.h"
+#include "db/forward.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace ui {
 

@@ -1,3 +1,4 @@
+#include "store/schema.h"
 #include "ui/sql_browser_window.h"
 
 #include <QLineEdit>
@@ -14,7 +15,7 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent) : Q
     resize(1060 - 16, 563 - 39);  // the outer size less the frame and the title bar
     move(308, 217);
     que1_.setConnection(&baza);
-    que1_.setSql("select * from stacje;");
+    que1_.setSql(store::kStationListSql);
 
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));

@@ -6,13 +6,10 @@
 #include <QDialog>
 
 #include "db/sql_query.h"
+#include "db/forward.h"
 
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace ui {
 

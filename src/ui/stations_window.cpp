@@ -1,3 +1,4 @@
+#include "store/schema.h"
 #include "ui/stations_window.h"
 
 #include <QComboBox>
@@ -36,7 +37,7 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     setWindowTitle(QStringLiteral("Stacje"));
     resize(534 - 16, 376 - 39);  // the outer size less the frame and the title bar
     sql1_.setConnection(&baza_);
-    sql1_.setSql("select * from stacje;");
+    sql1_.setSql(store::kStationListSql);
 
     using widgets::GridOption;
     grid_ = place(new widgets::ColorStringGrid(this), "grid", 16, 0, 505, 233);
@@ -95,7 +96,7 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
 std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
 
 void StationsWindow::fillGrid() {
-    store::openQuery(sql1_, "select * from stacje;");
+    store::openQuery(sql1_, store::kStationListSql);
     const int count = sql1_.recordCount();
     grid_->setRowCount(count + 1);
     grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));

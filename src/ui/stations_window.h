@@ -7,15 +7,12 @@
 #include <QString>
 
 #include "db/sql_query.h"
+#include "db/forward.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class SqlConnection;
-}
 
 namespace widgets {
 class ColorStringGrid;
