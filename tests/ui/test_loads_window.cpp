@@ -14,6 +14,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
+#include "support/ui_input.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -52,14 +53,7 @@ struct Program {
         const QRect rect = grid()->visualRect(grid()->model()->index(row, 0));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    void type(int n, const QString& text) {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(edit(n), &press);
-            QApplication::sendEvent(edit(n), &release);
-        }
-    }
+    void type(int n, const QString& text) { testing::typeText(edit(n), text); }
     // The grid's rows as "name|code".
     QStringList gridRows() {
         QStringList rows;
@@ -99,24 +93,14 @@ void LoadsWindowTest::looksAsDesigned() {
     Program p;
     ui::LoadsWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Ładunki"));
-    const struct {
-        const char* name;
-        QRect geometry;
-        QString text;
-    } controls[] = {
+    testing::checkPlaces(w, {
         {"DBGrid1", {0, 0, 521, 241}, {}},
         {"Edit1", {48, 248, 249, 21}, {}},
         {"Edit2", {48, 272, 249, 21}, {}},
         {"Button1", {48, 296, 75, 25}, "Dopisz"},
         {"Button2", {224, 296, 75, 25}, "Usuń"},
         {"Button3", {448, 296, 75, 25}, "Zamknij"},
-    };
-    for (const auto& c : controls) {
-        QWidget* widget = p.widget(c.name);
-        QCOMPARE(widget->geometry(), c.geometry);
-        QVERIFY2(w.rect().contains(widget->geometry()), c.name);
-        if (auto* b = qobject_cast<QPushButton*>(widget)) QCOMPARE(b->text(), c.text);
-    }
+    });
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Ładunek"));
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Wagony"));
     QCOMPARE(p.widget<QLabel>("Label2")->pos(), QPoint(0, 272));
@@ -124,9 +108,7 @@ void LoadsWindowTest::looksAsDesigned() {
     QWidget* expected[] = {p.grid(), p.edit(1), p.edit(2), p.widget("Button1"), p.widget("Button2"),
                            p.widget("Button3")};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
-        QWidget* next = expected[i - 1]->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
-        QCOMPARE(next, expected[i]);
+        QCOMPARE(testing::nextTabStop(expected[i - 1]), expected[i]);
     }
     QCOMPARE(p.grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nazwa"));
     QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Rodzaj wag."));

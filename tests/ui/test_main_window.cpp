@@ -14,6 +14,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
+#include "support/ui_input.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -65,14 +66,7 @@ struct Program {
     }
     void type(const char* name, const QString& text) {
         QWidget* w = widget(name);
-        if (auto* box = qobject_cast<QComboBox*>(w)) w = box->lineEdit();
-        // One key press per character, as a keyboard with Polish letters sends them.
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-            QApplication::sendEvent(w, &release);
-        }
+        testing::typeText(w, text);
     }
     ui::DataGrid* grid() { return widget<ui::DataGrid>("DBGrid1"); }
     void clickRow(int row) {

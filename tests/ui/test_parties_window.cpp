@@ -15,6 +15,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
+#include "support/ui_input.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -70,15 +71,7 @@ struct Program {
         const QRect rect = grid()->visualRect(grid()->model()->index(row, 1));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    void type(QWidget* w, const QString& text) {
-        if (auto* box = qobject_cast<QComboBox*>(w)) w = box->lineEdit();
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-            QApplication::sendEvent(w, &release);
-        }
-    }
+    void type(QWidget* w, const QString& text) { testing::typeText(w, text); }
     QStringList gridRows() {
         QStringList rows;
         const QAbstractItemModel* m = grid()->model();
@@ -122,34 +115,20 @@ void PartiesWindowTest::looksAsDesigned() {
     Program p;
     ui::PartiesWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Nadawcy/odbiorcy"));
-    const struct {
-        const char* name;
-        QRect geometry;
-        QString text;
-    } controls[] = {
+    testing::checkPlaces(w, {
         {"DBGrid1", {0, 0, 417, 321}, {}},
         {"Edit1", {64, 328, 345, 21}, {}},
         {"ComboBox1", {64, 352, 345, 21}, {}},
         {"Button1", {64, 384, 75, 25}, "Dodaj"},
         {"Button3", {240, 384, 75, 25}, "Usuń"},
         {"Button4", {336, 384, 75, 25}, "Zamknij"},
-    };
-    for (const auto& c : controls) {
-        QWidget* widget = p.widget(c.name);
-        QCOMPARE(widget->geometry(), c.geometry);
-        QVERIFY2(w.rect().contains(widget->geometry()), c.name);
-        if (auto* b = qobject_cast<QPushButton*>(widget)) QCOMPARE(b->text(), c.text);
-    }
+    });
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Nazwa"));
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Stacja"));
     QWidget* expected[] = {p.grid(), p.edit1(), p.combo(), p.widget("Button1"), p.widget("Button3"),
                            p.widget("Button4")};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
-        QWidget* next = expected[i - 1]->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus || next->parentWidget() == expected[i - 1]) {
-            next = next->nextInFocusChain();
-        }
-        QCOMPARE(next, expected[i]);
+        QCOMPARE(testing::nextTabStop(expected[i - 1]), expected[i]);
     }
     QCOMPARE(p.grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nazwa"));
     QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Stacja"));

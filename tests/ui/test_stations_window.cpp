@@ -15,6 +15,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
+#include "support/ui_input.h"
 #include "ui/app_windows.h"
 #include "ui/modal.h"
 #include "widgets/color_string_grid.h"
@@ -85,16 +86,7 @@ struct Program {
     QPushButton* button(int n) { return widget<QPushButton>(qPrintable(QString("Button%1").arg(n))); }
     void click(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }
 
-    // One key press per character, as a keyboard with Polish letters sends them.
-    void type(QWidget* w, const QString& text) {
-        if (auto* box = qobject_cast<QComboBox*>(w)) w = box->lineEdit();
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-            QApplication::sendEvent(w, &release);
-        }
-    }
+    void type(QWidget* w, const QString& text) { testing::typeText(w, text); }
     void typeName(const QString& name) {
         edit()->clear();
         type(edit(), name);
@@ -142,23 +134,17 @@ void StationsWindowTest::controlsAndLayout() {
     ui::StationsWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Stacje"));
     QCOMPARE(w.size(), QSize(534 - 16, 376 - 39));
-    const struct {
-        const char* name;
-        QRect geometry;
-        QString caption;
-    } controls[] = {
-        {"grid", {16, 0, 505, 233}, {}},
-        {"Edit1", {80, 240, 433, 21}, {}},
-        {"ComboBox1", {80, 264, 433, 21}, {}},
-        {"Button1", {80, 312, 75, 25}, "Dopisz"},
-        {"Button2", {168, 312, 75, 25}, "Zmień"},
-        {"Button3", {256, 312, 75, 25}, "Usuń"},
-        {"Button4", {440, 312, 75, 25}, "Zamknij"},
-    };
-    for (const auto& c : controls) {
-        QCOMPARE(p.widget(c.name)->geometry(), c.geometry);
-        if (auto* b = qobject_cast<QPushButton*>(p.widget(c.name))) QCOMPARE(b->text(), c.caption);
-    }
+    testing::checkPlaces(w,
+                         {
+                             {"grid", {16, 0, 505, 233}, {}},
+                             {"Edit1", {80, 240, 433, 21}, {}},
+                             {"ComboBox1", {80, 264, 433, 21}, {}},
+                             {"Button1", {80, 312, 75, 25}, "Dopisz"},
+                             {"Button2", {168, 312, 75, 25}, "Zmień"},
+                             {"Button3", {256, 312, 75, 25}, "Usuń"},
+                             {"Button4", {440, 312, 75, 25}, "Zamknij"},
+                         },
+                         /*mayOverhang=*/true);
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Nazwa stacji"));
     QCOMPARE(p.widget<QLabel>("Label1")->pos(), QPoint(8, 240));
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Kolor FREMO"));
