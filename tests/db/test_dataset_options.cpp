@@ -16,30 +16,16 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "db/sql_update_sql.h"
+#include "support/db_helpers.h"
 
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-struct Messages {
-    QStringList texts;
-    db::MessageSink previous;
-    Messages() {
-        previous = db::setMessageSink([this](const std::string& t) { texts << q(t); });
-    }
-    ~Messages() { db::setMessageSink(std::move(previous)); }
-};
+using Messages = testing::MessageLines;
 
 // Values of every row, fields joined with "|"; the cursor ends past the last row.
-QStringList rows(db::SqlDataset& ds) {
-    QStringList out;
-    for (ds.first(); !ds.eof(); ds.next()) {
-        QStringList fields;
-        for (int i = 0; i < ds.fieldCount(); ++i) fields << q(ds.fields(i).asString());
-        out << fields.join('|');
-    }
-    return out;
-}
+QStringList rows(db::SqlDataset& ds) { return testing::datasetRows(ds); }
 
 QString currentRow(const db::SqlDataset& ds) {
     QStringList fields;
@@ -55,20 +41,9 @@ class TestDatasetOptions : public QObject {
 private:
     std::unique_ptr<db::SqlConnection> conn_;
 
-    void exec(const std::string& sql) {
-        char* err = nullptr;
-        sqlite3_exec(conn_->handle(), sql.c_str(), nullptr, nullptr, &err);
-        if (err) {
-            const std::string text = err;
-            sqlite3_free(err);
-            QFAIL(text.c_str());
-        }
-    }
+    void exec(const std::string& sql) { testing::execDirect(*conn_, sql); }
     std::unique_ptr<db::SqlQuery> query(const std::string& sql, const char* name = "Query1") {
-        auto qy = std::make_unique<db::SqlQuery>(name);
-        qy->setConnection(conn_.get());
-        qy->setSql(sql);
-        return qy;
+        return testing::makeQuery(*conn_, sql, name);
     }
 
 private slots:

@@ -13,6 +13,7 @@
 #include "db/field.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "support/db_helpers.h"
 
 Q_DECLARE_METATYPE(db::FieldKind)
 
@@ -32,13 +33,7 @@ class TestFieldKinds : public QObject {
 private:
     std::unique_ptr<db::SqlConnection> conn_;
 
-    void exec(const std::string& sql) {
-        char* err = nullptr;
-        sqlite3_exec(conn_->handle(), sql.c_str(), nullptr, nullptr, &err);
-        const std::string text = err ? err : "";
-        sqlite3_free(err);
-        QVERIFY2(text.empty(), text.c_str());
-    }
+    void exec(const std::string& sql) { testing::execDirect(*conn_, sql); }
 
 private slots:
     void init() {

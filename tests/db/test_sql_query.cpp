@@ -15,43 +15,19 @@
 #include "db/sinks.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "support/db_helpers.h"
 
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Records the statements handed to the engine.
-struct Statements {
-    std::vector<std::string> lines;
-    db::DebugSink previous;
-    Statements() {
-        previous = db::setDebugSink([this](std::string_view l) { lines.emplace_back(l); });
-    }
-    ~Statements() { db::setDebugSink(std::move(previous)); }
-    int count(const std::string& text) const {
-        return static_cast<int>(std::count(lines.begin(), lines.end(), text));
-    }
-};
+using Statements = testing::DebugLines;
 
-struct Messages {
-    QStringList texts;
-    db::MessageSink previous;
-    Messages() {
-        previous = db::setMessageSink([this](const std::string& t) { texts << q(t); });
-    }
-    ~Messages() { db::setMessageSink(std::move(previous)); }
-};
+using Messages = testing::MessageLines;
 
 // Values of every row of an open dataset, fields joined with "|".
-QStringList rows(db::SqlQuery& query) {
-    QStringList out;
-    for (query.first(); !query.eof(); query.next()) {
-        QStringList fields;
-        for (int i = 0; i < query.fieldCount(); ++i) fields << q(query.fields(i).asString());
-        out << fields.join('|');
-    }
-    return out;
-}
+QStringList rows(db::SqlQuery& query) { return testing::datasetRows(query); }
 
 const char* const kListy =
     "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
@@ -67,20 +43,9 @@ private:
     QString oldCwd_;
     std::unique_ptr<db::SqlConnection> conn_;
 
-    void exec(const std::string& sql) {
-        char* err = nullptr;
-        sqlite3_exec(conn_->handle(), sql.c_str(), nullptr, nullptr, &err);
-        if (err) {
-            const std::string text = err;
-            sqlite3_free(err);
-            QFAIL(text.c_str());
-        }
-    }
+    void exec(const std::string& sql) { testing::execDirect(*conn_, sql); }
     std::unique_ptr<db::SqlQuery> query(const std::string& sql, const char* name = "Query1") {
-        auto qy = std::make_unique<db::SqlQuery>(name);
-        qy->setConnection(conn_.get());
-        qy->setSql(sql);
-        return qy;
+        return testing::makeQuery(*conn_, sql, name);
     }
 
 private slots:
