@@ -8,24 +8,38 @@
 
 namespace store {
 
+const char* counterKey(Counter counter) {
+    switch (counter) {
+        case Counter::Waybills: return "nr_listu";
+        case Counter::Stations: return "nr_stacji";
+        case Counter::Parties: return "nr_punktu";
+    }
+    return "";
+}
+
+std::string counterUpdateSql(Counter counter, int id) {
+    const std::string value = std::to_string(id);
+    const std::string quoted = counter == Counter::Waybills ? "'" + value + "'" : value;
+    return "update admin set value=" + quoted + " where key='" + counterKey(counter) + "';";
+}
+
 int readCounter(db::SqlQuery& query, const std::string& key) {
     openQuery(query, "select value from admin where key='" + key + "';");
     return query.fields(0).asInteger();
 }
 
-int addWithCounter(db::SqlConnection& connection, db::SqlQuery& counterQuery,
-                   db::SqlQuery& insertQuery, const std::string& key,
-                   const std::function<std::string(int id)>& insertSql,
-                   const std::function<std::string(int id)>& updateSql) {
-    const int counter = readCounter(counterQuery, key);
-    if (counter == std::numeric_limits<int>::max()) {
+int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter counter,
+                   const std::function<std::string(int id)>& insertSql) {
+    const std::string key = counterKey(counter);
+    const int current = readCounter(query, key);
+    if (current == std::numeric_limits<int>::max()) {
         throw db::DatabaseError("Licznik " + key + " osiągnął największą wartość (" +
-                                std::to_string(counter) + ")");
+                                std::to_string(current) + ")");
     }
-    const int id = counter + 1;
+    const int id = current + 1;
     runInTransaction(connection, [&] {
-        exec(insertQuery, insertSql(id));
-        exec(counterQuery, updateSql(id));
+        exec(query, insertSql(id));
+        exec(query, counterUpdateSql(counter, id));
     });
     return id;
 }

@@ -9,15 +9,26 @@
 
 namespace store {
 
+enum class Counter {
+    Waybills,  // nr_listu, written back in quotes
+    Stations,  // nr_stacji, written back without quotes
+    Parties,   // nr_punktu, written back without quotes
+};
+
+// The counter's key in table admin.
+const char* counterKey(Counter counter);
+// The statement that writes `id` back as the counter's value:
+//   "update admin set value='<id>' where key='nr_listu';"
+//   "update admin set value=<id> where key='nr_stacji';" (and likewise nr_punktu)
+std::string counterUpdateSql(Counter counter, int id);
+
 // "select value from admin where key='<key>';" on `query`; field 0 read as an integer.
 int readCounter(db::SqlQuery& query, const std::string& key);
 
-// The counter rule: reads the counter `key` on `counterQuery`, then runs, as one
-// transaction, `insertSql(id)` on `insertQuery` and `updateSql(id)` on `counterQuery`, with
-// id = counter + 1. Each caller gives its own exact statements. Returns the id.
-int addWithCounter(db::SqlConnection& connection, db::SqlQuery& counterQuery,
-                   db::SqlQuery& insertQuery, const std::string& key,
-                   const std::function<std::string(int id)>& insertSql,
-                   const std::function<std::string(int id)>& updateSql);
+// The counter rule: reads the counter on `query`, then runs, as one transaction,
+// `insertSql(id)` and the counter's update on `query`, with id = counter + 1. A counter at
+// the largest integer refuses the add before anything is written. Returns the id.
+int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter counter,
+                   const std::function<std::string(int id)>& insertSql);
 
 }  // namespace store

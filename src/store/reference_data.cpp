@@ -27,13 +27,10 @@ int addParty(db::SqlConnection& connection, db::SqlQuery& query, std::string_vie
              std::string_view station) {
     const std::string quotedName = sqlEscape(name);
     const std::string quotedStation = sqlEscape(station);
-    const int id = addWithCounter(
-        connection, query, query, "nr_punktu",
-        [&](int n) {
-            return "insert into punkty values(" + std::to_string(n) + ",'" + quotedName + "','" +
-                   quotedStation + "','');";
-        },
-        [](int n) { return "update admin set value=" + std::to_string(n) + " where key='nr_punktu';"; });
+    const int id = addWithCounter(connection, query, Counter::Parties, [&](int n) {
+        return "insert into punkty values(" + std::to_string(n) + ",'" + quotedName + "','" +
+               quotedStation + "','');";
+    });
     openQuery(query, kPartyListSql);
     return id;
 }

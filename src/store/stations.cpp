@@ -17,15 +17,10 @@ std::optional<int> addStation(db::SqlConnection& connection, db::SqlQuery& query
     if (stationExists(query, name)) return std::nullopt;
     const std::string quotedName = sqlEscape(name);
     const std::string quotedColour = sqlEscape(colour);
-    return addWithCounter(
-        connection, query, query, "nr_stacji",
-        [&](int id) {
-            return "insert into stacje values (" + std::to_string(id) + ",'" + quotedName +
-                   "','" + quotedColour + "');";
-        },
-        [](int id) {
-            return "update admin set value=" + std::to_string(id) + " where key='nr_stacji';";
-        });
+    return addWithCounter(connection, query, Counter::Stations, [&](int id) {
+        return "insert into stacje values (" + std::to_string(id) + ",'" + quotedName + "','" +
+               quotedColour + "');";
+    });
 }
 
 int recolourStation(db::SqlQuery& query, const std::string& name, const std::string& colour) {

@@ -12,8 +12,8 @@
 #include "store/legacy_migration.h"
 #include "store/maintenance.h"
 #include "store/schema.h"
-#include "store/sql_text.h"
 #include "store/transaction.h"
+#include "store/waybills.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
@@ -30,14 +30,6 @@ constexpr int kTypedChars = 15;
 
 QString text(const db::SqlQuery& query, int field) {
     return QString::fromStdString(query.fields(field).asString());
-}
-
-std::string sqlValue(const QComboBox* box) {
-    return store::sqlEscape(box->currentText().toStdString());
-}
-
-std::string sqlValue(const QLineEdit* edit) {
-    return store::sqlEscape(edit->text().toStdString());
 }
 
 }  // namespace
@@ -191,12 +183,13 @@ void MainWindow::formCreate() {
 }
 
 void MainWindow::showWaybill() {
-    stn_->setEditText(text(sql1_, 1));
-    nad_->setText(text(sql1_, 2));
-    lad_->setText(text(sql1_, 4));
-    rwa_->setText(text(sql1_, 3));
-    odb_->setText(text(sql1_, 5));
-    sto_->setEditText(text(sql1_, 6));
+    const store::Waybill w = store::waybillAt(sql1_);
+    stn_->setEditText(QString::fromStdString(w.sendingStation));
+    nad_->setText(QString::fromStdString(w.shipper));
+    lad_->setText(QString::fromStdString(w.load));
+    rwa_->setText(QString::fromStdString(w.wagonType));
+    odb_->setText(QString::fromStdString(w.receiver));
+    sto_->setEditText(QString::fromStdString(w.receivingStation));
 }
 
 void MainWindow::refreshLookups() {
@@ -351,31 +344,21 @@ void MainWindow::button10Click() {
 }
 
 void MainWindow::button11Click() {
-    if (editMode_ == 0) {
-        store::addWithCounter(
-            baza_, sqlt_, sql1_, "nr_listu",
-            [this](int id) {
-                return "insert into listy values(" + std::to_string(id) + ",'" + sqlValue(stn_) +
-                       "','" + sqlValue(nad_) + "','" + sqlValue(rwa_) + "','" + sqlValue(lad_) +
-                       "','" + sqlValue(odb_) + "','" + sqlValue(sto_) + "');";
-            },
-            [](int id) {
-                return "update admin set value='" + std::to_string(id) +
-                       "' where key='nr_listu';";
-            });
-    }
+    if (editMode_ == 0) store::addWaybill(baza_, sqlt_, typedWaybill());
     if (editMode_ == 1) {
-        const int id = sql1_.fields(0).asInteger();
-        store::exec(sql1_, "update listy set st_nad='" + sqlValue(stn_) + "', nadawca='" +
-                               sqlValue(nad_) + "', rodz_wag='" + sqlValue(rwa_) +
-                               "', ladunek='" + sqlValue(lad_) + "', odbiorca='" +
-                               sqlValue(odb_) + "', st_odb='" + sqlValue(sto_) +
-                               "' where id=" + std::to_string(id) + ";");
+        store::Waybill edited = typedWaybill();
+        edited.id = sql1_.fieldByName("id").asInteger();
+        // A stored text longer than the list shows goes back whole unless it was changed.
+        store::Waybill stored;
+        if (store::readStoredWaybill(baza_, sql1_.currentIndex(), stored)) {
+            edited = store::keepUnchangedTexts(edited, store::waybillAt(sql1_), stored);
+        }
+        store::updateWaybill(sqlt_, edited);
     }
     if (editMode_ == 2) {
-        const int id = sql1_.fields(0).asInteger();
+        const int id = sql1_.fieldByName("id").asInteger();
         if (id >= 1) {
-            store::exec(sql1_, "delete from listy where id=" + std::to_string(id) + ";");
+            store::deleteWaybill(sqlt_, id);
             Dialogs::instance().inform(this, QStringLiteral("List przewozowy ZOSTAŁ skasowany."));
         } else {
             editMode_ = 3;
@@ -388,6 +371,17 @@ void MainWindow::button11Click() {
     buttons_[4]->setFocus();
     store::openQuery(sql1_, store::kWaybillListSql);
     showWaybill();
+}
+
+store::Waybill MainWindow::typedWaybill() const {
+    store::Waybill w;
+    w.sendingStation = stn_->currentText().toStdString();
+    w.shipper = nad_->text().toStdString();
+    w.wagonType = rwa_->text().toStdString();
+    w.load = lad_->text().toStdString();
+    w.receiver = odb_->text().toStdString();
+    w.receivingStation = sto_->currentText().toStdString();
+    return w;
 }
 
 void MainWindow::showReferenceWindow(QDialog* window) {

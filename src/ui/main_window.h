@@ -7,6 +7,7 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/waybills.h"
 
 class QAction;
 class QComboBox;
@@ -84,6 +85,7 @@ private:
     void setFieldsEnabled(bool on);
     void showReferenceWindow(QDialog* window);
     void gridKeyboardMove();
+    store::Waybill typedWaybill() const;
 
     db::SqlConnection baza_{"baza"};
     db::SqlQuery sql1_{"sql1"};

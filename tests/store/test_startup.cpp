@@ -172,32 +172,39 @@ void StartupTest::counterRuleHandsOutIdsAtomically() {
     db::SqlQuery counter("sqlt");
     counter.setConnection(&d.baza);
     auto insert = [](int id) { return "insert into stacje values (" + std::to_string(id) + ",'S','clred');"; };
-    auto update = [](int id) { return "update admin set value=" + std::to_string(id) + " where key='nr_stacji';"; };
-    QCOMPARE(store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update), 2);
-    QCOMPARE(store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update), 3);
+    const auto stations = store::Counter::Stations;
+    QCOMPARE(store::addWithCounter(d.baza, counter, stations, insert), 2);
+    QCOMPARE(store::addWithCounter(d.baza, counter, stations, insert), 3);
+    QCOMPARE(rowsOf(dir.file("listy.sdb"), "select value from admin where key='nr_stacji'"),
+             QStringList({"3"}));
+    QCOMPARE(store::counterUpdateSql(store::Counter::Waybills, 7),
+             std::string("update admin set value='7' where key='nr_listu';"));
+    QCOMPARE(store::counterUpdateSql(store::Counter::Parties, 7),
+             std::string("update admin set value=7 where key='nr_punktu';"));
     const QString file = dir.file("listy.sdb");
     QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
 
     // A failing counter update takes the inserted row back with it.
-    auto badUpdate = [](int) { return std::string("update admin set nosuch=1;"); };
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
-                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, badUpdate));
+    execFile(file, "create trigger refuse before update on admin begin "
+                   "select raise(abort, 'refused'); end;");
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::addWithCounter(d.baza, counter, stations, insert));
     QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
+    execFile(file, "drop trigger refuse;");
     QVERIFY(!d.baza.inTransaction());
     // A failing insert leaves the counter where it was.
     auto badInsert = [](int) { return std::string("insert into nosuch values(1);"); };
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
-                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", badInsert, update));
+                             store::addWithCounter(d.baza, counter, stations, badInsert));
     QCOMPARE(rowsOf(file, "select value from admin where key='nr_stacji'"), QStringList({"3"}));
     // The last id a counter can hand out stops the next add before anything is written.
     execFile(file, "update admin set value='2147483647' where key='nr_stacji';");
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
-                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update));
+                             store::addWithCounter(d.baza, counter, stations, insert));
     QCOMPARE(rowsOf(file, "select count(*) from stacje"), QStringList({"2"}));
     // A counter that is no number stops before anything is written.
     execFile(file, "update admin set value='x' where key='nr_stacji';");
     QVERIFY_THROWS_EXCEPTION(db::ConvertError,
-                             store::addWithCounter(d.baza, counter, d.list, "nr_stacji", insert, update));
+                             store::addWithCounter(d.baza, counter, stations, insert));
     QCOMPARE(rowsOf(file, "select count(*) from stacje"), QStringList({"2"}));
 }
 

@@ -1,0 +1,41 @@
+#include "store/stored_rows.h"
+
+#include "db/errors.h"
+#include "db/sql_connection.h"
+
+namespace store {
+namespace {
+
+struct RowPick {
+    int wanted = 0;
+    int seen = 0;
+    std::vector<std::string>* row = nullptr;
+};
+
+int pickRow(void* arg, const db::ExecRow& r) {
+    auto* pick = static_cast<RowPick*>(arg);
+    if (r.values == nullptr) return 0;  // a result without rows
+    if (pick->seen++ != pick->wanted) return 0;
+    pick->row->clear();
+    for (int i = 0; i < r.columnCount; ++i) {
+        const char* v = r.values[i];
+        pick->row->emplace_back(v ? std::string(v, static_cast<std::size_t>(r.lengths[i]))
+                                  : std::string());
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int index,
+                   std::vector<std::string>& row) {
+    row.clear();
+    if (index < 0) return false;
+    RowPick pick{index, 0, &row};
+    std::string error;
+    connection.xExec(sql, &pickRow, &pick, &error);
+    if (!error.empty()) throw db::DatabaseError(error);
+    return !row.empty();
+}
+
+}  // namespace store

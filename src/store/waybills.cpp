@@ -1,0 +1,97 @@
+#include "store/waybills.h"
+
+#include <string>
+#include <vector>
+
+#include "db/errors.h"
+#include "db/field.h"
+#include "db/sql_connection.h"
+#include "db/sql_dataset.h"
+#include "db/sql_query.h"
+#include "db/text.h"
+#include "store/counters.h"
+#include "store/schema.h"
+#include "store/sql_text.h"
+#include "store/stored_rows.h"
+#include "store/transaction.h"
+
+namespace store {
+namespace {
+
+std::string textOf(const db::SqlDataset& list, const char* column) {
+    const db::Field* field = list.findField(column);
+    return field ? field->asString() : std::string();
+}
+
+// The id as the list shows it: a stored id that is not a decimal integer reads as 0.
+int lenientId(const std::string& text) {
+    try {
+        return db::toInteger(text);
+    } catch (const db::ConvertError&) {
+        return 0;
+    }
+}
+
+std::string q(const std::string& text) { return sqlEscape(text); }
+
+}  // namespace
+
+Waybill waybillAt(const db::SqlDataset& list) {
+    Waybill w;
+    w.id = lenientId(textOf(list, "id"));
+    w.sendingStation = textOf(list, "st_nad");
+    w.shipper = textOf(list, "nadawca");
+    w.wagonType = textOf(list, "rodz_wag");
+    w.load = textOf(list, "ladunek");
+    w.receiver = textOf(list, "odbiorca");
+    w.receivingStation = textOf(list, "st_odb");
+    return w;
+}
+
+bool readStoredWaybill(db::SqlConnection& connection, int index, Waybill& out) {
+    std::vector<std::string> row;
+    if (!readStoredRow(connection, kWaybillListSql, index, row) || row.size() < 7) return false;
+    out.id = lenientId(row[0]);
+    out.sendingStation = row[1];
+    out.shipper = row[2];
+    out.wagonType = row[3];
+    out.load = row[4];
+    out.receiver = row[5];
+    out.receivingStation = row[6];
+    return true;
+}
+
+Waybill keepUnchangedTexts(const Waybill& edited, const Waybill& shown, const Waybill& stored) {
+    Waybill out = edited;
+    auto keep = [](std::string& text, const std::string& was, const std::string& whole) {
+        if (text == was) text = whole;
+    };
+    keep(out.sendingStation, shown.sendingStation, stored.sendingStation);
+    keep(out.shipper, shown.shipper, stored.shipper);
+    keep(out.wagonType, shown.wagonType, stored.wagonType);
+    keep(out.load, shown.load, stored.load);
+    keep(out.receiver, shown.receiver, stored.receiver);
+    keep(out.receivingStation, shown.receivingStation, stored.receivingStation);
+    return out;
+}
+
+int addWaybill(db::SqlConnection& connection, db::SqlQuery& command, const Waybill& w) {
+    return addWithCounter(connection, command, Counter::Waybills, [&](int id) {
+        return "insert into listy values(" + std::to_string(id) + ",'" + q(w.sendingStation) +
+               "','" + q(w.shipper) + "','" + q(w.wagonType) + "','" + q(w.load) + "','" +
+               q(w.receiver) + "','" + q(w.receivingStation) + "');";
+    });
+}
+
+void updateWaybill(db::SqlQuery& command, const Waybill& w) {
+    exec(command, "update listy set st_nad='" + q(w.sendingStation) + "', nadawca='" +
+                      q(w.shipper) + "', rodz_wag='" + q(w.wagonType) + "', ladunek='" +
+                      q(w.load) + "', odbiorca='" + q(w.receiver) + "', st_odb='" +
+                      q(w.receivingStation) + "' where id=" + std::to_string(w.id) + ";");
+}
+
+void deleteWaybill(db::SqlQuery& command, int id) {
+    exec(command, "delete from listy where id=" + std::to_string(id) + ";");
+}
+
+}  // namespace store
