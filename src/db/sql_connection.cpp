@@ -17,6 +17,7 @@ namespace db {
 namespace {
 
 bool g_libraryLoadFails = false;
+constexpr int kBusyTimeoutMs = 5000;
 
 struct StatementGuard {
     sqlite3_stmt* stmt = nullptr;
@@ -259,6 +260,9 @@ void SqlConnection::dbConnect() {
     std::string openError;
     if (rc == SQLITE_OK) {
         handle_ = db;
+        // A second program, or a backup tool, holding a short lock delays a statement
+        // instead of refusing it.
+        sqlite3_busy_timeout(handle_, kBusyTimeoutMs);
     } else {
         openError = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);

@@ -73,6 +73,31 @@ ParsedSql scanParams(std::string_view sql) {
     return out;
 }
 
+std::vector<std::string> splitSqlLines(std::string_view sql) {
+    std::vector<std::string> lines;
+    std::string line;
+    LiteralTracker literal;
+    std::size_t i = 0;
+    while (i < sql.size()) {
+        if (literal.inLiteral()) {
+            i = literal.copyLiteral(sql, i, line);
+            continue;
+        }
+        const char c = sql[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+            i += c == '\r' && i + 1 < sql.size() && sql[i + 1] == '\n' ? 2 : 1;
+            continue;
+        }
+        literal.opens(c);
+        line += c;
+        ++i;
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
+
 std::string quoteValue(std::string_view value) {
     std::string out;
     out.reserve(value.size() + 2);

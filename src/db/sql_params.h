@@ -43,6 +43,10 @@ ParsedSql scanParams(std::string_view sql);
 std::string substituteParams(std::string_view statement, const std::vector<Param>& params,
                              const std::vector<std::size_t>& placeholders);
 
+// The lines of a statement text: split at each line break (CR, LF or CR LF) outside quoted
+// literals. A line break inside a literal belongs to the value and stays in its line.
+std::vector<std::string> splitSqlLines(std::string_view sql);
+
 // A text value as an SQL literal: in single quotes, each "'" doubled.
 std::string quoteValue(std::string_view value);
 

@@ -20,17 +20,7 @@ std::string SqlQuery::sql() const {
 }
 
 void SqlQuery::setSql(std::string_view text) {
-    sqlLines_.clear();
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            if (start < text.size()) sqlLines_.emplace_back(text.substr(start));
-            break;
-        }
-        sqlLines_.emplace_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
+    sqlLines_ = splitSqlLines(text);
     queryChanged();
 }
 

@@ -18,7 +18,7 @@ public:
     // The statement text as lines; sql() joins them with line feeds.
     const std::vector<std::string>& sqlLines() const { return sqlLines_; }
     std::string sql() const;
-    void setSql(std::string_view text);  // the whole text, split at line breaks
+    void setSql(std::string_view text);  // split at line breaks outside literals
     void clearSql();
     void addSql(std::string_view line);
 

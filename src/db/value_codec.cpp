@@ -1,6 +1,7 @@
 #include "db/value_codec.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -106,10 +107,12 @@ std::string timeText(std::int64_t ms) {
     return out;
 }
 
+// Numbers are written and read with "." whatever the process locale is: the engine's
+// texts never carry a locale's decimal comma.
 std::string floatText(double v) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
+    const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    return std::string(buf, result.ptr);
 }
 
 }  // namespace
@@ -169,10 +172,12 @@ double decodeDouble(std::string_view bytes) {
 double parseFloat(std::string_view text) {
     const std::string t = trimBlanks(text);
     if (t.empty()) notA(text, "floating point value");
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || errno == ERANGE || !std::isfinite(v)) {
+    const char* first = t.data();
+    const char* const last = t.data() + t.size();
+    if (*first == '+' && t.size() > 1 && t[1] != '-') ++first;
+    double v = 0;
+    const auto result = std::from_chars(first, last, v, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v)) {
         notA(text, "floating point value");
     }
     return v;

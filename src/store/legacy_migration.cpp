@@ -2,7 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "store/cp1250.h"
@@ -65,17 +68,60 @@ std::string quoteIdentifier(const std::string& name) {
     return out + "\"";
 }
 
-std::string freeBackupName(const std::string& path) {
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The first free backup name, or a taken one that already holds exactly the old file (the
+// copy of a conversion that was stopped before its new file was put in place).
+std::string backupName(const std::string& path, const std::string& oldBytes) {
     std::string candidate = path + ".sqlite2";
     for (int n = 1; fs::exists(candidate) || fs::exists(candidate + "-journal"); ++n) {
+        if (!fs::exists(candidate + "-journal") && fs::file_size(candidate) == oldBytes.size() &&
+            readAll(candidate) == oldBytes) {
+            break;
+        }
         candidate = path + ".sqlite2." + std::to_string(n);
     }
     return candidate;
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+// Only a table's own create statement is run from the old file: one statement that begins
+// "CREATE TABLE" and has nothing but blanks and ";" after it.
+void checkCreateStatement(const std::string& tableName, const std::string& sql) {
+    sqlite3* probe = nullptr;
+    sqlite3_open_v2(":memory:", &probe, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(probe, sql.c_str(), static_cast<int>(sql.size()), &stmt,
+                                      &tail);
+    sqlite3_finalize(stmt);
+    sqlite3_close_v2(probe);
+    std::size_t start = 0;
+    while (start < sql.size() && isBlank(sql[start])) ++start;
+    std::string head = sql.substr(start, 12);
+    for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool onlyBlanksAfter = rc == SQLITE_OK && tail != nullptr;
+    for (const char* p = tail; onlyBlanksAfter && p < sql.c_str() + sql.size(); ++p) {
+        if (!isBlank(*p) && *p != ';') onlyBlanksAfter = false;
+    }
+    if (head != "create table" || !isBlank(sql.size() > start + 12 ? sql[start + 12] : ' ') ||
+        !onlyBlanksAfter) {
+        throw LegacyMigrationError(
+            "Definicja tabeli " + tableName +
+            " w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została "
+            "wykonana. Plik nie został przekształcony i pozostał bez zmian.\n" + sql);
+    }
+}
+
 // Copies one table; returns the number of values the new file holds in another form.
 int copyTable(NewDatabase& out, const Sqlite2Table& table, long& rows) {
-    out.exec(cp1250ToUtf8(table.createSql));
+    const std::string createSql = cp1250ToUtf8(table.createSql);
+    checkCreateStatement(cp1250ToUtf8(table.name), createSql);
+    out.exec(createSql);
     const std::string name = quoteIdentifier(cp1250ToUtf8(table.name));
     std::string columns = "rowid";
     std::string marks = "?";
@@ -126,8 +172,15 @@ void removeQuietly(const std::string& path) {
 
 }  // namespace
 
+// The new file is built beside the old one under a name of its own, committed (the engine
+// flushes a commit to disk), and only then renamed over the old one, after the old bytes
+// are safe under the backup name. Stopped at any moment, the program leaves at listy.sdb
+// either the old file (converted again at the next start) or the whole new one.
 MigrationResult migrateLegacyDatabase(const std::string& directory) {
     const std::string path = directory + kDatabaseFile;
+    const std::string building = path + ".konwersja";
+    removeQuietly(building + "-journal");  // leftovers of a conversion that was stopped
+    removeQuietly(building);
     MigrationResult result;
     if (!isSqlite2File(path)) return result;
     if (hasSqlite2Journal(path)) {
@@ -138,17 +191,10 @@ MigrationResult migrateLegacyDatabase(const std::string& directory) {
     }
     // Everything is read before anything on disk changes.
     const std::vector<Sqlite2Table> tables = Sqlite2Reader::fromFile(path).tables();
-
-    result.backupPath = freeBackupName(path);
-    std::error_code ec;
-    fs::rename(path, result.backupPath, ec);
-    if (ec) {
-        throw LegacyMigrationError("Nie można zmienić nazwy pliku " + path + " na " +
-                                   result.backupPath + ": " + ec.message());
-    }
+    const std::string oldBytes = readAll(path);
     try {
         {
-            NewDatabase out(path);
+            NewDatabase out(building);
             out.exec("begin transaction");
             for (const Sqlite2Table& table : tables) {
                 result.numericChanges += copyTable(out, table, result.rows);
@@ -156,14 +202,30 @@ MigrationResult migrateLegacyDatabase(const std::string& directory) {
             }
             out.exec("commit transaction");
         }
-        result.migrated = true;
-        return result;
+        result.backupPath = backupName(path, oldBytes);
+        std::error_code ec;
+        if (!fs::exists(result.backupPath)) {
+            fs::copy_file(path, result.backupPath, ec);
+            if (ec || readAll(result.backupPath) != oldBytes) {
+                removeQuietly(result.backupPath);
+                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
+                                           result.backupPath + ": " + ec.message() +
+                                           ". Plik nie został przekształcony.");
+            }
+        }
+        fs::rename(building, path, ec);
+        if (ec) {
+            throw LegacyMigrationError("Nie można zastąpić pliku " + path +
+                                       " przekształconym: " + ec.message() +
+                                       ". Plik pozostał bez zmian.");
+        }
     } catch (...) {
-        removeQuietly(path + "-journal");
-        removeQuietly(path);
-        fs::rename(result.backupPath, path, ec);
+        removeQuietly(building + "-journal");
+        removeQuietly(building);
         throw;
     }
+    result.migrated = true;
+    return result;
 }
 
 std::string migrationMessage(const MigrationResult& result) {

@@ -1,11 +1,43 @@
 #include "store/reference_data.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "db/sql_query.h"
 #include "store/counters.h"
 #include "store/sql_text.h"
+#include "store/stored_rows.h"
 #include "store/transaction.h"
 
 namespace store {
+
+namespace {
+
+// True when `whole` is `shown` or `shown` is a cut of it.
+bool showsAs(const std::string& whole, const std::string& shown) {
+    return whole.compare(0, shown.size(), shown) == 0;
+}
+
+ListedPair wholePair(db::SqlConnection& connection, const std::string& listSql, int index,
+                     std::size_t first, std::size_t second, const ListedPair& shown) {
+    std::vector<std::string> row;
+    if (!readStoredRow(connection, listSql, index, row) || row.size() <= std::max(first, second)) {
+        return shown;
+    }
+    ListedPair whole{row[first], row[second]};
+    if (!showsAs(whole.first, shown.first) || !showsAs(whole.second, shown.second)) return shown;
+    return whole;
+}
+
+}  // namespace
+
+ListedPair wholeLoad(db::SqlConnection& connection, int index, const ListedPair& shown) {
+    return wholePair(connection, kLoadListSql, index, 0, 1, shown);
+}
+
+ListedPair wholeParty(db::SqlConnection& connection, int index, const ListedPair& shown) {
+    return wholePair(connection, kPartyListSql, index, 1, 2, shown);
+}
 
 std::string partiesOfStationSql(std::string_view station) {
     return "select * from punkty where stacja='" + sqlEscape(station) + "';";

@@ -15,6 +15,19 @@ namespace store {
 // "select * from punkty where stacja='<station>';": the shippers/receivers of one station.
 std::string partiesOfStationSql(std::string_view station);
 
+// The two texts that identify a row of a list as the list's dataset shows them (each cut
+// to its field's size).
+struct ListedPair {
+    std::string first;
+    std::string second;
+};
+
+// The whole stored texts of the row at `index` of the load list (nazwa, rodz_wag) or of the
+// shippers/receivers list (nazwa, stacja), read from the file. When the file's row there
+// does not match `shown` (the list changed meanwhile), `shown` is returned as it is.
+ListedPair wholeLoad(db::SqlConnection& connection, int index, const ListedPair& shown);
+ListedPair wholeParty(db::SqlConnection& connection, int index, const ListedPair& shown);
+
 // Adds the load (name, wagon-type code) as given, duplicates allowed.
 void addLoad(db::SqlQuery& query, std::string_view name, std::string_view wagon);
 // Deletes every load with exactly this pair. Waybills keep their copies of the texts.

@@ -8,6 +8,7 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "store/sql_text.h"
+#include "store/stored_rows.h"
 #include "store/transaction.h"
 
 namespace store {
@@ -26,47 +27,97 @@ const std::array<const char*, 9> kCreationStatements = {
     "insert into admin values('nr_punktu','1');",
 };
 
+namespace {
+
+db::SqlConnection& connectionOf(db::SqlQuery& query) {
+    db::SqlConnection* connection = query.connection();
+    if (!connection) throw db::SqlConfigError("no database connection");
+    return *connection;
+}
+
+bool mentions(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
 void createSchema(db::SqlQuery& query) {
-    for (const char* statement : kCreationStatements) exec(query, statement);
+    // A file holds the whole schema or none of it, whenever the program is stopped.
+    runInTransaction(connectionOf(query), [&] {
+        for (const char* statement : kCreationStatements) exec(query, statement);
+    });
 }
 
 void convertFromVersion1(db::SqlQuery& query) {
-    std::vector<std::string> names;  // line i of one belongs to line i of the other
-    std::vector<std::string> ids;
-    openQuery(query, kStationListSql);
-    const int count = query.recordCount();
-    for (int i = 0; i < count; ++i) {
-        names.push_back(query.fields(1).asString());
-        ids.push_back(query.fields(0).asString());
-        query.next();
-    }
-    exec(query, "drop table stacje;");
-    exec(query, "create table stacje(id integer[2], nazwa varchar[20], kolor varchar[20]);");
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        exec(query, "insert into stacje values(" + ids[i] + ",'" + sqlEscape(names[i]) +
-                        "','clwhite');");
-    }
-    exec(query, "update admin set value='2' where key='wersja';");
+    db::SqlConnection& connection = connectionOf(query);
+    // Read whole from the file: a name is never cut on its way into the new table.
+    const auto stations = readStoredRows(connection, kStationListSql);
+    runInTransaction(connection, [&] {
+        exec(query, "drop table stacje;");
+        exec(query, "create table stacje(id integer[2], nazwa varchar[20], kolor varchar[20]);");
+        for (const auto& row : stations) {
+            const StoredValue id = row.empty() ? StoredValue() : row[0];
+            const std::string name = row.size() > 1 && row[1] ? *row[1] : std::string();
+            // The id goes in as a quoted value (the column keeps numbers as numbers), so
+            // nothing the old file holds can become part of the statement.
+            const std::string idValue = id ? "'" + sqlEscape(*id) + "'" : std::string("NULL");
+            exec(query, "insert into stacje values(" + idValue + ",'" + sqlEscape(name) +
+                            "','clwhite');");
+        }
+        exec(query, "update admin set value='2' where key='wersja';");
+    });
 }
 
 std::string workingDirectory() {
     std::error_code ec;
-    return std::filesystem::current_path(ec).string() + "/";
+    const std::filesystem::path dir = std::filesystem::current_path(ec);
+    if (ec || dir.empty()) {
+        throw db::DatabaseError("Nie można odczytać katalogu roboczego (" + ec.message() +
+                                "). Uruchom program w istniejącym katalogu.");
+    }
+    return dir.string() + "/";
 }
 
-void openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
+StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
+    StartupReport report;
     list.close();
     connection.close();
     connection.setDefaultDir(workingDirectory());
     connection.setDatabase(kDatabaseFile);
     connection.open();
+    const std::string path = connection.defaultDir() + connection.database();
     std::error_code ec;
-    if (std::filesystem::exists(connection.defaultDir() + connection.database(), ec)) {
+    if (std::filesystem::exists(path, ec)) {
         bool isNew = false;
         try {
             openQuery(list, "select value from admin where key='wersja';");
-        } catch (const db::DatabaseError&) {
-            isNew = true;
+        } catch (const db::DatabaseError& e) {
+            const std::string text = e.what();
+            if (mentions(text, "no such table: admin")) {
+                isNew = true;
+            } else if (mentions(text, "locked") || mentions(text, "busy")) {
+                throw db::DatabaseError("Plik bazy danych " + path +
+                                        " jest zablokowany przez inny program (" +
+                                        firstLine(text) +
+                                        "). Zamknij ten program i uruchom Listy ponownie.");
+            } else if (mentions(text, "not a database") || mentions(text, "encrypted")) {
+                throw db::DatabaseError("Plik " + path + " nie jest bazą danych (" +
+                                        firstLine(text) + "). Nic w nim nie zmieniono.");
+            } else if (mentions(text, "malformed") || mentions(text, "corrupt")) {
+                report.damage = firstLine(text);
+            } else {
+                throw;
+            }
+        }
+        if (report.damage.empty() && !isNew) report.damage = damageFound(connection);
+        if (!report.damage.empty()) {
+            openReadOnly(connection);
+            report.message = "Plik bazy danych " + path + " jest uszkodzony (" + report.damage +
+                             "). Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim "
+                             "zapisana. Przywróć kopię zapasową albo skopiuj dane w "
+                             "przeglądarce SQL do nowej bazy.";
+            openQuery(list, kWaybillListSql);
+            return report;
         }
         if (isNew) {
             createSchema(list);
@@ -75,6 +126,23 @@ void openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
         }
     }
     openQuery(list, kWaybillListSql);
+    return report;
 }
+
+std::string damageFound(db::SqlConnection& connection) {
+    try {
+        const auto rows = readStoredRows(connection, "PRAGMA quick_check;");
+        if (rows.empty() || rows[0].empty() || !rows[0][0]) return "quick_check: no answer";
+        return *rows[0][0] == "ok" ? std::string() : *rows[0][0];
+    } catch (const db::DatabaseError& e) {
+        return firstLine(e.what());
+    }
+}
+
+void openReadOnly(db::SqlConnection& connection) {
+    readStoredRows(connection, "PRAGMA query_only = ON;");
+}
+
+std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 }  // namespace store

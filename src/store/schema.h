@@ -20,19 +20,35 @@ inline constexpr const char* kPartyListSql = "select * from punkty;";
 // The nine statements that make a new database, in the order they run.
 extern const std::array<const char*, 9> kCreationStatements;
 
-// Runs the nine creation statements on `query`, one by one.
+// Runs the nine creation statements on `query`, one by one, as one transaction.
 void createSchema(db::SqlQuery& query);
 
-// Rebuilds table stacje of a version-1 file in the version-2 layout: every station keeps
-// its id, its name and its place, and gets the colour "clwhite"; then wersja becomes "2".
+// Rebuilds table stacje of a version-1 file in the version-2 layout, as one transaction:
+// every station keeps its id, its name and its place, and gets the colour "clwhite"; then
+// wersja becomes "2".
 void convertFromVersion1(db::SqlQuery& query);
 
-// The working directory with "/" appended.
+// The working directory with "/" appended; DatabaseError when it cannot be read (it was
+// deleted, say), never a guess.
 std::string workingDirectory();
+
+struct StartupReport {
+    std::string damage;   // what the engine's check found wrong; empty for a sound file
+    std::string message;  // the user's message about a damaged file, opened read-only
+};
 
 // The start-up sequence: (re)connects `connection` to listy.sdb in the working directory,
 // creates the schema in a new file or converts a version-1 file, and leaves `list` open on
-// the waybill list. Any error but the version probe's ends the sequence and is raised.
-void openDatabase(db::SqlConnection& connection, db::SqlQuery& list);
+// the waybill list. Only a missing admin table makes a file new: a locked file or one that
+// is no database raises DatabaseError with a message naming the file and the cause; a
+// damaged one is opened read-only and reported. Any other error ends the sequence and is
+// raised.
+StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list);
+
+// The engine's quick check of the open file: empty when sound, else its first finding.
+std::string damageFound(db::SqlConnection& connection);
+// No statement on `connection` may change the file from now on.
+void openReadOnly(db::SqlConnection& connection);
+std::string firstLine(const std::string& text);
 
 }  // namespace store

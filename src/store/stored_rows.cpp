@@ -25,7 +25,32 @@ int pickRow(void* arg, const db::ExecRow& r) {
     return 0;
 }
 
+int collectRow(void* arg, const db::ExecRow& r) {
+    auto* rows = static_cast<std::vector<std::vector<StoredValue>>*>(arg);
+    if (r.values == nullptr) return 0;
+    auto& row = rows->emplace_back();
+    row.reserve(static_cast<std::size_t>(r.columnCount));
+    for (int i = 0; i < r.columnCount; ++i) {
+        const char* v = r.values[i];
+        if (v) {
+            row.emplace_back(std::string(v, static_cast<std::size_t>(r.lengths[i])));
+        } else {
+            row.emplace_back(std::nullopt);
+        }
+    }
+    return 0;
+}
+
 }  // namespace
+
+std::vector<std::vector<StoredValue>> readStoredRows(db::SqlConnection& connection,
+                                                     const std::string& sql) {
+    std::vector<std::vector<StoredValue>> rows;
+    std::string error;
+    connection.xExec(sql, &collectRow, &rows, &error);
+    if (!error.empty()) throw db::DatabaseError(error);
+    return rows;
+}
 
 bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int index,
                    std::vector<std::string>& row) {

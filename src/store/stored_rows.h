@@ -3,6 +3,7 @@
 // field's size; the commands that write back what the user did not change read the stored
 // row this way, so nothing is cut on the way back.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,12 @@ namespace store {
 // (NULL as the empty text). False, with `row` empty, when the result has no such row.
 bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int index,
                    std::vector<std::string>& row);
+
+// A stored value: nullopt is SQL NULL.
+using StoredValue = std::optional<std::string>;
+
+// Every row of `sql` on `connection`, each value whole.
+std::vector<std::vector<StoredValue>> readStoredRows(db::SqlConnection& connection,
+                                                     const std::string& sql);
 
 }  // namespace store

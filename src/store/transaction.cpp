@@ -1,11 +1,48 @@
 #include "store/transaction.h"
 
+#include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 
 namespace store {
 
+namespace {
+
+constexpr const char* kSavepoint = "listy_write";
+
+void runStatement(db::SqlConnection& connection, const std::string& sql) {
+    std::string error;
+    connection.xExec(sql, nullptr, nullptr, &error);
+    if (!error.empty()) throw db::DatabaseError(error);
+}
+
+// Inside a transaction someone else opened (the SQL browser's "begin"): our work is a
+// savepoint of it, undone alone on error, and the open transaction stays theirs.
+void runInSavepoint(db::SqlConnection& connection, const std::function<void()>& work) {
+    runStatement(connection, std::string("savepoint ") + kSavepoint);
+    try {
+        work();
+        runStatement(connection, std::string("release ") + kSavepoint);
+    } catch (...) {
+        try {
+            if (connection.inTransaction()) {
+                runStatement(connection, std::string("rollback to ") + kSavepoint);
+                runStatement(connection, std::string("release ") + kSavepoint);
+            }
+        } catch (const std::exception&) {
+            // the original error is the one worth reporting
+        }
+        throw;
+    }
+}
+
+}  // namespace
+
 void runInTransaction(db::SqlConnection& connection, const std::function<void()>& work) {
+    if (connection.inTransaction()) {
+        runInSavepoint(connection, work);
+        return;
+    }
     connection.startTransaction();
     try {
         work();

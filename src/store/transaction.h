@@ -11,7 +11,9 @@ namespace store {
 
 // Runs `work` between "begin transaction" and "commit transaction". When anything fails,
 // the transaction is rolled back (only while the engine still holds it open) and the
-// original error is raised again, never the rollback's.
+// original error is raised again, never the rollback's. Inside a transaction that is open
+// already, the work runs as a savepoint of it instead: an error undoes only this work, and
+// the open transaction is left to whoever opened it.
 void runInTransaction(db::SqlConnection& connection, const std::function<void()>& work);
 
 // Closes `query`, sets its text and runs it for its effect.

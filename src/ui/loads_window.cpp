@@ -139,7 +139,10 @@ void LoadsWindow::button1Click() {
 // Edit1 only gates the command: the load deleted is the grid's current row.
 void LoadsWindow::button2Click() {
     if (edit1_->text().isEmpty()) return;
-    store::deleteLoad(sql1_, current("nazwa"), current("rodz_wag"));
+    // The list cuts long texts; the delete names the row by its whole stored texts.
+    const store::ListedPair load = store::wholeLoad(*sql1_.connection(), sql1_.currentIndex(),
+                                                    {current("nazwa"), current("rodz_wag")});
+    store::deleteLoad(sql1_, load.first, load.second);
 }
 
 void LoadsWindow::button3Click() {

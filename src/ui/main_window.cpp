@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/modal.h"
+#include "ui/open_transaction.h"
 #include "ui/picker_dialog.h"
 #include "ui/sql_browser_window.h"
 #include "ui/typing_limit.h"
@@ -176,7 +178,10 @@ void MainWindow::formCreate() {
     });
     if (!converted) return;
     runHandler(this, [this] {
-        store::openDatabase(baza_, sql1_);
+        const store::StartupReport report = store::openDatabase(baza_, sql1_);
+        if (!report.message.empty()) {
+            Dialogs::instance().standardError(this, QString::fromStdString(report.message));
+        }
         refreshLookups();
         showWaybill();
     });
@@ -382,6 +387,14 @@ store::Waybill MainWindow::typedWaybill() const {
     w.receiver = odb_->text().toStdString();
     w.receivingStation = sto_->currentText().toStdString();
     return w;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleOpenTransaction(this, baza_)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showReferenceWindow(QDialog* window) {

@@ -76,6 +76,10 @@ public:
     void nowabaza1Click();
     void kasowanielistw1Click();
 
+protected:
+    // Closing the program with a transaction open asks whether to commit it first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildControls();
     void buildMenu();

@@ -106,8 +106,9 @@ void PartiesWindow::button1Click() {
 // Edit1 only gates the command: the row deleted is the grid's current row, taken before
 // the question.
 void PartiesWindow::button3Click() {
-    const std::string name = current("nazwa");
-    const std::string station = current("stacja");
+    // The list cuts long texts; the delete names the row by its whole stored texts.
+    const store::ListedPair party =
+        store::wholeParty(baza_, sql1_.currentIndex(), {current("nazwa"), current("stacja")});
     if (!Dialogs::instance().ask(
             this, QStringLiteral("UWAGA"),
             QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe z tym "
@@ -115,7 +116,7 @@ void PartiesWindow::button3Click() {
         return;
     }
     if (edit1_->text().isEmpty()) return;
-    store::deleteParty(baza_, sql1_, name, station);
+    store::deleteParty(baza_, sql1_, party.first, party.second);
     edit1_->clear();
 }
 

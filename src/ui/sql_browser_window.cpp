@@ -1,16 +1,18 @@
-#include "store/schema.h"
 #include "ui/sql_browser_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "db/sql_connection.h"
+#include "store/schema.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
+#include "ui/open_transaction.h"
 
 namespace ui {
 
-SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
+SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
+    : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Dostęp do bazy"));
     resize(1060 - 16, 563 - 39);  // the outer size less the frame and the title bar
     move(308, 217);
@@ -47,6 +49,11 @@ void SqlBrowserWindow::button1Click() {
 void SqlBrowserWindow::button2Click() {
     que1_.setSql(edit1_->text().toStdString());
     que1_.execSql();
+}
+
+void SqlBrowserWindow::done(int result) {
+    if (!settleOpenTransaction(this, baza_)) return;
+    QDialog::done(result);
 }
 
 }  // namespace ui

@@ -25,7 +25,12 @@ public:
     void button1Click();  // "Open"
     void button2Click();  // "Exec"
 
+    // Closing with a transaction open asks whether to commit it; the window stays open
+    // when that fails.
+    void done(int result) override;
+
 private:
+    db::SqlConnection& baza_;
     db::SqlQuery que1_{"que1"};
     QLineEdit* edit1_;
     DataGrid* dBGrid1_;

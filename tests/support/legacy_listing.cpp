@@ -1,6 +1,7 @@
 #include "support/legacy_listing.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTextStream>
 
@@ -24,9 +25,19 @@ ListedValue unescape(const QString& field) {
 }  // namespace
 
 QString legacySampleDir() {
-    QString shared = qEnvironmentVariable("LISTY_SHARED_DIR");
-    if (shared.isEmpty()) shared = QStringLiteral(LISTY_TEST_SOURCE_DIR "/../../shared");
-    return QDir(shared).filePath(QStringLiteral("legacy"));
+    const QString dir = qEnvironmentVariable("LISTY_LEGACY_DIR");
+    return dir.isEmpty() ? QStringLiteral(LISTY_TEST_SOURCE_DIR "/data/legacy") : dir;
+}
+
+QString missingLegacySample() {
+    for (const char* name : {"v1-sample", "v2-sample", "empty-v2", "big-v2"}) {
+        for (const char* ext : {".sdb", ".txt"}) {
+            const QString path =
+                QDir(legacySampleDir()).filePath(QString::fromLatin1(name) + QLatin1String(ext));
+            if (!QFileInfo(path).isFile()) return path;
+        }
+    }
+    return {};
 }
 
 QList<ListedTable> readListing(const QString& path) {

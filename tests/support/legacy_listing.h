@@ -17,9 +17,10 @@ struct ListedTable {
     QList<QList<ListedValue>> rows;    // each: rowid, then one value per column
 };
 
-// The folder of the shared sample files (LISTY_SHARED_DIR, else ../shared beside the
-// sources).
+// The folder of the old-format sample files (LISTY_LEGACY_DIR, else tests/data/legacy).
 QString legacySampleDir();
+// The path of the first sample (.sdb or .txt) that is missing, empty when all are there.
+QString missingLegacySample();
 // Parses "<name>.txt"; tables in listing order, sqlite_master included.
 QList<ListedTable> readListing(const QString& path);
 
