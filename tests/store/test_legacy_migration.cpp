@@ -92,6 +92,7 @@ private slots:
     void takenBackupNameGetsANumber();
     void damagedFilesAreLeftAsTheyWere_data();
     void damagedFilesAreLeftAsTheyWere();
+    void stoppedConversionIsRedoneCleanly();
     void journalBesideTheFileStopsEverything();
     void otherFilesAreNotTouched();
     void numericTextsAreCountedAndNamed();
@@ -178,6 +179,8 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere_data() {
     // Read without fault but refused by the new engine part-way: the fifth table's create
     // statement names a table that already exists.
     QTest::newRow("v2-sample clashing create statement") << "v2-sample" << "clash";
+    // A create statement with more behind it: nothing but the lone CREATE TABLE may run.
+    QTest::newRow("v2-sample create statement with a tail") << "v2-sample" << "tail";
 }
 
 void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
@@ -191,6 +194,13 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
         // Page 2 (sqlite_master) gets a right-most child: far outside the file, or itself.
         const quint32 child = damage == "pointer" ? 0x7FFFFFF0u : 2u;
         memcpy(bytes.data() + page, &child, 4);
+    } else if (damage == "tail") {
+        const qsizetype at = bytes.indexOf("create table punkty(");
+        const qsizetype length = bytes.indexOf(')', at) + 1 - at;
+        QByteArray evil = "create table punkty(id,nazwa,stacja,ladunki);"
+                          "attach 'evil.db' as x;create table x.t(a);--";
+        QVERIFY(at > 0 && evil.size() <= length);
+        bytes.replace(at, length, evil.leftJustified(length, ' '));
     } else {
         const qsizetype at = bytes.indexOf("create table punkty(");
         QVERIFY(at > 0);
@@ -209,6 +219,20 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
     QVERIFY(failed);
     QCOMPARE(bytesOf(file), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"listy.sdb"}));
+}
+
+// What a conversion stopped part-way leaves (its half-built file, the copy of the old one)
+// is cleaned up or reused by the next run: no second backup, no stray files.
+void LegacyMigrationTest::stoppedConversionIsRedoneCleanly() {
+    testing::WorkDir dir;
+    QVERIFY(QFile::copy(sample("v2-sample.sdb"), dir.file("listy.sdb")));
+    QVERIFY(QFile::copy(sample("v2-sample.sdb"), dir.file("listy.sdb.sqlite2")));
+    writeBytes(dir.file("listy.sdb.konwersja"), "half-built");
+    const store::MigrationResult result = store::migrateLegacyDatabase(dirOf(dir));
+    QVERIFY(result.migrated);
+    QCOMPARE(QString::fromStdString(result.backupPath), dir.file("listy.sdb.sqlite2"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"listy.sdb", "listy.sdb.sqlite2"}));
+    QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy"), QStringList({"6"}));
 }
 
 void LegacyMigrationTest::journalBesideTheFileStopsEverything() {

@@ -50,6 +50,7 @@ private slots:
     void version1FileIsConverted();
     void otherVersionsAreLeftAlone_data();
     void otherVersionsAreLeftAlone();
+    void version1ConversionIsOneInertTransaction();
     void fileWithoutAdminGetsCreationStatements();
     void fileThatCannotBeOpenedRaises();
     void counterRuleHandsOutIdsAtomically();
@@ -133,6 +134,35 @@ void StartupTest::otherVersionsAreLeftAlone() {
     Database d;
     d.start();
     QCOMPARE(dumpOf(file), before);
+}
+
+// Ids come from the file as values, never as statement text, and the conversion is whole
+// or not at all.
+void StartupTest::version1ConversionIsOneInertTransaction() {
+    testing::WorkDir dir;
+    const QString file = dir.file("listy.sdb");
+    execFile(file, kVersion1Schema);
+    execFile(file, "insert into listy values(2,'A','n','w','l','o','B');"
+                   "insert into stacje values(NULL,'A');"
+                   "insert into stacje values('3,''X'',''clwhite''); delete from listy; --','B');"
+                   "insert into stacje values(5,'C');");
+    // A refused last step (wersja) takes the whole conversion back.
+    execFile(file, "create trigger refuse before update on admin begin "
+                   "select raise(abort, 'refused'); end;");
+    Database d;
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, d.start());
+    QCOMPARE(rowsOf(file, "select * from stacje"),
+             QStringList({"<null>|A", "3,'X','clwhite'); delete from listy; --|B", "5|C"}));
+    QCOMPARE(rowsOf(file, "select value from admin where key='wersja'"), QStringList({"1"}));
+    execFile(file, "drop trigger refuse;");
+
+    Database again;
+    again.start();
+    QCOMPARE(rowsOf(file, "select id, typeof(id), nazwa, kolor from stacje"),
+             QStringList({"<null>|null|A|clwhite",
+                          "3,'X','clwhite'); delete from listy; --|text|B|clwhite",
+                          "5|integer|C|clwhite"}));
+    QCOMPARE(rowsOf(file, "select count(*) from listy"), QStringList({"1"}));
 }
 
 void StartupTest::fileWithoutAdminGetsCreationStatements() {

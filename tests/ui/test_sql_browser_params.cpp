@@ -89,6 +89,25 @@ private slots:
         b.run(b.open, "select value from admin where key = 'k:1'");
         QCOMPARE(b.shown(), QStringList{"Skład \"Ślązak: a::b 'c'"});
     }
+
+    // A "begin transaction" typed in the browser is never lost silently: closing the
+    // browser asks, Nie rolls it back; the program's close asks too, Tak commits.
+    void closingWithAnOpenTransactionAsks() {
+        Browser b;
+        b.run(b.exec, "begin transaction; insert into ladunki values('a','b')");
+        b.dialogs.answer({false});
+        b.windows->browser->reject();
+        QCOMPARE(b.dialogs.transcript(), QStringLiteral("Pytanie: Transakcja jest otwarta. Zatwierdzić zmiany?"));
+        QVERIFY(!b.windows->main->baza().inTransaction());
+        QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"0"});
+
+        b.dialogs.clear();
+        b.run(b.exec, "begin transaction; insert into ladunki values('c','d')");
+        b.dialogs.answer({true});
+        b.windows->main->close();
+        QCOMPARE(b.dialogs.boxes.size(), 1);
+        QCOMPARE(rowsOf(b.file(), "select nazwa from ladunki"), QStringList{"c"});
+    }
 };
 
 QTEST_MAIN(SqlBrowserParamsTest)

@@ -1,0 +1,200 @@
+// What the file holds after the rarer write paths: texts byte for byte, whole texts kept
+// through an edit, writes inside a transaction the user opened, a second program holding
+// a lock, and a start-up that names what is wrong with a file.
+
+#include <sqlite3.h>
+
+#include <QtTest>
+#include <clocale>
+#include <thread>
+
+#include "db/errors.h"
+#include "store/reference_data.h"
+#include "store/stations.h"
+#include "store/transaction.h"
+#include "store/waybills.h"
+#include "support/db_helpers.h"
+#include "support/sql_helpers.h"
+#include "support/store_fixture.h"
+
+using testing::execFile;
+using testing::rowsOf;
+
+class DataSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textsReachTheFileByteForByte();
+    void unchangedLongTextsSurviveEditsAndDeletes();
+    void writesInsideAnOpenTransactionUseSavepoints();
+    void aShortLockDelaysASave();
+    void startUpNamesWhatIsWrong_data();
+    void startUpNamesWhatIsWrong();
+    void deletedWorkingDirectoryIsAnError();
+    void numbersReadTheSameInEveryLocale();
+};
+
+// A carriage return inside a value is part of it; before, every write turned it into a
+// line feed, and such a station could not be deleted.
+void DataSafetyTest::textsReachTheFileByteForByte() {
+    testing::StoreDatabase d;
+    const std::string name = "A\r\nB\rC\tD";
+    QVERIFY(store::addStation(d.baza, d.command, name, "clred"));
+    QCOMPARE(rowsOf(d.file(), "select hex(nazwa) from stacje"),
+             QStringList({QString(QByteArray::fromStdString(name).toHex().toUpper())}));
+    store::deleteStation(d.baza, d.command, name);
+    QCOMPARE(rowsOf(d.file(), "select count(*) from stacje"), QStringList({"0"}));
+}
+
+void DataSafetyTest::unchangedLongTextsSurviveEditsAndDeletes() {
+    testing::StoreDatabase d;
+    const QString longText(300, QChar(u'ż'));
+    execFile(d.file(), "insert into listy values(2,'S','" + longText + "','W','L','O','T');"
+                       "insert into ladunki values('" + longText + "','x');"
+                       "insert into ladunki values('krótki','y');"
+                       "insert into punkty values(2,'" + longText + "','S','');");
+    store::openQuery(d.list, store::kWaybillListSql);
+    const store::Waybill shown = store::waybillAt(d.list);
+    QCOMPARE(shown.shipper.size(), std::size_t(255 * 2));  // the list shows 255 characters
+    store::Waybill stored;
+    QVERIFY(store::readStoredWaybill(d.baza, 0, stored));
+    store::Waybill edited = shown;
+    edited.sendingStation = "Nowa";
+    store::updateWaybill(d.command, store::keepUnchangedTexts(edited, shown, stored));
+    QCOMPARE(rowsOf(d.file(), "select st_nad, length(nadawca) from listy"), QStringList({"Nowa|300"}));
+
+    // A delete names the row by its whole texts, so it removes the row that was picked.
+    store::openQuery(d.list, store::kLoadListSql);
+    const auto load = store::wholeLoad(d.baza, 0, {d.list.fieldByName("nazwa").asString(), "x"});
+    store::deleteLoad(d.command, load.first, load.second);
+    QCOMPARE(rowsOf(d.file(), "select nazwa from ladunki"), QStringList({"krótki"}));
+    store::openQuery(d.list, store::kPartyListSql);
+    const auto party = store::wholeParty(d.baza, 0, {d.list.fieldByName("nazwa").asString(), "S"});
+    store::deleteParty(d.baza, d.command, party.first, party.second);
+    QCOMPARE(rowsOf(d.file(), "select count(*) from punkty"), QStringList({"0"}));
+}
+
+// The SQL browser's "begin transaction" left open: our writes still work, a failing one
+// undoes only itself, and the open transaction stays the user's to end.
+void DataSafetyTest::writesInsideAnOpenTransactionUseSavepoints() {
+    testing::StoreDatabase d;
+    testing::execDirect(d.baza, "begin transaction; insert into ladunki values('mine','m');");
+    QCOMPARE(store::addStation(d.baza, d.command, "S", "clred").value_or(0), 2);
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::runInTransaction(d.baza, [&] {
+                                 store::exec(d.command, "insert into stacje values(9,'T','clred');");
+                                 store::exec(d.command, "insert into nosuch values(1);");
+                             }));
+    QVERIFY(d.baza.inTransaction());
+    testing::execDirect(d.baza, "commit transaction;");
+    QCOMPARE(rowsOf(d.file(), "select nazwa from stacje"), QStringList({"S"}));
+    QCOMPARE(rowsOf(d.file(), "select nazwa from ladunki"), QStringList({"mine"}));
+}
+
+// Another program holds the write lock for a moment: the save waits for it.
+void DataSafetyTest::aShortLockDelaysASave() {
+    testing::StoreDatabase d;
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(d.file().toUtf8().constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "begin immediate; insert into ladunki values('x','y');", nullptr,
+                          nullptr, nullptr),
+             SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "commit;", nullptr, nullptr, nullptr);
+    });
+    std::optional<int> id;
+    try {
+        id = store::addStation(d.baza, d.command, "S", "clred");
+    } catch (const std::exception& e) {
+        release.join();
+        sqlite3_close(other);
+        QFAIL(e.what());
+    }
+    release.join();
+    sqlite3_close(other);
+    QCOMPARE(id.value_or(0), 2);
+}
+
+void DataSafetyTest::startUpNamesWhatIsWrong_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("not a database") << "foreign" << "nie jest bazą danych";
+    QTest::newRow("damaged page") << "damaged" << "tylko do odczytu";
+}
+
+void DataSafetyTest::startUpNamesWhatIsWrong() {
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    testing::WorkDir dir;
+    const QString file = dir.file("listy.sdb");
+    if (kind == "foreign") {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(8192, 'x'));
+    } else {
+        {
+            testing::StoreDatabase made;  // a sound file with a second table of many pages
+            execFile(made.file(), "create table filler(x);"
+                                  "with recursive n(i) as (select 1 union all select i+1 from n "
+                                  "where i < 3000) insert into filler select hex(randomblob(60)) from n;");
+            QFile::copy(made.file(), file);
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(f.size() / 2 / 4096 * 4096));
+        f.write(QByteArray(4096, '\x5a'));
+    }
+    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    QString message;
+    try {
+        message = QString::fromStdString(store::openDatabase(baza, list).message);
+    } catch (const db::DatabaseError& e) {
+        message = QString::fromUtf8(e.what());
+    }
+    QVERIFY2(message.contains(says) && message.contains(file), qPrintable(message));
+    if (kind == "damaged") {
+        QVERIFY(list.active());  // the waybills can still be read
+        db::SqlQuery command("sqlt");
+        command.setConnection(&baza);
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::addStation(baza, command, "S", "clred"));
+    }
+    baza.close();
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll() == before);  // nothing went into the file
+}
+
+void DataSafetyTest::deletedWorkingDirectoryIsAnError() {
+    const QString previous = QDir::currentPath();
+    {
+        QTemporaryDir gone;
+        QVERIFY(QDir::setCurrent(gone.path()));
+    }  // removed while it is the working directory
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::openDatabase(baza, list));
+    QDir::setCurrent(previous);
+    QVERIFY(!QFile::exists("/listy.sdb"));
+}
+
+void DataSafetyTest::numbersReadTheSameInEveryLocale() {
+    QVERIFY2(std::setlocale(LC_ALL, "pl_PL.UTF-8"),
+             "the pl_PL.UTF-8 locale is missing (scripts/install-deps installs locales-all)");
+    testing::StoreDatabase d;
+    execFile(d.file(), "create table m(r real, n numeric(10,2)); insert into m values(1.5, 2.25);");
+    QString got;
+    try {
+        store::openQuery(d.list, "select * from m;");
+        got = QString::fromStdString(d.list.fields(0).asString() + "|" + d.list.fields(1).asString());
+    } catch (const std::exception& e) {
+        got = e.what();
+    }
+    std::setlocale(LC_ALL, "C");
+    QCOMPARE(got, QStringLiteral("1.5|2.25"));
+}
+
+QTEST_GUILESS_MAIN(DataSafetyTest)
+#include "test_data_safety.moc"
