@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz asan clean format
+.PHONY: all deps configure build run test stress bench fuzz asan clean format
 
 all: build
 
@@ -26,6 +26,11 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Kills a process writing the database at random moments, 50 times per write path, and
+# checks the file after each kill (a short version runs in `make test`).
+stress: build
+	./$(BUILD)/stress/stress_writes --trials 50
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benches

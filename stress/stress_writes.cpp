@@ -1,0 +1,365 @@
+// Kills a process that is writing the database at random moments and checks, after each
+// kill, that the file is sound and consistent.
+//
+//   stress_writes [--trials N] [--path NAME]   run N trials of every path (or of one)
+//   stress_writes --child PATH DIR TRIAL        (internal) run PATH in DIR until killed
+//
+// The paths are the commands the windows use: adds with counters, recolours and cascading
+// deletes ("writes"), schema creation ("schema"), "Nowa baza" ("newdb"), the version-1
+// conversion ("v1") and the old-format conversion ("legacy"). After each kill: the engine's
+// integrity check is "ok", every counter is at least the largest id it counts, no id was
+// handed out twice, no cascade is half done, no half-made schema, and no station or waybill
+// of a converted file is missing.
+
+#include <sqlite3.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "db/sql_connection.h"
+#include "db/sql_query.h"
+#include "store/legacy_migration.h"
+#include "store/maintenance.h"
+#include "store/reference_data.h"
+#include "store/schema.h"
+#include "store/stations.h"
+#include "store/transaction.h"
+#include "store/waybills.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kPaths[] = {"writes", "schema", "newdb", "v1", "legacy"};
+constexpr int kV1Stations = 300;
+constexpr int kV1Waybills = 400;
+
+// --- reading the file straight through the engine ------------------------------------------
+
+struct File {
+    sqlite3* db = nullptr;
+    explicit File(const std::string& path) { sqlite3_open(path.c_str(), &db); }
+    ~File() { sqlite3_close(db); }
+    // Every row, values joined with "|".
+    std::vector<std::string> rows(const std::string& sql) const {
+        std::vector<std::string> out;
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+            out.push_back(std::string("error: ") + sqlite3_errmsg(db));
+            return out;
+        }
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            std::string row;
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+                if (i) row += '|';
+                const auto* t = sqlite3_column_text(stmt, i);
+                row += t ? reinterpret_cast<const char*>(t) : "<null>";
+            }
+            out.push_back(row);
+        }
+        if (rc != SQLITE_DONE) out.push_back(std::string("error: ") + sqlite3_errmsg(db));
+        sqlite3_finalize(stmt);
+        return out;
+    }
+    std::string one(const std::string& sql) const {
+        const auto r = rows(sql);
+        return r.empty() ? std::string() : r.front();
+    }
+};
+
+// --- the child: one path in a loop -----------------------------------------------------------
+
+struct Session {
+    db::SqlConnection baza{"baza"};
+    db::SqlQuery list{"sql1"};
+    db::SqlQuery command{"sqlt"};
+    Session() {
+        list.setConnection(&baza);
+        command.setConnection(&baza);
+    }
+};
+
+void copyInPlace(const std::string& from, const std::string& to) {
+    // A copy that is stopped part-way must never stand at `to`: copy, then rename.
+    fs::copy_file(from, to + ".kopia", fs::copy_options::overwrite_existing);
+    fs::rename(to + ".kopia", to);
+}
+
+void childWrites(int trial) {
+    Session s;
+    store::openDatabase(s.baza, s.list);
+    const std::string t = "t" + std::to_string(trial) + "_";
+    for (int i = 0;; ++i) {
+        const std::string station = t + "S" + std::to_string(i);
+        const std::string party = t + "P" + std::to_string(i);
+        store::addStation(s.baza, s.command, station, "clred");
+        store::addParty(s.baza, s.command, party, station);
+        store::Waybill w{0, station, party, "Eaos", "węgiel", party, station};
+        if (i > 0 && (i - 1) % 5 != 4) {  // the previous shipper/receiver was not deleted
+            w.receivingStation = t + "S" + std::to_string(i - 1);
+            w.receiver = t + "P" + std::to_string(i - 1);
+        }
+        store::addWaybill(s.baza, s.command, w);
+        store::recolourStation(s.command, station, "clyellow");
+        if (i % 3 == 2) store::deleteStation(s.baza, s.command, t + "S" + std::to_string(i - 2));
+        if (i % 5 == 4) {
+            store::deleteParty(s.baza, s.command, party, station);
+        }
+    }
+}
+
+void childSchema() {
+    for (;;) {
+        fs::remove("listy.sdb");
+        Session s;
+        store::openDatabase(s.baza, s.list);
+    }
+}
+
+void childNewDatabase() {
+    Session s;
+    store::openDatabase(s.baza, s.list);
+    for (int i = 0;; ++i) {
+        store::addStation(s.baza, s.command, "S" + std::to_string(i), "clblue");
+        s.list.close();
+        store::recreateDatabase(s.baza, s.list);
+    }
+}
+
+void childConversion(const std::string& templateFile, bool legacy) {
+    for (;;) {
+        copyInPlace(templateFile, "listy.sdb");
+        if (legacy) store::migrateLegacyDatabase(store::workingDirectory());
+        Session s;
+        store::openDatabase(s.baza, s.list);
+    }
+}
+
+int runChild(const QString& path, const QString& dir, int trial) {
+    QDir::setCurrent(dir);
+    try {
+        if (path == "writes") childWrites(trial);
+        if (path == "schema") childSchema();
+        if (path == "newdb") childNewDatabase();
+        if (path == "v1") childConversion("v1-template.sdb", false);
+        if (path == "legacy") childConversion("legacy-template.sdb", true);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
+        return 2;
+    }
+    return 1;
+}
+
+// --- the parent: kill, then check --------------------------------------------------------------
+
+void makeVersion1Template(const std::string& path) {
+    File f(path);
+    std::string sql =
+        "begin;"
+        "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
+        "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20]);"
+        "create table admin(key varchar[10], value varchar[20]);"
+        "create table stacje(id integer[2], nazwa varchar[20]);"
+        "create table ladunki(nazwa varchar[20], rodz_wag varchar[2]);"
+        "create table punkty(id integer[2], nazwa varchar[30], stacja varchar[20], "
+        "ladunki varchar[100]);"
+        "insert into admin values('wersja','1');"
+        "insert into admin values('nr_listu','" + std::to_string(kV1Waybills + 1) + "');"
+        "insert into admin values('nr_stacji','" + std::to_string(kV1Stations + 1) + "');"
+        "insert into admin values('nr_punktu','1');";
+    for (int i = 2; i <= kV1Stations + 1; ++i) {
+        sql += "insert into stacje values(" + std::to_string(i) + ",'Stacja " + std::to_string(i) + "');";
+    }
+    for (int i = 2; i <= kV1Waybills + 1; ++i) {
+        sql += "insert into listy values(" + std::to_string(i) + ",'Stacja 2','n','w','l','o','Stacja 3');";
+    }
+    sql += "commit;";
+    sqlite3_exec(f.db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+// Counts of the old-format sample after a conversion that nothing stopped.
+std::map<std::string, std::string> referenceCounts(const std::string& legacyTemplate) {
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/";
+    fs::copy_file(legacyTemplate, d + "listy.sdb");
+    store::migrateLegacyDatabase(d);
+    File f(d + "listy.sdb");
+    return {{"listy", f.one("select count(*) from listy")},
+            {"stacje", f.one("select count(*) from stacje")}};
+}
+
+struct Checker {
+    std::map<std::string, std::string> legacyCounts;
+    std::vector<std::string> problems;
+
+    void expect(bool ok, const std::string& what) {
+        if (!ok) problems.push_back(what);
+    }
+
+    void soundFile(const File& f) {
+        expect(f.one("pragma integrity_check") == "ok", "integrity_check: " + f.one("pragma integrity_check"));
+    }
+
+    void countersAndIds(const File& f) {
+        const std::pair<const char*, const char*> counted[] = {
+            {"listy", "nr_listu"}, {"stacje", "nr_stacji"}, {"punkty", "nr_punktu"}};
+        for (const auto& [table, key] : counted) {
+            const std::string t = table;
+            expect(f.one("select (select cast(value as integer) from admin where key='" +
+                         std::string(key) + "') >= coalesce((select max(id) from " + t + "), 0)") == "1",
+                   std::string(key) + " is below the largest id of " + t);
+            expect(f.rows("select id from " + t + " group by id having count(*) > 1").empty(),
+                   "an id of " + t + " was handed out twice");
+        }
+    }
+
+    void noHalfCascade(const File& f) {
+        expect(f.one("select count(*) from listy where st_nad not in (select nazwa from stacje) "
+                     "or st_odb not in (select nazwa from stacje)") == "0",
+                   "a waybill names a deleted station");
+        expect(f.one("select count(*) from punkty where stacja not in (select nazwa from stacje)") == "0",
+               "a shipper/receiver belongs to a deleted station");
+        expect(f.one("select count(*) from listy l where not exists (select 1 from punkty p where "
+                     "p.nazwa = l.nadawca and p.stacja = l.st_nad) or not exists (select 1 from "
+                     "punkty p where p.nazwa = l.odbiorca and p.stacja = l.st_odb)") == "0",
+               "a waybill names a deleted shipper/receiver");
+    }
+
+    void wholeSchemaOrNone(const File& f) {
+        const std::string tables = f.one("select count(*) from sqlite_master");
+        if (tables == "0") return;
+        expect(tables == "5", "a half-made schema: " + tables + " tables");
+        expect(f.one("select count(*) from admin") == "4", "admin lacks rows");
+    }
+
+    // Opens the file the way the program starts; the next start must work.
+    void startsAgain(const std::string& dir, bool legacy) {
+        try {
+            if (legacy) store::migrateLegacyDatabase(dir);
+            QDir::setCurrent(QString::fromStdString(dir));
+            db::SqlConnection baza("baza");
+            db::SqlQuery list("sql1");
+            list.setConnection(&baza);
+            store::openDatabase(baza, list);
+        } catch (const std::exception& e) {
+            problems.push_back(std::string("the next start failed: ") + e.what());
+        }
+    }
+
+    void afterKill(const std::string& path, const std::string& dir) {
+        const std::string file = dir + "listy.sdb";
+        if (path == "schema" || path == "newdb") {
+            File f(file);
+            soundFile(f);
+            wholeSchemaOrNone(f);
+        }
+        if (path == "writes" || path == "schema" || path == "newdb" || path == "v1") {
+            startsAgain(dir, false);
+        } else {
+            startsAgain(dir, true);
+        }
+        File f(file);
+        soundFile(f);
+        expect(f.one("select count(*) from sqlite_master where type='table' and name in "
+                     "('listy','admin','stacje','ladunki','punkty')") == "5",
+               "the schema is not whole after the next start");
+        countersAndIds(f);
+        if (path == "writes") noHalfCascade(f);
+        if (path == "v1") {
+            expect(f.one("select value from admin where key='wersja'") == "2", "not converted");
+            expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' || id") ==
+                       std::to_string(kV1Stations),
+                   "stations lost in the conversion: " + f.one("select count(*) from stacje"));
+            expect(f.one("select count(*) from listy") == std::to_string(kV1Waybills), "waybills lost");
+        }
+        if (path == "legacy") {
+            expect(f.one("select count(*) from listy") == legacyCounts["listy"],
+                   "waybills lost: " + f.one("select count(*) from listy"));
+            expect(f.one("select count(*) from stacje") == legacyCounts["stacje"], "stations lost");
+        }
+    }
+};
+
+int runParent(int trials, const QString& only) {
+    const QString self = QCoreApplication::applicationFilePath();
+    QTemporaryDir work;
+    const std::string base = work.path().toStdString() + "/";
+    makeVersion1Template(base + "v1-template.sdb");
+    const std::string legacySample = LISTY_LEGACY_SAMPLE;
+    if (!fs::exists(legacySample)) {
+        std::fprintf(stderr, "stress: the old-format sample is missing: %s\n", legacySample.c_str());
+        return 1;
+    }
+    Checker checker;
+    checker.legacyCounts = referenceCounts(legacySample);
+    QRandomGenerator random(20261209);
+    int failures = 0;
+    int ran = 0;
+    for (const char* path : kPaths) {
+        if (!only.isEmpty() && only != path) continue;
+        const std::string dir = base + path + "/";
+        fs::create_directories(dir);
+        fs::copy_file(base + "v1-template.sdb", dir + "v1-template.sdb");
+        fs::copy_file(legacySample, dir + "legacy-template.sdb");
+        int pathFailures = 0;
+        int unstopped = 0;
+        for (int trial = 0; trial < trials; ++trial) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child.start(self, {"--child", path, QString::fromStdString(dir), QString::number(trial)});
+            if (!child.waitForStarted()) {
+                std::fprintf(stderr, "stress: cannot start the child\n");
+                return 1;
+            }
+            QThread::msleep(5 + random.bounded(150));
+            if (child.state() == QProcess::Running) {
+                child.kill();
+            } else {
+                ++unstopped;  // the child ended by itself: its error is on standard error
+            }
+            child.waitForFinished();
+            checker.problems.clear();
+            checker.afterKill(path, dir);
+            QDir::setCurrent(QString::fromStdString(base));
+            if (!checker.problems.empty()) {
+                ++pathFailures;
+                for (const auto& p : checker.problems) {
+                    std::fprintf(stderr, "stress: %s trial %d: %s\n", path, trial, p.c_str());
+                }
+            }
+            ++ran;
+        }
+        std::printf("stress: %-7s %d trials, %d failures%s\n", path, trials, pathFailures,
+                    unstopped ? (", " + std::to_string(unstopped) + " children ended by themselves").c_str() : "");
+        failures += pathFailures + unstopped;
+    }
+    std::fflush(stderr);
+    std::printf("%d passed, %d failed\n", ran - failures, failures);
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 5 && args[1] == "--child") return runChild(args[2], args[3], args[4].toInt());
+    int trials = 50;
+    QString only;
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == "--trials") trials = args[i + 1].toInt();
+        if (args[i] == "--path") only = args[i + 1];
+    }
+    return runParent(trials, only);
+}
