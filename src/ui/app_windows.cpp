@@ -2,8 +2,8 @@
 
 namespace ui {
 
-AppWindows::AppWindows() : main(std::make_unique<MainWindow>()) {
-    db::SqlConnection& baza = main->baza();
+AppWindows::AppWindows() : main(std::make_unique<MainWindow>(connection)) {
+    db::SqlConnection& baza = connection;
     stations = std::make_unique<StationsWindow>(baza, main.get());
     loads = std::make_unique<LoadsWindow>(baza, main.get());
     parties = std::make_unique<PartiesWindow>(baza, main.get());

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "db/sql_connection.h"
+
 #include "ui/loads_window.h"
 #include "ui/main_window.h"
 #include "ui/parties_window.h"
@@ -18,6 +20,9 @@ struct AppWindows {
     AppWindows();
     ~AppWindows();
 
+    // The one connection every window works on. Declared first, it is destroyed last, after
+    // every window and dataset that names it.
+    db::SqlConnection connection{"baza"};
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<StationsWindow> stations;
     std::unique_ptr<LoadsWindow> loads;

@@ -30,20 +30,17 @@ namespace {
 
 constexpr int kTypedChars = 15;
 
-QString text(const db::SqlQuery& query, int field) {
-    return QString::fromStdString(query.fields(field).asString());
-}
-
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(db::SqlConnection& connection, QWidget* parent)
+    : QMainWindow(parent), connection_(connection) {
     setWindowTitle(QStringLiteral("Listy przewozowe"));
-    sql1_.setConnection(&baza_);
-    sqlt_.setConnection(&baza_);
+    waybills_.setConnection(&connection_);
+    lookups_.setConnection(&connection_);
     buildControls();
     buildMenu();
     centreOnScreen(*this, frameGeometry().size());
-    formCreate();
+    openDatabaseAtStart();
 }
 
 MainWindow::~MainWindow() = default;
@@ -99,26 +96,26 @@ void MainWindow::buildControls() {
 
     dBGrid1_ = place(new DataGrid(central), "DBGrid1", 0, 264, 545, 233);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&sql1_, {{"ladunek", QStringLiteral("Ładunek"), 105},
+    dBGrid1_->setDataset(&waybills_, {{"ladunek", QStringLiteral("Ładunek"), 105},
                                   {"nadawca", QStringLiteral("Nadawca"), 105},
                                   {"st_nad", QStringLiteral("Stacja nad"), 105},
                                   {"odbiorca", QStringLiteral("Odbiorca"), 105},
                                   {"st_odb", QStringLiteral("Stacja odb."), 105}});
     setTabOrder(buttons_[12], dBGrid1_);
 
-    connectHandler(buttons_[1], &QPushButton::clicked, this, &MainWindow::button1Click);
-    connectHandler(buttons_[2], &QPushButton::clicked, this, &MainWindow::button2Click);
-    connectHandler(buttons_[3], &QPushButton::clicked, this, &MainWindow::button3Click);
-    connectHandler(buttons_[4], &QPushButton::clicked, this, &MainWindow::button4Click);
-    connectHandler(buttons_[5], &QPushButton::clicked, this, &MainWindow::button5Click);
-    connectHandler(buttons_[6], &QPushButton::clicked, this, &MainWindow::button6Click);
-    connectHandler(buttons_[7], &QPushButton::clicked, this, &MainWindow::button7Click);
-    connectHandler(buttons_[8], &QPushButton::clicked, this, &MainWindow::button8Click);
-    connectHandler(buttons_[9], &QPushButton::clicked, this, &MainWindow::button9Click);
-    connectHandler(buttons_[10], &QPushButton::clicked, this, &MainWindow::button10Click);
-    connectHandler(buttons_[11], &QPushButton::clicked, this, &MainWindow::button11Click);
-    connectHandler(buttons_[12], &QPushButton::clicked, this, &MainWindow::button12Click);
-    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &MainWindow::dBGrid1CellClick);
+    connectHandler(buttons_[1], &QPushButton::clicked, this, &MainWindow::pickShipper);
+    connectHandler(buttons_[2], &QPushButton::clicked, this, &MainWindow::pickLoad);
+    connectHandler(buttons_[3], &QPushButton::clicked, this, &MainWindow::pickReceiver);
+    connectHandler(buttons_[4], &QPushButton::clicked, this, &MainWindow::showFirst);
+    connectHandler(buttons_[5], &QPushButton::clicked, this, &MainWindow::showPrevious);
+    connectHandler(buttons_[6], &QPushButton::clicked, this, &MainWindow::showNext);
+    connectHandler(buttons_[7], &QPushButton::clicked, this, &MainWindow::showLast);
+    connectHandler(buttons_[8], &QPushButton::clicked, this, &MainWindow::startNewWaybill);
+    connectHandler(buttons_[9], &QPushButton::clicked, this, &MainWindow::startChanging);
+    connectHandler(buttons_[10], &QPushButton::clicked, this, &MainWindow::askToDelete);
+    connectHandler(buttons_[11], &QPushButton::clicked, this, &MainWindow::confirmEdit);
+    connectHandler(buttons_[12], &QPushButton::clicked, this, &MainWindow::cancelEdit);
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &MainWindow::gridClicked);
     connectHandler(dBGrid1_, &DataGrid::rowMovedByKeyboard, this, &MainWindow::gridKeyboardMove);
 
     // The browse state.
@@ -144,28 +141,28 @@ void MainWindow::buildMenu() {
     addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1");
     QMenu* wydruk = addMenu(QStringLiteral("Wydruk"), "Wydruki1");
     connectHandler(addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1"),
-                   &QAction::triggered, this, &MainWindow::wydruklistw1Click);
+                   &QAction::triggered, this, &MainWindow::openPrintWindow);
     QMenu* parametry = addMenu(QStringLiteral("Parametry"), "Parametry1");
     connectHandler(addItem(parametry, QStringLiteral("Stacje"), "Stacje1"), &QAction::triggered,
-                   this, &MainWindow::stacje1Click);
+                   this, &MainWindow::openStationsWindow);
     connectHandler(addItem(parametry, QStringLiteral("Nadawcy/odbiorcy"), "Nadawcyodbiorcy1"),
-                   &QAction::triggered, this, &MainWindow::nadawcyodbiorcy1Click);
+                   &QAction::triggered, this, &MainWindow::openPartiesWindow);
     connectHandler(addItem(parametry, QStringLiteral("Ładunki"), "adunki1"), &QAction::triggered,
-                   this, &MainWindow::adunki1Click);
+                   this, &MainWindow::openLoadsWindow);
     QMenu* baza = addMenu(QStringLiteral("Baza"), "Baza1");
     connectHandler(addItem(baza, QStringLiteral("Kasowanie zawartości/Nowa baza"), "Nowabaza1"),
-                   &QAction::triggered, this, &MainWindow::nowabaza1Click);
+                   &QAction::triggered, this, &MainWindow::newDatabase);
     connectHandler(addItem(baza, QStringLiteral("Kasowanie listów"), "Kasowanielistw1"),
-                   &QAction::triggered, this, &MainWindow::kasowanielistw1Click);
+                   &QAction::triggered, this, &MainWindow::deleteAllWaybills);
     connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
-                   &QAction::triggered, this, &MainWindow::przegldarka1Click);
+                   &QAction::triggered, this, &MainWindow::openSqlBrowser);
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and
 // the window opens in the state reached. A file of the old format is converted first; when
 // that fails, the old file stays as it was and the window opens empty with the one message.
-void MainWindow::formCreate() {
-    editMode_ = 0;
+void MainWindow::openDatabaseAtStart() {
+    editMode_ = EditMode::NewWaybill;
     bool converted = true;
     runHandler(this, [this, &converted] {
         converted = false;
@@ -178,7 +175,7 @@ void MainWindow::formCreate() {
     });
     if (!converted) return;
     runHandler(this, [this] {
-        const store::StartupReport report = store::openDatabase(baza_, sql1_);
+        const store::StartupReport report = store::openDatabase(connection_, waybills_);
         if (!report.message.empty()) {
             Dialogs::instance().standardError(this, QString::fromStdString(report.message));
         }
@@ -188,7 +185,7 @@ void MainWindow::formCreate() {
 }
 
 void MainWindow::showWaybill() {
-    const store::Waybill w = store::waybillAt(sql1_);
+    const store::Waybill w = store::waybillAt(waybills_);
     stn_->setEditText(QString::fromStdString(w.sendingStation));
     nad_->setText(QString::fromStdString(w.shipper));
     lad_->setText(QString::fromStdString(w.load));
@@ -198,23 +195,23 @@ void MainWindow::showWaybill() {
 }
 
 void MainWindow::refreshLookups() {
-    if (!sql1_.active()) sql1_.open();
-    store::openQuery(sqlt_, store::kLoadListSql);
-    haveLoads_ = sqlt_.recordCount() > 0;
-    store::openQuery(sqlt_, store::kPartyListSql);
-    haveParties_ = sqlt_.recordCount() > 0;
-    store::openQuery(sqlt_, store::kStationListSql);
-    const int count = sqlt_.recordCount();
+    if (!waybills_.active()) waybills_.open();
+    store::openQuery(lookups_, store::kLoadListSql);
+    haveLoads_ = lookups_.recordCount() > 0;
+    store::openQuery(lookups_, store::kPartyListSql);
+    haveParties_ = lookups_.recordCount() > 0;
+    store::openQuery(lookups_, store::kStationListSql);
+    const int count = lookups_.recordCount();
     if (count > 0) {
         // Rebuilding the lists keeps the typed texts of both boxes.
         const QString typedStn = stn_->currentText();
         const QString typedSto = sto_->currentText();
         QStringList names;
         names.reserve(count);
-        sqlt_.first();
+        lookups_.first();
         for (int i = 0; i < count; ++i) {
-            names << text(sqlt_, 1);
-            sqlt_.next();
+            names << QString::fromStdString(lookups_.fieldByName("nazwa").asString());
+            lookups_.next();
         }
         for (QComboBox* box : {stn_, sto_}) {
             box->clear();
@@ -225,32 +222,32 @@ void MainWindow::refreshLookups() {
     }
 }
 
-void MainWindow::button4Click() {
-    sql1_.first();
+void MainWindow::showFirst() {
+    waybills_.first();
     showWaybill();
 }
 
-void MainWindow::button5Click() {
-    sql1_.prior();
+void MainWindow::showPrevious() {
+    waybills_.prior();
     showWaybill();
 }
 
-void MainWindow::button6Click() {
-    sql1_.next();
+void MainWindow::showNext() {
+    waybills_.next();
     showWaybill();
 }
 
-void MainWindow::button7Click() {
-    sql1_.last();
+void MainWindow::showLast() {
+    waybills_.last();
     showWaybill();
 }
 
-void MainWindow::dBGrid1CellClick() { showWaybill(); }
+void MainWindow::gridClicked() { showWaybill(); }
 
 // A keyboard move while a waybill is being changed shows the waybill moved to, so that
 // "Zatwierdź" writes the fields to the waybill they came from.
 void MainWindow::gridKeyboardMove() {
-    if (editing_ && editMode_ == 1) showWaybill();
+    if (editing_ && editMode_ == EditMode::ChangeWaybill) showWaybill();
 }
 
 void MainWindow::setFieldsEnabled(bool on) {
@@ -284,42 +281,44 @@ void MainWindow::enterBrowsing() {
 
 // The pickers: whichever way the picker closes, its two texts are copied back (empty after
 // "Anuluj"; the previous pick, or the station given, after the close box).
-void MainWindow::button1Click() {
+PickerDialog* MainWindow::runPicker(const QString& title, const QString& source,
+                                    const QString* station) {
     PickerDialog* picker = windows_.picker;
-    if (!picker) return;
-    picker->setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
-    picker->pickSource = QStringLiteral("punkty");
-    picker->pickedInfo = stn_->currentText();
+    if (!picker) return nullptr;
+    picker->setWindowTitle(title);
+    picker->pickSource = source;
+    if (station) picker->pickedInfo = *station;
     showModal(*picker);
-    nad_->setText(picker->pickedName);
-    lad_->setFocus();
+    return picker;
+}
+
+void MainWindow::pickShipper() {
+    const QString station = stn_->currentText();
+    if (PickerDialog* picker = runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+        nad_->setText(picker->pickedName);
+        lad_->setFocus();
+    }
 }
 
 // The load picker lists every load, whatever station text the picker still holds.
-void MainWindow::button2Click() {
-    PickerDialog* picker = windows_.picker;
-    if (!picker) return;
-    picker->setWindowTitle(QStringLiteral("Ładunki"));
-    picker->pickSource = QStringLiteral("ladunki");
-    showModal(*picker);
-    lad_->setText(picker->pickedName);
-    rwa_->setText(picker->pickedInfo);
-    rwa_->setFocus();
+void MainWindow::pickLoad() {
+    if (PickerDialog* picker = runPicker(QStringLiteral("Ładunki"), QStringLiteral("ladunki"), nullptr)) {
+        lad_->setText(picker->pickedName);
+        rwa_->setText(picker->pickedInfo);
+        rwa_->setFocus();
+    }
 }
 
 // The receiver's station comes back with the receiver.
-void MainWindow::button3Click() {
-    PickerDialog* picker = windows_.picker;
-    if (!picker) return;
-    picker->setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
-    picker->pickSource = QStringLiteral("punkty");
-    picker->pickedInfo = sto_->currentText();
-    showModal(*picker);
-    odb_->setText(picker->pickedName);
-    sto_->setEditText(picker->pickedInfo);
+void MainWindow::pickReceiver() {
+    const QString station = sto_->currentText();
+    if (PickerDialog* picker = runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+        odb_->setText(picker->pickedName);
+        sto_->setEditText(picker->pickedInfo);
+    }
 }
 
-void MainWindow::button8Click() {
+void MainWindow::startNewWaybill() {
     stn_->setEditText(QString());
     nad_->clear();
     lad_->clear();
@@ -327,54 +326,54 @@ void MainWindow::button8Click() {
     odb_->clear();
     sto_->setEditText(QString());
     enterEditing();
-    editMode_ = 0;
+    editMode_ = EditMode::NewWaybill;
 }
 
-void MainWindow::button9Click() {
+void MainWindow::startChanging() {
     enterEditing();
-    editMode_ = 1;
+    editMode_ = EditMode::ChangeWaybill;
 }
 
-void MainWindow::button12Click() {
+void MainWindow::cancelEdit() {
     enterBrowsing();
     showWaybill();
     buttons_[4]->setFocus();
 }
 
-void MainWindow::button10Click() {
+void MainWindow::askToDelete() {
     const bool yes = Dialogs::instance().ask(this, QStringLiteral("Pytanie"),
                                              QStringLiteral("Skasować list przewozowy?"));
-    editMode_ = yes ? 2 : 3;
-    button11Click();
+    editMode_ = yes ? EditMode::DeleteWaybill : EditMode::KeepWaybill;
+    confirmEdit();
 }
 
-void MainWindow::button11Click() {
-    if (editMode_ == 0) store::addWaybill(baza_, sqlt_, typedWaybill());
-    if (editMode_ == 1) {
+void MainWindow::confirmEdit() {
+    if (editMode_ == EditMode::NewWaybill) store::addWaybill(connection_, lookups_, typedWaybill());
+    if (editMode_ == EditMode::ChangeWaybill) {
         store::Waybill edited = typedWaybill();
-        edited.id = sql1_.fieldByName("id").asInteger();
+        edited.id = waybills_.fieldByName("id").asInteger();
         // A stored text longer than the list shows goes back whole unless it was changed.
         store::Waybill stored;
-        if (store::readStoredWaybill(baza_, sql1_.currentIndex(), stored)) {
-            edited = store::keepUnchangedTexts(edited, store::waybillAt(sql1_), stored);
+        if (store::readStoredWaybill(connection_, waybills_.currentIndex(), stored)) {
+            edited = store::keepUnchangedTexts(edited, store::waybillAt(waybills_), stored);
         }
-        store::updateWaybill(sqlt_, edited);
+        store::updateWaybill(lookups_, edited);
     }
-    if (editMode_ == 2) {
-        const int id = sql1_.fieldByName("id").asInteger();
+    if (editMode_ == EditMode::DeleteWaybill) {
+        const int id = waybills_.fieldByName("id").asInteger();
         if (id >= 1) {
-            store::deleteWaybill(sqlt_, id);
+            store::deleteWaybill(lookups_, id);
             Dialogs::instance().inform(this, QStringLiteral("List przewozowy ZOSTAŁ skasowany."));
         } else {
-            editMode_ = 3;
+            editMode_ = EditMode::KeepWaybill;
         }
     }
-    if (editMode_ == 3) {
+    if (editMode_ == EditMode::KeepWaybill) {
         Dialogs::instance().inform(this, QStringLiteral("List przewozowy NIE skasowany."));
     }
     enterBrowsing();
     buttons_[4]->setFocus();
-    store::openQuery(sql1_, store::kWaybillListSql);
+    store::openQuery(waybills_, store::kWaybillListSql);
     showWaybill();
 }
 
@@ -390,7 +389,7 @@ store::Waybill MainWindow::typedWaybill() const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!settleOpenTransaction(this, baza_)) {
+    if (!settleOpenTransaction(this, connection_)) {
         event->ignore();
         return;
     }
@@ -403,15 +402,15 @@ void MainWindow::showReferenceWindow(QDialog* window) {
     showWaybill();
 }
 
-void MainWindow::wydruklistw1Click() {
+void MainWindow::openPrintWindow() {
     if (windows_.print) showModal(*windows_.print);
 }
 
-void MainWindow::stacje1Click() { showReferenceWindow(windows_.stations); }
-void MainWindow::nadawcyodbiorcy1Click() { showReferenceWindow(windows_.parties); }
-void MainWindow::adunki1Click() { showReferenceWindow(windows_.loads); }
+void MainWindow::openStationsWindow() { showReferenceWindow(windows_.stations); }
+void MainWindow::openPartiesWindow() { showReferenceWindow(windows_.parties); }
+void MainWindow::openLoadsWindow() { showReferenceWindow(windows_.loads); }
 
-void MainWindow::przegldarka1Click() {
+void MainWindow::openSqlBrowser() {
     if (windows_.browser) showModal(*windows_.browser);
 }
 
@@ -419,24 +418,24 @@ void MainWindow::przegldarka1Click() {
 
 namespace ui {
 
-void MainWindow::nowabaza1Click() {
+void MainWindow::newDatabase() {
     Dialogs& dialogs = Dialogs::instance();
     if (dialogs.ask(this, QStringLiteral("UWAGA"),
                     QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
-        sql1_.close();
+        waybills_.close();
         if (windows_.browser) windows_.browser->que1().close();
-        store::recreateDatabase(baza_, sql1_);
+        store::recreateDatabase(connection_, waybills_);
         dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
     } else {
         dialogs.inform(this, QStringLiteral("Nowa baza NIE ZOSTAŁA założona"));
     }
-    store::openQuery(sql1_, store::kWaybillListSql);
+    store::openQuery(waybills_, store::kWaybillListSql);
     refreshLookups();
     showWaybill();
 }
 
-void MainWindow::kasowanielistw1Click() {
-    store::deleteAllWaybills(sql1_);
+void MainWindow::deleteAllWaybills() {
+    store::deleteAllWaybills(waybills_);
     refreshLookups();
     showWaybill();
 }

@@ -37,15 +37,20 @@ struct MenuWindows {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // What "Zatwierdź" does: write a new waybill, write the changed one, delete the current
+    // one (the question was answered Yes), or only say that nothing was deleted.
+    enum class EditMode { NewWaybill, ChangeWaybill, DeleteWaybill, KeepWaybill };
+
+    // `connection` is the application's one connection; it outlives the window.
+    explicit MainWindow(db::SqlConnection& connection, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    db::SqlConnection& baza() { return baza_; }
-    db::SqlQuery& sql1() { return sql1_; }
-    db::SqlQuery& sqlt() { return sqlt_; }
+    db::SqlConnection& connection() { return connection_; }
+    db::SqlQuery& waybills() { return waybills_; }  // the list the grid shows
+    db::SqlQuery& lookups() { return lookups_; }    // counters, look-ups and every write
     void setMenuWindows(const MenuWindows& windows) { windows_ = windows; }
 
-    int editMode() const { return editMode_; }
+    EditMode editMode() const { return editMode_; }
     bool haveParties() const { return haveParties_; }
     bool haveLoads() const { return haveLoads_; }
 
@@ -53,28 +58,28 @@ public:
     void refreshLookups();
 
     // Navigation and grid.
-    void button4Click();
-    void button5Click();
-    void button6Click();
-    void button7Click();
-    void dBGrid1CellClick();
+    void showFirst();
+    void showPrevious();
+    void showNext();
+    void showLast();
+    void gridClicked();
     // Editing.
-    void button1Click();  // "..." beside the shipper
-    void button2Click();  // "..." beside the load
-    void button3Click();  // "..." beside the receiver
-    void button8Click();
-    void button9Click();
-    void button10Click();
-    void button11Click();
-    void button12Click();
+    void pickShipper();  // "..." beside the shipper
+    void pickLoad();  // "..." beside the load
+    void pickReceiver();  // "..." beside the receiver
+    void startNewWaybill();
+    void startChanging();
+    void askToDelete();
+    void confirmEdit();
+    void cancelEdit();
     // Menu.
-    void wydruklistw1Click();
-    void stacje1Click();
-    void nadawcyodbiorcy1Click();
-    void adunki1Click();
-    void przegldarka1Click();
-    void nowabaza1Click();
-    void kasowanielistw1Click();
+    void openPrintWindow();
+    void openStationsWindow();
+    void openPartiesWindow();
+    void openLoadsWindow();
+    void openSqlBrowser();
+    void newDatabase();
+    void deleteAllWaybills();
 
 protected:
     // Closing the program with a transaction open asks whether to commit it first.
@@ -83,18 +88,21 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    void formCreate();
+    void openDatabaseAtStart();
     void enterEditing();
     void enterBrowsing();
     void setFieldsEnabled(bool on);
     void showReferenceWindow(QDialog* window);
     void gridKeyboardMove();
     store::Waybill typedWaybill() const;
+    // Shows the picker for `source` ("punkty" or "ladunki"), giving it `station` when not
+    // null; the picker, or null when there is none.
+    PickerDialog* runPicker(const QString& title, const QString& source, const QString* station);
 
-    db::SqlConnection baza_{"baza"};
-    db::SqlQuery sql1_{"sql1"};
-    db::SqlQuery sqlt_{"sqlt"};
-    int editMode_ = 0;
+    db::SqlConnection& connection_;
+    db::SqlQuery waybills_{"sql1"};
+    db::SqlQuery lookups_{"sqlt"};
+    EditMode editMode_ = EditMode::NewWaybill;
     bool haveParties_ = false;
     bool haveLoads_ = false;
     bool editing_ = false;

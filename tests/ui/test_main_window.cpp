@@ -122,7 +122,7 @@ void MainWindowTest::startsInBrowseStateOnANewFile() {
     for (const char* f : kFields) QVERIFY2(!p.widget(f)->isEnabled(), f);
     for (int i : {1, 2, 3, 11, 12}) QVERIFY(!p.button(i)->isEnabled());
     for (int i = 4; i <= 10; ++i) QVERIFY(p.button(i)->isEnabled());
-    QCOMPARE(p.main().editMode(), 0);
+    QCOMPARE(p.main().editMode(), ui::MainWindow::EditMode::NewWaybill);
     QCOMPARE(p.grid()->model()->columnCount(), 5);
     QCOMPARE(p.grid()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Stacja nad"));
     QCOMPARE(p.grid()->columnWidth(0), 105);
@@ -133,7 +133,7 @@ void MainWindowTest::newWaybillsTakeIdsFromTheCounter() {
     Program p;
     p.click(8);
     QVERIFY(p.editing());
-    QCOMPARE(p.main().editMode(), 0);
+    QCOMPARE(p.main().editMode(), ui::MainWindow::EditMode::NewWaybill);
     p.type("stn", "Kraków");
     p.type("nad", "Huta");
     p.type("lad", "Stal");
@@ -154,7 +154,7 @@ void MainWindowTest::newWaybillsTakeIdsFromTheCounter() {
     QCOMPARE(rowsOf(p.file(), "select value from admin where key='nr_listu'"), QStringList({"3"}));
     // After the confirm the first waybill of the list is shown, not the one stored.
     QCOMPARE(p.shown(), QStringLiteral("Kraków|Huta|Stal|Eaos|Port|Gdynia"));
-    QCOMPARE(p.main().sql1().recordCount(), 2);
+    QCOMPARE(p.main().waybills().recordCount(), 2);
     QVERIFY(p.dialogs.boxes.isEmpty());
 }
 
@@ -162,7 +162,7 @@ void MainWindowTest::editAfterGridClickUpdatesTheClickedWaybill() {
     Program p(kThreeWaybills);
     QCOMPARE(p.shown(), QStringLiteral("A1|N1|L1|W1|O1|B1"));
     p.click(9);
-    QCOMPARE(p.main().editMode(), 1);
+    QCOMPARE(p.main().editMode(), ui::MainWindow::EditMode::ChangeWaybill);
     p.clickRow(2);
     QCOMPARE(p.shown(), QStringLiteral("A3|N3|L3|W3|O3|B3"));
     QVERIFY(p.editing());
@@ -178,12 +178,12 @@ void MainWindowTest::keyboardMoveFollowsOnlyWhileChanging() {
     // Browsing: the grid's row moves with the keys, the fields stay.
     p.grid()->setFocus();
     QTest::keyClick(p.grid(), Qt::Key_Down);
-    QCOMPARE(p.main().sql1().currentIndex(), 1);
+    QCOMPARE(p.main().waybills().currentIndex(), 1);
     QCOMPARE(p.shown(), QStringLiteral("A1|N1|L1|W1|O1|B1"));
     // Changing a waybill: a key move shows the waybill moved to, and confirm writes to it.
     p.click(9);
     QTest::keyClick(p.grid(), Qt::Key_Down);
-    QCOMPARE(p.main().sql1().currentIndex(), 2);
+    QCOMPARE(p.main().waybills().currentIndex(), 2);
     QCOMPARE(p.shown(), QStringLiteral("A3|N3|L3|W3|O3|B3"));
     p.click(11);
     QCOMPARE(rowsOf(p.file(), "select * from listy where id=3"), QStringList({"3|A2|N2|W2|L2|O2|B2"}));
@@ -329,7 +329,7 @@ void MainWindowTest::startupErrorIsShownAndWindowOpens() {
     QCOMPARE(dialogs.boxes[0].kind, ui::BoxKind::StandardError);
     QVERIFY(dialogs.boxes[0].text.contains("unable to open database file"));
     QCOMPARE(windows.main->windowTitle(), QStringLiteral("Listy przewozowe"));
-    QVERIFY(!windows.main->baza().connected());
+    QVERIFY(!windows.main->connection().connected());
 }
 
 void MainWindowTest::navigationStopsAtTheEnds() {
@@ -386,7 +386,7 @@ void MainWindowTest::maintenanceCommands() {
     QCOMPARE(rowsOf(p.file(), "select count(*) from listy"), QStringList({"3"}));
 
     p.action("Kasowanielistw1")->trigger();
-    QCOMPARE(p.main().sql1().recordCount(), 0);
+    QCOMPARE(p.main().waybills().recordCount(), 0);
     QCOMPARE(p.shown(), QStringLiteral("|||||"));
     p.click(8);
     p.click(11);

@@ -58,7 +58,7 @@ void OldFormatStartTest::samplesShowInTheMainWindow() {
     QCOMPARE(dialogs.boxes.size(), 1);
     QCOMPARE(dialogs.boxes[0].caption, QStringLiteral("Informacja"));
     QVERIFY(dialogs.boxes[0].text.contains(dir.file("listy.sdb.sqlite2")));
-    QCOMPARE(windows.main->sql1().recordCount(), waybills);
+    QCOMPARE(windows.main->waybills().recordCount(), waybills);
     QCOMPARE(windows.main->findChild<QComboBox*>("stn")->currentText(), firstSender);
     QCOMPARE(bytesOf(dir.file("listy.sdb.sqlite2")), bytesOf(sample(name + ".sdb")));
 }
@@ -76,7 +76,7 @@ void OldFormatStartTest::damagedFileOpensAnEmptyWindowWithOneError() {
     ui::AppWindows windows;
     QCOMPARE(dialogs.boxes.size(), 1);
     QCOMPARE(dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QVERIFY(!windows.main->sql1().active());
+    QVERIFY(!windows.main->waybills().active());
     QVERIFY(windows.main->findChild<QLineEdit*>("nad")->text().isEmpty());
     QCOMPARE(bytesOf(dir.file("listy.sdb")), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"listy.sdb"}));

@@ -123,8 +123,8 @@ void PrintWindowTest::windowLayout() {
     QCOMPARE(items, QPrinterInfo::availablePrinterNames());
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QString());
-    QCOMPARE(w.sql1().connection(), &p.windows->main->baza());
-    QCOMPARE(w.sql2().connection(), &p.windows->main->baza());
+    QCOMPARE(w.sql1().connection(), &p.windows->main->connection());
+    QCOMPARE(w.sql2().connection(), &p.windows->main->connection());
 }
 
 void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {

@@ -98,7 +98,7 @@ private slots:
         b.dialogs.answer({false});
         b.windows->browser->reject();
         QCOMPARE(b.dialogs.transcript(), QStringLiteral("Pytanie: Transakcja jest otwarta. Zatwierdzić zmiany?"));
-        QVERIFY(!b.windows->main->baza().inTransaction());
+        QVERIFY(!b.windows->main->connection().inTransaction());
         QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"0"});
 
         b.dialogs.clear();
