@@ -78,12 +78,12 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(525, 324);
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    sql1_.setConnection(&baza);
-    sql1_.setSql(store::kLoadListSql);
+    loads_.setConnection(&baza);
+    loads_.setSql(store::kLoadListSql);
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 521, 241);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
+    dBGrid1_->setDataset(&loads_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
                                   {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
     place(new QLabel(QStringLiteral("Ładunek"), this), "Label1", 0, 248, 43, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 48, 248, 249, 21);
@@ -102,51 +102,51 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     QWidget* order[] = {dBGrid1_, edit1_, edit2_, button1_, button2_, button3_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &LoadsWindow::dBGrid1CellClick);
-    connectHandler(button1_, &QPushButton::clicked, this, &LoadsWindow::button1Click);
-    connectHandler(button2_, &QPushButton::clicked, this, &LoadsWindow::button2Click);
-    connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::button3Click);
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &LoadsWindow::gridClicked);
+    connectHandler(button1_, &QPushButton::clicked, this, &LoadsWindow::addLoad);
+    connectHandler(button2_, &QPushButton::clicked, this, &LoadsWindow::deleteLoad);
+    connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::closeWindow);
 }
 
 void LoadsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
 }
 
 void LoadsWindow::done(int result) {
     QDialog::done(result);
-    sql1_.close();
+    loads_.close();
 }
 
-void LoadsWindow::formShow() { store::openQuery(sql1_, store::kLoadListSql); }
+void LoadsWindow::fillOnShow() { store::openQuery(loads_, store::kLoadListSql); }
 
 std::string LoadsWindow::current(const char* field) const {
-    return sql1_.fieldByName(field).asString();
+    return loads_.fieldByName(field).asString();
 }
 
-void LoadsWindow::dBGrid1CellClick() {
+void LoadsWindow::gridClicked() {
     edit1_->setText(QString::fromStdString(current("nazwa")));
     edit2_->setText(QString::fromStdString(current("rodz_wag")));
 }
 
-void LoadsWindow::button1Click() {
+void LoadsWindow::addLoad() {
     if (edit1_->text().isEmpty()) return;
-    store::addLoad(sql1_, edit1_->text().toStdString(), edit2_->text().toStdString());
+    store::addLoad(loads_, edit1_->text().toStdString(), edit2_->text().toStdString());
     edit1_->clear();
     edit2_->clear();
 }
 
 // Edit1 only gates the command: the load deleted is the grid's current row.
-void LoadsWindow::button2Click() {
+void LoadsWindow::deleteLoad() {
     if (edit1_->text().isEmpty()) return;
     // The list cuts long texts; the delete names the row by its whole stored texts.
-    const store::ListedPair load = store::wholeLoad(*sql1_.connection(), sql1_.currentIndex(),
+    const store::ListedPair load = store::wholeLoad(*loads_.connection(), loads_.currentIndex(),
                                                     {current("nazwa"), current("rodz_wag")});
-    store::deleteLoad(sql1_, load.first, load.second);
+    store::deleteLoad(loads_, load.first, load.second);
 }
 
-void LoadsWindow::button3Click() {
-    sql1_.close();
+void LoadsWindow::closeWindow() {
+    loads_.close();
     close();
 }
 

@@ -22,13 +22,13 @@ class LoadsWindow : public QDialog {
 public:
     explicit LoadsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
-    db::SqlQuery& sql1() { return sql1_; }
+    db::SqlQuery& loads() { return loads_; }
 
-    void formShow();
-    void dBGrid1CellClick();
-    void button1Click();  // "Dopisz"
-    void button2Click();  // "Usuń"
-    void button3Click();  // "Zamknij"
+    void fillOnShow();
+    void gridClicked();
+    void addLoad();  // "Dopisz"
+    void deleteLoad();  // "Usuń"
+    void closeWindow();  // "Zamknij"
 
     // Closing by any means ("Zamknij", the close box, Esc) closes the dataset.
     void done(int result) override;
@@ -39,7 +39,7 @@ protected:
 private:
     std::string current(const char* field) const;
 
-    db::SqlQuery sql1_{"sql1"};
+    db::SqlQuery loads_{"loads"};
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;

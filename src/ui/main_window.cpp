@@ -423,7 +423,7 @@ void MainWindow::newDatabase() {
     if (dialogs.ask(this, QStringLiteral("UWAGA"),
                     QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
         waybills_.close();
-        if (windows_.browser) windows_.browser->que1().close();
+        if (windows_.browser) windows_.browser->results().close();
         store::recreateDatabase(connection_, waybills_);
         dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
     } else {

@@ -23,15 +23,15 @@ PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(p
     // The client area holds the grid and the button whole (Button2 ends at 323, 153).
     resize(324, 156);
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    sql1_.setConnection(&baza);
-    sql1_.setAutoCommit(false);
-    sql1_.setSql(store::kPartyListSql);
+    rows_.setConnection(&baza);
+    rows_.setAutoCommit(false);
+    rows_.setSql(store::kPartyListSql);
 
     dBGrid1_ = new DataGrid(this);
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(0, 0, 321, 120);
     dBGrid1_->setColumnsResizable(true);
-    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
+    dBGrid1_->setDataset(&rows_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
                                   {QStringLiteral("stacja"), QString(), 64, false}});
     button2_ = new QPushButton(QStringLiteral("Anuluj"), this);
     button2_->setObjectName(QStringLiteral("Button2"));
@@ -39,56 +39,56 @@ PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(p
     button2_->setAutoDefault(false);
     setTabOrder(dBGrid1_, button2_);
 
-    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PickerDialog::dBGrid1CellClick);
-    connectHandler(button2_, &QPushButton::clicked, this, &PickerDialog::button2Click);
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PickerDialog::gridClicked);
+    connectHandler(button2_, &QPushButton::clicked, this, &PickerDialog::cancelPick);
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
 }
 
 void PickerDialog::done(int result) {
     QDialog::done(result);
-    runHandler(this, [this] { formClose(); });
+    runHandler(this, [this] { clearOnClose(); });
 }
 
-void PickerDialog::formShow() {
+void PickerDialog::fillOnShow() {
     if (!pickedInfo.isEmpty()) {
-        sql1_.setSql(store::partiesOfStationSql(pickedInfo.toStdString()));
+        rows_.setSql(store::partiesOfStationSql(pickedInfo.toStdString()));
     } else {
-        sql1_.setSql(store::kPartyListSql);
+        rows_.setSql(store::kPartyListSql);
     }
     DatasetModel* model = dBGrid1_->datasetModel();
     if (pickSource == QLatin1String("ladunki")) {
-        sql1_.setSql(store::kLoadListSql);
+        rows_.setSql(store::kLoadListSql);
         model->setColumnField(1, QStringLiteral("rodz_wag"));
     } else {
         model->setColumnField(1, QStringLiteral("stacja"));
     }
-    sql1_.open();
+    rows_.open();
 }
 
 QString PickerDialog::columnText(int column) const {
     const std::string field = dBGrid1_->datasetModel()->columns().at(column).field.toStdString();
-    return QString::fromStdString(sql1_.fieldByName(field).asString());
+    return QString::fromStdString(rows_.fieldByName(field).asString());
 }
 
-void PickerDialog::dBGrid1CellClick() {
+void PickerDialog::gridClicked() {
     pickedName = columnText(0);
     pickedInfo = columnText(1);
-    sql1_.close();
+    rows_.close();
     accept();
 }
 
-void PickerDialog::button2Click() {
+void PickerDialog::cancelPick() {
     pickedName.clear();
     pickedInfo.clear();
     pickSource.clear();
-    sql1_.close();
+    rows_.close();
     reject();
 }
 
-void PickerDialog::formClose() { sql1_.close(); }
+void PickerDialog::clearOnClose() { rows_.close(); }
 
 }  // namespace ui

@@ -30,14 +30,14 @@ public:
     QString pickedInfo;
     QString pickedName;
 
-    db::SqlQuery& sql1() { return sql1_; }
+    db::SqlQuery& rows() { return rows_; }
 
-    void formShow();
-    void formClose();
-    void dBGrid1CellClick();
-    void button2Click();  // "Anuluj"
+    void fillOnShow();
+    void clearOnClose();
+    void gridClicked();
+    void cancelPick();  // "Anuluj"
 
-    // Closing by any means (a picked row, "Anuluj", the close box, Esc) runs formClose().
+    // Closing by any means (a picked row, "Anuluj", the close box, Esc) runs clearOnClose().
     void done(int result) override;
 
 protected:
@@ -46,7 +46,7 @@ protected:
 private:
     QString columnText(int column) const;
 
-    db::SqlQuery sql1_{"sql1"};
+    db::SqlQuery rows_{"rows"};
     DataGrid* dBGrid1_ = nullptr;
     QPushButton* button2_ = nullptr;
 };

@@ -16,8 +16,8 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
     setWindowTitle(QStringLiteral("Dostęp do bazy"));
     resize(1060 - 16, 563 - 39);  // the outer size less the frame and the title bar
     move(308, 217);
-    que1_.setConnection(&baza);
-    que1_.setSql(store::kStationListSql);
+    results_.setConnection(&baza);
+    results_.setSql(store::kStationListSql);
 
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
@@ -32,23 +32,23 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
     dBGrid1_ = new DataGrid(this);
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(24, 64, 1025, 449);
-    dBGrid1_->setDataset(&que1_);
+    dBGrid1_->setDataset(&results_);
     setTabOrder(dBGrid1_, edit1_);
     setTabOrder(edit1_, open);
     setTabOrder(open, exec);
 
-    connectHandler(open, &QPushButton::clicked, this, &SqlBrowserWindow::button1Click);
-    connectHandler(exec, &QPushButton::clicked, this, &SqlBrowserWindow::button2Click);
+    connectHandler(open, &QPushButton::clicked, this, &SqlBrowserWindow::openTypedQuery);
+    connectHandler(exec, &QPushButton::clicked, this, &SqlBrowserWindow::execTypedText);
 }
 
-void SqlBrowserWindow::button1Click() {
-    que1_.setSql(edit1_->text().toStdString());
-    que1_.open();
+void SqlBrowserWindow::openTypedQuery() {
+    results_.setSql(edit1_->text().toStdString());
+    results_.open();
 }
 
-void SqlBrowserWindow::button2Click() {
-    que1_.setSql(edit1_->text().toStdString());
-    que1_.execSql();
+void SqlBrowserWindow::execTypedText() {
+    results_.setSql(edit1_->text().toStdString());
+    results_.execSql();
 }
 
 void SqlBrowserWindow::done(int result) {

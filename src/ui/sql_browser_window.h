@@ -20,10 +20,10 @@ class SqlBrowserWindow : public QDialog {
 public:
     explicit SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
-    db::SqlQuery& que1() { return que1_; }
+    db::SqlQuery& results() { return results_; }
 
-    void button1Click();  // "Open"
-    void button2Click();  // "Exec"
+    void openTypedQuery();  // "Open"
+    void execTypedText();  // "Exec"
 
     // Closing with a transaction open asks whether to commit it; the window stays open
     // when that fails.
@@ -31,7 +31,7 @@ public:
 
 private:
     db::SqlConnection& baza_;
-    db::SqlQuery que1_{"que1"};
+    db::SqlQuery results_{"results"};
     QLineEdit* edit1_;
     DataGrid* dBGrid1_;
 };

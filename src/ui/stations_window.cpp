@@ -36,8 +36,8 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Stacje"));
     resize(534 - 16, 376 - 39);  // the outer size less the frame and the title bar
-    sql1_.setConnection(&baza_);
-    sql1_.setSql(store::kStationListSql);
+    stations_.setConnection(&baza_);
+    stations_.setSql(store::kStationListSql);
 
     using widgets::GridOption;
     grid_ = place(new widgets::ColorStringGrid(this), "grid", 16, 0, 505, 233);
@@ -80,13 +80,13 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
                    [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
                        gridMouseDown(button, modifiers, pos);
                    });
-    connectHandler(comboBox1_, &QComboBox::activated, this, &StationsWindow::comboBox1Change);
+    connectHandler(comboBox1_, &QComboBox::activated, this, &StationsWindow::colourPicked);
     connectHandler(comboBox1_->lineEdit(), &QLineEdit::textEdited, this,
-                   [this](const QString& text) { comboBox1Edited(text); });
-    connectHandler(button1_, &QPushButton::clicked, this, &StationsWindow::button1Click);
-    connectHandler(button2_, &QPushButton::clicked, this, &StationsWindow::button2Click);
-    connectHandler(button3_, &QPushButton::clicked, this, &StationsWindow::button3Click);
-    connectHandler(button4_, &QPushButton::clicked, this, &StationsWindow::button4Click);
+                   [this](const QString& text) { colourTyped(text); });
+    connectHandler(button1_, &QPushButton::clicked, this, &StationsWindow::addStation);
+    connectHandler(button2_, &QPushButton::clicked, this, &StationsWindow::recolourStation);
+    connectHandler(button3_, &QPushButton::clicked, this, &StationsWindow::deleteStation);
+    connectHandler(button4_, &QPushButton::clicked, this, &StationsWindow::closeWindow);
 
     grid_->viewport()->installEventFilter(this);
 
@@ -96,16 +96,16 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
 std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
 
 void StationsWindow::fillGrid() {
-    store::openQuery(sql1_, store::kStationListSql);
-    const int count = sql1_.recordCount();
+    store::openQuery(stations_, store::kStationListSql);
+    const int count = stations_.recordCount();
     grid_->setRowCount(count + 1);
     grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));
     grid_->setCells(1, 0, QStringLiteral("Kolor"));
     for (int row = 1; row <= count; ++row) {
-        grid_->setCells(0, row, QString::fromStdString(sql1_.fields(1).asString()));
+        grid_->setCells(0, row, QString::fromStdString(stations_.fields(1).asString()));
         grid_->cellStyle(0, row).setBgColor(kWhite);
 
-        const std::string name = sql1_.fields(2).asString();
+        const std::string name = stations_.fields(2).asString();
         widgets::CellStyle& swatch = grid_->cellStyle(1, row);
         if (const auto colour = store::colourByName(name)) {
             const QColor rgb(colour->red, colour->green, colour->blue);
@@ -119,35 +119,35 @@ void StationsWindow::fillGrid() {
             swatch.setBgColor(grid_->defaultCellStyle().bgColor());
         }
         grid_->setCells(1, row, QString::fromStdString(name));
-        sql1_.next();
+        stations_.next();
     }
 }
 
 void StationsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
 }
 
 // The colour that "Dopisz" and "Zmień" write is the one the colour list shows: "clwhite"
 // when no item is selected, else the colour of the selection kept from the last showing.
-void StationsWindow::formShow() {
-    comboBox1Change();
+void StationsWindow::fillOnShow() {
+    colourPicked();
     fillGrid();
 }
 
 void StationsWindow::done(int result) {
-    runHandler(this, [this] { formClose(); });
+    runHandler(this, [this] { clearOnClose(); });
     QDialog::done(result);
 }
 
-void StationsWindow::formClose() { sql1_.close(); }
+void StationsWindow::clearOnClose() { stations_.close(); }
 
-void StationsWindow::comboBox1Change() {
+void StationsWindow::colourPicked() {
     currentColour_ = fromUtf8(store::colourNameForIndex(comboBox1_->currentIndex()));
 }
 
 // Typed text selects the item it spells exactly, and otherwise no item, keeping the text.
-void StationsWindow::comboBox1Edited(const QString& text) {
+void StationsWindow::colourTyped(const QString& text) {
     const int index = comboBox1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index != comboBox1_->currentIndex()) {
         QLineEdit* line = comboBox1_->lineEdit();
@@ -156,7 +156,7 @@ void StationsWindow::comboBox1Edited(const QString& text) {
         if (line->text() != text) comboBox1_->setEditText(text);
         line->setCursorPosition(cursor);
     }
-    comboBox1Change();
+    colourPicked();
 }
 
 bool StationsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -187,35 +187,35 @@ void StationsWindow::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoin
     }
 }
 
-void StationsWindow::button1Click() {
+void StationsWindow::addStation() {
     if (edit1_->text().isEmpty()) return;
-    if (!store::addStation(baza_, sql1_, typedName(), currentColour_.toStdString())) {
+    if (!store::addStation(baza_, stations_, typedName(), currentColour_.toStdString())) {
         Dialogs::instance().error(this, QStringLiteral("Istnieje taka stacja"));
         return;
     }
     fillGrid();
 }
 
-void StationsWindow::button2Click() {
+void StationsWindow::recolourStation() {
     if (edit1_->text().isEmpty()) return;
-    store::recolourStation(sql1_, typedName(), currentColour_.toStdString());
+    store::recolourStation(stations_, typedName(), currentColour_.toStdString());
     fillGrid();
 }
 
-void StationsWindow::button3Click() {
+void StationsWindow::deleteStation() {
     if (!Dialogs::instance().ask(this, QStringLiteral("UWAGA"),
                                  QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe "
                                                 "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
         return;
     }
     if (edit1_->text().isEmpty()) return;
-    store::deleteStation(baza_, sql1_, typedName());
+    store::deleteStation(baza_, stations_, typedName());
     fillGrid();
     edit1_->clear();
 }
 
-void StationsWindow::button4Click() {
-    sql1_.close();
+void StationsWindow::closeWindow() {
+    stations_.close();
     close();
 }
 

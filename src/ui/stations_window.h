@@ -25,22 +25,22 @@ class StationsWindow : public QDialog {
 public:
     explicit StationsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
-    db::SqlQuery& sql1() { return sql1_; }
+    db::SqlQuery& stations() { return stations_; }
     // The colour name that "Dopisz" and "Zmień" write.
     const QString& currentColour() const { return currentColour_; }
 
     void fillGrid();
 
-    void formShow();
-    void formClose();
-    void comboBox1Change();
+    void fillOnShow();
+    void clearOnClose();
+    void colourPicked();
     void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void button1Click();  // "Dopisz"
-    void button2Click();  // "Zmień"
-    void button3Click();  // "Usuń"
-    void button4Click();  // "Zamknij"
+    void addStation();  // "Dopisz"
+    void recolourStation();  // "Zmień"
+    void deleteStation();  // "Usuń"
+    void closeWindow();  // "Zamknij"
 
-    // Closing by any means (the close box, Esc, "Zamknij") runs formClose().
+    // Closing by any means (the close box, Esc, "Zamknij") runs clearOnClose().
     void done(int result) override;
 
 protected:
@@ -48,11 +48,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void comboBox1Edited(const QString& text);
+    void colourTyped(const QString& text);
     std::string typedName() const;
 
     db::SqlConnection& baza_;
-    db::SqlQuery sql1_{"sql1"};
+    db::SqlQuery stations_{"stations"};
     QString currentColour_ = QStringLiteral("clwhite");
     // The cell under the pointer when a button went down, taken before the grid handles the
     // press: making a partly visible cell current scrolls the grid under the pointer.

@@ -202,14 +202,14 @@ void LoadsWindowTest::closingByAnyMeansReadsAfreshNextTime() {
     QFETCH(QString, how);
     Program p("insert into ladunki values('Zboże','TADS');");
     p.showFromMenu([&] {
-        QVERIFY(p.window().sql1().active());
+        QVERIFY(p.window().loads().active());
         QCOMPARE(p.gridRows(), QStringList({"Zboże|TADS"}));
         p.type(1, "kept");
         if (how == "Zamknij") p.click(3);
         else if (how == "close box") p.window().close();
         else QTest::keyClick(p.edit(1), Qt::Key_Escape);
     });
-    QVERIFY(!p.window().sql1().active());
+    QVERIFY(!p.window().loads().active());
     // The main window now offers the load picker.
     QVERIFY(p.windows->main->haveLoads());
     execFile(p.file(), "insert into ladunki values('Węgiel','EAOS');");

@@ -143,8 +143,8 @@ void PickerTest::looksAsDesigned() {
     }
     QCOMPARE(grid->columnWidth(0), 300);
     QCOMPARE(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
-    QVERIFY(!picker.sql1().active());
-    QCOMPARE(QString::fromStdString(picker.sql1().sql()), QStringLiteral("select * from punkty;"));
+    QVERIFY(!picker.rows().active());
+    QCOMPARE(QString::fromStdString(picker.rows().sql()), QStringLiteral("select * from punkty;"));
 }
 
 void PickerTest::shipperListsTheSendingStationsParties_data() {
@@ -177,7 +177,7 @@ void PickerTest::shipperListsTheSendingStationsParties() {
     QCOMPARE(p.text("stn"), station);  // the shipper's station is not copied back
     QCOMPARE(p.text("sto"), QString());
     QCOMPARE(p.main().focusWidget(), p.widget("lad"));
-    QVERIFY(!p.picker().sql1().active());
+    QVERIFY(!p.picker().rows().active());
     QVERIFY(p.dialogs.boxes.isEmpty());
 }
 
@@ -243,7 +243,7 @@ void PickerTest::cancelEmptiesWhatTheCallerFills() {
     for (const char* f : fields) now << p.text(f);
     QCOMPARE(now.join('|'), shown);
     QCOMPARE(p.picker().pickSource, QString());
-    QVERIFY(!p.picker().sql1().active());
+    QVERIFY(!p.picker().rows().active());
 }
 
 void PickerTest::closeBoxKeepsThePreviousPick() {
@@ -256,7 +256,7 @@ void PickerTest::closeBoxKeepsThePreviousPick() {
     p.pick(2, closeBox);
     QCOMPARE(p.text("lad"), QStringLiteral("Węgiel"));
     QCOMPARE(p.text("rwa"), QStringLiteral("EAOS"));
-    QVERIFY(!p.picker().sql1().active());
+    QVERIFY(!p.picker().rows().active());
     // For the receiver: the previous name, and the station the caller put in itself.
     p.setText("sto", "Zabrze");
     p.pick(3, closeBox);

@@ -241,8 +241,8 @@ void StationsWindowTest::emptyTableShowsTheHeaderOnly() {
     QCOMPARE(p.grid()->rowCount(), 1);
     QCOMPARE(p.grid()->cells(0, 0), QStringLiteral("Nazwa stacji"));
     QCOMPARE(p.grid()->cells(1, 0), QStringLiteral("Kolor"));
-    QVERIFY(p.window().sql1().active());
-    QCOMPARE(p.window().sql1().sql(), std::string("select * from stacje;"));
+    QVERIFY(p.window().stations().active());
+    QCOMPARE(p.window().stations().sql(), std::string("select * from stacje;"));
     p.clickCell(1, 0);  // the header: nothing happens
     QCOMPARE(p.edit()->text(), QString());
     QCOMPARE(p.colours()->currentIndex(), -1);
@@ -513,24 +513,24 @@ void StationsWindowTest::nameTypingIsLimitedButClickedNamesStayWhole() {
 void StationsWindowTest::showingAndClosing() {
     Program p;
     ui::StationsWindow& w = p.window();
-    QVERIFY(w.sql1().active());
+    QVERIFY(w.stations().active());
     p.type(p.edit(), "Kraków");
     p.click(4);
     QVERIFY(!w.isVisible());
-    QVERIFY(!w.sql1().active());
+    QVERIFY(!w.stations().active());
     QVERIFY(p.stations().isEmpty());
 
     execFile(p.file(), "insert into stacje values(2,'Gdynia','clblue');"
                        "update admin set value='2' where key='nr_stacji';");
     p.show();
-    QVERIFY(w.sql1().active());
+    QVERIFY(w.stations().active());
     QCOMPARE(p.grid()->rowCount(), 2);
     QCOMPARE(p.grid()->cells(0, 1), QStringLiteral("Gdynia"));
     QCOMPARE(p.edit()->text(), QStringLiteral("Kraków"));
     QCOMPARE(p.colour(), QStringLiteral("clwhite"));
     p.pickColour(1);
     w.close();  // the title bar's close box
-    QVERIFY(!w.sql1().active());
+    QVERIFY(!w.stations().active());
 
     p.show();
     QCOMPARE(p.colours()->currentIndex(), 1);
@@ -539,7 +539,7 @@ void StationsWindowTest::showingAndClosing() {
     QCOMPARE(p.stations(), QStringList({"2|Gdynia|clblue", "3|Kraków|clred"}));
     QTest::keyClick(p.edit(), Qt::Key_Escape);
     QVERIFY(!w.isVisible());
-    QVERIFY(!w.sql1().active());
+    QVERIFY(!w.stations().active());
     QVERIFY(p.dialogs.boxes.isEmpty());
 }
 
