@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "db/text.h"
+
 namespace db {
 namespace {
 
@@ -19,19 +21,6 @@ char32_t lowerCodePoint(char32_t c) {
     if (c >= 0x400 && c <= 0x40F) return c + 0x50;               // Cyrillic Ѐ..Џ
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;               // Cyrillic А..Я
     return c;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "db/text.h"
+
 namespace db {
 namespace {
 
@@ -98,17 +100,7 @@ std::vector<std::string> splitSqlLines(std::string_view sql) {
     return lines;
 }
 
-std::string quoteValue(std::string_view value) {
-    std::string out;
-    out.reserve(value.size() + 2);
-    out += '\'';
-    for (const char c : value) {
-        if (c == '\'') out += '\'';
-        out += c;
-    }
-    out += '\'';
-    return out;
-}
+std::string quoteValue(std::string_view value) { return "'" + doubleQuotes(value) + "'"; }
 
 std::string substituteParams(std::string_view statement, const std::vector<Param>& params,
                              const std::vector<std::size_t>& placeholders) {

@@ -21,6 +21,12 @@ std::string trimBlanks(std::string_view text);
 std::string lowerAscii(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 
+// Appends the UTF-8 form of a code point of the Basic Multilingual Plane.
+void appendUtf8(std::string& out, char32_t codePoint);
+
+// The text with every "'" doubled, ready to stand between single quotes in a statement.
+std::string doubleQuotes(std::string_view text);
+
 // Decimal conversion of a text to a 32-bit integer: leading blanks and one sign allowed,
 // at least one digit, nothing after the digits. Anything else, the empty text included,
 // raises ConvertError "'<text>' is not a valid integer value".

@@ -1,5 +1,7 @@
 #include "store/cp1250.h"
 
+#include "db/text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -27,20 +29,6 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 } // namespace
 
 std::string cp1250ToUtf8(std::string_view bytes)
@@ -52,7 +40,7 @@ std::string cp1250ToUtf8(std::string_view bytes)
         if (b < 0x80)
             out += c;
         else
-            appendUtf8(out, kHigh[b - 0x80]);
+            db::appendUtf8(out, kHigh[b - 0x80]);
     }
     return out;
 }

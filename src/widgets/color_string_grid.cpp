@@ -1,4 +1,5 @@
 #include "widgets/color_string_grid.h"
+#include "widgets/move_item.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,13 +13,6 @@ namespace widgets {
 
 namespace {
 
-template <typename T>
-void moveItem(std::vector<T>& v, int from, int to) {
-    if (from < to)
-        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
-    else if (from > to)
-        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
-}
 
 Qt::Alignment toQt(HorizontalAlignment a) {
     switch (a) {

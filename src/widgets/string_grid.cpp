@@ -1,4 +1,5 @@
 #include "widgets/string_grid.h"
+#include "widgets/move_item.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,13 +17,6 @@ namespace {
 // resizing instead of selecting.
 constexpr int kSizingMargin = 3;
 
-template <typename T>
-void moveItem(std::vector<T>& v, int from, int to) {
-    if (from < to)
-        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
-    else if (from > to)
-        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
-}
 
 }  // namespace
 
