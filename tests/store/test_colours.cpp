@@ -30,7 +30,11 @@ private slots:
         QCOMPARE(int(green->green), 128);  // half-intensity green, not 255
         const auto brown = store::colourByName("clbrown");
         QVERIFY(brown);
-        QCOMPARE(QColor(brown->red, brown->green, brown->blue).name(), QStringLiteral("#bb825b"));
+        QCOMPARE(QStringLiteral("#%1%2%3")
+                     .arg(int(brown->red), 2, 16, QLatin1Char('0'))
+                     .arg(int(brown->green), 2, 16, QLatin1Char('0'))
+                     .arg(int(brown->blue), 2, 16, QLatin1Char('0')),
+                 QStringLiteral("#bb825b"));
         QVERIFY(!store::colourByName("clRed"));   // exact, case-sensitive
         QVERIFY(!store::colourByName("clred "));
         QVERIFY(!store::colourByName(""));

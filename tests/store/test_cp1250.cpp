@@ -67,5 +67,5 @@ void TestCp1250::everyHighByteMatchesSystemTable()
     QCOMPARE(undefined, 5);
 }
 
-QTEST_MAIN(TestCp1250)
+QTEST_GUILESS_MAIN(TestCp1250)
 #include "test_cp1250.moc"

@@ -240,5 +240,5 @@ void ReferenceDataTest::quotedTextsRoundTrip() {
     QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"0"}));
 }
 
-QTEST_MAIN(ReferenceDataTest)
+QTEST_GUILESS_MAIN(ReferenceDataTest)
 #include "test_reference_data.moc"

@@ -774,5 +774,5 @@ void TestSqlite2Reader::survivesEverySingleByteChange()
     QVERIFY(rejected > 0);
 }
 
-QTEST_MAIN(TestSqlite2Reader)
+QTEST_GUILESS_MAIN(TestSqlite2Reader)
 #include "test_sqlite2_reader.moc"

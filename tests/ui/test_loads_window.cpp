@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -25,29 +26,16 @@ using testing::rowsOf;
 
 namespace {
 
-struct Program {
-    testing::WorkDir dir;
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<ui::AppWindows> windows;
+struct Program : testing::Program {
+    using testing::Program::Program;
 
-    explicit Program(const QString& setupSql = {}) {
-        std::make_unique<ui::AppWindows>().reset();  // makes the schema
-        if (!setupSql.isEmpty()) execFile(file(), setupSql);
-        windows = std::make_unique<ui::AppWindows>();
-        windows->main->show();
-    }
-    ~Program() { ui::setModalHook(nullptr); }
-
-    QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
     ui::LoadsWindow& window() { return *windows->loads; }
     template <typename T = QWidget>
     T* widget(const char* name) {
-        T* w = window().findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
+        return find<T>(window(), name);
     }
     QLineEdit* edit(int n) { return widget<QLineEdit>(qPrintable(QString("Edit%1").arg(n))); }
-    void click(int n) { QTest::mouseClick(widget<QPushButton>(qPrintable(QString("Button%1").arg(n))), Qt::LeftButton); }
+    void click(int n) { clickButton(window(), n); }
     ui::DataGrid* grid() { return widget<ui::DataGrid>("DBGrid1"); }
     void clickRow(int row) {
         const QRect rect = grid()->visualRect(grid()->model()->index(row, 0));

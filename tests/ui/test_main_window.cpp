@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -27,30 +28,12 @@ namespace {
 const char* kFields[] = {"stn", "nad", "lad", "rwa", "odb", "sto"};
 
 // One running program in a fresh working directory.
-struct Program {
-    testing::WorkDir dir;
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<ui::AppWindows> windows;
+struct Program : testing::Program {
+    using testing::Program::Program;
 
-    explicit Program(const QString& setupSql = {}) {
-        if (!setupSql.isEmpty()) {
-            // A database made beforehand: the schema first, then the given rows.
-            std::unique_ptr<ui::AppWindows> first = std::make_unique<ui::AppWindows>();
-            first.reset();
-            execFile(file(), setupSql);
-        }
-        windows = std::make_unique<ui::AppWindows>();
-        windows->main->show();
-    }
-    ~Program() { ui::setModalHook(nullptr); }
-
-    ui::MainWindow& main() { return *windows->main; }
-    QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
     template <typename T = QWidget>
     T* widget(const char* name) {
-        T* w = main().findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
+        return find<T>(main(), name);
     }
     QPushButton* button(int n) { return widget<QPushButton>(qPrintable(QString("Button%1").arg(n))); }
     void click(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }

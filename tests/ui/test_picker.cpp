@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -41,28 +42,15 @@ struct Seen {
     bool column1Hidden = false;
 };
 
-struct Program {
-    testing::WorkDir dir;
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<ui::AppWindows> windows;
+struct Program : testing::Program {
+    using testing::Program::Program;
 
-    explicit Program(const QString& setupSql) {
-        std::make_unique<ui::AppWindows>().reset();  // makes the schema
-        execFile(dir.file("listy.sdb"), setupSql);
-        windows = std::make_unique<ui::AppWindows>();
-        windows->main->show();
-    }
-    ~Program() { ui::setModalHook(nullptr); }
-
-    ui::MainWindow& main() { return *windows->main; }
     ui::PickerDialog& picker() { return *windows->picker; }
     template <typename T = QWidget>
     T* widget(const char* name) {
-        T* w = main().findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
+        return find<T>(main(), name);
     }
-    void click(int n) { QTest::mouseClick(widget<QPushButton>(qPrintable(QString("Button%1").arg(n))), Qt::LeftButton); }
+    void click(int n) { clickButton(main(), n); }
     QString text(const char* name) {
         if (auto* box = qobject_cast<QComboBox*>(widget(name))) return box->currentText();
         return widget<QLineEdit>(name)->text();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "store/colours.h"
+#include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -49,18 +50,9 @@ const char* kStations =
 QColor rgb(unsigned value) { return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF); }
 
 // One running program in a fresh working directory, its stations window shown.
-struct Program {
-    testing::WorkDir dir;
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<ui::AppWindows> windows;
-
-    explicit Program(const QString& setupSql = {}, bool showStations = true) {
-        if (!setupSql.isEmpty()) {
-            std::make_unique<ui::AppWindows>().reset();  // creates the schema
-            execFile(file(), setupSql);
-        }
-        windows = std::make_unique<ui::AppWindows>();
-        windows->main->show();
+struct Program : testing::Program {
+    explicit Program(const QString& setupSql = {}, bool showStations = true)
+        : testing::Program(setupSql) {
         if (showStations) show();
     }
     // Shows the window and lets the grid settle its scroll bars.
@@ -68,17 +60,13 @@ struct Program {
         window().show();
         QCoreApplication::processEvents();
     }
-    ~Program() { ui::setModalHook(nullptr); }
 
     ui::StationsWindow& window() { return *windows->stations; }
-    QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
     QStringList stations() { return rowsOf(file(), "select * from stacje order by rowid"); }
 
     template <typename T = QWidget>
     T* widget(const char* name) {
-        T* w = window().findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
+        return find<T>(window(), name);
     }
     QLineEdit* edit() { return widget<QLineEdit>("Edit1"); }
     QComboBox* colours() { return widget<QComboBox>("ComboBox1"); }
