@@ -11,16 +11,9 @@ const std::array<QString, PrintRowsModel::ColumnCount> kCaptions{
     QStringLiteral("V"),        QStringLiteral("Ładunek"), QStringLiteral("Stacja odb."), QStringLiteral("Odbiorca"),
     QStringLiteral("Wagon"),    QStringLiteral("Nadawca"), QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
 
-const std::string& textOf(const store::Waybill& w, int column) {
-    switch (column) {
-        case PrintRowsModel::Load: return w.load;
-        case PrintRowsModel::ReceivingStation: return w.receivingStation;
-        case PrintRowsModel::Receiver: return w.receiver;
-        case PrintRowsModel::WagonType: return w.wagonType;
-        case PrintRowsModel::Shipper: return w.shipper;
-        default: return w.sendingStation;
-    }
-}
+// The column of listy that each text column shows.
+const std::array<const char*, PrintRowsModel::ColumnCount> kColumnNames{
+    nullptr, "ladunek", "st_odb", "odbiorca", "rodz_wag", "nadawca", "st_nad", nullptr};
 
 }  // namespace
 
@@ -28,26 +21,29 @@ PrintRowsModel::PrintRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void PrintRowsModel::load(db::SqlDataset& list) {
     beginResetModel();
-    const std::size_t n = static_cast<std::size_t>(list.recordCount());
-    std::vector<store::Waybill> waybills;
-    waybills.reserve(n);
-    list.first();
-    for (std::size_t i = 0; i < n; ++i) {
-        waybills.push_back(store::waybillAt(list));
-        list.next();
+    list_ = &list;
+    rows_ = list.recordCount();
+    for (int c = 0; c < ColumnCount; ++c) {
+        const db::Field* field = kColumnNames[static_cast<std::size_t>(c)] ? list.findField(kColumnNames[static_cast<std::size_t>(c)]) : nullptr;
+        fields_[static_cast<std::size_t>(c)] = field ? field->index() : -1;
     }
-    waybills_ = std::move(waybills);
-    ticks_.assign(n, 0);
-    counts_.assign(n, QStringLiteral("2"));
+    ticks_.assign(static_cast<std::size_t>(rows_), 0);
+    counts_.assign(static_cast<std::size_t>(rows_), QStringLiteral("2"));
     endResetModel();
 }
 
 void PrintRowsModel::clear() {
     beginResetModel();
-    std::vector<store::Waybill>().swap(waybills_);
+    list_ = nullptr;
+    rows_ = 0;
     std::vector<std::uint8_t>().swap(ticks_);
     std::vector<QString>().swap(counts_);
     endResetModel();
+}
+
+store::Waybill PrintRowsModel::waybill(int row) const {
+    list_->setCurrentIndex(row);
+    return store::waybillAt(*list_);
 }
 
 void PrintRowsModel::setTicked(int row, bool on) {
@@ -64,9 +60,9 @@ void PrintRowsModel::setCount(int row, const QString& text) {
 
 std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
     std::vector<print::PrintRowData> rows;
-    rows.reserve(waybills_.size());
-    for (std::size_t i = 0; i < waybills_.size(); ++i) {
-        const store::Waybill& w = waybills_[i];
+    rows.reserve(static_cast<std::size_t>(rows_));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(rows_); ++i) {
+        const store::Waybill w = waybill(static_cast<int>(i));
         rows.push_back({ticks_[i] != 0, counts_[i].toStdString(),
                         {w.receivingStation, w.receiver, w.load, w.wagonType, w.shipper, w.sendingStation}});
     }
@@ -74,7 +70,7 @@ std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
 }
 
 int PrintRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(waybills_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 int PrintRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -91,7 +87,9 @@ QVariant PrintRowsModel::data(const QModelIndex& index, int role) const {
             if (role == Qt::DisplayRole || role == Qt::EditRole) return count(row);
             return {};
         default:
-            if (role == Qt::DisplayRole) return QString::fromStdString(textOf(waybill(row), index.column()));
+            if (role == Qt::DisplayRole) {
+                return QString::fromStdString(list_->text(row, fields_[static_cast<std::size_t>(index.column())]));
+            }
             return {};
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 // PrintRowsModel: the waybills of the print window as a table of eight columns (the tick,
-// the six texts, the copy count), read once per showing. The waybills, the ticks and the
-// counts are plain arrays; clear() gives their memory back.
+// the six texts, the copy count). The texts are read in place from the result the window
+// holds open while it is shown (its columns found by name); the ticks and the counts are
+// plain arrays. clear() forgets the result and gives the arrays' memory back.
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -21,13 +23,14 @@ public:
 
     explicit PrintRowsModel(QObject* parent = nullptr);
 
-    // Every row of `list` (a result of "select * from listy;") in its order, unticked, with
-    // the count "2". The dataset's cursor ends past its last row.
+    // Every row of `list` (a result of "select * from listy;", which must stay open until
+    // clear()) in its order, unticked, with the count "2".
     void load(db::SqlDataset& list);
-    // No rows; their memory is given back.
+    // No rows; the arrays' memory is given back.
     void clear();
 
-    const store::Waybill& waybill(int row) const { return waybills_[static_cast<std::size_t>(row)]; }
+    // The waybill of a row (moves the result's cursor to it).
+    store::Waybill waybill(int row) const;
     bool ticked(int row) const { return ticks_[static_cast<std::size_t>(row)] != 0; }
     void setTicked(int row, bool on);
     const QString& count(int row) const { return counts_[static_cast<std::size_t>(row)]; }
@@ -43,7 +46,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<store::Waybill> waybills_;
+    db::SqlDataset* list_ = nullptr;
+    int rows_ = 0;
+    std::array<int, ColumnCount> fields_{};  // the result's field of each text column
     std::vector<std::uint8_t> ticks_;
     std::vector<QString> counts_;
 };

@@ -158,9 +158,9 @@ bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PrintWindow::formShow() {
+    rows_->clear();  // before the result it reads goes
     store::openQuery(sql1_, store::kWaybillListSql);
     rows_->load(sql1_);
-    sql1_.close();  // the model holds the rows it shows
     if (rows_->rowCount() > 0) list_->setCurrentIndex(rows_->index(0, PrintRowsModel::Tick));
     fitContent();
     scroll_->setValue(0);
