@@ -2,10 +2,7 @@
 
 #include <cmath>
 
-#include "db/sql_query.h"
 #include "store/colours.h"
-#include "store/sql_text.h"
-#include "store/transaction.h"
 
 namespace print {
 
@@ -41,38 +38,29 @@ CardGeometry cardGeometry(double s, int c, int r) {
     return g;
 }
 
-bool fillForColourName(const std::string& name, Rgb& colour) {
+Rgb bandColour(const std::string& name) {
     const auto found = store::colourByName(name);
-    if (!found) return false;
-    colour = {found->red, found->green, found->blue};
-    return true;
+    return found ? Rgb{found->red, found->green, found->blue} : kWhite;
 }
 
 namespace {
 
 void rectangle(PrintService& service, const Rect& r) { service.rectangle(r.x1, r.y1, r.x2, r.y2); }
 
-// Sets the fill colour to the station's colour, when it has one of the eight.
-void stationFill(PrintService& service, db::SqlQuery& sql2, const std::string& station) {
-    store::openQuery(sql2, "select kolor from stacje where nazwa='" + store::sqlEscape(station) + "';");
-    Rgb colour;
-    if (fillForColourName(sql2.fields(0).asString(), colour)) service.setFillColour(colour);
-}
-
 }  // namespace
 
-void drawCard(PrintService& service, db::SqlQuery& sql2, const CardGeometry& g, const CardTexts& texts) {
-    constexpr Rgb white{255, 255, 255};
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top, Rgb bottom) {
+    service.clip(g.card);
     service.setFontSize(8);
     service.setFillColour({192, 192, 192});
     rectangle(service, g.card);
-    service.setFillColour(white);
+    service.setFillColour(kWhite);
     for (int k = 1; k <= 4; ++k) rectangle(service, g.bands[static_cast<std::size_t>(k)]);
-    stationFill(service, sql2, texts.stOdb);
+    service.setFillColour(top);
     rectangle(service, g.bands[0]);
-    stationFill(service, sql2, texts.stNad);
+    service.setFillColour(bottom);
     rectangle(service, g.bands[5]);
-    service.setFillColour(white);
+    service.setFillColour(kWhite);
     for (int k = 0; k < kBands; ++k) {
         service.text(g.captionX(), g.captionY(k), kBandCaptions[static_cast<std::size_t>(k)]);
     }
@@ -84,6 +72,7 @@ void drawCard(PrintService& service, db::SqlQuery& sql2, const CardGeometry& g, 
     const std::array<const std::string*, kBands - 1> values{&texts.odb, &texts.ladunek, &texts.wagon,
                                                             &texts.nad, &texts.stNad};
     for (int k = 1; k < kBands; ++k) service.text(g.valueX(), g.valueY(k), *values[static_cast<std::size_t>(k - 1)]);
+    service.unclip();
 }
 
 }  // namespace print

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "print/print_service.h"
-#include "db/forward.h"
 
 namespace print {
 
@@ -20,11 +19,6 @@ int toPixels(double x);
 
 // The layout units of a page: its height in device pixels over 297.
 double scaleForPageHeight(int pageHeight);
-
-struct Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // x2, y2 exclusive
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 struct CardGeometry {
     int x = 0, y = 0;  // top-left corner
@@ -55,12 +49,14 @@ struct CardTexts {
 // The captions of the six bands, top to bottom.
 extern const std::array<const char*, kBands> kBandCaptions;
 
-// The fill colour for a colour name of stacje.kolor; false for any other text.
-bool fillForColourName(const std::string& name, Rgb& colour);
+inline constexpr Rgb kWhite{255, 255, 255};
 
-// Draws one card. The band colours are read from stacje through `sql2` for this card
-// ("select kolor from stacje where nazwa='<station>';"); a station that is not found, or a
-// colour name that is none of the eight, leaves the fill colour as it was.
-void drawCard(PrintService& service, db::SqlQuery& sql2, const CardGeometry& g, const CardTexts& texts);
+// The band colour for a colour name of stacje.kolor: one of the eight, and white for any
+// other text (a station that has no colour of its own).
+Rgb bandColour(const std::string& name);
+
+// Draws one card with the receiving station's band colour on top and the sending
+// station's at the bottom. Everything it draws stays inside the card.
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top, Rgb bottom);
 
 }  // namespace print

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "print/card_layout.h"
+#include "db/forward.h"
 
 namespace print {
 
@@ -16,10 +17,16 @@ struct PrintRowData {
     CardTexts texts;
 };
 
+// The band colour of `station`: the colour of its first row in stacje, read through `sql2`
+// with "select kolor from stacje where nazwa='<station>';". A station that is missing, or
+// whose colour name is none of the eight, is white.
+Rgb stationColour(db::SqlQuery& sql2, const std::string& station);
+
 // Prints `rows` on the printer at `printerIndex` (-1: the default printer). `skala` is set
 // to the page's device pixels per layout unit before anything is drawn. Every row's count
 // is converted in turn, ticked or not; a count that is no integer raises db::ConvertError
-// at that row. An error after the document has begun aborts the document before it is
+// at that row. Each card reads its two band colours afresh; a page is begun only for a
+// card that is drawn on it. An error after the document has begun aborts the document before it is
 // raised again, so no document stays open.
 void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
                    const std::vector<PrintRowData>& rows, double& skala);

@@ -15,6 +15,11 @@ struct Rgb {
 
 enum class FontStyle { Regular, Bold };
 
+struct Rect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // x2, y2 exclusive
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
 class PrintService {
 public:
     virtual ~PrintService() = default;
@@ -43,6 +48,10 @@ public:
     // The top-left corner of the first character cell at (x, y), on an opaque background
     // of the fill colour.
     virtual void text(int x, int y, const std::string& text) = 0;
+    // Keeps everything drawn from now on inside `area` (right and bottom exclusive), until
+    // unclip() or the end of the page.
+    virtual void clip(const Rect& area) = 0;
+    virtual void unclip() = 0;
 };
 
 }  // namespace print

@@ -1,38 +1,21 @@
 #include "print/qt_print_service.h"
 
-#include <QFile>
-#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <stdexcept>
 
 namespace print {
-namespace {
-
-QFont canvasFont() {
-    QFont font;
-    // The face the cards were designed with, then faces with its metrics.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    return font;
-}
-
-void prepare(QPrinter& printer) {
-    printer.setResolution(kCardResolution);
-    printer.setFullPage(false);
-}
-
-}  // namespace
 
 QtPrintService::QtPrintService() : QtPrintService(Target::Installed) {}
 
-QtPrintService::QtPrintService(Target target) : target_(target), font_(canvasFont()) {}
+QtPrintService::QtPrintService(Target target) : target_(target) {}
 
 QtPrintService::~QtPrintService() {
-    if (painter_.isActive()) abort();
+    if (painting()) abort();
 }
 
 std::unique_ptr<QtPrintService> QtPrintService::toPdf(const QString& fileName) {
@@ -54,7 +37,7 @@ std::vector<std::string> QtPrintService::printers() const {
 }
 
 void QtPrintService::selectPrinter(int index) {
-    if (painter_.isActive()) throw std::logic_error("selectPrinter: a document is open");
+    if (painting()) throw std::logic_error("selectPrinter: a document is open");
     switch (target_) {
         case Target::Installed: {
             const QStringList names = QPrinterInfo::availablePrinterNames();
@@ -72,88 +55,82 @@ void QtPrintService::selectPrinter(int index) {
             break;
         }
         case Target::Pdf:
-            owned_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            owned_->setOutputFormat(QPrinter::PdfFormat);
-            owned_->setOutputFileName(pdfFile_);
-            owned_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-            printer_ = owned_.get();
-            break;
+            pdf_.reset();
+            pdfOut_ = std::make_unique<QSaveFile>(pdfFile_);
+            pdf_ = std::make_unique<QPdfWriter>(pdfOut_.get());
+            pdf_->setResolution(kCardResolution);
+            pdf_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            return;
         case Target::Given:
             break;
     }
-    prepare(*printer_);
+    printer_->setResolution(kCardResolution);
+    printer_->setFullPage(false);
 }
 
-QPrinter& QtPrintService::current() const {
+QPaintDevice& QtPrintService::device() const {
+    if (target_ == Target::Pdf) {
+        if (!pdf_) throw std::logic_error("no printer selected");
+        return *pdf_;
+    }
     if (!printer_) throw std::logic_error("no printer selected");
     return *printer_;
 }
 
-QPainter& QtPrintService::canvas() {
-    if (!painter_.isActive()) throw std::logic_error("no document begun");
-    return painter_;
+int QtPrintService::pageHeight() const { return device().height(); }
+
+void QtPrintService::setTitle(const std::string& title) {
+    device();
+    if (target_ == Target::Pdf) {
+        pdf_->setTitle(QString::fromStdString(title));
+    } else {
+        printer_->setDocName(QString::fromStdString(title));
+    }
 }
 
-int QtPrintService::pageHeight() const { return current().height(); }
-
-void QtPrintService::setTitle(const std::string& title) { current().setDocName(QString::fromStdString(title)); }
-
 void QtPrintService::beginDoc() {
-    QPrinter& printer = current();
-    if (!painter_.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    QPaintDevice& target = device();
+    const bool opened = target_ != Target::Pdf || pdfOut_->open(QIODevice::WriteOnly);
+    if (!opened || !beginPainting(target)) {
+        if (target_ == Target::Pdf) discardPdf();
+        const QString where = target_ == Target::Pdf                   ? pdfFile_
+                              : printer_->outputFileName().isEmpty() ? printer_->printerName()
+                                                                     : printer_->outputFileName();
         throw std::runtime_error("Nie można rozpocząć wydruku: " + where.toStdString());
     }
-    font_ = canvasFont();
-    fill_ = Qt::white;
-    painter_.setFont(font_);
-    painter_.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtPrintService::newPage() {
     canvas();
-    if (!current().newPage()) throw std::runtime_error("Nie można rozpocząć nowej strony wydruku");
+    const bool ok = target_ == Target::Pdf ? pdf_->newPage() : printer_->newPage();
+    if (!ok) throw std::runtime_error("Nie można rozpocząć nowej strony wydruku");
 }
 
 void QtPrintService::endDoc() {
     canvas();
-    if (!painter_.end()) throw std::runtime_error("Nie można zakończyć wydruku");
+    if (!endPainting()) {
+        if (target_ == Target::Pdf) discardPdf();
+        throw std::runtime_error("Nie można zakończyć wydruku");
+    }
+    if (target_ == Target::Pdf) {
+        // The finished file takes the place of the one chosen, in one step.
+        if (!pdfOut_->commit()) throw std::runtime_error("Nie można zapisać pliku " + pdfFile_.toStdString());
+    }
 }
 
 void QtPrintService::abort() {
-    if (!painter_.isActive()) return;
-    printer_->abort();
-    painter_.end();
-    // A cancelled document leaves no file behind.
-    if (target_ == Target::Pdf) QFile::remove(pdfFile_);
+    if (!painting()) return;
+    if (target_ != Target::Pdf) printer_->abort();
+    endPainting();
+    // A cancelled document leaves the chosen file as it was.
+    if (target_ == Target::Pdf) discardPdf();
 }
 
-void QtPrintService::setFontSize(int points) {
-    font_.setPointSize(points);
-    canvas().setFont(font_);
-}
-
-void QtPrintService::setFontStyle(FontStyle style) {
-    font_.setBold(style == FontStyle::Bold);
-    canvas().setFont(font_);
-}
-
-void QtPrintService::setFillColour(Rgb colour) { fill_ = QColor(colour.red, colour.green, colour.blue); }
-
-void QtPrintService::rectangle(int x1, int y1, int x2, int y2) {
-    QPainter& p = canvas();
-    p.setBrush(fill_);
-    // A stroked QRect covers its size plus the pen: the outline's last pixels are x2 - 1, y2 - 1.
-    p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
-}
-
-void QtPrintService::text(int x, int y, const std::string& text) {
-    QPainter& p = canvas();
-    const QString s = QString::fromStdString(text);
-    const QFontMetrics metrics = p.fontMetrics();
-    p.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), fill_);
-    p.drawText(QPoint(x, y + metrics.ascent()), s);
+// The temporary file goes; the chosen one is not touched.
+void QtPrintService::discardPdf() {
+    if (!pdfOut_ || !pdfOut_->isOpen()) return;
+    pdfOut_->cancelWriting();
+    pdfOut_->commit();
 }
 
 }  // namespace print

@@ -1,23 +1,22 @@
 #pragma once
-// QtPrintService: PrintService on a QPrinter at 600 dpi, drawn with QPainter. Its target is
-// one of: the installed printers (selectPrinter picks one by index), a PDF file, or a
-// QPrinter handed in (the print preview's). For the last two the index is not used.
+// QtPrintService: PrintService at 600 dpi on one of: the installed printers (selectPrinter
+// picks one by index), a PDF file, or a QPrinter handed in (the print preview's). For the
+// last two the index is not used. A PDF file is written beside its place under a temporary
+// name and put in place only when the document ends well, so a run that fails leaves an
+// existing file as it was.
 
-#include <QColor>
-#include <QFont>
-#include <QPainter>
 #include <QString>
 #include <memory>
 
-#include "print/print_service.h"
+#include "print/painter_print_service.h"
 
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace print {
 
-inline constexpr int kCardResolution = 600;
-
-class QtPrintService : public PrintService {
+class QtPrintService : public PainterPrintService {
 public:
     // The installed printers.
     QtPrintService();
@@ -35,27 +34,21 @@ public:
     void newPage() override;
     void endDoc() override;
     void abort() override;
-    void setFontSize(int points) override;
-    void setFontStyle(FontStyle style) override;
-    void setFillColour(Rgb colour) override;
-    void rectangle(int x1, int y1, int x2, int y2) override;
-    void text(int x, int y, const std::string& text) override;
 
     QPrinter* printer() const { return printer_; }
 
 private:
     enum class Target { Installed, Pdf, Given };
     explicit QtPrintService(Target target);
-    QPrinter& current() const;
-    QPainter& canvas();
+    QPaintDevice& device() const;
+    void discardPdf();
 
     Target target_;
     QString pdfFile_;
     std::unique_ptr<QPrinter> owned_;
     QPrinter* printer_ = nullptr;
-    QPainter painter_;
-    QFont font_;
-    QColor fill_{Qt::white};
+    std::unique_ptr<QSaveFile> pdfOut_;
+    std::unique_ptr<QPdfWriter> pdf_;
 };
 
 }  // namespace print

@@ -34,6 +34,7 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     sql1_.setConnection(&baza);
     sql1_.setSql(store::kPartyListSql);
+    stations_.setConnection(&baza);
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
     dBGrid1_->setColumnsResizable(false);
@@ -66,15 +67,21 @@ void PartiesWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
 }
 
-// The station list first, in the order the table returns it; then the rows.
+// The station list first, in the order the table returns it, read through a query of its
+// own (moving the grid's dataset row by row would make the grid follow every move); then
+// the rows.
 void PartiesWindow::formShow() {
-    store::openQuery(sql1_, store::kStationListSql);
-    comboBox1_->clear();
-    const int count = sql1_.recordCount();
+    store::openQuery(stations_, store::kStationListSql);
+    QStringList names;
+    const int count = stations_.recordCount();
+    names.reserve(count);
     for (int i = 0; i < count; ++i) {
-        comboBox1_->addItem(QString::fromStdString(sql1_.fields(1).asString()));
-        sql1_.next();
+        names << QString::fromStdString(stations_.fields(1).asString());
+        stations_.next();
     }
+    stations_.close();
+    comboBox1_->clear();
+    comboBox1_->addItems(names);
     setStationText(QString());
     store::openQuery(sql1_, store::kPartyListSql);
 }

@@ -40,6 +40,7 @@ private:
 
     db::SqlConnection& baza_;
     db::SqlQuery sql1_{"sql1"};
+    db::SqlQuery stations_{"stations"};  // the station list, read on every showing
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QComboBox* comboBox1_ = nullptr;

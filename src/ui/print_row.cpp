@@ -1,59 +1,171 @@
 #include "ui/print_row.h"
 
-#include <QCheckBox>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+namespace ui::print_row {
+
+int cellLeft(int column) { return column == 0 ? 0 : kControls[static_cast<std::size_t>(column)].left; }
+
+int cellWidth(int column) {
+    const int right = column + 1 < static_cast<int>(kControls.size()) ? cellLeft(column + 1) : kWidth;
+    return right - cellLeft(column);
+}
+
+}  // namespace ui::print_row
 
 namespace ui {
 namespace {
 
-template <typename W>
-W* child(W* widget, const char* name, int left, int width) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, 5, width, 15);
-    return widget;
+using namespace print_row;
+
+constexpr int kTickColumn = 0;
+constexpr int kCountColumn = 7;
+// The edit box keeps its text this far from its frame.
+constexpr int kEditTextMargin = 2;
+
+QPalette whitePanel(QPalette palette) {
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    return palette;
 }
 
 }  // namespace
 
-PrintRow::PrintRow(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("lista"));
-    resize(470, 30);
+QRect PrintRowDelegate::controlRect(const QRect& cell, int column) {
+    const Place& place = kControls[static_cast<std::size_t>(column)];
+    return {cell.x() + place.left - cellLeft(column), cell.y() + kControlTop, place.width, kControlHeight};
+}
+
+QRect PrintRowDelegate::tickBoxRect(const QRect& cell, const QWidget* widget) {
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    const QRect control = controlRect(cell, kTickColumn);
+    const int w = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget);
+    const int h = style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget);
+    return {control.x(), control.y() + (control.height() - h) / 2, w, h};
+}
+
+void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QWidget* widget = option.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    const QRect cell = option.rect;
+    const int column = index.column();
+    const bool last = index.row() == index.model()->rowCount() - 1;
+    painter->save();
+
+    // This cell's share of the panel: white, a border line on top, on the outer sides, and
+    // under the last line (the others are covered by the next line's top).
+    painter->fillRect(cell, Qt::white);
+    painter->setPen(option.palette.color(QPalette::WindowText));
+    painter->drawLine(cell.left(), cell.top(), cell.right(), cell.top());
+    if (column == kTickColumn) painter->drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
+    if (column == kCountColumn) painter->drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+    if (last) painter->drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+
+    const QRect control = controlRect(cell, column);
+    const bool focused = (option.state & QStyle::State_HasFocus) && widget && widget->hasFocus();
+    if (column == kTickColumn) {
+        QStyleOptionButton box;
+        box.initFrom(widget);
+        box.rect = tickBoxRect(cell, widget);
+        box.state = QStyle::State_Enabled |
+                    (index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
+        style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, widget);
+    } else if (column == kCountColumn) {
+        QStyleOptionFrame frame;
+        frame.initFrom(widget);
+        frame.rect = control;
+        frame.palette = whitePanel(option.palette);
+        frame.state = QStyle::State_Enabled | QStyle::State_Sunken;
+        frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, widget);
+        frame.midLineWidth = 0;
+        style->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, painter, widget);
+        const QRect text = style->subElementRect(QStyle::SE_LineEditContents, &frame, widget)
+                               .adjusted(kEditTextMargin, 0, -kEditTextMargin, 0);
+        painter->setClipRect(text);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+        painter->setClipping(false);
+    } else {
+        // A label: the text cut at its own edges.
+        painter->setClipRect(control);
+        painter->drawText(control, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->setClipping(false);
+    }
+    if (focused) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(widget);
+        focus.rect = (column == kTickColumn ? tickBoxRect(cell, widget) : control).adjusted(-1, -1, 1, 1);
+        focus.backgroundColor = Qt::white;
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
+    painter->restore();
+}
+
+QWidget* PrintRowDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+    if (index.column() != kCountColumn) return nullptr;
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("ilosc"));
+    edit->setTextMargins(0, 0, 0, 0);
+    edit->setPalette(whitePanel(edit->palette()));
+    return edit;
+}
+
+void PrintRowDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const {
+    editor->setGeometry(controlRect(option.rect, index.column()));
+}
+
+// A click on the tick box ticks or unticks the line.
+bool PrintRowDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) {
+    if (index.column() != kTickColumn) return false;
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QRect box = controlRect(option.rect, kTickColumn);
+    if (mouse->button() != Qt::LeftButton || !box.contains(mouse->position().toPoint())) return false;
+    if (type == QEvent::MouseButtonRelease) {
+        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+    return true;
+}
+
+PrintHeaderRow::PrintHeaderRow(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("naglowek"));
+    resize(kWidth, kHeight);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::Base, Qt::white);
-    setPalette(white);
-
-    check = child(new QCheckBox(QStringLiteral("V"), this), "check", 10, 15);
-    ladunek = child(new QLabel(QStringLiteral("Ładunek"), this), "ladunek", 30, 70);
-    st_odb = child(new QLabel(QStringLiteral("Stacja odb."), this), "st_odb", 105, 70);
-    odb = child(new QLabel(QStringLiteral("Odbiorca"), this), "odb", 180, 70);
-    wagon = child(new QLabel(QStringLiteral("Wagon"), this), "wagon", 255, 25);
-    nad = child(new QLabel(QStringLiteral("Nadawca"), this), "nad", 285, 70);
-    st_nad = child(new QLabel(QStringLiteral("Stacja nad."), this), "st_nad", 360, 70);
-    ilosc = child(new QLineEdit(QStringLiteral("Ilosc"), this), "ilosc", 435, 30);
-    ilosc->setTextMargins(0, 0, 0, 0);
-    for (QLabel* label : {ladunek, st_odb, odb, wagon, nad, st_nad}) label->setTextFormat(Qt::PlainText);
-}
-
-void PrintRow::makeHeader() {
-    check->hide();
-    wagon->move(245, wagon->y());
-    ilosc->setFrame(false);
-    setEnabled(false);
-    // The captions read as plainly as on an enabled row.
-    QPalette captions = palette();
-    captions.setColor(QPalette::Disabled, QPalette::WindowText, captions.color(QPalette::Active, QPalette::WindowText));
-    setPalette(captions);
-}
-
-print::PrintRowData PrintRow::data() const {
-    auto text = [](const QLabel* label) { return label->text().toStdString(); };
-    return {check->isChecked(), ilosc->text().toStdString(),
-            {text(st_odb), text(odb), text(ladunek), text(wagon), text(nad), text(st_nad)}};
+    setPalette(whitePanel(palette()));
+    // The wagon caption stands further left than the wagon column, as it always has.
+    struct Caption {
+        const char* name;
+        const char* text;
+        int left;
+    };
+    static const Caption kCaptions[] = {{"ladunek", "Ładunek", 30},     {"st_odb", "Stacja odb.", 105},
+                                        {"odb", "Odbiorca", 180},       {"wagon", "Wagon", 245},
+                                        {"nad", "Nadawca", 285},        {"st_nad", "Stacja nad.", 360},
+                                        {"ilosc", "Ilosc", 435 + kEditTextMargin}};
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        auto* label = new QLabel(QString::fromUtf8(kCaptions[i].text), this);
+        label->setObjectName(QLatin1String(kCaptions[i].name));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(kCaptions[i].left, kControlTop, label->sizeHint().width(), kControlHeight);
+        captions_[i] = label;
+    }
 }
 
 }  // namespace ui

@@ -10,9 +10,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
+#include <QApplication>
 #include <QScrollBar>
+#include <QHideEvent>
 #include <QShowEvent>
+#include <QWheelEvent>
 #include <utility>
 
 #include "db/sql_connection.h"
@@ -21,7 +23,9 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/modal.h"
+#include "ui/print_list.h"
 #include "ui/print_row.h"
+#include "ui/print_rows.h"
 
 namespace ui {
 namespace {
@@ -59,33 +63,34 @@ PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
         q->setStartResult(0);
     }
 
-    // Everything in the client area scrolls together, vertically only.
-    scroll_ = new QScrollArea(this);
+    // Everything in the client area scrolls together, vertically only, by the window's own
+    // scroll bar: the printer controls, the header row and the list of waybills.
+    rows_ = new PrintRowsModel(this);
+    header_ = new PrintHeaderRow(this);
+    list_ = new PrintList(this);
+    list_->setModel(rows_);
+    list_->viewport()->installEventFilter(this);
+    scroll_ = new QScrollBar(Qt::Vertical, this);
     scroll_->setObjectName(QStringLiteral("scroll"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll_->setWidgetResizable(false);
-    content_ = new QWidget;
-    content_->setObjectName(QStringLiteral("content"));
-    scroll_->setWidget(content_);
-    scroll_->setGeometry(rect());
-
-    label1_ = new QLabel(QStringLiteral("Wybór drukarki"), content_);
+    scroll_->setSingleStep(20);
+    label1_ = new QLabel(QStringLiteral("Wybór drukarki"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setGeometry(8, 16, 72, 13);
     label1_->resize(qMax(72, label1_->sizeHint().width()), 13);
-    comboBox1_ = new QComboBox(content_);
+    comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setGeometry(104, 16, 329, 21);
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
-    button1_ = new QPushButton(QStringLiteral("Drukuj"), content_);
+    button1_ = new QPushButton(QStringLiteral("Drukuj"), this);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setGeometry(440, 16, 75, 25);
     button1_->setAutoDefault(false);
     button1_->setContextMenuPolicy(Qt::CustomContextMenu);
     setTabOrder(comboBox1_, button1_);
+    setTabOrder(button1_, list_);
+    connect(scroll_, &QScrollBar::valueChanged, this, &PrintWindow::placeContent);
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &PrintWindow::followList);
 
     connectHandler(button1_, &QPushButton::clicked, this, &PrintWindow::button1Click);
     connectHandler(button1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -118,7 +123,7 @@ void PrintWindow::formCreate() {
     for (const std::string& name : drukarki_->printers()) comboBox1_->addItem(QString::fromStdString(name));
     comboBox1_->setCurrentIndex(-1);
     comboBox1_->setEditText(QString());
-    wiersze_.clear();
+    rows_->clear();
 }
 
 void PrintWindow::showEvent(QShowEvent* event) {
@@ -126,58 +131,87 @@ void PrintWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
 }
 
+// The rows live only while the window is shown.
+void PrintWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) {
+        rows_->clear();
+        sql1_.close();
+        fitContent();
+    }
+}
+
 void PrintWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    scroll_->setGeometry(rect());
     fitContent();
 }
 
-PrintRow* PrintWindow::addRow(int top) {
-    auto row = std::make_unique<PrintRow>(content_);
-    row->move(kRowsLeft, top);
-    row->show();
-    wiersze_.push_back(std::move(row));
-    return wiersze_.back().get();
+void PrintWindow::wheelEvent(QWheelEvent* event) { QApplication::sendEvent(scroll_, event); }
+
+// The wheel over the list scrolls the whole window.
+bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Wheel) {
+        QApplication::sendEvent(scroll_, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PrintWindow::formShow() {
+    rows_->clear();  // before the result it reads goes
     store::openQuery(sql1_, store::kWaybillListSql);
-    wiersze_.clear();
-    sql1_.first();
-    addRow(kRowsTop)->makeHeader();
-    const int n = sql1_.recordCount();
-    auto text = [this](int field) { return QString::fromStdString(sql1_.fields(field).asString()); };
-    for (int i = 1; i <= n; ++i) {
-        PrintRow* row = addRow(kRowsTop + kRowStep * i);
-        row->st_odb->setText(text(6));
-        row->odb->setText(text(5));
-        row->wagon->setText(text(3));
-        row->nad->setText(text(2));
-        row->st_nad->setText(text(1));
-        row->ilosc->setText(QStringLiteral("2"));
-        row->ladunek->setText(text(4));
-        sql1_.next();
-    }
+    rows_->load(sql1_);
+    if (rows_->rowCount() > 0) list_->setCurrentIndex(rows_->index(0, PrintRowsModel::Tick));
     fitContent();
-    scroll_->verticalScrollBar()->setValue(0);
+    scroll_->setValue(0);
+    placeContent();
 }
 
+// The scrolled area reaches down to the lowest row; the scroll bar shows when it reaches
+// below the window.
 void PrintWindow::fitContent() {
-    // The scrolled area reaches down to the lowest row; it is never wider than the view.
-    int bottom = button1_->geometry().bottom() + 1;
-    for (const auto& row : wiersze_) bottom = qMax(bottom, row->geometry().bottom() + 1);
-    const int barWidth = bottom > height() ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
-    content_->resize(width() - barWidth, qMax(bottom, height()));
+    const int linesHeight = list_->linesHeight();
+    constexpr int kButtonsBottom = 16 + 25;
+    const int bottom = qMax(kButtonsBottom,
+                            linesHeight > 0 ? kRowsTop + kRowStep + linesHeight : kRowsTop + print_row::kHeight);
+    const int maximum = qMax(0, bottom - height());
+    scroll_->setRange(0, maximum);
+    scroll_->setPageStep(height());
+    const int barWidth = scroll_->sizeHint().width();
+    scroll_->setGeometry(width() - barWidth, 0, barWidth, height());
+    scroll_->setVisible(maximum > 0);
+    placeContent();
 }
 
-std::vector<print::PrintRowData> PrintWindow::rowData() const {
-    std::vector<print::PrintRowData> rows;
-    for (std::size_t i = 1; i < wiersze_.size(); ++i) rows.push_back(wiersze_[i]->data());
-    return rows;
+// Every control at its place less the scrolled distance; the list shows its lines from the
+// one at the window's top edge.
+void PrintWindow::placeContent() {
+    if (placing_) return;
+    placing_ = true;
+    const int v = scroll_->value();
+    label1_->move(8, 16 - v);
+    comboBox1_->move(104, 16 - v);
+    button1_->move(440, 16 - v);
+    header_->move(kRowsLeft, kRowsTop - v);
+    const int linesTop = kRowsTop + kRowStep - v;
+    const int top = qMax(0, linesTop);
+    list_->setGeometry(kRowsLeft, top, print_row::kWidth, qMax(0, height() - top));
+    list_->verticalScrollBar()->setValue(qMax(0, -linesTop));
+    list_->raise();
+    scroll_->raise();
+    placing_ = false;
+}
+
+// The list scrolled itself (to show its current line): the window scrolls by as much.
+void PrintWindow::followList(int listValue) {
+    if (placing_) return;
+    const int expected = qMax(0, scroll_->value() - kRowsTop - kRowStep);
+    if (listValue != expected) scroll_->setValue(scroll_->value() + listValue - expected);
+    placeContent();
 }
 
 void PrintWindow::run(print::PrintService& service, int printerIndex) {
-    print::printWaybills(service, sql2_, printerIndex, rowData(), skala_);
+    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_);
 }
 
 void PrintWindow::button1Click() {
@@ -206,7 +240,7 @@ void PrintWindow::printPreview() {
     QPrintPreviewDialog preview(this);
     preview.setObjectName(QStringLiteral("preview"));
     preview.setWindowTitle(QStringLiteral("Listy przewozowe"));
-    const std::vector<print::PrintRowData> rows = rowData();
+    const std::vector<print::PrintRowData> rows = rows_->printRows();
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this, &rows](QPrinter* printer) {
         auto service = print::QtPrintService::toPrinter(*printer);
         print::printWaybills(*service, sql2_, -1, rows, skala_);

@@ -1,7 +1,7 @@
 #pragma once
 // PrintWindow ("Wydruk"): the printer, the waybills to print and the copies of each. Every
-// showing lists every waybill afresh as a PrintRow, unticked with the count "2", under a
-// header row. "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none
+// showing lists every waybill afresh, unticked with the count "2", under a header row: one
+// list view over the rows' model, whatever their number. Hiding the window forgets the rows. "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none
 // chosen: the default printer). With no printer installed at all it asks for a PDF file
 // and prints into it. The context menu of "Drukuj" offers a PDF file or a print preview
 // for any selection.
@@ -18,11 +18,13 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QScrollArea;
+class QScrollBar;
 
 namespace ui {
 
-class PrintRow;
+class PrintHeaderRow;
+class PrintList;
+class PrintRowsModel;
 
 class PrintWindow : public QDialog {
     Q_OBJECT
@@ -30,8 +32,11 @@ public:
     explicit PrintWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
     ~PrintWindow() override;
 
-    // Element 0 is the header row, elements 1..N the waybills in the query's order.
-    const std::vector<std::unique_ptr<PrintRow>>& wiersze() const { return wiersze_; }
+    // The waybills in the query's order, their ticks and counts; the list showing them and
+    // the header row above it.
+    PrintRowsModel& rows() const { return *rows_; }
+    PrintList& list() const { return *list_; }
+    PrintHeaderRow& header() const { return *header_; }
     double skala() const { return skala_; }
     db::SqlQuery& sql1() { return sql1_; }
     db::SqlQuery& sql2() { return sql2_; }
@@ -52,23 +57,28 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::vector<print::PrintRowData> rowData() const;
     void run(print::PrintService& service, int printerIndex);
     void fitContent();
-    PrintRow* addRow(int top);
+    void placeContent();
+    void followList(int listValue);
 
     db::SqlQuery sql1_{"sql1"};
     db::SqlQuery sql2_{"sql2"};
     std::unique_ptr<print::PrintService> drukarki_;
     double skala_ = 0;
-    std::vector<std::unique_ptr<PrintRow>> wiersze_;
     print::PrintService* testService_ = nullptr;
 
-    QScrollArea* scroll_;
-    QWidget* content_;
+    PrintRowsModel* rows_;
+    PrintList* list_;
+    PrintHeaderRow* header_;
+    QScrollBar* scroll_;
+    bool placing_ = false;
     QLabel* label1_;
     QComboBox* comboBox1_;
     QPushButton* button1_;

@@ -36,6 +36,11 @@ public:
         calls << QStringLiteral("text %1,%2 ").arg(x).arg(y) + QString::fromStdString(text);
     }
 
+    void clip(const print::Rect& r) override {
+        calls << QStringLiteral("clip %1,%2,%3,%4").arg(r.x1).arg(r.y1).arg(r.x2).arg(r.y2);
+    }
+    void unclip() override { calls << QStringLiteral("unclip"); }
+
     // The calls that start with `prefix`.
     QStringList only(const QString& prefix) const { return calls.filter(QRegularExpression("^" + prefix)); }
 };

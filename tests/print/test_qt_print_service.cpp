@@ -10,6 +10,7 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "print/card_layout.h"
+#include "print/painter_print_service.h"
 #include "print/print_run.h"
 #include "print/qt_print_service.h"
 #include "store/schema.h"
@@ -73,6 +74,8 @@ private slots:
     void pdfPagesShowTheBands();
     void cancelledDocumentLeavesNoFile();
     void unwritableFileIsAnError();
+    void failedRunKeepsTheChosenFile();
+    void longValuesStayOnTheirCard();
 };
 
 void QtPrintServiceTest::initTestCase() {
@@ -120,10 +123,10 @@ void QtPrintServiceTest::pdfPagesShowTheBands() {
     QVERIFY(near(at(page, 4900, 6900), white));
 
     // Page 2: the seventeenth card in the first slot, green on top, and the missing sending
-    // station takes the top band's colour.
+    // station white.
     const QImage& second = pages[1];
     QVERIFY(near(at(second, first.bands[0].x2 - 30, (first.bands[0].y1 + first.bands[0].y2) / 2), green));
-    QVERIFY(near(at(second, first.bands[5].x2 - 30, (first.bands[5].y1 + first.bands[5].y2) / 2), green));
+    QVERIFY(near(at(second, first.bands[5].x2 - 30, (first.bands[5].y1 + first.bands[5].y2) / 2), white));
     const print::CardGeometry secondSlot = print::cardGeometry(skala, 1, 0);
     QVERIFY(near(at(second, secondSlot.bands[0].x2 - 30, secondSlot.bands[0].y1 + 40), white));
     QVERIFY(near(at(second, secondSlot.card.x1 + 120, secondSlot.card.y1 + 120), white));  // no card there
@@ -150,6 +153,69 @@ void QtPrintServiceTest::unwritableFileIsAnError() {
     double skala = 0;
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                              print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala));
+}
+
+void QtPrintServiceTest::failedRunKeepsTheChosenFile() {
+    Database db;
+    const QString pdf = db.dir.file("karty.pdf");
+    auto writeOld = [&] {
+        QFile old(pdf);
+        return old.open(QIODevice::WriteOnly) && old.write("the previous cards") == 18;
+    };
+    auto contents = [&] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QVERIFY(writeOld());
+    auto service = print::QtPrintService::toPdf(pdf);
+    double skala = 0;
+    QVERIFY_THROWS_EXCEPTION(db::ConvertError,
+                             print::printWaybills(*service, db.sql2, -1,
+                                                  {row(true, "20", "Gliwice", "Opole"), row(false, "x", "", "")},
+                                                  skala));
+    QCOMPARE(contents(), QByteArray("the previous cards"));
+    // A database error part-way through as well.
+    testing::execFile(db.dir.file("listy.sdb"), "alter table stacje rename to s;");
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, print::printWaybills(*service, db.sql2, -1,
+                                                                     {row(true, "1", "Gliwice", "Opole")}, skala));
+    QCOMPARE(contents(), QByteArray("the previous cards"));
+    testing::execFile(db.dir.file("listy.sdb"), "alter table s rename to stacje;");
+    // Nothing is left beside it; a run that ends well replaces it.
+    QCOMPARE(QDir(db.dir.path()).entryList({"karty*"}), QStringList{"karty.pdf"});
+    print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala);
+    QVERIFY(contents().startsWith("%PDF-"));
+    QCOMPARE(render(pdf).size(), 1);
+}
+
+// Rendered in-process: a value too long for its card is cut at the card's edge.
+void QtPrintServiceTest::longValuesStayOnTheirCard() {
+    Database db;
+    const int height = 7017;  // A4 at 600 dpi
+    const print::CardGeometry g = print::cardGeometry(print::scaleForPageHeight(height), 0, 0);
+    print::ImagePrintService service(height, QRect(0, 0, g.card.x2 + 600, g.card.y2 + 100));
+    double skala = 0;
+    const std::string longName = "Przedsiębiorstwo Handlowo-Usługowe Wielkopolska";
+    print::printWaybills(service, db.sql2, -1,
+                         {{true, "1", {longName, longName, "Węgiel", "Eaos", "Huta", "Brak"}}}, skala);
+    QCOMPARE(service.pages().size(), 1);
+    const QImage& page = service.pages().first();
+    auto darkIn = [&](int x1, int x2, int y1, int y2) {
+        int dark = 0;
+        for (int y = y1; y < y2; y += 2) {
+            for (int x = x1; x < x2; x += 2) dark += page.pixelColor(x, y).lightness() < 100;
+        }
+        return dark;
+    };
+    // The texts reach the card's right edge, and nothing is drawn beyond it.
+    for (int band : {0, 1}) {
+        const int top = g.valueY(band);
+        QVERIFY(darkIn(g.card.x2 - 60, g.card.x2 - 2, top, top + 120) > 0);
+        QCOMPARE(darkIn(g.card.x2 + 1, page.width(), top, top + 120), 0);
+    }
+    // The missing sending station's band is white, the card around it grey.
+    const print::Rect& bottom = g.bands[5];
+    QCOMPARE(page.pixelColor(bottom.x2 - 30, (bottom.y1 + bottom.y2) / 2), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(g.x + g.d / 2, (bottom.y1 + bottom.y2) / 2), QColor(192, 192, 192));
 }
 
 QTEST_MAIN(QtPrintServiceTest)

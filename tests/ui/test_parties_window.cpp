@@ -153,7 +153,14 @@ void PartiesWindowTest::showingReadsStationsAndRowsAfresh() {
     // A station and a row added elsewhere are there at the next showing; the name stays.
     execFile(p.file(), "insert into stacje values(4,'Łódź','clyellow');"
                        "insert into punkty values(6,'Żuraw','Łódź','');");
+    // The station list is read without moving the grid's dataset (the grid follows every move).
+    QStringList gridSaw;
+    const int watch = p.window().sql1().subscribe([&](db::DatasetEvent e) {
+        gridSaw << QString::fromStdString(p.window().sql1().sql()) + (e == db::DatasetEvent::CurrentChanged ? " move" : "");
+    });
     p.showFromMenu([&] {
+        p.window().sql1().unsubscribe(watch);
+        QVERIFY2(gridSaw.filter("stacje").isEmpty(), qPrintable(gridSaw.join('\n')));
         QCOMPARE(p.stations(), QStringList({"A", "B", "Łódź"}));
         QCOMPARE(p.gridRows().last(), QStringLiteral("Żuraw|Łódź"));
         QCOMPARE(p.edit1()->text(), QStringLiteral("X"));

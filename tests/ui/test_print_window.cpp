@@ -2,14 +2,15 @@
 // ticked and counts typed, "Drukuj" pressed; what is printed is recorded by a print service
 // that draws nothing, or written into a PDF file when no printer is installed.
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -22,7 +23,9 @@
 #include "support/ui_input.h"
 #include "ui/app_windows.h"
 #include "ui/modal.h"
+#include "ui/print_list.h"
 #include "ui/print_row.h"
+#include "ui/print_rows.h"
 #include "ui/print_window.h"
 
 using testing::execFile;
@@ -54,13 +57,29 @@ struct Program {
         window().hide();
         window().show();
     }
-    ui::PrintRow& row(std::size_t i) { return *window().wiersze().at(i); }
-    std::size_t rows() { return window().wiersze().size(); }
+    ui::PrintRowsModel& model() { return window().rows(); }
+    ui::PrintList& list() { return window().list(); }
+    // The header row and the waybills: row 0 is the header, rows 1..N the waybills.
+    std::size_t rows() { return std::size_t(model().rowCount()) + 1; }
     QStringList texts(std::size_t i) {
-        const ui::PrintRow& r = row(i);
-        return {r.ladunek->text(), r.st_odb->text(), r.odb->text(), r.wagon->text(),
-                r.nad->text(),     r.st_nad->text(), r.ilosc->text()};
+        QStringList t;
+        if (i == 0) {
+            for (const QLabel* caption : window().header().captions()) t << caption->text();
+            return t;
+        }
+        for (int c = ui::PrintRowsModel::Load; c <= ui::PrintRowsModel::Count; ++c) {
+            t << model().index(int(i) - 1, c).data().toString();
+        }
+        return t;
     }
+    bool ticked(std::size_t i) { return model().ticked(int(i) - 1); }
+    QString count(std::size_t i) { return model().count(int(i) - 1); }
+    // The cell of a waybill row in the window's coordinates.
+    QRect cell(std::size_t i, int column) {
+        const QRect r = list().visualRect(model().index(int(i) - 1, column));
+        return r.translated(list().viewport()->mapTo(&window(), QPoint(0, 0)));
+    }
+    QRect line(std::size_t i) { return cell(i, 0).united(cell(i, ui::PrintRowsModel::Count)); }
     template <typename T>
     T* widget(const char* name) {
         T* w = window().findChild<T*>(QLatin1String(name));
@@ -68,12 +87,21 @@ struct Program {
         return w;
     }
     void drukuj() { QTest::mouseClick(widget<QPushButton>("Button1"), Qt::LeftButton); }
+    // Clicks into the count, types over it and confirms with Enter.
     void setCount(std::size_t i, const QString& text) {
-        QLineEdit* e = row(i).ilosc;
-        e->selectAll();
-        QTest::keyClicks(e, text);
+        const QModelIndex index = model().index(int(i) - 1, ui::PrintRowsModel::Count);
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualRect(index).center());
+        auto* editor = qobject_cast<QLineEdit*>(list().indexWidget(index));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!list().indexWidget(index));  // the edit ends once events are handled
     }
-    void tick(std::size_t i) { QTest::mouseClick(row(i).check, Qt::LeftButton, {}, QPoint(7, 7)); }
+    void tick(std::size_t i) {
+        const QRect r = list().visualRect(model().index(int(i) - 1, ui::PrintRowsModel::Tick));
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, r.topLeft() + QPoint(10 + 7, 5 + 7));
+    }
 };
 
 // Every column distinct, so that a field read from the wrong position shows.
@@ -102,7 +130,8 @@ private slots:
     void drukujPrintsTheTickedRows();
     void badCountIsShownAndRowsStay();
     void noPrinterPrintsIntoAPdfFile();
-    void failedQueryKeepsThePreviousRows();
+    void keyboardAndAccessibility();
+    void failedQueryShowsTheHeaderAlone();
 };
 
 void PrintWindowTest::windowLayout() {
@@ -138,26 +167,31 @@ void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {
         QCOMPARE(p.rows(), std::size_t(4));
         p.tick(1);
         p.setCount(2, "7");
+        QCOMPARE(p.texts(0), QStringList({"Ładunek", "Stacja odb.", "Odbiorca", "Wagon", "Nadawca", "Stacja nad.", "Ilosc"}));
+        QCOMPARE(p.texts(1), QStringList({"Lad1", "StOdb1", "Odb1", "Wag1", "Nad1", "StNad1", "2"}));
+        QCOMPARE(p.texts(3), QStringList({"Lad3", "StOdb3", "Odb3", "Wag3", "Nad3", "StNad3", "2"}));
+        QVERIFY(p.ticked(1));
+        QCOMPARE(p.count(2), QStringLiteral("7"));
+        // Rows of 470 x 30, 28 apart under the header row: the last one's bottom border shows.
+        QCOMPARE(p.window().header().geometry(), QRect(30, 50, 470, 30));
+        for (std::size_t i = 1; i < p.rows(); ++i) {
+            QCOMPARE(p.line(i), QRect(30, 50 + 28 * int(i), 470, i + 1 < p.rows() ? 28 : 30));
+        }
         window.hide();
     });
     p.windows->main->findChild<QAction*>("Wydruklistw1")->trigger();
     QCOMPARE(shown, 1);
-    QCOMPARE(p.texts(0), QStringList({"Ładunek", "Stacja odb.", "Odbiorca", "Wagon", "Nadawca", "Stacja nad.", "Ilosc"}));
-    QCOMPARE(p.texts(1), QStringList({"Lad1", "StOdb1", "Odb1", "Wag1", "Nad1", "StNad1", "2"}));
-    QCOMPARE(p.texts(3), QStringList({"Lad3", "StOdb3", "Odb3", "Wag3", "Nad3", "StNad3", "2"}));
-    QVERIFY(p.row(1).check->isChecked());
-    QCOMPARE(p.row(2).ilosc->text(), QStringLiteral("7"));
-    for (std::size_t i = 0; i < p.rows(); ++i) QCOMPARE(p.row(i).pos(), QPoint(30, 50 + 28 * int(i)));
+    // Closed, the window holds no rows.
+    QCOMPARE(p.model().rowCount(), 0);
+    QVERIFY(!p.window().sql1().active());
 
     // Reopened after changes to the table: every row afresh, unticked, "2".
     execFile(p.file(), "delete from listy where id=2; insert into listy values(9,'N','S','W','L','O','R');");
-    QPointer<ui::PrintRow> old = &p.row(1);
     p.reopen();
-    QVERIFY(old.isNull());  // the previous rows are gone
     QCOMPARE(p.rows(), std::size_t(4));
     QCOMPARE(p.texts(1), QStringList({"Lad2", "StOdb2", "Odb2", "Wag2", "Nad2", "StNad2", "2"}));
     QCOMPARE(p.texts(3), QStringList({"L", "R", "O", "W", "S", "N", "2"}));
-    for (std::size_t i = 1; i < p.rows(); ++i) QVERIFY(!p.row(i).check->isChecked());
+    for (std::size_t i = 1; i < p.rows(); ++i) QVERIFY(!p.ticked(i));
     QVERIFY(p.dialogs.boxes.isEmpty());
 }
 
@@ -176,41 +210,106 @@ void PrintWindowTest::manyWaybillsScrollVertically() {
     Program p(waybillRows(waybills));
     p.window().show();
     QCOMPARE(p.rows(), std::size_t(waybills + 1));
-    QCOMPARE(p.row(p.rows() - 1).y(), 50 + 28 * waybills);
-    auto* scroll = p.widget<QScrollArea>("scroll");
-    QCOMPARE(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
-    QCOMPARE(scroll->verticalScrollBar()->maximum() > 0, scrolls);
+    auto* scroll = p.widget<QScrollBar>("scroll");
+    QCOMPARE(p.list().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(p.list().horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(scroll->maximum() > 0, scrolls);
+    QCOMPARE(scroll->isVisible(), scrolls);
+    if (waybills > 0) QCOMPARE(p.line(p.rows() - 1).top(), 50 + 28 * waybills);
     if (scrolls) {
-        // The last row is reached with the scroll bar, and the rows are never wider than the view.
-        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-        const QRect last(p.row(p.rows() - 1).mapTo(scroll->viewport(), QPoint(0, 0)), p.row(p.rows() - 1).size());
-        QVERIFY(scroll->viewport()->rect().contains(last));
-        QVERIFY(scroll->widget()->width() <= scroll->viewport()->width());
+        // The last row is reached with the scroll bar, and everything scrolls with it.
+        scroll->setValue(scroll->maximum());
+        const QRect last = p.line(p.rows() - 1);
+        QCOMPARE(last.bottom(), p.window().height() - 1);
+        QCOMPARE(last.top(), 50 + 28 * waybills - scroll->maximum());
+        QCOMPARE(p.widget<QPushButton>("Button1")->y(), 16 - scroll->maximum());
+        QVERIFY(last.right() < scroll->x());
+        // The wheel over the list scrolls the window.
+        scroll->setValue(0);
+        QWheelEvent wheel(QPointF(100, 200), p.list().viewport()->mapToGlobal(QPointF(100, 200)), {}, {0, -120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(p.list().viewport(), &wheel);
+        QVERIFY(scroll->value() > 0);
+        QCOMPARE(p.line(1).top(), 78 - scroll->value());
         // The next showing starts at the top again.
         p.reopen();
-        QCOMPARE(scroll->verticalScrollBar()->value(), 0);
+        QCOMPARE(scroll->value(), 0);
+        QCOMPARE(p.line(1).top(), 78);
     }
 }
 
 void PrintWindowTest::headerRowCannotBeTickedOrEdited() {
     Program p(kThree);
     p.window().show();
-    ui::PrintRow& header = p.row(0);
-    QVERIFY(!header.isEnabled());
-    QVERIFY(header.check->isHidden());
-    QCOMPARE(header.wagon->x(), 245);
-    QCOMPARE(p.row(1).wagon->x(), 255);
-    QVERIFY(!header.ilosc->hasFrame());
-    QVERIFY(p.row(1).ilosc->hasFrame());
-    QTest::mouseClick(header.check, Qt::LeftButton, {}, QPoint(7, 7));
-    QTest::mouseClick(header.ilosc, Qt::LeftButton);
-    QTest::keyClicks(header.ilosc, "12");
-    QVERIFY(!header.check->isChecked());
-    QCOMPARE(header.ilosc->text(), QStringLiteral("Ilosc"));
+    ui::PrintHeaderRow& header = p.window().header();
+    // Captions only: nothing to tick or type into, drawn in the normal text colour and
+    // each as wide as its text.
+    QVERIFY(header.findChildren<QCheckBox*>().isEmpty());
+    QVERIFY(header.findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(header.isEnabled());
+    for (const QLabel* caption : header.captions()) {
+        QVERIFY2(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()),
+                 qPrintable(caption->text()));
+        QCOMPARE(caption->palette().color(caption->foregroundRole()),
+                 p.window().palette().color(QPalette::Active, QPalette::WindowText));
+    }
+    QCOMPARE(header.findChild<QLabel*>("wagon")->x(), 245);
+    QCOMPARE(p.cell(1, ui::PrintRowsModel::WagonType).x() - 30, 255);
+    QTest::mouseClick(&header, Qt::LeftButton, {}, QPoint(17, 12));
+    QTest::keyClicks(&header, "12");
+    for (std::size_t i = 1; i < p.rows(); ++i) QVERIFY(!p.ticked(i));
+    QCOMPARE(p.texts(0).last(), QStringLiteral("Ilosc"));
     // A waybill row takes any text as its count.
     p.setCount(1, "dwa");
-    QCOMPARE(p.row(1).ilosc->text(), QStringLiteral("dwa"));
+    QCOMPARE(p.count(1), QStringLiteral("dwa"));
+}
+
+void PrintWindowTest::keyboardAndAccessibility() {
+    Program p(kThree);
+    p.window().show();
+    ui::PrintList& list = p.list();
+    p.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+    list.setFocus();
+    list.setCurrentIndex(p.model().index(1, ui::PrintRowsModel::Receiver));
+    // Space ticks the current row, digits become its count, Tab leaves the list.
+    QTest::keyClick(&list, Qt::Key_Space);
+    QVERIFY(p.ticked(2));
+    QVERIFY(!p.ticked(1) && !p.ticked(3));
+    QTest::keyClick(&list, Qt::Key_Space);
+    QVERIFY(!p.ticked(2));
+    QTest::keyClick(&list, Qt::Key_Space);
+    QTest::keyClick(&list, '1');
+    QTest::keyClick(QApplication::focusWidget(), '5');  // into the edit box the first digit opened
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && editor->parentWidget() == list.viewport());
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(p.count(2), QStringLiteral("15"));
+    QCOMPARE(p.count(1), QStringLiteral("2"));
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), '4');
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(p.count(3), QStringLiteral("4"));
+    QVERIFY(QApplication::focusWidget() != &list && !list.isAncestorOf(QApplication::focusWidget()));
+    // No edit box stays once no row is being edited.
+    QTRY_COMPARE(list.viewport()->findChildren<QLineEdit*>().size(), 0);
+
+    // Each row's tick box and count are cells that accessibility reports.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&list);
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->tableInterface()->rowCount(), 3);
+    QAccessibleInterface* tick = table->tableInterface()->cellAt(1, ui::PrintRowsModel::Tick);
+    QAccessibleInterface* count = table->tableInterface()->cellAt(1, ui::PrintRowsModel::Count);
+    QVERIFY(tick->state().checkable && tick->state().checked);
+    QCOMPARE(count->text(QAccessible::Name), QStringLiteral("15"));
+    // The count takes a text through accessibility; the tick box and the texts take none.
+    count->setText(QAccessible::Name, QStringLiteral("3"));
+    QCOMPARE(p.count(2), QStringLiteral("3"));
+    table->tableInterface()->cellAt(1, ui::PrintRowsModel::Load)->setText(QAccessible::Name, "x");
+    QCOMPARE(p.texts(2).first(), QStringLiteral("Lad2"));
+    QCOMPARE(table->tableInterface()->cellAt(2, ui::PrintRowsModel::Load)->text(QAccessible::Name),
+             QStringLiteral("Lad3"));
+    QVERIFY(!table->tableInterface()->cellAt(0, ui::PrintRowsModel::Tick)->state().checked);
 }
 
 void PrintWindowTest::drukujPrintsTheTickedRows() {
@@ -266,8 +365,8 @@ void PrintWindowTest::badCountIsShownAndRowsStay() {
     QCOMPARE(p.dialogs.boxes[0].text, QStringLiteral("'abc' is not a valid integer value."));
     QCOMPARE(service.calls.count("style bold"), 2);  // row 1's two cards
     QCOMPARE(service.calls.last(), QStringLiteral("abort"));
-    QVERIFY(p.row(1).check->isChecked());
-    QCOMPARE(p.row(2).ilosc->text(), QStringLiteral("abc"));
+    QVERIFY(p.ticked(1));
+    QCOMPARE(p.count(2), QStringLiteral("abc"));
     // Mended, the run goes through.
     p.setCount(2, "0");
     service.calls.clear();
@@ -308,7 +407,9 @@ void PrintWindowTest::noPrinterPrintsIntoAPdfFile() {
     QVERIFY(p.dialogs.boxes[0].text.startsWith("Nie można rozpocząć wydruku"));
 }
 
-void PrintWindowTest::failedQueryKeepsThePreviousRows() {
+// The rows of the previous showing were given back when the window closed: a showing whose
+// query fails shows the header row alone.
+void PrintWindowTest::failedQueryShowsTheHeaderAlone() {
     Program p(kThree);
     p.window().show();
     QCOMPARE(p.rows(), std::size_t(4));
@@ -316,8 +417,8 @@ void PrintWindowTest::failedQueryKeepsThePreviousRows() {
     p.reopen();
     QCOMPARE(p.dialogs.boxes.size(), 1);
     QCOMPARE(p.dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QCOMPARE(p.rows(), std::size_t(4));
-    QCOMPARE(p.texts(1).first(), QStringLiteral("Lad1"));
+    QCOMPARE(p.rows(), std::size_t(1));
+    QVERIFY(p.window().header().isVisible());
 }
 
 QTEST_MAIN(PrintWindowTest)

@@ -1,0 +1,149 @@
+// The print window shown with 10,000 and 100,000 waybills, against a plain QTableView over
+// the same rows (the same query, a model that reads the result in place) in the same run.
+// Both are shown at the window's size and every paint is handled; CPU time of this thread.
+//
+// Reported per size: each time, their ratio (goal <= 3), the second and later showings of
+// the print window against its first (goal: the same), and the heap in use after closing
+// against before opening (mallinfo2 after malloc_trim; goal within 10 MB).
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "db/sql_dataset.h"
+#include "store/schema.h"
+#include "ui/print_rows.h"
+#include "ui/print_window.h"
+#include "ui_bench.h"
+
+namespace {
+
+const char* const kWords[] = {"Gdańsk", "Kraków", "Łódź", "Poznań", "Wrocław", "Huta", "Młyn", "Węgiel",
+                              "Cukrownia", "Żywiec", "Tczew", "Iława", "Stocznia", "Kopalnia", "Elektrownia"};
+
+bench::Database& database(int rows) {
+    static std::map<int, std::unique_ptr<bench::Database>> made;
+    auto& db = made[rows];
+    if (!db) {
+        db = std::make_unique<bench::Database>([rows](sqlite3* raw) {
+            bench::insertRows(raw, "insert into listy values(?1,?2,?3,?4,?5,?6,?7)", rows,
+                              [](sqlite3_stmt* st, int i) {
+                                  sqlite3_bind_int(st, 1, i + 1);
+                                  for (int c = 2; c <= 7; ++c) {
+                                      const std::string text = std::string(kWords[(i * c) % 15]) + " " +
+                                                               kWords[(i + c) % 15];
+                                      bench::bindText(st, c, text);
+                                  }
+                              });
+        });
+    }
+    return *db;
+}
+
+// The floor: the result of "select * from listy;" shown by a table view as it is.
+class ResultModel : public QAbstractTableModel {
+public:
+    explicit ResultModel(const db::SqlDataset& data) : data_(data) {}
+    int rowCount(const QModelIndex& = {}) const override { return data_.recordCount(); }
+    int columnCount(const QModelIndex& = {}) const override { return data_.fieldCount(); }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        return QString::fromStdString(data_.text(index.row(), index.column()));
+    }
+
+private:
+    const db::SqlDataset& data_;
+};
+
+struct Figures {
+    double plain = 0, first = 0, later = 0, heapBefore = 0, heapAfter = 0;
+};
+std::map<int, Figures> g_figures;
+
+void BM_PlainTableView(benchmark::State& state) {
+    bench::application();
+    const int rows = static_cast<int>(state.range(0));
+    bench::Database& db = database(rows);
+    double total = 0;
+    for (auto _ : state) {
+        const double start = bench::threadSeconds();
+        db::SqlQuery query("sql1");
+        query.setConnection(&db.baza);
+        query.setSql(store::kWaybillListSql);
+        query.open();
+        ResultModel model(query);
+        QTableView view;
+        view.resize(538, 408);
+        view.setModel(&model);
+        view.show();
+        bench::settle();
+        total += bench::threadSeconds() - start;
+        if (model.rowCount() != rows) state.SkipWithError("the view did not get every row");
+        state.PauseTiming();
+        view.hide();
+        view.setModel(nullptr);
+        query.close();
+        state.ResumeTiming();
+    }
+    g_figures[rows].plain = total / static_cast<double>(state.iterations());
+}
+
+void BM_PrintWindow(benchmark::State& state) {
+    bench::application();
+    const int rows = static_cast<int>(state.range(0));
+    bench::Database& db = database(rows);
+    Figures& f = g_figures[rows];
+    {
+        ui::PrintWindow window(db.baza);
+        bench::settle();
+        f.heapBefore = bench::heapInUse();
+        double later = 0;
+        std::int64_t showings = 0;
+        for (auto _ : state) {
+            const double start = bench::threadSeconds();
+            window.show();
+            bench::settle();
+            const double took = bench::threadSeconds() - start;
+            if (showings++ == 0) {
+                f.first = took;
+            } else {
+                later += took;
+            }
+            if (window.rows().rowCount() != rows) state.SkipWithError("the window did not list every row");
+            state.PauseTiming();
+            window.hide();
+            bench::settle();
+            state.ResumeTiming();
+        }
+        f.later = showings > 1 ? later / static_cast<double>(showings - 1) : f.first;
+        f.heapAfter = bench::heapInUse();  // closed, not yet destroyed
+    }
+    if (f.plain > 0) state.counters["ratio_vs_table_view"] = (f.first + f.later) / 2 / f.plain;
+}
+
+BENCHMARK(BM_PlainTableView)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PrintWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bench::application();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    for (const auto& [rows, f] : g_figures) {
+        if (f.plain <= 0 || f.first <= 0) continue;
+        std::printf("\nprint window, %d waybills (CPU time per showing): first %.1f ms, later %.1f ms; "
+                    "plain table view %.1f ms\n  ratio first/table view %.2f, later/table view %.2f (goal <= 3); "
+                    "later/first %.2f (goal: the same)\n  heap in use before opening %.1f MB, after closing "
+                    "%.1f MB, difference %.1f MB (goal within 10 MB)\n",
+                    rows, f.first * 1e3, f.later * 1e3, f.plain * 1e3, f.first / f.plain, f.later / f.plain,
+                    f.later / f.first, f.heapBefore / 1e6, f.heapAfter / 1e6, (f.heapAfter - f.heapBefore) / 1e6);
+    }
+    return 0;
+}

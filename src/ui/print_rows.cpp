@@ -1,0 +1,124 @@
+#include "ui/print_rows.h"
+
+#include <array>
+
+#include "db/sql_dataset.h"
+
+namespace ui {
+namespace {
+
+const std::array<QString, PrintRowsModel::ColumnCount> kCaptions{
+    QStringLiteral("V"),        QStringLiteral("Ładunek"), QStringLiteral("Stacja odb."), QStringLiteral("Odbiorca"),
+    QStringLiteral("Wagon"),    QStringLiteral("Nadawca"), QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
+
+// The column of listy that each text column shows.
+const std::array<const char*, PrintRowsModel::ColumnCount> kColumnNames{
+    nullptr, "ladunek", "st_odb", "odbiorca", "rodz_wag", "nadawca", "st_nad", nullptr};
+
+}  // namespace
+
+PrintRowsModel::PrintRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void PrintRowsModel::load(db::SqlDataset& list) {
+    beginResetModel();
+    list_ = &list;
+    rows_ = list.recordCount();
+    for (int c = 0; c < ColumnCount; ++c) {
+        const db::Field* field = kColumnNames[static_cast<std::size_t>(c)] ? list.findField(kColumnNames[static_cast<std::size_t>(c)]) : nullptr;
+        fields_[static_cast<std::size_t>(c)] = field ? field->index() : -1;
+    }
+    ticks_.assign(static_cast<std::size_t>(rows_), 0);
+    counts_.assign(static_cast<std::size_t>(rows_), QStringLiteral("2"));
+    endResetModel();
+}
+
+void PrintRowsModel::clear() {
+    beginResetModel();
+    list_ = nullptr;
+    rows_ = 0;
+    std::vector<std::uint8_t>().swap(ticks_);
+    std::vector<QString>().swap(counts_);
+    endResetModel();
+}
+
+store::Waybill PrintRowsModel::waybill(int row) const {
+    list_->setCurrentIndex(row);
+    return store::waybillAt(*list_);
+}
+
+void PrintRowsModel::setTicked(int row, bool on) {
+    ticks_[static_cast<std::size_t>(row)] = on ? 1 : 0;
+    const QModelIndex cell = index(row, Tick);
+    emit dataChanged(cell, cell, {Qt::CheckStateRole});
+}
+
+void PrintRowsModel::setCount(int row, const QString& text) {
+    counts_[static_cast<std::size_t>(row)] = text;
+    const QModelIndex cell = index(row, Count);
+    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+}
+
+std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
+    std::vector<print::PrintRowData> rows;
+    rows.reserve(static_cast<std::size_t>(rows_));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(rows_); ++i) {
+        const store::Waybill w = waybill(static_cast<int>(i));
+        rows.push_back({ticks_[i] != 0, counts_[i].toStdString(),
+                        {w.receivingStation, w.receiver, w.load, w.wagonType, w.shipper, w.sendingStation}});
+    }
+    return rows;
+}
+
+int PrintRowsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int PrintRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant PrintRowsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row();
+    switch (index.column()) {
+        case Tick:
+            if (role == Qt::CheckStateRole) return ticked(row) ? Qt::Checked : Qt::Unchecked;
+            if (role == Qt::AccessibleTextRole) return kCaptions[Tick];
+            return {};
+        case Count:
+            if (role == Qt::DisplayRole || role == Qt::EditRole) return count(row);
+            return {};
+        default:
+            if (role == Qt::DisplayRole) {
+                return QString::fromStdString(list_->text(row, fields_[static_cast<std::size_t>(index.column())]));
+            }
+            return {};
+    }
+}
+
+bool PrintRowsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid()) return false;
+    if (index.column() == Tick && role == Qt::CheckStateRole) {
+        setTicked(index.row(), value.toInt() == Qt::Checked);
+        return true;
+    }
+    if (index.column() == Count && role == Qt::EditRole) {
+        setCount(index.row(), value.toString());
+        return true;
+    }
+    return false;
+}
+
+Qt::ItemFlags PrintRowsModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    if (index.column() == Tick) return Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
+    if (index.column() == Count) return Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    return Qt::ItemIsEnabled;
+}
+
+QVariant PrintRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount) {
+        return kCaptions[static_cast<std::size_t>(section)];
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+}  // namespace ui

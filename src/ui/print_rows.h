@@ -1,0 +1,56 @@
+#pragma once
+// PrintRowsModel: the waybills of the print window as a table of eight columns (the tick,
+// the six texts, the copy count). The texts are read in place from the result the window
+// holds open while it is shown (its columns found by name); the ticks and the counts are
+// plain arrays. clear() forgets the result and gives the arrays' memory back.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "db/forward.h"
+#include "print/print_run.h"
+#include "store/waybills.h"
+
+namespace ui {
+
+class PrintRowsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Tick, Load, ReceivingStation, Receiver, WagonType, Shipper, SendingStation, Count, ColumnCount };
+
+    explicit PrintRowsModel(QObject* parent = nullptr);
+
+    // Every row of `list` (a result of "select * from listy;", which must stay open until
+    // clear()) in its order, unticked, with the count "2".
+    void load(db::SqlDataset& list);
+    // No rows; the arrays' memory is given back.
+    void clear();
+
+    // The waybill of a row (moves the result's cursor to it).
+    store::Waybill waybill(int row) const;
+    bool ticked(int row) const { return ticks_[static_cast<std::size_t>(row)] != 0; }
+    void setTicked(int row, bool on);
+    const QString& count(int row) const { return counts_[static_cast<std::size_t>(row)]; }
+    void setCount(int row, const QString& text);
+    // The rows as the print run reads them.
+    std::vector<print::PrintRowData> printRows() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    db::SqlDataset* list_ = nullptr;
+    int rows_ = 0;
+    std::array<int, ColumnCount> fields_{};  // the result's field of each text column
+    std::vector<std::uint8_t> ticks_;
+    std::vector<QString> counts_;
+};
+
+}  // namespace ui
