@@ -14,6 +14,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DatasetMode
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setShowGrid(true);
+    // Tab and Shift+Tab leave the grid for the next control; arrows move within it.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setAlternatingRowColors(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -64,16 +66,10 @@ void DataGrid::followDataset(int row) {
     following_ = false;
 }
 
-void DataGrid::viewRowChanged(const QModelIndex& current, const QModelIndex&) {
+void DataGrid::viewRowChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (following_ || !current.isValid() || !model_->dataset()) return;
     model_->dataset()->setCurrentIndex(current.row());
-}
-
-void DataGrid::keyPressEvent(QKeyEvent* event) {
-    const int before = currentIndex().row();
-    QTableView::keyPressEvent(event);
-    const int after = currentIndex().row();
-    if (after != before && after >= 0) emit rowMovedByKeyboard(after);
+    if (current.row() != previous.row()) emit rowMovedByUser(current.row());
 }
 
 void DataGrid::mousePressEvent(QMouseEvent* event) {

@@ -76,7 +76,7 @@ private:
 LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Ładunki"));
     // The client area holds every control whole (Button3 ends at 523, 321).
-    resize(525, 324);
+    resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     loads_.setConnection(&baza);
     loads_.setSql(store::kLoadListSql);

@@ -116,12 +116,12 @@ void MainWindow::buildControls() {
     connectHandler(buttons_[11], &QPushButton::clicked, this, &MainWindow::confirmEdit);
     connectHandler(buttons_[12], &QPushButton::clicked, this, &MainWindow::cancelEdit);
     connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &MainWindow::gridClicked);
-    connectHandler(dBGrid1_, &DataGrid::rowMovedByKeyboard, this, &MainWindow::gridKeyboardMove);
+    connectHandler(dBGrid1_, &DataGrid::rowMovedByUser, this, &MainWindow::gridRowMoved);
 
     // The browse state.
     setFieldsEnabled(false);
     for (int i : {1, 2, 3, 11, 12}) buttons_[i]->setEnabled(false);
-    resize(547, 498 + menuBar()->sizeHint().height());
+    resize(insideOf({563, 557}));  // the menu bar is inside too
 }
 
 void MainWindow::buildMenu() {
@@ -244,10 +244,10 @@ void MainWindow::showLast() {
 
 void MainWindow::gridClicked() { showWaybill(); }
 
-// A keyboard move while a waybill is being changed shows the waybill moved to, so that
-// "Zatwierdź" writes the fields to the waybill they came from.
-void MainWindow::gridKeyboardMove() {
-    if (editing_ && editMode_ == EditMode::ChangeWaybill) showWaybill();
+// Whatever moves the current row, the fields show the row that "Edycja", "Usuń" and
+// "Zatwierdź" act on. Only a new waybill being typed keeps its text (a click replaces it).
+void MainWindow::gridRowMoved() {
+    if (!editing_ || editMode_ == EditMode::ChangeWaybill) showWaybill();
 }
 
 void MainWindow::setFieldsEnabled(bool on) {

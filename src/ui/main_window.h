@@ -93,7 +93,7 @@ private:
     void enterBrowsing();
     void setFieldsEnabled(bool on);
     void showReferenceWindow(QDialog* window);
-    void gridKeyboardMove();
+    void gridRowMoved();
     store::Waybill typedWaybill() const;
     // Shows the picker for `source` ("punkty" or "ladunki"), giving it `station` when not
     // null; the picker, or null when there is none.

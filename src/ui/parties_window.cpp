@@ -30,7 +30,7 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
-    resize(422, 413);
+    resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     sql1_.setConnection(&baza);
     sql1_.setSql(store::kPartyListSql);
@@ -45,6 +45,7 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     place(new QLabel(QStringLiteral("Stacja"), this), "Label2", 16, 352, 30, 13);
     comboBox1_ = place(new QComboBox(this), "ComboBox1", 64, 352, 345, 21);
     comboBox1_->setEditable(true);
+    comboBox1_->setCompleter(nullptr);  // a typed station is stored as typed, never completed
     button1_ = place(new QPushButton(QStringLiteral("Dodaj"), this), "Button1", 64, 384, 75, 25);
     button3_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button3", 240, 384, 75, 25);
     button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 336, 384, 75, 25);

@@ -21,7 +21,7 @@ constexpr int kOuterHeight = 183;
 PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Form5"));
     // The client area holds the grid and the button whole (Button2 ends at 323, 153).
-    resize(324, 156);
+    resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
     rows_.setConnection(&baza);
     rows_.setAutoCommit(false);

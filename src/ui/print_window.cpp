@@ -54,7 +54,7 @@ PrintWindow::PdfFileChooser PrintWindow::setPdfFileChooser(PdfFileChooser choose
 
 PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Wydruk"));
-    resize(554 - 16, 447 - 39);  // the outer size less the frame and the title bar
+    resize(insideOf({554, 447}));
     centreOnScreen(*this, {554, 447});
     for (db::SqlQuery* q : {&sql1_, &sql2_}) {
         q->setConnection(&baza);
@@ -82,6 +82,7 @@ PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     comboBox1_->setGeometry(104, 16, 329, 21);
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
+    comboBox1_->setCompleter(nullptr);
     button1_ = new QPushButton(QStringLiteral("Drukuj"), this);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setGeometry(440, 16, 75, 25);

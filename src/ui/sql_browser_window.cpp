@@ -8,13 +8,14 @@
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/open_transaction.h"
+#include "ui/placement.h"
 
 namespace ui {
 
 SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
     : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Dostęp do bazy"));
-    resize(1060 - 16, 563 - 39);  // the outer size less the frame and the title bar
+    resize(insideOf({1060, 563}));
     move(308, 217);
     results_.setConnection(&baza);
     results_.setSql(store::kStationListSql);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -35,7 +36,7 @@ QString fromUtf8(std::string_view text) {
 StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     : QDialog(parent), baza_(baza) {
     setWindowTitle(QStringLiteral("Stacje"));
-    resize(534 - 16, 376 - 39);  // the outer size less the frame and the title bar
+    resize(insideOf({534, 376}));
     stations_.setConnection(&baza_);
     stations_.setSql(store::kStationListSql);
 
@@ -89,8 +90,9 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     connectHandler(button4_, &QPushButton::clicked, this, &StationsWindow::closeWindow);
 
     grid_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
 
-    centreOnScreen(*this, size());
+    centreOnScreen(*this, {534, 376});
 }
 
 std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
@@ -160,6 +162,14 @@ void StationsWindow::colourTyped(const QString& text) {
 }
 
 bool StationsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Right or End would scroll the names out of sight (the colour column is a little wider
+    // than the room beside the vertical scroll bar, and there is no horizontal one): once the
+    // grid has handled the key, the names come back into view.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        QTimer::singleShot(0, this, [this] {
+            if (grid_->leftCol() != 0) grid_->setLeftCol(0);
+        });
+    }
     if (watched == grid_->viewport() && (event->type() == QEvent::MouseButtonPress ||
                                          event->type() == QEvent::MouseButtonDblClick)) {
         pressPos_ = static_cast<QMouseEvent*>(event)->position().toPoint();

@@ -21,7 +21,10 @@ public:
 private:
     void edited(const QString& text) {
         const QList<uint> now = text.toUcs4();
-        if (now.size() <= max_ || now.size() <= last_.size()) return;
+        // Within the limit anything goes; past it, only a change that inserts nothing (a
+        // deletion from a longer text the program put there). Text that replaces a selection
+        // is cut like any other insertion, so no edit ends past the limit.
+        if (now.size() <= max_) return;
         // The inserted part lies between the common prefix and the common suffix.
         qsizetype prefix = 0;
         while (prefix < now.size() && prefix < last_.size() && now[prefix] == last_[prefix]) {
@@ -35,6 +38,7 @@ private:
         const qsizetype remainingOld = prefix + suffix;
         const qsizetype allowed = qMax<qsizetype>(0, max_ - remainingOld);
         const qsizetype inserted = now.size() - prefix - suffix;
+        if (inserted <= 0) return;
         const qsizetype take = qMin(inserted, allowed);
         QList<uint> result = now.mid(0, prefix + take);
         result += now.mid(now.size() - suffix);
@@ -57,6 +61,7 @@ void limitTyping(QLineEdit* edit, int maxChars) { new TypingLimit(edit, maxChars
 
 void limitTyping(QComboBox* combo, int maxChars) {
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);  // typed text is kept as typed, never completed to an item
     if (combo->lineEdit()) limitTyping(combo->lineEdit(), maxChars);
 }
 

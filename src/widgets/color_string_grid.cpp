@@ -356,11 +356,11 @@ void ColorStringGrid::keyTyped(QChar key) {
 }
 
 void ColorStringGrid::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !(event->modifiers() & Qt::ShiftModifier)) {
+    if (!(event->modifiers() & Qt::ShiftModifier)) {
         StringGrid::mousePressEvent(event);
         return;
     }
-    // Shift+click: the block from the current cell to the cell under the mouse, kept out of
+    // Shift+click with any button: the block from the current cell to the cell under the mouse, kept out of
     // the fixed cells.
     const QPoint pos = event->position().toPoint();
     GridCoord at = mouseCoord(pos);

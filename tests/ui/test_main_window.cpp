@@ -156,13 +156,39 @@ void MainWindowTest::editAfterGridClickUpdatesTheClickedWaybill() {
     QCOMPARE(p.shown(), QStringLiteral("A1|N1|L1|W1|O1|B1"));
 }
 
+// Whatever moves the current row (keys, a drag, the record indicator), the fields show the
+// row that "Edycja", "Usuń" and "Zatwierdź" act on; before, the fields kept the old row and
+// "Zatwierdź" wrote it over the new one.
 void MainWindowTest::keyboardMoveFollowsOnlyWhileChanging() {
     Program p(kThreeWaybills);
-    // Browsing: the grid's row moves with the keys, the fields stay.
     p.grid()->setFocus();
     QTest::keyClick(p.grid(), Qt::Key_Down);
     QCOMPARE(p.main().waybills().currentIndex(), 1);
+    QCOMPARE(p.shown(), QStringLiteral("A2|N2|L2|W2|O2|B2"));
+    // A drag from the first row to the third.
+    const QRect first = p.grid()->visualRect(p.grid()->model()->index(0, 0));
+    const QRect third = p.grid()->visualRect(p.grid()->model()->index(2, 0));
+    QTest::mousePress(p.grid()->viewport(), Qt::LeftButton, {}, first.center());
+    QMouseEvent move(QEvent::MouseMove, QPointF(third.center()), p.grid()->viewport()->mapToGlobal(QPointF(third.center())),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(p.grid()->viewport(), &move);
+    QTest::mouseRelease(p.grid()->viewport(), Qt::LeftButton, {}, third.center());
+    QCOMPARE(p.main().waybills().currentIndex(), 2);
+    QCOMPARE(p.shown(), QStringLiteral("A3|N3|L3|W3|O3|B3"));
+    // The record indicator.
+    QHeaderView* indicator = p.grid()->verticalHeader();
+    QTest::mouseClick(indicator->viewport(), Qt::LeftButton, {},
+                      QPoint(indicator->width() / 2, indicator->sectionViewportPosition(0) + 5));
+    QCOMPARE(p.main().waybills().currentIndex(), 0);
     QCOMPARE(p.shown(), QStringLiteral("A1|N1|L1|W1|O1|B1"));
+    // "Edycja", "Zatwierdź" untouched after a key move writes nothing new.
+    QTest::keyClick(p.grid(), Qt::Key_Down);
+    p.click(9);
+    p.click(11);
+    QCOMPARE(rowsOf(p.file(), "select * from listy order by id"),
+             QStringList({"2|A1|N1|W1|L1|O1|B1", "3|A2|N2|W2|L2|O2|B2", "4|A3|N3|W3|L3|O3|B3"}));
+    p.click(4);
+    QTest::keyClick(p.grid(), Qt::Key_Down);
     // Changing a waybill: a key move shows the waybill moved to, and confirm writes to it.
     p.click(9);
     QTest::keyClick(p.grid(), Qt::Key_Down);

@@ -138,7 +138,7 @@ void PrintWindowTest::windowLayout() {
     Program p;
     ui::PrintWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Wydruk"));
-    QCOMPARE(w.size(), QSize(538, 408));
+    QCOMPARE(w.size(), QSize(546, 420));
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Wybór drukarki"));
     QCOMPARE(p.widget<QComboBox>("ComboBox1")->geometry(), QRect(104, 16, 329, 21));
     QCOMPARE(p.widget<QPushButton>("Button1")->geometry(), QRect(440, 16, 75, 25));
@@ -199,8 +199,8 @@ void PrintWindowTest::manyWaybillsScrollVertically_data() {
     QTest::addColumn<int>("waybills");
     QTest::addColumn<bool>("scrolls");
     QTest::newRow("none") << 0 << false;
-    QTest::newRow("eleven fit") << 11 << false;
-    QTest::newRow("twelve reach below") << 12 << true;
+    QTest::newRow("twelve fit") << 12 << false;
+    QTest::newRow("thirteen reach below") << 13 << true;
     QTest::newRow("thirty") << 30 << true;
 }
 

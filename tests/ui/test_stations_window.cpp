@@ -121,7 +121,7 @@ void StationsWindowTest::controlsAndLayout() {
     Program p;
     ui::StationsWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Stacje"));
-    QCOMPARE(w.size(), QSize(534 - 16, 376 - 39));
+    QCOMPARE(w.size(), QSize(534 - 8, 376 - 27));
     testing::checkPlaces(w,
                          {
                              {"grid", {16, 0, 505, 233}, {}},
