@@ -211,7 +211,16 @@ std::string encodeValue(FieldKind kind, std::string_view text, bool sqliteDateFo
             return bytesOf(ms);
         }
         case FieldKind::DateTime: {
-            if (sqliteDateFormat) return bytesOf(parseSqliteDateTime(text));
+            if (sqliteDateFormat) {
+                // A day past its month's end (2023-02-30) is refused, never rolled over.
+                int y = 0, mo = 0, d = 0;
+                if (charCount(text) >= 10 && digitsAt(text, 0, 4, y) && digitsAt(text, 5, 2, mo) &&
+                    digitsAt(text, 8, 2, d) && y >= 1 && mo >= 1 && mo <= 12 &&
+                    d > daysInMonth(y, mo)) {
+                    notA(text, "date and time");
+                }
+                return bytesOf(parseSqliteDateTime(text));
+            }
             if (text.empty()) return bytesOf(0.0);
             std::int32_t day = 0, ms = 0;
             if (!parseDate(text.substr(0, std::min<std::size_t>(10, text.size())), day) ||

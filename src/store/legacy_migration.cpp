@@ -190,7 +190,15 @@ MigrationResult migrateLegacyDatabase(const std::string& directory) {
             "przekształcony; oba pliki pozostały bez zmian");
     }
     // Everything is read before anything on disk changes.
-    const std::vector<Sqlite2Table> tables = Sqlite2Reader::fromFile(path).tables();
+    std::vector<Sqlite2Table> tables;
+    try {
+        tables = Sqlite2Reader::fromFile(path).tables();
+    } catch (const LegacyFormatError& e) {
+        throw LegacyMigrationError("Plik " + path +
+                                   " jest w starym formacie (SQLite 2), ale jest uszkodzony, więc "
+                                   "nie został przekształcony; pozostał bez zmian. Szczegóły: " +
+                                   e.what());
+    }
     const std::string oldBytes = readAll(path);
     try {
         {

@@ -21,13 +21,15 @@ struct MigrationResult {
     int numericChanges = 0;   // texts a numeric column stored as a number, such as "007" as 7
 };
 
-// When `directory` + "listy.sdb" is a file of the old format: renames it to
-// "listy.sdb.sqlite2" (or "listy.sdb.sqlite2.<n>" when that name is taken), creates a new
-// listy.sdb with each table's original create statement, and copies every row, texts
-// decoded from Windows-1250, all in one transaction. Any other file is left alone.
-// On any failure the half-made file is removed, the old one is put back under its name,
-// and LegacyMigrationError (or LegacyFormatError for a damaged file) is raised. A journal
-// file beside the old file means an interrupted change: nothing is touched.
+// When `directory` + "listy.sdb" is a file of the old format: builds the new file as
+// "listy.sdb.konwersja" beside it (each table's lone CREATE TABLE statement, every row with
+// texts decoded from Windows-1250, one transaction), copies the old bytes to
+// "listy.sdb.sqlite2" (or "listy.sdb.sqlite2.<n>" when that name is taken by another
+// file), then renames the new file over listy.sdb. Stopped at any moment, listy.sdb is
+// either the old file or the whole new one. Any other file is left alone. On any failure
+// the half-built file is removed, the old one stays as it was, and LegacyMigrationError is
+// raised with a Polish message (for a damaged file, the reader's finding follows it). A
+// journal beside the old file means an interrupted change: nothing is touched.
 MigrationResult migrateLegacyDatabase(const std::string& directory);
 
 // The user's message about a finished conversion.

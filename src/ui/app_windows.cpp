@@ -1,8 +1,26 @@
 #include "ui/app_windows.h"
 
+#include "store/schema.h"
+
 namespace ui {
 
-AppWindows::AppWindows() : main(std::make_unique<MainWindow>(connection)) {
+namespace {
+
+// The connection's settings at start; it connects when the database is opened.
+db::SqlConnection& configured(db::SqlConnection& connection) {
+    connection.setDatabase(store::kDatabaseFile);
+    connection.setDefaultExt(".sdb");
+    connection.setVersion("2.8.4");
+    connection.setCharacterEncoding("iso8859");
+    connection.setDriverDll("SQLite.dll");
+    connection.setMustExist(false);
+    connection.setExecuteInlineSql(false);
+    return connection;
+}
+
+}  // namespace
+
+AppWindows::AppWindows() : main(std::make_unique<MainWindow>(configured(connection))) {
     db::SqlConnection& baza = connection;
     stations = std::make_unique<StationsWindow>(baza, main.get());
     loads = std::make_unique<LoadsWindow>(baza, main.get());

@@ -1,5 +1,7 @@
 #include "ui/data_grid.h"
 
+#include <QScrollBar>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -49,6 +51,39 @@ void DataGrid::applyWidths() {
         setColumnWidth(i, cols[i].width);
         setColumnHidden(i, !cols[i].visible);
     }
+    fitLastColumn();
+}
+
+void DataGrid::setLastColumnYields(bool on) {
+    lastColumnYields_ = on;
+    if (on) {
+        connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &DataGrid::fitLastColumn,
+                Qt::UniqueConnection);
+    }
+    fitLastColumn();
+}
+
+// The last column gives up what the others and a shown vertical scroll bar leave it short
+// of, so no horizontal scroll bar appears; it never grows past its own width.
+void DataGrid::fitLastColumn() {
+    if (!lastColumnYields_) return;
+    const auto& cols = model_->columns();
+    int last = -1;
+    int others = 0;
+    for (int i = 0; i < cols.size(); ++i) {
+        if (!cols[i].visible) continue;
+        if (last >= 0) others += cols[last].width;
+        last = i;
+    }
+    if (last < 0) return;
+    const int scrollBar = verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
+    const int room = width() - 2 * frameWidth() - verticalHeader()->width() - scrollBar - others;
+    setColumnWidth(last, qBound(16, room, cols[last].width));
+}
+
+void DataGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitLastColumn();
 }
 
 void DataGrid::followDataset(int row) {

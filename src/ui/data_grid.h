@@ -19,6 +19,8 @@ public:
     DatasetModel* datasetModel() const { return model_; }
     // Whether the user may resize the columns.
     void setColumnsResizable(bool on);
+    // Whether the last column gives up the width a shown vertical scroll bar needs.
+    void setLastColumnYields(bool on);
 
 signals:
     // A data cell was clicked; its row is already the dataset's current row.
@@ -29,15 +31,18 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void applyWidths();
+    void fitLastColumn();
     void followDataset(int row);
     void viewRowChanged(const QModelIndex& current, const QModelIndex& previous);
 
     DatasetModel* model_;
     bool following_ = false;
+    bool lastColumnYields_ = false;
     QModelIndex pressed_;
 };
 

@@ -44,14 +44,18 @@ void DatasetModel::rebind() {
     current_ = -1;
     const bool open = dataset_ && dataset_->active();
     if (shown_.isEmpty() && open) {
+        // Every field of the result in its order, bound by position: a result may hold two
+        // columns of one name ("select 1 as a, 2 as a", a join), and each shows its own.
         for (int i = 0; i < dataset_->fieldCount(); ++i) {
             shown_.push_back({QString::fromStdString(dataset_->fields(i).fieldName()),
                               QString::fromStdString(dataset_->fields(i).fieldName()), 64, true});
+            fieldIndex_.push_back(i);
         }
-    }
-    for (const GridColumn& c : shown_) {
-        const db::Field* f = open ? dataset_->findField(c.field.toStdString()) : nullptr;
-        fieldIndex_.push_back(f ? f->index() : -1);
+    } else {
+        for (const GridColumn& c : shown_) {
+            const db::Field* f = open ? dataset_->findField(c.field.toStdString()) : nullptr;
+            fieldIndex_.push_back(f ? f->index() : -1);
+        }
     }
     if (open) {
         rows_ = dataset_->recordCount();

@@ -84,6 +84,15 @@ void MainWindow::buildControls() {
         limitTyping(box, kTypedChars);
     }
     for (QLineEdit* edit : {nad_, lad_, rwa_, odb_}) limitTyping(edit, kTypedChars);
+    // In the browse state the fields are disabled, but the waybill they show stays legible:
+    // its text is drawn in the normal text colour.
+    for (QWidget* w : std::initializer_list<QWidget*>{stn_, nad_, lad_, rwa_, odb_, sto_}) {
+        QPalette palette = w->palette();
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        }
+        w->setPalette(palette);
+    }
     for (int i = 1; i <= 12; ++i) buttons_[i]->setAutoDefault(false);
     // The three picker buttons are narrow: no padding around their dots.
     for (int i = 1; i <= 3; ++i) buttons_[i]->setStyleSheet(QStringLiteral("padding: 0px;"));
@@ -101,6 +110,7 @@ void MainWindow::buildControls() {
                                   {"st_nad", QStringLiteral("Stacja nad"), 105},
                                   {"odbiorca", QStringLiteral("Odbiorca"), 105},
                                   {"st_odb", QStringLiteral("Stacja odb."), 105}});
+    dBGrid1_->setLastColumnYields(true);
     setTabOrder(buttons_[12], dBGrid1_);
 
     connectHandler(buttons_[1], &QPushButton::clicked, this, &MainWindow::pickShipper);

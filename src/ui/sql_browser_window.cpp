@@ -1,6 +1,7 @@
 #include "ui/sql_browser_window.h"
 
 #include <QLineEdit>
+#include <limits>
 #include <QPushButton>
 
 #include "db/sql_connection.h"
@@ -22,6 +23,7 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
 
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setMaxLength(std::numeric_limits<int>::max());  // a pasted script is never cut
     edit1_->setGeometry(24, 8, 833, 21);
     auto* open = new QPushButton(QStringLiteral("Open"), this);
     open->setObjectName(QStringLiteral("Button1"));

@@ -133,6 +133,8 @@ void StationsWindow::showEvent(QShowEvent* event) {
 // The colour that "Dopisz" and "Zmień" write is the one the colour list shows: "clwhite"
 // when no item is selected, else the colour of the selection kept from the last showing.
 void StationsWindow::fillOnShow() {
+    // The colour still chosen in the list from the last showing is the one "Dopisz" and
+    // "Zmień" write: what the user sees in the box is what goes into the file.
     colourPicked();
     fillGrid();
 }

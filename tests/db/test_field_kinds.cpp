@@ -152,6 +152,9 @@ private slots:
         QTest::newRow("datetime T")
             << "datetime" << "'2024-03-05T14:30:15'" << false
             << "!'2024-03-05T14:30:15' is not a valid date and time" << nan;
+        QTest::newRow("datetime no such day, engine layout")
+            << "datetime" << "'2023-02-30 10:00:00'" << true
+            << "!'2023-02-30 10:00:00' is not a valid date and time" << nan;
         QTest::newRow("datetime short, engine layout")
             << "datetime" << "'2024-03'" << true << "" << 0.0;
         QTest::newRow("boolean true") << "boolean" << "1" << false << "True" << nan;

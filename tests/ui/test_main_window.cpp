@@ -5,12 +5,16 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include <memory>
 
+#include "support/db_helpers.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
@@ -88,6 +92,8 @@ private slots:
     void textsRoundTripExactly();
     void typingIsLimitedButStoredTextsShowWhole();
     void failedInsertKeepsEditingAndCounter();
+    void refusedWritesKeepTheListUsable();
+    void keyboardAndLegibility();
     void startupErrorIsShownAndWindowOpens();
     void navigationStopsAtTheEnds();
     void referenceWindowsRefreshOthersDoNot();
@@ -98,7 +104,13 @@ private slots:
 };
 
 void MainWindowTest::startsInBrowseStateOnANewFile() {
+    testing::DebugLines debug;
     Program p;
+    // The connection carries its start-up settings: the library line names its library.
+    const auto loading = std::find(debug.lines.begin(), debug.lines.end(), "loading sqlite lib");
+    QVERIFY(loading != debug.lines.end() && loading + 1 != debug.lines.end());
+    QCOMPARE(*(loading + 1), std::string("SQLite.dll"));
+    QCOMPARE(p.main().connection().defaultExt(), std::string(".sdb"));
     QCOMPARE(p.main().windowTitle(), QStringLiteral("Listy przewozowe"));
     QVERIFY(p.dialogs.boxes.isEmpty());
     QCOMPARE(p.shown(), QStringLiteral("|||||"));
@@ -310,6 +322,72 @@ void MainWindowTest::typingIsLimitedButStoredTextsShowWhole() {
     p.click(11);
     QCOMPARE(rowsOf(p.file(), "select nadawca from listy"), QStringList({longName}));
     QCOMPARE(p.widget<QComboBox>("stn")->insertPolicy(), QComboBox::NoInsert);
+    // Pasting over the whole long text replaces it with at most 15 characters.
+    p.click(9);
+    auto* nad = p.widget<QLineEdit>("nad");
+    nad->setFocus();
+    nad->selectAll();
+    QGuiApplication::clipboard()->setText(QString(25, QChar(u'ą')));
+    QTest::keyClick(nad, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(p.fieldText("nad"), QString(15, QChar(u'ą')));
+    // A typed station is kept as typed, not completed to a station of the list.
+    execFile(p.file(), "insert into stacje values(2,'Kraków','clred');");
+    p.click(12);
+    p.main().refreshLookups();
+    p.click(8);
+    p.type("stn", "Kra");
+    QCOMPARE(p.fieldText("stn"), QStringLiteral("Kra"));
+}
+
+// A write the file refuses leaves the list and the window as they were: "Anuluj", the
+// navigation and another "Zatwierdź" all work.
+void MainWindowTest::refusedWritesKeepTheListUsable() {
+    Program p(kThreeWaybills);
+    execFile(p.file(), "create trigger refuse before update on listy begin select raise(abort, 'refused'); end;"
+                       "create trigger refuse2 before delete on listy begin select raise(abort, 'refused'); end;");
+    p.click(9);
+    p.type("nad", "x");
+    p.click(11);
+    QCOMPARE(p.dialogs.boxes.size(), 1);
+    QCOMPARE(p.grid()->model()->rowCount(), 3);
+    p.click(12);
+    p.click(7);
+    QCOMPARE(p.shown(), QStringLiteral("A3|N3|L3|W3|O3|B3"));
+    p.dialogs.answer({true});
+    p.click(10);
+    QCOMPARE(p.grid()->model()->rowCount(), 3);
+    execFile(p.file(), "drop trigger refuse; drop trigger refuse2;");
+    p.click(4);
+    p.click(9);
+    p.type("nad", "y");
+    p.click(11);
+    QCOMPARE(rowsOf(p.file(), "select nadawca from listy where id=2"), QStringList({"N1y"}));
+    QCOMPARE(p.dialogs.boxes.size(), 3);  // the two refusals and the question, nothing more
+}
+
+// Tab leaves the grid for the next control, Shift+Tab for the previous one; the fields of
+// the browse state are drawn legibly; the last column leaves room for the scroll bar.
+void MainWindowTest::keyboardAndLegibility() {
+    QString rows;
+    for (int i = 2; i < 40; ++i) rows += QStringLiteral("insert into listy values(%1,'A','N','W','L','O','B');").arg(i);
+    Program p(rows);
+    p.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.main()));
+    p.grid()->setFocus();
+    QVERIFY(p.grid()->hasFocus());
+    QTest::keyClick(p.grid(), Qt::Key_Tab);
+    QVERIFY2(!p.grid()->hasFocus(), "Tab stays in the grid");
+    p.grid()->setFocus();
+    QTest::keyClick(p.grid(), Qt::Key_Backtab);
+    QCOMPARE(p.main().focusWidget(), p.button(10));  // 11 and 12 are off while browsing
+    auto* nad = p.widget<QLineEdit>("nad");
+    QVERIFY(!nad->isEnabled());
+    QCOMPARE(nad->palette().color(QPalette::Disabled, QPalette::Text),
+             nad->palette().color(QPalette::Active, QPalette::Text));
+    QCoreApplication::processEvents();
+    QCOMPARE(p.grid()->horizontalScrollBar()->maximum(), 0);
+    for (int c = 0; c < 4; ++c) QCOMPARE(p.grid()->columnWidth(c), 105);
+    QVERIFY(p.grid()->columnWidth(4) < 105);
 }
 
 void MainWindowTest::failedInsertKeepsEditingAndCounter() {

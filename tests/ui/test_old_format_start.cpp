@@ -76,6 +76,7 @@ void OldFormatStartTest::damagedFileOpensAnEmptyWindowWithOneError() {
     ui::AppWindows windows;
     QCOMPARE(dialogs.boxes.size(), 1);
     QCOMPARE(dialogs.boxes[0].kind, ui::BoxKind::StandardError);
+    QVERIFY2(dialogs.boxes[0].text.contains(QStringLiteral("jest uszkodzony")), qPrintable(dialogs.boxes[0].text));
     QVERIFY(!windows.main->waybills().active());
     QVERIFY(windows.main->findChild<QLineEdit*>("nad")->text().isEmpty());
     QCOMPARE(bytesOf(dir.file("listy.sdb")), bytes);

@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(b.shown(), QStringList{"Skład \"Ślązak: a::b 'c'"});
     }
 
+    // Two columns of one name each show their own value, and a long pasted script runs whole.
+    void sameNamedColumnsAndLongScripts() {
+        Browser b;
+        b.run(b.open, "select 1 as a, 2 as a");
+        QCOMPARE(b.shown(), QStringList{"1|2"});
+        QString script;
+        for (int i = 0; i < 1000; ++i) script += QStringLiteral("insert into ladunki values('ładunek %1','x'); ").arg(i);
+        QVERIFY(script.size() > 32767);
+        b.run(b.exec, script);
+        QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"1000"});
+    }
+
     // A "begin transaction" typed in the browser is never lost silently: closing the
     // browser asks, Nie rolls it back; the program's close asks too, Tak commits.
     void closingWithAnOpenTransactionAsks() {

@@ -408,6 +408,17 @@ void StationsWindowTest::clickPicksTheRowUnderThePointerInALongList() {
     QCOMPARE(p.edit()->text(), QString("Stacja %1").arg(partly - 2));
     QCOMPARE(p.colours()->currentIndex(), (partly - 2) % 8);
     QVERIFY(p.dialogs.boxes.isEmpty());
+
+    // Right and End would scroll the names away: they come back once the key is handled.
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End}) {
+        QTest::keyClick(g, key);
+        QCoreApplication::processEvents();
+        QCOMPARE(g->leftCol(), 0);
+    }
+    // Shift with the right button selects the block from the current cell, as the left does.
+    p.clickCell(0, 2);
+    QTest::mouseClick(g->viewport(), Qt::RightButton, Qt::ShiftModifier, g->cellRect(0, 4).center());
+    QCOMPARE(g->selection(), (widgets::GridRect{0, 2, 0, 4}));
 }
 
 void StationsWindowTest::recolourKeepsTheNameAndChangesTheColour() {
