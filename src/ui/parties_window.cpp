@@ -32,13 +32,13 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    sql1_.setConnection(&baza);
-    sql1_.setSql(store::kPartyListSql);
+    parties_.setConnection(&baza);
+    parties_.setSql(store::kPartyListSql);
     stations_.setConnection(&baza);
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&sql1_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
+    dBGrid1_->setDataset(&parties_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
                                   {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
     place(new QLabel(QStringLiteral("Nazwa"), this), "Label1", 16, 328, 33, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 64, 328, 345, 21);
@@ -57,21 +57,21 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     QWidget* order[] = {dBGrid1_, edit1_, comboBox1_, button1_, button3_, button4_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PartiesWindow::dBGrid1CellClick);
-    connectHandler(button1_, &QPushButton::clicked, this, &PartiesWindow::button1Click);
-    connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::button3Click);
-    connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::button4Click);
+    connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PartiesWindow::gridClicked);
+    connectHandler(button1_, &QPushButton::clicked, this, &PartiesWindow::addParty);
+    connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::deleteParty);
+    connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::closeWindow);
 }
 
 void PartiesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
 }
 
 // The station list first, in the order the table returns it, read through a query of its
 // own (moving the grid's dataset row by row would make the grid follow every move); then
 // the rows.
-void PartiesWindow::formShow() {
+void PartiesWindow::fillOnShow() {
     store::openQuery(stations_, store::kStationListSql);
     QStringList names;
     const int count = stations_.recordCount();
@@ -84,7 +84,7 @@ void PartiesWindow::formShow() {
     comboBox1_->clear();
     comboBox1_->addItems(names);
     setStationText(QString());
-    store::openQuery(sql1_, store::kPartyListSql);
+    store::openQuery(parties_, store::kPartyListSql);
 }
 
 // A text that is exactly one of the stations selects it; any other text selects none.
@@ -95,17 +95,17 @@ void PartiesWindow::setStationText(const QString& text) {
 }
 
 std::string PartiesWindow::current(const char* field) const {
-    return sql1_.fieldByName(field).asString();
+    return parties_.fieldByName(field).asString();
 }
 
-void PartiesWindow::dBGrid1CellClick() {
+void PartiesWindow::gridClicked() {
     edit1_->setText(QString::fromStdString(current("nazwa")));
     setStationText(QString::fromStdString(current("stacja")));
 }
 
-void PartiesWindow::button1Click() {
+void PartiesWindow::addParty() {
     if (edit1_->text().isEmpty() || comboBox1_->currentText().isEmpty()) return;
-    store::addParty(baza_, sql1_, edit1_->text().toStdString(),
+    store::addParty(baza_, parties_, edit1_->text().toStdString(),
                     comboBox1_->currentText().toStdString());
     edit1_->clear();
     setStationText(QString());
@@ -113,10 +113,10 @@ void PartiesWindow::button1Click() {
 
 // Edit1 only gates the command: the row deleted is the grid's current row, taken before
 // the question.
-void PartiesWindow::button3Click() {
+void PartiesWindow::deleteParty() {
     // The list cuts long texts; the delete names the row by its whole stored texts.
     const store::ListedPair party =
-        store::wholeParty(baza_, sql1_.currentIndex(), {current("nazwa"), current("stacja")});
+        store::wholeParty(baza_, parties_.currentIndex(), {current("nazwa"), current("stacja")});
     if (!Dialogs::instance().ask(
             this, QStringLiteral("UWAGA"),
             QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe z tym "
@@ -124,12 +124,12 @@ void PartiesWindow::button3Click() {
         return;
     }
     if (edit1_->text().isEmpty()) return;
-    store::deleteParty(baza_, sql1_, party.first, party.second);
+    store::deleteParty(baza_, parties_, party.first, party.second);
     edit1_->clear();
 }
 
-void PartiesWindow::button4Click() {
-    sql1_.close();
+void PartiesWindow::closeWindow() {
+    parties_.close();
     close();
 }
 

@@ -23,13 +23,13 @@ class PartiesWindow : public QDialog {
 public:
     explicit PartiesWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
 
-    db::SqlQuery& sql1() { return sql1_; }
+    db::SqlQuery& parties() { return parties_; }
 
-    void formShow();
-    void dBGrid1CellClick();
-    void button1Click();  // "Dodaj"
-    void button3Click();  // "Usuń"
-    void button4Click();  // "Zamknij"
+    void fillOnShow();
+    void gridClicked();
+    void addParty();  // "Dodaj"
+    void deleteParty();  // "Usuń"
+    void closeWindow();  // "Zamknij"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,7 +39,7 @@ private:
     void setStationText(const QString& text);
 
     db::SqlConnection& baza_;
-    db::SqlQuery sql1_{"sql1"};
+    db::SqlQuery parties_{"parties"};
     db::SqlQuery stations_{"stations"};  // the station list, read on every showing
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;

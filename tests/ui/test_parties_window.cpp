@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -42,26 +43,13 @@ const char* kBusinesses =
     "insert into listy values(3,'B','Y','W','L','X','A');"   // to X at A
     "insert into listy values(4,'B','X','W','L','Y','A');";  // from X at B
 
-struct Program {
-    testing::WorkDir dir;
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<ui::AppWindows> windows;
+struct Program : testing::Program {
+    using testing::Program::Program;
 
-    explicit Program(const QString& setupSql = {}) {
-        std::make_unique<ui::AppWindows>().reset();  // makes the schema
-        if (!setupSql.isEmpty()) execFile(file(), setupSql);
-        windows = std::make_unique<ui::AppWindows>();
-        windows->main->show();
-    }
-    ~Program() { ui::setModalHook(nullptr); }
-
-    QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
     ui::PartiesWindow& window() { return *windows->parties; }
     template <typename T = QWidget>
     T* widget(const char* name) {
-        T* w = window().findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
+        return find<T>(window(), name);
     }
     QLineEdit* edit1() { return widget<QLineEdit>("Edit1"); }
     QComboBox* combo() { return widget<QComboBox>("ComboBox1"); }
@@ -155,18 +143,18 @@ void PartiesWindowTest::showingReadsStationsAndRowsAfresh() {
                        "insert into punkty values(6,'Żuraw','Łódź','');");
     // The station list is read without moving the grid's dataset (the grid follows every move).
     QStringList gridSaw;
-    const int watch = p.window().sql1().subscribe([&](db::DatasetEvent e) {
-        gridSaw << QString::fromStdString(p.window().sql1().sql()) + (e == db::DatasetEvent::CurrentChanged ? " move" : "");
+    const int watch = p.window().parties().subscribe([&](db::DatasetEvent e) {
+        gridSaw << QString::fromStdString(p.window().parties().sql()) + (e == db::DatasetEvent::CurrentChanged ? " move" : "");
     });
     p.showFromMenu([&] {
-        p.window().sql1().unsubscribe(watch);
+        p.window().parties().unsubscribe(watch);
         QVERIFY2(gridSaw.filter("stacje").isEmpty(), qPrintable(gridSaw.join('\n')));
         QCOMPARE(p.stations(), QStringList({"A", "B", "Łódź"}));
         QCOMPARE(p.gridRows().last(), QStringLiteral("Żuraw|Łódź"));
         QCOMPARE(p.edit1()->text(), QStringLiteral("X"));
         p.click(4);
     });
-    QVERIFY(!p.window().sql1().active());
+    QVERIFY(!p.window().parties().active());
 }
 
 void PartiesWindowTest::addTakesIdsFromTheCounter() {
