@@ -48,10 +48,18 @@ void DataGrid::setColumnsResizable(bool on) {
 void DataGrid::applyWidths() {
     const auto& cols = model_->columns();
     for (int i = 0; i < cols.size(); ++i) {
-        setColumnWidth(i, cols[i].width);
+        setColumnWidth(i, scaled(cols[i].width));
         setColumnHidden(i, !cols[i].visible);
     }
     fitLastColumn();
+}
+
+int DataGrid::scaled(int width) const { return qRound(width * columnScale_); }
+
+void DataGrid::setColumnScale(double scale) {
+    if (qFuzzyCompare(scale, columnScale_)) return;
+    columnScale_ = scale;
+    applyWidths();
 }
 
 void DataGrid::setLastColumnYields(bool on) {
@@ -72,13 +80,13 @@ void DataGrid::fitLastColumn() {
     int others = 0;
     for (int i = 0; i < cols.size(); ++i) {
         if (!cols[i].visible) continue;
-        if (last >= 0) others += cols[last].width;
+        if (last >= 0) others += scaled(cols[last].width);
         last = i;
     }
     if (last < 0) return;
     const int scrollBar = verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
     const int room = width() - 2 * frameWidth() - verticalHeader()->width() - scrollBar - others;
-    setColumnWidth(last, qBound(16, room, cols[last].width));
+    setColumnWidth(last, qBound(16, room, scaled(cols[last].width)));
 }
 
 void DataGrid::resizeEvent(QResizeEvent* event) {

@@ -21,6 +21,9 @@ public:
     void setColumnsResizable(bool on);
     // Whether the last column gives up the width a shown vertical scroll bar needs.
     void setLastColumnYields(bool on);
+    // Every column's width is its given width times `scale` (a grid that grew shares the
+    // extra width among its columns in their proportions).
+    void setColumnScale(double scale);
 
 signals:
     // A data cell was clicked; its row is already the dataset's current row.
@@ -37,12 +40,14 @@ protected:
 private:
     void applyWidths();
     void fitLastColumn();
+    int scaled(int width) const;
     void followDataset(int row);
     void viewRowChanged(const QModelIndex& current, const QModelIndex& previous);
 
     DatasetModel* model_;
     bool following_ = false;
     bool lastColumnYields_ = false;
+    double columnScale_ = 1.0;
     QModelIndex pressed_;
 };
 

@@ -14,6 +14,7 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 namespace {
@@ -106,6 +107,10 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     connectHandler(button1_, &QPushButton::clicked, this, &LoadsWindow::addLoad);
     connectHandler(button2_, &QPushButton::clicked, this, &LoadsWindow::deleteLoad);
     connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::closeWindow);
+
+    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    growth->grown = [this](QSize extra) { dBGrid1_->setColumnScale((521.0 + extra.width()) / 521.0); };
+    rememberPlace(*this, QStringLiteral("ladunki"));
 }
 
 void LoadsWindow::showEvent(QShowEvent* event) {

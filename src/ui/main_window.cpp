@@ -24,11 +24,13 @@
 #include "ui/picker_dialog.h"
 #include "ui/sql_browser_window.h"
 #include "ui/typing_limit.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 namespace {
 
 constexpr int kTypedChars = 15;
+constexpr int kGridWidth = 545;
 
 }  // namespace
 
@@ -39,6 +41,7 @@ MainWindow::MainWindow(db::SqlConnection& connection, QWidget* parent)
     lookups_.setConnection(&connection_);
     buildControls();
     buildMenu();
+    addDesktopHabits();
     centreOnScreen(*this, frameGeometry().size());
     openDatabaseAtStart();
 }
@@ -134,6 +137,27 @@ void MainWindow::buildControls() {
     resize(insideOf({563, 557}));  // the menu bar is inside too
 }
 
+// Beyond the designed window: it grows (the grid takes the room, its columns sharing the
+// width in their proportions), it comes back where it was left, and the buttons answer to
+// the usual keys.
+void MainWindow::addDesktopHabits() {
+    Growth* growth = new Growth(*this, insideOf({563, 557}));
+    growth->stretch(dBGrid1_, true, true);
+    growth->grown = [this](QSize extra) {
+        dBGrid1_->setColumnScale((kGridWidth + extra.width()) / double(kGridWidth));
+    };
+    rememberPlace(*this, QStringLiteral("glowne"));
+    addShortcuts(*this, buttons_[8], {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    addShortcuts(*this, buttons_[9], {QKeySequence(Qt::Key_F2)});
+    addShortcuts(*this, buttons_[10], {QKeySequence(Qt::Key_Delete)});
+    addShortcuts(*this, buttons_[11], {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addShortcuts(*this, buttons_[12], {QKeySequence(Qt::Key_Escape)});
+    addShortcuts(*this, buttons_[4], {QKeySequence(Qt::CTRL | Qt::Key_Home)});
+    addShortcuts(*this, buttons_[5], {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    addShortcuts(*this, buttons_[6], {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    addShortcuts(*this, buttons_[7], {QKeySequence(Qt::CTRL | Qt::Key_End)});
+}
+
 void MainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     auto addMenu = [bar](const QString& title, const char* name) {
@@ -146,20 +170,21 @@ void MainWindow::buildMenu() {
         if (name) action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* plik = addMenu(QStringLiteral("Plik"), "Plik1");
+    QMenu* plik = addMenu(QStringLiteral("&Plik"), "Plik1");
     addItem(plik, QString(), nullptr);
     addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1");
-    QMenu* wydruk = addMenu(QStringLiteral("Wydruk"), "Wydruki1");
-    connectHandler(addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1"),
-                   &QAction::triggered, this, &MainWindow::openPrintWindow);
-    QMenu* parametry = addMenu(QStringLiteral("Parametry"), "Parametry1");
+    QMenu* wydruk = addMenu(QStringLiteral("&Wydruk"), "Wydruki1");
+    QAction* printWaybills = addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1");
+    printWaybills->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connectHandler(printWaybills, &QAction::triggered, this, &MainWindow::openPrintWindow);
+    QMenu* parametry = addMenu(QStringLiteral("P&arametry"), "Parametry1");
     connectHandler(addItem(parametry, QStringLiteral("Stacje"), "Stacje1"), &QAction::triggered,
                    this, &MainWindow::openStationsWindow);
     connectHandler(addItem(parametry, QStringLiteral("Nadawcy/odbiorcy"), "Nadawcyodbiorcy1"),
                    &QAction::triggered, this, &MainWindow::openPartiesWindow);
     connectHandler(addItem(parametry, QStringLiteral("Ładunki"), "adunki1"), &QAction::triggered,
                    this, &MainWindow::openLoadsWindow);
-    QMenu* baza = addMenu(QStringLiteral("Baza"), "Baza1");
+    QMenu* baza = addMenu(QStringLiteral("&Baza"), "Baza1");
     connectHandler(addItem(baza, QStringLiteral("Kasowanie zawartości/Nowa baza"), "Nowabaza1"),
                    &QAction::triggered, this, &MainWindow::newDatabase);
     connectHandler(addItem(baza, QStringLiteral("Kasowanie listów"), "Kasowanielistw1"),

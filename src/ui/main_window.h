@@ -88,6 +88,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void addDesktopHabits();
     void openDatabaseAtStart();
     void enterEditing();
     void enterBrowsing();

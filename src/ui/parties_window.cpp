@@ -16,6 +16,7 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 namespace {
@@ -61,6 +62,10 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     connectHandler(button1_, &QPushButton::clicked, this, &PartiesWindow::addParty);
     connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::deleteParty);
     connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::closeWindow);
+
+    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    growth->grown = [this](QSize extra) { dBGrid1_->setColumnScale((417.0 + extra.width()) / 417.0); };
+    rememberPlace(*this, QStringLiteral("punkty"));
 }
 
 void PartiesWindow::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/placement.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 
@@ -41,6 +42,10 @@ PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(p
 
     connectHandler(dBGrid1_, &DataGrid::cellClicked, this, &PickerDialog::gridClicked);
     connectHandler(button2_, &QPushButton::clicked, this, &PickerDialog::cancelPick);
+
+    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    growth->follow(button2_, true, false);  // "Anuluj" stays at the right edge
+    rememberPlace(*this, QStringLiteral("wybor"));
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "ui/handlers.h"
 #include "ui/open_transaction.h"
 #include "ui/placement.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 
@@ -42,6 +43,13 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
 
     connectHandler(open, &QPushButton::clicked, this, &SqlBrowserWindow::openTypedQuery);
     connectHandler(exec, &QPushButton::clicked, this, &SqlBrowserWindow::execTypedText);
+
+    auto* growth = new Growth(*this, insideOf({1060, 563}));
+    growth->stretch(edit1_, true, false);
+    growth->follow(open, true, false);
+    growth->follow(exec, true, false);
+    growth->stretch(dBGrid1_, true, true);
+    rememberPlace(*this, QStringLiteral("przegladarka"));
 }
 
 void SqlBrowserWindow::openTypedQuery() {

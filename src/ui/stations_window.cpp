@@ -18,6 +18,7 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
+#include "ui/window_habits.h"
 #include "widgets/color_string_grid.h"
 
 namespace ui {
@@ -93,6 +94,10 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     grid_->installEventFilter(this);
 
     centreOnScreen(*this, {534, 376});
+
+    Growth* growth = growWithList(*this, insideOf({534, 376}), grid_);
+    growth->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
+    rememberPlace(*this, QStringLiteral("stacje"));
 }
 
 std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
