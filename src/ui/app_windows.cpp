@@ -2,7 +2,10 @@
 
 namespace ui {
 
-AppWindows::AppWindows() : main(std::make_unique<MainWindow>(connection)) {
+AppWindows::AppWindows() : AppWindows(store::DatabaseLocation()) {}
+
+AppWindows::AppWindows(const store::DatabaseLocation& location)
+    : main(std::make_unique<MainWindow>(connection, location)) {
     db::SqlConnection& baza = connection;
     stations = std::make_unique<StationsWindow>(baza, main.get());
     loads = std::make_unique<LoadsWindow>(baza, main.get());
