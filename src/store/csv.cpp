@@ -56,6 +56,10 @@ std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limit
     long firstNonUtf8Line = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c >= 0x20 && c < 0x80) {
+            ++i;
+            continue;
+        }
         if (c == '\n') ++line;
         if (c == 0) throw CsvError(line, "znak NUL (bajt zerowy): to nie jest plik tekstowy");
         if (isForbiddenControl(c)) {
@@ -115,23 +119,22 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                 const long opened = line;
                 ++i;
                 for (;;) {
-                    if (i >= n) {
+                    // Whole runs up to the next quote at once.
+                    const std::size_t quote = text.find('"', i);
+                    if (quote == std::string_view::npos) {
                         throw CsvError(opened, "cudzysłów otwarty w tym wierszu nie jest zamknięty");
                     }
-                    const char c = text[i];
-                    if (c == '"') {
-                        if (i + 1 < n && text[i + 1] == '"') {
-                            value += '"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    if (c == '\n') ++line;
-                    value += c;
-                    ++i;
+                    const std::string_view run = text.substr(i, quote - i);
+                    for (char c : run) line += c == '\n';
+                    value.append(run);
                     if (value.size() > 4 * limits.maxFieldChars) checkLength(value);
+                    i = quote + 1;
+                    if (i < n && text[i] == '"') {
+                        value += '"';
+                        ++i;
+                        continue;
+                    }
+                    break;
                 }
                 if (i < n && text[i] != kSeparator && text[i] != '\r' && text[i] != '\n') {
                     throw CsvError(line, "po zamykającym cudzysłowie stoi znak zamiast \";\" "
@@ -139,14 +142,14 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                                          "podwoić)");
                 }
             } else {
-                while (i < n && text[i] != kSeparator && text[i] != '\r' && text[i] != '\n') {
-                    if (text[i] == '"') {
-                        throw CsvError(line, "cudzysłów wewnątrz wartości, która nie jest ujęta "
-                                             "w cudzysłowy");
-                    }
-                    value += text[i++];
-                    if (value.size() > 4 * limits.maxFieldChars) checkLength(value);
+                std::size_t end = text.find_first_of(";\r\n\"", i);
+                if (end == std::string_view::npos) end = n;
+                if (end < n && text[end] == '"') {
+                    throw CsvError(line, "cudzysłów wewnątrz wartości, która nie jest ujęta "
+                                         "w cudzysłowy");
                 }
+                value.assign(text.substr(i, end - i));
+                i = end;
             }
             checkLength(value);
             record.fields.push_back(std::move(value));

@@ -290,8 +290,6 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
     bool fromCp1250 = false;
     try {
         text = csv::decode(bytes, fromCp1250);
-        // The whole file is checked before a row is kept: a refused file costs no memory.
-        csv::parse(text, [](csv::Record&&) {});
     } catch (const csv::CsvError& e) {
         refuse(e.line(), e.what());
         return;
@@ -305,7 +303,9 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
     long rows = 0;
     bool unknownHeader = false;
     std::vector<ExchangeRow>* target = nullptr;
-    // Stations named twice in the file: the first one counts.
+    const std::array<std::size_t, 4> before = {data.rows[0].size(), data.rows[1].size(), data.rows[2].size(),
+                                               data.rows[3].size()};
+    try {
     csv::parse(text, [&](csv::Record&& record) {
         if (unknownHeader) return;
         std::vector<std::string>& f = record.fields;
@@ -324,6 +324,7 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
             }
             columns = csvHeader(*list).size();
             target = &data.of(*list);
+            target->reserve(target->size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
             return;
         }
         ++rows;
@@ -370,6 +371,12 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
         }
         target->push_back(ExchangeRow{std::move(f), source, record.line});
     });
+    } catch (const csv::CsvError& e) {
+        // A fault of the file as a whole: none of its rows is kept.
+        for (std::size_t l = 0; l < 4; ++l) data.rows[l].resize(before[l]);
+        refuse(e.line(), e.what());
+        return;
+    }
     if (unknownHeader) return;
     if (!list) {
         refuse(0, "plik jest pusty (brak wiersza nagłówka)");
@@ -438,20 +445,42 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
                                 (db ? sqlite3_errmsg(db) : "brak pamięci"));
     }
     sqlite3_busy_timeout(db, 5000);
-    auto query = [&](const std::string& sql, SourceTable& out) {
+    // Reads `sql`; with `wanted` only those columns (by name, else at their place in the
+    // described layout), so the rows are not copied twice.
+    auto query = [&](const std::string& sql, SourceTable& out, const std::vector<std::string>& wanted,
+                     const std::vector<int>& fallback) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
             throw db::DatabaseError("Plik " + path + " nie jest czytelną bazą danych (" +
                                     sqlite3_errmsg(db) + ")");
         }
         const int n = sqlite3_column_count(stmt);
-        for (int i = 0; i < n; ++i) out.columns.emplace_back(sqlite3_column_name(stmt, i));
+        SourceTable all;
+        for (int i = 0; i < n; ++i) all.columns.emplace_back(sqlite3_column_name(stmt, i));
+        std::vector<int> places;
+        if (wanted.empty()) {
+            for (int i = 0; i < n; ++i) places.push_back(i);
+            out.columns = all.columns;
+        } else {
+            // Each wanted column is labelled with its wanted name; a colour only when the
+            // file has one by that name (a version-1 station has none).
+            for (std::size_t w = 0; w < wanted.size(); ++w) {
+                int place = -1;
+                for (int c = 0; c < n; ++c) {
+                    if (db::equalsNoCase(all.columns[static_cast<std::size_t>(c)], wanted[w])) place = c;
+                }
+                if (place < 0 && wanted[w] != "kolor") place = fallback[w];
+                if (place >= n) place = -1;
+                places.push_back(place);
+                out.columns.push_back(place >= 0 ? wanted[w] : std::string());
+            }
+        }
         int step;
         while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
             auto& row = out.rows.emplace_back();
-            row.reserve(static_cast<std::size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            row.reserve(places.size());
+            for (int i : places) {
+                const auto* t = i >= 0 && i < n ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)) : nullptr;
                 row.emplace_back(t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
                                    : std::string());
             }
@@ -463,7 +492,7 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         }
     };
     SourceTable names;
-    query("select name from sqlite_master where type='table';", names);
+    query("select name from sqlite_master where type='table';", names, {}, {});
     std::map<std::string, SourceTable> tables;
     for (const auto& row : names.rows) {
         const std::string lower = db::lowerAscii(row[0]);
@@ -471,7 +500,15 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
             if (lower == wanted && !tables.count(lower)) {
                 std::string quotedName = "\"";
                 for (char c : row[0]) quotedName += c == '"' ? std::string("\"\"") : std::string(1, c);
-                query("select * from " + quotedName + "\";", tables[lower]);
+                std::vector<std::string> wanted;
+                std::vector<int> fallback;
+                for (ExchangeList list : kExchangeLists) {
+                    if (lower != tableOf(list)) continue;
+                    wanted = columnsOf(list);
+                    const int first = list == ExchangeList::Loads ? 0 : 1;
+                    for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
+                }
+                query("select * from " + quotedName + "\";", tables[lower], wanted, fallback);
             }
         }
     }
@@ -527,25 +564,28 @@ ExchangeData readListyFile(const std::string& path) {
     for (ExchangeList list : kExchangeLists) {
         auto found = tables.find(tableOf(list));
         if (found == tables.end()) continue;
-        const SourceTable& table = found->second;
+        SourceTable& table = found->second;
         const std::vector<std::string> wanted = columnsOf(list);
         // Places in the described layouts (stacje and punkty begin with an id, listy too).
         std::vector<int> fallback;
         const int first = list == ExchangeList::Loads ? 0 : 1;
         for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
-        std::vector<int> places = columnPlaces(table, wanted, fallback);
+        const std::vector<int> places = columnPlaces(table, wanted, fallback);
         // A station of a version-1 file has no colour of its own: white.
         const bool noColour = list == ExchangeList::Stations &&
                               (version == "1" || std::none_of(table.columns.begin(), table.columns.end(),
                                                               [](const std::string& c) { return db::equalsNoCase(c, "kolor"); }));
         auto& rows = data.of(list);
         rows.reserve(table.rows.size());
-        for (const auto& row : table.rows) {
+        for (auto& row : table.rows) {
             ExchangeRow out;
             out.source = 0;
+            out.values.reserve(places.size());
             for (std::size_t i = 0; i < places.size(); ++i) {
                 const auto p = static_cast<std::size_t>(places[i]);
-                out.values.push_back(p < row.size() ? row[p] : std::string());
+                const bool usedBefore = std::find(places.begin(), places.begin() + static_cast<long>(i), places[i]) !=
+                                        places.begin() + static_cast<long>(i);
+                out.values.push_back(p >= row.size() ? std::string() : usedBefore ? row[p] : std::move(row[p]));
             }
             if (noColour) out.values[1] = "clwhite";
             rows.push_back(std::move(out));
