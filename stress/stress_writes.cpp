@@ -6,10 +6,14 @@
 //
 // The paths are the commands the windows use: adds with counters, recolours and cascading
 // deletes ("writes"), schema creation ("schema"), "Nowa baza" ("newdb"), the version-1
-// conversion ("v1") and the old-format conversion ("legacy"). After each kill: the engine's
+// conversion ("v1"), the old-format conversion ("legacy"), and the exchange commands: CSV
+// import of the four lists ("import"), merging an old-format file ("merge") and restoring
+// a backup ("restore"), each after its backup into kopie/. After each kill: the engine's
 // integrity check is "ok", every counter is at least the largest id it counts, no id was
-// handed out twice, no cascade is half done, no half-made schema, and no station or waybill
-// of a converted file is missing.
+// handed out twice, no cascade is half done, no half-made schema, no station or waybill
+// of a converted file is missing; an import or a merge is in the file whole or not at all,
+// the merged file is unchanged, a restore left the database as before or as the copy, and
+// every backup in kopie/ is a sound file.
 
 #include <sqlite3.h>
 
@@ -20,14 +24,21 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/backups.h"
+#include "store/database_location.h"
+#include "store/exchange.h"
 #include "store/legacy_migration.h"
 #include "store/maintenance.h"
 #include "store/reference_data.h"
@@ -40,7 +51,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "schema", "newdb", "v1", "legacy"};
+const char* const kPaths[] = {"writes", "schema", "newdb", "v1", "legacy", "import", "merge", "restore"};
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
 
@@ -146,6 +157,45 @@ void childConversion(const std::string& templateFile, bool legacy) {
     }
 }
 
+// The four lists' CSV files the "import" path reads (written by the parent).
+std::vector<std::string> csvFiles() {
+    std::vector<std::string> files;
+    for (store::ExchangeList list : store::kExchangeLists) files.push_back(std::string("csv/") + store::csvFileName(list));
+    return files;
+}
+
+void clearLists(Session& s) {
+    store::runInTransaction(s.baza, [&] {
+        for (const char* t : {"listy", "stacje", "punkty", "ladunki"}) store::exec(s.command, std::string("delete from ") + t + ";");
+    });
+}
+
+// Import (or merge), its backup first; then the four lists emptied in one transaction.
+void childExchange(bool merge) {
+    Session s;
+    store::openDatabase(s.baza, s.list);
+    s.list.close();
+    const store::DatabaseLocation here;
+    auto backup = [&] { store::backupDatabase(s.baza, here); };
+    for (;;) {
+        const store::ExchangeReport report = merge ? store::mergeDatabase(s.baza, "legacy-template.sdb", backup)
+                                                   : store::importCsvFiles(s.baza, csvFiles(), backup);
+        if (report.refused()) throw std::runtime_error(report.summary());
+        clearLists(s);
+    }
+}
+
+void childRestore() {
+    Session s;
+    store::openDatabase(s.baza, s.list);
+    s.list.close();
+    const store::DatabaseLocation here;
+    for (;;) {
+        store::restoreBackup(s.baza, here, "stan-a.sdb");
+        store::restoreBackup(s.baza, here, "stan-b.sdb");
+    }
+}
+
 int runChild(const QString& path, const QString& dir, int trial) {
     QDir::setCurrent(dir);
     try {
@@ -154,6 +204,9 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "newdb") childNewDatabase();
         if (path == "v1") childConversion("v1-template.sdb", false);
         if (path == "legacy") childConversion("legacy-template.sdb", true);
+        if (path == "import") childExchange(false);
+        if (path == "merge") childExchange(true);
+        if (path == "restore") childRestore();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
@@ -199,8 +252,62 @@ std::map<std::string, std::string> referenceCounts(const std::string& legacyTemp
             {"stacje", f.one("select count(*) from stacje")}};
 }
 
+// The four lists of a file, for comparing states.
+std::string listsOf(const std::string& path) {
+    File f(path);
+    std::string out;
+    for (const char* sql : {"select id, st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy order by id",
+                            "select id, nazwa, kolor from stacje order by id", "select id, nazwa, stacja from punkty order by id",
+                            "select nazwa, rodz_wag from ladunki order by rowid",
+                            "select key, value from admin where key <> 'wersja' order by key"}) {
+        for (const std::string& row : f.rows(sql)) out += row + "\n";
+        out += "--\n";
+    }
+    return out;
+}
+
+std::string bytesOfFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 struct Checker {
     std::map<std::string, std::string> legacyCounts;
+    // The counts (listy, stacje, punkty, ladunki) a whole import / merge adds to an empty file.
+    std::string importCounts, mergeCounts;
+    std::string legacyBytes;                      // the merged file as it must stay
+    std::vector<std::string> restoreStates;       // the lists before and after each restore
+
+    static std::string counts(const File& f) {
+        return f.one("select (select count(*) from listy) || ',' || (select count(*) from stacje) || ',' || "
+                     "(select count(*) from punkty) || ',' || (select count(*) from ladunki)");
+    }
+
+    void soundCopies(const std::string& dir) {
+        std::error_code ec;
+        for (fs::directory_iterator it(dir + "kopie", ec), end; !ec && it != end; it.increment(ec)) {
+            if (it->path().extension() != ".sdb") continue;
+            File c(it->path().string());
+            expect(c.one("pragma integrity_check") == "ok", "a backup is not sound: " + it->path().filename().string());
+            expect(c.one("select count(*) from sqlite_master") == "5", "a backup lacks tables: " + it->path().filename().string());
+        }
+    }
+
+    void exchangeWholeOrNone(const std::string& path, const std::string& dir) {
+        File f(dir + "listy.sdb");
+        const std::string got = counts(f);
+        const std::string& whole = path == "import" ? importCounts : mergeCounts;
+        expect(got == "0,0,0,0" || got == whole, "a half " + path + ": " + got + " (whole: " + whole + ")");
+        if (path == "merge") expect(bytesOfFile(dir + "legacy-template.sdb") == legacyBytes, "the merged file was written");
+        soundCopies(dir);
+    }
+
+    void restoredWhole(const std::string& dir) {
+        const std::string now = listsOf(dir + "listy.sdb");
+        expect(std::find(restoreStates.begin(), restoreStates.end(), now) != restoreStates.end(),
+               "a half restore: the database is none of the states before or after");
+        soundCopies(dir);
+    }
     std::vector<std::string> problems;
 
     void expect(bool ok, const std::string& what) {
@@ -264,7 +371,7 @@ struct Checker {
             soundFile(f);
             wholeSchemaOrNone(f);
         }
-        if (path == "writes" || path == "schema" || path == "newdb" || path == "v1") {
+        if (path != "legacy") {
             startsAgain(dir, false);
         } else {
             startsAgain(dir, true);
@@ -288,8 +395,74 @@ struct Checker {
                    "waybills lost: " + f.one("select count(*) from listy"));
             expect(f.one("select count(*) from stacje") == legacyCounts["stacje"], "stations lost");
         }
+        if (path == "import" || path == "merge") exchangeWholeOrNone(path, dir);
+        if (path == "restore") restoredWhole(dir);
     }
 };
+
+// A file made by the start-up sequence at `path`, then `sql` run on it.
+void makeListyFile(const std::string& path, const std::string& sql) {
+    {
+        db::SqlConnection baza("baza");
+        db::SqlQuery list("sql1");
+        list.setConnection(&baza);
+        store::openDatabase(baza, list, store::DatabaseLocation::file(path));
+    }
+    File f(path);
+    sqlite3_exec(f.db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+// The CSV files of the "import" path, the two states of the "restore" path, and what a
+// whole import and merge give.
+void prepareExchange(const std::string& base, const std::string& legacySample, Checker& checker) {
+    std::string sql = "begin;";
+    for (int i = 2; i < 302; ++i) {
+        const std::string n = std::to_string(i);
+        sql += "insert into stacje values(" + n + ",'Stacja " + n + "','clred');";
+        sql += "insert into punkty values(" + n + ",'Punkt " + n + "','Stacja " + n + "','');";
+        sql += "insert into ladunki values('Ładunek " + n + "','E');";
+    }
+    for (int i = 2; i < 2002; ++i) {
+        const std::string n = std::to_string(i);
+        sql += "insert into listy values(" + n + ",'Stacja " + std::to_string(2 + i % 300) + "','Punkt;" + n +
+               "','E','\"Węgiel\" " + n + "','Odbiorca\n" + n + "','Łódź');";
+    }
+    sql += "update admin set value='2001' where key='nr_listu';"
+           "update admin set value=301 where key='nr_stacji';"
+           "update admin set value=301 where key='nr_punktu';"
+           "commit;";
+    makeListyFile(base + "stan-a.sdb", sql);
+    makeListyFile(base + "stan-b.sdb", "insert into stacje values(2,'B','clblue');"
+                                       "insert into listy values(2,'B','x','y','z','v','B');"
+                                       "update admin set value='9' where key='nr_listu';"
+                                       "update admin set value=2 where key='nr_stacji';");
+    {
+        db::SqlConnection baza("baza");
+        baza.setDatabase(base + "stan-a.sdb");
+        baza.open();
+        store::exportCsvFiles(baza, base + "csv");
+    }
+    // Reference: a whole import and a whole merge into empty files.
+    makeListyFile(base + "ref-import.sdb", "");
+    makeListyFile(base + "ref-merge.sdb", "");
+    for (const auto& [file, merge] : {std::pair<std::string, bool>{base + "ref-import.sdb", false},
+                                      std::pair<std::string, bool>{base + "ref-merge.sdb", true}}) {
+        db::SqlConnection baza("baza");
+        baza.setDatabase(file);
+        baza.open();
+        std::vector<std::string> files;
+        for (store::ExchangeList list : store::kExchangeLists) files.push_back(base + "csv/" + store::csvFileName(list));
+        if (merge) {
+            store::mergeDatabase(baza, legacySample);
+        } else {
+            store::importCsvFiles(baza, files);
+        }
+    }
+    checker.importCounts = Checker::counts(File(base + "ref-import.sdb"));
+    checker.mergeCounts = Checker::counts(File(base + "ref-merge.sdb"));
+    makeListyFile(base + "ref-empty.sdb", "");
+    checker.restoreStates = {listsOf(base + "ref-empty.sdb"), listsOf(base + "stan-a.sdb"), listsOf(base + "stan-b.sdb")};
+}
 
 int runParent(int trials, const QString& only) {
     const QString self = QCoreApplication::applicationFilePath();
@@ -303,6 +476,8 @@ int runParent(int trials, const QString& only) {
     }
     Checker checker;
     checker.legacyCounts = referenceCounts(legacySample);
+    checker.legacyBytes = bytesOfFile(legacySample);
+    prepareExchange(base, legacySample, checker);
     QRandomGenerator random(20261209);
     int failures = 0;
     int ran = 0;
@@ -312,6 +487,9 @@ int runParent(int trials, const QString& only) {
         fs::create_directories(dir);
         fs::copy_file(base + "v1-template.sdb", dir + "v1-template.sdb");
         fs::copy_file(legacySample, dir + "legacy-template.sdb");
+        fs::copy(base + "csv", dir + "csv", fs::copy_options::recursive);
+        fs::copy_file(base + "stan-a.sdb", dir + "stan-a.sdb");
+        fs::copy_file(base + "stan-b.sdb", dir + "stan-b.sdb");
         int pathFailures = 0;
         int unstopped = 0;
         for (int trial = 0; trial < trials; ++trial) {

@@ -1,9 +1,3 @@
-#include "ui/app_windows.h"
-#include "ui/application.h"
+#include "ui/command_line.h"
 
-int main(int argc, char** argv) {
-    ui::Application app(argc, argv);
-    ui::AppWindows windows;
-    windows.main->show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return ui::runProgram(argc, argv); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "store/cp1250.h"
+#include "store/database_location.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 
@@ -176,8 +177,21 @@ void removeQuietly(const std::string& path) {
 // flushes a commit to disk), and only then renamed over the old one, after the old bytes
 // are safe under the backup name. Stopped at any moment, the program leaves at listy.sdb
 // either the old file (converted again at the next start) or the whole new one.
+namespace {
+MigrationResult migrateLegacyFile(const std::string& path);
+}  // namespace
+
 MigrationResult migrateLegacyDatabase(const std::string& directory) {
-    const std::string path = directory + kDatabaseFile;
+    return migrateLegacyFile(directory + kDatabaseFile);
+}
+
+MigrationResult migrateLegacyDatabase(const DatabaseLocation& location) {
+    return migrateLegacyFile(location.path());
+}
+
+namespace {
+
+MigrationResult migrateLegacyFile(const std::string& path) {
     const std::string building = path + ".konwersja";
     removeQuietly(building + "-journal");  // leftovers of a conversion that was stopped
     removeQuietly(building);
@@ -233,12 +247,15 @@ MigrationResult migrateLegacyDatabase(const std::string& directory) {
         throw;
     }
     result.migrated = true;
+    result.fileName = fs::path(path).filename().string();
     return result;
 }
 
+}  // namespace
+
 std::string migrationMessage(const MigrationResult& result) {
     std::string text =
-        "Plik listy.sdb był zapisany w starym formacie (SQLite 2) i został przekształcony do "
+        "Plik " + result.fileName + " był zapisany w starym formacie (SQLite 2) i został przekształcony do "
         "obecnego formatu: tabel " + std::to_string(result.tables) + ", wierszy " +
         std::to_string(result.rows) + ". Oryginalny plik zachowano bez zmian jako " +
         result.backupPath + ".";

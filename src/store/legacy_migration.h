@@ -7,6 +7,8 @@
 
 namespace store {
 
+class DatabaseLocation;
+
 // A file of the old format that was not converted; the old file is as it was.
 class LegacyMigrationError : public std::runtime_error {
 public:
@@ -19,6 +21,7 @@ struct MigrationResult {
     int tables = 0;
     long rows = 0;
     int numericChanges = 0;   // texts a numeric column stored as a number, such as "007" as 7
+    std::string fileName = "listy.sdb";  // the converted file's name
 };
 
 // When `directory` + "listy.sdb" is a file of the old format: builds the new file as
@@ -31,6 +34,8 @@ struct MigrationResult {
 // raised with a Polish message (for a damaged file, the reader's finding follows it). A
 // journal beside the old file means an interrupted change: nothing is touched.
 MigrationResult migrateLegacyDatabase(const std::string& directory);
+// The same for the file at `location`: the old file is kept as "<file>.sqlite2" beside it.
+MigrationResult migrateLegacyDatabase(const DatabaseLocation& location);
 
 // The user's message about a finished conversion.
 std::string migrationMessage(const MigrationResult& result);

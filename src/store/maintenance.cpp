@@ -4,17 +4,23 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/database_location.h"
 #include "store/schema.h"
 #include "store/transaction.h"
 
 namespace store {
 
 void recreateDatabase(db::SqlConnection& connection, db::SqlQuery& query) {
+    recreateDatabase(connection, query, DatabaseLocation());
+}
+
+void recreateDatabase(db::SqlConnection& connection, db::SqlQuery& query,
+                      const DatabaseLocation& location) {
     connection.close();
     std::error_code ec;
-    std::filesystem::remove(workingDirectory() + kDatabaseFile, ec);  // outcome ignored
-    connection.setDefaultDir(workingDirectory());
-    connection.setDatabase(kDatabaseFile);
+    std::filesystem::remove(location.path(), ec);  // outcome ignored
+    connection.setDefaultDir(location.directory());
+    connection.setDatabase(location.fileName());
     connection.open();
     createSchema(query);
 }

@@ -7,6 +7,7 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/database_location.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -79,11 +80,16 @@ std::string workingDirectory() {
 }
 
 StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
+    return openDatabase(connection, list, DatabaseLocation());
+}
+
+StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
+                           const DatabaseLocation& location) {
     StartupReport report;
     list.close();
     connection.close();
-    connection.setDefaultDir(workingDirectory());
-    connection.setDatabase(kDatabaseFile);
+    connection.setDefaultDir(location.directory());
+    connection.setDatabase(location.fileName());
     connection.open();
     const std::string path = connection.defaultDir() + connection.database();
     std::error_code ec;

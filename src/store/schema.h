@@ -10,6 +10,8 @@
 
 namespace store {
 
+class DatabaseLocation;
+
 inline constexpr const char* kDatabaseFile = "listy.sdb";
 // Every row of each table, in the order the table returns them.
 inline constexpr const char* kWaybillListSql = "select * from listy;";
@@ -44,6 +46,9 @@ struct StartupReport {
 // damaged one is opened read-only and reported. Any other error ends the sequence and is
 // raised.
 StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list);
+// The same for the file at `location` (its folder as the connection's DefaultDir).
+StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
+                           const DatabaseLocation& location);
 
 // The engine's quick check of the open file: empty when sound, else its first finding.
 std::string damageFound(db::SqlConnection& connection);

@@ -20,7 +20,10 @@ db::SqlConnection& configured(db::SqlConnection& connection) {
 
 }  // namespace
 
-AppWindows::AppWindows() : main(std::make_unique<MainWindow>(configured(connection))) {
+AppWindows::AppWindows() : AppWindows(store::DatabaseLocation()) {}
+
+AppWindows::AppWindows(const store::DatabaseLocation& location)
+    : main(std::make_unique<MainWindow>(configured(connection), location)) {
     db::SqlConnection& baza = connection;
     stations = std::make_unique<StationsWindow>(baza, main.get());
     loads = std::make_unique<LoadsWindow>(baza, main.get());

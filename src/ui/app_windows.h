@@ -18,6 +18,8 @@ namespace ui {
 
 struct AppWindows {
     AppWindows();
+    // The windows on the database file at `location` (the command line's --database).
+    explicit AppWindows(const store::DatabaseLocation& location);
     ~AppWindows();
 
     // The one connection every window works on. Declared first, it is destroyed last, after

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "store/backups.h"
 #include "store/counters.h"
 #include "store/legacy_migration.h"
 #include "store/maintenance.h"
@@ -35,8 +36,16 @@ constexpr int kGridWidth = 545;
 }  // namespace
 
 MainWindow::MainWindow(db::SqlConnection& connection, QWidget* parent)
-    : QMainWindow(parent), connection_(connection) {
+    : MainWindow(connection, store::DatabaseLocation(), parent) {}
+
+MainWindow::MainWindow(db::SqlConnection& connection, const store::DatabaseLocation& location,
+                       QWidget* parent)
+    : QMainWindow(parent), connection_(connection), location_(location) {
     setWindowTitle(QStringLiteral("Listy przewozowe"));
+    if (location_.isGiven()) {
+        setWindowTitle(windowTitle() + QStringLiteral(" - ") +
+                       QString::fromStdString(location_.fileName()));
+    }
     waybills_.setConnection(&connection_);
     lookups_.setConnection(&connection_);
     buildControls();
@@ -191,6 +200,7 @@ void MainWindow::buildMenu() {
                    &QAction::triggered, this, &MainWindow::deleteAllWaybills);
     connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
                    &QAction::triggered, this, &MainWindow::openSqlBrowser);
+    buildExchangeMenu();
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and
@@ -202,7 +212,7 @@ void MainWindow::openDatabaseAtStart() {
     runHandler(this, [this, &converted] {
         converted = false;
         const store::MigrationResult migration =
-            store::migrateLegacyDatabase(store::workingDirectory());
+            store::migrateLegacyDatabase(location_);
         converted = true;
         if (migration.migrated) {
             Dialogs::instance().inform(this, QString::fromStdString(store::migrationMessage(migration)));
@@ -210,7 +220,7 @@ void MainWindow::openDatabaseAtStart() {
     });
     if (!converted) return;
     runHandler(this, [this] {
-        const store::StartupReport report = store::openDatabase(connection_, waybills_);
+        const store::StartupReport report = store::openDatabase(connection_, waybills_, location_);
         if (!report.message.empty()) {
             Dialogs::instance().standardError(this, QString::fromStdString(report.message));
         }
@@ -457,9 +467,10 @@ void MainWindow::newDatabase() {
     Dialogs& dialogs = Dialogs::instance();
     if (dialogs.ask(this, QStringLiteral("UWAGA"),
                     QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
+        store::backupDatabase(connection_, location_);
         waybills_.close();
         if (windows_.browser) windows_.browser->results().close();
-        store::recreateDatabase(connection_, waybills_);
+        store::recreateDatabase(connection_, waybills_, location_);
         dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
     } else {
         dialogs.inform(this, QStringLiteral("Nowa baza NIE ZOSTAŁA założona"));
@@ -470,6 +481,7 @@ void MainWindow::newDatabase() {
 }
 
 void MainWindow::deleteAllWaybills() {
+    store::backupDatabase(connection_, location_);
     store::deleteAllWaybills(waybills_);
     refreshLookups();
     showWaybill();

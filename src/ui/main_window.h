@@ -7,6 +7,7 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/database_location.h"
 #include "store/waybills.h"
 
 class QAction;
@@ -21,6 +22,7 @@ class QDialog;
 namespace ui {
 
 class DataGrid;
+class FindDialog;
 class PickerDialog;
 class SqlBrowserWindow;
 
@@ -43,6 +45,10 @@ public:
 
     // `connection` is the application's one connection; it outlives the window.
     explicit MainWindow(db::SqlConnection& connection, QWidget* parent = nullptr);
+    // The same on the database file at `location` (the command line's --database); a
+    // given file's name is added to the window title.
+    MainWindow(db::SqlConnection& connection, const store::DatabaseLocation& location,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     db::SqlConnection& connection() { return connection_; }
@@ -80,6 +86,14 @@ public:
     void openSqlBrowser();
     void newDatabase();
     void deleteAllWaybills();
+    // Menu "Wymiana" (main_window_exchange.cpp).
+    void exportCsv();
+    void importCsv();
+    void mergeDatabase();
+    void restoreBackup();
+    void openSearch();
+    FindDialog* findDialog() const { return findDialog_; }
+    const store::DatabaseLocation& location() const { return location_; }
 
 protected:
     // Closing the program with a transaction open asks whether to commit it first.
@@ -89,6 +103,9 @@ private:
     void buildControls();
     void buildMenu();
     void addDesktopHabits();
+    void buildExchangeMenu();
+    // After an import, a merge or a restore: the list read again and its first waybill shown.
+    void showChangedDatabase();
     void openDatabaseAtStart();
     void enterEditing();
     void enterBrowsing();
@@ -101,6 +118,7 @@ private:
     PickerDialog* runPicker(const QString& title, const QString& source, const QString* station);
 
     db::SqlConnection& connection_;
+    store::DatabaseLocation location_;
     db::SqlQuery waybills_{"sql1"};
     db::SqlQuery lookups_{"sqlt"};
     EditMode editMode_ = EditMode::NewWaybill;
@@ -118,6 +136,7 @@ private:
     QLineEdit* odb_ = nullptr;
     QPushButton* buttons_[13] = {};  // Button1 .. Button12 at their numbers
     DataGrid* dBGrid1_ = nullptr;
+    FindDialog* findDialog_ = nullptr;
 };
 
 }  // namespace ui

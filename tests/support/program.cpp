@@ -2,6 +2,7 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/database_location.h"
 #include "store/schema.h"
 #include "support/sql_helpers.h"
 #include "ui/modal.h"
@@ -13,7 +14,7 @@ void makeDatabase(const QString& file, const QString& setupSql) {
         db::SqlConnection connection("baza");
         db::SqlQuery list("sql1");
         list.setConnection(&connection);
-        store::openDatabase(connection, list);
+        store::openDatabase(connection, list, store::DatabaseLocation::file(file.toStdString()));
     }
     if (!setupSql.isEmpty()) execFile(file, setupSql);
 }

@@ -15,7 +15,8 @@
 
 namespace testing {
 
-// Creates the schema in listy.sdb of the working directory, then runs `setupSql` on it.
+// Creates the schema in `file` (listy.sdb of the working directory, or another), then runs
+// `setupSql` on it.
 void makeDatabase(const QString& file, const QString& setupSql);
 
 struct Program {

@@ -1,0 +1,230 @@
+#include "store/backups.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+#include <tuple>
+
+#include "db/errors.h"
+#include "db/sql_connection.h"
+#include "store/database_location.h"
+
+namespace store {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kBackupExtension = ".sdb";
+constexpr const char* kPartSuffix = ".zapis";
+
+// The database file's name without its extension: "listy" for listy.sdb.
+std::string stemOf(const DatabaseLocation& location) {
+    return fs::path(location.fileName()).stem().string();
+}
+
+// The local time as "YYYYMMDD-HHMMSS".
+std::string timeStamp() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);  // one thread
+    char text[32] = {};
+    if (!local || std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", local) == 0) return "00000000-000000";
+    return text;
+}
+
+struct BackupName {
+    std::string stamp;  // YYYYMMDD-HHMMSS
+    int sequence = 1;   // 1 for the plain name, n for "-n"
+};
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "<stem>-YYYYMMDD-HHMMSS.sdb" or "<stem>-YYYYMMDD-HHMMSS-<n>.sdb".
+bool parseBackupName(const std::string& name, const std::string& stem, BackupName& out) {
+    const std::string prefix = stem + "-";
+    const std::string ext = kBackupExtension;
+    if (name.size() < prefix.size() + 15 + ext.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - ext.size(), ext.size(), ext) != 0) {
+        return false;
+    }
+    const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - ext.size());
+    if (middle.size() < 15 || !allDigits(middle.substr(0, 8)) || middle[8] != '-' ||
+        !allDigits(middle.substr(9, 6))) {
+        return false;
+    }
+    out.stamp = middle.substr(0, 15);
+    out.sequence = 1;
+    if (middle.size() == 15) return true;
+    if (middle[15] != '-' || !allDigits(middle.substr(16)) || middle.size() > 22) return false;
+    out.sequence = std::stoi(middle.substr(16));
+    return true;
+}
+
+struct Handle {
+    sqlite3* db = nullptr;
+    ~Handle() { sqlite3_close_v2(db); }
+};
+
+void copyPages(sqlite3* to, sqlite3* from, const std::string& what) {
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup) throw db::DatabaseError(what + ": " + sqlite3_errmsg(to));
+    const int step = sqlite3_backup_step(backup, -1);
+    const int finish = sqlite3_backup_finish(backup);
+    if (step != SQLITE_DONE || finish != SQLITE_OK) {
+        throw db::DatabaseError(what + ": " + sqlite3_errmsg(to));
+    }
+}
+
+// Every copy of `stem` in `folder`, oldest first.
+std::vector<std::pair<BackupName, fs::path>> copiesIn(const std::string& folder, const std::string& stem) {
+    std::vector<std::pair<BackupName, fs::path>> copies;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        BackupName parsed;
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(ec) && parseBackupName(name, stem, parsed)) copies.emplace_back(parsed, it->path());
+    }
+    std::sort(copies.begin(), copies.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first.stamp, a.first.sequence) < std::tie(b.first.stamp, b.first.sequence);
+    });
+    return copies;
+}
+
+long countWaybills(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    long count = -1;
+    if (sqlite3_prepare_v2(db, "select count(*) from listy;", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW) {
+        count = static_cast<long>(sqlite3_column_int64(stmt, 0));
+    }
+    sqlite3_finalize(stmt);
+    return count;
+}
+
+std::string firstResult(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    std::string out;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        if (t) out = t;
+    } else {
+        out = std::string("error: ") + sqlite3_errmsg(db);
+    }
+    sqlite3_finalize(stmt);
+    return out;
+}
+
+}  // namespace
+
+std::string backupFolder(const DatabaseLocation& location) { return location.directory() + "kopie/"; }
+
+std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location, int keep) {
+    const std::string folder = backupFolder(location);
+    const std::string stem = stemOf(location);
+    Handle ownSource;
+    sqlite3* source = connection.connected() ? connection.handle() : nullptr;
+    if (!source) {
+        std::error_code ec;
+        if (!fs::exists(location.path(), ec)) return {};
+        if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            throw db::DatabaseError("Nie można otworzyć pliku " + location.path() + " do kopii");
+        }
+        source = ownSource.db;
+    }
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) throw db::DatabaseError("Nie można założyć katalogu kopii " + folder + ": " + ec.message());
+    // Leftovers of a copy that was stopped part-way.
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(stem + "-", 0) == 0 && name.size() > 6 &&
+            (name.ends_with(kPartSuffix) || name.ends_with(std::string(kPartSuffix) + "-journal"))) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+    const std::string stamp = timeStamp();
+    std::string name = stem + "-" + stamp + kBackupExtension;
+    for (int n = 2; fs::exists(folder + name, ec); ++n) {
+        name = stem + "-" + stamp + "-" + std::to_string(n) + kBackupExtension;
+    }
+    const std::string path = folder + name;
+    const std::string part = path + kPartSuffix;
+    try {
+        Handle target;
+        if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+            SQLITE_OK) {
+            throw db::DatabaseError("Nie można zapisać kopii " + path + ": " + sqlite3_errmsg(target.db));
+        }
+        copyPages(target.db, source, "Nie można zapisać kopii " + path);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(part, ignored);
+        throw;
+    }
+    fs::rename(part, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(part, ignored);
+        throw db::DatabaseError("Nie można zapisać kopii " + path + ": " + ec.message());
+    }
+    auto copies = copiesIn(folder, stem);
+    for (std::size_t i = 0; keep >= 0 && i + static_cast<std::size_t>(keep) < copies.size(); ++i) {
+        std::error_code ignored;
+        fs::remove(copies[i].second, ignored);
+    }
+    return path;
+}
+
+std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {
+    std::vector<BackupInfo> out;
+    auto copies = copiesIn(backupFolder(location), stemOf(location));
+    std::reverse(copies.begin(), copies.end());
+    for (const auto& [parsed, path] : copies) {
+        BackupInfo info;
+        info.path = path.string();
+        info.fileName = path.filename().string();
+        const std::string& s = parsed.stamp;
+        info.when = s.substr(0, 4) + "-" + s.substr(4, 2) + "-" + s.substr(6, 2) + " " + s.substr(9, 2) + ":" +
+                    s.substr(11, 2) + ":" + s.substr(13, 2);
+        std::error_code ec;
+        info.size = fs::file_size(path, ec);
+        Handle h;
+        if (sqlite3_open_v2(info.path.c_str(), &h.db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            info.waybills = countWaybills(h.db);
+        }
+        out.push_back(std::move(info));
+    }
+    return out;
+}
+
+void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location, const std::string& backupPath) {
+    if (!connection.connected() || !connection.handle()) {
+        throw db::DatabaseError("Baza danych nie jest otwarta: nie można przywrócić kopii");
+    }
+    if (connection.inTransaction()) {
+        throw db::DatabaseError("Otwarta jest transakcja (przeglądarka SQL): zakończ ją przed "
+                                "przywróceniem kopii");
+    }
+    Handle copy;
+    if (sqlite3_open_v2(backupPath.c_str(), &copy.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        throw db::DatabaseError("Nie można otworzyć kopii " + backupPath);
+    }
+    const std::string check = firstResult(copy.db, "PRAGMA quick_check;");
+    if (check != "ok") {
+        throw db::DatabaseError("Kopia " + backupPath + " jest uszkodzona (" + check +
+                                "); baza pozostała bez zmian");
+    }
+    if (countWaybills(copy.db) < 0 || firstResult(copy.db, "select count(*) from admin;").rfind("error", 0) == 0) {
+        throw db::DatabaseError("Plik " + backupPath + " nie jest bazą programu Listy; baza pozostała bez zmian");
+    }
+    backupDatabase(connection, location);
+    // The engine writes the copy's pages into the open file as one journalled transaction.
+    copyPages(connection.handle(), copy.db, "Nie można przywrócić kopii " + backupPath);
+}
+
+}  // namespace store

@@ -1,0 +1,59 @@
+#pragma once
+// CSV as spreadsheets in a Polish locale read and write it: UTF-8 with a byte-order mark,
+// ";" between values, quoting as RFC 4180 (a value between double quotes may hold quotes,
+// written twice, separators and line breaks). The reader trusts nothing: it refuses, with
+// the line number, a broken quote, a NUL or other control byte, a value over the length
+// limit and a file over the row limit, and it recognises a file in Windows-1250 (the usual
+// encoding of older Polish spreadsheets) and converts it to UTF-8.
+
+#include <cstddef>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store::csv {
+
+inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
+inline constexpr char kSeparator = ';';
+
+// A file the reader refuses; `line` is the 1-based line where the fault is (0: the file).
+class CsvError : public std::runtime_error {
+public:
+    CsvError(long line, const std::string& what) : std::runtime_error(what), line_(line) {}
+    long line() const { return line_; }
+
+private:
+    long line_;
+};
+
+struct Limits {
+    long maxRecords = 1'000'001;           // the header and 1,000,000 rows
+    std::size_t maxFieldChars = 255;       // characters (code points), not bytes
+    std::size_t maxBytes = 512u << 20;     // the whole file
+};
+
+struct Record {
+    long line = 0;  // the line the record starts on
+    std::vector<std::string> fields;
+};
+
+// The file's text as UTF-8: the byte-order mark removed; a text that is not UTF-8 but
+// reads as Windows-1250 converted (`fromCp1250` set). CsvError for a NUL or another
+// control byte (other than tab, CR, LF), or bytes that are neither encoding.
+std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limits = {});
+
+// Reads the records of a decoded text in order and hands each to `visit`. An empty line
+// is no record. CsvError at the first broken quote, value over the limit, or record over
+// the limit.
+void parse(std::string_view text, const std::function<void(Record&&)>& visit,
+           const Limits& limits = {});
+
+// One value as written: always between double quotes, quotes doubled, so a spreadsheet
+// told to keep quoted values as text keeps "007" as it is.
+std::string quote(std::string_view value);
+// One line: the values joined by ";" (each quoted when `quoted`), ended by CR LF.
+std::string line(const std::vector<std::string>& values, bool quoted = true);
+
+}  // namespace store::csv

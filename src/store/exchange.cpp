@@ -1,0 +1,710 @@
+#include "store/exchange.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <unordered_map>
+
+#include "db/case_fold.h"
+#include "db/errors.h"
+#include "db/sql_connection.h"
+#include "db/text.h"
+#include "store/colours.h"
+#include "store/counters.h"
+#include "store/cp1250.h"
+#include "store/csv.h"
+#include "store/sqlite2_reader.h"
+#include "store/stored_rows.h"
+#include "store/transaction.h"
+
+namespace store {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kListedRefusals = 30;
+
+std::size_t at(ExchangeList list) { return static_cast<std::size_t>(list); }
+
+// The columns each list is read from and written to, in the order of its CSV header.
+const char* tableOf(ExchangeList list) {
+    switch (list) {
+        case ExchangeList::Stations: return "stacje";
+        case ExchangeList::Parties: return "punkty";
+        case ExchangeList::Loads: return "ladunki";
+        case ExchangeList::Waybills: return "listy";
+    }
+    return "";
+}
+
+std::vector<std::string> columnsOf(ExchangeList list) {
+    switch (list) {
+        case ExchangeList::Stations: return {"nazwa", "kolor"};
+        case ExchangeList::Parties: return {"nazwa", "stacja"};
+        case ExchangeList::Loads: return {"nazwa", "rodz_wag"};
+        case ExchangeList::Waybills:
+            return {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"};
+    }
+    return {};
+}
+
+std::string selectSql(ExchangeList list) {
+    std::string sql = "select ";
+    const auto columns = columnsOf(list);
+    for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + columns[i];
+    return sql + " from " + tableOf(list) + ";";
+}
+
+std::string inQuotes(std::string_view text) { return "„" + std::string(text) + "”"; }
+
+std::string where(const ExchangeData& data, const ExchangeRow& row) {
+    const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
+    return row.line > 0 ? source + ", wiersz " + std::to_string(row.line) : source;
+}
+
+// A key in which no two different rows meet: each value with its length before it.
+std::string keyOf(const std::vector<std::string>& values) {
+    std::string key;
+    for (const std::string& v : values) {
+        const auto n = static_cast<std::uint32_t>(v.size());
+        key.append(reinterpret_cast<const char*>(&n), sizeof n);
+        key += v;
+    }
+    return key;
+}
+
+std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
+    std::vector<std::string> out;
+    out.reserve(row.size());
+    for (const StoredValue& v : row) out.push_back(v ? *v : std::string());
+    return out;
+}
+
+int counterValue(db::SqlConnection& connection, Counter counter) {
+    const std::string key = counterKey(counter);
+    const auto rows = readStoredRows(connection, "select value from admin where key='" + key + "';");
+    if (rows.empty() || rows[0].empty() || !rows[0][0]) {
+        throw db::DatabaseError("W tabeli admin brak licznika " + key);
+    }
+    return db::toInteger(*rows[0][0]);
+}
+
+void runStatement(db::SqlConnection& connection, const std::string& sql) {
+    std::string error;
+    connection.xExec(sql, nullptr, nullptr, &error);
+    if (!error.empty()) throw db::DatabaseError(error);
+}
+
+// One prepared insert, its values bound, run once per row.
+class Insert {
+public:
+    Insert(db::SqlConnection& connection, const std::string& sql) : db_(connection.handle()) {
+        if (!db_) throw db::DatabaseError("Brak połączenia z bazą danych");
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
+            throw db::DatabaseError(std::string(sqlite3_errmsg(db_)) + "\n" + sql);
+        }
+    }
+    ~Insert() { sqlite3_finalize(stmt_); }
+    Insert(const Insert&) = delete;
+    Insert& operator=(const Insert&) = delete;
+
+    void run(std::optional<int> id, const std::vector<std::string>& values, bool emptyTail) {
+        sqlite3_reset(stmt_);
+        int slot = 1;
+        if (id) sqlite3_bind_int(stmt_, slot++, *id);
+        for (const std::string& v : values) {
+            sqlite3_bind_text(stmt_, slot++, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+        }
+        if (emptyTail) sqlite3_bind_text(stmt_, slot++, "", 0, SQLITE_STATIC);
+        if (sqlite3_step(stmt_) != SQLITE_DONE) {
+            throw db::DatabaseError(std::string(sqlite3_errmsg(db_)) + "\n" + sqlite3_sql(stmt_));
+        }
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+std::string readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    return bytes;
+}
+
+std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+
+std::string joined(const std::vector<std::string>& values) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ";" : "") + values[i];
+    return out;
+}
+
+}  // namespace
+
+const std::vector<std::string>& csvHeader(ExchangeList list) {
+    static const std::array<std::vector<std::string>, 4> headers = {{
+        {"Nazwa stacji", "Kolor"},
+        {"Nazwa", "Stacja"},
+        {"Nazwa", "Rodzaj wagonu"},
+        {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
+    }};
+    return headers[at(list)];
+}
+
+const char* csvFileName(ExchangeList list) {
+    switch (list) {
+        case ExchangeList::Stations: return "stacje.csv";
+        case ExchangeList::Parties: return "punkty.csv";
+        case ExchangeList::Loads: return "ladunki.csv";
+        case ExchangeList::Waybills: return "listy.csv";
+    }
+    return "";
+}
+
+const char* listTitle(ExchangeList list) {
+    switch (list) {
+        case ExchangeList::Stations: return "Stacje";
+        case ExchangeList::Parties: return "Nadawcy/odbiorcy";
+        case ExchangeList::Loads: return "Ładunki";
+        case ExchangeList::Waybills: return "Listy przewozowe";
+    }
+    return "";
+}
+
+std::optional<std::string_view> colourFromText(std::string_view text) {
+    const std::string folded = db::foldCase(db::trimBlanks(text));
+    for (const FremoColour& c : kFremoColours) {
+        const std::string_view word = c.label.substr(0, c.label.find(' '));
+        if (folded == db::foldCase(c.name) || folded == db::foldCase(c.label) ||
+            folded == db::foldCase(word)) {
+            return c.name;
+        }
+    }
+    return std::nullopt;
+}
+
+long ExchangeReport::totalAdded() const {
+    long n = 0;
+    for (long a : added) n += a;
+    return n;
+}
+
+long ExchangeReport::totalSkipped() const {
+    long n = 0;
+    for (long s : skipped) n += s;
+    return n;
+}
+
+std::string ExchangeReport::summary() const {
+    std::string text;
+    if (refused()) {
+        text = command + ": nic nie zapisano, bo odrzucono " + std::to_string(refusals.size()) +
+               (refusals.size() == 1 ? " pozycję" : " pozycji") + ":\n";
+        for (std::size_t i = 0; i < refusals.size() && i < kListedRefusals; ++i) {
+            text += "  " + refusals[i] + "\n";
+        }
+        if (refusals.size() > kListedRefusals) {
+            text += "  … i " + std::to_string(refusals.size() - kListedRefusals) + " dalszych\n";
+        }
+    } else {
+        text = command + ": dodano " + std::to_string(totalAdded()) +
+               ", pominięto jako już obecne " + std::to_string(totalSkipped()) +
+               ", odrzucono 0.\n";
+        for (ExchangeList list : kExchangeLists) {
+            text += std::string("  ") + listTitle(list) + ": dodano " +
+                    std::to_string(added[at(list)]) + ", pominięto " +
+                    std::to_string(skipped[at(list)]) + "\n";
+        }
+        if (totalAdded() == 0) text += "Nic nie dodano.\n";
+    }
+    if (!notes.empty()) {
+        text += "Uwagi:\n";
+        for (std::size_t i = 0; i < notes.size() && i < kListedRefusals; ++i) text += "  " + notes[i] + "\n";
+        if (notes.size() > kListedRefusals) {
+            text += "  … i " + std::to_string(notes.size() - kListedRefusals) + " dalszych\n";
+        }
+    }
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+// --- export ----------------------------------------------------------------------------
+
+std::string exportCsv(db::SqlConnection& connection, ExchangeList list) {
+    std::string out(csv::kBom);
+    out += csv::line(csvHeader(list), false);
+    for (const auto& row : readStoredRows(connection, selectSql(list))) out += csv::line(valuesOf(row));
+    return out;
+}
+
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory) {
+    std::string dir = directory;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    std::error_code ec;
+    fs::create_directories(dir.empty() ? "." : dir, ec);
+    // Everything is read first: a failed read writes no file.
+    std::vector<std::pair<std::string, std::string>> files;
+    for (ExchangeList list : kExchangeLists) files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
+    std::vector<std::string> paths;
+    for (const auto& [path, bytes] : files) {
+        const std::string part = path + ".zapis";
+        {
+            std::ofstream out(part, std::ios::binary | std::ios::trunc);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+            if (!out) {
+                out.close();
+                fs::remove(part, ec);
+                throw db::DatabaseError("Nie można zapisać pliku " + path);
+            }
+        }
+        fs::rename(part, path, ec);
+        if (ec) {
+            fs::remove(part, ec);
+            throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
+        }
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+// --- import ----------------------------------------------------------------------------
+
+void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data, ExchangeReport& report) {
+    const int source = static_cast<int>(data.sources.size());
+    data.sources.push_back(name);
+    auto refuse = [&](long line, const std::string& why) {
+        report.refusals.push_back(line > 0 ? name + ", wiersz " + std::to_string(line) + ": " + why
+                                           : name + ": " + why);
+    };
+    std::string text;
+    bool fromCp1250 = false;
+    try {
+        text = csv::decode(bytes, fromCp1250);
+    } catch (const csv::CsvError& e) {
+        refuse(e.line(), e.what());
+        return;
+    }
+    if (fromCp1250) {
+        report.notes.push_back(name + ": plik był zapisany w kodowaniu Windows-1250; "
+                                      "przekształcono go do UTF-8");
+    }
+    std::optional<ExchangeList> list;
+    std::size_t columns = 0;
+    long rows = 0;
+    bool unknownHeader = false;
+    std::vector<ExchangeRow>* target = nullptr;
+    const std::array<std::size_t, 4> before = {data.rows[0].size(), data.rows[1].size(), data.rows[2].size(),
+                                               data.rows[3].size()};
+    try {
+    csv::parse(text, [&](csv::Record&& record) {
+        if (unknownHeader) return;
+        std::vector<std::string>& f = record.fields;
+        if (!list) {
+            while (!f.empty() && f.back().empty()) f.pop_back();
+            for (ExchangeList l : kExchangeLists) {
+                if (f == csvHeader(l)) list = l;
+            }
+            if (!list) {
+                unknownHeader = true;
+                std::string expected;
+                for (ExchangeList l : kExchangeLists) expected += "\n    " + joined(csvHeader(l));
+                refuse(record.line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
+                                        "; oczekiwano jednego z:" + expected);
+                return;
+            }
+            columns = csvHeader(*list).size();
+            target = &data.of(*list);
+            target->reserve(target->size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+            return;
+        }
+        ++rows;
+        if (f.size() < columns) {
+            refuse(record.line, "brak kolumny " + inQuotes(csvHeader(*list)[f.size()]) + " (jest " +
+                                    std::to_string(f.size()) + " z " + std::to_string(columns) + ")");
+            return;
+        }
+        if (f.size() > columns) {
+            const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
+                                                [](const std::string& v) { return v.empty(); });
+            if (!extraEmpty) {
+                refuse(record.line, "za dużo kolumn (" + std::to_string(f.size()) + ", oczekiwano " +
+                                        std::to_string(columns) + ")");
+                return;
+            }
+            f.resize(columns);
+        }
+        switch (*list) {
+            case ExchangeList::Stations: {
+                if (f[0].empty()) {
+                    refuse(record.line, "pusta nazwa stacji");
+                    return;
+                }
+                const auto colour = colourFromText(f[1]);
+                if (!colour) {
+                    refuse(record.line, "nieznany kolor " + inQuotes(f[1]) +
+                                            " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
+                                            "clblack, clbrown, clorange albo polskie nazwy kolorów)");
+                    return;
+                }
+                f[1] = std::string(*colour);
+                break;
+            }
+            case ExchangeList::Parties:
+            case ExchangeList::Loads:
+                if (f[0].empty()) {
+                    refuse(record.line, "pusta nazwa");
+                    return;
+                }
+                break;
+            case ExchangeList::Waybills:
+                break;
+        }
+        target->push_back(ExchangeRow{std::move(f), source, record.line});
+    });
+    } catch (const csv::CsvError& e) {
+        // A fault of the file as a whole: none of its rows is kept.
+        for (std::size_t l = 0; l < 4; ++l) data.rows[l].resize(before[l]);
+        refuse(e.line(), e.what());
+        return;
+    }
+    if (unknownHeader) return;
+    if (!list) {
+        refuse(0, "plik jest pusty (brak wiersza nagłówka)");
+        return;
+    }
+    if (rows == 0) {
+        report.notes.push_back(name + ": plik zawiera tylko wiersz nagłówka (" +
+                               listTitle(*list) + "), brak wierszy do dodania");
+    }
+}
+
+ExchangeReport importCsvFiles(db::SqlConnection& connection, const std::vector<std::string>& paths,
+                              const std::function<void()>& beforeWriting) {
+    ExchangeReport report;
+    report.command = "Import CSV";
+    ExchangeData data;
+    for (const std::string& path : paths) {
+        std::string bytes;
+        try {
+            bytes = readFileBytes(path);
+        } catch (const db::DatabaseError& e) {
+            report.refusals.push_back(e.what());
+            continue;
+        }
+        readCsv(fileNameOf(path), bytes, data, report);
+    }
+    addRows(connection, data, report, beforeWriting);
+    return report;
+}
+
+// --- merge -----------------------------------------------------------------------------
+
+namespace {
+
+// A table of the other file: its column names and rows as texts.
+struct SourceTable {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// Each wanted column by name; a missing one by its place in the described layout.
+std::vector<int> columnPlaces(const SourceTable& table, const std::vector<std::string>& wanted,
+                              const std::vector<int>& fallback) {
+    std::vector<int> places;
+    for (std::size_t w = 0; w < wanted.size(); ++w) {
+        int place = -1;
+        for (std::size_t c = 0; c < table.columns.size(); ++c) {
+            if (db::equalsNoCase(table.columns[c], wanted[w])) place = static_cast<int>(c);
+        }
+        if (place < 0) place = fallback[w];
+        places.push_back(place);
+    }
+    return places;
+}
+
+std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
+    sqlite3* db = nullptr;
+    // Read-only: nothing this program does can change the other file.
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    struct Closer {
+        sqlite3* db;
+        ~Closer() { sqlite3_close_v2(db); }
+    } closer{db};
+    if (rc != SQLITE_OK) {
+        throw db::DatabaseError("Nie można otworzyć pliku " + path + ": " +
+                                (db ? sqlite3_errmsg(db) : "brak pamięci"));
+    }
+    sqlite3_busy_timeout(db, 5000);
+    // Reads `sql`; with `wanted` only those columns (by name, else at their place in the
+    // described layout), so the rows are not copied twice.
+    auto query = [&](const std::string& sql, SourceTable& out, const std::vector<std::string>& wanted,
+                     const std::vector<int>& fallback) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+            throw db::DatabaseError("Plik " + path + " nie jest czytelną bazą danych (" +
+                                    sqlite3_errmsg(db) + ")");
+        }
+        const int n = sqlite3_column_count(stmt);
+        SourceTable all;
+        for (int i = 0; i < n; ++i) all.columns.emplace_back(sqlite3_column_name(stmt, i));
+        std::vector<int> places;
+        if (wanted.empty()) {
+            for (int i = 0; i < n; ++i) places.push_back(i);
+            out.columns = all.columns;
+        } else {
+            // Each wanted column is labelled with its wanted name; a colour only when the
+            // file has one by that name (a version-1 station has none).
+            for (std::size_t w = 0; w < wanted.size(); ++w) {
+                int place = -1;
+                for (int c = 0; c < n; ++c) {
+                    if (db::equalsNoCase(all.columns[static_cast<std::size_t>(c)], wanted[w])) place = c;
+                }
+                if (place < 0 && wanted[w] != "kolor") place = fallback[w];
+                if (place >= n) place = -1;
+                places.push_back(place);
+                out.columns.push_back(place >= 0 ? wanted[w] : std::string());
+            }
+        }
+        int step;
+        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
+            auto& row = out.rows.emplace_back();
+            row.reserve(places.size());
+            for (int i : places) {
+                const auto* t = i >= 0 && i < n ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)) : nullptr;
+                row.emplace_back(t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
+                                   : std::string());
+            }
+        }
+        const std::string error = sqlite3_errmsg(db);
+        sqlite3_finalize(stmt);
+        if (step != SQLITE_DONE) {
+            throw db::DatabaseError("Nie można odczytać pliku " + path + " (" + error + ")");
+        }
+    };
+    SourceTable names;
+    query("select name from sqlite_master where type='table';", names, {}, {});
+    std::map<std::string, SourceTable> tables;
+    for (const auto& row : names.rows) {
+        const std::string lower = db::lowerAscii(row[0]);
+        for (const char* wanted : {"listy", "stacje", "ladunki", "punkty", "admin"}) {
+            if (lower == wanted && !tables.count(lower)) {
+                std::string quotedName = "\"";
+                for (char c : row[0]) quotedName += c == '"' ? std::string("\"\"") : std::string(1, c);
+                std::vector<std::string> wanted;
+                std::vector<int> fallback;
+                for (ExchangeList list : kExchangeLists) {
+                    if (lower != tableOf(list)) continue;
+                    wanted = columnsOf(list);
+                    const int first = list == ExchangeList::Loads ? 0 : 1;
+                    for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
+                }
+                query("select * from " + quotedName + "\";", tables[lower], wanted, fallback);
+            }
+        }
+    }
+    return tables;
+}
+
+std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
+    std::map<std::string, SourceTable> tables;
+    try {
+        for (const Sqlite2Table& t : Sqlite2Reader::fromFile(path).tables()) {
+            const std::string lower = db::lowerAscii(cp1250ToUtf8(t.name));
+            if (tables.count(lower)) continue;
+            SourceTable& out = tables[lower];
+            for (const std::string& c : t.columns) out.columns.push_back(cp1250ToUtf8(c));
+            for (const Sqlite2Row& r : t.rows) {
+                auto& row = out.rows.emplace_back();
+                for (const auto& v : r.values) row.push_back(v ? cp1250ToUtf8(*v) : std::string());
+            }
+        }
+    } catch (const LegacyFormatError& e) {
+        throw db::DatabaseError("Nie można odczytać pliku " + path + " w starym formacie: " + e.what());
+    }
+    return tables;
+}
+
+}  // namespace
+
+ExchangeData readListyFile(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) throw db::DatabaseError("Nie ma pliku " + path);
+    const bool old = isSqlite2File(path);
+    if (old && hasSqlite2Journal(path)) {
+        throw db::DatabaseError("Plik " + path + " jest w starym formacie, a obok niego leży plik " +
+                                path + "-journal: ostatnia zmiana w nim została przerwana. "
+                                "Plik nie został odczytany");
+    }
+    std::map<std::string, SourceTable> tables = old ? readSqlite2Tables(path) : readSqlite3Tables(path);
+    if (!tables.count("listy") && !tables.count("stacje") && !tables.count("ladunki") &&
+        !tables.count("punkty")) {
+        throw db::DatabaseError("Plik " + path + " nie jest bazą programu Listy (brak tabel listy, "
+                                "stacje, ladunki i punkty)");
+    }
+    std::string version;
+    if (auto admin = tables.find("admin"); admin != tables.end()) {
+        const auto places = columnPlaces(admin->second, {"key", "value"}, {0, 1});
+        for (const auto& row : admin->second.rows) {
+            const auto k = static_cast<std::size_t>(places[0]), v = static_cast<std::size_t>(places[1]);
+            if (k < row.size() && v < row.size() && row[k] == "wersja") version = row[v];
+        }
+    }
+    ExchangeData data;
+    data.sources.push_back(fileNameOf(path));
+    for (ExchangeList list : kExchangeLists) {
+        auto found = tables.find(tableOf(list));
+        if (found == tables.end()) continue;
+        SourceTable& table = found->second;
+        const std::vector<std::string> wanted = columnsOf(list);
+        // Places in the described layouts (stacje and punkty begin with an id, listy too).
+        std::vector<int> fallback;
+        const int first = list == ExchangeList::Loads ? 0 : 1;
+        for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
+        const std::vector<int> places = columnPlaces(table, wanted, fallback);
+        // A station of a version-1 file has no colour of its own: white.
+        const bool noColour = list == ExchangeList::Stations &&
+                              (version == "1" || std::none_of(table.columns.begin(), table.columns.end(),
+                                                              [](const std::string& c) { return db::equalsNoCase(c, "kolor"); }));
+        auto& rows = data.of(list);
+        rows.reserve(table.rows.size());
+        for (auto& row : table.rows) {
+            ExchangeRow out;
+            out.source = 0;
+            out.values.reserve(places.size());
+            for (std::size_t i = 0; i < places.size(); ++i) {
+                const auto p = static_cast<std::size_t>(places[i]);
+                const bool usedBefore = std::find(places.begin(), places.begin() + static_cast<long>(i), places[i]) !=
+                                        places.begin() + static_cast<long>(i);
+                out.values.push_back(p >= row.size() ? std::string() : usedBefore ? row[p] : std::move(row[p]));
+            }
+            if (noColour) out.values[1] = "clwhite";
+            rows.push_back(std::move(out));
+        }
+    }
+    return data;
+}
+
+ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& path,
+                             const std::function<void()>& beforeWriting) {
+    ExchangeReport report;
+    report.command = "Dołączenie bazy";
+    const ExchangeData data = readListyFile(path);
+    addRows(connection, data, report, beforeWriting);
+    return report;
+}
+
+// --- adding ----------------------------------------------------------------------------
+
+void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeReport& report,
+             const std::function<void()>& beforeWriting) {
+    report.written = false;
+    if (report.refused()) return;
+    // Everything the rules compare with is read before anything is written.
+    std::unordered_map<std::string, std::string> stationColours;
+    for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Stations))) {
+        const auto values = valuesOf(row);
+        stationColours.emplace(values[0], values[1]);
+    }
+    std::array<std::unordered_map<std::string, long>, 4> present;
+    for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+        if (data.of(list).empty()) continue;
+        auto& counts = present[at(list)];
+        for (const auto& row : readStoredRows(connection, selectSql(list))) ++counts[keyOf(valuesOf(row))];
+    }
+    const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
+    std::map<Counter, int> next;
+    for (Counter c : counters) next[c] = counterValue(connection, c);
+
+    // Which rows go in, decided before writing.
+    std::array<std::vector<const ExchangeRow*>, 4> adding;
+    std::array<long, 4> skipped{};
+    std::vector<std::string> notes;
+    for (const ExchangeRow& row : data.of(ExchangeList::Stations)) {
+        auto [it, isNew] = stationColours.emplace(row.values[0], row.values[1]);
+        if (isNew) {
+            adding[at(ExchangeList::Stations)].push_back(&row);
+            continue;
+        }
+        ++skipped[at(ExchangeList::Stations)];
+        if (it->second != row.values[1]) {
+            notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) + " już jest, z kolorem " +
+                            inQuotes(it->second) + "; kolor " + inQuotes(row.values[1]) +
+                            " z pliku pominięto");
+        }
+    }
+    for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+        auto& counts = present[at(list)];
+        for (const ExchangeRow& row : data.of(list)) {
+            if (!counts.empty()) {
+                auto it = counts.find(keyOf(row.values));
+                if (it != counts.end() && it->second > 0) {
+                    --it->second;
+                    ++skipped[at(list)];
+                    continue;
+                }
+            }
+            adding[at(list)].push_back(&row);
+        }
+    }
+    auto countFor = [&](Counter c) -> std::size_t {
+        switch (c) {
+            case Counter::Stations: return adding[at(ExchangeList::Stations)].size();
+            case Counter::Parties: return adding[at(ExchangeList::Parties)].size();
+            case Counter::Waybills: return adding[at(ExchangeList::Waybills)].size();
+        }
+        return 0;
+    };
+    for (Counter c : counters) {
+        if (static_cast<long long>(next[c]) + static_cast<long long>(countFor(c)) >
+            std::numeric_limits<int>::max()) {
+            throw db::DatabaseError(std::string("Licznik ") + counterKey(c) +
+                                    " nie ma miejsca na tyle nowych wierszy");
+        }
+    }
+
+    bool anything = false;
+    for (const auto& rows : adding) anything = anything || !rows.empty();
+    if (anything && beforeWriting) beforeWriting();
+    runInTransaction(connection, [&] {
+        if (!adding[at(ExchangeList::Stations)].empty()) {
+            Insert insert(connection, "insert into stacje values (?,?,?);");
+            int& id = next[Counter::Stations];
+            for (const ExchangeRow* row : adding[at(ExchangeList::Stations)]) insert.run(++id, row->values, false);
+            runStatement(connection, counterUpdateSql(Counter::Stations, id));
+        }
+        if (!adding[at(ExchangeList::Parties)].empty()) {
+            Insert insert(connection, "insert into punkty values (?,?,?,?);");
+            int& id = next[Counter::Parties];
+            for (const ExchangeRow* row : adding[at(ExchangeList::Parties)]) insert.run(++id, row->values, true);
+            runStatement(connection, counterUpdateSql(Counter::Parties, id));
+        }
+        if (!adding[at(ExchangeList::Loads)].empty()) {
+            Insert insert(connection, "insert into ladunki values (?,?);");
+            for (const ExchangeRow* row : adding[at(ExchangeList::Loads)]) insert.run(std::nullopt, row->values, false);
+        }
+        if (!adding[at(ExchangeList::Waybills)].empty()) {
+            Insert insert(connection, "insert into listy values(?,?,?,?,?,?,?);");
+            int& id = next[Counter::Waybills];
+            for (const ExchangeRow* row : adding[at(ExchangeList::Waybills)]) insert.run(++id, row->values, false);
+            runStatement(connection, counterUpdateSql(Counter::Waybills, id));
+        }
+    });
+    for (ExchangeList list : kExchangeLists) {
+        report.added[at(list)] += static_cast<long>(adding[at(list)].size());
+        report.skipped[at(list)] += skipped[at(list)];
+    }
+    report.notes.insert(report.notes.end(), notes.begin(), notes.end());
+    report.written = true;
+}
+
+}  // namespace store

@@ -1,0 +1,118 @@
+#pragma once
+// Sharing a meeting's data: the four lists (stations, shippers/receivers, loads, waybills)
+// written to CSV files and read back, and the lists of another Listy file merged in.
+//
+// Import and merge add rows under one rule. Stations are matched by name: a station that
+// exists keeps its colour (another colour in the file is reported). Shippers/receivers,
+// loads and waybills are matched as multisets: a row is skipped only as many times as an
+// identical row is already present, so the same file imported twice adds nothing the
+// second time, and identical rows inside one file (several wagons of one traffic) all stay.
+// New rows take their ids from the counters. Everything is validated before anything is
+// written, and all rows are written in one transaction, or none (any refused row refuses
+// the whole command). The result is one report.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/forward.h"
+
+namespace store {
+
+enum class ExchangeList { Stations = 0, Parties = 1, Loads = 2, Waybills = 3 };
+inline constexpr std::array<ExchangeList, 4> kExchangeLists = {
+    ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills};
+
+// The header row of a list's CSV file, by which the import knows the list:
+//   waybills  "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru"
+//   stations  "Nazwa stacji;Kolor"
+//   parties   "Nazwa;Stacja"
+//   loads     "Nazwa;Rodzaj wagonu"
+const std::vector<std::string>& csvHeader(ExchangeList list);
+// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv.
+const char* csvFileName(ExchangeList list);
+// The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
+const char* listTitle(ExchangeList list);
+
+// The stored colour name (clwhite … clorange) for a text of a CSV file: a stored name or
+// a Polish colour word of the stations window's list ("Czerwony"), or a whole label of
+// that list, in any case. None for anything else.
+std::optional<std::string_view> colourFromText(std::string_view text);
+
+// Rows to add, each with where it came from (for messages).
+struct ExchangeRow {
+    std::vector<std::string> values;  // in the order of the list's CSV header
+    int source = 0;                   // index into ExchangeData::sources
+    long line = 0;                    // CSV line; 0 for a row of a database
+};
+
+struct ExchangeData {
+    std::vector<std::string> sources;  // file names
+    std::array<std::vector<ExchangeRow>, 4> rows;  // by ExchangeList
+    std::vector<ExchangeRow>& of(ExchangeList list) { return rows[static_cast<int>(list)]; }
+    const std::vector<ExchangeRow>& of(ExchangeList list) const { return rows[static_cast<int>(list)]; }
+};
+
+struct ExchangeReport {
+    std::string command;  // "Import CSV" or "Dołączenie bazy"
+    std::array<long, 4> added{};
+    std::array<long, 4> skipped{};
+    std::vector<std::string> notes;     // reported, not refused (a station's other colour …)
+    std::vector<std::string> refusals;  // "<file>, wiersz <n>: <reason>"
+    bool written = false;               // the rows are in the database
+
+    bool refused() const { return !refusals.empty(); }
+    long totalAdded() const;
+    long totalSkipped() const;
+    // The one summary: added, skipped as already present, refused with reasons.
+    std::string summary() const;
+};
+
+// --- export ----------------------------------------------------------------------------
+
+// The CSV file of one list: byte-order mark, header row, one line per row in the table's
+// order, values whole and always quoted, lines ended by CR LF. No ids.
+std::string exportCsv(db::SqlConnection& connection, ExchangeList list);
+// Writes the four files into `directory` (each written under a temporary name and renamed
+// into place). Returns their paths. DatabaseError when a file cannot be written.
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory);
+
+// --- import ----------------------------------------------------------------------------
+
+// Reads one CSV file (its name for messages, its bytes) into `data`: the header tells the
+// list. A fault of the file as a whole (not UTF-8 nor Windows-1250, a broken quote, a NUL,
+// a value over 255 characters, over 1,000,000 rows, an unknown header, an empty file) and
+// every refused row go to `report.refusals` with the line number.
+void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data,
+             ExchangeReport& report);
+
+// Reads the files at `paths` (any order, any mix of lists) and, when nothing is refused,
+// adds their rows in one transaction.
+// `beforeWriting` (may be empty) runs once everything is validated and rows are about to be
+// written, before the transaction (the callers write the backup there).
+ExchangeReport importCsvFiles(db::SqlConnection& connection, const std::vector<std::string>& paths,
+                              const std::function<void()>& beforeWriting = {});
+
+// --- merge -----------------------------------------------------------------------------
+
+// The four lists of another Listy file at `path`, of the current format or the old SQLite 2
+// format (read through the old-format reader, texts decoded from Windows-1250), of
+// schema version 1 (stations without colour: white) or 2. The file is opened read-only and
+// never written. DatabaseError when it cannot be read or is no Listy file.
+ExchangeData readListyFile(const std::string& path);
+
+// Merges the lists of the Listy file at `path` into the database, in one transaction.
+ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& path,
+                             const std::function<void()>& beforeWriting = {});
+
+// --- both ------------------------------------------------------------------------------
+
+// Adds `data` to the database by the duplicate rules, in one transaction, unless `report`
+// holds refusals already (then nothing is written). Counts go to `report`.
+void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeReport& report,
+             const std::function<void()>& beforeWriting = {});
+
+}  // namespace store

@@ -1,0 +1,232 @@
+#include "ui/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+#include "db/errors.h"
+#include "db/sinks.h"
+#include "db/sql_connection.h"
+#include "db/sql_query.h"
+#include "print/print_all.h"
+#include "print/qt_print_service.h"
+#include "store/backups.h"
+#include "store/exchange.h"
+#include "store/legacy_migration.h"
+#include "store/schema.h"
+#include "ui/app_windows.h"
+#include "ui/application.h"
+
+#ifndef LISTY_VERSION
+#define LISTY_VERSION "0.1"
+#endif
+
+namespace ui {
+namespace {
+
+struct OptionText {
+    const char* names;
+    const char* value;
+    const char* description;
+};
+
+const OptionText kOptions[] = {
+    {"-h, --help", "", "Wypisuje ten opis i kończy pracę."},
+    {"-v, --version", "", "Wypisuje nazwę i wersję programu i kończy pracę."},
+    {"--database", "PLIK", "Używa bazy PLIK zamiast ./listy.sdb (każda operacja na plikach, także "
+                           "kopie w katalogu kopie/, dotyczy wtedy tego pliku i jego katalogu). Plik, "
+                           "którego nie ma, zostaje założony z pustą bazą."},
+    {"--export-csv", "KATALOG", "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
+                                "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
+    {"--import-csv", "PLIK…", "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
+                              "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
+                              "powstaje kopia bazy w katalogu kopie/."},
+    {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
+    {"--copies", "N", "Liczba kopii każdego listu dla --print-pdf (domyślnie 1)."},
+};
+
+std::string utf8(const QString& s) { return s.toStdString(); }
+
+store::DatabaseLocation locationOf(const CommandLine& line) { return line.location(); }
+
+}  // namespace
+
+store::DatabaseLocation CommandLine::location() const {
+    if (database.isEmpty()) return {};
+    return store::DatabaseLocation::file(QDir::toNativeSeparators(database).toStdString());
+}
+
+QString versionText() { return QStringLiteral("listy %1").arg(QStringLiteral(LISTY_VERSION)); }
+
+QString helpText() {
+    QString text = QStringLiteral(
+        "Użycie: listy [opcje]\n"
+        "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
+        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --import-csv i --print-pdf\n"
+        "działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie komunikatem na\n"
+        "standardowym wyjściu błędów i stanem różnym od 0.\n\n"
+        "Opcje:\n");
+    for (const OptionText& o : kOptions) {
+        QString head = QStringLiteral("  ") + QString::fromUtf8(o.names);
+        if (*o.value) head += QStringLiteral(" ") + QString::fromUtf8(o.value);
+        text += head + QStringLiteral("\n      ") + QString::fromUtf8(o.description) + QStringLiteral("\n");
+    }
+    text += QStringLiteral(
+        "\nPrzykłady:\n"
+        "  listy --database spotkanie.sdb --export-csv wymiana\n"
+        "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
+        "  listy --print-pdf karty.pdf --copies 2\n");
+    return text;
+}
+
+bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& error) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption exportCsv(QStringLiteral("export-csv"), QString(), QStringLiteral("KATALOG"));
+    const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
+    parser.addOptions({help, version, database, exportCsv, importCsv, printPdf, copies});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            error = QStringLiteral("nieznana opcja: %1%2")
+                        .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), unknown.first());
+        } else {
+            error = QStringLiteral("błąd w wierszu poleceń (brak wartości opcji?): %1").arg(parser.errorText());
+        }
+        return false;
+    }
+    auto single = [&](const QCommandLineOption& o, QString& into) {
+        const QStringList values = parser.values(o);
+        if (values.size() > 1) {
+            error = QStringLiteral("opcję --%1 można podać tylko raz").arg(o.names().constLast());
+            return false;
+        }
+        into = values.isEmpty() ? QString() : values.first();
+        if (!values.isEmpty() && into.isEmpty()) {
+            error = QStringLiteral("opcja --%1 wymaga niepustej wartości").arg(o.names().constLast());
+            return false;
+        }
+        return true;
+    };
+    line = CommandLine();
+    line.help = parser.isSet(help);
+    line.version = parser.isSet(version);
+    if (!single(database, line.database) || !single(exportCsv, line.exportDir) || !single(printPdf, line.printPdf)) {
+        return false;
+    }
+    line.importFiles = parser.values(importCsv);
+    const QStringList rest = parser.positionalArguments();
+    if (!rest.isEmpty()) {
+        // A shell's *.csv after --import-csv gives the further files as plain arguments.
+        if (line.importFiles.isEmpty()) {
+            error = QStringLiteral("nieoczekiwany argument: %1").arg(rest.first());
+            return false;
+        }
+        line.importFiles += rest;
+    }
+    if (parser.isSet(copies)) {
+        QString text;
+        if (!single(copies, text)) return false;
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        if (!ok || n < 1 || n > 1000) {
+            error = QStringLiteral("--copies: liczba kopii musi być liczbą całkowitą od 1 do 1000, a jest „%1”").arg(text);
+            return false;
+        }
+        if (line.printPdf.isEmpty()) {
+            error = QStringLiteral("--copies działa tylko razem z --print-pdf");
+            return false;
+        }
+        line.copies = n;
+    }
+    return true;
+}
+
+int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const store::DatabaseLocation location = locationOf(line);
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    try {
+        const store::MigrationResult migration = store::migrateLegacyDatabase(location);
+        if (migration.migrated) out << store::migrationMessage(migration) << "\n";
+        const store::StartupReport report = store::openDatabase(baza, list, location);
+        list.close();
+        if (!report.message.empty()) {
+            err << "listy: " << report.message << "\n";
+            if (!line.importFiles.isEmpty()) return kExitRefused;
+        }
+        if (!line.importFiles.isEmpty()) {
+            std::vector<std::string> files;
+            for (const QString& f : line.importFiles) files.push_back(utf8(QDir::toNativeSeparators(f)));
+            std::string backup;
+            const store::ExchangeReport result = store::importCsvFiles(
+                baza, files, [&] { backup = store::backupDatabase(baza, location); });
+            if (result.refused()) {
+                err << "listy: " << result.summary() << "\n";
+                return kExitRefused;
+            }
+            out << result.summary() << "\n";
+            if (!backup.empty()) out << "Kopia bazy sprzed importu: " << backup << "\n";
+        }
+        if (!line.exportDir.isEmpty()) {
+            for (const std::string& path : store::exportCsvFiles(baza, utf8(QDir::toNativeSeparators(line.exportDir)))) {
+                out << "Zapisano " << path << "\n";
+            }
+        }
+        if (!line.printPdf.isEmpty()) {
+            auto service = print::QtPrintService::toPdf(line.printPdf);
+            print::PrintAllOptions options;
+            options.copies = line.copies;
+            const long cards = print::printAllWaybills(*service, baza, options);
+            out << "Zapisano " << cards << " kart do pliku " << utf8(line.printPdf) << "\n";
+        }
+    } catch (const std::exception& e) {
+        err << "listy: " << e.what() << "\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
+int runProgram(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    QString error;
+    if (!parseCommandLine(arguments, line, error)) {
+        std::cerr << "listy: " << utf8(error) << "\nlisty --help opisuje opcje.\n";
+        return kExitUsage;
+    }
+    if (line.help) {
+        std::cout << utf8(helpText());
+        return 0;
+    }
+    if (line.version) {
+        std::cout << utf8(versionText()) << "\n";
+        return 0;
+    }
+    if (!line.windowed()) {
+        // No display is needed: the cards are drawn offscreen, the rest needs no GUI at all.
+        if (!line.printPdf.isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return runCommands(line, std::cout, std::cerr);
+        }
+        QCoreApplication app(argc, argv);
+        return runCommands(line, std::cout, std::cerr);
+    }
+    Application app(argc, argv);
+    AppWindows windows(line.location());
+    windows.main->show();
+    return app.exec();
+}
+
+}  // namespace ui

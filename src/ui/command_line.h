@@ -1,0 +1,50 @@
+#pragma once
+// The command line: listy [--database PATH] [--export-csv DIR] [--import-csv FILE…]
+// [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the windows open
+// (on PATH when given); the commands run without a window and without a display, and end
+// with status 0, or with a message on standard error and a non-zero status.
+
+#include <QString>
+#include <QStringList>
+#include <iosfwd>
+
+#include "store/database_location.h"
+
+namespace ui {
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    QString database;      // empty: listy.sdb in the working directory
+    QString exportDir;
+    QStringList importFiles;
+    QString printPdf;
+    int copies = 1;
+
+    // No command: the program opens its windows.
+    bool windowed() const { return exportDir.isEmpty() && importFiles.isEmpty() && printPdf.isEmpty(); }
+    store::DatabaseLocation location() const;
+};
+
+inline constexpr int kExitRefused = 1;  // a command failed or was refused
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+
+// Reads `arguments` (the program's name first). False, with `error` in Polish, for an
+// unknown option, a missing value, a bad count or a stray argument.
+bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& error);
+
+// The Polish help text of --help.
+QString helpText();
+// "listy <version>".
+QString versionText();
+
+// Runs the commands of `line` (import, then export, then printing) on the database,
+// without windows. Needs a QCoreApplication (a QGuiApplication for --print-pdf). Returns the
+// exit status; reports go to `out`, errors to `err`.
+int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+// The whole program: parses the command line, answers --help and --version, runs the
+// commands without a display, or opens the windows.
+int runProgram(int argc, char** argv);
+
+}  // namespace ui

@@ -1,0 +1,133 @@
+// The main window's menu "Wymiana": CSV export and import, merging another Listy file,
+// restoring a backup, and the search in the waybill list. The described menus stay as
+// they are; this one follows "Baza".
+
+#include <QAction>
+#include <QDir>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "store/backups.h"
+#include "store/exchange.h"
+#include "store/schema.h"
+#include "store/transaction.h"
+#include "ui/dialogs.h"
+#include "ui/exchange_dialogs.h"
+#include "ui/find_dialog.h"
+#include "ui/handlers.h"
+#include "ui/main_window.h"
+#include "ui/modal.h"
+#include "ui/sql_browser_window.h"
+
+namespace ui {
+namespace {
+
+std::vector<std::string> stdPaths(const QStringList& files) {
+    std::vector<std::string> out;
+    for (const QString& f : files) out.push_back(QDir::toNativeSeparators(f).toStdString());
+    return out;
+}
+
+void showReport(QWidget* owner, const store::ExchangeReport& report) {
+    const QString text = QString::fromStdString(report.summary());
+    if (report.refused()) {
+        Dialogs::instance().error(owner, text);
+    } else {
+        Dialogs::instance().inform(owner, text);
+    }
+}
+
+}  // namespace
+
+void MainWindow::buildExchangeMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Wy&miana"));
+    menu->setObjectName(QStringLiteral("Wymiana1"));
+    auto item = [menu](const QString& title, const char* name) {
+        QAction* action = menu->addAction(title);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    connectHandler(item(QStringLiteral("Eksport CSV…"), "EksportCsv1"), &QAction::triggered, this,
+                   &MainWindow::exportCsv);
+    connectHandler(item(QStringLiteral("Import CSV…"), "ImportCsv1"), &QAction::triggered, this,
+                   &MainWindow::importCsv);
+    connectHandler(item(QStringLiteral("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
+                   &MainWindow::mergeDatabase);
+    connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered, this,
+                   &MainWindow::restoreBackup);
+    menu->addSeparator();
+    QAction* search = item(QStringLiteral("Szukaj…"), "Szukaj1");
+    search->setShortcut(QKeySequence::Find);
+    search->setShortcutContext(Qt::WindowShortcut);
+    connectHandler(search, &QAction::triggered, this, &MainWindow::openSearch);
+}
+
+void MainWindow::showChangedDatabase() {
+    store::openQuery(waybills_, store::kWaybillListSql);
+    refreshLookups();
+    showWaybill();
+}
+
+void MainWindow::exportCsv() {
+    const QString folder = chooseExportFolder(this);
+    if (folder.isEmpty()) return;
+    const auto paths = store::exportCsvFiles(connection_, QDir::toNativeSeparators(folder).toStdString());
+    QStringList names;
+    for (const std::string& p : paths) names << QString::fromStdString(p);
+    Dialogs::instance().inform(this, QStringLiteral("Zapisano pliki:\n") + names.join('\n'));
+}
+
+void MainWindow::importCsv() {
+    const QStringList files = chooseCsvFiles(this);
+    if (files.isEmpty()) return;
+    const store::ExchangeReport report = store::importCsvFiles(
+        connection_, stdPaths(files), [this] { store::backupDatabase(connection_, location_); });
+    if (report.written) showChangedDatabase();
+    showReport(this, report);
+}
+
+void MainWindow::mergeDatabase() {
+    const QString file = chooseDatabaseFile(this);
+    if (file.isEmpty()) return;
+    const store::ExchangeReport report = store::mergeDatabase(
+        connection_, QDir::toNativeSeparators(file).toStdString(),
+        [this] { store::backupDatabase(connection_, location_); });
+    if (report.written) showChangedDatabase();
+    showReport(this, report);
+}
+
+void MainWindow::restoreBackup() {
+    const std::vector<store::BackupInfo> copies = store::listBackups(location_);
+    if (copies.empty()) {
+        Dialogs::instance().inform(this, QStringLiteral("Brak kopii zapasowych w katalogu ") +
+                                             QString::fromStdString(store::backupFolder(location_)));
+        return;
+    }
+    RestoreDialog dialog(copies, this);
+    showModal(dialog);
+    const std::optional<store::BackupInfo> chosen = dialog.chosen();
+    if (!chosen) return;
+    const QString when = QString::fromStdString(chosen->when);
+    if (!Dialogs::instance().ask(this, QStringLiteral("UWAGA"),
+                                 QStringLiteral("Przywrócić kopię z %1? Obecna zawartość bazy zostanie "
+                                                "najpierw zapisana jako kopia.").arg(when))) {
+        return;
+    }
+    store::restoreBackup(connection_, location_, chosen->path);
+    showChangedDatabase();
+    Dialogs::instance().inform(this, QStringLiteral("Przywrócono kopię z %1.").arg(when));
+}
+
+void MainWindow::openSearch() {
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(waybills_, [this] { gridClicked(); }, this);
+    }
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
+    findDialog_->textBox()->setFocus();
+    findDialog_->textBox()->selectAll();
+}
+
+}  // namespace ui

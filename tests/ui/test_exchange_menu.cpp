@@ -1,0 +1,338 @@
+// The menu "Wymiana" driven as a user drives it: export, import and merge with their file
+// choosers scripted, the backups written before every destructive command, restoring a copy
+// through its list, the search bar (Ctrl+F), and the command line. Everything runs in a
+// temporary working directory: the backups go to its kopie/.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <sstream>
+
+#include "store/backups.h"
+#include "store/database_location.h"
+#include "support/program.h"
+#include "support/scripted_dialogs.h"
+#include "support/sql_helpers.h"
+#include "ui/app_windows.h"
+#include "ui/command_line.h"
+#include "ui/data_grid.h"
+#include "ui/exchange_dialogs.h"
+#include "ui/find_dialog.h"
+#include "ui/modal.h"
+
+using testing::execFile;
+using testing::rowsOf;
+
+namespace {
+
+const char* kWaybills =
+    "insert into stacje values(2,'Łódź','clred');"
+    "insert into listy values(2,'Łódź','Huta','E','Węgiel','Port','Gdynia');"
+    "insert into listy values(3,'Kraków','Żuraw','G','Żwir','Skład','Łowicz');"
+    "insert into listy values(4,'Poznań','Młyn','F','Zboże','Piekarnia','ŁÓDŹ Kaliska');"
+    "update admin set value='4' where key='nr_listu';"
+    "update admin set value=2 where key='nr_stacji';";
+
+struct Program : testing::Program {
+    using testing::Program::Program;
+    QAction* action(const char* name) {
+        auto* a = main().findChild<QAction*>(QLatin1String(name));
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+    QString field(const char* name) {
+        if (auto* box = main().findChild<QComboBox*>(QLatin1String(name))) return box->currentText();
+        return find<QLineEdit>(main(), name)->text();
+    }
+    QString shown() {
+        QStringList t;
+        for (const char* f : {"stn", "nad", "lad", "rwa", "odb", "sto"}) t << field(f);
+        return t.join('|');
+    }
+    QStringList copies() {
+        return QDir(dir.file("kopie")).entryList({"listy-*.sdb"}, QDir::Files, QDir::Name);
+    }
+};
+
+struct Choosers {
+    ui::ExchangeChoosers previous;
+    explicit Choosers(ui::ExchangeChoosers c) : previous(ui::setExchangeChoosers(std::move(c))) {}
+    ~Choosers() { ui::setExchangeChoosers(previous); }
+};
+
+struct ModalHook {
+    ui::ModalHook previous;
+    explicit ModalHook(ui::ModalHook hook) : previous(ui::setModalHook(std::move(hook))) {}
+    ~ModalHook() { ui::setModalHook(previous); }
+};
+
+QString program() { return qEnvironmentVariable("LISTY_PROGRAM"); }
+
+}  // namespace
+
+class ExchangeMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuFollowsBaza();
+    void exportThenImportIntoANewDatabase();
+    void refusedImportIsShownAndWritesNothing();
+    void mergeAddsAndReports();
+    void destructiveCommandsWriteABackupFirst();
+    void restoreThroughTheList();
+    void searchFindsAndShowsLikeAClick();
+    void searchWithCtrlF();
+    void commandLineParses();
+    void commandLineRunsWithoutDisplay();
+    void givenDatabaseIsUsedByTheWindow();
+};
+
+void ExchangeMenuTest::menuFollowsBaza() {
+    Program p;
+    QStringList titles;
+    QStringList read;
+    for (QAction* a : p.main().menuBar()->actions()) {
+        titles << a->text();
+        read << QString(a->text()).remove(QLatin1Char('&'));
+    }
+    // The captions read as before; Alt with the marked letter opens each menu.
+    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana"}));
+    QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana"}));
+    QStringList items;
+    for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
+    QCOMPARE(items, QStringList({"Eksport CSV…", "Import CSV…", "Dołącz bazę…", "Przywróć kopię…", "", "Szukaj…"}));
+    QCOMPARE(p.action("Szukaj1")->shortcut(), QKeySequence(QKeySequence::Find));
+}
+
+void ExchangeMenuTest::exportThenImportIntoANewDatabase() {
+    const QString exported = QDir::temp().filePath("listy-test-export-" + QString::number(QCoreApplication::applicationPid()));
+    QDir(exported).removeRecursively();
+    {
+        Program p(kWaybills);
+        Choosers c({[&](QWidget*) { return exported; }, {}, {}});
+        p.action("EksportCsv1")->trigger();
+        QVERIFY(p.dialogs.transcript().startsWith("Informacja: Zapisano pliki:"));
+        QCOMPARE(QDir(exported).entryList({"*.csv"}, QDir::Files, QDir::Name),
+                 QStringList({"ladunki.csv", "listy.csv", "punkty.csv", "stacje.csv"}));
+    }
+    Program q;
+    QStringList files;
+    for (const QString& f : QDir(exported).entryList({"*.csv"}, QDir::Files)) files << exported + "/" + f;
+    Choosers c({{}, [&](QWidget*) { return files; }, {}});
+    q.action("ImportCsv1")->trigger();
+    QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import CSV: dodano 4,"), qPrintable(q.dialogs.transcript()));
+    QCOMPARE(q.main().waybills().recordCount(), 3);
+    QCOMPARE(q.shown(), QStringLiteral("Łódź|Huta|Węgiel|E|Port|Gdynia"));
+    QCOMPARE(rowsOf(q.file(), "select * from stacje"), QStringList({"2|Łódź|clred"}));
+    QCOMPARE(q.copies().size(), 1);  // the backup before writing
+    q.dialogs.clear();
+    q.action("ImportCsv1")->trigger();
+    QVERIFY(q.dialogs.transcript().contains("Nic nie dodano"));
+    QCOMPARE(q.copies().size(), 1);  // nothing written, no copy
+    QDir(exported).removeRecursively();
+}
+
+void ExchangeMenuTest::refusedImportIsShownAndWritesNothing() {
+    Program p(kWaybills);
+    const QString bad = p.dir.file("zle.csv");
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Nazwa stacji;Kolor\r\nX;fiolet\r\n");
+    f.close();
+    const QString before = testing::dumpOf(p.file());
+    Choosers c({{}, [&](QWidget*) { return QStringList{bad}; }, {}});
+    p.action("ImportCsv1")->trigger();
+    QCOMPARE(p.dialogs.boxes.size(), 1);
+    QCOMPARE(p.dialogs.boxes[0].caption, QStringLiteral("BŁĄD"));
+    QVERIFY(p.dialogs.boxes[0].text.contains("zle.csv, wiersz 2: nieznany kolor „fiolet”"));
+    QCOMPARE(testing::dumpOf(p.file()), before);
+    QVERIFY(p.copies().isEmpty());
+}
+
+void ExchangeMenuTest::mergeAddsAndReports() {
+    Program p;
+    const QString other = p.dir.file("inny.sdb");
+    testing::makeDatabase(other, kWaybills);
+    Choosers c({{}, {}, [&](QWidget*) { return other; }});
+    p.action("DolaczBaze1")->trigger();
+    QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Dołączenie bazy: dodano 4"), qPrintable(p.dialogs.transcript()));
+    QCOMPARE(p.main().waybills().recordCount(), 3);
+    QCOMPARE(p.main().findChild<QComboBox*>("stn")->count(), 1);  // the lookups were refreshed
+}
+
+void ExchangeMenuTest::destructiveCommandsWriteABackupFirst() {
+    Program p(kWaybills);
+    p.action("Kasowanielistw1")->trigger();
+    QCOMPARE(p.copies().size(), 1);
+    QCOMPARE(rowsOf(p.dir.file("kopie/" + p.copies().first()), "select count(*) from listy"), QStringList({"3"}));
+    p.dialogs.answer({false});
+    p.action("Nowabaza1")->trigger();
+    QCOMPARE(p.copies().size(), 1);  // "No" changes nothing and copies nothing
+    p.dialogs.answer({true});
+    p.action("Nowabaza1")->trigger();
+    QCOMPARE(p.copies().size(), 2);
+}
+
+void ExchangeMenuTest::restoreThroughTheList() {
+    Program p(kWaybills);
+    p.action("Kasowanielistw1")->trigger();  // a copy with three waybills
+    QCOMPARE(p.main().waybills().recordCount(), 0);
+    bool listed = false;
+    ModalHook hook([&](QDialog& window) {
+        auto* table = window.findChild<QTableWidget*>("backups");
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
+        QVERIFY(table->item(0, 1)->text().endsWith("kB"));
+        listed = true;
+        window.findChild<QPushButton*>("restoreButton")->click();
+    });
+    p.dialogs.answer({true});
+    p.action("PrzywrocKopie1")->trigger();
+    QVERIFY(listed);
+    QVERIFY2(p.dialogs.transcript().contains("Przywrócono kopię z"), qPrintable(p.dialogs.transcript()));
+    QCOMPARE(p.main().waybills().recordCount(), 3);
+    QCOMPARE(rowsOf(p.file(), "select count(*) from listy"), QStringList({"3"}));
+    QCOMPARE(p.copies().size(), 2);  // the state before the restore was copied too
+}
+
+void ExchangeMenuTest::searchFindsAndShowsLikeAClick() {
+    Program p(kWaybills);
+    p.action("Szukaj1")->trigger();
+    ui::FindDialog* find = p.main().findDialog();
+    QVERIFY(find && find->isVisible());
+    find->textBox()->setText("łódź");
+    QVERIFY(find->findNext());  // from the first waybill on: the third holds "ŁÓDŹ Kaliska"
+    QCOMPARE(p.main().waybills().currentIndex(), 2);
+    QCOMPARE(p.shown(), QStringLiteral("Poznań|Młyn|Zboże|F|Piekarnia|ŁÓDŹ Kaliska"));
+    QCOMPARE(p.main().findChild<ui::DataGrid*>("DBGrid1")->currentIndex().row(), 2);
+    QVERIFY(find->findNext());  // wraps around to the first
+    QCOMPARE(p.main().waybills().currentIndex(), 0);
+    QVERIFY(find->status().contains("początek"));
+    QVERIFY(find->findPrevious());  // and back round the end
+    QCOMPARE(p.main().waybills().currentIndex(), 2);
+    find->textBox()->setText("ŻURAW");
+    QVERIFY(find->findPrevious());
+    QCOMPARE(p.shown(), QStringLiteral("Kraków|Żuraw|Żwir|G|Skład|Łowicz"));
+    find->textBox()->setText("nie ma");
+    QVERIFY(!find->findNext());
+    QCOMPARE(p.main().waybills().currentIndex(), 1);
+    QVERIFY(find->status().startsWith("Nie znaleziono"));
+    QVERIFY(p.dialogs.boxes.isEmpty());
+}
+
+void ExchangeMenuTest::searchWithCtrlF() {
+    Program p(kWaybills);
+    p.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.main()));
+    QTest::keyClick(&p.main(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(p.main().findDialog() && p.main().findDialog()->isVisible());
+    QTest::keyClicks(p.main().findDialog()->textBox(), "gdynia");
+    QTest::keyClick(p.main().findDialog()->textBox(), Qt::Key_Return);
+    QCOMPARE(p.main().waybills().currentIndex(), 0);
+    QCOMPARE(p.shown(), QStringLiteral("Łódź|Huta|Węgiel|E|Port|Gdynia"));
+}
+
+void ExchangeMenuTest::commandLineParses() {
+    ui::CommandLine line;
+    QString error;
+    QVERIFY(ui::parseCommandLine({"listy"}, line, error));
+    QVERIFY(line.windowed());
+    QVERIFY(ui::parseCommandLine({"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
+    QCOMPARE(line.importFiles, QStringList({"x.csv", "y.csv", "z.csv"}));
+    QCOMPARE(line.database, QStringLiteral("a.sdb"));
+    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
+    QCOMPARE(line.copies, 3);
+    QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
+    QVERIFY(error.contains("--print-pdf"));
+    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--bogus"}, line, error));
+    QCOMPARE(error, QStringLiteral("nieznana opcja: --bogus"));
+    QVERIFY(!ui::parseCommandLine({"listy", "stray"}, line, error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--database"}, line, error));
+    QVERIFY(ui::helpText().startsWith("Użycie: listy [opcje]"));
+    QVERIFY(ui::helpText().contains("--print-pdf PLIK"));
+    QCOMPARE(ui::versionText().left(6), QStringLiteral("listy "));
+}
+
+void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
+    if (program().isEmpty()) QSKIP("LISTY_PROGRAM not set");
+    testing::WorkDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    auto run = [&](const QStringList& args, int expected, QString* errText = nullptr, QString* outText = nullptr) {
+        QProcess proc;
+        proc.setProcessEnvironment(env);
+        proc.setWorkingDirectory(dir.path());
+        proc.start(program(), args);
+        QVERIFY(proc.waitForFinished(60000));
+        const QString out = QString::fromUtf8(proc.readAllStandardOutput());
+        const QString err = QString::fromUtf8(proc.readAllStandardError());
+        QVERIFY2(proc.exitCode() == expected, qPrintable(QString("%1 -> %2\n%3\n%4").arg(args.join(' ')).arg(proc.exitCode()).arg(out, err)));
+        if (errText) *errText = err;
+        if (outText) *outText = out;
+    };
+    QString out, err;
+    run({"--help"}, 0, nullptr, &out);
+    QVERIFY(out.startsWith("Użycie: listy"));
+    run({"--version"}, 0, nullptr, &out);
+    QVERIFY(out.startsWith("listy "));
+    run({"--nie-ma-takiej"}, 2, &err);
+    QVERIFY(err.contains("nieznana opcja: --nie-ma-takiej"));
+    // A new file at the given path gets its schema; nothing appears at ./listy.sdb.
+    testing::makeDatabase(dir.file("zrodlo.sdb"), kWaybills);
+    run({"--database", "zrodlo.sdb", "--export-csv", "wymiana"}, 0, nullptr, &out);
+    QVERIFY(out.contains("listy.csv"));
+    run({"--database", "nowa/../nowa.sdb", "--import-csv", "wymiana/listy.csv", "wymiana/stacje.csv",
+         "wymiana/ladunki.csv", "wymiana/punkty.csv"}, 0, nullptr, &out);
+    QVERIFY2(out.contains("dodano 4"), qPrintable(out));
+    QVERIFY(!QFile::exists(dir.file("listy.sdb")));
+    QCOMPARE(rowsOf(dir.file("nowa.sdb"), "select st_nad, st_odb from listy order by id"),
+             QStringList({"Łódź|Gdynia", "Kraków|Łowicz", "Poznań|ŁÓDŹ Kaliska"}));
+    QCOMPARE(QDir(dir.file("kopie")).entryList({"nowa-*.sdb"}, QDir::Files).size(), 1);
+    // A refused import: a message on standard error, a non-zero status, nothing written.
+    QFile bad(dir.file("zle.csv"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("\"niezamknięty;\r\n");
+    bad.close();
+    const QString before = testing::dumpOf(dir.file("nowa.sdb"));
+    run({"--database", "nowa.sdb", "--import-csv", "zle.csv"}, 1, &err);
+    QVERIFY2(err.contains("zle.csv, wiersz 1: cudzysłów"), qPrintable(err));
+    QCOMPARE(testing::dumpOf(dir.file("nowa.sdb")), before);
+    // Cards to PDF without a display.
+    run({"--database", "nowa.sdb", "--print-pdf", "karty.pdf", "--copies", "2"}, 0, nullptr, &out);
+    QVERIFY2(out.contains("Zapisano 6 kart"), qPrintable(out));
+    QFile pdf(dir.file("karty.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    run({"--database", "brak/katalogu/x.sdb", "--export-csv", "w"}, 1, &err);
+    QVERIFY(err.startsWith("listy: "));
+}
+
+void ExchangeMenuTest::givenDatabaseIsUsedByTheWindow() {
+    testing::WorkDir dir;
+    testing::ScriptedDialogs dialogs;
+    {
+        ui::AppWindows windows(store::DatabaseLocation::file("spotkanie.sdb"));
+        QCOMPARE(windows.main->windowTitle(), QStringLiteral("Listy przewozowe - spotkanie.sdb"));
+        dialogs.answer({true});
+        windows.main->findChild<QAction*>("Nowabaza1")->trigger();
+        QVERIFY(QFile::exists(dir.file("spotkanie.sdb")));
+        QVERIFY(!QFile::exists(dir.file("listy.sdb")));
+        QCOMPARE(QDir(dir.file("kopie")).entryList({"spotkanie-*.sdb"}, QDir::Files).size(), 1);
+    }
+    ui::AppWindows plain;
+    QCOMPARE(plain.main->windowTitle(), QStringLiteral("Listy przewozowe"));
+}
+
+QTEST_MAIN(ExchangeMenuTest)
+#include "test_exchange_menu.moc"
