@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -58,6 +59,8 @@ struct Database {
         char tmpl[] = "/tmp/listy-bench-XXXXXX";
         dir = mkdtemp(tmpl);
         QDir::setCurrent(QString::fromStdString(dir));
+        // The program's settings (the print options) start empty here, whatever the user chose.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir));
         list.setConnection(&baza);
         store::openDatabase(baza, list);
         list.close();

@@ -24,6 +24,7 @@ struct CardGeometry {
     int x = 0, y = 0;  // top-left corner
     int d = 0;         // inner margin
     int w = 0;         // band width
+    int codeW = 0;     // width of the letter-code box in a band's corner
     Rect card;
     std::array<Rect, kBands> bands;
 
@@ -55,8 +56,35 @@ inline constexpr Rgb kWhite{255, 255, 255};
 // other text (a station that has no colour of its own).
 Rgb bandColour(const std::string& name);
 
-// Draws one card with the receiving station's band colour on top and the sending
-// station's at the bottom. Everything it draws stays inside the card.
+// A station band: its fill, and the letter code of its colour (empty for a station that
+// is missing or has none of the eight colours).
+struct Band {
+    Rgb fill = kWhite;
+    std::string code;
+    friend bool operator==(const Band&, const Band&) = default;
+};
+
+// The band for a colour name of stacje.kolor; the code is the first three letters of the
+// colour's Polish name in capitals ("BIA", "CZE", "ŻÓŁ", ...).
+Band bandFor(const std::string& name);
+
+// How a card is drawn beyond its texts and colours.
+struct CardStyle {
+    bool letterCodes = false;  // each band's code in its top-right corner
+    bool tonerSaver = false;   // a white card face and a thick cutting line round the card
+};
+
+// Draws one card with the receiving station's band on top and the sending station's at
+// the bottom. Everything it draws stays inside the card.
 void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top, Rgb bottom);
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, const Band& top,
+              const Band& bottom, const CardStyle& style);
+
+// The load of an empty-wagon return card.
+inline constexpr const char* kEmptyLoad = "Próżny";
+
+// The return card of a waybill: the empty wagon goes back, so the stations and the parties
+// change places, the load is "Próżny" and the wagon type stays.
+CardTexts returnCard(const CardTexts& texts);
 
 }  // namespace print

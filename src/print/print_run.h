@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "print/card_layout.h"
+#include "print/print_options.h"
 #include "db/forward.h"
 
 namespace print {
@@ -25,10 +26,12 @@ Rgb stationColour(db::SqlQuery& sql2, const std::string& station);
 // Prints `rows` on the printer at `printerIndex` (-1: the default printer). `skala` is set
 // to the page's device pixels per layout unit before anything is drawn. Every row's count
 // is converted in turn, ticked or not; a count that is no integer raises db::ConvertError
-// at that row. Each card reads its two band colours afresh; a page is begun only for a
-// card that is drawn on it. An error after the document has begun aborts the document before it is
-// raised again, so no document stays open.
+// at that row (with the cards grouped by station, every count is converted before the
+// first card). Each card reads its two band colours afresh; a page is begun only for a
+// card that is drawn on it. An error after the document has begun aborts the document
+// before it is raised again, so no document stays open. `options` at their defaults print
+// the plain run.
 void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
-                   const std::vector<PrintRowData>& rows, double& skala);
+                   const std::vector<PrintRowData>& rows, double& skala, const PrintOptions& options = {});
 
 }  // namespace print

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace ui {
@@ -39,6 +40,39 @@ void MessageBoxDialogs::standardError(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Critical, applicationTitle(), standardErrorText(text),
                     QMessageBox::Ok, owner);
     box.exec();
+}
+
+namespace {
+
+void polishButtons(QInputDialog& dialog) {
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+}
+
+}  // namespace
+
+int MessageBoxDialogs::choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    polishButtons(dialog);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return static_cast<int>(items.indexOf(dialog.textValue()));
+}
+
+std::optional<int> MessageBoxDialogs::askNumber(QWidget* owner, const QString& caption, const QString& label,
+                                                int value, int minimum, int maximum) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(value);
+    polishButtons(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
 }
 
 QString applicationTitle() {

@@ -4,12 +4,14 @@
 // answers from a script.
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QWidget;
 
 namespace ui {
 
-enum class BoxKind { Question, Information, Error, Message, StandardError };
+enum class BoxKind { Question, Information, Error, Message, StandardError, Choice, Number };
 
 class Dialogs {
 public:
@@ -22,6 +24,13 @@ public:
     // The application's standard error box: caption the application's title, the text with
     // the closing "." rule, a stop icon and an OK button.
     virtual void standardError(QWidget* owner, const QString& text) = 0;
+    // One of `items` picked from a list (typing its first letters finds it), with OK and
+    // "Anuluj"; the picked item's position, or -1 when cancelled.
+    virtual int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) = 0;
+    // A whole number from `minimum` to `maximum`, starting at `value`, with OK and
+    // "Anuluj"; nothing when cancelled.
+    virtual std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
+                                         int minimum, int maximum) = 0;
 
     // "Informacja" and "BŁĄD" boxes with an OK button and no icon.
     void inform(QWidget* owner, const QString& text);
@@ -38,6 +47,9 @@ public:
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
+    int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) override;
+    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
+                                 int minimum, int maximum) override;
 };
 
 // The application's title: the program file's name without its directory and without

@@ -1,8 +1,11 @@
 #include "ui/print_rows.h"
 
+#include <algorithm>
 #include <array>
+#include <unordered_set>
 
 #include "db/sql_dataset.h"
+#include "print/polish_order.h"
 
 namespace ui {
 namespace {
@@ -58,6 +61,61 @@ void PrintRowsModel::setCount(int row, const QString& text) {
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
+std::string PrintRowsModel::text(int row, Column column) const {
+    return list_->text(row, fields_[static_cast<std::size_t>(column)]);
+}
+
+void PrintRowsModel::columnChanged(Column column, const QList<int>& roles) {
+    if (rows_ > 0) emit dataChanged(index(0, column), index(rows_ - 1, column), roles);
+}
+
+void PrintRowsModel::setAllTicked(bool on) {
+    std::fill(ticks_.begin(), ticks_.end(), on ? 1 : 0);
+    columnChanged(Tick, {Qt::CheckStateRole});
+}
+
+void PrintRowsModel::invertTicks() {
+    for (std::uint8_t& t : ticks_) t = t ? 0 : 1;
+    columnChanged(Tick, {Qt::CheckStateRole});
+}
+
+int PrintRowsModel::tickWhere(Column column, const QString& text) {
+    const std::string wanted = text.toStdString();
+    int found = 0;
+    for (int row = 0; row < rows_; ++row) {
+        if (this->text(row, column) == wanted) {
+            ticks_[static_cast<std::size_t>(row)] = 1;
+            ++found;
+        }
+    }
+    if (found > 0) columnChanged(Tick, {Qt::CheckStateRole});
+    return found;
+}
+
+int PrintRowsModel::setTickedCounts(const QString& text) {
+    int changed = 0;
+    for (std::size_t row = 0; row < ticks_.size(); ++row) {
+        if (!ticks_[row]) continue;
+        counts_[row] = text;
+        ++changed;
+    }
+    if (changed > 0) columnChanged(Count, {Qt::DisplayRole, Qt::EditRole});
+    return changed;
+}
+
+int PrintRowsModel::tickedRows() const { return static_cast<int>(std::count(ticks_.begin(), ticks_.end(), 1)); }
+
+QStringList PrintRowsModel::distinctTexts(Column column) const {
+    std::unordered_set<std::string> seen;
+    QStringList texts;
+    for (int row = 0; row < rows_; ++row) {
+        std::string t = text(row, column);
+        if (seen.insert(t).second) texts << QString::fromStdString(t);
+    }
+    std::sort(texts.begin(), texts.end(), print::PolishOrder());
+    return texts;
+}
+
 std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
     std::vector<print::PrintRowData> rows;
     rows.reserve(static_cast<std::size_t>(rows_));
@@ -88,7 +146,7 @@ QVariant PrintRowsModel::data(const QModelIndex& index, int role) const {
             return {};
         default:
             if (role == Qt::DisplayRole) {
-                return QString::fromStdString(list_->text(row, fields_[static_cast<std::size_t>(index.column())]));
+                return QString::fromStdString(text(row, static_cast<Column>(index.column())));
             }
             return {};
     }

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -35,6 +36,22 @@ public:
     void setTicked(int row, bool on);
     const QString& count(int row) const { return counts_[static_cast<std::size_t>(row)]; }
     void setCount(int row, const QString& text);
+    // The text of a row's text column, read in place.
+    std::string text(int row, Column column) const;
+
+    // Changes of many rows at once, each told to the views as one change of the whole
+    // column, whatever the number of rows.
+    void setAllTicked(bool on);
+    void invertTicks();
+    // Ticks the rows whose `column` reads exactly `text` (the others keep their ticks);
+    // returns how many rows that are.
+    int tickWhere(Column column, const QString& text);
+    // Sets the count of every ticked row; returns how many rows that are.
+    int setTickedCounts(const QString& text);
+    int tickedRows() const;
+    // The different texts of `column`, each once, in Polish collation.
+    QStringList distinctTexts(Column column) const;
+
     // The rows as the print run reads them.
     std::vector<print::PrintRowData> printRows() const;
 
@@ -46,6 +63,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void columnChanged(Column column, const QList<int>& roles);
+
     db::SqlDataset* list_ = nullptr;
     int rows_ = 0;
     std::array<int, ColumnCount> fields_{};  // the result's field of each text column

@@ -1,6 +1,7 @@
 #include "store/schema.h"
 #include "ui/print_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include "ui/handlers.h"
 #include "ui/placement.h"
 #include "ui/modal.h"
+#include "ui/dialogs.h"
+#include "ui/print_options_dialog.h"
 #include "ui/print_list.h"
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
@@ -98,10 +101,14 @@ PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
         QMenu menu(this);
         QAction* pdf = menu.addAction(QStringLiteral("Drukuj do pliku PDF..."));
         QAction* preview = menu.addAction(QStringLiteral("Podgląd wydruku"));
+        menu.addSeparator();
+        QAction* options = menu.addAction(QStringLiteral("Opcje wydruku…"));
         QAction* chosen = menu.exec(button1_->mapToGlobal(at));
         if (chosen == pdf) printToPdf();
         if (chosen == preview) printPreview();
+        if (chosen == options) editPrintOptions();
     });
+    makeListMenu();
     // Typed text that is not exactly a printer's name leaves no printer selected.
     connectHandler(comboBox1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         const int index = comboBox1_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -211,8 +218,107 @@ void PrintWindow::followList(int listValue) {
     placeContent();
 }
 
+// Every way of printing takes the options as they were last chosen.
 void PrintWindow::run(print::PrintService& service, int printerIndex) {
-    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_);
+    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_, loadPrintOptions());
+}
+
+void PrintWindow::editPrintOptions() {
+    PrintOptionsDialog dialog(this);
+    dialog.setOptions(loadPrintOptions());
+    showModal(dialog);
+    if (dialog.result() == QDialog::Accepted) savePrintOptions(dialog.options());
+}
+
+// The list's commands, in its context menu and on their shortcuts wherever the focus is in
+// the window (a text box keeps its own Ctrl+A).
+void PrintWindow::makeListMenu() {
+    struct Command {
+        const char* name;
+        QString text;
+        QKeySequence keys;
+        void (PrintWindow::*handler)();
+    };
+    const Command commands[] = {
+        {"zaznaczWszystkie", QStringLiteral("Zaznacz wszystkie"), QKeySequence(Qt::CTRL | Qt::Key_A),
+         &PrintWindow::tickAll},
+        {"odznaczWszystkie", QStringLiteral("Odznacz wszystkie"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+         &PrintWindow::untickAll},
+        {"odwrocZaznaczenie", QStringLiteral("Odwróć zaznaczenie"), QKeySequence(Qt::CTRL | Qt::Key_I),
+         &PrintWindow::invertTicks},
+        {"zaznaczNadania", QStringLiteral("Zaznacz ze stacji nadania…"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         &PrintWindow::tickBySendingStation},
+        {"zaznaczOdbioru", QStringLiteral("Zaznacz do stacji odbioru…"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         &PrintWindow::tickByReceivingStation},
+        {"liczbaKopii", QStringLiteral("Liczba kopii zaznaczonych…"), QKeySequence(Qt::CTRL | Qt::Key_L),
+         &PrintWindow::setTickedCounts},
+    };
+    QList<QAction*> actions;
+    for (const Command& c : commands) {
+        auto* action = new QAction(c.text, this);
+        action->setObjectName(QLatin1String(c.name));
+        action->setShortcut(c.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connectHandler(action, &QAction::triggered, this, c.handler);
+        addAction(action);
+        actions << action;
+    }
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connectHandler(list_, &QWidget::customContextMenuRequested, this, [this, actions](const QPoint& at) {
+        QMenu menu(this);
+        menu.addActions(actions.mid(0, 3));
+        menu.addSeparator();
+        menu.addActions(actions.mid(3, 2));
+        menu.addSeparator();
+        menu.addAction(actions.at(5));
+        menu.exec(list_->viewport()->mapToGlobal(at));
+    });
+}
+
+void PrintWindow::tickAll() { rows_->setAllTicked(true); }
+
+void PrintWindow::untickAll() { rows_->setAllTicked(false); }
+
+void PrintWindow::invertTicks() { rows_->invertTicks(); }
+
+void PrintWindow::tickBySendingStation() {
+    tickByStation(PrintRowsModel::SendingStation, QStringLiteral("Zaznacz ze stacji nadania"),
+                  QStringLiteral("Stacja nadania:"));
+}
+
+void PrintWindow::tickByReceivingStation() {
+    tickByStation(PrintRowsModel::ReceivingStation, QStringLiteral("Zaznacz do stacji odbioru"),
+                  QStringLiteral("Stacja odbioru:"));
+}
+
+// The stations of the listed waybills to pick from; the rows of the picked one are ticked
+// besides those ticked already.
+void PrintWindow::tickByStation(int column, const QString& caption, const QString& label) {
+    const auto station = static_cast<PrintRowsModel::Column>(column);
+    const QStringList stations = rows_->distinctTexts(station);
+    if (stations.isEmpty()) return;
+    const int picked = Dialogs::instance().choose(this, caption, label, stations);
+    if (picked >= 0) rows_->tickWhere(station, stations.at(picked));
+}
+
+// One number for every ticked row, starting from the current row's count when that is one.
+void PrintWindow::setTickedCounts() {
+    if (rows_->tickedRows() == 0) {
+        Dialogs::instance().inform(this, QStringLiteral("Nie zaznaczono żadnego listu."));
+        return;
+    }
+    constexpr int kMaxCopies = 999;
+    int start = 2;
+    const QModelIndex current = list_->currentIndex();
+    if (current.isValid()) {
+        bool ok = false;
+        const int count = rows_->count(current.row()).trimmed().toInt(&ok);
+        if (ok && count >= 0 && count <= kMaxCopies) start = count;
+    }
+    const std::optional<int> copies = Dialogs::instance().askNumber(
+        this, QStringLiteral("Liczba kopii"), QStringLiteral("Liczba kopii każdego zaznaczonego listu:"), start, 0,
+        kMaxCopies);
+    if (copies) rows_->setTickedCounts(QString::number(*copies));
 }
 
 void PrintWindow::button1Click() {
@@ -242,9 +348,10 @@ void PrintWindow::printPreview() {
     preview.setObjectName(QStringLiteral("preview"));
     preview.setWindowTitle(QStringLiteral("Listy przewozowe"));
     const std::vector<print::PrintRowData> rows = rows_->printRows();
-    connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this, &rows](QPrinter* printer) {
+    const print::PrintOptions options = loadPrintOptions();
+    connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this, &rows, &options](QPrinter* printer) {
         auto service = print::QtPrintService::toPrinter(*printer);
-        print::printWaybills(*service, sql2_, -1, rows, skala_);
+        print::printWaybills(*service, sql2_, -1, rows, skala_, options);
     });
     showModal(preview);
 }

@@ -3,8 +3,11 @@
 // showing lists every waybill afresh, unticked with the count "2", under a header row: one
 // list view over the rows' model, whatever their number. Hiding the window forgets the rows. "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none
 // chosen: the default printer). With no printer installed at all it asks for a PDF file
-// and prints into it. The context menu of "Drukuj" offers a PDF file or a print preview
-// for any selection.
+// and prints into it. The context menu of "Drukuj" offers a PDF file, a print preview
+// for any selection, and the print options ("Opcje wydruku…", kept with QSettings), which
+// every way of printing follows. The list's context menu and its shortcuts tick, untick
+// and invert all rows at once, tick the rows of a station, and set the count of every
+// ticked row.
 
 #include <QDialog>
 #include <functional>
@@ -46,6 +49,15 @@ public:
     void button1Click();   // "Drukuj"
     void printToPdf();     // context menu: the cards into a PDF file asked for
     void printPreview();   // context menu: the cards in a preview window
+    void editPrintOptions();  // context menu: "Opcje wydruku…"
+
+    // The list's context menu.
+    void tickAll();
+    void untickAll();
+    void invertTicks();
+    void tickBySendingStation();
+    void tickByReceivingStation();
+    void setTickedCounts();
 
     // Test seams. A print service set here (not owned) takes every "Drukuj" with the
     // selected index, in place of the installed printers; null restores them.
@@ -64,6 +76,8 @@ protected:
 
 private:
     void run(print::PrintService& service, int printerIndex);
+    void makeListMenu();
+    void tickByStation(int column, const QString& caption, const QString& label);
     void fitContent();
     void placeContent();
     void followList(int listValue);

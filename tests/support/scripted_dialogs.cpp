@@ -1,5 +1,7 @@
 #include "support/scripted_dialogs.h"
 
+#include <algorithm>
+
 #include "db/sinks.h"
 
 namespace testing {
@@ -19,6 +21,20 @@ ScriptedDialogs::~ScriptedDialogs() {
 bool ScriptedDialogs::ask(QWidget*, const QString& caption, const QString& text) {
     boxes.push_back({ui::BoxKind::Question, caption, text});
     return answers_.isEmpty() ? false : answers_.takeFirst();
+}
+
+int ScriptedDialogs::choose(QWidget*, const QString& caption, const QString& label, const QStringList& items) {
+    boxes.push_back({ui::BoxKind::Choice, caption, label});
+    offered = items;
+    return picks_.isEmpty() ? -1 : static_cast<int>(items.indexOf(picks_.takeFirst()));
+}
+
+std::optional<int> ScriptedDialogs::askNumber(QWidget*, const QString& caption, const QString& label, int value,
+                                              int minimum, int maximum) {
+    boxes.push_back({ui::BoxKind::Number, caption, label});
+    numberStart = value;
+    if (numbers_.isEmpty()) return std::nullopt;
+    return std::clamp(numbers_.takeFirst(), minimum, maximum);
 }
 
 void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& text) {

@@ -23,17 +23,31 @@ public:
     // Answers for the next questions, in order; a question with no answer left gets No.
     void answer(std::initializer_list<bool> answers) { answers_ += QList<bool>(answers); }
 
+    // Answers for the next lists: the item to pick by its text (an item not offered, or no
+    // answer left, cancels).
+    void pick(std::initializer_list<QString> items) { picks_ += QStringList(items); }
+    // Answers for the next number questions; no answer left cancels.
+    void number(std::initializer_list<int> values) { numbers_ += QList<int>(values); }
+
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
+    int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) override;
+    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
+                                 int minimum, int maximum) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
 
     QList<Box> boxes;
+    // The items of the last list offered, and the start value of the last number asked.
+    QStringList offered;
+    int numberStart = 0;
     void clear() { boxes.clear(); }
     // The text of every box shown, one per line, as "<caption>: <text>".
     QString transcript() const;
 
 private:
     QList<bool> answers_;
+    QStringList picks_;
+    QList<int> numbers_;
 };
 
 }  // namespace testing

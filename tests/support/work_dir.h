@@ -1,15 +1,24 @@
 #pragma once
 // A fresh, empty working directory for one test; the previous one is restored afterwards.
-// The database file lives in the working directory.
+// The database file lives in the working directory, and so do the settings the program
+// keeps with QSettings: a test never reads or writes the user's own.
 
 #include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace testing {
 
 class WorkDir {
 public:
-    WorkDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    WorkDir() : previous_(QDir::currentPath()) {
+        QDir::setCurrent(dir_.path());
+        QStandardPaths::setTestModeEnabled(true);
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, dir_.path());
+        }
+    }
     ~WorkDir() { QDir::setCurrent(previous_); }
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;

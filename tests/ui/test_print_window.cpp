@@ -11,7 +11,11 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QDialogButtonBox>
+#include <QPrintPreviewWidget>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
@@ -24,6 +28,7 @@
 #include "ui/app_windows.h"
 #include "ui/modal.h"
 #include "ui/print_list.h"
+#include "ui/print_options_dialog.h"
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
 #include "ui/print_window.h"
@@ -132,6 +137,8 @@ private slots:
     void noPrinterPrintsIntoAPdfFile();
     void keyboardAndAccessibility();
     void failedQueryShowsTheHeaderAlone();
+    void selectingManyRowsAtOnce();
+    void printOptionsAreKeptAndPrinted();
 };
 
 void PrintWindowTest::windowLayout() {
@@ -419,6 +426,162 @@ void PrintWindowTest::failedQueryShowsTheHeaderAlone() {
     QCOMPARE(p.dialogs.boxes[0].kind, ui::BoxKind::StandardError);
     QCOMPARE(p.rows(), std::size_t(1));
     QVERIFY(p.window().header().isVisible());
+}
+
+// The list's commands from the keyboard: each changes every row it concerns in one change
+// of the model, whatever the number of rows.
+void PrintWindowTest::selectingManyRowsAtOnce() {
+    Program p("insert into listy values(1,'Śrem','n','w','l','o','Zabrze');"
+              "insert into listy values(2,'Sopot','n','w','l','o','Łódź');"
+              "insert into listy values(3,'Śrem','n','w','l','o','Lublin');"
+              "insert into listy values(4,'Czersk','n','w','l','o','Zabrze');"
+              "insert into listy values(5,'Ćmielów','n','w','l','o','Łódź');");
+    p.window().show();
+    p.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+    ui::PrintList& list = p.list();
+    list.setFocus();
+    QSignalSpy changes(&p.model(), &QAbstractItemModel::dataChanged);
+    auto ticks = [&] {
+        QString t;
+        for (std::size_t i = 1; i < p.rows(); ++i) t += p.ticked(i) ? '1' : '0';
+        return t;
+    };
+    auto counts = [&] {
+        QStringList c;
+        for (std::size_t i = 1; i < p.rows(); ++i) c << p.count(i);
+        return c.join(' ');
+    };
+    QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(ticks(), QStringLiteral("11111"));
+    QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(ticks(), QStringLiteral("00000"));
+    QCOMPARE(changes.size(), 2);
+
+    // A sending station picked from the stations of the list, in Polish order; the ticks
+    // of the other rows stay.
+    p.tick(2);
+    p.dialogs.pick({"Śrem"});
+    QTest::keyClick(&list, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(p.dialogs.offered, QStringList({"Czersk", "Ćmielów", "Sopot", "Śrem"}));
+    QCOMPARE(ticks(), QStringLiteral("11100"));
+    p.dialogs.pick({"Łódź"});
+    QTest::keyClick(&list, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(p.dialogs.offered, QStringList({"Lublin", "Łódź", "Zabrze"}));
+    QCOMPARE(ticks(), QStringLiteral("11101"));
+    QTest::keyClick(&list, Qt::Key_O, Qt::ControlModifier);  // cancelled
+    QCOMPARE(ticks(), QStringLiteral("11101"));
+
+    // The count of every ticked row, starting from the current row's.
+    p.setCount(1, "4");
+    list.setCurrentIndex(p.model().index(0, ui::PrintRowsModel::Load));
+    p.dialogs.number({7});
+    changes.clear();
+    QTest::keyClick(&list, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(p.dialogs.numberStart, 4);
+    QCOMPARE(counts(), QStringLiteral("7 7 7 2 7"));
+    QCOMPARE(changes.size(), 1);
+    QTest::keyClick(&list, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(ticks(), QStringLiteral("00010"));
+    QCOMPARE(changes.size(), 2);
+
+    // With nothing ticked there is nothing to set: said so, nothing asked.
+    QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    p.dialogs.clear();
+    QTest::keyClick(&list, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(p.dialogs.boxes.size(), 1);
+    QCOMPARE(p.dialogs.boxes[0].text, QStringLiteral("Nie zaznaczono żadnego listu."));
+    // In the count's edit box Ctrl+A selects its text and ticks nothing.
+    list.setCurrentIndex(p.model().index(1, ui::PrintRowsModel::Count));
+    auto* editor = qobject_cast<QLineEdit*>(list.indexWidget(p.model().index(1, ui::PrintRowsModel::Count)));
+    QVERIFY(editor);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor->selectedText(), QStringLiteral("7"));
+    QCOMPARE(ticks(), QStringLiteral("00000"));
+}
+
+// "Opcje wydruku…" driven by the keyboard; the choice is kept between showings and taken by
+// "Drukuj" and the preview alike. A value of the settings that is none of its option's
+// values reads as the default.
+void PrintWindowTest::printOptionsAreKeptAndPrinted() {
+    Program p(kThree);
+    testing::RecordingPrintService service;
+    p.window().setPrintService(&service);
+    p.window().show();
+    p.tick(1);
+    p.setCount(1, "1");
+    QString step;
+    ui::setModalHook([&](QDialog& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTRY_COMPARE(QApplication::activeWindow(), &dialog);
+        // The keys go where the dialog's focus is.
+        auto key = [&dialog](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(dialog.focusWidget(), k, m); };
+        auto* slot = dialog.findChild<QSpinBox*>("firstSlot");
+        if (step == "choose") {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Opcje wydruku"));
+            QCOMPARE(dialog.focusWidget(), slot);
+            key(Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(dialog.focusWidget(), "16");
+            key(Qt::Key_Tab);
+            key(Qt::Key_Down);  // by sending station
+            key(Qt::Key_Tab);
+            key(Qt::Key_Space);  // return cards
+            key(Qt::Key_Tab);
+            key(Qt::Key_Space);  // letter codes
+            key(Qt::Key_Return);
+        } else if (step == "look and cancel") {
+            QCOMPARE(slot->value(), 16);
+            QCOMPARE(dialog.findChild<QCheckBox*>("tonerSaver")->isChecked(), false);
+            key(Qt::Key_Up);
+            key(Qt::Key_Escape);
+        } else if (step == "preview") {
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            QVERIFY(preview);
+            preview->updatePreview();
+            // Slot 16 of the first sheet, then the return card on a second sheet.
+            QCOMPARE(preview->pageCount(), 2);
+            dialog.reject();
+        } else if (step == "defaults") {
+            auto* buttons = dialog.findChild<QDialogButtonBox*>("buttons");
+            QTest::mouseClick(buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
+            QCOMPARE(slot->value(), 1);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        dialog.hide();
+    });
+    step = "choose";
+    p.window().editPrintOptions();
+    print::PrintOptions chosen;
+    chosen.firstSlot = 16;
+    chosen.order = print::CardOrder::BySending;
+    chosen.returnCards = true;
+    chosen.letterCodes = true;
+    QVERIFY(ui::loadPrintOptions() == chosen);
+    step = "look and cancel";
+    p.window().editPrintOptions();
+    QVERIFY(ui::loadPrintOptions() == chosen);
+
+    p.drukuj();
+    QVERIFY2(p.dialogs.boxes.isEmpty(), qPrintable(p.dialogs.transcript()));
+    QCOMPARE(service.only("clip "), QStringList({"clip 3400,4733,4400,6177", "clip 400,400,1400,1844"}));
+    QVERIFY(service.calls.contains("text 512,1009 Próżny"));
+    QVERIFY(service.calls.contains("text 4174,4799 CZE"));  // StOdb1 is red
+    step = "preview";
+    p.window().printPreview();
+
+    step = "defaults";
+    p.window().editPrintOptions();
+    QVERIFY(ui::loadPrintOptions() == print::PrintOptions());
+    service.calls.clear();
+    p.drukuj();
+    QCOMPARE(service.only("clip "), QStringList({"clip 400,400,1400,1844"}));
+
+    QSettings(QStringLiteral("Listy"), QStringLiteral("Listy")).setValue("wydruk/pierwszePole", 17);
+    QSettings(QStringLiteral("Listy"), QStringLiteral("Listy")).setValue("wydruk/kolejnosc", "wg stacji");
+    QVERIFY(ui::loadPrintOptions() == print::PrintOptions());
 }
 
 QTEST_MAIN(PrintWindowTest)
