@@ -32,8 +32,8 @@ long printAllWaybills(PrintService& service, db::SqlConnection& connection, cons
     db::SqlQuery sql2("sql2");
     sql2.setConnection(&connection);
     double skala = 0;
-    printWaybills(service, sql2, -1, rows, skala);
-    return static_cast<long>(rows.size()) * options.copies;
+    printWaybills(service, sql2, -1, rows, skala, options.layout);
+    return static_cast<long>(rows.size()) * options.copies * (options.layout.returnCards ? 2 : 1);
 }
 
 }  // namespace print

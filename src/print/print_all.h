@@ -5,12 +5,14 @@
 // PrintAllOptions as they come.
 
 #include "db/forward.h"
+#include "print/print_options.h"
 #include "print/print_run.h"
 
 namespace print {
 
 struct PrintAllOptions {
-    int copies = 1;  // of every waybill
+    int copies = 1;        // of every waybill
+    PrintOptions layout;   // first slot, order, return cards, codes, toner saver
 };
 
 // The rows of the print run: every waybill of "select * from listy;", ticked, with
@@ -18,7 +20,7 @@ struct PrintAllOptions {
 std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection, const PrintAllOptions& options);
 
 // Prints every waybill on `service` (the default printer of the service, or its file).
-// Returns the number of cards.
+// Returns the number of cards (return cards included).
 long printAllWaybills(PrintService& service, db::SqlConnection& connection, const PrintAllOptions& options);
 
 }  // namespace print

@@ -12,6 +12,7 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "print/print_all.h"
+#include "print/print_options.h"
 #include "print/qt_print_service.h"
 #include "store/backups.h"
 #include "store/exchange.h"
@@ -74,15 +75,33 @@ QString helpText() {
         if (*o.value) head += QStringLiteral(" ") + QString::fromUtf8(o.value);
         text += head + QStringLiteral("\n      ") + QString::fromUtf8(o.description) + QStringLiteral("\n");
     }
+    text += QStringLiteral("\nUkład kart dla --print-pdf (bez nich: układ domyślny, nigdy wybór z okna):\n") +
+            QString::fromUtf8(print::printOptionsHelp());
     text += QStringLiteral(
         "\nPrzykłady:\n"
         "  listy --database spotkanie.sdb --export-csv wymiana\n"
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
-        "  listy --print-pdf karty.pdf --copies 2\n");
+        "  listy --print-pdf karty.pdf --copies 2\n"
+        "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n");
     return text;
 }
 
-bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& error) {
+bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QString& error) {
+    // The print layout's flags first (they are print's own); the rest goes to the parser.
+    std::vector<std::string> others;
+    for (qsizetype i = 1; i < givenArguments.size(); ++i) others.push_back(givenArguments[i].toStdString());
+    const std::size_t before = others.size();
+    print::PrintOptions printOptions;
+    try {
+        printOptions = print::takePrintOptions(others);
+    } catch (const print::PrintOptionsError& e) {
+        error = QString::fromUtf8(e.what());
+        return false;
+    }
+    const bool anyPrintOption = others.size() != before;
+    QStringList arguments;
+    if (!givenArguments.isEmpty()) arguments << givenArguments.first();
+    for (const std::string& a : others) arguments << QString::fromStdString(a);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
@@ -120,6 +139,12 @@ bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& 
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
     if (!single(database, line.database) || !single(exportCsv, line.exportDir) || !single(printPdf, line.printPdf)) {
+        return false;
+    }
+    line.printOptions = printOptions;
+    if (anyPrintOption && line.printPdf.isEmpty()) {
+        error = QStringLiteral("opcje układu kart (--first-slot, --order, --return-cards, --letter-codes, "
+                               "--toner-saver) działają tylko razem z --print-pdf");
         return false;
     }
     line.importFiles = parser.values(importCsv);
@@ -186,6 +211,7 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             auto service = print::QtPrintService::toPdf(line.printPdf);
             print::PrintAllOptions options;
             options.copies = line.copies;
+            options.layout = line.printOptions;
             const long cards = print::printAllWaybills(*service, baza, options);
             out << "Zapisano " << cards << " kart do pliku " << utf8(line.printPdf) << "\n";
         }

@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QStringList>
+
+#include "print/print_options.h"
 #include <iosfwd>
 
 #include "store/database_location.h"
@@ -20,6 +22,7 @@ struct CommandLine {
     QStringList importFiles;
     QString printPdf;
     int copies = 1;
+    print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
 
     // No command: the program opens its windows.
     bool windowed() const { return exportDir.isEmpty() && importFiles.isEmpty() && printPdf.isEmpty(); }

@@ -251,6 +251,18 @@ void ExchangeMenuTest::commandLineParses() {
     QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
     QCOMPARE(line.copies, 3);
     QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
+    // The card layout's flags go with --print-pdf only; without them the layout is the default.
+    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--order=sending", "--first-slot", "5",
+                                  "--return-cards"}, line, error));
+    QCOMPARE(line.printOptions.firstSlot, 5);
+    QVERIFY(line.printOptions.order == print::CardOrder::BySending && line.printOptions.returnCards);
+    QCOMPARE(line.printPdf, QStringLiteral("k.pdf"));
+    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf"}, line, error));
+    QVERIFY(line.printOptions == print::PrintOptions());
+    QVERIFY(!ui::parseCommandLine({"listy", "--letter-codes"}, line, error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--first-slot", "17"}, line, error));
+    QVERIFY(error.contains("--first-slot"));
+    QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
     QVERIFY(error.contains("--print-pdf"));
     QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
     QVERIFY(!ui::parseCommandLine({"listy", "--bogus"}, line, error));
