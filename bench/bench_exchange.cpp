@@ -35,9 +35,10 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kRows = 10000;
 
-const char* const kWords[] = {"Gdańsk", "Kraków", "Łódź", "Poznań", "Wrocław", "Szczecin", "Żywiec", "Ełk",
-                              "Huta", "Stocznia", "Młyn", "Cukrownia", "Węgiel", "zboże", "drewno", "stal",
-                              "żwir", "007", "1-2", "1,5", "a;b", "\"cytat\"", "Śląsk", "Łęczyca"};
+const char* const kWords[] = {"Gdańsk", "Kraków", "Łódź",   "Poznań",    "Wrocław", "Szczecin",
+                              "Żywiec", "Ełk",    "Huta",   "Stocznia",  "Młyn",    "Cukrownia",
+                              "Węgiel", "zboże",  "drewno", "stal",      "żwir",    "007",
+                              "1-2",    "1,5",    "a;b",    "\"cytat\"", "Śląsk",   "Łęczyca"};
 const char* const kWagons[] = {"Eaos", "Tads", "Shimmns", "Res", "Zacns", "Habbins"};
 
 double threadSeconds() {
@@ -46,7 +47,8 @@ double threadSeconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 double wallSeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 struct Data {
@@ -67,7 +69,8 @@ struct Data {
             return s;
         };
         for (int i = 0; i < kRows; ++i) {
-            rows.push_back({text(), text(), kWagons[rng() % std::size(kWagons)], text(), text(), text()});
+            rows.push_back(
+                {text(), text(), kWagons[rng() % std::size(kWagons)], text(), text(), text()});
         }
         emptyFile = dir + "/empty.sdb";
         make(emptyFile, false);
@@ -93,7 +96,8 @@ struct Data {
             int id = 1;
             for (const auto& r : rows) {
                 sqlite3_bind_int(ins, 1, ++id);
-                for (int c = 0; c < 6; ++c) sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
+                for (int c = 0; c < 6; ++c)
+                    sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
                 sqlite3_step(ins);
                 sqlite3_reset(ins);
             }
@@ -165,7 +169,8 @@ void BM_BareInsert(benchmark::State& state) {
         int id = 1;
         for (const auto& r : data().rows) {
             sqlite3_bind_int(ins, 1, ++id);
-            for (int c = 0; c < 6; ++c) sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
+            for (int c = 0; c < 6; ++c)
+                sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
             sqlite3_step(ins);
             sqlite3_reset(ins);
         }
@@ -182,7 +187,8 @@ void BM_ImportCsv(benchmark::State& state) {
 }
 
 void BM_MergeDatabase(benchmark::State& state) {
-    measure(state, g_merge, [](db::SqlConnection& baza) { store::mergeDatabase(baza, data().sourceFile); });
+    measure(state, g_merge,
+            [](db::SqlConnection& baza) { store::mergeDatabase(baza, data().sourceFile); });
 }
 
 // The copy written before an import or a merge, of a file holding 10,000 waybills.
@@ -215,14 +221,17 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g_bare.cpu > 0 && g_import.cpu > 0 && g_merge.cpu > 0) {
-        std::printf("\n%d waybills into an empty database (CPU time of this thread; wall clock in brackets):\n"
-                    "  bare prepared insert, one transaction: %.1f ms (%.1f ms)\n"
-                    "  import CSV:     %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
-                    "  merge database: %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
-                    "  backup of the 10,000-waybill file, not in the above: %.1f ms (%.1f ms)\n",
-                    kRows, g_bare.cpu * 1e3, g_bare.wall * 1e3, g_import.cpu * 1e3, g_import.wall * 1e3,
-                    g_import.cpu / g_bare.cpu, g_import.wall / g_bare.wall, g_merge.cpu * 1e3, g_merge.wall * 1e3,
-                    g_merge.cpu / g_bare.cpu, g_merge.wall / g_bare.wall, g_backup.cpu * 1e3, g_backup.wall * 1e3);
+        std::printf(
+            "\n%d waybills into an empty database (CPU time of this thread; wall clock in "
+            "brackets):\n"
+            "  bare prepared insert, one transaction: %.1f ms (%.1f ms)\n"
+            "  import CSV:     %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
+            "  merge database: %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
+            "  backup of the 10,000-waybill file, not in the above: %.1f ms (%.1f ms)\n",
+            kRows, g_bare.cpu * 1e3, g_bare.wall * 1e3, g_import.cpu * 1e3, g_import.wall * 1e3,
+            g_import.cpu / g_bare.cpu, g_import.wall / g_bare.wall, g_merge.cpu * 1e3,
+            g_merge.wall * 1e3, g_merge.cpu / g_bare.cpu, g_merge.wall / g_bare.wall,
+            g_backup.cpu * 1e3, g_backup.wall * 1e3);
     }
     return 0;
 }

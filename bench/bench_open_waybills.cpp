@@ -10,9 +10,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <ctime>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -28,14 +28,14 @@ constexpr const char* kSelect = "select * from listy;";
 
 // Word pool of realistic names; many carry Polish letters (two bytes in UTF-8).
 const char* const kWords[] = {
-    "Gdańsk",   "Kraków",   "Łódź",      "Poznań",   "Wrocław",  "Szczecin",  "Bydgoszcz",
-    "Żywiec",   "Ełk",      "Świnoujście", "Zielona", "Góra",     "Częstochowa", "Kędzierzyn",
-    "Koźle",    "Huta",     "Stocznia",  "Młyn",     "Cukrownia", "Elektrownia", "Bełchatów",
-    "Węgiel",   "kamienny", "zboże",     "drewno",   "stal",     "blacha",    "żwir",
-    "piasek",   "nawozy",   "cement",    "Zakłady",  "Chemiczne", "Kopalnia",  "Wieliczka",
-    "Śląsk",    "Tczew",    "Iława",     "Olsztyn",  "Mława",    "Gniezno",   "Łęczyca"};
-const char* const kWagons[] = {"Eaos", "Tads", "Shimmns", "Res", "Zacns", "Habbins", "Uagns",
-                               "Falns", "Sgns", "Rils"};
+    "Gdańsk", "Kraków",   "Łódź",        "Poznań",  "Wrocław",   "Szczecin",    "Bydgoszcz",
+    "Żywiec", "Ełk",      "Świnoujście", "Zielona", "Góra",      "Częstochowa", "Kędzierzyn",
+    "Koźle",  "Huta",     "Stocznia",    "Młyn",    "Cukrownia", "Elektrownia", "Bełchatów",
+    "Węgiel", "kamienny", "zboże",       "drewno",  "stal",      "blacha",      "żwir",
+    "piasek", "nawozy",   "cement",      "Zakłady", "Chemiczne", "Kopalnia",    "Wieliczka",
+    "Śląsk",  "Tczew",    "Iława",       "Olsztyn", "Mława",     "Gniezno",     "Łęczyca"};
+const char* const kWagons[] = {"Eaos",    "Tads",  "Shimmns", "Res",  "Zacns",
+                               "Habbins", "Uagns", "Falns",   "Sgns", "Rils"};
 
 std::size_t charCount(const std::string& s) {
     std::size_t n = 0;
@@ -77,8 +77,7 @@ struct Database {
                      nullptr, nullptr, nullptr);
         sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
         sqlite3_stmt* ins = nullptr;
-        sqlite3_prepare_v2(db, "insert into listy values(?, ?, ?, ?, ?, ?, ?)", -1, &ins,
-                           nullptr);
+        sqlite3_prepare_v2(db, "insert into listy values(?, ?, ?, ?, ?, ?, ?)", -1, &ins, nullptr);
         std::mt19937 rng(20240305);
         for (int id = 1; id <= kRows; ++id) {
             std::string values[7];
@@ -197,8 +196,9 @@ void BM_SqlQueryOpen(benchmark::State& state) {
     g_memoryUsed = used;
     g_memoryLimit = limit;
     if (used > limit) {
-        state.SkipWithError("memory rule broken: result store uses more than 2 x text bytes + "
-                            "64 bytes per row");
+        state.SkipWithError(
+            "memory rule broken: result store uses more than 2 x text bytes + "
+            "64 bytes per row");
     }
 }
 
@@ -213,9 +213,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g_bareSeconds > 0 && g_oursSeconds > 0) {
-        std::printf("\nopen of %d waybills (CPU time per open): SqlQuery %.1f ms, bare loop %.1f ms, "
-                    "ratio %.3f (goal <= 1.2)\n",
-                    kRows, g_oursSeconds * 1e3, g_bareSeconds * 1e3, g_oursSeconds / g_bareSeconds);
+        std::printf(
+            "\nopen of %d waybills (CPU time per open): SqlQuery %.1f ms, bare loop %.1f ms, "
+            "ratio %.3f (goal <= 1.2)\n",
+            kRows, g_oursSeconds * 1e3, g_bareSeconds * 1e3, g_oursSeconds / g_bareSeconds);
         std::printf("result store: %.0f bytes, rule allows %.0f (%.0f%%)\n", g_memoryUsed,
                     g_memoryLimit, 100.0 * g_memoryUsed / g_memoryLimit);
     }

@@ -20,16 +20,18 @@ const char* const kColours[] = {"clwhite", "clred",   "clyellow", "clgreen",
 
 bench::Database& database() {
     static bench::Database db([](sqlite3* raw) {
-        bench::insertRows(raw, "insert into stacje values(?1,?2,?3)", kStations, [](sqlite3_stmt* st, int i) {
-            sqlite3_bind_int(st, 1, i + 1);
-            bench::bindText(st, 2, "Stacja Łódź " + std::to_string(i));
-            bench::bindText(st, 3, kColours[i % 8]);
-        });
-        bench::insertRows(raw, "insert into punkty values(?1,?2,?3,'')", 200, [](sqlite3_stmt* st, int i) {
-            sqlite3_bind_int(st, 1, i + 1);
-            bench::bindText(st, 2, "Huta " + std::to_string(i));
-            bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i * 7 % kStations));
-        });
+        bench::insertRows(raw, "insert into stacje values(?1,?2,?3)", kStations,
+                          [](sqlite3_stmt* st, int i) {
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Stacja Łódź " + std::to_string(i));
+                              bench::bindText(st, 3, kColours[i % 8]);
+                          });
+        bench::insertRows(
+            raw, "insert into punkty values(?1,?2,?3,'')", 200, [](sqlite3_stmt* st, int i) {
+                sqlite3_bind_int(st, 1, i + 1);
+                bench::bindText(st, 2, "Huta " + std::to_string(i));
+                bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i * 7 % kStations));
+            });
     });
     return db;
 }
@@ -55,7 +57,9 @@ double showings(benchmark::State& state) {
     return total / static_cast<double>(state.iterations());
 }
 
-void BM_StationsWindow(benchmark::State& state) { g_stations = showings<ui::StationsWindow>(state); }
+void BM_StationsWindow(benchmark::State& state) {
+    g_stations = showings<ui::StationsWindow>(state);
+}
 
 void BM_PartiesWindow(benchmark::State& state) {
     g_parties = showings<ui::PartiesWindow>(state);
@@ -74,9 +78,11 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g_stations > 0 && g_parties > 0) {
-        std::printf("\n%d stations (CPU time per showing): shippers/receivers window %.1f ms, stations window "
-                    "%.1f ms, ratio %.2f (goal <= 3)\n",
-                    kStations, g_parties * 1e3, g_stations * 1e3, g_parties / g_stations);
+        std::printf(
+            "\n%d stations (CPU time per showing): shippers/receivers window %.1f ms, stations "
+            "window "
+            "%.1f ms, ratio %.2f (goal <= 3)\n",
+            kStations, g_parties * 1e3, g_stations * 1e3, g_parties / g_stations);
     }
     return 0;
 }

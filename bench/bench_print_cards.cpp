@@ -26,11 +26,12 @@ const char* const kColours[] = {"clwhite", "clred",   "clyellow", "clgreen",
 
 bench::Database& database() {
     static bench::Database db([](sqlite3* raw) {
-        bench::insertRows(raw, "insert into stacje values(?1,?2,?3)", 40, [](sqlite3_stmt* st, int i) {
-            sqlite3_bind_int(st, 1, i + 1);
-            bench::bindText(st, 2, "Stacja " + std::to_string(i));
-            bench::bindText(st, 3, kColours[i % 8]);
-        });
+        bench::insertRows(raw, "insert into stacje values(?1,?2,?3)", 40,
+                          [](sqlite3_stmt* st, int i) {
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Stacja " + std::to_string(i));
+                              bench::bindText(st, 3, kColours[i % 8]);
+                          });
     });
     return db;
 }
@@ -39,14 +40,17 @@ bench::Database& database() {
 std::vector<print::PrintRowData> rows() {
     std::vector<print::PrintRowData> out;
     for (int i = 0; i < kCards / 16; ++i) {
-        out.push_back({true, "16",
-                       {"Stacja " + std::to_string(i % 40), "Elektrownia Łódź", "Węgiel kamienny", "Eaos",
-                        "Kopalnia Wieliczka", "Stacja " + std::to_string((i + 7) % 40)}});
+        out.push_back({true,
+                       "16",
+                       {"Stacja " + std::to_string(i % 40), "Elektrownia Łódź", "Węgiel kamienny",
+                        "Eaos", "Kopalnia Wieliczka", "Stacja " + std::to_string((i + 7) % 40)}});
     }
     return out;
 }
 
-std::string pdfPath(const char* name) { return database().dir + "/" + name; }
+std::string pdfPath(const char* name) {
+    return database().dir + "/" + name;
+}
 
 double g_bare = 0;
 double g_run = 0;
@@ -59,7 +63,8 @@ void BM_BareLoop(benchmark::State& state) {
         const double start = bench::threadSeconds();
         QPdfWriter writer(QString::fromStdString(pdfPath("bare.pdf")));
         writer.setResolution(print::kCardResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         const double skala = print::scaleForPageHeight(writer.height());
         QPainter p(&writer);
         QFont font;
@@ -76,16 +81,18 @@ void BM_BareLoop(benchmark::State& state) {
         };
         int onPage = 0;
         for (const print::PrintRowData& row : cards) {
-            const QString values[] = {QString::fromStdString(row.texts.stOdb), QString::fromStdString(row.texts.odb),
-                                      QString::fromStdString(row.texts.ladunek), QString::fromStdString(row.texts.wagon),
-                                      QString::fromStdString(row.texts.nad), QString::fromStdString(row.texts.stNad)};
+            const QString values[] = {
+                QString::fromStdString(row.texts.stOdb),   QString::fromStdString(row.texts.odb),
+                QString::fromStdString(row.texts.ladunek), QString::fromStdString(row.texts.wagon),
+                QString::fromStdString(row.texts.nad),     QString::fromStdString(row.texts.stNad)};
             for (int copy = 0; copy < 16; ++copy) {
                 if (onPage == 16) {
                     writer.newPage();
                     onPage = 0;
                 }
                 const print::CardGeometry g = print::cardGeometry(skala, onPage % 4, onPage / 4);
-                p.setClipRect(QRect(g.card.x1, g.card.y1, g.card.x2 - g.card.x1, g.card.y2 - g.card.y1));
+                p.setClipRect(
+                    QRect(g.card.x1, g.card.y1, g.card.x2 - g.card.x1, g.card.y2 - g.card.y1));
                 font.setPointSize(8);
                 p.setFont(font);
                 rect(g.card, QColor(192, 192, 192));
@@ -93,7 +100,8 @@ void BM_BareLoop(benchmark::State& state) {
                 rect(g.bands[0], Qt::red);
                 rect(g.bands[5], Qt::blue);
                 for (int k = 0; k < 6; ++k) {
-                    text(g.captionX(), g.captionY(k), QString::fromUtf8(print::kBandCaptions[std::size_t(k)]));
+                    text(g.captionX(), g.captionY(k),
+                         QString::fromUtf8(print::kBandCaptions[std::size_t(k)]));
                 }
                 font.setBold(true);
                 font.setPointSize(11);
@@ -143,9 +151,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g_bare > 0 && g_run > 0) {
-        std::printf("\n%d cards to PDF (CPU time per run): print run %.1f ms, bare QPainter loop %.1f ms, "
-                    "ratio %.2f (goal <= 1.5)\n",
-                    kCards, g_run * 1e3, g_bare * 1e3, g_run / g_bare);
+        std::printf(
+            "\n%d cards to PDF (CPU time per run): print run %.1f ms, bare QPainter loop %.1f ms, "
+            "ratio %.2f (goal <= 1.5)\n",
+            kCards, g_run * 1e3, g_bare * 1e3, g_run / g_bare);
     }
     return 0;
 }

@@ -29,8 +29,9 @@
 
 namespace {
 
-const char* const kWords[] = {"Gdańsk", "Kraków", "Łódź", "Poznań", "Wrocław", "Huta", "Młyn", "Węgiel",
-                              "Cukrownia", "Żywiec", "Tczew", "Iława", "Stocznia", "Kopalnia", "Elektrownia"};
+const char* const kWords[] = {"Gdańsk", "Kraków", "Łódź",     "Poznań",    "Wrocław",
+                              "Huta",   "Młyn",   "Węgiel",   "Cukrownia", "Żywiec",
+                              "Tczew",  "Iława",  "Stocznia", "Kopalnia",  "Elektrownia"};
 
 bench::Database& database(int rows) {
     static std::map<int, std::unique_ptr<bench::Database>> made;
@@ -41,8 +42,8 @@ bench::Database& database(int rows) {
                               [](sqlite3_stmt* st, int i) {
                                   sqlite3_bind_int(st, 1, i + 1);
                                   for (int c = 2; c <= 7; ++c) {
-                                      const std::string text = std::string(kWords[(i * c) % 15]) + " " +
-                                                               kWords[(i + c) % 15];
+                                      const std::string text = std::string(kWords[(i * c) % 15]) +
+                                                               " " + kWords[(i + c) % 15];
                                       bench::bindText(st, c, text);
                                   }
                               });
@@ -120,7 +121,8 @@ void BM_PrintWindow(benchmark::State& state) {
             } else {
                 later += took;
             }
-            if (window.rows().rowCount() != rows) state.SkipWithError("the window did not list every row");
+            if (window.rows().rowCount() != rows)
+                state.SkipWithError("the window did not list every row");
             state.PauseTiming();
             window.hide();
             bench::settle();
@@ -184,17 +186,23 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     for (const auto& [rows, f] : g_figures) {
         if (f.plain <= 0 || f.first <= 0) continue;
-        std::printf("\nprint window, %d waybills (CPU time per showing): first %.1f ms, later %.1f ms; "
-                    "plain table view %.1f ms\n  ratio first/table view %.2f, later/table view %.2f (goal <= 3); "
-                    "later/first %.2f (goal: the same)\n  heap in use before opening %.1f MB, after closing "
-                    "%.1f MB, difference %.1f MB (goal within 10 MB)\n",
-                    rows, f.first * 1e3, f.later * 1e3, f.plain * 1e3, f.first / f.plain, f.later / f.plain,
-                    f.later / f.first, f.heapBefore / 1e6, f.heapAfter / 1e6, (f.heapAfter - f.heapBefore) / 1e6);
+        std::printf(
+            "\nprint window, %d waybills (CPU time per showing): first %.1f ms, later %.1f ms; "
+            "plain table view %.1f ms\n  ratio first/table view %.2f, later/table view %.2f (goal "
+            "<= 3); "
+            "later/first %.2f (goal: the same)\n  heap in use before opening %.1f MB, after "
+            "closing "
+            "%.1f MB, difference %.1f MB (goal within 10 MB)\n",
+            rows, f.first * 1e3, f.later * 1e3, f.plain * 1e3, f.first / f.plain, f.later / f.plain,
+            f.later / f.first, f.heapBefore / 1e6, f.heapAfter / 1e6,
+            (f.heapAfter - f.heapBefore) / 1e6);
     }
     if (g_print.cards > 0) {
-        std::printf("\n10,000 waybills: ticking every row %.1f ms (goal: under 50 ms); %d cards into a PDF file "
-                    "%.1f s (%.1f MB)\n",
-                    g_print.tick * 1e3, g_print.cards, g_print.pdf, g_print.pdfBytes / 1e6);
+        std::printf(
+            "\n10,000 waybills: ticking every row %.1f ms (goal: under 50 ms); %d cards into a PDF "
+            "file "
+            "%.1f s (%.1f MB)\n",
+            g_print.tick * 1e3, g_print.cards, g_print.pdf, g_print.pdfBytes / 1e6);
     }
     return 0;
 }

@@ -60,7 +60,8 @@ struct Database {
         dir = mkdtemp(tmpl);
         QDir::setCurrent(QString::fromStdString(dir));
         // The program's settings (the print options) start empty here, whatever the user chose.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(dir));
         list.setConnection(&baza);
         store::openDatabase(baza, list);
         list.close();

@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         bool fromCp1250 = false;
         const std::string text = store::csv::decode(bytes, fromCp1250, limits);
-        store::csv::parse(text, [&](store::csv::Record&& r) { records.push_back(std::move(r)); }, limits);
+        store::csv::parse(
+            text, [&](store::csv::Record&& r) { records.push_back(std::move(r)); }, limits);
     } catch (const store::csv::CsvError& e) {
         check(e.line() >= 0);
         records.clear();
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written += store::csv::line(r.fields);
     }
     std::vector<store::csv::Record> again;
-    store::csv::parse(written, [&](store::csv::Record&& r) { again.push_back(std::move(r)); }, limits);
+    store::csv::parse(
+        written, [&](store::csv::Record&& r) { again.push_back(std::move(r)); }, limits);
     check(again.size() == records.size());
     for (std::size_t i = 0; i < again.size(); ++i) check(again[i].fields == records[i].fields);
 
@@ -52,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store::ExchangeReport report;
     store::readCsv("fuzz.csv", bytes, exchange, report);
     for (store::ExchangeList list : store::kExchangeLists) {
-        for (const auto& row : exchange.of(list)) check(row.values.size() == store::csvHeader(list).size());
+        for (const auto& row : exchange.of(list))
+            check(row.values.size() == store::csvHeader(list).size());
     }
     return 0;
 }

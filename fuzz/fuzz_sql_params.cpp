@@ -34,7 +34,8 @@ void scanAndSubstitute(std::string_view sql) {
         params[i].value = std::string(sql.substr(i % (sql.size() + 1), 24));
         params[i].isNull = (i % 3) == 0;
     }
-    const std::string filled = db::substituteParams(parsed.text + " where x", params, parsed.placeholders);
+    const std::string filled =
+        db::substituteParams(parsed.text + " where x", params, parsed.placeholders);
     // Without "::" the parsed text holds no ":" outside literals; the substituted values are
     // closed literals, so the statement must hold no parameter either: a value that broke
     // out of its quotes would show up here.

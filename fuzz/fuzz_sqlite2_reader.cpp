@@ -10,32 +10,29 @@
 
 namespace {
 
-void readAll(std::string bytes)
-{
+void readAll(std::string bytes) {
     try {
         const store::Sqlite2Reader reader(std::move(bytes));
         for (const auto& table : reader.tables())
             for (const auto& row : table.rows)
                 for (const auto& value : row.values)
-                    if (value)
-                        (void)store::cp1250ToUtf8(*value);
+                    if (value) (void)store::cp1250ToUtf8(*value);
         (void)reader.masterTable();
         (void)reader.freePages();
     } catch (const store::LegacyFormatError&) {
     }
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     (void)store::isSqlite2Header(bytes);
     readAll(bytes);
     // Most mutations change the length, which the reader rejects at once; read the whole
     // pages as well so that the page structures get exercised.
-    const std::size_t whole = size / store::Sqlite2Reader::kPageSize * store::Sqlite2Reader::kPageSize;
-    if (whole != 0 && whole != size)
-        readAll(bytes.substr(0, whole));
+    const std::size_t whole =
+        size / store::Sqlite2Reader::kPageSize * store::Sqlite2Reader::kPageSize;
+    if (whole != 0 && whole != size) readAll(bytes.substr(0, whole));
     return 0;
 }

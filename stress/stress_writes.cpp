@@ -29,8 +29,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,7 +51,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "schema", "newdb", "v1", "legacy", "import", "merge", "restore"};
+const char* const kPaths[] = {"writes", "schema", "newdb", "v1",
+                              "legacy", "import", "merge", "restore"};
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
 
@@ -160,13 +161,15 @@ void childConversion(const std::string& templateFile, bool legacy) {
 // The four lists' CSV files the "import" path reads (written by the parent).
 std::vector<std::string> csvFiles() {
     std::vector<std::string> files;
-    for (store::ExchangeList list : store::kExchangeLists) files.push_back(std::string("csv/") + store::csvFileName(list));
+    for (store::ExchangeList list : store::kExchangeLists)
+        files.push_back(std::string("csv/") + store::csvFileName(list));
     return files;
 }
 
 void clearLists(Session& s) {
     store::runInTransaction(s.baza, [&] {
-        for (const char* t : {"listy", "stacje", "punkty", "ladunki"}) store::exec(s.command, std::string("delete from ") + t + ";");
+        for (const char* t : {"listy", "stacje", "punkty", "ladunki"})
+            store::exec(s.command, std::string("delete from ") + t + ";");
     });
 }
 
@@ -178,8 +181,9 @@ void childExchange(bool merge) {
     const store::DatabaseLocation here;
     auto backup = [&] { store::backupDatabase(s.baza, here); };
     for (;;) {
-        const store::ExchangeReport report = merge ? store::mergeDatabase(s.baza, "legacy-template.sdb", backup)
-                                                   : store::importCsvFiles(s.baza, csvFiles(), backup);
+        const store::ExchangeReport report =
+            merge ? store::mergeDatabase(s.baza, "legacy-template.sdb", backup)
+                  : store::importCsvFiles(s.baza, csvFiles(), backup);
         if (report.refused()) throw std::runtime_error(report.summary());
         clearLists(s);
     }
@@ -228,14 +232,20 @@ void makeVersion1Template(const std::string& path) {
         "create table punkty(id integer[2], nazwa varchar[30], stacja varchar[20], "
         "ladunki varchar[100]);"
         "insert into admin values('wersja','1');"
-        "insert into admin values('nr_listu','" + std::to_string(kV1Waybills + 1) + "');"
-        "insert into admin values('nr_stacji','" + std::to_string(kV1Stations + 1) + "');"
+        "insert into admin values('nr_listu','" +
+        std::to_string(kV1Waybills + 1) +
+        "');"
+        "insert into admin values('nr_stacji','" +
+        std::to_string(kV1Stations + 1) +
+        "');"
         "insert into admin values('nr_punktu','1');";
     for (int i = 2; i <= kV1Stations + 1; ++i) {
-        sql += "insert into stacje values(" + std::to_string(i) + ",'Stacja " + std::to_string(i) + "');";
+        sql += "insert into stacje values(" + std::to_string(i) + ",'Stacja " + std::to_string(i) +
+               "');";
     }
     for (int i = 2; i <= kV1Waybills + 1; ++i) {
-        sql += "insert into listy values(" + std::to_string(i) + ",'Stacja 2','n','w','l','o','Stacja 3');";
+        sql += "insert into listy values(" + std::to_string(i) +
+               ",'Stacja 2','n','w','l','o','Stacja 3');";
     }
     sql += "commit;";
     sqlite3_exec(f.db, sql.c_str(), nullptr, nullptr, nullptr);
@@ -256,10 +266,12 @@ std::map<std::string, std::string> referenceCounts(const std::string& legacyTemp
 std::string listsOf(const std::string& path) {
     File f(path);
     std::string out;
-    for (const char* sql : {"select id, st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy order by id",
-                            "select id, nazwa, kolor from stacje order by id", "select id, nazwa, stacja from punkty order by id",
-                            "select nazwa, rodz_wag from ladunki order by rowid",
-                            "select key, value from admin where key <> 'wersja' order by key"}) {
+    for (const char* sql :
+         {"select id, st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy order by id",
+          "select id, nazwa, kolor from stacje order by id",
+          "select id, nazwa, stacja from punkty order by id",
+          "select nazwa, rodz_wag from ladunki order by rowid",
+          "select key, value from admin where key <> 'wersja' order by key"}) {
         for (const std::string& row : f.rows(sql)) out += row + "\n";
         out += "--\n";
     }
@@ -275,21 +287,25 @@ struct Checker {
     std::map<std::string, std::string> legacyCounts;
     // The counts (listy, stacje, punkty, ladunki) a whole import / merge adds to an empty file.
     std::string importCounts, mergeCounts;
-    std::string legacyBytes;                      // the merged file as it must stay
-    std::vector<std::string> restoreStates;       // the lists before and after each restore
+    std::string legacyBytes;                 // the merged file as it must stay
+    std::vector<std::string> restoreStates;  // the lists before and after each restore
 
     static std::string counts(const File& f) {
-        return f.one("select (select count(*) from listy) || ',' || (select count(*) from stacje) || ',' || "
-                     "(select count(*) from punkty) || ',' || (select count(*) from ladunki)");
+        return f.one(
+            "select (select count(*) from listy) || ',' || (select count(*) from stacje) || ',' || "
+            "(select count(*) from punkty) || ',' || (select count(*) from ladunki)");
     }
 
     void soundCopies(const std::string& dir) {
         std::error_code ec;
-        for (fs::directory_iterator it(dir + "kopie", ec), end; !ec && it != end; it.increment(ec)) {
+        for (fs::directory_iterator it(dir + "kopie", ec), end; !ec && it != end;
+             it.increment(ec)) {
             if (it->path().extension() != ".sdb") continue;
             File c(it->path().string());
-            expect(c.one("pragma integrity_check") == "ok", "a backup is not sound: " + it->path().filename().string());
-            expect(c.one("select count(*) from sqlite_master") == "5", "a backup lacks tables: " + it->path().filename().string());
+            expect(c.one("pragma integrity_check") == "ok",
+                   "a backup is not sound: " + it->path().filename().string());
+            expect(c.one("select count(*) from sqlite_master") == "5",
+                   "a backup lacks tables: " + it->path().filename().string());
         }
     }
 
@@ -297,8 +313,11 @@ struct Checker {
         File f(dir + "listy.sdb");
         const std::string got = counts(f);
         const std::string& whole = path == "import" ? importCounts : mergeCounts;
-        expect(got == "0,0,0,0" || got == whole, "a half " + path + ": " + got + " (whole: " + whole + ")");
-        if (path == "merge") expect(bytesOfFile(dir + "legacy-template.sdb") == legacyBytes, "the merged file was written");
+        expect(got == "0,0,0,0" || got == whole,
+               "a half " + path + ": " + got + " (whole: " + whole + ")");
+        if (path == "merge")
+            expect(bytesOfFile(dir + "legacy-template.sdb") == legacyBytes,
+                   "the merged file was written");
         soundCopies(dir);
     }
 
@@ -315,7 +334,8 @@ struct Checker {
     }
 
     void soundFile(const File& f) {
-        expect(f.one("pragma integrity_check") == "ok", "integrity_check: " + f.one("pragma integrity_check"));
+        expect(f.one("pragma integrity_check") == "ok",
+               "integrity_check: " + f.one("pragma integrity_check"));
     }
 
     void countersAndIds(const File& f) {
@@ -324,7 +344,8 @@ struct Checker {
         for (const auto& [table, key] : counted) {
             const std::string t = table;
             expect(f.one("select (select cast(value as integer) from admin where key='" +
-                         std::string(key) + "') >= coalesce((select max(id) from " + t + "), 0)") == "1",
+                         std::string(key) + "') >= coalesce((select max(id) from " + t + "), 0)") ==
+                       "1",
                    std::string(key) + " is below the largest id of " + t);
             expect(f.rows("select id from " + t + " group by id having count(*) > 1").empty(),
                    "an id of " + t + " was handed out twice");
@@ -334,9 +355,11 @@ struct Checker {
     void noHalfCascade(const File& f) {
         expect(f.one("select count(*) from listy where st_nad not in (select nazwa from stacje) "
                      "or st_odb not in (select nazwa from stacje)") == "0",
-                   "a waybill names a deleted station");
-        expect(f.one("select count(*) from punkty where stacja not in (select nazwa from stacje)") == "0",
-               "a shipper/receiver belongs to a deleted station");
+               "a waybill names a deleted station");
+        expect(
+            f.one("select count(*) from punkty where stacja not in (select nazwa from stacje)") ==
+                "0",
+            "a shipper/receiver belongs to a deleted station");
         expect(f.one("select count(*) from listy l where not exists (select 1 from punkty p where "
                      "p.nazwa = l.nadawca and p.stacja = l.st_nad) or not exists (select 1 from "
                      "punkty p where p.nazwa = l.odbiorca and p.stacja = l.st_odb)") == "0",
@@ -385,10 +408,11 @@ struct Checker {
         if (path == "writes") noHalfCascade(f);
         if (path == "v1") {
             expect(f.one("select value from admin where key='wersja'") == "2", "not converted");
-            expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' || id") ==
-                       std::to_string(kV1Stations),
+            expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' "
+                         "|| id") == std::to_string(kV1Stations),
                    "stations lost in the conversion: " + f.one("select count(*) from stacje"));
-            expect(f.one("select count(*) from listy") == std::to_string(kV1Waybills), "waybills lost");
+            expect(f.one("select count(*) from listy") == std::to_string(kV1Waybills),
+                   "waybills lost");
         }
         if (path == "legacy") {
             expect(f.one("select count(*) from listy") == legacyCounts["listy"],
@@ -424,18 +448,20 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
     }
     for (int i = 2; i < 2002; ++i) {
         const std::string n = std::to_string(i);
-        sql += "insert into listy values(" + n + ",'Stacja " + std::to_string(2 + i % 300) + "','Punkt;" + n +
-               "','E','\"Węgiel\" " + n + "','Odbiorca\n" + n + "','Łódź');";
+        sql += "insert into listy values(" + n + ",'Stacja " + std::to_string(2 + i % 300) +
+               "','Punkt;" + n + "','E','\"Węgiel\" " + n + "','Odbiorca\n" + n + "','Łódź');";
     }
-    sql += "update admin set value='2001' where key='nr_listu';"
-           "update admin set value=301 where key='nr_stacji';"
-           "update admin set value=301 where key='nr_punktu';"
-           "commit;";
+    sql +=
+        "update admin set value='2001' where key='nr_listu';"
+        "update admin set value=301 where key='nr_stacji';"
+        "update admin set value=301 where key='nr_punktu';"
+        "commit;";
     makeListyFile(base + "stan-a.sdb", sql);
-    makeListyFile(base + "stan-b.sdb", "insert into stacje values(2,'B','clblue');"
-                                       "insert into listy values(2,'B','x','y','z','v','B');"
-                                       "update admin set value='9' where key='nr_listu';"
-                                       "update admin set value=2 where key='nr_stacji';");
+    makeListyFile(base + "stan-b.sdb",
+                  "insert into stacje values(2,'B','clblue');"
+                  "insert into listy values(2,'B','x','y','z','v','B');"
+                  "update admin set value='9' where key='nr_listu';"
+                  "update admin set value=2 where key='nr_stacji';");
     {
         db::SqlConnection baza("baza");
         baza.setDatabase(base + "stan-a.sdb");
@@ -451,7 +477,8 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
         baza.setDatabase(file);
         baza.open();
         std::vector<std::string> files;
-        for (store::ExchangeList list : store::kExchangeLists) files.push_back(base + "csv/" + store::csvFileName(list));
+        for (store::ExchangeList list : store::kExchangeLists)
+            files.push_back(base + "csv/" + store::csvFileName(list));
         if (merge) {
             store::mergeDatabase(baza, legacySample);
         } else {
@@ -461,7 +488,8 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
     checker.importCounts = Checker::counts(File(base + "ref-import.sdb"));
     checker.mergeCounts = Checker::counts(File(base + "ref-merge.sdb"));
     makeListyFile(base + "ref-empty.sdb", "");
-    checker.restoreStates = {listsOf(base + "ref-empty.sdb"), listsOf(base + "stan-a.sdb"), listsOf(base + "stan-b.sdb")};
+    checker.restoreStates = {listsOf(base + "ref-empty.sdb"), listsOf(base + "stan-a.sdb"),
+                             listsOf(base + "stan-b.sdb")};
 }
 
 int runParent(int trials, const QString& only) {
@@ -471,7 +499,8 @@ int runParent(int trials, const QString& only) {
     makeVersion1Template(base + "v1-template.sdb");
     const std::string legacySample = LISTY_LEGACY_SAMPLE;
     if (!fs::exists(legacySample)) {
-        std::fprintf(stderr, "stress: the old-format sample is missing: %s\n", legacySample.c_str());
+        std::fprintf(stderr, "stress: the old-format sample is missing: %s\n",
+                     legacySample.c_str());
         return 1;
     }
     Checker checker;
@@ -495,7 +524,8 @@ int runParent(int trials, const QString& only) {
         for (int trial = 0; trial < trials; ++trial) {
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(self, {"--child", path, QString::fromStdString(dir), QString::number(trial)});
+            child.start(self,
+                        {"--child", path, QString::fromStdString(dir), QString::number(trial)});
             if (!child.waitForStarted()) {
                 std::fprintf(stderr, "stress: cannot start the child\n");
                 return 1;
@@ -518,8 +548,10 @@ int runParent(int trials, const QString& only) {
             }
             ++ran;
         }
-        std::printf("stress: %-7s %d trials, %d failures%s\n", path, trials, pathFailures,
-                    unstopped ? (", " + std::to_string(unstopped) + " children ended by themselves").c_str() : "");
+        std::printf(
+            "stress: %-7s %d trials, %d failures%s\n", path, trials, pathFailures,
+            unstopped ? (", " + std::to_string(unstopped) + " children ended by themselves").c_str()
+                      : "");
         failures += pathFailures + unstopped;
     }
     std::fflush(stderr);
@@ -532,7 +564,8 @@ int runParent(int trials, const QString& only) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() >= 5 && args[1] == "--child") return runChild(args[2], args[3], args[4].toInt());
+    if (args.size() >= 5 && args[1] == "--child")
+        return runChild(args[2], args[3], args[4].toInt());
     int trials = 50;
     QString only;
     for (int i = 1; i + 1 < args.size(); ++i) {

@@ -1,3 +1,5 @@
 #include "ui/command_line.h"
 
-int main(int argc, char** argv) { return ui::runProgram(argc, argv); }
+int main(int argc, char** argv) {
+    return ui::runProgram(argc, argv);
+}

@@ -10,16 +10,16 @@ namespace {
 char32_t lowerCodePoint(char32_t c) {
     if (c >= 'A' && c <= 'Z') return c + 0x20;
     if (c < 0xC0) return c;
-    if (c <= 0xDE) return c == 0xD7 ? c : c + 0x20;  // Latin-1 capitals, not "×"
-    if (c == 0x130) return 'i';                         // İ
-    if (c >= 0x100 && c <= 0x137) return c | 1;       // pairs: capital even, small odd
+    if (c <= 0xDE) return c == 0xD7 ? c : c + 0x20;            // Latin-1 capitals, not "×"
+    if (c == 0x130) return 'i';                                // İ
+    if (c >= 0x100 && c <= 0x137) return c | 1;                // pairs: capital even, small odd
     if (c >= 0x139 && c <= 0x148) return (c & 1) ? c + 1 : c;  // capital odd, small even
     if (c >= 0x14A && c <= 0x177) return c | 1;
-    if (c == 0x178) return 0xFF;  // Ÿ
-    if (c >= 0x179 && c <= 0x17E) return (c & 1) ? c + 1 : c;  // Ź Ż Ž
+    if (c == 0x178) return 0xFF;                                  // Ÿ
+    if (c >= 0x179 && c <= 0x17E) return (c & 1) ? c + 1 : c;     // Ź Ż Ž
     if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;               // Cyrillic Ѐ..Џ
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;               // Cyrillic А..Я
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Cyrillic Ѐ..Џ
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                // Cyrillic А..Я
     return c;
 }
 

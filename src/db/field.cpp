@@ -61,8 +61,10 @@ FieldInfo getFieldInfo(std::string_view typeText) {
 
 int nativeFieldSize(FieldKind kind, int size, const std::string& name) {
     switch (kind) {
-        case FieldKind::String: return size;
-        case FieldKind::DateTime: return 20;
+        case FieldKind::String:
+            return size;
+        case FieldKind::DateTime:
+            return 20;
         case FieldKind::Integer:
         case FieldKind::Boolean:
         case FieldKind::Float:
@@ -71,7 +73,8 @@ int nativeFieldSize(FieldKind kind, int size, const std::string& name) {
         case FieldKind::Time:
         case FieldKind::Blob:
         case FieldKind::Memo:
-        case FieldKind::Graphic: return 12;
+        case FieldKind::Graphic:
+            return 12;
     }
     throw SqlConfigError("Fieldtype of Field \"" + name + "\" not supported!");
 }
@@ -95,11 +98,14 @@ double Field::asFloat() const {
     switch (def_.kind) {
         case FieldKind::Float:
         case FieldKind::Currency:
-        case FieldKind::DateTime: return bytes.size() == 8 ? decodeDouble(bytes) : 0.0;
+        case FieldKind::DateTime:
+            return bytes.size() == 8 ? decodeDouble(bytes) : 0.0;
         case FieldKind::Integer:
         case FieldKind::Date:
-        case FieldKind::Time: return bytes.size() == 4 ? decodeInt32(bytes) : 0;
-        default: return parseFloat(valueText(def_.kind, bytes));
+        case FieldKind::Time:
+            return bytes.size() == 4 ? decodeInt32(bytes) : 0;
+        default:
+            return parseFloat(valueText(def_.kind, bytes));
     }
 }
 
@@ -109,6 +115,8 @@ bool Field::asBoolean() const {
     return parseBoolean(bytes);
 }
 
-bool Field::isNull() const { return dataset_->currentBytes(index_).empty(); }
+bool Field::isNull() const {
+    return dataset_->currentBytes(index_).empty();
+}
 
 }  // namespace db

@@ -25,8 +25,8 @@ const char* ResultStore::copyIn(std::string_view row) {
 
 void ResultStore::add(std::string_view row, std::int64_t rowId) {
     if (rowId < 0) rowId = static_cast<std::int64_t>(rows_.size());
-    rows_.push_back(Row{copyIn(row), static_cast<std::uint32_t>(row.size()), ++bookmarkCounter_,
-                        rowId});
+    rows_.push_back(
+        Row{copyIn(row), static_cast<std::uint32_t>(row.size()), ++bookmarkCounter_, rowId});
 }
 
 void ResultStore::insert(std::size_t index, std::string_view row, std::int64_t rowId) {
@@ -35,9 +35,9 @@ void ResultStore::insert(std::size_t index, std::string_view row, std::int64_t r
         return;
     }
     if (rowId < 0) rowId = static_cast<std::int64_t>(index);
-    rows_.insert(rows_.begin() + static_cast<long>(index),
-                 Row{copyIn(row), static_cast<std::uint32_t>(row.size()), ++bookmarkCounter_,
-                     rowId});
+    rows_.insert(
+        rows_.begin() + static_cast<long>(index),
+        Row{copyIn(row), static_cast<std::uint32_t>(row.size()), ++bookmarkCounter_, rowId});
     bookmarksOrdered_ = false;
 }
 

@@ -29,8 +29,8 @@ public:
 
     std::size_t count() const { return rows_.size(); }
     std::optional<std::string_view> data(std::size_t index) const;
-    std::int32_t bookmark(std::size_t index) const;  // -1 when out of range
-    std::int64_t rowId(std::size_t index) const;      // -1 when out of range
+    std::int32_t bookmark(std::size_t index) const;     // -1 when out of range
+    std::int64_t rowId(std::size_t index) const;        // -1 when out of range
     long indexOfBookmark(std::int32_t bookmark) const;  // -1 when not found
 
     // Field `field` of an encoded row; the empty view when the row has fewer fields.

@@ -15,7 +15,9 @@ MessageSink& messageSink() {
 }
 }  // namespace
 
-DebugSink setDebugSink(DebugSink sink) { return std::exchange(debugSink(), std::move(sink)); }
+DebugSink setDebugSink(DebugSink sink) {
+    return std::exchange(debugSink(), std::move(sink));
+}
 
 void debugOut(std::string_view line) {
     if (auto& sink = debugSink()) sink(line);

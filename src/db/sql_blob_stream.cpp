@@ -10,7 +10,10 @@
 namespace db {
 
 SqlBlobStream::SqlBlobStream(Field& field, BlobMode mode)
-    : dataset_(&field.dataset()), field_(field.index()), bookmark_(dataset_->bookmark()), mode_(mode) {
+    : dataset_(&field.dataset()),
+      field_(field.index()),
+      bookmark_(dataset_->bookmark()),
+      mode_(mode) {
     if (!isBlobKind(field.dataType())) {
         throw DatabaseError(dataset_->name() + ": Field '" + field.fieldName() +
                             "' is not a blob, memo or graphic field");

@@ -143,7 +143,9 @@ SqlConnection::~SqlConnection() {
     setInlineSql(nullptr);
 }
 
-void SqlConnection::setDatabase(std::string_view name) { database_ = trimBlanks(name); }
+void SqlConnection::setDatabase(std::string_view name) {
+    database_ = trimBlanks(name);
+}
 
 std::string SqlConnection::defaultExt() {
     if (defaultExt_.empty()) defaultExt_ = ".sdb";
@@ -200,7 +202,9 @@ void SqlConnection::unregisterDataset(SqlDataset* ds) {
     datasets_.erase(std::remove(datasets_.begin(), datasets_.end(), ds), datasets_.end());
 }
 
-void SqlConnection::setLibraryLoadFailsForTesting(bool fails) { g_libraryLoadFails = fails; }
+void SqlConnection::setLibraryLoadFailsForTesting(bool fails) {
+    g_libraryLoadFails = fails;
+}
 
 std::string SqlConnection::formPath() {
     if (equalsNoCase(database_, ":memory:")) return database_;
@@ -220,7 +224,9 @@ bool SqlConnection::loadLibs() {
     return libraryLoaded_;
 }
 
-void SqlConnection::releaseLibrary() { libraryLoaded_ = false; }
+void SqlConnection::releaseLibrary() {
+    libraryLoaded_ = false;
+}
 
 void SqlConnection::setConnected(bool on) {
     if (on) {
@@ -311,7 +317,9 @@ void SqlConnection::open() {
     }
 }
 
-void SqlConnection::close() { setConnected(false); }
+void SqlConnection::close() {
+    setConnected(false);
+}
 
 void SqlConnection::runTransactionStatement(const char* sql) {
     if (!connected_) setConnected(true);
@@ -322,9 +330,15 @@ void SqlConnection::runTransactionStatement(const char* sql) {
     if (!error.empty()) throw DatabaseError(error);
 }
 
-void SqlConnection::startTransaction() { runTransactionStatement("begin transaction"); }
-void SqlConnection::commit() { runTransactionStatement("commit transaction"); }
-void SqlConnection::rollBack() { runTransactionStatement("rollback transaction"); }
+void SqlConnection::startTransaction() {
+    runTransactionStatement("begin transaction");
+}
+void SqlConnection::commit() {
+    runTransactionStatement("commit transaction");
+}
+void SqlConnection::rollBack() {
+    runTransactionStatement("rollback transaction");
+}
 
 bool SqlConnection::inTransaction() const {
     return handle_ != nullptr && sqlite3_get_autocommit(handle_) == 0;

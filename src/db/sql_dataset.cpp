@@ -103,7 +103,8 @@ void SqlDataset::close() {
 }
 
 void SqlDataset::requireActive() const {
-    if (!active_) throw DatabaseError(name_ + ": Cannot perform this operation on a closed dataset");
+    if (!active_)
+        throw DatabaseError(name_ + ": Cannot perform this operation on a closed dataset");
 }
 
 int SqlDataset::recordCount() const {

@@ -106,9 +106,9 @@ public:
     int currentIndex() const { return current_; }
     bool setCurrentIndex(int index);
 
-    std::int32_t bookmark() const;           // of the current row; -1 when none
+    std::int32_t bookmark() const;             // of the current row; -1 when none
     void gotoBookmark(std::int32_t bookmark);  // DatabaseError "Bookmark not found"
-    std::int64_t rowId() const;              // of the current row; -1 when none
+    std::int64_t rowId() const;                // of the current row; -1 when none
 
     // Makes the first row whose key fields (names separated by ";") hold the given texts
     // current and returns true; with no such row the last row becomes current and the

@@ -68,8 +68,10 @@ std::optional<std::string> SqlDataset::masterFilter() const {
     std::string condition;
     for (const std::string& pair : splitTrimmed(masterFields_, ';')) {
         const std::size_t eq = pair.find('=');
-        const std::string detailName = eq == std::string::npos ? "" : trimBlanks(pair.substr(0, eq));
-        const std::string masterName = eq == std::string::npos ? "" : trimBlanks(pair.substr(eq + 1));
+        const std::string detailName =
+            eq == std::string::npos ? "" : trimBlanks(pair.substr(0, eq));
+        const std::string masterName =
+            eq == std::string::npos ? "" : trimBlanks(pair.substr(eq + 1));
         if (detailName.empty() || masterName.empty()) {
             showMessage("Syntax error: Masterfields not build of a=b;... pairs");
             return std::nullopt;
@@ -107,10 +109,18 @@ void SqlDataset::requireUpdateSql() const {
     throw SqlConfigError(name_ + ": editing rows through the dataset is not provided");
 }
 
-void SqlDataset::insertRecord() { requireUpdateSql(); }
-void SqlDataset::edit() { requireUpdateSql(); }
-void SqlDataset::post() { requireUpdateSql(); }
-void SqlDataset::deleteRecord() { requireUpdateSql(); }
+void SqlDataset::insertRecord() {
+    requireUpdateSql();
+}
+void SqlDataset::edit() {
+    requireUpdateSql();
+}
+void SqlDataset::post() {
+    requireUpdateSql();
+}
+void SqlDataset::deleteRecord() {
+    requireUpdateSql();
+}
 
 // --- Locate ------------------------------------------------------------------------------
 
@@ -118,7 +128,8 @@ bool SqlDataset::locate(std::string_view keyFields, const std::vector<std::strin
                         LocateOptions options) {
     requireActive();
     std::vector<int> keys;
-    for (const std::string& name : splitTrimmed(keyFields, ';')) keys.push_back(fieldByName(name).index());
+    for (const std::string& name : splitTrimmed(keyFields, ';'))
+        keys.push_back(fieldByName(name).index());
     if (keys.empty() || keys.size() != values.size()) {
         throw DatabaseError(name_ + ": Locate needs one value for each of its " +
                             std::to_string(keys.size()) + " key fields, got " +
@@ -154,7 +165,8 @@ bool SqlDataset::locate(std::string_view keyField, std::string_view value, Locat
 
 std::unique_ptr<SqlBlobStream> SqlDataset::createBlobStream(Field& field, BlobMode mode) {
     if (&field.dataset() != this) {
-        throw DatabaseError(name_ + ": Field '" + field.fieldName() + "' belongs to another dataset");
+        throw DatabaseError(name_ + ": Field '" + field.fieldName() +
+                            "' belongs to another dataset");
     }
     return std::make_unique<SqlBlobStream>(field, mode);
 }

@@ -7,7 +7,9 @@
 namespace db {
 namespace {
 
-bool isQuote(char c) { return c == '\'' || c == '"' || c == '`'; }
+bool isQuote(char c) {
+    return c == '\'' || c == '"' || c == '`';
+}
 
 // Tracks quoted literals through a text, one character at a time. A literal ends only at
 // the quote that opened it; a doubled quote inside it stays inside.
@@ -100,7 +102,9 @@ std::vector<std::string> splitSqlLines(std::string_view sql) {
     return lines;
 }
 
-std::string quoteValue(std::string_view value) { return "'" + doubleQuotes(value) + "'"; }
+std::string quoteValue(std::string_view value) {
+    return "'" + doubleQuotes(value) + "'";
+}
 
 std::string substituteParams(std::string_view statement, const std::vector<Param>& params,
                              const std::vector<std::size_t>& placeholders) {

@@ -63,7 +63,8 @@ void SqlQuery::setParamValue(std::string_view name, std::string value) {
         p.isNull = false;
         found = true;
     }
-    if (!found) throw DatabaseError(this->name() + ": Parameter '" + std::string(name) + "' not found");
+    if (!found)
+        throw DatabaseError(this->name() + ": Parameter '" + std::string(name) + "' not found");
 }
 
 void SqlQuery::setParamNull(std::string_view name) {
@@ -74,7 +75,8 @@ void SqlQuery::setParamNull(std::string_view name) {
         p.isNull = true;
         found = true;
     }
-    if (!found) throw DatabaseError(this->name() + ": Parameter '" + std::string(name) + "' not found");
+    if (!found)
+        throw DatabaseError(this->name() + ": Parameter '" + std::string(name) + "' not found");
 }
 
 void SqlQuery::sqliteMasterChanged() {

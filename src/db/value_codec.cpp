@@ -1,8 +1,8 @@
 #include "db/value_codec.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -193,14 +193,19 @@ std::string encodeValue(FieldKind kind, std::string_view text, bool sqliteDateFo
         case FieldKind::String:
         case FieldKind::Blob:
         case FieldKind::Memo:
-        case FieldKind::Graphic: return std::string(text);
-        case FieldKind::Integer: return bytesOf(toInteger(text));
+        case FieldKind::Graphic:
+            return std::string(text);
+        case FieldKind::Integer:
+            return bytesOf(toInteger(text));
         case FieldKind::Float:
-        case FieldKind::Currency: return bytesOf(parseFloat(text));
-        case FieldKind::Boolean: return std::string(1, parseBoolean(text) ? '\1' : '\0');
+        case FieldKind::Currency:
+            return bytesOf(parseFloat(text));
+        case FieldKind::Boolean:
+            return std::string(1, parseBoolean(text) ? '\1' : '\0');
         case FieldKind::Date: {
             std::int32_t day = 0;
-            if (!text.empty() && !parseDate(text.substr(0, std::min<std::size_t>(10, text.size())), day)) {
+            if (!text.empty() &&
+                !parseDate(text.substr(0, std::min<std::size_t>(10, text.size())), day)) {
                 notA(text, "date");
             }
             return bytesOf(day);
@@ -239,16 +244,21 @@ std::string valueText(FieldKind kind, std::string_view bytes) {
         case FieldKind::String:
         case FieldKind::Blob:
         case FieldKind::Memo:
-        case FieldKind::Graphic: return std::string(bytes);
-        case FieldKind::Integer: return std::to_string(decodeInt32(bytes));
+        case FieldKind::Graphic:
+            return std::string(bytes);
+        case FieldKind::Integer:
+            return std::to_string(decodeInt32(bytes));
         case FieldKind::Float:
-        case FieldKind::Currency: return floatText(decodeDouble(bytes));
-        case FieldKind::Boolean: return bytes[0] ? "True" : "False";
+        case FieldKind::Currency:
+            return floatText(decodeDouble(bytes));
+        case FieldKind::Boolean:
+            return bytes[0] ? "True" : "False";
         case FieldKind::Date: {
             const std::int32_t day = decodeInt32(bytes);
             return day == 0 ? std::string() : dateText(day);
         }
-        case FieldKind::Time: return timeText(decodeInt32(bytes));
+        case FieldKind::Time:
+            return timeText(decodeInt32(bytes));
         case FieldKind::DateTime: {
             const double ms = decodeDouble(bytes);
             if (ms <= 0) return {};

@@ -8,8 +8,8 @@
 
 namespace print {
 
-const std::array<const char*, kBands> kBandCaptions{
-    "Stacja odbioru", "Odbiorca", "Ładunek", "Rodzaj wagonu", "Nadawca", "Stacja nadania"};
+const std::array<const char*, kBands> kBandCaptions{"Stacja odbioru", "Odbiorca", "Ładunek",
+                                                    "Rodzaj wagonu",  "Nadawca",  "Stacja nadania"};
 
 int toPixels(double x) {
     const double below = std::floor(x);
@@ -23,7 +23,9 @@ int toPixels(double x) {
     return static_cast<int>(result);
 }
 
-double scaleForPageHeight(int pageHeight) { return pageHeight / 297.0; }
+double scaleForPageHeight(int pageHeight) {
+    return pageHeight / 297.0;
+}
 
 CardGeometry cardGeometry(double s, int c, int r) {
     CardGeometry g;
@@ -35,8 +37,9 @@ CardGeometry cardGeometry(double s, int c, int r) {
     g.card = {g.x, g.y, g.x + toPixels(45 * s), g.y + toPixels(65 * s)};
     for (int k = 0; k < kBands; ++k) {
         const int base = g.y + (k + 1) * g.d;
-        g.bands[static_cast<std::size_t>(k)] = {g.x + g.d, base + (k == 0 ? 0 : toPixels(8 * k * s)),
-                                                g.x + g.d + g.w, base + toPixels(8 * (k + 1) * s) + 10};
+        g.bands[static_cast<std::size_t>(k)] = {
+            g.x + g.d, base + (k == 0 ? 0 : toPixels(8 * k * s)), g.x + g.d + g.w,
+            base + toPixels(8 * (k + 1) * s) + 10};
     }
     return g;
 }
@@ -49,18 +52,23 @@ Rgb bandColour(const std::string& name) {
 Band bandFor(const std::string& name) {
     const auto found = store::colourByName(name);
     if (!found) return {};
-    const QString label = QString::fromUtf8(found->label.data(), static_cast<qsizetype>(found->label.size()));
+    const QString label =
+        QString::fromUtf8(found->label.data(), static_cast<qsizetype>(found->label.size()));
     return {{found->red, found->green, found->blue}, label.left(3).toUpper().toStdString()};
 }
 
-CardTexts returnCard(const CardTexts& t) { return {t.stNad, t.nad, kEmptyLoad, t.wagon, t.odb, t.stOdb}; }
+CardTexts returnCard(const CardTexts& t) {
+    return {t.stNad, t.nad, kEmptyLoad, t.wagon, t.odb, t.stOdb};
+}
 
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kCardGrey{192, 192, 192};
 
-void rectangle(PrintService& service, const Rect& r) { service.rectangle(r.x1, r.y1, r.x2, r.y2); }
+void rectangle(PrintService& service, const Rect& r) {
+    service.rectangle(r.x1, r.y1, r.x2, r.y2);
+}
 
 // A black frame along the inside of the card's edge; the frames of neighbouring cards meet
 // in one line twice as thick, to cut along its middle.
@@ -89,12 +97,13 @@ void letterCode(PrintService& service, const CardGeometry& g, int band, const st
 
 }  // namespace
 
-void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top, Rgb bottom) {
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top,
+              Rgb bottom) {
     drawCard(service, g, texts, Band{top, {}}, Band{bottom, {}}, {});
 }
 
-void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, const Band& topBand,
-              const Band& bottomBand, const CardStyle& style) {
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts,
+              const Band& topBand, const Band& bottomBand, const CardStyle& style) {
     const Rgb top = topBand.fill;
     const Rgb bottom = bottomBand.fill;
     service.clip(g.card);
@@ -117,9 +126,10 @@ void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& tex
     service.text(g.valueX(), g.valueY(0), texts.stOdb);
     service.setFontStyle(FontStyle::Regular);
     service.setFontSize(8);
-    const std::array<const std::string*, kBands - 1> values{&texts.odb, &texts.ladunek, &texts.wagon,
-                                                            &texts.nad, &texts.stNad};
-    for (int k = 1; k < kBands; ++k) service.text(g.valueX(), g.valueY(k), *values[static_cast<std::size_t>(k - 1)]);
+    const std::array<const std::string*, kBands - 1> values{&texts.odb, &texts.ladunek,
+                                                            &texts.wagon, &texts.nad, &texts.stNad};
+    for (int k = 1; k < kBands; ++k)
+        service.text(g.valueX(), g.valueY(k), *values[static_cast<std::size_t>(k - 1)]);
     if (style.letterCodes && !(topBand.code.empty() && bottomBand.code.empty())) {
         service.setFontStyle(FontStyle::Bold);
         letterCode(service, g, 0, topBand.code);

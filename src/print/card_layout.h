@@ -76,7 +76,8 @@ struct CardStyle {
 
 // Draws one card with the receiving station's band on top and the sending station's at
 // the bottom. Everything it draws stays inside the card.
-void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top, Rgb bottom);
+void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top,
+              Rgb bottom);
 void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, const Band& top,
               const Band& bottom, const CardStyle& style);
 

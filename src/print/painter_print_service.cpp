@@ -10,8 +10,8 @@ namespace {
 QFont cardFont() {
     QFont font;
     // The face the cards were designed with, then faces with its metrics.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPointSize(8);
     return font;
 }
@@ -45,7 +45,9 @@ void PainterPrintService::applyCanvas() {
     if (clipped_) painter_.setClipRect(clip_);
 }
 
-bool PainterPrintService::endPainting() { return !painter_.isActive() || painter_.end(); }
+bool PainterPrintService::endPainting() {
+    return !painter_.isActive() || painter_.end();
+}
 
 QPainter& PainterPrintService::canvas() {
     if (!painter_.isActive()) throw std::logic_error("no document begun");
@@ -62,7 +64,9 @@ void PainterPrintService::setFontStyle(FontStyle style) {
     canvas().setFont(font_);
 }
 
-void PainterPrintService::setFillColour(Rgb colour) { fill_ = QColor(colour.red, colour.green, colour.blue); }
+void PainterPrintService::setFillColour(Rgb colour) {
+    fill_ = QColor(colour.red, colour.green, colour.blue);
+}
 
 void PainterPrintService::rectangle(int x1, int y1, int x2, int y2) {
     QPainter& p = canvas();
@@ -121,6 +125,8 @@ void ImagePrintService::endDoc() {
     endPainting();
 }
 
-void ImagePrintService::abort() { endPainting(); }
+void ImagePrintService::abort() {
+    endPainting();
+}
 
 }  // namespace print

@@ -7,12 +7,16 @@
 
 namespace print {
 
-std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection, const PrintAllOptions& options) {
+std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection,
+                                         const PrintAllOptions& options) {
     std::vector<PrintRowData> rows;
     // Read whole from the file: a card shows the stored texts.
     for (const auto& row : store::readStoredRows(
-             connection, "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;")) {
-        auto text = [&](std::size_t i) { return i < row.size() && row[i] ? *row[i] : std::string(); };
+             connection,
+             "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;")) {
+        auto text = [&](std::size_t i) {
+            return i < row.size() && row[i] ? *row[i] : std::string();
+        };
         PrintRowData data;
         data.ticked = true;
         data.count = std::to_string(options.copies);
@@ -27,7 +31,8 @@ std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection, const Pr
     return rows;
 }
 
-long printAllWaybills(PrintService& service, db::SqlConnection& connection, const PrintAllOptions& options) {
+long printAllWaybills(PrintService& service, db::SqlConnection& connection,
+                      const PrintAllOptions& options) {
     const std::vector<PrintRowData> rows = allWaybillRows(connection, options);
     db::SqlQuery sql2("sql2");
     sql2.setConnection(&connection);

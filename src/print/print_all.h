@@ -11,16 +11,18 @@
 namespace print {
 
 struct PrintAllOptions {
-    int copies = 1;        // of every waybill
-    PrintOptions layout;   // first slot, order, return cards, codes, toner saver
+    int copies = 1;       // of every waybill
+    PrintOptions layout;  // first slot, order, return cards, codes, toner saver
 };
 
 // The rows of the print run: every waybill of "select * from listy;", ticked, with
 // `options.copies` copies.
-std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection, const PrintAllOptions& options);
+std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection,
+                                         const PrintAllOptions& options);
 
 // Prints every waybill on `service` (the default printer of the service, or its file).
 // Returns the number of cards (return cards included).
-long printAllWaybills(PrintService& service, db::SqlConnection& connection, const PrintAllOptions& options);
+long printAllWaybills(PrintService& service, db::SqlConnection& connection,
+                      const PrintAllOptions& options);
 
 }  // namespace print

@@ -9,7 +9,9 @@ namespace {
 constexpr struct {
     CardOrder order;
     const char* name;
-} kOrders[] = {{CardOrder::Listed, "listed"}, {CardOrder::BySending, "sending"}, {CardOrder::ByReceiving, "receiving"}};
+} kOrders[] = {{CardOrder::Listed, "listed"},
+               {CardOrder::BySending, "sending"},
+               {CardOrder::ByReceiving, "receiving"}};
 
 int slotFrom(const std::string& text) {
     int slot = 0;
@@ -17,7 +19,8 @@ int slotFrom(const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data(), end, slot);
     if (text.empty() || error != std::errc() || stop != end || slot < PrintOptions::kFirstSlotMin ||
         slot > PrintOptions::kFirstSlotMax) {
-        throw PrintOptionsError("--first-slot: pierwsze pole to liczba od 1 do 16, a nie '" + text + "'");
+        throw PrintOptionsError("--first-slot: pierwsze pole to liczba od 1 do 16, a nie '" + text +
+                                "'");
     }
     return slot;
 }
@@ -64,7 +67,8 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
         } else if (name == "--order") {
             const std::string text = valueOf();
             if (!orderFromName(text, options.order)) {
-                throw PrintOptionsError("--order: kolejność to listed, sending albo receiving, a nie '" + text + "'");
+                throw PrintOptionsError(
+                    "--order: kolejność to listed, sending albo receiving, a nie '" + text + "'");
             }
         } else if (name == "--return-cards") {
             noValue();

@@ -16,7 +16,8 @@ namespace {
 constexpr int kCardsPerPage = kColumns * kLines;
 
 Band stationBand(db::SqlQuery& sql2, const std::string& station) {
-    store::openQuery(sql2, "select kolor from stacje where nazwa='" + store::sqlEscape(station) + "';");
+    store::openQuery(sql2,
+                     "select kolor from stacje where nazwa='" + store::sqlEscape(station) + "';");
     if (sql2.recordCount() == 0) return {};
     return bandFor(sql2.fields(0).asString());
 }
@@ -30,7 +31,9 @@ public:
           skala_(skala),
           style_{options.letterCodes, options.tonerSaver},
           returnCards_(options.returnCards),
-          onPage_(std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin, PrintOptions::kFirstSlotMax) - 1) {}
+          onPage_(std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin,
+                             PrintOptions::kFirstSlotMax) -
+                  1) {}
 
     // One printed copy of a waybill, and its return card when those are asked for.
     void copy(const CardTexts& texts) {
@@ -47,7 +50,8 @@ private:
         // Each card reads its two band colours afresh.
         const Band top = stationBand(sql2_, texts.stOdb);
         const Band bottom = stationBand(sql2_, texts.stNad);
-        drawCard(service_, cardGeometry(skala_, onPage_ % kColumns, onPage_ / kColumns), texts, top, bottom, style_);
+        drawCard(service_, cardGeometry(skala_, onPage_ % kColumns, onPage_ / kColumns), texts, top,
+                 bottom, style_);
         ++onPage_;
     }
 
@@ -62,7 +66,8 @@ private:
 // The ticked rows with their copies, grouped by a station: the groups in Polish collation
 // of the station's name, the rows of a group in list order. Every row's count is converted
 // first, in list order, ticked or not.
-std::vector<std::pair<const PrintRowData*, int>> grouped(const std::vector<PrintRowData>& rows, CardOrder order) {
+std::vector<std::pair<const PrintRowData*, int>> grouped(const std::vector<PrintRowData>& rows,
+                                                         CardOrder order) {
     auto station = [order](const PrintRowData& row) -> const std::string& {
         return order == CardOrder::BySending ? row.texts.stNad : row.texts.stOdb;
     };
@@ -79,7 +84,8 @@ std::vector<std::pair<const PrintRowData*, int>> grouped(const std::vector<Print
     names.reserve(rank.size());
     for (const auto& [name, _] : rank) names.emplace_back(QString::fromStdString(name), &name);
     const PolishOrder polish;
-    std::sort(names.begin(), names.end(), [&polish](const auto& a, const auto& b) { return polish(a.first, b.first); });
+    std::sort(names.begin(), names.end(),
+              [&polish](const auto& a, const auto& b) { return polish(a.first, b.first); });
     for (std::size_t i = 0; i < names.size(); ++i) rank[*names[i].second] = static_cast<int>(i);
     std::stable_sort(cards.begin(), cards.end(), [&](const auto& a, const auto& b) {
         return rank.at(station(*a.first)) < rank.at(station(*b.first));
@@ -89,10 +95,13 @@ std::vector<std::pair<const PrintRowData*, int>> grouped(const std::vector<Print
 
 }  // namespace
 
-Rgb stationColour(db::SqlQuery& sql2, const std::string& station) { return stationBand(sql2, station).fill; }
+Rgb stationColour(db::SqlQuery& sql2, const std::string& station) {
+    return stationBand(sql2, station).fill;
+}
 
-void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex, const std::vector<PrintRowData>& rows,
-                   double& skala, const PrintOptions& options) {
+void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
+                   const std::vector<PrintRowData>& rows, double& skala,
+                   const PrintOptions& options) {
     service.selectPrinter(printerIndex);
     skala = scaleForPageHeight(service.pageHeight());
     service.setTitle("Listy przewozowe");

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "db/forward.h"
 #include "print/card_layout.h"
 #include "print/print_options.h"
-#include "db/forward.h"
 
 namespace print {
 
@@ -32,6 +32,7 @@ Rgb stationColour(db::SqlQuery& sql2, const std::string& station);
 // before it is raised again, so no document stays open. `options` at their defaults print
 // the plain run.
 void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
-                   const std::vector<PrintRowData>& rows, double& skala, const PrintOptions& options = {});
+                   const std::vector<PrintRowData>& rows, double& skala,
+                   const PrintOptions& options = {});
 
 }  // namespace print

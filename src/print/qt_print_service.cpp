@@ -32,7 +32,8 @@ std::unique_ptr<QtPrintService> QtPrintService::toPrinter(QPrinter& printer) {
 
 std::vector<std::string> QtPrintService::printers() const {
     std::vector<std::string> names;
-    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(name.toStdString());
+    for (const QString& name : QPrinterInfo::availablePrinterNames())
+        names.push_back(name.toStdString());
     return names;
 }
 
@@ -44,12 +45,14 @@ void QtPrintService::selectPrinter(int index) {
             QPrinterInfo info;
             if (index == -1) {
                 info = QPrinterInfo::defaultPrinter();
-                if (info.isNull() && !names.isEmpty()) info = QPrinterInfo::printerInfo(names.first());
+                if (info.isNull() && !names.isEmpty())
+                    info = QPrinterInfo::printerInfo(names.first());
                 if (info.isNull()) throw std::runtime_error("Nie ma zainstalowanej drukarki");
             } else if (index >= 0 && index < names.size()) {
                 info = QPrinterInfo::printerInfo(names.at(index));
             }
-            if (info.isNull()) throw std::runtime_error("Nie ma drukarki o numerze " + std::to_string(index));
+            if (info.isNull())
+                throw std::runtime_error("Nie ma drukarki o numerze " + std::to_string(index));
             owned_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             printer_ = owned_.get();
             break;
@@ -59,7 +62,8 @@ void QtPrintService::selectPrinter(int index) {
             pdfOut_ = std::make_unique<QSaveFile>(pdfFile_);
             pdf_ = std::make_unique<QPdfWriter>(pdfOut_.get());
             pdf_->setResolution(kCardResolution);
-            pdf_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            pdf_->setPageLayout(
+                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
             return;
         case Target::Given:
             break;
@@ -77,7 +81,9 @@ QPaintDevice& QtPrintService::device() const {
     return *printer_;
 }
 
-int QtPrintService::pageHeight() const { return device().height(); }
+int QtPrintService::pageHeight() const {
+    return device().height();
+}
 
 void QtPrintService::setTitle(const std::string& title) {
     device();
@@ -93,7 +99,7 @@ void QtPrintService::beginDoc() {
     const bool opened = target_ != Target::Pdf || pdfOut_->open(QIODevice::WriteOnly);
     if (!opened || !beginPainting(target)) {
         if (target_ == Target::Pdf) discardPdf();
-        const QString where = target_ == Target::Pdf                   ? pdfFile_
+        const QString where = target_ == Target::Pdf                 ? pdfFile_
                               : printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                      : printer_->outputFileName();
         throw std::runtime_error("Nie można rozpocząć wydruku: " + where.toStdString());
@@ -114,7 +120,8 @@ void QtPrintService::endDoc() {
     }
     if (target_ == Target::Pdf) {
         // The finished file takes the place of the one chosen, in one step.
-        if (!pdfOut_->commit()) throw std::runtime_error("Nie można zapisać pliku " + pdfFile_.toStdString());
+        if (!pdfOut_->commit())
+            throw std::runtime_error("Nie można zapisać pliku " + pdfFile_.toStdString());
     }
 }
 

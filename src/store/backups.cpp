@@ -30,7 +30,8 @@ std::string timeStamp() {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);  // one thread
     char text[32] = {};
-    if (!local || std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", local) == 0) return "00000000-000000";
+    if (!local || std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", local) == 0)
+        return "00000000-000000";
     return text;
 }
 
@@ -40,14 +41,16 @@ struct BackupName {
 };
 
 bool allDigits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // "<stem>-YYYYMMDD-HHMMSS.sdb" or "<stem>-YYYYMMDD-HHMMSS-<n>.sdb".
 bool parseBackupName(const std::string& name, const std::string& stem, BackupName& out) {
     const std::string prefix = stem + "-";
     const std::string ext = kBackupExtension;
-    if (name.size() < prefix.size() + 15 + ext.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+    if (name.size() < prefix.size() + 15 + ext.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - ext.size(), ext.size(), ext) != 0) {
         return false;
     }
@@ -80,16 +83,19 @@ void copyPages(sqlite3* to, sqlite3* from, const std::string& what) {
 }
 
 // Every copy of `stem` in `folder`, oldest first.
-std::vector<std::pair<BackupName, fs::path>> copiesIn(const std::string& folder, const std::string& stem) {
+std::vector<std::pair<BackupName, fs::path>> copiesIn(const std::string& folder,
+                                                      const std::string& stem) {
     std::vector<std::pair<BackupName, fs::path>> copies;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         BackupName parsed;
         const std::string name = it->path().filename().string();
-        if (it->is_regular_file(ec) && parseBackupName(name, stem, parsed)) copies.emplace_back(parsed, it->path());
+        if (it->is_regular_file(ec) && parseBackupName(name, stem, parsed))
+            copies.emplace_back(parsed, it->path());
     }
     std::sort(copies.begin(), copies.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first.stamp, a.first.sequence) < std::tie(b.first.stamp, b.first.sequence);
+        return std::tie(a.first.stamp, a.first.sequence) <
+               std::tie(b.first.stamp, b.first.sequence);
     });
     return copies;
 }
@@ -108,7 +114,8 @@ long countWaybills(sqlite3* db) {
 std::string firstResult(sqlite3* db, const char* sql) {
     sqlite3_stmt* stmt = nullptr;
     std::string out;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW) {
         const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
         if (t) out = t;
     } else {
@@ -120,9 +127,12 @@ std::string firstResult(sqlite3* db, const char* sql) {
 
 }  // namespace
 
-std::string backupFolder(const DatabaseLocation& location) { return location.directory() + "kopie/"; }
+std::string backupFolder(const DatabaseLocation& location) {
+    return location.directory() + "kopie/";
+}
 
-std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location, int keep) {
+std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location,
+                           int keep) {
     const std::string folder = backupFolder(location);
     const std::string stem = stemOf(location);
     Handle ownSource;
@@ -130,19 +140,22 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
     if (!source) {
         std::error_code ec;
         if (!fs::exists(location.path(), ec)) return {};
-        if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY,
+                            nullptr) != SQLITE_OK) {
             throw db::DatabaseError("Nie można otworzyć pliku " + location.path() + " do kopii");
         }
         source = ownSource.db;
     }
     std::error_code ec;
     fs::create_directories(folder, ec);
-    if (ec) throw db::DatabaseError("Nie można założyć katalogu kopii " + folder + ": " + ec.message());
+    if (ec)
+        throw db::DatabaseError("Nie można założyć katalogu kopii " + folder + ": " + ec.message());
     // Leftovers of a copy that was stopped part-way.
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.rfind(stem + "-", 0) == 0 && name.size() > 6 &&
-            (name.ends_with(kPartSuffix) || name.ends_with(std::string(kPartSuffix) + "-journal"))) {
+            (name.ends_with(kPartSuffix) ||
+             name.ends_with(std::string(kPartSuffix) + "-journal"))) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
         }
@@ -156,9 +169,10 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
     const std::string part = path + kPartSuffix;
     try {
         Handle target;
-        if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-            SQLITE_OK) {
-            throw db::DatabaseError("Nie można zapisać kopii " + path + ": " + sqlite3_errmsg(target.db));
+        if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                            nullptr) != SQLITE_OK) {
+            throw db::DatabaseError("Nie można zapisać kopii " + path + ": " +
+                                    sqlite3_errmsg(target.db));
         }
         copyPages(target.db, source, "Nie można zapisać kopii " + path);
     } catch (...) {
@@ -189,8 +203,8 @@ std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {
         info.path = path.string();
         info.fileName = path.filename().string();
         const std::string& s = parsed.stamp;
-        info.when = s.substr(0, 4) + "-" + s.substr(4, 2) + "-" + s.substr(6, 2) + " " + s.substr(9, 2) + ":" +
-                    s.substr(11, 2) + ":" + s.substr(13, 2);
+        info.when = s.substr(0, 4) + "-" + s.substr(4, 2) + "-" + s.substr(6, 2) + " " +
+                    s.substr(9, 2) + ":" + s.substr(11, 2) + ":" + s.substr(13, 2);
         std::error_code ec;
         info.size = fs::file_size(path, ec);
         Handle h;
@@ -202,13 +216,15 @@ std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {
     return out;
 }
 
-void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location, const std::string& backupPath) {
+void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
+                   const std::string& backupPath) {
     if (!connection.connected() || !connection.handle()) {
         throw db::DatabaseError("Baza danych nie jest otwarta: nie można przywrócić kopii");
     }
     if (connection.inTransaction()) {
-        throw db::DatabaseError("Otwarta jest transakcja (przeglądarka SQL): zakończ ją przed "
-                                "przywróceniem kopii");
+        throw db::DatabaseError(
+            "Otwarta jest transakcja (przeglądarka SQL): zakończ ją przed "
+            "przywróceniem kopii");
     }
     Handle copy;
     if (sqlite3_open_v2(backupPath.c_str(), &copy.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -219,8 +235,10 @@ void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& locati
         throw db::DatabaseError("Kopia " + backupPath + " jest uszkodzona (" + check +
                                 "); baza pozostała bez zmian");
     }
-    if (countWaybills(copy.db) < 0 || firstResult(copy.db, "select count(*) from admin;").rfind("error", 0) == 0) {
-        throw db::DatabaseError("Plik " + backupPath + " nie jest bazą programu Listy; baza pozostała bez zmian");
+    if (countWaybills(copy.db) < 0 ||
+        firstResult(copy.db, "select count(*) from admin;").rfind("error", 0) == 0) {
+        throw db::DatabaseError("Plik " + backupPath +
+                                " nie jest bazą programu Listy; baza pozostała bez zmian");
     }
     backupDatabase(connection, location);
     // The engine writes the copy's pages into the open file as one journalled transaction.

@@ -10,9 +10,12 @@ namespace store {
 
 const char* counterKey(Counter counter) {
     switch (counter) {
-        case Counter::Waybills: return "nr_listu";
-        case Counter::Stations: return "nr_stacji";
-        case Counter::Parties: return "nr_punktu";
+        case Counter::Waybills:
+            return "nr_listu";
+        case Counter::Stations:
+            return "nr_stacji";
+        case Counter::Parties:
+            return "nr_punktu";
     }
     return "";
 }

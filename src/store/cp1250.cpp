@@ -29,10 +29,9 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-} // namespace
+}  // namespace
 
-std::string cp1250ToUtf8(std::string_view bytes)
-{
+std::string cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     for (char c : bytes) {
@@ -45,4 +44,4 @@ std::string cp1250ToUtf8(std::string_view bytes)
     return out;
 }
 
-} // namespace store
+}  // namespace store

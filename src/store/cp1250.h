@@ -11,4 +11,4 @@ namespace store {
 // every input decodes and the damage stays visible in the text.
 std::string cp1250ToUtf8(std::string_view bytes);
 
-} // namespace store
+}  // namespace store

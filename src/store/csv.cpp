@@ -70,9 +70,11 @@ std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limit
         if (n == 0) {
             if (firstNonUtf8Line == 0) firstNonUtf8Line = line;
             if (undefinedInCp1250(c)) {
-                throw CsvError(line, "plik nie jest zapisany w UTF-8 ani w Windows-1250 "
-                                     "(bajt 0x" + std::string(1, "0123456789ABCDEF"[c >> 4]) +
-                                         std::string(1, "0123456789ABCDEF"[c & 15]) + ")");
+                throw CsvError(line,
+                               "plik nie jest zapisany w UTF-8 ani w Windows-1250 "
+                               "(bajt 0x" +
+                                   std::string(1, "0123456789ABCDEF"[c >> 4]) +
+                                   std::string(1, "0123456789ABCDEF"[c & 15]) + ")");
             }
             ++i;
         } else {
@@ -84,7 +86,8 @@ std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limit
     return cp1250ToUtf8(bytes);
 }
 
-void parse(std::string_view text, const std::function<void(Record&&)>& visit, const Limits& limits) {
+void parse(std::string_view text, const std::function<void(Record&&)>& visit,
+           const Limits& limits) {
     long line = 1;
     long records = 0;
     std::size_t i = 0;
@@ -122,7 +125,8 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                     // Whole runs up to the next quote at once.
                     const std::size_t quote = text.find('"', i);
                     if (quote == std::string_view::npos) {
-                        throw CsvError(opened, "cudzysłów otwarty w tym wierszu nie jest zamknięty");
+                        throw CsvError(opened,
+                                       "cudzysłów otwarty w tym wierszu nie jest zamknięty");
                     }
                     const std::string_view run = text.substr(i, quote - i);
                     for (char c : run) line += c == '\n';
@@ -137,16 +141,18 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                     break;
                 }
                 if (i < n && text[i] != kSeparator && text[i] != '\r' && text[i] != '\n') {
-                    throw CsvError(line, "po zamykającym cudzysłowie stoi znak zamiast \";\" "
-                                         "albo końca wiersza (cudzysłów w wartości trzeba "
-                                         "podwoić)");
+                    throw CsvError(line,
+                                   "po zamykającym cudzysłowie stoi znak zamiast \";\" "
+                                   "albo końca wiersza (cudzysłów w wartości trzeba "
+                                   "podwoić)");
                 }
             } else {
                 std::size_t end = text.find_first_of(";\r\n\"", i);
                 if (end == std::string_view::npos) end = n;
                 if (end < n && text[end] == '"') {
-                    throw CsvError(line, "cudzysłów wewnątrz wartości, która nie jest ujęta "
-                                         "w cudzysłowy");
+                    throw CsvError(line,
+                                   "cudzysłów wewnątrz wartości, która nie jest ujęta "
+                                   "w cudzysłowy");
                 }
                 value.assign(text.substr(i, end - i));
                 i = end;

@@ -29,9 +29,9 @@ private:
 };
 
 struct Limits {
-    long maxRecords = 1'000'001;           // the header and 1,000,000 rows
-    std::size_t maxFieldChars = 255;       // characters (code points), not bytes
-    std::size_t maxBytes = 512u << 20;     // the whole file
+    long maxRecords = 1'000'001;        // the header and 1,000,000 rows
+    std::size_t maxFieldChars = 255;    // characters (code points), not bytes
+    std::size_t maxBytes = 512u << 20;  // the whole file
 };
 
 struct Record {

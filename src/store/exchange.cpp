@@ -30,24 +30,33 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kListedRefusals = 30;
 
-std::size_t at(ExchangeList list) { return static_cast<std::size_t>(list); }
+std::size_t at(ExchangeList list) {
+    return static_cast<std::size_t>(list);
+}
 
 // The columns each list is read from and written to, in the order of its CSV header.
 const char* tableOf(ExchangeList list) {
     switch (list) {
-        case ExchangeList::Stations: return "stacje";
-        case ExchangeList::Parties: return "punkty";
-        case ExchangeList::Loads: return "ladunki";
-        case ExchangeList::Waybills: return "listy";
+        case ExchangeList::Stations:
+            return "stacje";
+        case ExchangeList::Parties:
+            return "punkty";
+        case ExchangeList::Loads:
+            return "ladunki";
+        case ExchangeList::Waybills:
+            return "listy";
     }
     return "";
 }
 
 std::vector<std::string> columnsOf(ExchangeList list) {
     switch (list) {
-        case ExchangeList::Stations: return {"nazwa", "kolor"};
-        case ExchangeList::Parties: return {"nazwa", "stacja"};
-        case ExchangeList::Loads: return {"nazwa", "rodz_wag"};
+        case ExchangeList::Stations:
+            return {"nazwa", "kolor"};
+        case ExchangeList::Parties:
+            return {"nazwa", "stacja"};
+        case ExchangeList::Loads:
+            return {"nazwa", "rodz_wag"};
         case ExchangeList::Waybills:
             return {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"};
     }
@@ -61,7 +70,9 @@ std::string selectSql(ExchangeList list) {
     return sql + " from " + tableOf(list) + ";";
 }
 
-std::string inQuotes(std::string_view text) { return "„" + std::string(text) + "”"; }
+std::string inQuotes(std::string_view text) {
+    return "„" + std::string(text) + "”";
+}
 
 std::string where(const ExchangeData& data, const ExchangeRow& row) {
     const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
@@ -88,7 +99,8 @@ std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
 
 int counterValue(db::SqlConnection& connection, Counter counter) {
     const std::string key = counterKey(counter);
-    const auto rows = readStoredRows(connection, "select value from admin where key='" + key + "';");
+    const auto rows =
+        readStoredRows(connection, "select value from admin where key='" + key + "';");
     if (rows.empty() || rows[0].empty() || !rows[0][0]) {
         throw db::DatabaseError("W tabeli admin brak licznika " + key);
     }
@@ -140,7 +152,9 @@ std::string readFileBytes(const std::string& path) {
     return bytes;
 }
 
-std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string fileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
 
 std::string joined(const std::vector<std::string>& values) {
     std::string out;
@@ -162,20 +176,28 @@ const std::vector<std::string>& csvHeader(ExchangeList list) {
 
 const char* csvFileName(ExchangeList list) {
     switch (list) {
-        case ExchangeList::Stations: return "stacje.csv";
-        case ExchangeList::Parties: return "punkty.csv";
-        case ExchangeList::Loads: return "ladunki.csv";
-        case ExchangeList::Waybills: return "listy.csv";
+        case ExchangeList::Stations:
+            return "stacje.csv";
+        case ExchangeList::Parties:
+            return "punkty.csv";
+        case ExchangeList::Loads:
+            return "ladunki.csv";
+        case ExchangeList::Waybills:
+            return "listy.csv";
     }
     return "";
 }
 
 const char* listTitle(ExchangeList list) {
     switch (list) {
-        case ExchangeList::Stations: return "Stacje";
-        case ExchangeList::Parties: return "Nadawcy/odbiorcy";
-        case ExchangeList::Loads: return "Ładunki";
-        case ExchangeList::Waybills: return "Listy przewozowe";
+        case ExchangeList::Stations:
+            return "Stacje";
+        case ExchangeList::Parties:
+            return "Nadawcy/odbiorcy";
+        case ExchangeList::Loads:
+            return "Ładunki";
+        case ExchangeList::Waybills:
+            return "Listy przewozowe";
     }
     return "";
 }
@@ -217,8 +239,7 @@ std::string ExchangeReport::summary() const {
         }
     } else {
         text = command + ": dodano " + std::to_string(totalAdded()) +
-               ", pominięto jako już obecne " + std::to_string(totalSkipped()) +
-               ", odrzucono 0.\n";
+               ", pominięto jako już obecne " + std::to_string(totalSkipped()) + ", odrzucono 0.\n";
         for (ExchangeList list : kExchangeLists) {
             text += std::string("  ") + listTitle(list) + ": dodano " +
                     std::to_string(added[at(list)]) + ", pominięto " +
@@ -228,7 +249,8 @@ std::string ExchangeReport::summary() const {
     }
     if (!notes.empty()) {
         text += "Uwagi:\n";
-        for (std::size_t i = 0; i < notes.size() && i < kListedRefusals; ++i) text += "  " + notes[i] + "\n";
+        for (std::size_t i = 0; i < notes.size() && i < kListedRefusals; ++i)
+            text += "  " + notes[i] + "\n";
         if (notes.size() > kListedRefusals) {
             text += "  … i " + std::to_string(notes.size() - kListedRefusals) + " dalszych\n";
         }
@@ -242,18 +264,21 @@ std::string ExchangeReport::summary() const {
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list) {
     std::string out(csv::kBom);
     out += csv::line(csvHeader(list), false);
-    for (const auto& row : readStoredRows(connection, selectSql(list))) out += csv::line(valuesOf(row));
+    for (const auto& row : readStoredRows(connection, selectSql(list)))
+        out += csv::line(valuesOf(row));
     return out;
 }
 
-std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory) {
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
+                                        const std::string& directory) {
     std::string dir = directory;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     std::error_code ec;
     fs::create_directories(dir.empty() ? "." : dir, ec);
     // Everything is read first: a failed read writes no file.
     std::vector<std::pair<std::string, std::string>> files;
-    for (ExchangeList list : kExchangeLists) files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
+    for (ExchangeList list : kExchangeLists)
+        files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
     std::vector<std::string> paths;
     for (const auto& [path, bytes] : files) {
         const std::string part = path + ".zapis";
@@ -279,7 +304,8 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std
 
 // --- import ----------------------------------------------------------------------------
 
-void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data, ExchangeReport& report) {
+void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data,
+             ExchangeReport& report) {
     const int source = static_cast<int>(data.sources.size());
     data.sources.push_back(name);
     auto refuse = [&](long line, const std::string& why) {
@@ -295,82 +321,87 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
         return;
     }
     if (fromCp1250) {
-        report.notes.push_back(name + ": plik był zapisany w kodowaniu Windows-1250; "
-                                      "przekształcono go do UTF-8");
+        report.notes.push_back(name +
+                               ": plik był zapisany w kodowaniu Windows-1250; "
+                               "przekształcono go do UTF-8");
     }
     std::optional<ExchangeList> list;
     std::size_t columns = 0;
     long rows = 0;
     bool unknownHeader = false;
     std::vector<ExchangeRow>* target = nullptr;
-    const std::array<std::size_t, 4> before = {data.rows[0].size(), data.rows[1].size(), data.rows[2].size(),
-                                               data.rows[3].size()};
+    const std::array<std::size_t, 4> before = {data.rows[0].size(), data.rows[1].size(),
+                                               data.rows[2].size(), data.rows[3].size()};
     try {
-    csv::parse(text, [&](csv::Record&& record) {
-        if (unknownHeader) return;
-        std::vector<std::string>& f = record.fields;
-        if (!list) {
-            while (!f.empty() && f.back().empty()) f.pop_back();
-            for (ExchangeList l : kExchangeLists) {
-                if (f == csvHeader(l)) list = l;
-            }
+        csv::parse(text, [&](csv::Record&& record) {
+            if (unknownHeader) return;
+            std::vector<std::string>& f = record.fields;
             if (!list) {
-                unknownHeader = true;
-                std::string expected;
-                for (ExchangeList l : kExchangeLists) expected += "\n    " + joined(csvHeader(l));
-                refuse(record.line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
-                                        "; oczekiwano jednego z:" + expected);
+                while (!f.empty() && f.back().empty()) f.pop_back();
+                for (ExchangeList l : kExchangeLists) {
+                    if (f == csvHeader(l)) list = l;
+                }
+                if (!list) {
+                    unknownHeader = true;
+                    std::string expected;
+                    for (ExchangeList l : kExchangeLists)
+                        expected += "\n    " + joined(csvHeader(l));
+                    refuse(record.line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
+                                            "; oczekiwano jednego z:" + expected);
+                    return;
+                }
+                columns = csvHeader(*list).size();
+                target = &data.of(*list);
+                target->reserve(target->size() + static_cast<std::size_t>(
+                                                     std::count(text.begin(), text.end(), '\n')));
                 return;
             }
-            columns = csvHeader(*list).size();
-            target = &data.of(*list);
-            target->reserve(target->size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
-            return;
-        }
-        ++rows;
-        if (f.size() < columns) {
-            refuse(record.line, "brak kolumny " + inQuotes(csvHeader(*list)[f.size()]) + " (jest " +
-                                    std::to_string(f.size()) + " z " + std::to_string(columns) + ")");
-            return;
-        }
-        if (f.size() > columns) {
-            const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
-                                                [](const std::string& v) { return v.empty(); });
-            if (!extraEmpty) {
-                refuse(record.line, "za dużo kolumn (" + std::to_string(f.size()) + ", oczekiwano " +
+            ++rows;
+            if (f.size() < columns) {
+                refuse(record.line, "brak kolumny " + inQuotes(csvHeader(*list)[f.size()]) +
+                                        " (jest " + std::to_string(f.size()) + " z " +
                                         std::to_string(columns) + ")");
                 return;
             }
-            f.resize(columns);
-        }
-        switch (*list) {
-            case ExchangeList::Stations: {
-                if (f[0].empty()) {
-                    refuse(record.line, "pusta nazwa stacji");
+            if (f.size() > columns) {
+                const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
+                                                    [](const std::string& v) { return v.empty(); });
+                if (!extraEmpty) {
+                    refuse(record.line, "za dużo kolumn (" + std::to_string(f.size()) +
+                                            ", oczekiwano " + std::to_string(columns) + ")");
                     return;
                 }
-                const auto colour = colourFromText(f[1]);
-                if (!colour) {
-                    refuse(record.line, "nieznany kolor " + inQuotes(f[1]) +
-                                            " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
-                                            "clblack, clbrown, clorange albo polskie nazwy kolorów)");
-                    return;
-                }
-                f[1] = std::string(*colour);
-                break;
+                f.resize(columns);
             }
-            case ExchangeList::Parties:
-            case ExchangeList::Loads:
-                if (f[0].empty()) {
-                    refuse(record.line, "pusta nazwa");
-                    return;
+            switch (*list) {
+                case ExchangeList::Stations: {
+                    if (f[0].empty()) {
+                        refuse(record.line, "pusta nazwa stacji");
+                        return;
+                    }
+                    const auto colour = colourFromText(f[1]);
+                    if (!colour) {
+                        refuse(record.line,
+                               "nieznany kolor " + inQuotes(f[1]) +
+                                   " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
+                                   "clblack, clbrown, clorange albo polskie nazwy kolorów)");
+                        return;
+                    }
+                    f[1] = std::string(*colour);
+                    break;
                 }
-                break;
-            case ExchangeList::Waybills:
-                break;
-        }
-        target->push_back(ExchangeRow{std::move(f), source, record.line});
-    });
+                case ExchangeList::Parties:
+                case ExchangeList::Loads:
+                    if (f[0].empty()) {
+                        refuse(record.line, "pusta nazwa");
+                        return;
+                    }
+                    break;
+                case ExchangeList::Waybills:
+                    break;
+            }
+            target->push_back(ExchangeRow{std::move(f), source, record.line});
+        });
     } catch (const csv::CsvError& e) {
         // A fault of the file as a whole: none of its rows is kept.
         for (std::size_t l = 0; l < 4; ++l) data.rows[l].resize(before[l]);
@@ -383,8 +414,8 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
         return;
     }
     if (rows == 0) {
-        report.notes.push_back(name + ": plik zawiera tylko wiersz nagłówka (" +
-                               listTitle(*list) + "), brak wierszy do dodania");
+        report.notes.push_back(name + ": plik zawiera tylko wiersz nagłówka (" + listTitle(*list) +
+                               "), brak wierszy do dodania");
     }
 }
 
@@ -447,8 +478,8 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
     sqlite3_busy_timeout(db, 5000);
     // Reads `sql`; with `wanted` only those columns (by name, else at their place in the
     // described layout), so the rows are not copied twice.
-    auto query = [&](const std::string& sql, SourceTable& out, const std::vector<std::string>& wanted,
-                     const std::vector<int>& fallback) {
+    auto query = [&](const std::string& sql, SourceTable& out,
+                     const std::vector<std::string>& wanted, const std::vector<int>& fallback) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
             throw db::DatabaseError("Plik " + path + " nie jest czytelną bazą danych (" +
@@ -467,7 +498,8 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
             for (std::size_t w = 0; w < wanted.size(); ++w) {
                 int place = -1;
                 for (int c = 0; c < n; ++c) {
-                    if (db::equalsNoCase(all.columns[static_cast<std::size_t>(c)], wanted[w])) place = c;
+                    if (db::equalsNoCase(all.columns[static_cast<std::size_t>(c)], wanted[w]))
+                        place = c;
                 }
                 if (place < 0 && wanted[w] != "kolor") place = fallback[w];
                 if (place >= n) place = -1;
@@ -480,9 +512,12 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
             auto& row = out.rows.emplace_back();
             row.reserve(places.size());
             for (int i : places) {
-                const auto* t = i >= 0 && i < n ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)) : nullptr;
-                row.emplace_back(t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
-                                   : std::string());
+                const auto* t = i >= 0 && i < n
+                                    ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, i))
+                                    : nullptr;
+                row.emplace_back(
+                    t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
+                      : std::string());
             }
         }
         const std::string error = sqlite3_errmsg(db);
@@ -499,14 +534,16 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         for (const char* wanted : {"listy", "stacje", "ladunki", "punkty", "admin"}) {
             if (lower == wanted && !tables.count(lower)) {
                 std::string quotedName = "\"";
-                for (char c : row[0]) quotedName += c == '"' ? std::string("\"\"") : std::string(1, c);
+                for (char c : row[0])
+                    quotedName += c == '"' ? std::string("\"\"") : std::string(1, c);
                 std::vector<std::string> wanted;
                 std::vector<int> fallback;
                 for (ExchangeList list : kExchangeLists) {
                     if (lower != tableOf(list)) continue;
                     wanted = columnsOf(list);
                     const int first = list == ExchangeList::Loads ? 0 : 1;
-                    for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
+                    for (std::size_t i = 0; i < wanted.size(); ++i)
+                        fallback.push_back(first + static_cast<int>(i));
                 }
                 query("select * from " + quotedName + "\";", tables[lower], wanted, fallback);
             }
@@ -529,7 +566,8 @@ std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
             }
         }
     } catch (const LegacyFormatError& e) {
-        throw db::DatabaseError("Nie można odczytać pliku " + path + " w starym formacie: " + e.what());
+        throw db::DatabaseError("Nie można odczytać pliku " + path +
+                                " w starym formacie: " + e.what());
     }
     return tables;
 }
@@ -541,21 +579,25 @@ ExchangeData readListyFile(const std::string& path) {
     if (!fs::is_regular_file(path, ec)) throw db::DatabaseError("Nie ma pliku " + path);
     const bool old = isSqlite2File(path);
     if (old && hasSqlite2Journal(path)) {
-        throw db::DatabaseError("Plik " + path + " jest w starym formacie, a obok niego leży plik " +
-                                path + "-journal: ostatnia zmiana w nim została przerwana. "
+        throw db::DatabaseError("Plik " + path +
+                                " jest w starym formacie, a obok niego leży plik " + path +
+                                "-journal: ostatnia zmiana w nim została przerwana. "
                                 "Plik nie został odczytany");
     }
-    std::map<std::string, SourceTable> tables = old ? readSqlite2Tables(path) : readSqlite3Tables(path);
+    std::map<std::string, SourceTable> tables =
+        old ? readSqlite2Tables(path) : readSqlite3Tables(path);
     if (!tables.count("listy") && !tables.count("stacje") && !tables.count("ladunki") &&
         !tables.count("punkty")) {
-        throw db::DatabaseError("Plik " + path + " nie jest bazą programu Listy (brak tabel listy, "
+        throw db::DatabaseError("Plik " + path +
+                                " nie jest bazą programu Listy (brak tabel listy, "
                                 "stacje, ladunki i punkty)");
     }
     std::string version;
     if (auto admin = tables.find("admin"); admin != tables.end()) {
         const auto places = columnPlaces(admin->second, {"key", "value"}, {0, 1});
         for (const auto& row : admin->second.rows) {
-            const auto k = static_cast<std::size_t>(places[0]), v = static_cast<std::size_t>(places[1]);
+            const auto k = static_cast<std::size_t>(places[0]),
+                       v = static_cast<std::size_t>(places[1]);
             if (k < row.size() && v < row.size() && row[k] == "wersja") version = row[v];
         }
     }
@@ -569,12 +611,15 @@ ExchangeData readListyFile(const std::string& path) {
         // Places in the described layouts (stacje and punkty begin with an id, listy too).
         std::vector<int> fallback;
         const int first = list == ExchangeList::Loads ? 0 : 1;
-        for (std::size_t i = 0; i < wanted.size(); ++i) fallback.push_back(first + static_cast<int>(i));
+        for (std::size_t i = 0; i < wanted.size(); ++i)
+            fallback.push_back(first + static_cast<int>(i));
         const std::vector<int> places = columnPlaces(table, wanted, fallback);
         // A station of a version-1 file has no colour of its own: white.
-        const bool noColour = list == ExchangeList::Stations &&
-                              (version == "1" || std::none_of(table.columns.begin(), table.columns.end(),
-                                                              [](const std::string& c) { return db::equalsNoCase(c, "kolor"); }));
+        const bool noColour =
+            list == ExchangeList::Stations &&
+            (version == "1" ||
+             std::none_of(table.columns.begin(), table.columns.end(),
+                          [](const std::string& c) { return db::equalsNoCase(c, "kolor"); }));
         auto& rows = data.of(list);
         rows.reserve(table.rows.size());
         for (auto& row : table.rows) {
@@ -583,9 +628,12 @@ ExchangeData readListyFile(const std::string& path) {
             out.values.reserve(places.size());
             for (std::size_t i = 0; i < places.size(); ++i) {
                 const auto p = static_cast<std::size_t>(places[i]);
-                const bool usedBefore = std::find(places.begin(), places.begin() + static_cast<long>(i), places[i]) !=
-                                        places.begin() + static_cast<long>(i);
-                out.values.push_back(p >= row.size() ? std::string() : usedBefore ? row[p] : std::move(row[p]));
+                const bool usedBefore =
+                    std::find(places.begin(), places.begin() + static_cast<long>(i), places[i]) !=
+                    places.begin() + static_cast<long>(i);
+                out.values.push_back(p >= row.size() ? std::string()
+                                     : usedBefore    ? row[p]
+                                                     : std::move(row[p]));
             }
             if (noColour) out.values[1] = "clwhite";
             rows.push_back(std::move(out));
@@ -619,7 +667,8 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
     for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
         if (data.of(list).empty()) continue;
         auto& counts = present[at(list)];
-        for (const auto& row : readStoredRows(connection, selectSql(list))) ++counts[keyOf(valuesOf(row))];
+        for (const auto& row : readStoredRows(connection, selectSql(list)))
+            ++counts[keyOf(valuesOf(row))];
     }
     const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
     std::map<Counter, int> next;
@@ -637,9 +686,9 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         }
         ++skipped[at(ExchangeList::Stations)];
         if (it->second != row.values[1]) {
-            notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) + " już jest, z kolorem " +
-                            inQuotes(it->second) + "; kolor " + inQuotes(row.values[1]) +
-                            " z pliku pominięto");
+            notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
+                            " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
+                            inQuotes(row.values[1]) + " z pliku pominięto");
         }
     }
     for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
@@ -658,9 +707,12 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
     }
     auto countFor = [&](Counter c) -> std::size_t {
         switch (c) {
-            case Counter::Stations: return adding[at(ExchangeList::Stations)].size();
-            case Counter::Parties: return adding[at(ExchangeList::Parties)].size();
-            case Counter::Waybills: return adding[at(ExchangeList::Waybills)].size();
+            case Counter::Stations:
+                return adding[at(ExchangeList::Stations)].size();
+            case Counter::Parties:
+                return adding[at(ExchangeList::Parties)].size();
+            case Counter::Waybills:
+                return adding[at(ExchangeList::Waybills)].size();
         }
         return 0;
     };
@@ -679,23 +731,27 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         if (!adding[at(ExchangeList::Stations)].empty()) {
             Insert insert(connection, "insert into stacje values (?,?,?);");
             int& id = next[Counter::Stations];
-            for (const ExchangeRow* row : adding[at(ExchangeList::Stations)]) insert.run(++id, row->values, false);
+            for (const ExchangeRow* row : adding[at(ExchangeList::Stations)])
+                insert.run(++id, row->values, false);
             runStatement(connection, counterUpdateSql(Counter::Stations, id));
         }
         if (!adding[at(ExchangeList::Parties)].empty()) {
             Insert insert(connection, "insert into punkty values (?,?,?,?);");
             int& id = next[Counter::Parties];
-            for (const ExchangeRow* row : adding[at(ExchangeList::Parties)]) insert.run(++id, row->values, true);
+            for (const ExchangeRow* row : adding[at(ExchangeList::Parties)])
+                insert.run(++id, row->values, true);
             runStatement(connection, counterUpdateSql(Counter::Parties, id));
         }
         if (!adding[at(ExchangeList::Loads)].empty()) {
             Insert insert(connection, "insert into ladunki values (?,?);");
-            for (const ExchangeRow* row : adding[at(ExchangeList::Loads)]) insert.run(std::nullopt, row->values, false);
+            for (const ExchangeRow* row : adding[at(ExchangeList::Loads)])
+                insert.run(std::nullopt, row->values, false);
         }
         if (!adding[at(ExchangeList::Waybills)].empty()) {
             Insert insert(connection, "insert into listy values(?,?,?,?,?,?,?);");
             int& id = next[Counter::Waybills];
-            for (const ExchangeRow* row : adding[at(ExchangeList::Waybills)]) insert.run(++id, row->values, false);
+            for (const ExchangeRow* row : adding[at(ExchangeList::Waybills)])
+                insert.run(++id, row->values, false);
             runStatement(connection, counterUpdateSql(Counter::Waybills, id));
         }
     });

@@ -50,10 +50,12 @@ struct ExchangeRow {
 };
 
 struct ExchangeData {
-    std::vector<std::string> sources;  // file names
+    std::vector<std::string> sources;              // file names
     std::array<std::vector<ExchangeRow>, 4> rows;  // by ExchangeList
     std::vector<ExchangeRow>& of(ExchangeList list) { return rows[static_cast<int>(list)]; }
-    const std::vector<ExchangeRow>& of(ExchangeList list) const { return rows[static_cast<int>(list)]; }
+    const std::vector<ExchangeRow>& of(ExchangeList list) const {
+        return rows[static_cast<int>(list)];
+    }
 };
 
 struct ExchangeReport {
@@ -78,7 +80,8 @@ struct ExchangeReport {
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list);
 // Writes the four files into `directory` (each written under a temporary name and renamed
 // into place). Returns their paths. DatabaseError when a file cannot be written.
-std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory);
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
+                                        const std::string& directory);
 
 // --- import ----------------------------------------------------------------------------
 

@@ -88,7 +88,9 @@ std::string backupName(const std::string& path, const std::string& oldBytes) {
     return candidate;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 // Only a table's own create statement is run from the old file: one statement that begins
 // "CREATE TABLE" and has nothing but blanks and ";" after it.
@@ -97,8 +99,8 @@ void checkCreateStatement(const std::string& tableName, const std::string& sql) 
     sqlite3_open_v2(":memory:", &probe, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr);
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v2(probe, sql.c_str(), static_cast<int>(sql.size()), &stmt,
-                                      &tail);
+    const int rc =
+        sqlite3_prepare_v2(probe, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
     sqlite3_finalize(stmt);
     sqlite3_close_v2(probe);
     std::size_t start = 0;
@@ -114,7 +116,8 @@ void checkCreateStatement(const std::string& tableName, const std::string& sql) 
         throw LegacyMigrationError(
             "Definicja tabeli " + tableName +
             " w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została "
-            "wykonana. Plik nie został przekształcony i pozostał bez zmian.\n" + sql);
+            "wykonana. Plik nie został przekształcony i pozostał bez zmian.\n" +
+            sql);
     }
 }
 
@@ -130,7 +133,8 @@ int copyTable(NewDatabase& out, const Sqlite2Table& table, long& rows) {
         columns += ", " + quoteIdentifier(cp1250ToUtf8(c));
         marks += ", ?";
     }
-    Statement insert{out.prepare("insert into " + name + "(" + columns + ") values(" + marks + ")")};
+    Statement insert{
+        out.prepare("insert into " + name + "(" + columns + ") values(" + marks + ")")};
     Statement readBack{out.prepare("select " + columns + " from " + name + " where rowid = ?")};
     int changes = 0;
     for (const Sqlite2Row& row : table.rows) {
@@ -156,7 +160,8 @@ int copyTable(NewDatabase& out, const Sqlite2Table& table, long& rows) {
         for (std::size_t i = 0; i < row.values.size(); ++i) {
             if (!row.values[i]) continue;
             const int col = static_cast<int>(i) + 1;
-            const auto* stored = reinterpret_cast<const char*>(sqlite3_column_text(readBack.stmt, col));
+            const auto* stored =
+                reinterpret_cast<const char*>(sqlite3_column_text(readBack.stmt, col));
             const int length = sqlite3_column_bytes(readBack.stmt, col);
             if (!stored || std::string_view(stored, static_cast<std::size_t>(length)) != texts[i]) {
                 ++changes;
@@ -199,8 +204,8 @@ MigrationResult migrateLegacyFile(const std::string& path) {
     if (!isSqlite2File(path)) return result;
     if (hasSqlite2Journal(path)) {
         throw LegacyMigrationError(
-            "Plik " + path + " jest w starym formacie (SQLite 2), a obok niego leży plik " +
-            path + "-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został "
+            "Plik " + path + " jest w starym formacie (SQLite 2), a obok niego leży plik " + path +
+            "-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został "
             "przekształcony; oba pliki pozostały bez zmian");
     }
     // Everything is read before anything on disk changes.
@@ -237,9 +242,8 @@ MigrationResult migrateLegacyFile(const std::string& path) {
         }
         fs::rename(building, path, ec);
         if (ec) {
-            throw LegacyMigrationError("Nie można zastąpić pliku " + path +
-                                       " przekształconym: " + ec.message() +
-                                       ". Plik pozostał bez zmian.");
+            throw LegacyMigrationError("Nie można zastąpić pliku " + path + " przekształconym: " +
+                                       ec.message() + ". Plik pozostał bez zmian.");
         }
     } catch (...) {
         removeQuietly(building + "-journal");
@@ -254,11 +258,11 @@ MigrationResult migrateLegacyFile(const std::string& path) {
 }  // namespace
 
 std::string migrationMessage(const MigrationResult& result) {
-    std::string text =
-        "Plik " + result.fileName + " był zapisany w starym formacie (SQLite 2) i został przekształcony do "
-        "obecnego formatu: tabel " + std::to_string(result.tables) + ", wierszy " +
-        std::to_string(result.rows) + ". Oryginalny plik zachowano bez zmian jako " +
-        result.backupPath + ".";
+    std::string text = "Plik " + result.fileName +
+                       " był zapisany w starym formacie (SQLite 2) i został przekształcony do "
+                       "obecnego formatu: tabel " +
+                       std::to_string(result.tables) + ", wierszy " + std::to_string(result.rows) +
+                       ". Oryginalny plik zachowano bez zmian jako " + result.backupPath + ".";
     if (result.numericChanges > 0) {
         text += " W kolumnach liczbowych zapisano jako liczby " +
                 std::to_string(result.numericChanges) +

@@ -17,10 +17,10 @@ public:
 
 struct MigrationResult {
     bool migrated = false;
-    std::string backupPath;   // where the old file now is
+    std::string backupPath;  // where the old file now is
     int tables = 0;
     long rows = 0;
-    int numericChanges = 0;   // texts a numeric column stored as a number, such as "007" as 7
+    int numericChanges = 0;  // texts a numeric column stored as a number, such as "007" as 7
     std::string fileName = "listy.sdb";  // the converted file's name
 };
 

@@ -44,8 +44,8 @@ std::string partiesOfStationSql(std::string_view station) {
 }
 
 void addLoad(db::SqlQuery& query, std::string_view name, std::string_view wagon) {
-    exec(query, "insert into ladunki values ('" + sqlEscape(name) + "','" + sqlEscape(wagon) +
-                    "');");
+    exec(query,
+         "insert into ladunki values ('" + sqlEscape(name) + "','" + sqlEscape(wagon) + "');");
     openQuery(query, kLoadListSql);
 }
 

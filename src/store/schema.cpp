@@ -62,8 +62,8 @@ void convertFromVersion1(db::SqlQuery& query) {
             // The id goes in as a quoted value (the column keeps numbers as numbers), so
             // nothing the old file holds can become part of the statement.
             const std::string idValue = id ? "'" + sqlEscape(*id) + "'" : std::string("NULL");
-            exec(query, "insert into stacje values(" + idValue + ",'" + sqlEscape(name) +
-                            "','clwhite');");
+            exec(query,
+                 "insert into stacje values(" + idValue + ",'" + sqlEscape(name) + "','clwhite');");
         }
         exec(query, "update admin set value='2' where key='wersja';");
     });
@@ -103,8 +103,7 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
                 isNew = true;
             } else if (mentions(text, "locked") || mentions(text, "busy")) {
                 throw db::DatabaseError("Plik bazy danych " + path +
-                                        " jest zablokowany przez inny program (" +
-                                        firstLine(text) +
+                                        " jest zablokowany przez inny program (" + firstLine(text) +
                                         "). Zamknij ten program i uruchom Listy ponownie.");
             } else if (mentions(text, "not a database") || mentions(text, "encrypted")) {
                 throw db::DatabaseError("Plik " + path + " nie jest bazą danych (" +
@@ -149,6 +148,8 @@ void openReadOnly(db::SqlConnection& connection) {
     readStoredRows(connection, "PRAGMA query_only = ON;");
 }
 
-std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+std::string firstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
 
 }  // namespace store

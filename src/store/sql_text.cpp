@@ -4,6 +4,8 @@
 
 namespace store {
 
-std::string sqlEscape(std::string_view value) { return db::doubleQuotes(value); }
+std::string sqlEscape(std::string_view value) {
+    return db::doubleQuotes(value);
+}
 
 }  // namespace store

@@ -35,10 +35,10 @@ struct Sqlite2Row {
 
 struct Sqlite2Table {
     std::string name;
-    std::string createSql;            // sqlite_master.sql, exactly as the program wrote it
-    std::vector<std::string> columns; // parsed from createSql, in declared order
+    std::string createSql;             // sqlite_master.sql, exactly as the program wrote it
+    std::vector<std::string> columns;  // parsed from createSql, in declared order
     std::uint32_t rootPage = 0;
-    std::vector<Sqlite2Row> rows;     // ascending rowid order
+    std::vector<Sqlite2Row> rows;  // ascending rowid order
 };
 
 // True if the file starts with the SQLite 2.1 header text and the magic number (in either
@@ -85,4 +85,4 @@ private:
     std::uint32_t pageCount_ = 0;
 };
 
-} // namespace store
+}  // namespace store

@@ -36,8 +36,8 @@ void deleteStation(db::SqlConnection& connection, db::SqlQuery& query, const std
     const std::string quotedName = sqlEscape(name);
     runInTransaction(connection, [&] {
         exec(query, "delete from stacje where nazwa='" + quotedName + "';");
-        exec(query, "delete from listy where st_nad='" + quotedName + "' or st_odb='" +
-                        quotedName + "';");
+        exec(query,
+             "delete from listy where st_nad='" + quotedName + "' or st_odb='" + quotedName + "';");
         exec(query, "delete from punkty where stacja='" + quotedName + "';");
     });
 }

@@ -32,7 +32,9 @@ int lenientId(const std::string& text) {
     }
 }
 
-std::string q(const std::string& text) { return sqlEscape(text); }
+std::string q(const std::string& text) {
+    return sqlEscape(text);
+}
 
 }  // namespace
 
@@ -85,9 +87,9 @@ int addWaybill(db::SqlConnection& connection, db::SqlQuery& command, const Waybi
 
 void updateWaybill(db::SqlQuery& command, const Waybill& w) {
     exec(command, "update listy set st_nad='" + q(w.sendingStation) + "', nadawca='" +
-                      q(w.shipper) + "', rodz_wag='" + q(w.wagonType) + "', ladunek='" +
-                      q(w.load) + "', odbiorca='" + q(w.receiver) + "', st_odb='" +
-                      q(w.receivingStation) + "' where id=" + std::to_string(w.id) + ";");
+                      q(w.shipper) + "', rodz_wag='" + q(w.wagonType) + "', ladunek='" + q(w.load) +
+                      "', odbiorca='" + q(w.receiver) + "', st_odb='" + q(w.receivingStation) +
+                      "' where id=" + std::to_string(w.id) + ";");
 }
 
 void deleteWaybill(db::SqlQuery& command, int id) {

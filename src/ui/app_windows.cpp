@@ -31,8 +31,8 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     picker = std::make_unique<PickerDialog>(baza, main.get());
     print = std::make_unique<PrintWindow>(baza, main.get());
     browser = std::make_unique<SqlBrowserWindow>(baza, main.get());
-    main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get(),
-                          picker.get()});
+    main->setMenuWindows(
+        {stations.get(), loads.get(), parties.get(), print.get(), browser.get(), picker.get()});
 }
 
 // The other windows go first: their datasets name the main window's connection.

@@ -37,21 +37,28 @@ struct OptionText {
 const OptionText kOptions[] = {
     {"-h, --help", "", "Wypisuje ten opis i kończy pracę."},
     {"-v, --version", "", "Wypisuje nazwę i wersję programu i kończy pracę."},
-    {"--database", "PLIK", "Używa bazy PLIK zamiast ./listy.sdb (każda operacja na plikach, także "
-                           "kopie w katalogu kopie/, dotyczy wtedy tego pliku i jego katalogu). Plik, "
-                           "którego nie ma, zostaje założony z pustą bazą."},
-    {"--export-csv", "KATALOG", "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
-                                "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
-    {"--import-csv", "PLIK…", "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
-                              "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
-                              "powstaje kopia bazy w katalogu kopie/."},
+    {"--database", "PLIK",
+     "Używa bazy PLIK zamiast ./listy.sdb (każda operacja na plikach, także "
+     "kopie w katalogu kopie/, dotyczy wtedy tego pliku i jego katalogu). Plik, "
+     "którego nie ma, zostaje założony z pustą bazą."},
+    {"--export-csv", "KATALOG",
+     "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
+     "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
+    {"--import-csv", "PLIK…",
+     "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
+     "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
+     "powstaje kopia bazy w katalogu kopie/."},
     {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
     {"--copies", "N", "Liczba kopii każdego listu dla --print-pdf (domyślnie 1)."},
 };
 
-std::string utf8(const QString& s) { return s.toStdString(); }
+std::string utf8(const QString& s) {
+    return s.toStdString();
+}
 
-store::DatabaseLocation locationOf(const CommandLine& line) { return line.location(); }
+store::DatabaseLocation locationOf(const CommandLine& line) {
+    return line.location();
+}
 
 }  // namespace
 
@@ -60,7 +67,9 @@ store::DatabaseLocation CommandLine::location() const {
     return store::DatabaseLocation::file(QDir::toNativeSeparators(database).toStdString());
 }
 
-QString versionText() { return QStringLiteral("listy %1").arg(QStringLiteral(LISTY_VERSION)); }
+QString versionText() {
+    return QStringLiteral("listy %1").arg(QStringLiteral(LISTY_VERSION));
+}
 
 QString helpText() {
     QString text = QStringLiteral(
@@ -73,9 +82,11 @@ QString helpText() {
     for (const OptionText& o : kOptions) {
         QString head = QStringLiteral("  ") + QString::fromUtf8(o.names);
         if (*o.value) head += QStringLiteral(" ") + QString::fromUtf8(o.value);
-        text += head + QStringLiteral("\n      ") + QString::fromUtf8(o.description) + QStringLiteral("\n");
+        text += head + QStringLiteral("\n      ") + QString::fromUtf8(o.description) +
+                QStringLiteral("\n");
     }
-    text += QStringLiteral("\nUkład kart dla --print-pdf (bez nich: układ domyślny, nigdy wybór z okna):\n") +
+    text += QStringLiteral(
+                "\nUkład kart dla --print-pdf (bez nich: układ domyślny, nigdy wybór z okna):\n") +
             QString::fromUtf8(print::printOptionsHelp());
     text += QStringLiteral(
         "\nPrzykłady:\n"
@@ -89,7 +100,8 @@ QString helpText() {
 bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QString& error) {
     // The print layout's flags first (they are print's own); the rest goes to the parser.
     std::vector<std::string> others;
-    for (qsizetype i = 1; i < givenArguments.size(); ++i) others.push_back(givenArguments[i].toStdString());
+    for (qsizetype i = 1; i < givenArguments.size(); ++i)
+        others.push_back(givenArguments[i].toStdString());
     const std::size_t before = others.size();
     print::PrintOptions printOptions;
     try {
@@ -106,19 +118,26 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("PLIK"));
-    const QCommandLineOption exportCsv(QStringLiteral("export-csv"), QString(), QStringLiteral("KATALOG"));
-    const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(), QStringLiteral("PLIK"));
-    const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption database(QStringLiteral("database"), QString(),
+                                      QStringLiteral("PLIK"));
+    const QCommandLineOption exportCsv(QStringLiteral("export-csv"), QString(),
+                                       QStringLiteral("KATALOG"));
+    const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(),
+                                       QStringLiteral("PLIK"));
+    const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(),
+                                      QStringLiteral("PLIK"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
     parser.addOptions({help, version, database, exportCsv, importCsv, printPdf, copies});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            error = QStringLiteral("nieznana opcja: %1%2")
-                        .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), unknown.first());
+            error =
+                QStringLiteral("nieznana opcja: %1%2")
+                    .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                         unknown.first());
         } else {
-            error = QStringLiteral("błąd w wierszu poleceń (brak wartości opcji?): %1").arg(parser.errorText());
+            error = QStringLiteral("błąd w wierszu poleceń (brak wartości opcji?): %1")
+                        .arg(parser.errorText());
         }
         return false;
     }
@@ -130,7 +149,8 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
         }
         into = values.isEmpty() ? QString() : values.first();
         if (!values.isEmpty() && into.isEmpty()) {
-            error = QStringLiteral("opcja --%1 wymaga niepustej wartości").arg(o.names().constLast());
+            error =
+                QStringLiteral("opcja --%1 wymaga niepustej wartości").arg(o.names().constLast());
             return false;
         }
         return true;
@@ -138,13 +158,15 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     line = CommandLine();
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
-    if (!single(database, line.database) || !single(exportCsv, line.exportDir) || !single(printPdf, line.printPdf)) {
+    if (!single(database, line.database) || !single(exportCsv, line.exportDir) ||
+        !single(printPdf, line.printPdf)) {
         return false;
     }
     line.printOptions = printOptions;
     if (anyPrintOption && line.printPdf.isEmpty()) {
-        error = QStringLiteral("opcje układu kart (--first-slot, --order, --return-cards, --letter-codes, "
-                               "--toner-saver) działają tylko razem z --print-pdf");
+        error = QStringLiteral(
+            "opcje układu kart (--first-slot, --order, --return-cards, --letter-codes, "
+            "--toner-saver) działają tylko razem z --print-pdf");
         return false;
     }
     line.importFiles = parser.values(importCsv);
@@ -163,7 +185,10 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
         bool ok = false;
         const int n = text.toInt(&ok);
         if (!ok || n < 1 || n > 1000) {
-            error = QStringLiteral("--copies: liczba kopii musi być liczbą całkowitą od 1 do 1000, a jest „%1”").arg(text);
+            error =
+                QStringLiteral(
+                    "--copies: liczba kopii musi być liczbą całkowitą od 1 do 1000, a jest „%1”")
+                    .arg(text);
             return false;
         }
         if (line.printPdf.isEmpty()) {
@@ -191,7 +216,8 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
         if (!line.importFiles.isEmpty()) {
             std::vector<std::string> files;
-            for (const QString& f : line.importFiles) files.push_back(utf8(QDir::toNativeSeparators(f)));
+            for (const QString& f : line.importFiles)
+                files.push_back(utf8(QDir::toNativeSeparators(f)));
             std::string backup;
             const store::ExchangeReport result = store::importCsvFiles(
                 baza, files, [&] { backup = store::backupDatabase(baza, location); });
@@ -203,7 +229,8 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             if (!backup.empty()) out << "Kopia bazy sprzed importu: " << backup << "\n";
         }
         if (!line.exportDir.isEmpty()) {
-            for (const std::string& path : store::exportCsvFiles(baza, utf8(QDir::toNativeSeparators(line.exportDir)))) {
+            for (const std::string& path :
+                 store::exportCsvFiles(baza, utf8(QDir::toNativeSeparators(line.exportDir)))) {
                 out << "Zapisano " << path << "\n";
             }
         }

@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "print/print_options.h"
 #include <iosfwd>
+#include "print/print_options.h"
 
 #include "store/database_location.h"
 
@@ -17,7 +17,7 @@ namespace ui {
 struct CommandLine {
     bool help = false;
     bool version = false;
-    QString database;      // empty: listy.sdb in the working directory
+    QString database;  // empty: listy.sdb in the working directory
     QString exportDir;
     QStringList importFiles;
     QString printPdf;
@@ -25,7 +25,9 @@ struct CommandLine {
     print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
 
     // No command: the program opens its windows.
-    bool windowed() const { return exportDir.isEmpty() && importFiles.isEmpty() && printPdf.isEmpty(); }
+    bool windowed() const {
+        return exportDir.isEmpty() && importFiles.isEmpty() && printPdf.isEmpty();
+    }
     store::DatabaseLocation location() const;
 };
 

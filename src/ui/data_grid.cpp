@@ -54,7 +54,9 @@ void DataGrid::applyWidths() {
     fitLastColumn();
 }
 
-int DataGrid::scaled(int width) const { return qRound(width * columnScale_); }
+int DataGrid::scaled(int width) const {
+    return qRound(width * columnScale_);
+}
 
 void DataGrid::setColumnScale(double scale) {
     if (qFuzzyCompare(scale, columnScale_)) return;
@@ -84,7 +86,8 @@ void DataGrid::fitLastColumn() {
         last = i;
     }
     if (last < 0) return;
-    const int scrollBar = verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
+    const int scrollBar =
+        verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
     const int room = width() - 2 * frameWidth() - verticalHeader()->width() - scrollBar - others;
     setColumnWidth(last, qBound(16, room, scaled(cols[last].width)));
 }

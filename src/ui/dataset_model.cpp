@@ -15,8 +15,8 @@ void DatasetModel::setDataset(db::SqlDataset* dataset) {
     if (dataset_) dataset_->unsubscribe(subscription_);
     dataset_ = dataset;
     if (dataset_) {
-        subscription_ = dataset_->subscribe(
-            [this](db::DatasetEvent e) { datasetEvent(static_cast<int>(e)); });
+        subscription_ =
+            dataset_->subscribe([this](db::DatasetEvent e) { datasetEvent(static_cast<int>(e)); });
     }
     rebind();
     endResetModel();

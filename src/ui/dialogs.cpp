@@ -23,11 +23,12 @@ Dialogs& Dialogs::instance() {
     return g_installed ? *g_installed : real;
 }
 
-void Dialogs::install(Dialogs* dialogs) { g_installed = dialogs; }
+void Dialogs::install(Dialogs* dialogs) {
+    g_installed = dialogs;
+}
 
 bool MessageBoxDialogs::ask(QWidget* owner, const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    owner);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -51,7 +52,8 @@ void polishButtons(QInputDialog& dialog) {
 
 }  // namespace
 
-int MessageBoxDialogs::choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) {
+int MessageBoxDialogs::choose(QWidget* owner, const QString& caption, const QString& label,
+                              const QStringList& items) {
     QInputDialog dialog(owner);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
@@ -62,8 +64,9 @@ int MessageBoxDialogs::choose(QWidget* owner, const QString& caption, const QStr
     return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
-std::optional<int> MessageBoxDialogs::askNumber(QWidget* owner, const QString& caption, const QString& label,
-                                                int value, int minimum, int maximum) {
+std::optional<int> MessageBoxDialogs::askNumber(QWidget* owner, const QString& caption,
+                                                const QString& label, int value, int minimum,
+                                                int maximum) {
     QInputDialog dialog(owner);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);

@@ -26,11 +26,13 @@ public:
     virtual void standardError(QWidget* owner, const QString& text) = 0;
     // One of `items` picked from a list (typing its first letters finds it), with OK and
     // "Anuluj"; the picked item's position, or -1 when cancelled.
-    virtual int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) = 0;
+    virtual int choose(QWidget* owner, const QString& caption, const QString& label,
+                       const QStringList& items) = 0;
     // A whole number from `minimum` to `maximum`, starting at `value`, with OK and
     // "Anuluj"; nothing when cancelled.
-    virtual std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
-                                         int minimum, int maximum) = 0;
+    virtual std::optional<int> askNumber(QWidget* owner, const QString& caption,
+                                         const QString& label, int value, int minimum,
+                                         int maximum) = 0;
 
     // "Informacja" and "BŁĄD" boxes with an OK button and no icon.
     void inform(QWidget* owner, const QString& text);
@@ -47,9 +49,10 @@ public:
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
-    int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) override;
-    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
-                                 int minimum, int maximum) override;
+    int choose(QWidget* owner, const QString& caption, const QString& label,
+               const QStringList& items) override;
+    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label,
+                                 int value, int minimum, int maximum) override;
 };
 
 // The application's title: the program file's name without its directory and without

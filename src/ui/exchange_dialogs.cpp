@@ -19,11 +19,14 @@ ExchangeChoosers& choosers() {
 
 }  // namespace
 
-ExchangeChoosers setExchangeChoosers(ExchangeChoosers c) { return std::exchange(choosers(), std::move(c)); }
+ExchangeChoosers setExchangeChoosers(ExchangeChoosers c) {
+    return std::exchange(choosers(), std::move(c));
+}
 
 QString chooseExportFolder(QWidget* owner) {
     if (choosers().exportFolder) return choosers().exportFolder(owner);
-    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Eksport CSV – katalog na pliki"));
+    return QFileDialog::getExistingDirectory(owner,
+                                             QStringLiteral("Eksport CSV – katalog na pliki"));
 }
 
 QStringList chooseCsvFiles(QWidget* owner) {
@@ -41,7 +44,8 @@ QString chooseDatabaseFile(QWidget* owner) {
 QString sizeText(std::uintmax_t bytes) {
     const QLocale polish(QLocale::Polish);
     if (bytes < 1024) return QStringLiteral("%1 B").arg(bytes);
-    if (bytes < 1024 * 1024) return polish.toString(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" kB");
+    if (bytes < 1024 * 1024)
+        return polish.toString(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" kB");
     return polish.toString(double(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
 }
 
@@ -51,7 +55,8 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     setWindowTitle(QStringLiteral("Przywróć kopię"));
     table_ = new QTableWidget(int(copies_.size()), 3, this);
     table_->setObjectName(QStringLiteral("backups"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Data"), QStringLiteral("Rozmiar"), QStringLiteral("Listów")});
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Data"), QStringLiteral("Rozmiar"), QStringLiteral("Listów")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -73,9 +78,11 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     table_->horizontalHeader()->setStretchLastSection(true);
     if (!copies_.empty()) table_->selectRow(0);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* restore = buttons->addButton(QStringLiteral("Przywróć"), QDialogButtonBox::AcceptRole);
+    QPushButton* restore =
+        buttons->addButton(QStringLiteral("Przywróć"), QDialogButtonBox::AcceptRole);
     restore->setObjectName(QStringLiteral("restoreButton"));
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);

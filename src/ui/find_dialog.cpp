@@ -15,7 +15,8 @@
 
 namespace ui {
 
-int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, int step, bool& wrapped) {
+int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, int step,
+                   bool& wrapped) {
     wrapped = false;
     const int count = list.recordCount();
     if (count == 0 || text.isEmpty()) return -1;
@@ -86,10 +87,16 @@ FindDialog::FindDialog(db::SqlDataset& list, std::function<void()> shown, QWidge
     connect(text_, &QLineEdit::textChanged, status_, &QLabel::clear);
 }
 
-bool FindDialog::findNext() { return find(1); }
-bool FindDialog::findPrevious() { return find(-1); }
+bool FindDialog::findNext() {
+    return find(1);
+}
+bool FindDialog::findPrevious() {
+    return find(-1);
+}
 
-QString FindDialog::status() const { return status_->text(); }
+QString FindDialog::status() const {
+    return status_->text();
+}
 
 bool FindDialog::find(int step) {
     const QString text = text_->text();

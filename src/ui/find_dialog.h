@@ -43,6 +43,7 @@ private:
 // The row of `list` after (`step` 1) or before (-1) `from`, wrapping around, whose
 // six waybill fields hold `text` as a part, compared without regard to case; -1 when none.
 // `wrapped` tells whether the search passed the end of the list.
-int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, int step, bool& wrapped);
+int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, int step,
+                   bool& wrapped);
 
 }  // namespace ui

@@ -46,7 +46,8 @@ private:
         QList<uint> now = edit_->text().toUcs4();
         // The typed part lies between the common prefix and the common suffix.
         qsizetype prefix = 0;
-        while (prefix < now.size() && prefix < last_.size() && now[prefix] == last_[prefix]) ++prefix;
+        while (prefix < now.size() && prefix < last_.size() && now[prefix] == last_[prefix])
+            ++prefix;
         qsizetype suffix = 0;
         while (suffix < now.size() - prefix && suffix < last_.size() - prefix &&
                now[now.size() - 1 - suffix] == last_[last_.size() - 1 - suffix]) {
@@ -63,7 +64,8 @@ private:
             return;
         }
         const int cursor = edit_->cursorPosition();
-        edit_->setText(QString::fromUcs4(reinterpret_cast<const char32_t*>(now.data()), now.size()));
+        edit_->setText(
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(now.data()), now.size()));
         edit_->setCursorPosition(cursor);
     }
 
@@ -84,8 +86,9 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 521, 241);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&loads_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
-                                  {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
+    dBGrid1_->setDataset(&loads_,
+                         {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
+                          {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
     place(new QLabel(QStringLiteral("Ładunek"), this), "Label1", 0, 248, 43, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 48, 248, 249, 21);
     place(new QLabel(QStringLiteral("Wagony"), this), "Label2", 0, 272, 40, 13);
@@ -109,7 +112,9 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::closeWindow);
 
     Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
-    growth->grown = [this](QSize extra) { dBGrid1_->setColumnScale((521.0 + extra.width()) / 521.0); };
+    growth->grown = [this](QSize extra) {
+        dBGrid1_->setColumnScale((521.0 + extra.width()) / 521.0);
+    };
     rememberPlace(*this, QStringLiteral("ladunki"));
 }
 
@@ -123,7 +128,9 @@ void LoadsWindow::done(int result) {
     loads_.close();
 }
 
-void LoadsWindow::fillOnShow() { store::openQuery(loads_, store::kLoadListSql); }
+void LoadsWindow::fillOnShow() {
+    store::openQuery(loads_, store::kLoadListSql);
+}
 
 std::string LoadsWindow::current(const char* field) const {
     return loads_.fieldByName(field).asString();

@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-#include "db/sql_query.h"
 #include "db/forward.h"
+#include "db/sql_query.h"
 
 class QLabel;
 class QLineEdit;
@@ -26,8 +26,8 @@ public:
 
     void fillOnShow();
     void gridClicked();
-    void addLoad();  // "Dopisz"
-    void deleteLoad();  // "Usuń"
+    void addLoad();      // "Dopisz"
+    void deleteLoad();   // "Usuń"
     void closeWindow();  // "Zamknij"
 
     // Closing by any means ("Zamknij", the close box, Esc) closes the dataset.

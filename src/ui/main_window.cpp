@@ -19,10 +19,10 @@
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
-#include "ui/placement.h"
 #include "ui/modal.h"
 #include "ui/open_transaction.h"
 #include "ui/picker_dialog.h"
+#include "ui/placement.h"
 #include "ui/sql_browser_window.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -63,7 +63,8 @@ void MainWindow::buildControls() {
     setCentralWidget(central);
     central->setMinimumSize(547, 498);
 
-    groupBox1_ = place(new QGroupBox(QStringLiteral("Listy"), central), "GroupBox1", 0, 0, 545, 265);
+    groupBox1_ =
+        place(new QGroupBox(QStringLiteral("Listy"), central), "GroupBox1", 0, 0, 545, 265);
     QWidget* g = groupBox1_;
     place(new QLabel(QStringLiteral("Stacja nadania"), g), "Label1", 16, 16, 71, 13);
     stn_ = place(new QComboBox(g), "stn", 104, 16, 433, 21);
@@ -84,11 +85,14 @@ void MainWindow::buildControls() {
     buttons_[5] = place(new QPushButton(QStringLiteral("<"), g), "Button5", 192, 200, 75, 25);
     buttons_[6] = place(new QPushButton(QStringLiteral(">"), g), "Button6", 288, 200, 75, 25);
     buttons_[7] = place(new QPushButton(QStringLiteral(">|"), g), "Button7", 376, 200, 75, 25);
-    buttons_[8] = place(new QPushButton(QStringLiteral("Nowy list"), g), "Button8", 104, 232, 75, 25);
+    buttons_[8] =
+        place(new QPushButton(QStringLiteral("Nowy list"), g), "Button8", 104, 232, 75, 25);
     buttons_[9] = place(new QPushButton(QStringLiteral("Edycja"), g), "Button9", 192, 232, 75, 25);
     buttons_[10] = place(new QPushButton(QStringLiteral("Usuń"), g), "Button10", 288, 232, 75, 25);
-    buttons_[11] = place(new QPushButton(QStringLiteral("Zatwierdź"), g), "Button11", 376, 232, 75, 25);
-    buttons_[12] = place(new QPushButton(QStringLiteral("Anuluj"), g), "Button12", 464, 232, 75, 25);
+    buttons_[11] =
+        place(new QPushButton(QStringLiteral("Zatwierdź"), g), "Button11", 376, 232, 75, 25);
+    buttons_[12] =
+        place(new QPushButton(QStringLiteral("Anuluj"), g), "Button12", 464, 232, 75, 25);
 
     for (QComboBox* box : {stn_, sto_}) {
         box->setEditable(true);
@@ -100,7 +104,8 @@ void MainWindow::buildControls() {
     // its text is drawn in the normal text colour.
     for (QWidget* w : std::initializer_list<QWidget*>{stn_, nad_, lad_, rwa_, odb_, sto_}) {
         QPalette palette = w->palette();
-        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
             palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
         }
         w->setPalette(palette);
@@ -109,19 +114,19 @@ void MainWindow::buildControls() {
     // The three picker buttons are narrow: no padding around their dots.
     for (int i = 1; i <= 3; ++i) buttons_[i]->setStyleSheet(QStringLiteral("padding: 0px;"));
 
-    QWidget* order[] = {stn_,         nad_,         buttons_[1],  lad_,        buttons_[2],
-                        rwa_,         sto_,         odb_,         buttons_[3], buttons_[4],
-                        buttons_[5],  buttons_[6],  buttons_[7],  buttons_[8], buttons_[9],
+    QWidget* order[] = {stn_,         nad_,         buttons_[1], lad_,        buttons_[2],
+                        rwa_,         sto_,         odb_,        buttons_[3], buttons_[4],
+                        buttons_[5],  buttons_[6],  buttons_[7], buttons_[8], buttons_[9],
                         buttons_[10], buttons_[11], buttons_[12]};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     dBGrid1_ = place(new DataGrid(central), "DBGrid1", 0, 264, 545, 233);
     dBGrid1_->setColumnsResizable(false);
     dBGrid1_->setDataset(&waybills_, {{"ladunek", QStringLiteral("Ładunek"), 105},
-                                  {"nadawca", QStringLiteral("Nadawca"), 105},
-                                  {"st_nad", QStringLiteral("Stacja nad"), 105},
-                                  {"odbiorca", QStringLiteral("Odbiorca"), 105},
-                                  {"st_odb", QStringLiteral("Stacja odb."), 105}});
+                                      {"nadawca", QStringLiteral("Nadawca"), 105},
+                                      {"st_nad", QStringLiteral("Stacja nad"), 105},
+                                      {"odbiorca", QStringLiteral("Odbiorca"), 105},
+                                      {"st_odb", QStringLiteral("Stacja odb."), 105}});
     dBGrid1_->setLastColumnYields(true);
     setTabOrder(buttons_[12], dBGrid1_);
 
@@ -159,7 +164,8 @@ void MainWindow::addDesktopHabits() {
     addShortcuts(*this, buttons_[8], {QKeySequence(Qt::CTRL | Qt::Key_N)});
     addShortcuts(*this, buttons_[9], {QKeySequence(Qt::Key_F2)});
     addShortcuts(*this, buttons_[10], {QKeySequence(Qt::Key_Delete)});
-    addShortcuts(*this, buttons_[11], {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addShortcuts(*this, buttons_[11],
+                 {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     addShortcuts(*this, buttons_[12], {QKeySequence(Qt::Key_Escape)});
     addShortcuts(*this, buttons_[4], {QKeySequence(Qt::CTRL | Qt::Key_Home)});
     addShortcuts(*this, buttons_[5], {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
@@ -211,11 +217,11 @@ void MainWindow::openDatabaseAtStart() {
     bool converted = true;
     runHandler(this, [this, &converted] {
         converted = false;
-        const store::MigrationResult migration =
-            store::migrateLegacyDatabase(location_);
+        const store::MigrationResult migration = store::migrateLegacyDatabase(location_);
         converted = true;
         if (migration.migrated) {
-            Dialogs::instance().inform(this, QString::fromStdString(store::migrationMessage(migration)));
+            Dialogs::instance().inform(this,
+                                       QString::fromStdString(store::migrationMessage(migration)));
         }
     });
     if (!converted) return;
@@ -287,7 +293,9 @@ void MainWindow::showLast() {
     showWaybill();
 }
 
-void MainWindow::gridClicked() { showWaybill(); }
+void MainWindow::gridClicked() {
+    showWaybill();
+}
 
 // Whatever moves the current row, the fields show the row that "Edycja", "Usuń" and
 // "Zatwierdź" act on. Only a new waybill being typed keeps its text (a click replaces it).
@@ -339,7 +347,8 @@ PickerDialog* MainWindow::runPicker(const QString& title, const QString& source,
 
 void MainWindow::pickShipper() {
     const QString station = stn_->currentText();
-    if (PickerDialog* picker = runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+    if (PickerDialog* picker =
+            runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
         nad_->setText(picker->pickedName);
         lad_->setFocus();
     }
@@ -347,7 +356,8 @@ void MainWindow::pickShipper() {
 
 // The load picker lists every load, whatever station text the picker still holds.
 void MainWindow::pickLoad() {
-    if (PickerDialog* picker = runPicker(QStringLiteral("Ładunki"), QStringLiteral("ladunki"), nullptr)) {
+    if (PickerDialog* picker =
+            runPicker(QStringLiteral("Ładunki"), QStringLiteral("ladunki"), nullptr)) {
         lad_->setText(picker->pickedName);
         rwa_->setText(picker->pickedInfo);
         rwa_->setFocus();
@@ -357,7 +367,8 @@ void MainWindow::pickLoad() {
 // The receiver's station comes back with the receiver.
 void MainWindow::pickReceiver() {
     const QString station = sto_->currentText();
-    if (PickerDialog* picker = runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+    if (PickerDialog* picker =
+            runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
         odb_->setText(picker->pickedName);
         sto_->setEditText(picker->pickedInfo);
     }
@@ -451,9 +462,15 @@ void MainWindow::openPrintWindow() {
     if (windows_.print) showModal(*windows_.print);
 }
 
-void MainWindow::openStationsWindow() { showReferenceWindow(windows_.stations); }
-void MainWindow::openPartiesWindow() { showReferenceWindow(windows_.parties); }
-void MainWindow::openLoadsWindow() { showReferenceWindow(windows_.loads); }
+void MainWindow::openStationsWindow() {
+    showReferenceWindow(windows_.stations);
+}
+void MainWindow::openPartiesWindow() {
+    showReferenceWindow(windows_.parties);
+}
+void MainWindow::openLoadsWindow() {
+    showReferenceWindow(windows_.loads);
+}
 
 void MainWindow::openSqlBrowser() {
     if (windows_.browser) showModal(*windows_.browser);

@@ -70,8 +70,8 @@ public:
     void showLast();
     void gridClicked();
     // Editing.
-    void pickShipper();  // "..." beside the shipper
-    void pickLoad();  // "..." beside the load
+    void pickShipper();   // "..." beside the shipper
+    void pickLoad();      // "..." beside the load
     void pickReceiver();  // "..." beside the receiver
     void startNewWaybill();
     void startChanging();

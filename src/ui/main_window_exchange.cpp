@@ -54,8 +54,8 @@ void MainWindow::buildExchangeMenu() {
                    &MainWindow::importCsv);
     connectHandler(item(QStringLiteral("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
                    &MainWindow::mergeDatabase);
-    connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered, this,
-                   &MainWindow::restoreBackup);
+    connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered,
+                   this, &MainWindow::restoreBackup);
     menu->addSeparator();
     QAction* search = item(QStringLiteral("Szukaj…"), "Szukaj1");
     search->setShortcut(QKeySequence::Find);
@@ -72,7 +72,8 @@ void MainWindow::showChangedDatabase() {
 void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
-    const auto paths = store::exportCsvFiles(connection_, QDir::toNativeSeparators(folder).toStdString());
+    const auto paths =
+        store::exportCsvFiles(connection_, QDir::toNativeSeparators(folder).toStdString());
     QStringList names;
     for (const std::string& p : paths) names << QString::fromStdString(p);
     Dialogs::instance().inform(this, QStringLiteral("Zapisano pliki:\n") + names.join('\n'));
@@ -90,9 +91,9 @@ void MainWindow::importCsv() {
 void MainWindow::mergeDatabase() {
     const QString file = chooseDatabaseFile(this);
     if (file.isEmpty()) return;
-    const store::ExchangeReport report = store::mergeDatabase(
-        connection_, QDir::toNativeSeparators(file).toStdString(),
-        [this] { store::backupDatabase(connection_, location_); });
+    const store::ExchangeReport report =
+        store::mergeDatabase(connection_, QDir::toNativeSeparators(file).toStdString(),
+                             [this] { store::backupDatabase(connection_, location_); });
     if (report.written) showChangedDatabase();
     showReport(this, report);
 }
@@ -100,8 +101,9 @@ void MainWindow::mergeDatabase() {
 void MainWindow::restoreBackup() {
     const std::vector<store::BackupInfo> copies = store::listBackups(location_);
     if (copies.empty()) {
-        Dialogs::instance().inform(this, QStringLiteral("Brak kopii zapasowych w katalogu ") +
-                                             QString::fromStdString(store::backupFolder(location_)));
+        Dialogs::instance().inform(this,
+                                   QStringLiteral("Brak kopii zapasowych w katalogu ") +
+                                       QString::fromStdString(store::backupFolder(location_)));
         return;
     }
     RestoreDialog dialog(copies, this);
@@ -109,9 +111,11 @@ void MainWindow::restoreBackup() {
     const std::optional<store::BackupInfo> chosen = dialog.chosen();
     if (!chosen) return;
     const QString when = QString::fromStdString(chosen->when);
-    if (!Dialogs::instance().ask(this, QStringLiteral("UWAGA"),
-                                 QStringLiteral("Przywrócić kopię z %1? Obecna zawartość bazy zostanie "
-                                                "najpierw zapisana jako kopia.").arg(when))) {
+    if (!Dialogs::instance().ask(
+            this, QStringLiteral("UWAGA"),
+            QStringLiteral("Przywrócić kopię z %1? Obecna zawartość bazy zostanie "
+                           "najpierw zapisana jako kopia.")
+                .arg(when))) {
         return;
     }
     store::restoreBackup(connection_, location_, chosen->path);
@@ -121,7 +125,8 @@ void MainWindow::restoreBackup() {
 
 void MainWindow::openSearch() {
     if (!findDialog_) {
-        findDialog_ = new FindDialog(waybills_, [this] { gridClicked(); }, this);
+        findDialog_ = new FindDialog(
+            waybills_, [this] { gridClicked(); }, this);
     }
     findDialog_->show();
     findDialog_->raise();

@@ -18,6 +18,8 @@ void showModal(QDialog& window) {
     }
 }
 
-ModalHook setModalHook(ModalHook h) { return std::exchange(hook(), std::move(h)); }
+ModalHook setModalHook(ModalHook h) {
+    return std::exchange(hook(), std::move(h));
+}
 
 }  // namespace ui

@@ -10,8 +10,9 @@ namespace ui {
 
 bool settleOpenTransaction(QWidget* owner, db::SqlConnection& connection) {
     if (!connection.inTransaction()) return true;
-    const bool commit = Dialogs::instance().ask(
-        owner, QStringLiteral("Pytanie"), QStringLiteral("Transakcja jest otwarta. Zatwierdzić zmiany?"));
+    const bool commit =
+        Dialogs::instance().ask(owner, QStringLiteral("Pytanie"),
+                                QStringLiteral("Transakcja jest otwarta. Zatwierdzić zmiany?"));
     runHandler(owner, [&] {
         if (commit) {
             connection.commit();

@@ -40,7 +40,7 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
     dBGrid1_->setColumnsResizable(false);
     dBGrid1_->setDataset(&parties_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
-                                  {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
+                                     {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
     place(new QLabel(QStringLiteral("Nazwa"), this), "Label1", 16, 328, 33, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 64, 328, 345, 21);
     place(new QLabel(QStringLiteral("Stacja"), this), "Label2", 16, 352, 30, 13);
@@ -64,7 +64,9 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::closeWindow);
 
     Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
-    growth->grown = [this](QSize extra) { dBGrid1_->setColumnScale((417.0 + extra.width()) / 417.0); };
+    growth->grown = [this](QSize extra) {
+        dBGrid1_->setColumnScale((417.0 + extra.width()) / 417.0);
+    };
     rememberPlace(*this, QStringLiteral("punkty"));
 }
 
@@ -94,7 +96,8 @@ void PartiesWindow::fillOnShow() {
 
 // A text that is exactly one of the stations selects it; any other text selects none.
 void PartiesWindow::setStationText(const QString& text) {
-    const int index = text.isEmpty() ? -1 : comboBox1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index =
+        text.isEmpty() ? -1 : comboBox1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     comboBox1_->setCurrentIndex(index);
     comboBox1_->setEditText(text);
 }

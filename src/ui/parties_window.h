@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "db/sql_query.h"
 #include "db/forward.h"
+#include "db/sql_query.h"
 
 class QComboBox;
 class QLineEdit;
@@ -27,7 +27,7 @@ public:
 
     void fillOnShow();
     void gridClicked();
-    void addParty();  // "Dodaj"
+    void addParty();     // "Dodaj"
     void deleteParty();  // "Usuń"
     void closeWindow();  // "Zamknij"
 

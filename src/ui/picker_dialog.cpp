@@ -32,8 +32,9 @@ PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(p
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(0, 0, 321, 120);
     dBGrid1_->setColumnsResizable(true);
-    dBGrid1_->setDataset(&rows_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
-                                  {QStringLiteral("stacja"), QString(), 64, false}});
+    dBGrid1_->setDataset(&rows_,
+                         {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
+                          {QStringLiteral("stacja"), QString(), 64, false}});
     button2_ = new QPushButton(QStringLiteral("Anuluj"), this);
     button2_->setObjectName(QStringLiteral("Button2"));
     button2_->setGeometry(248, 128, 75, 25);
@@ -94,6 +95,8 @@ void PickerDialog::cancelPick() {
     reject();
 }
 
-void PickerDialog::clearOnClose() { rows_.close(); }
+void PickerDialog::clearOnClose() {
+    rows_.close();
+}
 
 }  // namespace ui

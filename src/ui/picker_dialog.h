@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "db/sql_query.h"
 #include "db/forward.h"
+#include "db/sql_query.h"
 
 class QPushButton;
 

@@ -26,7 +26,9 @@ W* place(W* widget, const char* name, int left, int top, int width, int height) 
 // bar: the same rule for all, and room for every control whole.
 inline constexpr QSize kFrameAllowance{8, 27};
 
-inline QSize insideOf(QSize outer) { return outer - kFrameAllowance; }
+inline QSize insideOf(QSize outer) {
+    return outer - kFrameAllowance;
+}
 
 // Moves a window of the given outer size to the middle of the screen's free area.
 inline void centreOnScreen(QWidget& window, QSize outer) {

@@ -39,7 +39,8 @@ PrintList::PrintList(QWidget* parent) : QTableView(parent) {
 void PrintList::setModel(QAbstractItemModel* model) {
     QTableView::setModel(model);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    for (int c = 0; c < PrintRowsModel::ColumnCount; ++c) setColumnWidth(c, print_row::cellWidth(c));
+    for (int c = 0; c < PrintRowsModel::ColumnCount; ++c)
+        setColumnWidth(c, print_row::cellWidth(c));
     connect(model, &QAbstractItemModel::modelReset, this, &PrintList::fitLines);
     fitLines();
 }

@@ -17,7 +17,9 @@ namespace {
 constexpr print::CardOrder kOrders[] = {print::CardOrder::Listed, print::CardOrder::BySending,
                                         print::CardOrder::ByReceiving};
 
-QSettings settings() { return QSettings(QStringLiteral("Listy"), QStringLiteral("Listy")); }
+QSettings settings() {
+    return QSettings(QStringLiteral("Listy"), QStringLiteral("Listy"));
+}
 
 template <typename T>
 T* named(T* widget, const char* name) {
@@ -33,19 +35,25 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
 
     firstSlot_ = named(new QSpinBox(this), "firstSlot");
     firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, print::PrintOptions::kFirstSlotMax);
-    auto* slotHint = new QLabel(QStringLiteral("Pola arkusza liczone rzędami od lewego górnego (1–16).\n"
-                                               "Pola przed nim zostają puste: arkusz zaczęty poprzednio."),
-                                this);
+    auto* slotHint =
+        new QLabel(QStringLiteral("Pola arkusza liczone rzędami od lewego górnego (1–16).\n"
+                                  "Pola przed nim zostają puste: arkusz zaczęty poprzednio."),
+                   this);
     slotHint->setEnabled(false);
     order_ = named(new QComboBox(this), "order");
     order_->addItems({QStringLiteral("Jak na liście"), QStringLiteral("Według stacji nadania"),
                       QStringLiteral("Według stacji odbioru")});
-    returnCards_ = named(new QCheckBox(QStringLiteral("Karta &zwrotna próżnego wagonu po każdej kopii"), this),
-                         "returnCards");
-    letterCodes_ = named(new QCheckBox(QStringLiteral("Kody &literowe kolorów na pasach stacji (BIA, CZE, ŻÓŁ…)"), this),
-                         "letterCodes");
-    tonerSaver_ = named(new QCheckBox(QStringLiteral("&Oszczędzanie tonera: bez szarego tła, wyraźna linia cięcia"), this),
-                        "tonerSaver");
+    returnCards_ =
+        named(new QCheckBox(QStringLiteral("Karta &zwrotna próżnego wagonu po każdej kopii"), this),
+              "returnCards");
+    letterCodes_ =
+        named(new QCheckBox(
+                  QStringLiteral("Kody &literowe kolorów na pasach stacji (BIA, CZE, ŻÓŁ…)"), this),
+              "letterCodes");
+    tonerSaver_ = named(
+        new QCheckBox(QStringLiteral("&Oszczędzanie tonera: bez szarego tła, wyraźna linia cięcia"),
+                      this),
+        "tonerSaver");
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Pierwsze pole arkusza:"), firstSlot_);
@@ -105,10 +113,12 @@ print::PrintOptions loadPrintOptions() {
     print::PrintOptions options;
     bool ok = false;
     const int slot = s.value(QStringLiteral("wydruk/pierwszePole")).toInt(&ok);
-    if (ok && slot >= print::PrintOptions::kFirstSlotMin && slot <= print::PrintOptions::kFirstSlotMax) {
+    if (ok && slot >= print::PrintOptions::kFirstSlotMin &&
+        slot <= print::PrintOptions::kFirstSlotMax) {
         options.firstSlot = slot;
     }
-    print::orderFromName(s.value(QStringLiteral("wydruk/kolejnosc")).toString().toStdString(), options.order);
+    print::orderFromName(s.value(QStringLiteral("wydruk/kolejnosc")).toString().toStdString(),
+                         options.order);
     options.returnCards = s.value(QStringLiteral("wydruk/kartyZwrotne"), false).toBool();
     options.letterCodes = s.value(QStringLiteral("wydruk/kodyLiterowe"), false).toBool();
     options.tonerSaver = s.value(QStringLiteral("wydruk/oszczednoscTonera"), false).toBool();
@@ -118,7 +128,8 @@ print::PrintOptions loadPrintOptions() {
 void savePrintOptions(const print::PrintOptions& options) {
     QSettings s = settings();
     s.setValue(QStringLiteral("wydruk/pierwszePole"), options.firstSlot);
-    s.setValue(QStringLiteral("wydruk/kolejnosc"), QString::fromStdString(print::orderName(options.order)));
+    s.setValue(QStringLiteral("wydruk/kolejnosc"),
+               QString::fromStdString(print::orderName(options.order)));
     s.setValue(QStringLiteral("wydruk/kartyZwrotne"), options.returnCards);
     s.setValue(QStringLiteral("wydruk/kodyLiterowe"), options.letterCodes);
     s.setValue(QStringLiteral("wydruk/oszczednoscTonera"), options.tonerSaver);

@@ -12,10 +12,13 @@
 
 namespace ui::print_row {
 
-int cellLeft(int column) { return column == 0 ? 0 : kControls[static_cast<std::size_t>(column)].left; }
+int cellLeft(int column) {
+    return column == 0 ? 0 : kControls[static_cast<std::size_t>(column)].left;
+}
 
 int cellWidth(int column) {
-    const int right = column + 1 < static_cast<int>(kControls.size()) ? cellLeft(column + 1) : kWidth;
+    const int right =
+        column + 1 < static_cast<int>(kControls.size()) ? cellLeft(column + 1) : kWidth;
     return right - cellLeft(column);
 }
 
@@ -41,7 +44,8 @@ QPalette whitePanel(QPalette palette) {
 
 QRect PrintRowDelegate::controlRect(const QRect& cell, int column) {
     const Place& place = kControls[static_cast<std::size_t>(column)];
-    return {cell.x() + place.left - cellLeft(column), cell.y() + kControlTop, place.width, kControlHeight};
+    return {cell.x() + place.left - cellLeft(column), cell.y() + kControlTop, place.width,
+            kControlHeight};
 }
 
 QRect PrintRowDelegate::tickBoxRect(const QRect& cell, const QWidget* widget) {
@@ -52,7 +56,8 @@ QRect PrintRowDelegate::tickBoxRect(const QRect& cell, const QWidget* widget) {
     return {control.x(), control.y() + (control.height() - h) / 2, w, h};
 }
 
-void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
     const QWidget* widget = option.widget;
     const QStyle* style = widget ? widget->style() : QApplication::style();
     const QRect cell = option.rect;
@@ -65,8 +70,10 @@ void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->fillRect(cell, Qt::white);
     painter->setPen(option.palette.color(QPalette::WindowText));
     painter->drawLine(cell.left(), cell.top(), cell.right(), cell.top());
-    if (column == kTickColumn) painter->drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
-    if (column == kCountColumn) painter->drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+    if (column == kTickColumn)
+        painter->drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
+    if (column == kCountColumn)
+        painter->drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
     if (last) painter->drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
     const QRect control = controlRect(cell, column);
@@ -76,7 +83,8 @@ void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         box.initFrom(widget);
         box.rect = tickBoxRect(cell, widget);
         box.state = QStyle::State_Enabled |
-                    (index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
+                    (index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On
+                                                                           : QStyle::State_Off);
         style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, widget);
     } else if (column == kCountColumn) {
         QStyleOptionFrame frame;
@@ -91,7 +99,8 @@ void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                                .adjusted(kEditTextMargin, 0, -kEditTextMargin, 0);
         painter->setClipRect(text);
         painter->setPen(option.palette.color(QPalette::Text));
-        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
         painter->setClipping(false);
     } else {
         // A label: the text cut at its own edges.
@@ -103,14 +112,16 @@ void PrintRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (focused) {
         QStyleOptionFocusRect focus;
         focus.initFrom(widget);
-        focus.rect = (column == kTickColumn ? tickBoxRect(cell, widget) : control).adjusted(-1, -1, 1, 1);
+        focus.rect =
+            (column == kTickColumn ? tickBoxRect(cell, widget) : control).adjusted(-1, -1, 1, 1);
         focus.backgroundColor = Qt::white;
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
     }
     painter->restore();
 }
 
-QWidget* PrintRowDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+QWidget* PrintRowDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
     if (index.column() != kCountColumn) return nullptr;
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("ilosc"));
@@ -125,16 +136,18 @@ void PrintRowDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 }
 
 // A click on the tick box ticks or unticks the line.
-bool PrintRowDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                                   const QModelIndex& index) {
+bool PrintRowDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
     if (index.column() != kTickColumn) return false;
     const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick) {
         return false;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QRect box = controlRect(option.rect, kTickColumn);
-    if (mouse->button() != Qt::LeftButton || !box.contains(mouse->position().toPoint())) return false;
+    if (mouse->button() != Qt::LeftButton || !box.contains(mouse->position().toPoint()))
+        return false;
     if (type == QEvent::MouseButtonRelease) {
         const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
@@ -155,15 +168,19 @@ PrintHeaderRow::PrintHeaderRow(QWidget* parent) : QFrame(parent) {
         const char* text;
         int left;
     };
-    static const Caption kCaptions[] = {{"ladunek", "Ładunek", 30},     {"st_odb", "Stacja odb.", 105},
-                                        {"odb", "Odbiorca", 180},       {"wagon", "Wagon", 245},
-                                        {"nad", "Nadawca", 285},        {"st_nad", "Stacja nad.", 360},
+    static const Caption kCaptions[] = {{"ladunek", "Ładunek", 30},
+                                        {"st_odb", "Stacja odb.", 105},
+                                        {"odb", "Odbiorca", 180},
+                                        {"wagon", "Wagon", 245},
+                                        {"nad", "Nadawca", 285},
+                                        {"st_nad", "Stacja nad.", 360},
                                         {"ilosc", "Ilosc", 435 + kEditTextMargin}};
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         auto* label = new QLabel(QString::fromUtf8(kCaptions[i].text), this);
         label->setObjectName(QLatin1String(kCaptions[i].name));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(kCaptions[i].left, kControlTop, label->sizeHint().width(), kControlHeight);
+        label->setGeometry(kCaptions[i].left, kControlTop, label->sizeHint().width(),
+                           kControlHeight);
         captions_[i] = label;
     }
 }

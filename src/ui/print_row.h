@@ -25,8 +25,8 @@ struct Place {
 };
 // The control of each column (tick, load, receiving station, receiver, wagon, shipper,
 // sending station, count), relative to the line.
-inline constexpr std::array<Place, 8> kControls{{{10, 15}, {30, 70}, {105, 70}, {180, 70},
-                                                 {255, 25}, {285, 70}, {360, 70}, {435, 30}}};
+inline constexpr std::array<Place, 8> kControls{
+    {{10, 15}, {30, 70}, {105, 70}, {180, 70}, {255, 25}, {285, 70}, {360, 70}, {435, 30}}};
 // A column's cell runs from its control's left to the next one's (the first from 0, the
 // last to the line's right edge).
 int cellLeft(int column);
@@ -45,8 +45,10 @@ public:
     static QRect controlRect(const QRect& cell, int column);
     static QRect tickBoxRect(const QRect& cell, const QWidget* widget);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 

@@ -11,8 +11,9 @@ namespace ui {
 namespace {
 
 const std::array<QString, PrintRowsModel::ColumnCount> kCaptions{
-    QStringLiteral("V"),        QStringLiteral("Ładunek"), QStringLiteral("Stacja odb."), QStringLiteral("Odbiorca"),
-    QStringLiteral("Wagon"),    QStringLiteral("Nadawca"), QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
+    QStringLiteral("V"),           QStringLiteral("Ładunek"), QStringLiteral("Stacja odb."),
+    QStringLiteral("Odbiorca"),    QStringLiteral("Wagon"),   QStringLiteral("Nadawca"),
+    QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
 
 // The column of listy that each text column shows.
 const std::array<const char*, PrintRowsModel::ColumnCount> kColumnNames{
@@ -27,7 +28,9 @@ void PrintRowsModel::load(db::SqlDataset& list) {
     list_ = &list;
     rows_ = list.recordCount();
     for (int c = 0; c < ColumnCount; ++c) {
-        const db::Field* field = kColumnNames[static_cast<std::size_t>(c)] ? list.findField(kColumnNames[static_cast<std::size_t>(c)]) : nullptr;
+        const db::Field* field = kColumnNames[static_cast<std::size_t>(c)]
+                                     ? list.findField(kColumnNames[static_cast<std::size_t>(c)])
+                                     : nullptr;
         fields_[static_cast<std::size_t>(c)] = field ? field->index() : -1;
     }
     ticks_.assign(static_cast<std::size_t>(rows_), 0);
@@ -103,7 +106,9 @@ int PrintRowsModel::setTickedCounts(const QString& text) {
     return changed;
 }
 
-int PrintRowsModel::tickedRows() const { return static_cast<int>(std::count(ticks_.begin(), ticks_.end(), 1)); }
+int PrintRowsModel::tickedRows() const {
+    return static_cast<int>(std::count(ticks_.begin(), ticks_.end(), 1));
+}
 
 QStringList PrintRowsModel::distinctTexts(Column column) const {
     std::unordered_set<std::string> seen;
@@ -121,8 +126,10 @@ std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
     rows.reserve(static_cast<std::size_t>(rows_));
     for (std::size_t i = 0; i < static_cast<std::size_t>(rows_); ++i) {
         const store::Waybill w = waybill(static_cast<int>(i));
-        rows.push_back({ticks_[i] != 0, counts_[i].toStdString(),
-                        {w.receivingStation, w.receiver, w.load, w.wagonType, w.shipper, w.sendingStation}});
+        rows.push_back(
+            {ticks_[i] != 0,
+             counts_[i].toStdString(),
+             {w.receivingStation, w.receiver, w.load, w.wagonType, w.shipper, w.sendingStation}});
     }
     return rows;
 }
@@ -131,7 +138,9 @@ int PrintRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }
 
-int PrintRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int PrintRowsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant PrintRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
@@ -173,7 +182,8 @@ Qt::ItemFlags PrintRowsModel::flags(const QModelIndex& index) const {
 }
 
 QVariant PrintRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount) {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount) {
         return kCaptions[static_cast<std::size_t>(section)];
     }
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -20,7 +20,17 @@ namespace ui {
 class PrintRowsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Tick, Load, ReceivingStation, Receiver, WagonType, Shipper, SendingStation, Count, ColumnCount };
+    enum Column {
+        Tick,
+        Load,
+        ReceivingStation,
+        Receiver,
+        WagonType,
+        Shipper,
+        SendingStation,
+        Count,
+        ColumnCount
+    };
 
     explicit PrintRowsModel(QObject* parent = nullptr);
 

@@ -1,9 +1,11 @@
-#include "store/schema.h"
 #include "ui/print_window.h"
+#include "store/schema.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,9 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QApplication>
 #include <QScrollBar>
-#include <QHideEvent>
 #include <QShowEvent>
 #include <QWheelEvent>
 #include <utility>
@@ -21,12 +21,12 @@
 #include "db/sql_connection.h"
 #include "print/qt_print_service.h"
 #include "store/transaction.h"
-#include "ui/handlers.h"
-#include "ui/placement.h"
-#include "ui/modal.h"
 #include "ui/dialogs.h"
-#include "ui/print_options_dialog.h"
+#include "ui/handlers.h"
+#include "ui/modal.h"
+#include "ui/placement.h"
 #include "ui/print_list.h"
+#include "ui/print_options_dialog.h"
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
 
@@ -38,8 +38,8 @@ constexpr int kRowsTop = 50;
 constexpr int kRowStep = 28;
 
 QString askPdfFile(QWidget* owner) {
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("Wydruk do pliku PDF"), QStringLiteral("listy.pdf"),
-                                        QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Wydruk do pliku PDF"),
+                                        QStringLiteral("listy.pdf"), QStringLiteral("PDF (*.pdf)"));
 }
 
 PrintWindow::PdfFileChooser& pdfChooser() {
@@ -47,7 +47,9 @@ PrintWindow::PdfFileChooser& pdfChooser() {
     return chooser;
 }
 
-QString choosePdfFile(QWidget* owner) { return pdfChooser() ? pdfChooser()(owner) : askPdfFile(owner); }
+QString choosePdfFile(QWidget* owner) {
+    return pdfChooser() ? pdfChooser()(owner) : askPdfFile(owner);
+}
 
 }  // namespace
 
@@ -128,7 +130,8 @@ PrintWindow::~PrintWindow() = default;
 void PrintWindow::formCreate() {
     drukarki_ = std::make_unique<print::QtPrintService>();
     comboBox1_->clear();
-    for (const std::string& name : drukarki_->printers()) comboBox1_->addItem(QString::fromStdString(name));
+    for (const std::string& name : drukarki_->printers())
+        comboBox1_->addItem(QString::fromStdString(name));
     comboBox1_->setCurrentIndex(-1);
     comboBox1_->setEditText(QString());
     rows_->clear();
@@ -154,7 +157,9 @@ void PrintWindow::resizeEvent(QResizeEvent* event) {
     fitContent();
 }
 
-void PrintWindow::wheelEvent(QWheelEvent* event) { QApplication::sendEvent(scroll_, event); }
+void PrintWindow::wheelEvent(QWheelEvent* event) {
+    QApplication::sendEvent(scroll_, event);
+}
 
 // The wheel over the list scrolls the whole window.
 bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -180,8 +185,8 @@ void PrintWindow::formShow() {
 void PrintWindow::fitContent() {
     const int linesHeight = list_->linesHeight();
     constexpr int kButtonsBottom = 16 + 25;
-    const int bottom = qMax(kButtonsBottom,
-                            linesHeight > 0 ? kRowsTop + kRowStep + linesHeight : kRowsTop + print_row::kHeight);
+    const int bottom = qMax(kButtonsBottom, linesHeight > 0 ? kRowsTop + kRowStep + linesHeight
+                                                            : kRowsTop + print_row::kHeight);
     const int maximum = qMax(0, bottom - height());
     scroll_->setRange(0, maximum);
     scroll_->setPageStep(height());
@@ -220,7 +225,8 @@ void PrintWindow::followList(int listValue) {
 
 // Every way of printing takes the options as they were last chosen.
 void PrintWindow::run(print::PrintService& service, int printerIndex) {
-    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_, loadPrintOptions());
+    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_,
+                         loadPrintOptions());
 }
 
 void PrintWindow::editPrintOptions() {
@@ -240,18 +246,18 @@ void PrintWindow::makeListMenu() {
         void (PrintWindow::*handler)();
     };
     const Command commands[] = {
-        {"zaznaczWszystkie", QStringLiteral("Zaznacz wszystkie"), QKeySequence(Qt::CTRL | Qt::Key_A),
-         &PrintWindow::tickAll},
-        {"odznaczWszystkie", QStringLiteral("Odznacz wszystkie"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
-         &PrintWindow::untickAll},
-        {"odwrocZaznaczenie", QStringLiteral("Odwróć zaznaczenie"), QKeySequence(Qt::CTRL | Qt::Key_I),
-         &PrintWindow::invertTicks},
-        {"zaznaczNadania", QStringLiteral("Zaznacz ze stacji nadania…"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         &PrintWindow::tickBySendingStation},
-        {"zaznaczOdbioru", QStringLiteral("Zaznacz do stacji odbioru…"), QKeySequence(Qt::CTRL | Qt::Key_O),
-         &PrintWindow::tickByReceivingStation},
-        {"liczbaKopii", QStringLiteral("Liczba kopii zaznaczonych…"), QKeySequence(Qt::CTRL | Qt::Key_L),
-         &PrintWindow::setTickedCounts},
+        {"zaznaczWszystkie", QStringLiteral("Zaznacz wszystkie"),
+         QKeySequence(Qt::CTRL | Qt::Key_A), &PrintWindow::tickAll},
+        {"odznaczWszystkie", QStringLiteral("Odznacz wszystkie"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &PrintWindow::untickAll},
+        {"odwrocZaznaczenie", QStringLiteral("Odwróć zaznaczenie"),
+         QKeySequence(Qt::CTRL | Qt::Key_I), &PrintWindow::invertTicks},
+        {"zaznaczNadania", QStringLiteral("Zaznacz ze stacji nadania…"),
+         QKeySequence(Qt::CTRL | Qt::Key_N), &PrintWindow::tickBySendingStation},
+        {"zaznaczOdbioru", QStringLiteral("Zaznacz do stacji odbioru…"),
+         QKeySequence(Qt::CTRL | Qt::Key_O), &PrintWindow::tickByReceivingStation},
+        {"liczbaKopii", QStringLiteral("Liczba kopii zaznaczonych…"),
+         QKeySequence(Qt::CTRL | Qt::Key_L), &PrintWindow::setTickedCounts},
     };
     QList<QAction*> actions;
     for (const Command& c : commands) {
@@ -264,22 +270,29 @@ void PrintWindow::makeListMenu() {
         actions << action;
     }
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connectHandler(list_, &QWidget::customContextMenuRequested, this, [this, actions](const QPoint& at) {
-        QMenu menu(this);
-        menu.addActions(actions.mid(0, 3));
-        menu.addSeparator();
-        menu.addActions(actions.mid(3, 2));
-        menu.addSeparator();
-        menu.addAction(actions.at(5));
-        menu.exec(list_->viewport()->mapToGlobal(at));
-    });
+    connectHandler(list_, &QWidget::customContextMenuRequested, this,
+                   [this, actions](const QPoint& at) {
+                       QMenu menu(this);
+                       menu.addActions(actions.mid(0, 3));
+                       menu.addSeparator();
+                       menu.addActions(actions.mid(3, 2));
+                       menu.addSeparator();
+                       menu.addAction(actions.at(5));
+                       menu.exec(list_->viewport()->mapToGlobal(at));
+                   });
 }
 
-void PrintWindow::tickAll() { rows_->setAllTicked(true); }
+void PrintWindow::tickAll() {
+    rows_->setAllTicked(true);
+}
 
-void PrintWindow::untickAll() { rows_->setAllTicked(false); }
+void PrintWindow::untickAll() {
+    rows_->setAllTicked(false);
+}
 
-void PrintWindow::invertTicks() { rows_->invertTicks(); }
+void PrintWindow::invertTicks() {
+    rows_->invertTicks();
+}
 
 void PrintWindow::tickBySendingStation() {
     tickByStation(PrintRowsModel::SendingStation, QStringLiteral("Zaznacz ze stacji nadania"),
@@ -316,8 +329,8 @@ void PrintWindow::setTickedCounts() {
         if (ok && count >= 0 && count <= kMaxCopies) start = count;
     }
     const std::optional<int> copies = Dialogs::instance().askNumber(
-        this, QStringLiteral("Liczba kopii"), QStringLiteral("Liczba kopii każdego zaznaczonego listu:"), start, 0,
-        kMaxCopies);
+        this, QStringLiteral("Liczba kopii"),
+        QStringLiteral("Liczba kopii każdego zaznaczonego listu:"), start, 0, kMaxCopies);
     if (copies) rows_->setTickedCounts(QString::number(*copies));
 }
 
@@ -349,10 +362,11 @@ void PrintWindow::printPreview() {
     preview.setWindowTitle(QStringLiteral("Listy przewozowe"));
     const std::vector<print::PrintRowData> rows = rows_->printRows();
     const print::PrintOptions options = loadPrintOptions();
-    connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this, &rows, &options](QPrinter* printer) {
-        auto service = print::QtPrintService::toPrinter(*printer);
-        print::printWaybills(*service, sql2_, -1, rows, skala_, options);
-    });
+    connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [this, &rows, &options](QPrinter* printer) {
+                       auto service = print::QtPrintService::toPrinter(*printer);
+                       print::printWaybills(*service, sql2_, -1, rows, skala_, options);
+                   });
     showModal(preview);
 }
 

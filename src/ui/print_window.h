@@ -1,22 +1,22 @@
 #pragma once
 // PrintWindow ("Wydruk"): the printer, the waybills to print and the copies of each. Every
 // showing lists every waybill afresh, unticked with the count "2", under a header row: one
-// list view over the rows' model, whatever their number. Hiding the window forgets the rows. "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none
-// chosen: the default printer). With no printer installed at all it asks for a PDF file
-// and prints into it. The context menu of "Drukuj" offers a PDF file, a print preview
-// for any selection, and the print options ("Opcje wydruku…", kept with QSettings), which
-// every way of printing follows. The list's context menu and its shortcuts tick, untick
-// and invert all rows at once, tick the rows of a station, and set the count of every
-// ticked row.
+// list view over the rows' model, whatever their number. Hiding the window forgets the rows.
+// "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none chosen: the default
+// printer). With no printer installed at all it asks for a PDF file and prints into it. The context
+// menu of "Drukuj" offers a PDF file, a print preview for any selection, and the print options
+// ("Opcje wydruku…", kept with QSettings), which every way of printing follows. The list's context
+// menu and its shortcuts tick, untick and invert all rows at once, tick the rows of a station, and
+// set the count of every ticked row.
 
 #include <QDialog>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "db/forward.h"
 #include "db/sql_query.h"
 #include "print/print_run.h"
-#include "db/forward.h"
 
 class QComboBox;
 class QLabel;
@@ -46,9 +46,9 @@ public:
 
     void formCreate();
     void formShow();
-    void button1Click();   // "Drukuj"
-    void printToPdf();     // context menu: the cards into a PDF file asked for
-    void printPreview();   // context menu: the cards in a preview window
+    void button1Click();      // "Drukuj"
+    void printToPdf();        // context menu: the cards into a PDF file asked for
+    void printPreview();      // context menu: the cards in a preview window
     void editPrintOptions();  // context menu: "Opcje wydruku…"
 
     // The list's context menu.

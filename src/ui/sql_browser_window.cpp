@@ -1,8 +1,8 @@
 #include "ui/sql_browser_window.h"
 
 #include <QLineEdit>
-#include <limits>
 #include <QPushButton>
+#include <limits>
 
 #include "db/sql_connection.h"
 #include "store/schema.h"

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "db/sql_query.h"
 #include "db/forward.h"
+#include "db/sql_query.h"
 
 class QLineEdit;
 class QPushButton;
@@ -23,7 +23,7 @@ public:
     db::SqlQuery& results() { return results_; }
 
     void openTypedQuery();  // "Open"
-    void execTypedText();  // "Exec"
+    void execTypedText();   // "Exec"
 
     // Closing with a transaction open asks whether to commit it; the window stays open
     // when that fails.

@@ -1,14 +1,14 @@
-#include "store/schema.h"
 #include "ui/stations_window.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "db/sql_connection.h"
 #include "store/colours.h"
@@ -100,7 +100,9 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     rememberPlace(*this, QStringLiteral("stacje"));
 }
 
-std::string StationsWindow::typedName() const { return edit1_->text().toStdString(); }
+std::string StationsWindow::typedName() const {
+    return edit1_->text().toStdString();
+}
 
 void StationsWindow::fillGrid() {
     store::openQuery(stations_, store::kStationListSql);
@@ -149,7 +151,9 @@ void StationsWindow::done(int result) {
     QDialog::done(result);
 }
 
-void StationsWindow::clearOnClose() { stations_.close(); }
+void StationsWindow::clearOnClose() {
+    stations_.close();
+}
 
 void StationsWindow::colourPicked() {
     currentColour_ = fromUtf8(store::colourNameForIndex(comboBox1_->currentIndex()));
@@ -220,9 +224,10 @@ void StationsWindow::recolourStation() {
 }
 
 void StationsWindow::deleteStation() {
-    if (!Dialogs::instance().ask(this, QStringLiteral("UWAGA"),
-                                 QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe "
-                                                "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
+    if (!Dialogs::instance().ask(
+            this, QStringLiteral("UWAGA"),
+            QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe "
+                           "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
         return;
     }
     if (edit1_->text().isEmpty()) return;

@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "db/sql_query.h"
 #include "db/forward.h"
+#include "db/sql_query.h"
 
 class QComboBox;
 class QLabel;
@@ -35,10 +35,10 @@ public:
     void clearOnClose();
     void colourPicked();
     void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void addStation();  // "Dopisz"
+    void addStation();       // "Dopisz"
     void recolourStation();  // "Zmień"
-    void deleteStation();  // "Usuń"
-    void closeWindow();  // "Zamknij"
+    void deleteStation();    // "Usuń"
+    void closeWindow();      // "Zamknij"
 
     // Closing by any means (the close box, Esc, "Zamknij") runs clearOnClose().
     void done(int result) override;

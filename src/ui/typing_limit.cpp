@@ -42,12 +42,12 @@ private:
         const qsizetype take = qMin(inserted, allowed);
         QList<uint> result = now.mid(0, prefix + take);
         result += now.mid(now.size() - suffix);
-        const QString fixed = QString::fromUcs4(reinterpret_cast<const char32_t*>(result.data()),
-                                                result.size());
+        const QString fixed =
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(result.data()), result.size());
         edit_->setText(fixed);
-        edit_->setCursorPosition(QString::fromUcs4(reinterpret_cast<const char32_t*>(result.data()),
-                                                   prefix + take)
-                                     .size());
+        edit_->setCursorPosition(
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(result.data()), prefix + take)
+                .size());
     }
 
     QLineEdit* edit_;
@@ -57,7 +57,9 @@ private:
 
 }  // namespace
 
-void limitTyping(QLineEdit* edit, int maxChars) { new TypingLimit(edit, maxChars); }
+void limitTyping(QLineEdit* edit, int maxChars) {
+    new TypingLimit(edit, maxChars);
+}
 
 void limitTyping(QComboBox* combo, int maxChars) {
     combo->setInsertPolicy(QComboBox::NoInsert);

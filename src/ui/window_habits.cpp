@@ -90,7 +90,8 @@ namespace {
 
 class PlaceKeeper : public QObject {
 public:
-    PlaceKeeper(QWidget& window, QString key) : QObject(&window), window_(window), key_(std::move(key)) {
+    PlaceKeeper(QWidget& window, QString key)
+        : QObject(&window), window_(window), key_(std::move(key)) {
         window.installEventFilter(this);
     }
 
@@ -133,7 +134,8 @@ private:
 // Keeps an action's enabled state equal to its button's.
 class EnabledFollower : public QObject {
 public:
-    EnabledFollower(QPushButton* button, QAction* action) : QObject(action), button_(button), action_(action) {
+    EnabledFollower(QPushButton* button, QAction* action)
+        : QObject(action), button_(button), action_(action) {
         button->installEventFilter(this);
         action->setEnabled(button->isEnabled());
     }
@@ -153,7 +155,9 @@ private:
 
 }  // namespace
 
-void rememberPlace(QWidget& window, const QString& key) { new PlaceKeeper(window, key); }
+void rememberPlace(QWidget& window, const QString& key) {
+    new PlaceKeeper(window, key);
+}
 
 // --- shortcuts ----------------------------------------------------------------------------------
 
@@ -172,7 +176,8 @@ void addShortcuts(QWidget& window, QPushButton* button, const QList<QKeySequence
                        QStringLiteral(")"));
 }
 
-// --- icon ------------------------------------------------------------------------------------------
+// --- icon
+// ------------------------------------------------------------------------------------------
 
 QIcon applicationIcon() {
     QIcon icon;
@@ -190,9 +195,11 @@ QIcon applicationIcon() {
         p.setBrush(QColor(0xd0, 0x20, 0x20));  // the receiving station's band
         p.drawRect(QRectF(card.left() + u * 0.5, card.top() + u * 0.8, card.width() - u, 2.5 * u));
         p.setBrush(QColor(0xf0, 0xc0, 0x00));  // the sending station's band
-        p.drawRect(QRectF(card.left() + u * 0.5, card.bottom() - 3.3 * u, card.width() - u, 2.5 * u));
+        p.drawRect(
+            QRectF(card.left() + u * 0.5, card.bottom() - 3.3 * u, card.width() - u, 2.5 * u));
         p.setBrush(QColor(0x60, 0x60, 0x60));
-        p.drawRect(QRectF(card.left() + 1.5 * u, card.top() + 4.6 * u, card.width() - 3 * u, 0.7 * u));
+        p.drawRect(
+            QRectF(card.left() + 1.5 * u, card.top() + 4.6 * u, card.width() - 3 * u, 0.7 * u));
         icon.addPixmap(pixmap);
     }
     return icon;

@@ -13,12 +13,14 @@ namespace widgets {
 
 namespace {
 
-
 Qt::Alignment toQt(HorizontalAlignment a) {
     switch (a) {
-    case HorizontalAlignment::RightJustify: return Qt::AlignRight;
-    case HorizontalAlignment::Center: return Qt::AlignHCenter;
-    case HorizontalAlignment::LeftJustify: break;
+        case HorizontalAlignment::RightJustify:
+            return Qt::AlignRight;
+        case HorizontalAlignment::Center:
+            return Qt::AlignHCenter;
+        case HorizontalAlignment::LeftJustify:
+            break;
     }
     return Qt::AlignLeft;
 }
@@ -43,8 +45,7 @@ ColorStringGrid::ColorStringGrid(QWidget* parent) : StringGrid(parent) {
     defaultCellStyle_->bgColor_ = color();
     defaultFixedCellStyle_->bgColor_ = fixedColor();
     styles_.resize(colCount());
-    for (auto& column : styles_)
-        column.resize(rowCount());
+    for (auto& column : styles_) column.resize(rowCount());
     selectedColors_ = std::make_unique<SelectColor>(this);
     lineDesign_ = std::make_unique<LineDesign>(this);
 
@@ -73,8 +74,7 @@ ColorStringGrid::~ColorStringGrid() {
 // ---- styles ---------------------------------------------------------------------------------
 
 CellStyle& ColorStringGrid::cellStyle(int col, int row) {
-    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount())
-        return *defaultCellStyle_;
+    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount()) return *defaultCellStyle_;
     auto& slot = styles_[col][row];
     if (!slot) {
         slot = std::make_unique<CellStyle>(this);
@@ -120,15 +120,13 @@ void ColorStringGrid::changeEvent(QEvent* event) {
 void ColorStringGrid::setColCount(int count) {
     count = std::max(1, count);
     styles_.resize(count);
-    for (auto& column : styles_)
-        column.resize(rowCount());
+    for (auto& column : styles_) column.resize(rowCount());
     StringGrid::setColCount(count);
 }
 
 void ColorStringGrid::setRowCount(int count) {
     count = std::max(1, count);
-    for (auto& column : styles_)
-        column.resize(count);
+    for (auto& column : styles_) column.resize(count);
     StringGrid::setRowCount(count);
 }
 
@@ -138,21 +136,18 @@ void ColorStringGrid::columnMoved(int from, int to) {
 }
 
 void ColorStringGrid::rowMoved(int from, int to) {
-    for (auto& column : styles_)
-        moveItem(column, from, to);
+    for (auto& column : styles_) moveItem(column, from, to);
     invalidateEditorLayout();
 }
 
 void ColorStringGrid::removeColumn(int index) {
-    if (index < 0 || index >= colCount() || colCount() == 1)
-        return;
+    if (index < 0 || index >= colCount() || colCount() == 1) return;
     moveColumn(index, colCount() - 1);
     setColCount(colCount() - 1);
 }
 
 void ColorStringGrid::removeRow(int index) {
-    if (index < 0 || index >= rowCount() || rowCount() == 1)
-        return;
+    if (index < 0 || index >= rowCount() || rowCount() == 1) return;
     moveRow(index, rowCount() - 1);
     setRowCount(rowCount() - 1);
 }
@@ -161,8 +156,7 @@ void ColorStringGrid::removeRow(int index) {
 
 GridOptions ColorStringGrid::options() const {
     GridOptions o = StringGrid::options();
-    if (editing_)
-        o |= GridOption::Editing;
+    if (editing_) o |= GridOption::Editing;
     return o;
 }
 
@@ -170,20 +164,17 @@ void ColorStringGrid::setOptions(GridOptions options) {
     editing_ = options.testFlag(GridOption::Editing);
     options.setFlag(GridOption::Editing, false);
     StringGrid::setOptions(options);
-    if (!editingActive())
-        hideCellEditor();
+    if (!editingActive()) hideCellEditor();
 }
 
 void ColorStringGrid::setWordWrap(bool on) {
-    if (on == wordWrap_)
-        return;
+    if (on == wordWrap_) return;
     wordWrap_ = on;
     repaintGrid();
 }
 
 void ColorStringGrid::setUseCellWordWrap(bool on) {
-    if (on == useCellWordWrap_)
-        return;
+    if (on == useCellWordWrap_) return;
     useCellWordWrap_ = on;
     repaintGrid();
 }
@@ -195,36 +186,29 @@ bool ColorStringGrid::wordWrapFor(const CellStyle& style) const {
 // ---- text -----------------------------------------------------------------------------------
 
 void ColorStringGrid::setCells(int col, int row, const QString& text) {
-    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount())
-        return;
-    if (cells(col, row) == text)
-        return;
+    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount()) return;
+    if (cells(col, row) == text) return;
     StringGrid::setCells(col, row, text);
     autoSizeCell(col, row);
     emit editTextSet(col, row, text);
-    if (editorCell_ == GridCoord{col, row})
-        invalidateEditorLayout();
+    if (editorCell_ == GridCoord{col, row}) invalidateEditorLayout();
     repaintGrid();
 }
 
 void ColorStringGrid::autoSizeCell(int col, int row) {
-    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount())
-        return;
+    if (col < 0 || col >= colCount() || row < 0 || row >= rowCount()) return;
     const bool fitWidth = useCellSizingWidth_ ? cellStyle(col, row).sizingWidth() : sizingWidth_;
     const bool fitHeight =
         useCellSizingHeight_ ? cellStyle(col, row).sizingHeight() : sizingHeight_;
-    if (!fitWidth && !fitHeight)
-        return;
+    if (!fitWidth && !fitHeight) return;
     const CellStyle& style = cellStyle(col, row);
     TextLayoutParams p;
     p.text = cells(col, row);
     p.font = style.font();
     p.angle = style.rotate();
     p.flags = LayoutFlag::MeasureOnly;
-    if (fitWidth)
-        p.flags |= LayoutFlag::FitWidth;
-    if (fitHeight)
-        p.flags |= LayoutFlag::FitHeight;
+    if (fitWidth) p.flags |= LayoutFlag::FitWidth;
+    if (fitHeight) p.flags |= LayoutFlag::FitHeight;
     p.indentV = style.indentV();
     p.indentH = style.indentH();
     p.wordWrap = wordWrapFor(style);
@@ -232,19 +216,18 @@ void ColorStringGrid::autoSizeCell(int col, int row) {
     p.horizontalAlignment = style.horizontalAlignment();
     const QRect measured =
         layoutText(nullptr, p, QRect(0, 0, colWidths(col), rowHeights(row)), viewport()).rect;
-    if (measured.width() > colWidths(col))
-        setColWidths(col, measured.width());
-    if (measured.height() > rowHeights(row))
-        setRowHeights(row, measured.height());
+    if (measured.width() > colWidths(col)) setColWidths(col, measured.width());
+    if (measured.height() > rowHeights(row)) setRowHeights(row, measured.height());
 }
 
 // ---- painting -------------------------------------------------------------------------------
 
-QColor ColorStringGrid::lineColor() const { return lineDesign_->lineColor(); }
+QColor ColorStringGrid::lineColor() const {
+    return lineDesign_->lineColor();
+}
 
 bool ColorStringGrid::wantsFocusRect() const {
-    if (!hasFocus() || !selectedColors_->useFocusRect())
-        return false;
+    if (!hasFocus() || !selectedColors_->useFocusRect()) return false;
     const GridOptions o = options();
     if (!(o & GridOption::RowSelect) && (o & GridOption::Editing) &&
         (o & GridOption::AlwaysShowEditor))
@@ -254,20 +237,19 @@ bool ColorStringGrid::wantsFocusRect() const {
 
 void ColorStringGrid::paintEvent(QPaintEvent* event) {
     const GridOptions o = options();
-    const bool wanted = isEditorShowing() || ((o & GridOption::Editing) &&
-                                              (o & GridOption::AlwaysShowEditor) &&
-                                              !(o & GridOption::RowSelect));
+    const bool wanted =
+        isEditorShowing() || ((o & GridOption::Editing) && (o & GridOption::AlwaysShowEditor) &&
+                              !(o & GridOption::RowSelect));
     // Lay the editor out only when its cell or that cell's place changed since last time.
-    if (wanted && (editorCell_ != GridCoord{col(), row()} ||
-                   editorRect_ != editorRectFor(col(), row())))
+    if (wanted &&
+        (editorCell_ != GridCoord{col(), row()} || editorRect_ != editorRectFor(col(), row())))
         showCellEditor();
     StringGrid::paintEvent(event);
 }
 
 void ColorStringGrid::drawCell(QPainter& painter, int col, int row, const QRect& rect,
                                DrawState state) {
-    if (isEditorShowing() && col == this->col() && row == this->row())
-        return;
+    if (isEditorShowing() && col == this->col() && row == this->row()) return;
     const CellStyle& style = cellStyle(col, row);
     QColor text = style.fontColor();
     QColor fill = style.bgColor();
@@ -305,12 +287,11 @@ void ColorStringGrid::drawCell(QPainter& painter, int col, int row, const QRect&
 
 void ColorStringGrid::drawCellBorder(QPainter& painter, int col, int row, const QRect& rect) {
     const BorderCellStyle border = cellStyle(col, row).borderCellStyle();
-    if (border == BorderCellStyle::None || rect.width() <= 0 || rect.height() <= 0)
-        return;
+    if (border == BorderCellStyle::None || rect.width() <= 0 || rect.height() <= 0) return;
     const QColor first = border == BorderCellStyle::Lowered ? lineDesign_->lineDownColor()
-                                                             : lineDesign_->lineUpColor();
+                                                            : lineDesign_->lineUpColor();
     const QColor second = border == BorderCellStyle::Lowered ? lineDesign_->lineUpColor()
-                                                              : lineDesign_->lineDownColor();
+                                                             : lineDesign_->lineDownColor();
     const int x0 = rect.x(), y0 = rect.y(), w = rect.width(), h = rect.height();
     // Left and top edges in the first colour, right and bottom edges in the second.
     painter.fillRect(QRect(x0, y0, 1, h), first);
@@ -322,8 +303,7 @@ void ColorStringGrid::drawCellBorder(QPainter& painter, int col, int row, const 
 // ---- selection, keyboard, mouse ----------------------------------------------------------------
 
 bool ColorStringGrid::selectCell(int col, int row) {
-    if (!StringGrid::selectCell(col, row))
-        return false;
+    if (!StringGrid::selectCell(col, row)) return false;
     if (isEditorShowing()) {
         hideCellEditor();
         setFocus();
@@ -341,8 +321,7 @@ void ColorStringGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColorStringGrid::keyTyped(QChar key) {
-    if (!editingActive() || isEditorShowing())
-        return;
+    if (!editingActive() || isEditorShowing()) return;
     if (key == u'\r') {
         showCellEditorText();
         editor_->selectAll();
@@ -360,8 +339,8 @@ void ColorStringGrid::mousePressEvent(QMouseEvent* event) {
         StringGrid::mousePressEvent(event);
         return;
     }
-    // Shift+click with any button: the block from the current cell to the cell under the mouse, kept out of
-    // the fixed cells.
+    // Shift+click with any button: the block from the current cell to the cell under the mouse,
+    // kept out of the fixed cells.
     const QPoint pos = event->position().toPoint();
     GridCoord at = mouseCoord(pos);
     if (at.col >= 0 && at.row >= 0 && colCount() > fixedCols() && rowCount() > fixedRows()) {
@@ -380,15 +359,16 @@ bool ColorStringGrid::editingActive() const {
     return editing_ && !(StringGrid::options() & GridOption::RowSelect);
 }
 
-bool ColorStringGrid::isEditorShowing() const { return editor_ && !editor_->isHidden(); }
+bool ColorStringGrid::isEditorShowing() const {
+    return editor_ && !editor_->isHidden();
+}
 
 QRect ColorStringGrid::editorRectFor(int col, int row) const {
     return cellRect(col, row) & viewport()->rect();
 }
 
 void ColorStringGrid::showCellEditor() {
-    if (!editingActive())
-        return;
+    if (!editingActive()) return;
     const QRect rect = editorRectFor(col(), row());
     if (rect.isEmpty()) {
         // The current cell is scrolled out of view.
@@ -415,16 +395,14 @@ void ColorStringGrid::showCellEditor() {
 
 void ColorStringGrid::showCellEditorText() {
     showCellEditor();
-    if (!isEditorShowing())
-        return;
+    if (!isEditorShowing()) return;
     loadingEditor_ = true;
     editor_->setPlainText(cells(col(), row()));
     loadingEditor_ = false;
 }
 
 void ColorStringGrid::hideCellEditor() {
-    if (!editor_ || editor_->isHidden())
-        return;
+    if (!editor_ || editor_->isHidden()) return;
     editor_->hide();
     invalidateEditorLayout();
     repaintGrid();
@@ -438,8 +416,7 @@ void ColorStringGrid::applyEditorOptions() {
 }
 
 void ColorStringGrid::editorTextChanged() {
-    if (loadingEditor_ || !isEditorShowing())
-        return;
+    if (loadingEditor_ || !isEditorShowing()) return;
     setCells(col(), row(), editor_->toPlainText());
 }
 

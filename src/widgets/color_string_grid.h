@@ -110,8 +110,7 @@ signals:
                             widgets::DrawState state);
 
 protected:
-    void drawCell(QPainter& painter, int col, int row, const QRect& rect,
-                  DrawState state) override;
+    void drawCell(QPainter& painter, int col, int row, const QRect& rect, DrawState state) override;
     void drawCellBorder(QPainter& painter, int col, int row, const QRect& rect) override;
     QColor lineColor() const override;
     bool wantsFocusRect() const override;

@@ -11,14 +11,14 @@ namespace widgets {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QString trimBlanks(const QString& s) {
     int b = 0, e = static_cast<int>(s.size());
-    while (b < e && isBlank(s.at(b)))
-        ++b;
-    while (e > b && isBlank(s.at(e - 1)))
-        --e;
+    while (b < e && isBlank(s.at(b))) ++b;
+    while (e > b && isBlank(s.at(e - 1))) --e;
     return s.mid(b, e - b);
 }
 
@@ -26,9 +26,12 @@ QString trimBlanks(const QString& s) {
 // right keep the indent from their edge, centred text ignores it.
 int alignX(HorizontalAlignment a, int left, int width, int w, int indent) {
     switch (a) {
-    case HorizontalAlignment::RightJustify: return left + width - indent - w;
-    case HorizontalAlignment::Center: return left + (width - w) / 2;
-    case HorizontalAlignment::LeftJustify: break;
+        case HorizontalAlignment::RightJustify:
+            return left + width - indent - w;
+        case HorizontalAlignment::Center:
+            return left + (width - w) / 2;
+        case HorizontalAlignment::LeftJustify:
+            break;
     }
     return left + indent;
 }
@@ -37,9 +40,12 @@ int alignX(HorizontalAlignment a, int left, int width, int w, int indent) {
 // room stand out equally above and below (the difference keeps its sign).
 int alignY(VerticalAlignment a, int top, int height, int h, int indent) {
     switch (a) {
-    case VerticalAlignment::Top: return top + indent;
-    case VerticalAlignment::Bottom: return top + height - indent - h;
-    case VerticalAlignment::Center: break;
+        case VerticalAlignment::Top:
+            return top + indent;
+        case VerticalAlignment::Bottom:
+            return top + height - indent - h;
+        case VerticalAlignment::Center:
+            break;
     }
     return top + (height - h) / 2;
 }
@@ -53,8 +59,7 @@ QStringList splitTextLines(const QString& text, const QFontMetrics& metrics, boo
     plain.remove(u'\r');
     const QStringList raw = plain.split(u'\n');
     for (QString line : raw) {
-        if (line.isEmpty())
-            line = QStringLiteral(" ");
+        if (line.isEmpty()) line = QStringLiteral(" ");
         if (!wordWrap) {
             out << line;
             continue;
@@ -80,8 +85,7 @@ QStringList splitTextLines(const QString& text, const QFontMetrics& metrics, boo
             }
             out << line.left(cut);
             const QString rest = trimBlanks(line.mid(cut + 1));
-            if (rest.isEmpty())
-                break;
+            if (rest.isEmpty()) break;
             line = rest;
         }
     }
@@ -92,15 +96,13 @@ TextLayoutResult layoutText(QPainter* painter, const TextLayoutParams& p, QRect 
                             const QPaintDevice* device) {
     TextLayoutResult result;
     int angle = p.angle % 360;
-    if (angle < 0)
-        angle += 360;
+    if (angle < 0) angle += 360;
 
-    if (painter && painter->device())
-        device = painter->device();
+    if (painter && painter->device()) device = painter->device();
     const QFontMetrics fm = device ? QFontMetrics(p.font, device) : QFontMetrics(p.font);
 
-    const int room = rect.width() -
-                     (p.horizontalAlignment == HorizontalAlignment::Center ? 2 : 1) * p.indentH;
+    const int room =
+        rect.width() - (p.horizontalAlignment == HorizontalAlignment::Center ? 2 : 1) * p.indentH;
     const QStringList lines = splitTextLines(p.text, fm, p.wordWrap, room);
 
     const int lineHeight = fm.height();
@@ -129,8 +131,8 @@ TextLayoutResult layoutText(QPainter* painter, const TextLayoutParams& p, QRect 
     if (angle == 0) {
         int y = alignY(p.verticalAlignment, rect.top(), rect.height(), blockH, p.indentV);
         for (int i = 0; i < n; ++i) {
-            const int x = alignX(p.horizontalAlignment, rect.left(), rect.width(), widths[i],
-                                 p.indentH);
+            const int x =
+                alignX(p.horizontalAlignment, rect.left(), rect.width(), widths[i], p.indentH);
             result.lines.push_back({lines[i], QRect(x, y, widths[i], lineHeight)});
             y += lineHeight + p.lineSpacing;
         }
@@ -145,8 +147,7 @@ TextLayoutResult layoutText(QPainter* painter, const TextLayoutParams& p, QRect 
         }
     }
 
-    if ((p.flags & LayoutFlag::MeasureOnly) || !painter)
-        return result;
+    if ((p.flags & LayoutFlag::MeasureOnly) || !painter) return result;
 
     painter->save();
     painter->setFont(p.font);

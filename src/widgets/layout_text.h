@@ -34,8 +34,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(LayoutFlags)
 struct TextLayoutParams {
     QString text;
     QFont font;
-    int angle = 0;          // degrees, counter-clockwise
-    int lineSpacing = 0;    // extra pixels between lines
+    int angle = 0;        // degrees, counter-clockwise
+    int lineSpacing = 0;  // extra pixels between lines
     LayoutFlags flags;
     int indentV = 0;
     int indentH = 0;
@@ -53,9 +53,9 @@ struct LaidOutLine {
 };
 
 struct TextLayoutResult {
-    QRect rect;                       // the given rectangle, grown when a fit flag asked for it
-    QSize needed;                     // width and height the text needs, indents included
-    std::vector<LaidOutLine> lines;   // placement of each line (for angle 0: final positions)
+    QRect rect;                      // the given rectangle, grown when a fit flag asked for it
+    QSize needed;                    // width and height the text needs, indents included
+    std::vector<LaidOutLine> lines;  // placement of each line (for angle 0: final positions)
 };
 
 // Splits text into lines at line feeds (carriage returns dropped, an empty line becomes one

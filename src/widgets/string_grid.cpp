@@ -17,7 +17,6 @@ namespace {
 // resizing instead of selecting.
 constexpr int kSizingMargin = 3;
 
-
 }  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -41,14 +40,12 @@ StringGrid::~StringGrid() = default;
 // ---- cells ----------------------------------------------------------------------------------
 
 QString StringGrid::cells(int col, int row) const {
-    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_)
-        return {};
+    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return {};
     return cells_[col][row];
 }
 
 void StringGrid::setCells(int col, int row, const QString& text) {
-    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_)
-        return;
+    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return;
     cells_[col][row] = text;
     repaintGrid();
 }
@@ -57,8 +54,7 @@ void StringGrid::setCells(int col, int row, const QString& text) {
 
 void StringGrid::setColCount(int count) {
     count = std::max(1, count);
-    if (count == colCount_)
-        return;
+    if (count == colCount_) return;
     colCount_ = count;
     colWidths_.resize(count, defaultColWidth_);
     cells_.resize(count, std::vector<QString>(rowCount_));
@@ -68,20 +64,17 @@ void StringGrid::setColCount(int count) {
 
 void StringGrid::setRowCount(int count) {
     count = std::max(1, count);
-    if (count == rowCount_)
-        return;
+    if (count == rowCount_) return;
     rowCount_ = count;
     rowHeights_.resize(count, defaultRowHeight_);
-    for (auto& column : cells_)
-        column.resize(count);
+    for (auto& column : cells_) column.resize(count);
     fixedRows_ = std::min(fixedRows_, count);
     clampCurrent();
 }
 
 void StringGrid::setFixedCols(int count) {
     count = std::clamp(count, 0, colCount_);
-    if (count == fixedCols_)
-        return;
+    if (count == fixedCols_) return;
     // A new count of fixed columns starts the scrolled part, and the current cell, at the
     // first column that is not fixed.
     fixedCols_ = count;
@@ -94,8 +87,7 @@ void StringGrid::setFixedCols(int count) {
 
 void StringGrid::setFixedRows(int count) {
     count = std::clamp(count, 0, rowCount_);
-    if (count == fixedRows_)
-        return;
+    if (count == fixedRows_) return;
     fixedRows_ = count;
     topRow_ = count;
     row_ = count;
@@ -127,16 +119,14 @@ int StringGrid::rowHeights(int row) const {
 }
 
 void StringGrid::setColWidths(int col, int width) {
-    if (col < 0 || col >= colCount_ || colWidths_[col] == std::max(0, width))
-        return;
+    if (col < 0 || col >= colCount_ || colWidths_[col] == std::max(0, width)) return;
     colWidths_[col] = std::max(0, width);
     updateScrollBars();
     repaintGrid();
 }
 
 void StringGrid::setRowHeights(int row, int height) {
-    if (row < 0 || row >= rowCount_ || rowHeights_[row] == std::max(0, height))
-        return;
+    if (row < 0 || row >= rowCount_ || rowHeights_[row] == std::max(0, height)) return;
     rowHeights_[row] = std::max(0, height);
     updateScrollBars();
     repaintGrid();
@@ -162,8 +152,7 @@ void StringGrid::setOptions(GridOptions options) {
     options_ = options;
     verticalScrollBar()->setTracking(options_ & GridOption::ThumbTracking);
     horizontalScrollBar()->setTracking(options_ & GridOption::ThumbTracking);
-    if (options_ & GridOption::RowSelect)
-        applySelection(blockBetween({col_, row_}, {col_, row_}));
+    if (options_ & GridOption::RowSelect) applySelection(blockBetween({col_, row_}, {col_, row_}));
     updateScrollBars();
     repaintGrid();
 }
@@ -187,9 +176,15 @@ void StringGrid::setScrollBars(ScrollBars bars) {
 
 // ---- current cell and selection -------------------------------------------------------------
 
-void StringGrid::setCol(int col) { moveCurrent(col, row_, false); }
-void StringGrid::setRow(int row) { moveCurrent(col_, row, false); }
-void StringGrid::focusCell(int col, int row) { moveCurrent(col, row, false); }
+void StringGrid::setCol(int col) {
+    moveCurrent(col, row_, false);
+}
+void StringGrid::setRow(int row) {
+    moveCurrent(col_, row, false);
+}
+void StringGrid::focusCell(int col, int row) {
+    moveCurrent(col, row, false);
+}
 
 GridRect StringGrid::blockBetween(GridCoord a, GridCoord b) const {
     GridRect r{std::min(a.col, b.col), std::min(a.row, b.row), std::max(a.col, b.col),
@@ -202,8 +197,7 @@ GridRect StringGrid::blockBetween(GridCoord a, GridCoord b) const {
 }
 
 void StringGrid::applySelection(const GridRect& block) {
-    if (selection_ == block)
-        return;
+    if (selection_ == block) return;
     selection_ = block;
     repaintGrid();
 }
@@ -211,8 +205,7 @@ void StringGrid::applySelection(const GridRect& block) {
 void StringGrid::setSelection(const GridRect& block) {
     GridRect b{std::max(block.left, fixedCols_), std::max(block.top, fixedRows_),
                std::min(block.right, colCount_ - 1), std::min(block.bottom, rowCount_ - 1)};
-    if (b.left > b.right || b.top > b.bottom)
-        return;
+    if (b.left > b.right || b.top > b.bottom) return;
     col_ = b.left;
     row_ = b.top;
     anchor_ = {b.right, b.bottom};
@@ -227,8 +220,7 @@ bool StringGrid::selectCell(int col, int row) {
 }
 
 bool StringGrid::moveCurrent(int col, int row, bool extend) {
-    if (col < fixedCols_ || col >= colCount_ || row < fixedRows_ || row >= rowCount_)
-        return false;
+    if (col < fixedCols_ || col >= colCount_ || row < fixedRows_ || row >= rowCount_) return false;
     if (extend && (options_ & GridOption::RangeSelect)) {
         // The current cell stays; the other corner of the block moves.
         anchor_ = {col, row};
@@ -236,16 +228,14 @@ bool StringGrid::moveCurrent(int col, int row, bool extend) {
         scrollIntoView(col, row);
         return true;
     }
-    if ((col != col_ || row != row_) && !selectCell(col, row))
-        return false;
+    if ((col != col_ || row != row_) && !selectCell(col, row)) return false;
     const bool changed = col != col_ || row != row_;
     col_ = col;
     row_ = row;
     anchor_ = {col, row};
     applySelection(blockBetween(anchor_, anchor_));
     scrollIntoView(col, row);
-    if (changed)
-        currentCellChanged();
+    if (changed) currentCellChanged();
     repaintGrid();
     return true;
 }
@@ -253,23 +243,20 @@ bool StringGrid::moveCurrent(int col, int row, bool extend) {
 void StringGrid::clampCurrent() {
     const int maxCol = std::max(fixedCols_, colCount_ - 1);
     const int maxRow = std::max(fixedRows_, rowCount_ - 1);
-    const bool valid = col_ >= fixedCols_ && col_ < colCount_ && row_ >= fixedRows_ &&
-                       row_ < rowCount_;
+    const bool valid =
+        col_ >= fixedCols_ && col_ < colCount_ && row_ >= fixedRows_ && row_ < rowCount_;
     col_ = std::clamp(col_, fixedCols_, maxCol);
     row_ = std::clamp(row_, fixedRows_, maxRow);
-    if (!valid)
-        anchor_ = {col_, row_};
+    if (!valid) anchor_ = {col_, row_};
     anchor_.col = std::clamp(anchor_.col, fixedCols_, maxCol);
     anchor_.row = std::clamp(anchor_.row, fixedRows_, maxRow);
     selection_ = blockBetween({col_, row_}, anchor_);
     // A grid of fixed cells only has no current cell: its selection is empty.
-    if (colCount_ == fixedCols_ || rowCount_ == fixedRows_)
-        selection_ = GridRect{};
+    if (colCount_ == fixedCols_ || rowCount_ == fixedRows_) selection_ = GridRect{};
     leftCol_ = std::clamp(leftCol_, fixedCols_, std::max(fixedCols_, maxLeftCol()));
     topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, maxTopRow()));
     updateScrollBars();
-    if (!valid)
-        currentCellChanged();
+    if (!valid) currentCellChanged();
     repaintGrid();
 }
 
@@ -277,11 +264,9 @@ void StringGrid::clampCurrent() {
 
 int StringGrid::maxLeftCol() const {
     int avail = viewport()->width();
-    for (int c = 0; c < fixedCols_; ++c)
-        avail -= colWidths_[c] + vertLineWidth();
+    for (int c = 0; c < fixedCols_; ++c) avail -= colWidths_[c] + vertLineWidth();
     int c = colCount_ - 1;
-    if (c < fixedCols_)
-        return fixedCols_;
+    if (c < fixedCols_) return fixedCols_;
     int used = colWidths_[c] + vertLineWidth();
     while (c - 1 >= fixedCols_ && used + colWidths_[c - 1] + vertLineWidth() <= avail) {
         --c;
@@ -292,11 +277,9 @@ int StringGrid::maxLeftCol() const {
 
 int StringGrid::maxTopRow() const {
     int avail = viewport()->height();
-    for (int r = 0; r < fixedRows_; ++r)
-        avail -= rowHeights_[r] + horzLineWidth();
+    for (int r = 0; r < fixedRows_; ++r) avail -= rowHeights_[r] + horzLineWidth();
     int r = rowCount_ - 1;
-    if (r < fixedRows_)
-        return fixedRows_;
+    if (r < fixedRows_) return fixedRows_;
     int used = rowHeights_[r] + horzLineWidth();
     while (r - 1 >= fixedRows_ && used + rowHeights_[r - 1] + horzLineWidth() <= avail) {
         --r;
@@ -307,8 +290,7 @@ int StringGrid::maxTopRow() const {
 
 void StringGrid::setLeftCol(int col) {
     col = std::clamp(col, fixedCols_, std::max(fixedCols_, maxLeftCol()));
-    if (col == leftCol_)
-        return;
+    if (col == leftCol_) return;
     leftCol_ = col;
     updateScrollBars();
     repaintGrid();
@@ -316,8 +298,7 @@ void StringGrid::setLeftCol(int col) {
 
 void StringGrid::setTopRow(int row) {
     row = std::clamp(row, fixedRows_, std::max(fixedRows_, maxTopRow()));
-    if (row == topRow_)
-        return;
+    if (row == topRow_) return;
     topRow_ = row;
     updateScrollBars();
     repaintGrid();
@@ -331,12 +312,10 @@ void StringGrid::scrollIntoView(int col, int row) {
             // Scroll right until the column's right edge is inside the viewport.
             while (leftCol_ < col) {
                 const int x = colX(col);
-                if (x >= 0 && x + colWidths_[col] <= viewport()->width())
-                    break;
+                if (x >= 0 && x + colWidths_[col] <= viewport()->width()) break;
                 const int before = leftCol_;
                 setLeftCol(leftCol_ + 1);
-                if (leftCol_ == before)
-                    break;
+                if (leftCol_ == before) break;
             }
         }
     }
@@ -346,12 +325,10 @@ void StringGrid::scrollIntoView(int col, int row) {
         } else {
             while (topRow_ < row) {
                 const int y = rowY(row);
-                if (y >= 0 && y + rowHeights_[row] <= viewport()->height())
-                    break;
+                if (y >= 0 && y + rowHeights_[row] <= viewport()->height()) break;
                 const int before = topRow_;
                 setTopRow(topRow_ + 1);
-                if (topRow_ == before)
-                    break;
+                if (topRow_ == before) break;
             }
         }
     }
@@ -371,8 +348,7 @@ void StringGrid::updateScrollBars() {
 }
 
 void StringGrid::scrollContentsBy(int, int) {
-    if (syncingScrollBars_)
-        return;
+    if (syncingScrollBars_) return;
     leftCol_ = fixedCols_ + horizontalScrollBar()->value();
     topRow_ = fixedRows_ + verticalScrollBar()->value();
     repaintGrid();
@@ -385,38 +361,32 @@ void StringGrid::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
-void StringGrid::repaintGrid() { viewport()->update(); }
+void StringGrid::repaintGrid() {
+    viewport()->update();
+}
 
 // ---- geometry -------------------------------------------------------------------------------
 
 int StringGrid::colX(int col) const {
-    if (col < 0 || col >= colCount_ || (col >= fixedCols_ && col < leftCol_))
-        return -1;
+    if (col < 0 || col >= colCount_ || (col >= fixedCols_ && col < leftCol_)) return -1;
     int x = 0;
     if (col < fixedCols_) {
-        for (int c = 0; c < col; ++c)
-            x += colWidths_[c] + vertLineWidth();
+        for (int c = 0; c < col; ++c) x += colWidths_[c] + vertLineWidth();
     } else {
-        for (int c = 0; c < fixedCols_; ++c)
-            x += colWidths_[c] + vertLineWidth();
-        for (int c = leftCol_; c < col; ++c)
-            x += colWidths_[c] + vertLineWidth();
+        for (int c = 0; c < fixedCols_; ++c) x += colWidths_[c] + vertLineWidth();
+        for (int c = leftCol_; c < col; ++c) x += colWidths_[c] + vertLineWidth();
     }
     return x < viewport()->width() ? x : -1;
 }
 
 int StringGrid::rowY(int row) const {
-    if (row < 0 || row >= rowCount_ || (row >= fixedRows_ && row < topRow_))
-        return -1;
+    if (row < 0 || row >= rowCount_ || (row >= fixedRows_ && row < topRow_)) return -1;
     int y = 0;
     if (row < fixedRows_) {
-        for (int r = 0; r < row; ++r)
-            y += rowHeights_[r] + horzLineWidth();
+        for (int r = 0; r < row; ++r) y += rowHeights_[r] + horzLineWidth();
     } else {
-        for (int r = 0; r < fixedRows_; ++r)
-            y += rowHeights_[r] + horzLineWidth();
-        for (int r = topRow_; r < row; ++r)
-            y += rowHeights_[r] + horzLineWidth();
+        for (int r = 0; r < fixedRows_; ++r) y += rowHeights_[r] + horzLineWidth();
+        for (int r = topRow_; r < row; ++r) y += rowHeights_[r] + horzLineWidth();
     }
     return y < viewport()->height() ? y : -1;
 }
@@ -424,8 +394,7 @@ int StringGrid::rowY(int row) const {
 QRect StringGrid::cellRect(int col, int row) const {
     const int x = colX(col);
     const int y = rowY(row);
-    if (x < 0 || y < 0)
-        return {};
+    if (x < 0 || y < 0) return {};
     return QRect(x, y, colWidths_[col], rowHeights_[row]);
 }
 
@@ -433,32 +402,28 @@ GridCoord StringGrid::mouseCoord(int x, int y) const {
     // A cell owns the grid lines right of and below it.
     auto find = [](int pos, int fixed, int first, int count, const std::vector<int>& sizes,
                    int line, int limit) {
-        if (pos < 0 || pos >= limit)
-            return -1;
+        if (pos < 0 || pos >= limit) return -1;
         int edge = 0;
         for (int i = 0; i < fixed; ++i) {
             edge += sizes[i] + line;
-            if (pos < edge)
-                return i;
+            if (pos < edge) return i;
         }
         for (int i = first; i < count && edge < limit; ++i) {
             edge += sizes[i] + line;
-            if (pos < edge)
-                return i;
+            if (pos < edge) return i;
         }
         return -1;
     };
-    return {find(x, fixedCols_, leftCol_, colCount_, colWidths_, vertLineWidth(),
-                 viewport()->width()),
-            find(y, fixedRows_, topRow_, rowCount_, rowHeights_, horzLineWidth(),
-                 viewport()->height())};
+    return {
+        find(x, fixedCols_, leftCol_, colCount_, colWidths_, vertLineWidth(), viewport()->width()),
+        find(y, fixedRows_, topRow_, rowCount_, rowHeights_, horzLineWidth(),
+             viewport()->height())};
 }
 
 // ---- moves ----------------------------------------------------------------------------------
 
 void StringGrid::moveColumn(int from, int to) {
-    if (from < 0 || from >= colCount_ || to < 0 || to >= colCount_ || from == to)
-        return;
+    if (from < 0 || from >= colCount_ || to < 0 || to >= colCount_ || from == to) return;
     moveItem(cells_, from, to);
     moveItem(colWidths_, from, to);
     columnMoved(from, to);
@@ -467,10 +432,8 @@ void StringGrid::moveColumn(int from, int to) {
 }
 
 void StringGrid::moveRow(int from, int to) {
-    if (from < 0 || from >= rowCount_ || to < 0 || to >= rowCount_ || from == to)
-        return;
-    for (auto& column : cells_)
-        moveItem(column, from, to);
+    if (from < 0 || from >= rowCount_ || to < 0 || to >= rowCount_ || from == to) return;
+    for (auto& column : cells_) moveItem(column, from, to);
     moveItem(rowHeights_, from, to);
     rowMoved(from, to);
     updateScrollBars();
@@ -482,8 +445,7 @@ void StringGrid::rowMoved(int, int) {}
 
 // ---- painting -------------------------------------------------------------------------------
 
-void StringGrid::drawCell(QPainter& painter, int col, int row, const QRect& rect,
-                          DrawState state) {
+void StringGrid::drawCell(QPainter& painter, int col, int row, const QRect& rect, DrawState state) {
     const bool selected = !(state & DrawStateFlag::Fixed) && selection_.contains(col, row);
     QColor fill = state & DrawStateFlag::Fixed ? fixedColor_ : color_;
     QColor text = palette().color(QPalette::Text);
@@ -494,16 +456,19 @@ void StringGrid::drawCell(QPainter& painter, int col, int row, const QRect& rect
     painter.fillRect(rect, fill);
     painter.setPen(text);
     painter.setFont(font());
-    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     cells_[col][row]);
+    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, cells_[col][row]);
     emit cellDrawn(&painter, col, row, rect, state);
 }
 
 void StringGrid::drawCellBorder(QPainter&, int, int, const QRect&) {}
 
-QColor StringGrid::lineColor() const { return QColor(0x80, 0x80, 0x80); }
+QColor StringGrid::lineColor() const {
+    return QColor(0x80, 0x80, 0x80);
+}
 
-bool StringGrid::wantsFocusRect() const { return hasFocus(); }
+bool StringGrid::wantsFocusRect() const {
+    return hasFocus();
+}
 
 void StringGrid::paintGrid(QPainter& painter) {
     const int vw = vertLineWidth();
@@ -537,18 +502,15 @@ void StringGrid::paintGrid(QPainter& painter) {
         for (int r : rows) {
             for (int c : cols) {
                 const QRect rect = cellRect(c, r);
-                if (rect.isNull())
-                    continue;
+                if (rect.isNull()) continue;
                 painter.save();
                 drawCell(painter, c, r, rect, state);
                 painter.restore();
                 if (gridLineWidth_ > 0) {
                     const int x0 = rect.x(), y0 = rect.y();
                     const int x1 = x0 + rect.width(), y1 = y0 + rect.height();
-                    if (hw > 0)
-                        painter.fillRect(QRect(x0, y1, x1 - x0 + vw, hw), lines);
-                    if (vw > 0)
-                        painter.fillRect(QRect(x1, y0, vw, y1 - y0 + hw), lines);
+                    if (hw > 0) painter.fillRect(QRect(x0, y1, x1 - x0 + vw, hw), lines);
+                    if (vw > 0) painter.fillRect(QRect(x1, y0, vw, y1 - y0 + hw), lines);
                 }
                 drawCellBorder(painter, c, r, rect);
             }
@@ -563,8 +525,7 @@ void StringGrid::paintGrid(QPainter& painter) {
         QRect focus;
         if (options_ & GridOption::RowSelect) {
             for (int r = selection_.top; r <= selection_.bottom; ++r)
-                for (int c = selection_.left; c <= selection_.right; ++c)
-                    focus |= cellRect(c, r);
+                for (int c = selection_.left; c <= selection_.right; ++c) focus |= cellRect(c, r);
         } else {
             focus = cellRect(col_, row_);
         }
@@ -579,8 +540,7 @@ void StringGrid::paintGrid(QPainter& painter) {
         }
     }
 
-    if (right < width)
-        painter.fillRect(QRect(right, 0, width - right, height), color_);
+    if (right < width) painter.fillRect(QRect(right, 0, width - right, height), color_);
     if (bottom < height)
         painter.fillRect(QRect(0, bottom, std::min(right, width), height - bottom), color_);
 }
@@ -610,61 +570,69 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     // Shift+arrows move the far corner of the block (when blocks are allowed), else the cell.
-    const bool extend = shift && (options_ & GridOption::RangeSelect) &&
-                        !(options_ & GridOption::RowSelect);
+    const bool extend =
+        shift && (options_ & GridOption::RangeSelect) && !(options_ & GridOption::RowSelect);
     const GridCoord from = extend ? anchor_ : GridCoord{col_, row_};
     int c = from.col, r = from.row;
     auto visibleRows = [&] {
         return std::max(1, rowCount_ - fixedRows_ - (maxTopRow() - fixedRows_));
     };
     switch (event->key()) {
-    case Qt::Key_Up: --r; break;
-    case Qt::Key_Down: ++r; break;
-    case Qt::Key_Left: --c; break;
-    case Qt::Key_Right: ++c; break;
-    case Qt::Key_PageUp: r -= visibleRows(); break;
-    case Qt::Key_PageDown: r += visibleRows(); break;
-    case Qt::Key_Home:
-        c = fixedCols_;
-        if (ctrl)
-            r = fixedRows_;
-        break;
-    case Qt::Key_End:
-        c = colCount_ - 1;
-        if (ctrl)
-            r = rowCount_ - 1;
-        break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (!(options_ & GridOption::Tabs)) {
-            event->ignore();
-            return;
-        }
-        if (event->key() == Qt::Key_Backtab || shift) {
-            if (--c < fixedCols_) {
-                c = colCount_ - 1;
-                --r;
-            }
-        } else if (++c >= colCount_) {
-            c = fixedCols_;
+        case Qt::Key_Up:
+            --r;
+            break;
+        case Qt::Key_Down:
             ++r;
-        }
-        if (r < fixedRows_ || r >= rowCount_)
+            break;
+        case Qt::Key_Left:
+            --c;
+            break;
+        case Qt::Key_Right:
+            ++c;
+            break;
+        case Qt::Key_PageUp:
+            r -= visibleRows();
+            break;
+        case Qt::Key_PageDown:
+            r += visibleRows();
+            break;
+        case Qt::Key_Home:
+            c = fixedCols_;
+            if (ctrl) r = fixedRows_;
+            break;
+        case Qt::Key_End:
+            c = colCount_ - 1;
+            if (ctrl) r = rowCount_ - 1;
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (!(options_ & GridOption::Tabs)) {
+                event->ignore();
+                return;
+            }
+            if (event->key() == Qt::Key_Backtab || shift) {
+                if (--c < fixedCols_) {
+                    c = colCount_ - 1;
+                    --r;
+                }
+            } else if (++c >= colCount_) {
+                c = fixedCols_;
+                ++r;
+            }
+            if (r < fixedRows_ || r >= rowCount_) return;
+            moveCurrent(c, r, false);
             return;
-        moveCurrent(c, r, false);
-        return;
-    default: {
-        const QString text = event->text();
-        if (!text.isEmpty() && !ctrl) {
-            QChar key = text.at(0);
-            emit keyPressed(&key);
-            if (!key.isNull())
-                keyTyped(key);
+        default: {
+            const QString text = event->text();
+            if (!text.isEmpty() && !ctrl) {
+                QChar key = text.at(0);
+                emit keyPressed(&key);
+                if (!key.isNull()) keyTyped(key);
+                return;
+            }
+            QAbstractScrollArea::keyPressEvent(event);
             return;
         }
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
     }
     c = std::clamp(c, fixedCols_, std::max(fixedCols_, colCount_ - 1));
     r = std::clamp(r, fixedRows_, std::max(fixedRows_, rowCount_ - 1));
@@ -676,11 +644,9 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
 int StringGrid::sizingEdgeCol(int x) const {
     for (int c = 0; c < colCount_; ++c) {
         const int cx = colX(c);
-        if (cx < 0)
-            continue;
+        if (cx < 0) continue;
         const int edge = cx + colWidths_[c];
-        if (std::abs(x - edge) <= kSizingMargin)
-            return c;
+        if (std::abs(x - edge) <= kSizingMargin) return c;
     }
     return -1;
 }
@@ -688,11 +654,9 @@ int StringGrid::sizingEdgeCol(int x) const {
 int StringGrid::sizingEdgeRow(int y) const {
     for (int r = 0; r < rowCount_; ++r) {
         const int ry = rowY(r);
-        if (ry < 0)
-            continue;
+        if (ry < 0) continue;
         const int edge = ry + rowHeights_[r];
-        if (std::abs(y - edge) <= kSizingMargin)
-            return r;
+        if (std::abs(y - edge) <= kSizingMargin) return r;
     }
     return -1;
 }
@@ -704,7 +668,8 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
         const bool inFixedRow = at.row < fixedRows_;
         const bool inFixedCol = at.col < fixedCols_;
         int edge = -1;
-        if (inFixedRow && (options_ & GridOption::ColSizing) && (edge = sizingEdgeCol(pos.x())) >= 0) {
+        if (inFixedRow && (options_ & GridOption::ColSizing) &&
+            (edge = sizingEdgeCol(pos.x())) >= 0) {
             drag_ = Drag::SizeCol;
             dragIndex_ = edge;
             dragStart_ = pos.x();
@@ -722,8 +687,8 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
             drag_ = Drag::MoveRow;
             dragIndex_ = at.row;
         } else if (!inFixedRow && !inFixedCol) {
-            const bool extend = (event->modifiers() & Qt::ShiftModifier) &&
-                                (options_ & GridOption::RangeSelect);
+            const bool extend =
+                (event->modifiers() & Qt::ShiftModifier) && (options_ & GridOption::RangeSelect);
             if (moveCurrent(at.col, at.row, extend) && (options_ & GridOption::RangeSelect))
                 drag_ = Drag::Select;
         }
@@ -734,37 +699,35 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
 void StringGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     switch (drag_) {
-    case Drag::SizeCol:
-        setColWidths(dragIndex_, std::max(1, dragOrigSize_ + pos.x() - dragStart_));
-        break;
-    case Drag::SizeRow:
-        setRowHeights(dragIndex_, std::max(1, dragOrigSize_ + pos.y() - dragStart_));
-        break;
-    case Drag::Select: {
-        GridCoord at = mouseCoord(pos);
-        if (at.col < 0)
-            at.col = pos.x() < 0 ? leftCol_ : anchor_.col;
-        if (at.row < 0)
-            at.row = pos.y() < 0 ? topRow_ : anchor_.row;
-        at.col = std::clamp(at.col, fixedCols_, colCount_ - 1);
-        at.row = std::clamp(at.row, fixedRows_, rowCount_ - 1);
-        anchor_ = at;
-        applySelection(blockBetween({col_, row_}, anchor_));
-        break;
-    }
-    default: {
-        // Show a resize cursor over a column (row) edge that can be dragged.
-        const GridCoord at = mouseCoord(pos);
-        Qt::CursorShape shape = Qt::ArrowCursor;
-        if (at.row >= 0 && at.row < fixedRows_ && (options_ & GridOption::ColSizing) &&
-            sizingEdgeCol(pos.x()) >= 0)
-            shape = Qt::SplitHCursor;
-        else if (at.col >= 0 && at.col < fixedCols_ && (options_ & GridOption::RowSizing) &&
-                 sizingEdgeRow(pos.y()) >= 0)
-            shape = Qt::SplitVCursor;
-        viewport()->setCursor(shape);
-        break;
-    }
+        case Drag::SizeCol:
+            setColWidths(dragIndex_, std::max(1, dragOrigSize_ + pos.x() - dragStart_));
+            break;
+        case Drag::SizeRow:
+            setRowHeights(dragIndex_, std::max(1, dragOrigSize_ + pos.y() - dragStart_));
+            break;
+        case Drag::Select: {
+            GridCoord at = mouseCoord(pos);
+            if (at.col < 0) at.col = pos.x() < 0 ? leftCol_ : anchor_.col;
+            if (at.row < 0) at.row = pos.y() < 0 ? topRow_ : anchor_.row;
+            at.col = std::clamp(at.col, fixedCols_, colCount_ - 1);
+            at.row = std::clamp(at.row, fixedRows_, rowCount_ - 1);
+            anchor_ = at;
+            applySelection(blockBetween({col_, row_}, anchor_));
+            break;
+        }
+        default: {
+            // Show a resize cursor over a column (row) edge that can be dragged.
+            const GridCoord at = mouseCoord(pos);
+            Qt::CursorShape shape = Qt::ArrowCursor;
+            if (at.row >= 0 && at.row < fixedRows_ && (options_ & GridOption::ColSizing) &&
+                sizingEdgeCol(pos.x()) >= 0)
+                shape = Qt::SplitHCursor;
+            else if (at.col >= 0 && at.col < fixedCols_ && (options_ & GridOption::RowSizing) &&
+                     sizingEdgeRow(pos.y()) >= 0)
+                shape = Qt::SplitVCursor;
+            viewport()->setCursor(shape);
+            break;
+        }
     }
 }
 

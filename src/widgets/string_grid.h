@@ -21,19 +21,19 @@
 namespace widgets {
 
 enum class GridOption : unsigned {
-    FixedVertLine = 1u << 0,    // vertical lines (fixed cells, and see lineWidths())
-    FixedHorzLine = 1u << 1,    // horizontal lines (fixed cells, and see lineWidths())
-    VertLine = 1u << 2,         // vertical lines between scrolled cells
-    HorzLine = 1u << 3,         // horizontal lines between scrolled cells
-    RangeSelect = 1u << 4,      // a block of cells can be selected (drag, Shift+arrows)
+    FixedVertLine = 1u << 0,  // vertical lines (fixed cells, and see lineWidths())
+    FixedHorzLine = 1u << 1,  // horizontal lines (fixed cells, and see lineWidths())
+    VertLine = 1u << 2,       // vertical lines between scrolled cells
+    HorzLine = 1u << 3,       // horizontal lines between scrolled cells
+    RangeSelect = 1u << 4,    // a block of cells can be selected (drag, Shift+arrows)
     DrawFocusSelected = 1u << 5,
-    RowSizing = 1u << 6,        // row heights can be dragged in the fixed column
-    ColSizing = 1u << 7,        // column widths can be dragged in the fixed row
-    RowMoving = 1u << 8,        // rows can be dragged to another place by their fixed cell
-    ColMoving = 1u << 9,        // columns can be dragged to another place by their fixed cell
+    RowSizing = 1u << 6,  // row heights can be dragged in the fixed column
+    ColSizing = 1u << 7,  // column widths can be dragged in the fixed row
+    RowMoving = 1u << 8,  // rows can be dragged to another place by their fixed cell
+    ColMoving = 1u << 9,  // columns can be dragged to another place by their fixed cell
     Editing = 1u << 10,
-    Tabs = 1u << 11,            // Tab and Shift+Tab move the current cell
-    RowSelect = 1u << 12,       // the selection always spans whole rows
+    Tabs = 1u << 11,       // Tab and Shift+Tab move the current cell
+    RowSelect = 1u << 12,  // the selection always spans whole rows
     AlwaysShowEditor = 1u << 13,
     ThumbTracking = 1u << 14,
 };
@@ -74,7 +74,7 @@ public:
     ~StringGrid() override;
 
     // --- cells -------------------------------------------------------------------------------
-    QString cells(int col, int row) const;     // empty for a cell out of range
+    QString cells(int col, int row) const;  // empty for a cell out of range
     virtual void setCells(int col, int row, const QString& text);
 
     // --- size --------------------------------------------------------------------------------
@@ -91,8 +91,8 @@ public:
 
     int defaultColWidth() const { return defaultColWidth_; }
     int defaultRowHeight() const { return defaultRowHeight_; }
-    void setDefaultColWidth(int width);   // sets every column
-    void setDefaultRowHeight(int height); // sets every row
+    void setDefaultColWidth(int width);    // sets every column
+    void setDefaultRowHeight(int height);  // sets every row
     int colWidths(int col) const;
     int rowHeights(int row) const;
     void setColWidths(int col, int width);
@@ -144,7 +144,8 @@ public:
 
 signals:
     // After a cell was drawn; the painter may still be used to draw over it.
-    void cellDrawn(QPainter* painter, int col, int row, const QRect& rect, widgets::DrawState state);
+    void cellDrawn(QPainter* painter, int col, int row, const QRect& rect,
+                   widgets::DrawState state);
     // A cell's text was set through the grid (ColorStringGrid's setCells emits it).
     void editTextSet(int col, int row, const QString& text);
     // Before the current cell moves to (col, row); a handler may set *canSelect to false.
@@ -206,7 +207,7 @@ private:
 
     int maxLeftCol() const;
     int maxTopRow() const;
-    int colX(int col) const;   // left edge of a visible column, or -1
+    int colX(int col) const;  // left edge of a visible column, or -1
     int rowY(int row) const;
     void clampCurrent();
     int sizingEdgeCol(int x) const;

@@ -20,12 +20,16 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 using Messages = testing::MessageLines;
 
 // Values of every row, fields joined with "|"; the cursor ends past the last row.
-QStringList rows(db::SqlDataset& ds) { return testing::datasetRows(ds); }
+QStringList rows(db::SqlDataset& ds) {
+    return testing::datasetRows(ds);
+}
 
 QString currentRow(const db::SqlDataset& ds) {
     QStringList fields;
@@ -51,17 +55,20 @@ private slots:
         conn_ = std::make_unique<db::SqlConnection>("baza");
         conn_->setDatabase(":memory:");
         conn_->open();
-        exec("create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
-             "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20]);"
-             "insert into listy values(1, 'Gdańsk', 'Stocznia', 'Eaos', 'węgiel', 'Huta', 'Ełk');"
-             "insert into listy values(2, 'Kraków', 'Młyn', 'Tads', 'zboże', 'Piekarnia', 'Żywiec');"
-             "insert into listy values(3, 'Kraków', 'ŚLĄZAK', 'Tads', 'blacha', '', 'Ełk');"
-             "create table stacje(nr integer, nazwa varchar[20]);"
-             "insert into stacje values(1, 'Kraków'); insert into stacje values(2, 'O''Brien');"
-             "insert into stacje values(3, 'Ełk'); insert into stacje values(4, 'Gdańsk');"
-             "create table punkty(nazwa varchar[20], stacja varchar[20], nr_st integer);"
-             "insert into punkty values('Młyn', 'Kraków', 1); insert into punkty values('Huta', 'Ełk', 3);"
-             "insert into punkty values('Browar', 'Kraków', 1); insert into punkty values('Pub', 'O''Brien', 2);");
+        exec(
+            "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
+            "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20]);"
+            "insert into listy values(1, 'Gdańsk', 'Stocznia', 'Eaos', 'węgiel', 'Huta', 'Ełk');"
+            "insert into listy values(2, 'Kraków', 'Młyn', 'Tads', 'zboże', 'Piekarnia', 'Żywiec');"
+            "insert into listy values(3, 'Kraków', 'ŚLĄZAK', 'Tads', 'blacha', '', 'Ełk');"
+            "create table stacje(nr integer, nazwa varchar[20]);"
+            "insert into stacje values(1, 'Kraków'); insert into stacje values(2, 'O''Brien');"
+            "insert into stacje values(3, 'Ełk'); insert into stacje values(4, 'Gdańsk');"
+            "create table punkty(nazwa varchar[20], stacja varchar[20], nr_st integer);"
+            "insert into punkty values('Młyn', 'Kraków', 1); insert into punkty values('Huta', "
+            "'Ełk', 3);"
+            "insert into punkty values('Browar', 'Kraków', 1); insert into punkty values('Pub', "
+            "'O''Brien', 2);");
     }
     void cleanup() { conn_.reset(); }
 
@@ -71,15 +78,20 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("row");
-        QTest::newRow("colon outside quotes is NULL")
-            << "select :x is null as n, 'a:b' as t" << "select NULL is null as n, 'a:b' as t" << "1|a:b";
+        QTest::newRow("colon outside quotes is NULL") << "select :x is null as n, 'a:b' as t"
+                                                      << "select NULL is null as n, 'a:b' as t"
+                                                      << "1|a:b";
         QTest::newRow("colon inside every quote kind")
             << "select 'a:b' as \"c:d\", `e:f`.nazwa from stacje as `e:f` where nr=1"
-            << "select 'a:b' as \"c:d\", `e:f`.nazwa from stacje as `e:f` where nr=1" << "a:b|Kraków";
-        QTest::newRow("double colon becomes one")
-            << "select ::abc is null as n" << "select :abc is null as n" << "1";
+            << "select 'a:b' as \"c:d\", `e:f`.nazwa from stacje as `e:f` where nr=1"
+            << "a:b|Kraków";
+        QTest::newRow("double colon becomes one") << "select ::abc is null as n"
+                                                  << "select :abc is null as n"
+                                                  << "1";
         QTest::newRow("parameter after a double quote inside apostrophes")
-            << "select 'x\"y' as t, :p is null as n" << "select 'x\"y' as t, NULL is null as n" << "x\"y|1";
+            << "select 'x\"y' as t, :p is null as n"
+            << "select 'x\"y' as t, NULL is null as n"
+            << "x\"y|1";
     }
     void parametersReachTheEngine() {
         QFETCH(QString, sql);
@@ -92,15 +104,16 @@ private slots:
     }
 
     void parameterValues() {
-        auto qy = query("select nadawca from listy where st_nad = :st and nadawca <> :NAD order by id");
+        auto qy =
+            query("select nadawca from listy where st_nad = :st and nadawca <> :NAD order by id");
         QCOMPARE(qy->params().size(), std::size_t(2));
         QCOMPARE(q(qy->params()[1].name), QString("NAD"));
         qy->setParamValue("ST", "Kraków");
         qy->setParamValue("nad", "Młyn");
         qy->open();
         QCOMPARE(rows(*qy), QStringList{"ŚLĄZAK"});
-        QCOMPARE(q(qy->statement()),
-                 QString("select nadawca from listy where st_nad = 'Kraków' and nadawca <> 'Młyn' order by id"));
+        QCOMPARE(q(qy->statement()), QString("select nadawca from listy where st_nad = 'Kraków' "
+                                             "and nadawca <> 'Młyn' order by id"));
         // Values with quotes, "?" and ":" arrive exactly.
         auto echo = query("select :a as a, :b as b, '?' as c");
         echo->setParamValue("a", "O'Brien? \"x:y\"");
@@ -135,16 +148,19 @@ private slots:
     }
 
     void waybillWithQuotesAndColonsIsStoredExactly() {
-        const QStringList texts{"Skład \"Ślązak", "a:b 'c", "x::y", ":nad", "`q:", "O'Brien \"x\" :y"};
+        const QStringList texts{"Skład \"Ślązak", "a:b 'c", "x::y",
+                                ":nad",           "`q:",    "O'Brien \"x\" :y"};
         // Each text quoted as the store's quoting helper does: "'" doubled.
         std::string sql = "insert into listy values(7";
-        for (const QString& t : texts) sql += ", '" + QString(t).replace("'", "''").toStdString() + "'";
+        for (const QString& t : texts)
+            sql += ", '" + QString(t).replace("'", "''").toStdString() + "'";
         sql += ")";
         auto ins = query(sql);
         QVERIFY(ins->params().empty());
         QCOMPARE(q(ins->parsedText()), q(sql));
         ins->execSql();
-        auto back = query("select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy where id=7");
+        auto back = query(
+            "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy where id=7");
         back->open();
         QCOMPARE(rows(*back), QStringList{texts.join('|')});
     }
@@ -156,12 +172,14 @@ private slots:
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("no where") << "select id from listy"
-                                  << "select id from listy where st_nad='Kraków'" << QStringList{"2", "3"};
+                                  << "select id from listy where st_nad='Kraków'"
+                                  << QStringList{"2", "3"};
         QTest::newRow("where") << "select id from listy where id>2"
-                               << "select id from listy where id>2 and st_nad='Kraków'" << QStringList{"3"};
-        QTest::newRow("upper-case WHERE") << "select id from listy WHERE id<3"
-                                          << "select id from listy WHERE id<3 and st_nad='Kraków'"
-                                          << QStringList{"2"};
+                               << "select id from listy where id>2 and st_nad='Kraków'"
+                               << QStringList{"3"};
+        QTest::newRow("upper-case WHERE")
+            << "select id from listy WHERE id<3"
+            << "select id from listy WHERE id<3 and st_nad='Kraków'" << QStringList{"2"};
     }
     void filterCondition() {
         QFETCH(QString, sql);
@@ -187,13 +205,17 @@ private slots:
         // "where" inside a longer word still counts: " and " is appended, which the engine
         // refuses here.
         QTest::newRow("where inside a word")
-            << "select st_nad as nowhere from listy" << "id=1"
+            << "select st_nad as nowhere from listy"
+            << "id=1"
             << "Filter error: near \"and\": syntax error\nselect st_nad as nowhere from listy";
         QTest::newRow("where inside a literal")
-            << "select 'somewhere' from listy" << "id=1"
+            << "select 'somewhere' from listy"
+            << "id=1"
             << "Filter error: near \"and\": syntax error\nselect 'somewhere' from listy";
-        QTest::newRow("unknown column") << "select id from listy" << "nic=1"
-                                        << "Filter error: no such column: nic\nselect id from listy";
+        QTest::newRow("unknown column")
+            << "select id from listy"
+            << "nic=1"
+            << "Filter error: no such column: nic\nselect id from listy";
     }
     void filterFailures() {
         QFETCH(QString, sql);
@@ -232,13 +254,14 @@ private slots:
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("recNo");
         QTest::newRow("one key") << "st_nad" << QStringList{"Kraków"} << false << true << 2;
-        QTest::newRow("two keys") << "st_nad; rodz_wag ;st_odb" << QStringList{"Kraków", "Tads", "Ełk"} << false
-                                  << true << 3;
-        QTest::newRow("exact case misses") << "nadawca" << QStringList{"ślązak"} << false << false << 3;
+        QTest::newRow("two keys") << "st_nad; rodz_wag ;st_odb"
+                                  << QStringList{"Kraków", "Tads", "Ełk"} << false << true << 3;
+        QTest::newRow("exact case misses")
+            << "nadawca" << QStringList{"ślązak"} << false << false << 3;
         QTest::newRow("any case finds") << "NADAWCA" << QStringList{"ślązak"} << true << true << 3;
         QTest::newRow("no match") << "st_nad" << QStringList{"Kraków "} << true << false << 3;
-        QTest::newRow("second key misses") << "st_nad;rodz_wag" << QStringList{"Gdańsk", "Tads"} << false << false
-                                           << 3;
+        QTest::newRow("second key misses")
+            << "st_nad;rodz_wag" << QStringList{"Gdańsk", "Tads"} << false << false << 3;
         QTest::newRow("number as text") << "id" << QStringList{"1"} << false << true << 1;
         QTest::newRow("empty text") << "odbiorca" << QStringList{""} << false << true << 3;
     }
@@ -271,7 +294,8 @@ private slots:
         auto all = query("select * from listy");
         all->open();
         QVERIFY_THROWS_EXCEPTION(db::DatabaseError, all->locate("nic", "1"));
-        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, all->locate("id;st_nad", std::vector<std::string>{"1"}));
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                                 all->locate("id;st_nad", std::vector<std::string>{"1"}));
         QVERIFY_THROWS_EXCEPTION(db::DatabaseError, all->locate(" ; ", std::vector<std::string>{}));
         QVERIFY(all->locate("st_nad", "kraków", db::LocateOptions{true}));
         QCOMPARE(all->recNo(), 2);  // the first of two matches
@@ -293,7 +317,8 @@ private slots:
         QVERIFY(detail->filtered());
 
         master->next();  // O'Brien: the text value is quoted
-        QCOMPARE(q(detail->statement()), QString("select nazwa from punkty where stacja='O''Brien'"));
+        QCOMPARE(q(detail->statement()),
+                 QString("select nazwa from punkty where stacja='O''Brien'"));
         QCOMPARE(rows(*detail), QStringList({"Pub"}));
         master->setCurrentIndex(2);  // Ełk
         QCOMPARE(rows(*detail), QStringList({"Huta"}));
@@ -314,9 +339,11 @@ private slots:
         master->open();
         QCOMPARE(master->fields(0).dataType(), db::FieldKind::Integer);
         detail->open();
-        QCOMPARE(q(detail->statement()), QString("select nazwa from punkty where nazwa <> '' and nr_st=1"));
+        QCOMPARE(q(detail->statement()),
+                 QString("select nazwa from punkty where nazwa <> '' and nr_st=1"));
         master->last();
-        QCOMPARE(q(detail->statement()), QString("select nazwa from punkty where nazwa <> '' and nr_st=4"));
+        QCOMPARE(q(detail->statement()),
+                 QString("select nazwa from punkty where nazwa <> '' and nr_st=4"));
         QCOMPARE(detail->recordCount(), 0);
     }
 
@@ -340,7 +367,8 @@ private slots:
         b->setMasterFields("stacja=nazwa; nr_st");
         a->open();
         QVERIFY_THROWS_EXCEPTION(db::Abort, b->open());
-        QCOMPARE(messages.texts, QStringList{"Syntax error: Masterfields not build of a=b;... pairs"});
+        QCOMPARE(messages.texts,
+                 QStringList{"Syntax error: Masterfields not build of a=b;... pairs"});
         QVERIFY(!b->active());
         // Registered all the same: a master move shows the message again and leaves it closed.
         a->next();
@@ -390,9 +418,10 @@ private slots:
     // --- blob streams -----------------------------------------------------------------
 
     void blobStreamsCopyBackOnDestruction() {
-        exec("create table pliki(nazwa varchar(20), dane blob, opis memo, obraz graphic);"
-             "insert into pliki values('a', 'AAAA', 'opis a', 'gA');"
-             "insert into pliki values('b', 'BBBBBB', 'opis b', NULL);");
+        exec(
+            "create table pliki(nazwa varchar(20), dane blob, opis memo, obraz graphic);"
+            "insert into pliki values('a', 'AAAA', 'opis a', 'gA');"
+            "insert into pliki values('b', 'BBBBBB', 'opis b', NULL);");
         auto qy = query("select * from pliki");
         qy->open();
         QCOMPARE(qy->fields(1).dataType(), db::FieldKind::Blob);
@@ -434,7 +463,8 @@ private slots:
             shrink->setSize(1);
         }
         QCOMPARE(currentRow(*qy), QString("a|A|nowy opis|gA"));
-        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, qy->createBlobStream(qy->fields(0), db::BlobMode::Read));
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                                 qy->createBlobStream(qy->fields(0), db::BlobMode::Read));
         // A stream that outlives the open result keeps its content to itself.
         auto late = qy->createBlobStream(qy->fields(1), db::BlobMode::ReadWrite);
         late->write("zzz", 3);
@@ -446,9 +476,11 @@ private slots:
         // No current row: no stream.
         auto empty = query("select * from pliki where 0");
         empty->open();
-        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, empty->createBlobStream(empty->fields(1), db::BlobMode::Read));
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                                 empty->createBlobStream(empty->fields(1), db::BlobMode::Read));
         // A field of another dataset is refused.
-        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, empty->createBlobStream(qy->fields(1), db::BlobMode::Read));
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                                 empty->createBlobStream(qy->fields(1), db::BlobMode::Read));
     }
 
     // --- editing entry points ---------------------------------------------------------
@@ -456,8 +488,9 @@ private slots:
     void editingNeedsAnUpdateSqlComponent() {
         auto qy = query("select * from stacje");
         qy->open();
-        const std::vector<std::function<void()>> entries{
-            [&] { qy->insertRecord(); }, [&] { qy->edit(); }, [&] { qy->post(); }, [&] { qy->deleteRecord(); }};
+        const std::vector<std::function<void()>> entries{[&] { qy->insertRecord(); },
+                                                         [&] { qy->edit(); }, [&] { qy->post(); },
+                                                         [&] { qy->deleteRecord(); }};
         for (const auto& entry : entries) {
             try {
                 entry();
@@ -470,7 +503,8 @@ private slots:
         std::vector<std::string> lines{"insert into stacje values(:nr, :nazwa)"};
         component->setInsertSql(lines);
         lines[0] = "changed";
-        QCOMPARE(q(component->insertSql().at(0)), QString("insert into stacje values(:nr, :nazwa)"));
+        QCOMPARE(q(component->insertSql().at(0)),
+                 QString("insert into stacje values(:nr, :nazwa)"));
         component->setUpdateSql({"update stacje set nazwa=:nazwa where nr=:nr"});
         component->setDeleteSql({"delete from stacje", "where nr=:nr"});
         QCOMPARE(component->deleteSql().size(), std::size_t(2));

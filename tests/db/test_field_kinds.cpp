@@ -19,10 +19,14 @@ Q_DECLARE_METATYPE(db::FieldKind)
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Days since 1 January of year 1, plus one, computed with Qt's calendar.
-double dayNumber(int y, int m, int d) { return QDate(1, 1, 1).daysTo(QDate(y, m, d)) + 1.0; }
+double dayNumber(int y, int m, int d) {
+    return QDate(1, 1, 1).daysTo(QDate(y, m, d)) + 1.0;
+}
 constexpr double kDayMs = 86400000.0;
 
 }  // namespace
@@ -101,66 +105,90 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("literal");  // as written into the insert
         QTest::addColumn<bool>("sqliteDateFormat");
-        QTest::addColumn<QString>("text");     // asString(); "!" + message: the open fails
-        QTest::addColumn<double>("number");    // asFloat(); NaN: not checked
+        QTest::addColumn<QString>("text");   // asString(); "!" + message: the open fails
+        QTest::addColumn<double>("number");  // asFloat(); NaN: not checked
 
         const double nan = std::nan("");
         const double mar5 = dayNumber(2024, 3, 5);
         const double at = ((14 * 60 + 30) * 60 + 15) * 1000.0;
-        QTest::newRow("integer") << "integer" << "42" << false << "42" << 42.0;
-        QTest::newRow("integer negative") << "integer" << "-17" << false << "-17" << -17.0;
-        QTest::newRow("integer from text") << "integer" << "'abc'" << false
-                                           << "!'abc' is not a valid integer value" << nan;
-        QTest::newRow("integer holding a real") << "integer" << "12.5" << false
-                                                << "!'12.5' is not a valid integer value" << nan;
-        QTest::newRow("numeric") << "numeric(10,2)" << "12.5" << false << "12.5" << 12.5;
-        QTest::newRow("numeric negative") << "numeric(10,2)" << "'-0.25'" << false << "-0.25"
-                                          << -0.25;
-        QTest::newRow("numeric from text") << "numeric(10,2)" << "'x'" << false
-                                           << "!'x' is not a valid floating point value" << nan;
-        QTest::newRow("real") << "real" << "1e3" << false << "1000" << 1000.0;
-        QTest::newRow("money") << "money" << "'12.34'" << false << "12.34" << 12.34;
-        QTest::newRow("date") << "date" << "'2024-03-05'" << false << "2024-03-05" << mar5;
-        QTest::newRow("date year 1") << "date" << "'0001-01-01'" << false << "0001-01-01" << 1.0;
-        QTest::newRow("date leap day") << "date" << "'2024-02-29'" << false << "2024-02-29"
-                                       << dayNumber(2024, 2, 29);
-        QTest::newRow("date no such day") << "date" << "'2023-02-29'" << false
-                                          << "!'2023-02-29' is not a valid date" << nan;
-        QTest::newRow("date 31 April") << "date" << "'2024-04-31'" << false
-                                       << "!'2024-04-31' is not a valid date" << nan;
-        QTest::newRow("date other layout") << "date" << "'05.03.2024'" << false
-                                           << "!'05.03.2024' is not a valid date" << nan;
-        QTest::newRow("date empty") << "date" << "''" << false << "" << 0.0;
-        QTest::newRow("time") << "time" << "'14:30:15'" << false << "14:30:15" << at;
-        QTest::newRow("time bad hour") << "time" << "'25:00'" << false
-                                       << "!'25:00' is not a valid time" << nan;
-        QTest::newRow("datetime full") << "datetime" << "'2024-03-05 14:30:15.250'" << false
-                                       << "2024-03-05 14:30:15.250"
-                                       << mar5 * kDayMs + at + 250;
+        QTest::newRow("integer") << "integer"
+                                 << "42" << false << "42" << 42.0;
+        QTest::newRow("integer negative") << "integer"
+                                          << "-17" << false << "-17" << -17.0;
+        QTest::newRow("integer from text")
+            << "integer"
+            << "'abc'" << false << "!'abc' is not a valid integer value" << nan;
+        QTest::newRow("integer holding a real")
+            << "integer"
+            << "12.5" << false << "!'12.5' is not a valid integer value" << nan;
+        QTest::newRow("numeric") << "numeric(10,2)"
+                                 << "12.5" << false << "12.5" << 12.5;
+        QTest::newRow("numeric negative") << "numeric(10,2)"
+                                          << "'-0.25'" << false << "-0.25" << -0.25;
+        QTest::newRow("numeric from text")
+            << "numeric(10,2)"
+            << "'x'" << false << "!'x' is not a valid floating point value" << nan;
+        QTest::newRow("real") << "real"
+                              << "1e3" << false << "1000" << 1000.0;
+        QTest::newRow("money") << "money"
+                               << "'12.34'" << false << "12.34" << 12.34;
+        QTest::newRow("date") << "date"
+                              << "'2024-03-05'" << false << "2024-03-05" << mar5;
+        QTest::newRow("date year 1") << "date"
+                                     << "'0001-01-01'" << false << "0001-01-01" << 1.0;
+        QTest::newRow("date leap day")
+            << "date"
+            << "'2024-02-29'" << false << "2024-02-29" << dayNumber(2024, 2, 29);
+        QTest::newRow("date no such day")
+            << "date"
+            << "'2023-02-29'" << false << "!'2023-02-29' is not a valid date" << nan;
+        QTest::newRow("date 31 April")
+            << "date"
+            << "'2024-04-31'" << false << "!'2024-04-31' is not a valid date" << nan;
+        QTest::newRow("date other layout")
+            << "date"
+            << "'05.03.2024'" << false << "!'05.03.2024' is not a valid date" << nan;
+        QTest::newRow("date empty") << "date"
+                                    << "''" << false << "" << 0.0;
+        QTest::newRow("time") << "time"
+                              << "'14:30:15'" << false << "14:30:15" << at;
+        QTest::newRow("time bad hour")
+            << "time"
+            << "'25:00'" << false << "!'25:00' is not a valid time" << nan;
+        QTest::newRow("datetime full") << "datetime"
+                                       << "'2024-03-05 14:30:15.250'" << false
+                                       << "2024-03-05 14:30:15.250" << mar5 * kDayMs + at + 250;
         QTest::newRow("datetime full, engine layout")
-            << "datetime" << "'2024-03-05 14:30:15.250'" << true << "2024-03-05 14:30:15.250"
+            << "datetime"
+            << "'2024-03-05 14:30:15.250'" << true << "2024-03-05 14:30:15.250"
             << mar5 * kDayMs + at + 250;
-        QTest::newRow("datetime minutes") << "datetime" << "'2024-03-05 14:30'" << false
-                                          << "2024-03-05 14:30:00"
+        QTest::newRow("datetime minutes") << "datetime"
+                                          << "'2024-03-05 14:30'" << false << "2024-03-05 14:30:00"
                                           << mar5 * kDayMs + (14 * 60 + 30) * 60000.0;
         QTest::newRow("datetime date only, engine layout")
-            << "datetime" << "'2024-03-05'" << true << "2024-03-05 00:00:00" << mar5 * kDayMs;
+            << "datetime"
+            << "'2024-03-05'" << true << "2024-03-05 00:00:00" << mar5 * kDayMs;
         // Fixed positions: any separator is accepted in the engine layout only.
         QTest::newRow("datetime T, engine layout")
-            << "datetime" << "'2024-03-05T14:30:15'" << true << "2024-03-05 14:30:15"
-            << mar5 * kDayMs + at;
-        QTest::newRow("datetime T")
-            << "datetime" << "'2024-03-05T14:30:15'" << false
-            << "!'2024-03-05T14:30:15' is not a valid date and time" << nan;
+            << "datetime"
+            << "'2024-03-05T14:30:15'" << true << "2024-03-05 14:30:15" << mar5 * kDayMs + at;
+        QTest::newRow("datetime T") << "datetime"
+                                    << "'2024-03-05T14:30:15'" << false
+                                    << "!'2024-03-05T14:30:15' is not a valid date and time" << nan;
         QTest::newRow("datetime no such day, engine layout")
-            << "datetime" << "'2023-02-30 10:00:00'" << true
+            << "datetime"
+            << "'2023-02-30 10:00:00'" << true
             << "!'2023-02-30 10:00:00' is not a valid date and time" << nan;
-        QTest::newRow("datetime short, engine layout")
-            << "datetime" << "'2024-03'" << true << "" << 0.0;
-        QTest::newRow("boolean true") << "boolean" << "1" << false << "True" << nan;
-        QTest::newRow("boolean false") << "boolean" << "0" << false << "False" << nan;
-        QTest::newRow("memo") << "memo" << "'długi tekst'" << false << "długi tekst" << nan;
-        QTest::newRow("text as number") << "varchar(10)" << "' 2.5'" << false << " 2.5" << 2.5;
+        QTest::newRow("datetime short, engine layout") << "datetime"
+                                                       << "'2024-03'" << true << "" << 0.0;
+        QTest::newRow("boolean true") << "boolean"
+                                      << "1" << false << "True" << nan;
+        QTest::newRow("boolean false") << "boolean"
+                                       << "0" << false << "False" << nan;
+        QTest::newRow("memo") << "memo"
+                              << "'długi tekst'" << false << "długi tekst" << nan;
+        QTest::newRow("text as number") << "varchar(10)"
+                                        << "' 2.5'" << false << " 2.5" << 2.5;
     }
     void typedValues() {
         QFETCH(QString, type);
@@ -194,8 +222,9 @@ private slots:
 
     void typeLess() {
         exec("create table t(n integer, d date, p numeric(10,2), s varchar(3))");
-        exec("insert into t values(1234567890123, '2024-03-05 (Tuesday)', 'not a number', "
-             "'długi')");
+        exec(
+            "insert into t values(1234567890123, '2024-03-05 (Tuesday)', 'not a number', "
+            "'długi')");
         db::SqlQuery qy("Loose");
         qy.setConnection(conn_.get());
         qy.setTypeLess(true);

@@ -8,7 +8,9 @@
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 std::string row(std::initializer_list<std::string_view> fields) {
     std::string out;
@@ -35,7 +37,7 @@ private slots:
         QCOMPARE(store.count(), std::size_t(3));
         QCOMPARE(store.bookmark(0), 1);
         QCOMPARE(store.bookmark(2), 3);
-        QCOMPARE(store.rowId(0), 0);   // negative: the row's index
+        QCOMPARE(store.rowId(0), 0);  // negative: the row's index
         QCOMPARE(store.rowId(1), 42);
         QCOMPARE(store.rowId(2), 2);
 

@@ -29,9 +29,10 @@ private slots:
         // Another program adds a column; this connection still holds the old schema.
         sqlite3* other = nullptr;
         QCOMPARE(sqlite3_open(path.c_str(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, "alter table t add column longer_name_c varchar(3) default 'zzzz';",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(other, "alter table t add column longer_name_c varchar(3) default 'zzzz';",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
         sqlite3_close(other);
 
         query.close();
@@ -45,8 +46,9 @@ private slots:
         // The same for a result without rows.
         other = nullptr;
         QCOMPARE(sqlite3_open(path.c_str(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, "alter table t add column d integer;", nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(other, "alter table t add column d integer;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
         sqlite3_close(other);
         query.setSql("select * from t where a = 'none';");
         query.open();

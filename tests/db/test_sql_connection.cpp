@@ -20,8 +20,12 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& text) { return text.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& text) {
+    return text.toStdString();
+}
 
 // Collects the debug lines and, through handlers, the connection's notifications in one
 // list, so that their relative order can be checked.
@@ -43,8 +47,8 @@ struct Trace {
             lines.push_back(x.handle() ? "BeforeDisconnect(handle)" : "BeforeDisconnect");
         });
         c.setAfterDisconnect([this](db::SqlConnection& x) {
-            lines.push_back(std::string("AfterDisconnect") +
-                            (x.handle() ? "(handle)" : "") + (x.libraryLoaded() ? "(lib)" : ""));
+            lines.push_back(std::string("AfterDisconnect") + (x.handle() ? "(handle)" : "") +
+                            (x.libraryLoaded() ? "(lib)" : ""));
         });
         lines.clear();  // the connection's banner is not what a test looks at
     }
@@ -121,28 +125,57 @@ private slots:
     }
 
     void pathForming_data() {
-        QTest::addColumn<QString>("defaultDir");   // "@" stands for the temporary directory
+        QTest::addColumn<QString>("defaultDir");  // "@" stands for the temporary directory
         QTest::addColumn<QString>("database");
         QTest::addColumn<QString>("expectedPath");  // as formPath() returns it
         QTest::addColumn<QString>("expectedDir");   // defaultDir() after connecting
         QTest::addColumn<QString>("fileCreated");   // relative to the temporary directory
 
-        QTest::newRow("dir without separator gets one")
-            << "@/sub" << "a.sdb" << "@/sub/a.sdb" << "@/sub/" << "sub/a.sdb";
-        QTest::newRow("dir with separator kept") << "@/sub/" << "a.sdb" << "@/sub/a.sdb"
-                                                 << "@/sub/" << "sub/a.sdb";
-        QTest::newRow("dir wins over a name with separator")
-            << "@/sub" << "x/../b.sdb" << "@/sub/x/../b.sdb" << "@/sub/" << "";
-        QTest::newRow("bare name in working directory")
-            << "" << "c.sdb" << "@/c.sdb" << "" << "c.sdb";
-        QTest::newRow("name with separator unchanged")
-            << "" << "sub/d.sdb" << "sub/d.sdb" << "" << "sub/d.sdb";
-        QTest::newRow("extension never appended") << "" << "noext" << "@/noext" << ""
-                                                   << "noext";
-        QTest::newRow("name trimmed") << "" << "  e.sdb\t" << "@/e.sdb" << "" << "e.sdb";
-        QTest::newRow("memory ignores dir") << "@/sub" << ":MEMORY:" << ":MEMORY:" << "@/sub"
+        QTest::newRow("dir without separator gets one") << "@/sub"
+                                                        << "a.sdb"
+                                                        << "@/sub/a.sdb"
+                                                        << "@/sub/"
+                                                        << "sub/a.sdb";
+        QTest::newRow("dir with separator kept") << "@/sub/"
+                                                 << "a.sdb"
+                                                 << "@/sub/a.sdb"
+                                                 << "@/sub/"
+                                                 << "sub/a.sdb";
+        QTest::newRow("dir wins over a name with separator") << "@/sub"
+                                                             << "x/../b.sdb"
+                                                             << "@/sub/x/../b.sdb"
+                                                             << "@/sub/"
+                                                             << "";
+        QTest::newRow("bare name in working directory") << ""
+                                                        << "c.sdb"
+                                                        << "@/c.sdb"
+                                                        << ""
+                                                        << "c.sdb";
+        QTest::newRow("name with separator unchanged") << ""
+                                                       << "sub/d.sdb"
+                                                       << "sub/d.sdb"
+                                                       << ""
+                                                       << "sub/d.sdb";
+        QTest::newRow("extension never appended") << ""
+                                                  << "noext"
+                                                  << "@/noext"
+                                                  << ""
+                                                  << "noext";
+        QTest::newRow("name trimmed") << ""
+                                      << "  e.sdb\t"
+                                      << "@/e.sdb"
+                                      << ""
+                                      << "e.sdb";
+        QTest::newRow("memory ignores dir") << "@/sub"
+                                            << ":MEMORY:"
+                                            << ":MEMORY:"
+                                            << "@/sub"
                                             << "";
-        QTest::newRow("memory lower case") << "" << ":memory:" << ":memory:" << "" << "";
+        QTest::newRow("memory lower case") << ""
+                                           << ":memory:"
+                                           << ":memory:"
+                                           << ""
+                                           << "";
     }
     void pathForming() {
         QFETCH(QString, defaultDir);
@@ -264,11 +297,11 @@ private slots:
         QVERIFY(!c.connected());
         QVERIFY(c.handle() == nullptr);
         // AfterConnect runs also when the open failed; no set-up statement is sent.
-        QCOMPARE(trace.list(), QStringList({"loading sqlite lib", "", "BeforeConnect",
-                                            "AfterConnect"}));
-        if (readOnlyDir) QFile::setPermissions("ro", QFileDevice::ReadOwner |
-                                                         QFileDevice::WriteOwner |
-                                                         QFileDevice::ExeOwner);
+        QCOMPARE(trace.list(),
+                 QStringList({"loading sqlite lib", "", "BeforeConnect", "AfterConnect"}));
+        if (readOnlyDir)
+            QFile::setPermissions(
+                "ro", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void handlerOrder() {
@@ -281,10 +314,9 @@ private slots:
         QVERIFY(trace.lines.empty());
 
         c.setConnected(true);
-        QCOMPARE(trace.list(),
-                 QStringList({"loading sqlite lib", "", "BeforeConnect", "AfterConnect(handle)",
-                              "PRAGMA show_datatypes = ON;",
-                              "PRAGMA empty_result_callbacks = ON;"}));
+        QCOMPARE(trace.list(), QStringList({"loading sqlite lib", "", "BeforeConnect",
+                                            "AfterConnect(handle)", "PRAGMA show_datatypes = ON;",
+                                            "PRAGMA empty_result_callbacks = ON;"}));
         trace.lines.clear();
 
         c.setConnected(false);
@@ -310,10 +342,9 @@ private slots:
         QCOMPARE(scalar(c.handle(), "select count(*) from sqlite_master"), std::string("1"));
         trace.lines.clear();
         c.setConnected(true);  // connected already: opens anew, library stays loaded
-        QCOMPARE(trace.list(),
-                 QStringList({"BeforeConnect", "AfterConnect(handle)",
-                              "PRAGMA show_datatypes = ON;",
-                              "PRAGMA empty_result_callbacks = ON;"}));
+        QCOMPARE(trace.list(), QStringList({"BeforeConnect", "AfterConnect(handle)",
+                                            "PRAGMA show_datatypes = ON;",
+                                            "PRAGMA empty_result_callbacks = ON;"}));
         QCOMPARE(scalar(c.handle(), "select count(*) from sqlite_master"), std::string("0"));
     }
 
@@ -410,11 +441,11 @@ private slots:
         c.setDatabase("pragma.sdb");
         Trace trace;
         c.open();
-        QCOMPARE(trace.list().mid(4),
-                 QStringList({"pragma cache_size=123", "pragma default_cache_size=456",
-                              "pragma default_synchronous=FULL",
-                              "pragma default_temp_store=DEFAULT", "pragma temp_store=MEMORY",
-                              "pragma synchronous=OFF"}));
+        QCOMPARE(
+            trace.list().mid(4),
+            QStringList({"pragma cache_size=123", "pragma default_cache_size=456",
+                         "pragma default_synchronous=FULL", "pragma default_temp_store=DEFAULT",
+                         "pragma temp_store=MEMORY", "pragma synchronous=OFF"}));
         QCOMPARE(scalar(c.handle(), "pragma synchronous"), std::string("0"));
         QCOMPARE(scalar(c.handle(), "pragma temp_store"), std::string("2"));
 
@@ -495,8 +526,7 @@ private slots:
         QVERIFY(err.empty());
 
         const QStringList lines = fileLines(path);
-        const QRegularExpression stamp(
-            R"(^\d{4} \S{3} \d{2} \(\d{2}:\d{2}:\d{2}\) )");
+        const QRegularExpression stamp(R"(^\d{4} \S{3} \d{2} \(\d{2}:\d{2}:\d{2}\) )");
         if (!append) {
             QCOMPARE(lines.size(), 1);
         } else {
@@ -525,8 +555,7 @@ private slots:
         trace.lines.clear();
         c.open();
         QCOMPARE(trace.list().mid(4),
-                 QStringList({"begin transaction",
-                              "create table t(a);\ninsert into t values('ą');",
+                 QStringList({"begin transaction", "create table t(a);\ninsert into t values('ą');",
                               "commit transaction"}));
         QVERIFY(!c.inTransaction());
         QCOMPARE(scalar(c.handle(), "select a from t"), std::string("ą"));
@@ -597,7 +626,7 @@ private slots:
             QString call = QString::number(row.columnCount) + ":";
             for (int i = 0; i < row.columnCount; ++i) {
                 call += QString(row.names[i]) + "/" + row.names[row.columnCount + i] + "=";
-                call += row.values == nullptr       ? QString("<none>")
+                call += row.values == nullptr      ? QString("<none>")
                         : row.values[i] == nullptr ? QString("NULL")
                                                    : QString(row.values[i]);
                 call += ";";
@@ -605,8 +634,8 @@ private slots:
             sn->calls << call;
             return 0;
         };
-        c.xExec("select a, b from t; select b from t where 0; update t set b = 1; select 7",
-                cb, &seen, &err);
+        c.xExec("select a, b from t; select b from t where 0; update t set b = 1; select 7", cb,
+                &seen, &err);
         QVERIFY(err.empty());
         QCOMPARE(seen.calls, QStringList({"2:a/varchar(20)=x;b/INTEGER=NULL;",
                                           "1:b/INTEGER=<none>;", "1:7/=7;"}));

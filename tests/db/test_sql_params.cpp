@@ -11,7 +11,9 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QString names(const db::ParsedSql& parsed) {
     QStringList out;
@@ -30,34 +32,68 @@ private slots:
         QTest::addColumn<QString>("parsed");
         QTest::addColumn<QString>("params");
 
-        QTest::newRow("no colon") << "select * from listy" << "select * from listy" << "";
-        QTest::newRow("named") << "select * from t where a=:a and b = :bb" << "select * from t where a=? and b = ?"
+        QTest::newRow("no colon") << "select * from listy"
+                                  << "select * from listy"
+                                  << "";
+        QTest::newRow("named") << "select * from t where a=:a and b = :bb"
+                               << "select * from t where a=? and b = ?"
                                << "a|bb";
-        QTest::newRow("name ends at each delimiter")
-            << "values(:a,:b;:c):d\n:e\r:f g" << "values(?,?;?)?\n?\r? g" << "a|b|c|d|e|f";
-        QTest::newRow("name runs over other characters") << "x=:a.b+1 " << "x=? " << "a.b+1";
-        QTest::newRow("colon at the end") << "select :" << "select ?" << "";
-        QTest::newRow("same name twice") << ":a = :A" << "? = ?" << "a|A";
-        QTest::newRow("double colon") << "select 1::text" << "select 1:text" << "";
-        QTest::newRow("triple colon") << "a:::b c" << "a:? c" << "b";
-        QTest::newRow("in apostrophes") << "select 'a:b', ':c'" << "select 'a:b', ':c'" << "";
-        QTest::newRow("in double quotes") << "select \"a:b\"" << "select \"a:b\"" << "";
-        QTest::newRow("in backquotes") << "select `a:b`" << "select `a:b`" << "";
-        QTest::newRow("double colon in quotes") << "select 'a::b'" << "select 'a::b'" << "";
+        QTest::newRow("name ends at each delimiter") << "values(:a,:b;:c):d\n:e\r:f g"
+                                                     << "values(?,?;?)?\n?\r? g"
+                                                     << "a|b|c|d|e|f";
+        QTest::newRow("name runs over other characters") << "x=:a.b+1 "
+                                                         << "x=? "
+                                                         << "a.b+1";
+        QTest::newRow("colon at the end") << "select :"
+                                          << "select ?"
+                                          << "";
+        QTest::newRow("same name twice") << ":a = :A"
+                                         << "? = ?"
+                                         << "a|A";
+        QTest::newRow("double colon") << "select 1::text"
+                                      << "select 1:text"
+                                      << "";
+        QTest::newRow("triple colon") << "a:::b c"
+                                      << "a:? c"
+                                      << "b";
+        QTest::newRow("in apostrophes") << "select 'a:b', ':c'"
+                                        << "select 'a:b', ':c'"
+                                        << "";
+        QTest::newRow("in double quotes") << "select \"a:b\""
+                                          << "select \"a:b\""
+                                          << "";
+        QTest::newRow("in backquotes") << "select `a:b`"
+                                       << "select `a:b`"
+                                       << "";
+        QTest::newRow("double colon in quotes") << "select 'a::b'"
+                                                << "select 'a::b'"
+                                                << "";
         // A literal ends only at its own quote: the " inside '...' does not end it, so the
         // ":" after it is text.
-        QTest::newRow("double quote inside apostrophes")
-            << "values('Skład \"Ślązak', 'a:b')" << "values('Skład \"Ślązak', 'a:b')" << "";
-        QTest::newRow("apostrophe inside double quotes")
-            << "select \"O'Brien\", :x" << "select \"O'Brien\", ?" << "x";
-        QTest::newRow("backquote inside apostrophes") << "values('`', 'a:b')" << "values('`', 'a:b')" << "";
-        QTest::newRow("doubled apostrophe stays inside")
-            << "values('it''s :x', :y)" << "values('it''s :x', ?)" << "y";
-        QTest::newRow("doubled double quote stays inside")
-            << "select \"a\"\":b\" from t where c=:c" << "select \"a\"\":b\" from t where c=?" << "c";
-        QTest::newRow("unterminated literal") << "select 'abc :x" << "select 'abc :x" << "";
-        QTest::newRow("after a closed literal") << "select '':x" << "select ''?" << "x";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("double quote inside apostrophes") << "values('Skład \"Ślązak', 'a:b')"
+                                                         << "values('Skład \"Ślązak', 'a:b')"
+                                                         << "";
+        QTest::newRow("apostrophe inside double quotes") << "select \"O'Brien\", :x"
+                                                         << "select \"O'Brien\", ?"
+                                                         << "x";
+        QTest::newRow("backquote inside apostrophes") << "values('`', 'a:b')"
+                                                      << "values('`', 'a:b')"
+                                                      << "";
+        QTest::newRow("doubled apostrophe stays inside") << "values('it''s :x', :y)"
+                                                         << "values('it''s :x', ?)"
+                                                         << "y";
+        QTest::newRow("doubled double quote stays inside") << "select \"a\"\":b\" from t where c=:c"
+                                                           << "select \"a\"\":b\" from t where c=?"
+                                                           << "c";
+        QTest::newRow("unterminated literal") << "select 'abc :x"
+                                              << "select 'abc :x"
+                                              << "";
+        QTest::newRow("after a closed literal") << "select '':x"
+                                                << "select ''?"
+                                                << "x";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
     void scan() {
         QFETCH(QString, sql);
@@ -94,11 +130,13 @@ private slots:
         QTest::newRow("engine's own placeholder left alone")
             << "select ?, :a" << QStringList{"x"} << "select ?, 'x'";
         QTest::newRow("quotes and colon in a value")
-            << "values(:a)" << QStringList{"Skład \"Ślązak: 'x'"} << "values('Skład \"Ślązak: ''x''')";
+            << "values(:a)" << QStringList{"Skład \"Ślązak: 'x'"}
+            << "values('Skład \"Ślązak: ''x''')";
         // CR/LF pairs of the text fold to one blank; inside a value or literal they stay.
         QTest::newRow("crlf outside literals")
             << "select :a,\r\n'x\r\ny'" << QStringList{"p\r\nq"} << "select 'p\r\nq', 'x\r\ny'";
-        QTest::newRow("lone cr and lf stay") << "select\r:a\n" << QStringList{"v"} << "select\r'v'\n";
+        QTest::newRow("lone cr and lf stay") << "select\r:a\n"
+                                             << QStringList{"v"} << "select\r'v'\n";
     }
     void substitute() {
         QFETCH(QString, sql);
@@ -111,7 +149,8 @@ private slots:
             parsed.params[i].value = values[i].toStdString();
             parsed.params[i].isNull = false;
         }
-        QCOMPARE(q(db::substituteParams(parsed.text, parsed.params, parsed.placeholders)), statement);
+        QCOMPARE(q(db::substituteParams(parsed.text, parsed.params, parsed.placeholders)),
+                 statement);
     }
 
     void substituteKeepsAppendedTextAndIgnoresStrayOffsets() {
@@ -137,13 +176,20 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("ascii") << "Gdynia" << "GDYNIA" << true;
-        QTest::newRow("polish") << "ŚLĄZAK ŻÓŁĆ ĘŃŹ" << "ślązak żółć ęńź" << true;
-        QTest::newRow("latin-1 and czech") << "ÄÖÜ ŘČŠ" << "äöü řčš" << true;
-        QTest::newRow("cyrillic and greek") << "МОСКВА ΑΘΗΝΑ" << "москва αθηνα" << true;
-        QTest::newRow("different letters") << "Łódź" << "Lodz" << false;
-        QTest::newRow("different length") << "Ełk" << "Ełka" << false;
-        QTest::newRow("sign is not a letter") << "×" << "÷" << false;
+        QTest::newRow("ascii") << "Gdynia"
+                               << "GDYNIA" << true;
+        QTest::newRow("polish") << "ŚLĄZAK ŻÓŁĆ ĘŃŹ"
+                                << "ślązak żółć ęńź" << true;
+        QTest::newRow("latin-1 and czech") << "ÄÖÜ ŘČŠ"
+                                           << "äöü řčš" << true;
+        QTest::newRow("cyrillic and greek") << "МОСКВА ΑΘΗΝΑ"
+                                            << "москва αθηνα" << true;
+        QTest::newRow("different letters") << "Łódź"
+                                           << "Lodz" << false;
+        QTest::newRow("different length") << "Ełk"
+                                          << "Ełka" << false;
+        QTest::newRow("sign is not a letter") << "×"
+                                              << "÷" << false;
     }
     void foldCase() {
         QFETCH(QString, a);

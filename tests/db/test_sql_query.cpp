@@ -19,7 +19,9 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Records the statements handed to the engine.
 using Statements = testing::DebugLines;
@@ -27,7 +29,9 @@ using Statements = testing::DebugLines;
 using Messages = testing::MessageLines;
 
 // Values of every row of an open dataset, fields joined with "|".
-QStringList rows(db::SqlQuery& query) { return testing::datasetRows(query); }
+QStringList rows(db::SqlQuery& query) {
+    return testing::datasetRows(query);
+}
 
 const char* const kListy =
     "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
@@ -61,11 +65,12 @@ private slots:
         exec(kListy);
         exec("create table admin(klucz varchar[20], wartosc varchar[20]);");
         exec("insert into admin values('wersja', '2'); insert into admin values('nr_listu', '3');");
-        exec("insert into listy values(1, 'Gdańsk', 'Stocznia', 'Eaos', 'węgiel', 'Huta Łaziska', "
-             "'Łaziska Górne');"
-             "insert into listy values(2, 'Kraków', 'Młyn', 'Tads', 'zboże', 'Piekarnia', "
-             "'Żywiec');"
-             "insert into listy values(3, 'Poznań', NULL, 'Shimmns', 'blacha', '', 'Ełk');");
+        exec(
+            "insert into listy values(1, 'Gdańsk', 'Stocznia', 'Eaos', 'węgiel', 'Huta Łaziska', "
+            "'Łaziska Górne');"
+            "insert into listy values(2, 'Kraków', 'Młyn', 'Tads', 'zboże', 'Piekarnia', "
+            "'Żywiec');"
+            "insert into listy values(3, 'Poznań', NULL, 'Shimmns', 'blacha', '', 'Ełk');");
     }
     void cleanup() {
         conn_.reset();
@@ -85,10 +90,9 @@ private slots:
             QCOMPARE(qy->fields(i).size(), 255);
         }
         QCOMPARE(qy->recordCount(), 3);
-        QCOMPARE(rows(*qy),
-                 QStringList({"1|Gdańsk|Stocznia|Eaos|węgiel|Huta Łaziska|Łaziska Górne",
-                              "2|Kraków|Młyn|Tads|zboże|Piekarnia|Żywiec",
-                              "3|Poznań||Shimmns|blacha||Ełk"}));
+        QCOMPARE(rows(*qy), QStringList({"1|Gdańsk|Stocznia|Eaos|węgiel|Huta Łaziska|Łaziska Górne",
+                                         "2|Kraków|Młyn|Tads|zboże|Piekarnia|Żywiec",
+                                         "3|Poznań||Shimmns|blacha||Ełk"}));
         qy->first();
         QCOMPARE(q(qy->fieldByName("ST_ODB").asString()), QString("Łaziska Górne"));
         QCOMPARE(qy->fieldByName("Id").asInteger(), 1);
@@ -189,11 +193,12 @@ private slots:
     }
     void rowIdColumn() {
         QFETCH(QString, alias);
-        exec("create table r(name varchar[20]);"
-             "insert into r(rowid, name) values(10, 'a');"
-             "insert into r(rowid, name) values(25, 'b');"
-             "insert into r(rowid, name) values(7, 'c');"
-             "insert into r(rowid, name) values(9223372036854775807, 'd');");
+        exec(
+            "create table r(name varchar[20]);"
+            "insert into r(rowid, name) values(10, 'a');"
+            "insert into r(rowid, name) values(25, 'b');"
+            "insert into r(rowid, name) values(7, 'c');"
+            "insert into r(rowid, name) values(9223372036854775807, 'd');");
         auto qy = query("select name, rowid as " + alias.toStdString() + " from r order by name");
         qy->open();
         QCOMPARE(qy->fieldCount(), 1);  // the row-id column gives no field
@@ -218,8 +223,8 @@ private slots:
         qy->open();
         QCOMPARE(qy->fieldCount(), 2);
         QCOMPARE(q(qy->fields(0).fieldName()), QString("klucz"));
-        QCOMPARE(rows(*qy), QStringList({"wersja|2", "nr_listu|3", "1|Gdańsk", "2|Kraków",
-                                         "3|Poznań"}));
+        QCOMPARE(rows(*qy),
+                 QStringList({"wersja|2", "nr_listu|3", "1|Gdańsk", "2|Kraków", "3|Poznań"}));
         QVERIFY(qy->findField("nadawca") == nullptr);
 
         auto wide = query("select * from listy where id = 2; select * from admin;");
@@ -236,8 +241,9 @@ private slots:
         QCOMPARE(rows(*empty), QStringList({"Łaziska Górne", "Żywiec", "Ełk"}));
 
         // A statement without result columns before the select changes nothing.
-        auto mixed = query("update admin set wartosc = '4' where klucz = 'nr_listu';"
-                           "select wartosc from admin where klucz = 'nr_listu'");
+        auto mixed = query(
+            "update admin set wartosc = '4' where klucz = 'nr_listu';"
+            "select wartosc from admin where klucz = 'nr_listu'");
         mixed->open();
         QCOMPARE(rows(*mixed), QStringList({"4"}));
     }
@@ -250,8 +256,8 @@ private slots:
         QTest::addColumn<QStringList>("ids");
         QTest::newRow("none") << 0 << 0 << "" << 0 << QStringList({"1", "2", "3"});
         QTest::newRow("limit") << 2 << 0 << " limit 2" << 2 << QStringList({"1", "2"});
-        QTest::newRow("offset alone") << 0 << 1 << " limit -1 offset 1" << -1
-                                      << QStringList({"2", "3"});
+        QTest::newRow("offset alone")
+            << 0 << 1 << " limit -1 offset 1" << -1 << QStringList({"2", "3"});
         QTest::newRow("both") << 1 << 1 << " limit 1 offset 1" << 1 << QStringList({"2"});
         QTest::newRow("offset past end") << 5 << 9 << " limit 5 offset 9" << 5 << QStringList();
     }
@@ -346,22 +352,18 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<int>("maxResults");
         QTest::addColumn<QString>("engineText");
-        QTest::newRow("missing table") << "select * from nowhere" << 0
-                                       << "no such table: nowhere";
+        QTest::newRow("missing table") << "select * from nowhere" << 0 << "no such table: nowhere";
         QTest::newRow("shown text without limit")
             << "select * from nowhere" << 5 << "no such table: nowhere";
-        QTest::newRow("lines joined") << "select *\nfrom nowhere" << 0
-                                      << "no such table: nowhere";
+        QTest::newRow("lines joined") << "select *\nfrom nowhere" << 0 << "no such table: nowhere";
         const QString longName = QString("t").repeated(300);
         QTest::newRow("engine text cut at 255")
-            << "select * from " + longName << 0
-            << QString("no such table: " + longName).left(255);
+            << "select * from " + longName << 0 << QString("no such table: " + longName).left(255);
         const QString wide = QString("ż").repeated(300);
         QTest::newRow("cut never splits a character")
             << "select * from " + wide << 0 << QString("no such table: " + wide).left(255);
         QTest::newRow("second statement fails")
-            << "select * from admin; select missing from admin" << 0
-            << "no such column: missing";
+            << "select * from admin; select missing from admin" << 0 << "no such column: missing";
     }
     void engineErrorMessage() {
         QFETCH(QString, sql);
@@ -454,15 +456,20 @@ private slots:
         const QString pl300 = QString("ą").repeated(300);
         QTest::newRow("255 fits") << "varchar[20]" << a300.left(255) << a300.left(255);
         QTest::newRow("ascii cut at 255") << "varchar[20]" << a300 << a300.left(255);
-        QTest::newRow("two-byte cut at 255 characters") << "varchar[20]" << pl300
-                                                        << pl300.left(255);
-        QTest::newRow("mixed widths") << "text" << "x" + pl300 << "x" + pl300.left(254);
+        QTest::newRow("two-byte cut at 255 characters")
+            << "varchar[20]" << pl300 << pl300.left(255);
+        QTest::newRow("mixed widths") << "text"
+                                      << "x" + pl300 << "x" + pl300.left(254);
         QTest::newRow("four-byte characters")
             << "varchar(3)" << QString::fromUtf8("😀ż😀ż") << QString::fromUtf8("😀ż😀");
-        QTest::newRow("declared size") << "varchar(5)" << "Gdańsk" << "Gdańs";
+        QTest::newRow("declared size") << "varchar(5)"
+                                       << "Gdańsk"
+                                       << "Gdańs";
         // A declared type with "(" and no ")" (brackets quote it for the engine).
         QTest::newRow("open parenthesis only") << "varchar [(5]" << a300 << a300.left(256);
-        QTest::newRow("char") << "CHAR(2)" << "ąęó" << "ąę";
+        QTest::newRow("char") << "CHAR(2)"
+                              << "ąęó"
+                              << "ąę";
     }
     void textCutToFieldSize() {
         QFETCH(QString, type);

@@ -17,14 +17,17 @@ public:
     std::vector<std::string> printers() const override { return names; }
     void selectPrinter(int index) override { calls << QStringLiteral("select %1").arg(index); }
     int pageHeight() const override { return height; }
-    void setTitle(const std::string& title) override { calls << "title " + QString::fromStdString(title); }
+    void setTitle(const std::string& title) override {
+        calls << "title " + QString::fromStdString(title);
+    }
     void beginDoc() override { calls << QStringLiteral("begin"); }
     void newPage() override { calls << QStringLiteral("newpage"); }
     void endDoc() override { calls << QStringLiteral("end"); }
     void abort() override { calls << QStringLiteral("abort"); }
     void setFontSize(int points) override { calls << QStringLiteral("font %1").arg(points); }
     void setFontStyle(print::FontStyle style) override {
-        calls << (style == print::FontStyle::Bold ? QStringLiteral("style bold") : QStringLiteral("style regular"));
+        calls << (style == print::FontStyle::Bold ? QStringLiteral("style bold")
+                                                  : QStringLiteral("style regular"));
     }
     void setFillColour(print::Rgb c) override {
         calls << QStringLiteral("fill %1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
@@ -42,7 +45,9 @@ public:
     void unclip() override { calls << QStringLiteral("unclip"); }
 
     // The calls that start with `prefix`.
-    QStringList only(const QString& prefix) const { return calls.filter(QRegularExpression("^" + prefix)); }
+    QStringList only(const QString& prefix) const {
+        return calls.filter(QRegularExpression("^" + prefix));
+    }
 };
 
 }  // namespace testing

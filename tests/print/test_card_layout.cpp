@@ -40,7 +40,8 @@ PrintRowData row(bool ticked, const std::string& count, const std::string& stOdb
 }
 
 // Runs the rows and returns the recorded calls.
-QStringList run(Stations& db, const std::vector<PrintRowData>& rows, int height = 6600, int printer = -1) {
+QStringList run(Stations& db, const std::vector<PrintRowData>& rows, int height = 6600,
+                int printer = -1) {
     RecordingPrintService service;
     service.height = height;
     double skala = 0;
@@ -111,24 +112,45 @@ void CardLayoutTest::roundsHalvesToEven() {
 }
 
 void CardLayoutTest::workedExampleCard() {
-    Stations db("insert into stacje values(1,'Gliwice','clred');"
-                "insert into stacje values(2,'Opole','clblue');");
+    Stations db(
+        "insert into stacje values(1,'Gliwice','clred');"
+        "insert into stacje values(2,'Opole','clblue');");
     const QStringList calls = run(db, {row(true, "1", "Gliwice", "Opole")});
-    const QStringList expected{
-        "select -1", "title Listy przewozowe", "begin",
-        "clip 400,400,1400,1844", "font 8", "fill 192,192,192", "rect 400,400,1400,1844",
-        "fill 255,255,255", "rect 456,690,1367,878", "rect 456,924,1367,1111",
-        "rect 456,1157,1367,1345", "rect 456,1391,1367,1579",
-        "fill 255,0,0", "rect 456,456,1367,644",
-        "fill 0,0,255", "rect 456,1625,1367,1813",
-        "fill 255,255,255",
-        "text 463,466 Stacja odbioru", "text 463,700 Odbiorca", "text 463,934 Ładunek",
-        "text 463,1167 Rodzaj wagonu", "text 463,1401 Nadawca", "text 463,1635 Stacja nadania",
-        "style bold", "font 11", "text 512,541 Gliwice",
-        "style regular", "font 8",
-        "text 512,775 Odbiorca S.A.", "text 512,1009 Węgiel", "text 512,1242 Eaos",
-        "text 512,1476 Huta", "text 512,1710 Opole",
-        "unclip", "end"};
+    const QStringList expected{"select -1",
+                               "title Listy przewozowe",
+                               "begin",
+                               "clip 400,400,1400,1844",
+                               "font 8",
+                               "fill 192,192,192",
+                               "rect 400,400,1400,1844",
+                               "fill 255,255,255",
+                               "rect 456,690,1367,878",
+                               "rect 456,924,1367,1111",
+                               "rect 456,1157,1367,1345",
+                               "rect 456,1391,1367,1579",
+                               "fill 255,0,0",
+                               "rect 456,456,1367,644",
+                               "fill 0,0,255",
+                               "rect 456,1625,1367,1813",
+                               "fill 255,255,255",
+                               "text 463,466 Stacja odbioru",
+                               "text 463,700 Odbiorca",
+                               "text 463,934 Ładunek",
+                               "text 463,1167 Rodzaj wagonu",
+                               "text 463,1401 Nadawca",
+                               "text 463,1635 Stacja nadania",
+                               "style bold",
+                               "font 11",
+                               "text 512,541 Gliwice",
+                               "style regular",
+                               "font 8",
+                               "text 512,775 Odbiorca S.A.",
+                               "text 512,1009 Węgiel",
+                               "text 512,1242 Eaos",
+                               "text 512,1476 Huta",
+                               "text 512,1710 Opole",
+                               "unclip",
+                               "end"};
     QCOMPARE(calls, expected);
 
     // The second card of a line and the last card of a page.
@@ -175,15 +197,17 @@ void CardLayoutTest::slotsAndPages() {
 }
 
 void CardLayoutTest::copyCounts_data() {
-    QTest::addColumn<QStringList>("ticks");   // "1" ticked, "0" not
+    QTest::addColumn<QStringList>("ticks");  // "1" ticked, "0" not
     QTest::addColumn<QStringList>("counts");
     QTest::addColumn<int>("cards");
     QTest::newRow("nothing ticked") << QStringList{"0", "0"} << QStringList{"2", "5"} << 0;
     QTest::newRow("zero and negative") << QStringList{"1", "1"} << QStringList{"0", "-3"} << 0;
     QTest::newRow("blank before digits") << QStringList{"1"} << QStringList{" 2"} << 2;
     QTest::newRow("plus sign") << QStringList{"1"} << QStringList{"+3"} << 3;
-    QTest::newRow("ticked and unticked") << QStringList{"1", "0", "1"} << QStringList{"2", "7", "1"} << 3;
-    QTest::newRow("unticked numbers are only read") << QStringList{"0", "1"} << QStringList{"-9", "1"} << 1;
+    QTest::newRow("ticked and unticked")
+        << QStringList{"1", "0", "1"} << QStringList{"2", "7", "1"} << 3;
+    QTest::newRow("unticked numbers are only read")
+        << QStringList{"0", "1"} << QStringList{"-9", "1"} << 1;
 }
 
 void CardLayoutTest::copyCounts() {
@@ -209,7 +233,8 @@ void CardLayoutTest::copyCounts() {
     QStringList expected;
     for (int i = 0; i < ticks.size(); ++i) {
         if (ticks[i] == "1") {
-            for (int n = 0; n < counts[i].trimmed().toInt(); ++n) expected << QStringLiteral("S%1").arg(i);
+            for (int n = 0; n < counts[i].trimmed().toInt(); ++n)
+                expected << QStringLiteral("S%1").arg(i);
         }
     }
     QCOMPARE(order, expected);
@@ -232,12 +257,14 @@ void CardLayoutTest::badCountStopsTheRun() {
     Stations db;
     RecordingPrintService service;
     double skala = 0;
-    const std::vector<PrintRowData> rows{row(true, "2"), row(ticked, count.toStdString()), row(true, "3")};
+    const std::vector<PrintRowData> rows{row(true, "2"), row(ticked, count.toStdString()),
+                                         row(true, "3")};
     try {
         print::printWaybills(service, db.sql2, -1, rows, skala);
         QFAIL("the run went on past a bad count");
     } catch (const db::ConvertError& e) {
-        QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("'%1' is not a valid integer value").arg(count));
+        QCOMPARE(QString::fromUtf8(e.what()),
+                 QStringLiteral("'%1' is not a valid integer value").arg(count));
     }
     // The first row's two cards were drawn, nothing after; the document was cancelled.
     QCOMPARE(cardRects(service.calls).size(), 2);
@@ -252,27 +279,59 @@ void CardLayoutTest::bandColours_data() {
     QTest::addColumn<QString>("stNad");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("bottom");
-    const QString two = "insert into stacje values(1,'Gliwice','clgreen');"
-                        "insert into stacje values(2,'Opole','clbrown');";
-    QTest::newRow("both found") << two << "Gliwice" << "Opole" << "0,128,0" << "187,130,91";
-    QTest::newRow("same station") << two << "Opole" << "Opole" << "187,130,91" << "187,130,91";
-    QTest::newRow("receiving missing") << two << "Brak" << "Opole" << "255,255,255" << "187,130,91";
-    QTest::newRow("sending missing is white") << two << "Gliwice" << "Brak" << "0,128,0" << "255,255,255";
-    QTest::newRow("both missing") << two << "Brak" << "Nic" << "255,255,255" << "255,255,255";
-    QTest::newRow("names compared exactly") << two << "gliwice" << "Opole " << "255,255,255" << "255,255,255";
+    const QString two =
+        "insert into stacje values(1,'Gliwice','clgreen');"
+        "insert into stacje values(2,'Opole','clbrown');";
+    QTest::newRow("both found") << two << "Gliwice"
+                                << "Opole"
+                                << "0,128,0"
+                                << "187,130,91";
+    QTest::newRow("same station") << two << "Opole"
+                                  << "Opole"
+                                  << "187,130,91"
+                                  << "187,130,91";
+    QTest::newRow("receiving missing") << two << "Brak"
+                                       << "Opole"
+                                       << "255,255,255"
+                                       << "187,130,91";
+    QTest::newRow("sending missing is white") << two << "Gliwice"
+                                              << "Brak"
+                                              << "0,128,0"
+                                              << "255,255,255";
+    QTest::newRow("both missing") << two << "Brak"
+                                  << "Nic"
+                                  << "255,255,255"
+                                  << "255,255,255";
+    QTest::newRow("names compared exactly") << two << "gliwice"
+                                            << "Opole "
+                                            << "255,255,255"
+                                            << "255,255,255";
     QTest::newRow("colour names are case-sensitive")
         << "insert into stacje values(1,'A','ClRed');insert into stacje values(2,'B','clblack');"
-        << "B" << "A" << "0,0,0" << "255,255,255";
+        << "B"
+        << "A"
+        << "0,0,0"
+        << "255,255,255";
     QTest::newRow("unknown colour is white")
-        << "insert into stacje values(1,'A','clpurple');insert into stacje values(2,'B','clorange');"
-        << "B" << "A" << "231,120,23" << "255,255,255";
+        << "insert into stacje values(1,'A','clpurple');insert into stacje "
+           "values(2,'B','clorange');"
+        << "B"
+        << "A"
+        << "231,120,23"
+        << "255,255,255";
     QTest::newRow("apostrophe in a name")
         << "insert into stacje values(1,'Port O''Neil','clyellow');"
            "insert into stacje values(2,'x'' or ''1''=''1','clred');"
-        << "Port O'Neil" << "x' or '1'='1" << "255,255,0" << "255,0,0";
+        << "Port O'Neil"
+        << "x' or '1'='1"
+        << "255,255,0"
+        << "255,0,0";
     QTest::newRow("first row only")
         << "insert into stacje values(1,'A','clblue');insert into stacje values(2,'A','clred');"
-        << "A" << "A" << "0,0,255" << "0,0,255";
+        << "A"
+        << "A"
+        << "0,0,255"
+        << "0,0,255";
 }
 
 void CardLayoutTest::bandColours() {
@@ -308,7 +367,8 @@ void CardLayoutTest::databaseErrorAbortsTheDocument() {
     QCOMPARE(service.calls.last(), QStringLiteral("abort"));
     QVERIFY(!service.calls.contains("end"));
     // A later run on a repaired database prints normally.
-    testing::execFile(db.dir.file("listy.sdb"), "create table stacje(id integer, nazwa varchar, kolor varchar);");
+    testing::execFile(db.dir.file("listy.sdb"),
+                      "create table stacje(id integer, nazwa varchar, kolor varchar);");
     RecordingPrintService again;
     print::printWaybills(again, db.sql2, -1, {row(true, "1")}, skala);
     QCOMPARE(cardRects(again.calls).size(), 1);
@@ -330,7 +390,8 @@ void CardLayoutTest::printerIndexAndScale() {
     // s = 3: d = R(7.5) = 8.
     const print::CardGeometry g = print::cardGeometry(3.0, 0, 0);
     QCOMPARE(g.d, 8);
-    QCOMPARE(g.bands[5], (print::Rect{54 + 8, 54 + 6 * 8 + 120, 54 + 8 + 123, 54 + 6 * 8 + 144 + 10}));
+    QCOMPARE(g.bands[5],
+             (print::Rect{54 + 8, 54 + 6 * 8 + 120, 54 + 8 + 123, 54 + 6 * 8 + 144 + 10}));
 }
 
 QTEST_GUILESS_MAIN(CardLayoutTest)

@@ -26,8 +26,9 @@ namespace {
 constexpr int kPageHeight = 7017;  // upright A4 at 600 dpi
 const double kSkala = print::scaleForPageHeight(kPageHeight);
 
-const QColor kGrey(192, 192, 192), kWhite(255, 255, 255), kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 128, 0),
-    kYellow(255, 255, 0), kBrown(187, 130, 91), kOrange(231, 120, 23), kBlack(0, 0, 0);
+const QColor kGrey(192, 192, 192), kWhite(255, 255, 255), kRed(255, 0, 0), kBlue(0, 0, 255),
+    kGreen(0, 128, 0), kYellow(255, 255, 0), kBrown(187, 130, 91), kOrange(231, 120, 23),
+    kBlack(0, 0, 0);
 
 struct Database {
     testing::WorkDir dir;
@@ -59,8 +60,10 @@ PrintRowData row(const std::string& stOdb, const std::string& stNad, const std::
 // are recorded as well, "x,y text".
 class Pages : public print::ImagePrintService {
 public:
-    Pages() : ImagePrintService(kPageHeight, QRect(0, 0, print::cardGeometry(kSkala, 3, 1).card.x2 + 100,
-                                                   print::cardGeometry(kSkala, 3, 1).card.y2 + 100)) {}
+    Pages()
+        : ImagePrintService(kPageHeight,
+                            QRect(0, 0, print::cardGeometry(kSkala, 3, 1).card.x2 + 100,
+                                  print::cardGeometry(kSkala, 3, 1).card.y2 + 100)) {}
     void text(int x, int y, const std::string& text) override {
         texts << QStringLiteral("%1,%2 ").arg(x).arg(y) + QString::fromStdString(text);
         ImagePrintService::text(x, y, text);
@@ -69,14 +72,18 @@ public:
 };
 
 void printCards(Database& db, print::PrintService& service, const std::vector<PrintRowData>& rows,
-           const PrintOptions& options) {
+                const PrintOptions& options) {
     double skala = 0;
     print::printWaybills(service, db.sql2, -1, rows, skala, options);
 }
 
-print::CardGeometry slot(int n) { return print::cardGeometry(kSkala, n % 4, n / 4); }
+print::CardGeometry slot(int n) {
+    return print::cardGeometry(kSkala, n % 4, n / 4);
+}
 
-int mid(const print::Rect& r) { return (r.y1 + r.y2) / 2; }
+int mid(const print::Rect& r) {
+    return (r.y1 + r.y2) / 2;
+}
 
 // The colour of a band of the card in slot `n`, beside its texts.
 QColor band(const QImage& page, int n, int k) {
@@ -94,7 +101,8 @@ bool cardIn(const QImage& page, int n) {
 int darkPixels(const QImage& page, const QRect& area) {
     int dark = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) dark += page.pixelColor(x, y).lightness() < 100;
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += page.pixelColor(x, y).lightness() < 100;
     }
     return dark;
 }
@@ -129,7 +137,8 @@ void PrintOptionsTest::firstSlot() {
     printCards(db, pages, {row("Zabrze", "Łódź", "3")}, options);
     QCOMPARE(pages.pages().size(), 1);
     const QImage& page = pages.pages().first();
-    for (int n = 0; n < 8; ++n) QVERIFY2(cardIn(page, n) == (n >= 5), qPrintable(QString::number(n)));
+    for (int n = 0; n < 8; ++n)
+        QVERIFY2(cardIn(page, n) == (n >= 5), qPrintable(QString::number(n)));
     QCOMPARE(band(page, 5, 0), kRed);
     QCOMPARE(band(page, 7, 5), kBlue);
     for (int n = 0; n < 5; ++n) QCOMPARE(page.pixelColor(slot(n).x + 300, slot(n).y + 300), kWhite);
@@ -138,7 +147,8 @@ void PrintOptionsTest::firstSlot() {
     testing::RecordingPrintService recorded;
     options.firstSlot = 16;
     printCards(db, recorded, {row("Zabrze", "Łódź", "2")}, options);
-    QCOMPARE(recorded.only("clip "), QStringList({"clip 3400,4733,4400,6177", "clip 400,400,1400,1844"}));
+    QCOMPARE(recorded.only("clip "),
+             QStringList({"clip 3400,4733,4400,6177", "clip 400,400,1400,1844"}));
     QCOMPARE(recorded.calls.count("newpage"), 1);
     QVERIFY(recorded.calls.indexOf("newpage") > recorded.calls.indexOf("clip 3400,4733,4400,6177"));
     // A slot out of range is taken as the nearest one.
@@ -155,13 +165,16 @@ void PrintOptionsTest::orderByStation_data() {
     QTest::addColumn<QStringList>("loads");
     // Groups in Polish collation: Czersk, Ćmielów, Lublin, Łódź, Sopot, Śrem, Zabrze.
     QTest::newRow("listed") << int(CardOrder::Listed) << 0
-                            << QList<QColor>{kRed, kBlue, kOrange, kGreen, kBlack, kRed, kYellow, kBrown}
+                            << QList<QColor>{kRed,   kBlue, kOrange, kGreen,
+                                             kBlack, kRed,  kYellow, kBrown}
                             << QStringList{"z1", "l1", "s1", "lu", "so", "z2", "c", "cz"};
     QTest::newRow("by receiving") << int(CardOrder::ByReceiving) << 0
-                                  << QList<QColor>{kBrown, kYellow, kGreen, kBlue, kBlack, kOrange, kRed, kRed}
+                                  << QList<QColor>{kBrown, kYellow, kGreen, kBlue,
+                                                   kBlack, kOrange, kRed,   kRed}
                                   << QStringList{"cz", "c", "lu", "l1", "so", "s1", "z1", "z2"};
     QTest::newRow("by sending") << int(CardOrder::BySending) << 5
-                                << QList<QColor>{kBrown, kBlue, kBlue, kBlue, kBlack, kRed, kRed, kRed}
+                                << QList<QColor>{kBrown, kBlue, kBlue, kBlue,
+                                                 kBlack, kRed,  kRed,  kRed}
                                 << QStringList{"s1", "z1", "l1", "z2", "lu", "so", "c", "cz"};
 }
 
@@ -173,16 +186,19 @@ void PrintOptionsTest::orderByStation() {
     Database db;
     // The load names the row; an unticked row and a row of no copies print nothing.
     const std::vector<PrintRowData> rows{
-        row("Zabrze", "Łódź", "1", "z1"),  row("Łódź", "Łódź", "1", "l1"),    row("Śrem", "Czersk", "1", "s1"),
-        row("Lublin", "Sopot", "1", "lu"), row("Sopot", "Zabrze", "1", "so"), row("Zabrze", "Łódź", "1", "z2"),
+        row("Zabrze", "Łódź", "1", "z1"),       row("Łódź", "Łódź", "1", "l1"),
+        row("Śrem", "Czersk", "1", "s1"),       row("Lublin", "Sopot", "1", "lu"),
+        row("Sopot", "Zabrze", "1", "so"),      row("Zabrze", "Łódź", "1", "z2"),
         row("Lublin", "Łódź", "5", "x", false), row("Śrem", "Łódź", "0", "y"),
-        row("Ćmielów", "Zabrze", "1", "c"), row("Czersk", "Zabrze", "1", "cz")};
+        row("Ćmielów", "Zabrze", "1", "c"),     row("Czersk", "Zabrze", "1", "cz")};
     PrintOptions options;
     options.order = static_cast<CardOrder>(order);
     Pages pages;
     printCards(db, pages, rows, options);
     QCOMPARE(pages.pages().size(), 1);
-    for (int n = 0; n < 8; ++n) QVERIFY2(::band(pages.pages().first(), n, band) == colours[n], qPrintable(QString::number(n)));
+    for (int n = 0; n < 8; ++n)
+        QVERIFY2(::band(pages.pages().first(), n, band) == colours[n],
+                 qPrintable(QString::number(n)));
     // Within a group the rows keep their order: the loads of all eight cards.
     QStringList printed;
     for (int n = 0; n < 8; ++n) {
@@ -207,7 +223,9 @@ void PrintOptionsTest::returnCards() {
     PrintOptions options;
     options.returnCards = true;
     Pages pages;
-    printCards(db, pages, {{true, "2", {"Zabrze", "Elektrownia", "Węgiel", "Eaos", "Kopalnia", "Łódź"}}}, options);
+    printCards(db, pages,
+               {{true, "2", {"Zabrze", "Elektrownia", "Węgiel", "Eaos", "Kopalnia", "Łódź"}}},
+               options);
     const QImage& page = pages.pages().first();
     // Each copy followed by its return card: the stations' bands swapped.
     for (int n = 0; n < 4; ++n) {
@@ -230,16 +248,26 @@ void PrintOptionsTest::returnCards() {
 void PrintOptionsTest::letterCodes_data() {
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QString>("code");
-    QTest::newRow("white") << "clwhite" << "BIA";
-    QTest::newRow("red") << "clred" << "CZE";
-    QTest::newRow("yellow") << "clyellow" << "ŻÓŁ";
-    QTest::newRow("green") << "clgreen" << "ZIE";
-    QTest::newRow("blue") << "clblue" << "NIE";
-    QTest::newRow("black") << "clblack" << "CZA";
-    QTest::newRow("brown") << "clbrown" << "BRĄ";
-    QTest::newRow("orange") << "clorange" << "POM";
-    QTest::newRow("unknown") << "clpurple" << "";
-    QTest::newRow("case matters") << "ClRed" << "";
+    QTest::newRow("white") << "clwhite"
+                           << "BIA";
+    QTest::newRow("red") << "clred"
+                         << "CZE";
+    QTest::newRow("yellow") << "clyellow"
+                            << "ŻÓŁ";
+    QTest::newRow("green") << "clgreen"
+                           << "ZIE";
+    QTest::newRow("blue") << "clblue"
+                          << "NIE";
+    QTest::newRow("black") << "clblack"
+                           << "CZA";
+    QTest::newRow("brown") << "clbrown"
+                           << "BRĄ";
+    QTest::newRow("orange") << "clorange"
+                            << "POM";
+    QTest::newRow("unknown") << "clpurple"
+                             << "";
+    QTest::newRow("case matters") << "ClRed"
+                                  << "";
 }
 
 void PrintOptionsTest::letterCodes() {
@@ -265,13 +293,15 @@ void PrintOptionsTest::letterCodes() {
     QVERIFY(darkPixels(page, codeCorner(second, 0)) > 100);
     QVERIFY(darkPixels(page, codeCorner(second, 5)) > 100);
     QCOMPARE(band(page, 1, 5), kRed);
-    QVERIFY(pages.texts.contains(QStringLiteral("%1,%2 CZA").arg(blackCorner.left() - 3 + 7).arg(first.captionY(0))));
+    QVERIFY(pages.texts.contains(
+        QStringLiteral("%1,%2 CZA").arg(blackCorner.left() - 3 + 7).arg(first.captionY(0))));
     QVERIFY(pages.texts.filter(QRegularExpression(" (BIA|CZE)$")).size() == 2);
 
     // Without the option the corner is the band's own colour.
     Pages plain;
     printCards(db, plain, {row("Sopot", "Brak")}, {});
-    QCOMPARE(darkPixels(plain.pages().first(), blackCorner), blackCorner.width() * blackCorner.height());
+    QCOMPARE(darkPixels(plain.pages().first(), blackCorner),
+             blackCorner.width() * blackCorner.height());
 }
 
 void PrintOptionsTest::tonerSaver() {
@@ -282,7 +312,8 @@ void PrintOptionsTest::tonerSaver() {
         int grey = 0;
         for (int n = 0; n < 8; ++n) {
             const print::CardGeometry g = slot(n);
-            for (int y = g.y + g.d; y < g.card.y2 - g.d; y += 2) grey += page.pixelColor(g.x + g.d / 2, y) == kGrey;
+            for (int y = g.y + g.d; y < g.card.y2 - g.d; y += 2)
+                grey += page.pixelColor(g.x + g.d / 2, y) == kGrey;
             for (int x = g.x + g.d; x < g.card.x2 - g.d; x += 2) {
                 grey += page.pixelColor(x, g.bands[1].y1 - g.d / 2) == kGrey;
             }
@@ -319,21 +350,34 @@ void PrintOptionsTest::commandLine_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("options");  // slot/order/return/codes/saver, or "error"
     QTest::addColumn<QStringList>("rest");
-    QTest::newRow("none") << QStringList{"--print-pdf", "a.pdf"} << "1/listed/0/0/0" << QStringList{"--print-pdf", "a.pdf"};
+    QTest::newRow("none") << QStringList{"--print-pdf", "a.pdf"} << "1/listed/0/0/0"
+                          << QStringList{"--print-pdf", "a.pdf"};
     QTest::newRow("all, among others")
-        << QStringList{"--print-pdf", "--first-slot", "5", "a.pdf", "--order", "receiving", "--return-cards",
-                       "--letter-codes", "--toner-saver", "x"}
+        << QStringList{"--print-pdf",
+                       "--first-slot",
+                       "5",
+                       "a.pdf",
+                       "--order",
+                       "receiving",
+                       "--return-cards",
+                       "--letter-codes",
+                       "--toner-saver",
+                       "x"}
         << "5/receiving/1/1/1" << QStringList{"--print-pdf", "a.pdf", "x"};
-    QTest::newRow("with =") << QStringList{"--first-slot=16", "--order=sending"} << "16/sending/0/0/0" << QStringList{};
-    QTest::newRow("the last one counts") << QStringList{"--order", "sending", "--order", "listed"} << "1/listed/0/0/0"
-                                         << QStringList{};
+    QTest::newRow("with =") << QStringList{"--first-slot=16", "--order=sending"}
+                            << "16/sending/0/0/0" << QStringList{};
+    QTest::newRow("the last one counts") << QStringList{"--order", "sending", "--order", "listed"}
+                                         << "1/listed/0/0/0" << QStringList{};
     QTest::newRow("slot 0") << QStringList{"--first-slot", "0"} << "error" << QStringList{};
     QTest::newRow("slot 17") << QStringList{"--first-slot=17"} << "error" << QStringList{};
-    QTest::newRow("slot not a number") << QStringList{"--first-slot", "5x"} << "error" << QStringList{};
+    QTest::newRow("slot not a number")
+        << QStringList{"--first-slot", "5x"} << "error" << QStringList{};
     QTest::newRow("slot empty") << QStringList{"--first-slot="} << "error" << QStringList{};
-    QTest::newRow("slot missing") << QStringList{"a.pdf", "--first-slot"} << "error" << QStringList{};
+    QTest::newRow("slot missing") << QStringList{"a.pdf", "--first-slot"} << "error"
+                                  << QStringList{};
     QTest::newRow("unknown order") << QStringList{"--order", "Sending"} << "error" << QStringList{};
-    QTest::newRow("a switch with a value") << QStringList{"--toner-saver=1"} << "error" << QStringList{};
+    QTest::newRow("a switch with a value")
+        << QStringList{"--toner-saver=1"} << "error" << QStringList{};
     QTest::newRow("a value that looks like an option is one")
         << QStringList{"--order", "--return-cards"} << "error" << QStringList{};
 }

@@ -39,7 +39,8 @@ struct Database {
     }
 };
 
-PrintRowData row(bool ticked, const std::string& count, const std::string& stOdb, const std::string& stNad) {
+PrintRowData row(bool ticked, const std::string& count, const std::string& stOdb,
+                 const std::string& stNad) {
     return {ticked, count, {stOdb, "Odbiorca", "Węgiel", "Eaos", "Huta", stNad}};
 }
 
@@ -51,8 +52,10 @@ QList<QImage> render(const QString& pdf) {
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
     QList<QImage> pages;
     const QFileInfo info(pdf);
-    QStringList files = info.dir().entryList({info.fileName() + "-page*.png"}, QDir::Files, QDir::Name);
-    for (const QString& f : files) pages << QImage(info.dir().filePath(f)).convertToFormat(QImage::Format_RGB32);
+    QStringList files =
+        info.dir().entryList({info.fileName() + "-page*.png"}, QDir::Files, QDir::Name);
+    for (const QString& f : files)
+        pages << QImage(info.dir().filePath(f)).convertToFormat(QImage::Format_RGB32);
     return pages;
 }
 
@@ -62,7 +65,8 @@ QColor at(const QImage& page, int x, int y) {
 }
 
 bool near(const QColor& a, const QColor& b) {
-    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
+    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 &&
+           qAbs(a.blue() - b.blue()) <= 8;
 }
 
 }  // namespace
@@ -101,13 +105,15 @@ void QtPrintServiceTest::pdfPagesShowTheBands() {
     const QImage& page = pages[0];
     const print::CardGeometry first = print::cardGeometry(skala, 0, 0);
     const print::CardGeometry last = print::cardGeometry(skala, 3, 3);
-    const QColor grey(192, 192, 192), white(255, 255, 255), red(255, 0, 0), blue(0, 0, 255), green(0, 128, 0);
+    const QColor grey(192, 192, 192), white(255, 255, 255), red(255, 0, 0), blue(0, 0, 255),
+        green(0, 128, 0);
     for (const print::CardGeometry& g : {first, last}) {
         const int right = g.bands[0].x2 - 30;  // beside the texts, inside the bands
         auto mid = [](const print::Rect& r) { return (r.y1 + r.y2) / 2; };
         QVERIFY(near(at(page, right, mid(g.bands[0])), red));
         QVERIFY(near(at(page, right, mid(g.bands[5])), blue));
-        for (int k = 1; k <= 4; ++k) QVERIFY(near(at(page, right, mid(g.bands[static_cast<std::size_t>(k)])), white));
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(near(at(page, right, mid(g.bands[static_cast<std::size_t>(k)])), white));
         // The card's grey shows in the margin left of the bands and below the last band.
         QVERIFY(near(at(page, g.x + g.d / 2, mid(g.bands[2])), grey));
         QVERIFY(near(at(page, g.x + g.card.x2 / 2 - g.x / 2, g.card.y2 - 20), grey));
@@ -125,11 +131,14 @@ void QtPrintServiceTest::pdfPagesShowTheBands() {
     // Page 2: the seventeenth card in the first slot, green on top, and the missing sending
     // station white.
     const QImage& second = pages[1];
-    QVERIFY(near(at(second, first.bands[0].x2 - 30, (first.bands[0].y1 + first.bands[0].y2) / 2), green));
-    QVERIFY(near(at(second, first.bands[5].x2 - 30, (first.bands[5].y1 + first.bands[5].y2) / 2), white));
+    QVERIFY(near(at(second, first.bands[0].x2 - 30, (first.bands[0].y1 + first.bands[0].y2) / 2),
+                 green));
+    QVERIFY(near(at(second, first.bands[5].x2 - 30, (first.bands[5].y1 + first.bands[5].y2) / 2),
+                 white));
     const print::CardGeometry secondSlot = print::cardGeometry(skala, 1, 0);
     QVERIFY(near(at(second, secondSlot.bands[0].x2 - 30, secondSlot.bands[0].y1 + 40), white));
-    QVERIFY(near(at(second, secondSlot.card.x1 + 120, secondSlot.card.y1 + 120), white));  // no card there
+    QVERIFY(near(at(second, secondSlot.card.x1 + 120, secondSlot.card.y1 + 120),
+                 white));  // no card there
 }
 
 void QtPrintServiceTest::cancelledDocumentLeavesNoFile() {
@@ -137,10 +146,10 @@ void QtPrintServiceTest::cancelledDocumentLeavesNoFile() {
     const QString pdf = db.dir.file("stopped.pdf");
     auto service = print::QtPrintService::toPdf(pdf);
     double skala = 0;
-    QVERIFY_THROWS_EXCEPTION(db::ConvertError,
-                             print::printWaybills(*service, db.sql2, -1,
-                                                  {row(true, "3", "Gliwice", "Opole"), row(false, "x", "", "")},
-                                                  skala));
+    QVERIFY_THROWS_EXCEPTION(
+        db::ConvertError,
+        print::printWaybills(*service, db.sql2, -1,
+                             {row(true, "3", "Gliwice", "Opole"), row(false, "x", "", "")}, skala));
     QVERIFY(!QFile::exists(pdf));
     // The same service prints again afterwards: nothing stayed open.
     print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala);
@@ -151,8 +160,9 @@ void QtPrintServiceTest::unwritableFileIsAnError() {
     Database db;
     auto service = print::QtPrintService::toPdf(db.dir.file("no/such/dir/cards.pdf"));
     double skala = 0;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala));
+    QVERIFY_THROWS_EXCEPTION(
+        std::runtime_error,
+        print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala));
 }
 
 void QtPrintServiceTest::failedRunKeepsTheChosenFile() {
@@ -169,15 +179,17 @@ void QtPrintServiceTest::failedRunKeepsTheChosenFile() {
     QVERIFY(writeOld());
     auto service = print::QtPrintService::toPdf(pdf);
     double skala = 0;
-    QVERIFY_THROWS_EXCEPTION(db::ConvertError,
-                             print::printWaybills(*service, db.sql2, -1,
-                                                  {row(true, "20", "Gliwice", "Opole"), row(false, "x", "", "")},
-                                                  skala));
+    QVERIFY_THROWS_EXCEPTION(
+        db::ConvertError,
+        print::printWaybills(*service, db.sql2, -1,
+                             {row(true, "20", "Gliwice", "Opole"), row(false, "x", "", "")},
+                             skala));
     QCOMPARE(contents(), QByteArray("the previous cards"));
     // A database error part-way through as well.
     testing::execFile(db.dir.file("listy.sdb"), "alter table stacje rename to s;");
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, print::printWaybills(*service, db.sql2, -1,
-                                                                     {row(true, "1", "Gliwice", "Opole")}, skala));
+    QVERIFY_THROWS_EXCEPTION(
+        db::DatabaseError,
+        print::printWaybills(*service, db.sql2, -1, {row(true, "1", "Gliwice", "Opole")}, skala));
     QCOMPARE(contents(), QByteArray("the previous cards"));
     testing::execFile(db.dir.file("listy.sdb"), "alter table s rename to stacje;");
     // Nothing is left beside it; a run that ends well replaces it.
@@ -196,7 +208,8 @@ void QtPrintServiceTest::longValuesStayOnTheirCard() {
     double skala = 0;
     const std::string longName = "Przedsiębiorstwo Handlowo-Usługowe Wielkopolska";
     print::printWaybills(service, db.sql2, -1,
-                         {{true, "1", {longName, longName, "Węgiel", "Eaos", "Huta", "Brak"}}}, skala);
+                         {{true, "1", {longName, longName, "Węgiel", "Eaos", "Huta", "Brak"}}},
+                         skala);
     QCOMPARE(service.pages().size(), 1);
     const QImage& page = service.pages().first();
     auto darkIn = [&](int x1, int x2, int y1, int y2) {

@@ -35,7 +35,7 @@ private slots:
                      .arg(int(brown->green), 2, 16, QLatin1Char('0'))
                      .arg(int(brown->blue), 2, 16, QLatin1Char('0')),
                  QStringLiteral("#bb825b"));
-        QVERIFY(!store::colourByName("clRed"));   // exact, case-sensitive
+        QVERIFY(!store::colourByName("clRed"));  // exact, case-sensitive
         QVERIFY(!store::colourByName("clred "));
         QVERIFY(!store::colourByName(""));
         QCOMPARE(QString::fromUtf8(store::kFremoColours[7].label.data()).left(15),

@@ -48,10 +48,14 @@ void DataSafetyTest::textsReachTheFileByteForByte() {
 void DataSafetyTest::unchangedLongTextsSurviveEditsAndDeletes() {
     testing::StoreDatabase d;
     const QString longText(300, QChar(u'ż'));
-    execFile(d.file(), "insert into listy values(2,'S','" + longText + "','W','L','O','T');"
-                       "insert into ladunki values('" + longText + "','x');"
-                       "insert into ladunki values('krótki','y');"
-                       "insert into punkty values(2,'" + longText + "','S','');");
+    execFile(d.file(), "insert into listy values(2,'S','" + longText +
+                           "','W','L','O','T');"
+                           "insert into ladunki values('" +
+                           longText +
+                           "','x');"
+                           "insert into ladunki values('krótki','y');"
+                           "insert into punkty values(2,'" +
+                           longText + "','S','');");
     store::openQuery(d.list, store::kWaybillListSql);
     const store::Waybill shown = store::waybillAt(d.list);
     QCOMPARE(shown.shipper.size(), std::size_t(255 * 2));  // the list shows 255 characters
@@ -60,7 +64,8 @@ void DataSafetyTest::unchangedLongTextsSurviveEditsAndDeletes() {
     store::Waybill edited = shown;
     edited.sendingStation = "Nowa";
     store::updateWaybill(d.command, store::keepUnchangedTexts(edited, shown, stored));
-    QCOMPARE(rowsOf(d.file(), "select st_nad, length(nadawca) from listy"), QStringList({"Nowa|300"}));
+    QCOMPARE(rowsOf(d.file(), "select st_nad, length(nadawca) from listy"),
+             QStringList({"Nowa|300"}));
 
     // A delete names the row by its whole texts, so it removes the row that was picked.
     store::openQuery(d.list, store::kLoadListSql);
@@ -80,7 +85,8 @@ void DataSafetyTest::writesInsideAnOpenTransactionUseSavepoints() {
     testing::execDirect(d.baza, "begin transaction; insert into ladunki values('mine','m');");
     QCOMPARE(store::addStation(d.baza, d.command, "S", "clred").value_or(0), 2);
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::runInTransaction(d.baza, [&] {
-                                 store::exec(d.command, "insert into stacje values(9,'T','clred');");
+                                 store::exec(d.command,
+                                             "insert into stacje values(9,'T','clred');");
                                  store::exec(d.command, "insert into nosuch values(1);");
                              }));
     QVERIFY(d.baza.inTransaction());
@@ -117,8 +123,10 @@ void DataSafetyTest::aShortLockDelaysASave() {
 void DataSafetyTest::startUpNamesWhatIsWrong_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("says");
-    QTest::newRow("not a database") << "foreign" << "nie jest bazą danych";
-    QTest::newRow("damaged page") << "damaged" << "tylko do odczytu";
+    QTest::newRow("not a database") << "foreign"
+                                    << "nie jest bazą danych";
+    QTest::newRow("damaged page") << "damaged"
+                                  << "tylko do odczytu";
 }
 
 void DataSafetyTest::startUpNamesWhatIsWrong() {
@@ -133,9 +141,10 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
     } else {
         {
             testing::StoreDatabase made;  // a sound file with a second table of many pages
-            execFile(made.file(), "create table filler(x);"
-                                  "with recursive n(i) as (select 1 union all select i+1 from n "
-                                  "where i < 3000) insert into filler select hex(randomblob(60)) from n;");
+            execFile(made.file(),
+                     "create table filler(x);"
+                     "with recursive n(i) as (select 1 union all select i+1 from n "
+                     "where i < 3000) insert into filler select hex(randomblob(60)) from n;");
             QFile::copy(made.file(), file);
         }
         QFile f(file);
@@ -143,7 +152,11 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
         QVERIFY(f.seek(f.size() / 2 / 4096 * 4096));
         f.write(QByteArray(4096, '\x5a'));
     }
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     db::SqlConnection baza("baza");
     db::SqlQuery list("sql1");
     list.setConnection(&baza);
@@ -188,7 +201,8 @@ void DataSafetyTest::numbersReadTheSameInEveryLocale() {
     QString got;
     try {
         store::openQuery(d.list, "select * from m;");
-        got = QString::fromStdString(d.list.fields(0).asString() + "|" + d.list.fields(1).asString());
+        got =
+            QString::fromStdString(d.list.fields(0).asString() + "|" + d.list.fields(1).asString());
     } catch (const std::exception& e) {
         got = e.what();
     }

@@ -59,12 +59,16 @@ void writeBytes(const QString& path, const std::string& bytes) {
     f.write(bytes.data(), qint64(bytes.size()));
 }
 
-QString sample(const QString& name) { return testing::legacySampleDir() + "/" + name; }
+QString sample(const QString& name) {
+    return testing::legacySampleDir() + "/" + name;
+}
 
 // Texts a spreadsheet or a careless writer would change.
-const char* const kTricky[] = {"007", "1-2", "1,5", "Łódź Kaliska", "a;b", "say \"hi\"",
-                               "two\nlines", "cr\r\nlf", " lead", "trail ", "", "ĄĆĘŁŃÓŚŹŻ ąćęłńóśźż",
-                               "'apos'", "=1+2", "1e5", "2024-01-02", "€ „cudzysłów”"};
+const char* const kTricky[] = {"007",          "1-2",        "1,5",        "Łódź Kaliska",
+                               "a;b",          "say \"hi\"", "two\nlines", "cr\r\nlf",
+                               " lead",        "trail ",     "",           "ĄĆĘŁŃÓŚŹŻ ąćęłńóśźż",
+                               "'apos'",       "=1+2",       "1e5",        "2024-01-02",
+                               "€ „cudzysłów”"};
 
 QString tableRows(const QString& file, const QString& table, const QString& columns) {
     return rowsOf(file, "select " + columns + " from " + table + " order by rowid").join('\n');
@@ -118,23 +122,39 @@ void ExchangeTest::readerRefusesHostileInput_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
     const QByteArray header = "Nazwa;Rodzaj wagonu\r\n";
-    QTest::newRow("broken quote") << header + "a;b\r\n\"open;x\r\nmore\r\n" << "plik.csv, wiersz 3: cudzysłów";
-    QTest::newRow("text after quote") << header + "\"a\"x;b\r\n" << "plik.csv, wiersz 2: po zamykającym";
-    QTest::newRow("quote inside") << header + "a\"b;c\r\n" << "plik.csv, wiersz 2: cudzysłów wewnątrz";
+    QTest::newRow("broken quote") << header + "a;b\r\n\"open;x\r\nmore\r\n"
+                                  << "plik.csv, wiersz 3: cudzysłów";
+    QTest::newRow("text after quote") << header + "\"a\"x;b\r\n"
+                                      << "plik.csv, wiersz 2: po zamykającym";
+    QTest::newRow("quote inside") << header + "a\"b;c\r\n"
+                                  << "plik.csv, wiersz 2: cudzysłów wewnątrz";
     QTest::newRow("1 MB field") << header + "ok;1\r\n" + QByteArray(1 << 20, 'x') + ";E\r\n"
                                 << "plik.csv, wiersz 3: wartość dłuższa niż 255";
-    QTest::newRow("256 characters") << header + QByteArray(256, 'y') + ";E\r\n" << "plik.csv, wiersz 2: wartość dłuższa";
-    QTest::newRow("NUL") << header + "a;b\r\n" + QByteArray("c\0d;e\r\n", 7) << "plik.csv, wiersz 3: znak NUL";
-    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10) << "plik.csv, wiersz 1: niedozwolony znak sterujący";
-    QTest::newRow("unknown header") << QByteArray("Kolumna;Inna\r\na;b\r\n") << "plik.csv, wiersz 1: nieznany wiersz nagłówka";
+    QTest::newRow("256 characters") << header + QByteArray(256, 'y') + ";E\r\n"
+                                    << "plik.csv, wiersz 2: wartość dłuższa";
+    QTest::newRow("NUL") << header + "a;b\r\n" + QByteArray("c\0d;e\r\n", 7)
+                         << "plik.csv, wiersz 3: znak NUL";
+    QTest::newRow("binary") << QByteArray(
+                                   "\x7f"
+                                   "ELF\x02\x01\x01\0\0\0",
+                                   10)
+                            << "plik.csv, wiersz 1: niedozwolony znak sterujący";
+    QTest::newRow("unknown header")
+        << QByteArray("Kolumna;Inna\r\na;b\r\n") << "plik.csv, wiersz 1: nieznany wiersz nagłówka";
     QTest::newRow("empty") << QByteArray() << "plik.csv: plik jest pusty";
     QTest::newRow("only BOM") << QByteArray("\xEF\xBB\xBF") << "plik.csv: plik jest pusty";
-    QTest::newRow("column missing") << header + "a;b\r\nonly\r\n" << "plik.csv, wiersz 3: brak kolumny „Rodzaj wagonu”";
-    QTest::newRow("too many columns") << header + "a;b;c\r\n" << "plik.csv, wiersz 2: za dużo kolumn";
-    QTest::newRow("empty load name") << header + ";b\r\n" << "plik.csv, wiersz 2: pusta nazwa";
-    QTest::newRow("empty station name") << QByteArray("Nazwa stacji;Kolor\r\n;clred\r\n") << "plik.csv, wiersz 2: pusta nazwa stacji";
-    QTest::newRow("unknown colour") << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB;fiolet\r\n") << "plik.csv, wiersz 3: nieznany kolor „fiolet”";
-    QTest::newRow("neither encoding") << header + "a\x81;b\r\n" << "plik.csv, wiersz 2: plik nie jest zapisany w UTF-8";
+    QTest::newRow("column missing") << header + "a;b\r\nonly\r\n"
+                                    << "plik.csv, wiersz 3: brak kolumny „Rodzaj wagonu”";
+    QTest::newRow("too many columns") << header + "a;b;c\r\n"
+                                      << "plik.csv, wiersz 2: za dużo kolumn";
+    QTest::newRow("empty load name") << header + ";b\r\n"
+                                     << "plik.csv, wiersz 2: pusta nazwa";
+    QTest::newRow("empty station name") << QByteArray("Nazwa stacji;Kolor\r\n;clred\r\n")
+                                        << "plik.csv, wiersz 2: pusta nazwa stacji";
+    QTest::newRow("unknown colour") << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB;fiolet\r\n")
+                                    << "plik.csv, wiersz 3: nieznany kolor „fiolet”";
+    QTest::newRow("neither encoding") << header + "a\x81;b\r\n"
+                                      << "plik.csv, wiersz 2: plik nie jest zapisany w UTF-8";
 }
 
 void ExchangeTest::readerRefusesHostileInput() {
@@ -156,13 +176,16 @@ void ExchangeTest::readerRefusesHostileInput() {
 
 void ExchangeTest::windows1250IsRecognisedAndConverted() {
     // "Łódź;Żółty" in Windows-1250.
-    const std::string bytes = "Nazwa stacji;Kolor\r\n\xA3\xF3" "d\x9F;\xAF\xF3\xB3ty\r\n";
+    const std::string bytes =
+        "Nazwa stacji;Kolor\r\n\xA3\xF3"
+        "d\x9F;\xAF\xF3\xB3ty\r\n";
     testing::StoreDatabase d;
     const QString path = d.dir.file("stacje.csv");
     writeBytes(path, bytes);
     const store::ExchangeReport report = store::importCsvFiles(d.baza, {path.toStdString()});
     QVERIFY2(!report.refused(), report.summary().c_str());
-    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"), QStringList({"2|Łódź|clyellow"}));
+    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"),
+             QStringList({"2|Łódź|clyellow"}));
     QVERIFY(QString::fromStdString(report.summary()).contains("Windows-1250"));
 }
 
@@ -171,7 +194,8 @@ void ExchangeTest::tooManyRowsAreRefusedWithTheLine() {
     text.reserve(2'000'000 * 4 + 32);
     for (int i = 0; i < 2'000'000; ++i) text += "a;b\n";
     const QString got = refusalOf(text);
-    QVERIFY2(got.startsWith("plik.csv, wiersz 1000002: plik ma więcej niż 1000000 wierszy"), qPrintable(got));
+    QVERIFY2(got.startsWith("plik.csv, wiersz 1000002: plik ma więcej niż 1000000 wierszy"),
+             qPrintable(got));
     // Exactly 1,000,000 rows are taken.
     text.resize(std::string("Nazwa;Rodzaj wagonu\n").size() + 1'000'000 * 4);
     QCOMPARE(refusalOf(text), QString());
@@ -183,7 +207,8 @@ void ExchangeTest::colourWords() {
     QCOMPARE(store::colourFromText("żółty").value(), std::string_view("clyellow"));
     QCOMPARE(store::colourFromText("ŻÓŁTY").value(), std::string_view("clyellow"));
     QCOMPARE(store::colourFromText("Pomarańczowy").value(), std::string_view("clorange"));
-    QCOMPARE(store::colourFromText("brązowy (produkty chemiczne)").value(), std::string_view("clbrown"));
+    QCOMPARE(store::colourFromText("brązowy (produkty chemiczne)").value(),
+             std::string_view("clbrown"));
     QCOMPARE(store::colourFromText("Biały").value(), std::string_view("clwhite"));
     QVERIFY(!store::colourFromText("fioletowy"));
     QVERIFY(!store::colourFromText(""));
@@ -191,19 +216,22 @@ void ExchangeTest::colourWords() {
 
 void ExchangeTest::exportWritesExactHeadersAndQuotedValues() {
     testing::StoreDatabase d;
-    execFile(d.file(), "insert into stacje values(2,'Łódź','clred');"
-                       "insert into punkty values(2,'Huta','Łódź','');"
-                       "insert into ladunki values('Węgiel','E');"
-                       "insert into listy values(2,'Łódź','Huta','E','Węgiel','a;\"b\"','007');");
+    execFile(d.file(),
+             "insert into stacje values(2,'Łódź','clred');"
+             "insert into punkty values(2,'Huta','Łódź','');"
+             "insert into ladunki values('Węgiel','E');"
+             "insert into listy values(2,'Łódź','Huta','E','Węgiel','a;\"b\"','007');");
     QCOMPARE(store::exportCsv(d.baza, store::ExchangeList::Stations),
              std::string("\xEF\xBB\xBFNazwa stacji;Kolor\r\n\"Łódź\";\"clred\"\r\n"));
     QCOMPARE(store::exportCsv(d.baza, store::ExchangeList::Parties),
              std::string("\xEF\xBB\xBFNazwa;Stacja\r\n\"Huta\";\"Łódź\"\r\n"));
     QCOMPARE(store::exportCsv(d.baza, store::ExchangeList::Loads),
              std::string("\xEF\xBB\xBFNazwa;Rodzaj wagonu\r\n\"Węgiel\";\"E\"\r\n"));
-    QCOMPARE(store::exportCsv(d.baza, store::ExchangeList::Waybills),
-             std::string("\xEF\xBB\xBFStacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
-                         "\"Łódź\";\"Huta\";\"E\";\"Węgiel\";\"a;\"\"b\"\"\";\"007\"\r\n"));
+    QCOMPARE(
+        store::exportCsv(d.baza, store::ExchangeList::Waybills),
+        std::string(
+            "\xEF\xBB\xBFStacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
+            "\"Łódź\";\"Huta\";\"E\";\"Węgiel\";\"a;\"\"b\"\"\";\"007\"\r\n"));
     const QString out = d.dir.file("wymiana");
     const auto paths = store::exportCsvFiles(d.baza, out.toStdString());
     QCOMPARE(paths.size(), std::size_t(4));
@@ -221,20 +249,23 @@ void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {
             for (char c : s) out += c == '\'' ? std::string("''") : std::string(1, c);
             return "'" + out + "'";
         };
-        sql += "insert into stacje values(" + std::to_string(i + 2) + "," + q(std::string("S") + kTricky[i]) + ",'clgreen');";
+        sql += "insert into stacje values(" + std::to_string(i + 2) + "," +
+               q(std::string("S") + kTricky[i]) + ",'clgreen');";
         // The windows refuse an empty name, and so does the import.
         const std::string name = *kTricky[i] ? kTricky[i] : "-";
-        sql += "insert into punkty values(" + std::to_string(i + 2) + "," + q(name) + "," + q(kTricky[(i + 1) % n]) + ",'');";
+        sql += "insert into punkty values(" + std::to_string(i + 2) + "," + q(name) + "," +
+               q(kTricky[(i + 1) % n]) + ",'');";
         sql += "insert into ladunki values(" + q(name) + "," + q(kTricky[(i + 2) % n]) + ");";
     }
     for (int i = 0; i < 10000; ++i) {
         auto t = [&](int k) {
             std::string s = kTricky[(i + k) % n];
-            for (char& c : s) if (c == '\'') c = '`';
+            for (char& c : s)
+                if (c == '\'') c = '`';
             return "'" + s + (k == 0 ? std::to_string(i / 3) : std::string()) + "'";
         };
-        sql += "insert into listy values(" + std::to_string(i + 2) + "," + t(0) + "," + t(1) + "," + t(2) + "," + t(3) +
-               "," + t(4) + "," + t(5) + ");";
+        sql += "insert into listy values(" + std::to_string(i + 2) + "," + t(0) + "," + t(1) + "," +
+               t(2) + "," + t(3) + "," + t(4) + "," + t(5) + ");";
     }
     sql += "commit;";
     execFile(source.file(), QString::fromStdString(sql));
@@ -252,14 +283,18 @@ void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {
     const QString to = target.file("listy.sdb");
     // Same rows, texts byte for byte (hex compared), in the same order.
     for (const auto& [table, columns] : std::vector<std::pair<QString, QString>>{
-             {"listy", QString("hex(st_nad), hex(nadawca), hex(rodz_wag), hex(ladunek), hex(odbiorca), hex(st_odb)")},
-             {"stacje", "hex(nazwa), kolor"}, {"punkty", "hex(nazwa), hex(stacja)"}, {"ladunki", "hex(nazwa), hex(rodz_wag)"}}) {
+             {"listy", QString("hex(st_nad), hex(nadawca), hex(rodz_wag), hex(ladunek), "
+                               "hex(odbiorca), hex(st_odb)")},
+             {"stacje", "hex(nazwa), kolor"},
+             {"punkty", "hex(nazwa), hex(stacja)"},
+             {"ladunki", "hex(nazwa), hex(rodz_wag)"}}) {
         QCOMPARE(tableRows(to, table, columns), tableRows(source.file(), table, columns));
     }
     // Ids from the counters.
     QCOMPARE(rowsOf(to, "select min(id), max(id) from listy"), QStringList({"2|10001"}));
     QCOMPARE(rowsOf(to, "select value from admin where key='nr_listu'"), QStringList({"10001"}));
-    QCOMPARE(rowsOf(to, "select count(*) from listy where typeof(st_odb) <> 'text'"), QStringList({"0"}));
+    QCOMPARE(rowsOf(to, "select count(*) from listy where typeof(st_odb) <> 'text'"),
+             QStringList({"0"}));
     // The same files again add nothing.
     const store::ExchangeReport again = store::importCsvFiles(baza, paths);
     QCOMPARE(again.totalAdded(), 0L);
@@ -268,16 +303,19 @@ void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {
 
 void ExchangeTest::duplicatesAreMatchedAsMultisets() {
     testing::StoreDatabase d;
-    execFile(d.file(), "insert into listy values(2,'A','n','E','w','o','B');"
-                       "update admin set value='2' where key='nr_listu';");
+    execFile(d.file(),
+             "insert into listy values(2,'A','n','E','w','o','B');"
+             "update admin set value='2' where key='nr_listu';");
     const QString path = d.dir.file("listy.csv");
-    writeBytes(path, "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
-                     "A;n;E;w;o;B\r\nA;n;E;w;o;B\r\nA;n;E;w;o;B\r\nC;n;E;w;o;B\r\n");
+    writeBytes(path,
+               "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
+               "A;n;E;w;o;B\r\nA;n;E;w;o;B\r\nA;n;E;w;o;B\r\nC;n;E;w;o;B\r\n");
     store::ExchangeReport r = store::importCsvFiles(d.baza, {path.toStdString()});
     QCOMPARE(r.added[3], 3L);  // two more of the three identical rows, and C
     QCOMPARE(r.skipped[3], 1L);
     QCOMPARE(rowsOf(d.file(), "select count(*) from listy where st_nad='A'"), QStringList({"3"}));
-    QCOMPARE(rowsOf(d.file(), "select id from listy order by id"), QStringList({"2", "3", "4", "5"}));
+    QCOMPARE(rowsOf(d.file(), "select id from listy order by id"),
+             QStringList({"2", "3", "4", "5"}));
     r = store::importCsvFiles(d.baza, {path.toStdString()});
     QCOMPARE(r.totalAdded(), 0L);
     QCOMPARE(r.skipped[3], 4L);
@@ -286,16 +324,23 @@ void ExchangeTest::duplicatesAreMatchedAsMultisets() {
 
 void ExchangeTest::stationsAreMatchedByName() {
     testing::StoreDatabase d;
-    execFile(d.file(), "insert into stacje values(2,'A','clred');update admin set value=2 where key='nr_stacji';");
+    execFile(
+        d.file(),
+        "insert into stacje values(2,'A','clred');update admin set value=2 where key='nr_stacji';");
     const QString path = d.dir.file("s.csv");
-    writeBytes(path, "\xEF\xBB\xBFNazwa stacji;Kolor\r\nA;clblue\r\nB;Zielony\r\nB;clgreen\r\nA;czerwony\r\n");
+    writeBytes(
+        path,
+        "\xEF\xBB\xBFNazwa stacji;Kolor\r\nA;clblue\r\nB;Zielony\r\nB;clgreen\r\nA;czerwony\r\n");
     const store::ExchangeReport r = store::importCsvFiles(d.baza, {path.toStdString()});
-    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"), QStringList({"2|A|clred", "3|B|clgreen"}));
+    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"),
+             QStringList({"2|A|clred", "3|B|clgreen"}));
     QCOMPARE(r.added[0], 1L);
     QCOMPARE(r.skipped[0], 3L);
     QCOMPARE(rowsOf(d.file(), "select value from admin where key='nr_stacji'"), QStringList({"3"}));
     const QString summary = QString::fromStdString(r.summary());
-    QVERIFY2(summary.contains("s.csv, wiersz 2: stacja „A” już jest, z kolorem „clred”; kolor „clblue”"), qPrintable(summary));
+    QVERIFY2(
+        summary.contains("s.csv, wiersz 2: stacja „A” już jest, z kolorem „clred”; kolor „clblue”"),
+        qPrintable(summary));
     QVERIFY(!summary.contains("wiersz 5"));  // the same colour, nothing to say
 }
 
@@ -306,7 +351,8 @@ void ExchangeTest::anyRefusedRowWritesNothing() {
     writeBytes(good, "Nazwa;Rodzaj wagonu\r\nWęgiel;E\r\n");
     writeBytes(bad, "Nazwa stacji;Kolor\r\nA;clred\r\nB;purpura\r\n;clred\r\nC\r\n");
     const QString before = testing::dumpOf(d.file());
-    const store::ExchangeReport r = store::importCsvFiles(d.baza, {good.toStdString(), bad.toStdString()});
+    const store::ExchangeReport r =
+        store::importCsvFiles(d.baza, {good.toStdString(), bad.toStdString()});
     QCOMPARE(r.refusals.size(), std::size_t(3));
     QCOMPARE(testing::dumpOf(d.file()), before);
     const QString summary = QString::fromStdString(r.summary());
@@ -331,9 +377,11 @@ void ExchangeTest::filesAreTakenInAnyOrder() {
     const QString a = d.dir.file("x1.csv"), b = d.dir.file("x2.csv");
     writeBytes(a, "Nazwa;Stacja\r\nHuta;A\r\n");
     writeBytes(b, "Nazwa stacji;Kolor\r\nA;clred\r\n");
-    const store::ExchangeReport r = store::importCsvFiles(d.baza, {a.toStdString(), b.toStdString()});
+    const store::ExchangeReport r =
+        store::importCsvFiles(d.baza, {a.toStdString(), b.toStdString()});
     QVERIFY(!r.refused());
-    QCOMPARE(rowsOf(d.file(), "select id, nazwa, stacja, ladunki from punkty"), QStringList({"2|Huta|A|"}));
+    QCOMPARE(rowsOf(d.file(), "select id, nazwa, stacja, ladunki from punkty"),
+             QStringList({"2|Huta|A|"}));
     QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"), QStringList({"2|A|clred"}));
     QCOMPARE(rowsOf(d.file(), "select value from admin where key='nr_punktu'"), QStringList({"2"}));
 }
@@ -346,20 +394,25 @@ void ExchangeTest::mergeOfACurrentFile() {
         list.setConnection(&baza);
         store::openDatabase(baza, list);
     }
-    execFile(other.file("listy.sdb"), "insert into stacje values(7,'A','clblue');"
-                                      "insert into punkty values(3,'Huta','A','x');"
-                                      "insert into ladunki values('Węgiel','E');"
-                                      "insert into listy values(9,'A','Huta','E','Węgiel','Huta','A');"
-                                      "insert into listy values(10,'A','Huta','E','Węgiel','Huta','A');");
+    execFile(other.file("listy.sdb"),
+             "insert into stacje values(7,'A','clblue');"
+             "insert into punkty values(3,'Huta','A','x');"
+             "insert into ladunki values('Węgiel','E');"
+             "insert into listy values(9,'A','Huta','E','Węgiel','Huta','A');"
+             "insert into listy values(10,'A','Huta','E','Węgiel','Huta','A');");
     const QByteArray sourceBytes = bytesOf(other.file("listy.sdb"));
     testing::StoreDatabase d;
-    execFile(d.file(), "insert into stacje values(2,'A','clred');update admin set value=2 where key='nr_stacji';");
+    execFile(
+        d.file(),
+        "insert into stacje values(2,'A','clred');update admin set value=2 where key='nr_stacji';");
     store::ExchangeReport r = store::mergeDatabase(d.baza, other.file("listy.sdb").toStdString());
     QVERIFY(r.written);
     QCOMPARE(rowsOf(d.file(), "select * from stacje"), QStringList({"2|A|clred"}));
     QCOMPARE(rowsOf(d.file(), "select * from punkty"), QStringList({"2|Huta|A|"}));
-    QCOMPARE(rowsOf(d.file(), "select * from listy"), QStringList({"2|A|Huta|E|Węgiel|Huta|A", "3|A|Huta|E|Węgiel|Huta|A"}));
-    QVERIFY(QString::fromStdString(r.summary()).startsWith("Dołączenie bazy: dodano 4, pominięto jako już obecne 1"));
+    QCOMPARE(rowsOf(d.file(), "select * from listy"),
+             QStringList({"2|A|Huta|E|Węgiel|Huta|A", "3|A|Huta|E|Węgiel|Huta|A"}));
+    QVERIFY(QString::fromStdString(r.summary())
+                .startsWith("Dołączenie bazy: dodano 4, pominięto jako już obecne 1"));
     r = store::mergeDatabase(d.baza, other.file("listy.sdb").toStdString());
     QCOMPARE(r.totalAdded(), 0L);
     QCOMPARE(bytesOf(other.file("listy.sdb")), sourceBytes);
@@ -383,7 +436,8 @@ void ExchangeTest::mergeOfAnOldFormatFileLeavesItUnchanged() {
     QVERIFY(QFile::copy(sample("big-v2.sdb"), converted.file("listy.sdb")));
     store::migrateLegacyDatabase(converted.path().toStdString() + "/");
     const QString cols = "st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb";
-    QCOMPARE(tableRows(d.file(), "listy", cols), tableRows(converted.file("listy.sdb"), "listy", cols));
+    QCOMPARE(tableRows(d.file(), "listy", cols),
+             tableRows(converted.file("listy.sdb"), "listy", cols));
     QCOMPARE(QCryptographicHash::hash(bytesOf(copy), QCryptographicHash::Sha256), hash);
     QVERIFY(!QFile::exists(copy + ".sqlite2"));
     QVERIFY(store::isSqlite2File(copy.toStdString()));
@@ -392,7 +446,8 @@ void ExchangeTest::mergeOfAnOldFormatFileLeavesItUnchanged() {
 void ExchangeTest::mergeOfAVersionOneFileGivesWhiteStations() {
     testing::StoreDatabase d;
     const QByteArray before = bytesOf(sample("v1-sample.sdb"));
-    const store::ExchangeReport r = store::mergeDatabase(d.baza, sample("v1-sample.sdb").toStdString());
+    const store::ExchangeReport r =
+        store::mergeDatabase(d.baza, sample("v1-sample.sdb").toStdString());
     QVERIFY(r.written);
     QCOMPARE(r.added[0], 3L);
     QCOMPARE(rowsOf(d.file(), "select distinct kolor from stacje"), QStringList({"clwhite"}));
@@ -404,10 +459,14 @@ void ExchangeTest::mergeRefusesAForeignFile() {
     const QString foreign = d.dir.file("inna.sdb");
     execFile(foreign, "create table cos(a);");
     const QString before = testing::dumpOf(d.file());
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::mergeDatabase(d.baza, foreign.toStdString()));
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::mergeDatabase(d.baza, d.dir.file("brak.sdb").toStdString()));
-    writeBytes(d.dir.file("tekst.sdb"), "to nie jest baza danych, tylko tekst, dość długi żeby nie był pusty....");
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::mergeDatabase(d.baza, d.dir.file("tekst.sdb").toStdString()));
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::mergeDatabase(d.baza, foreign.toStdString()));
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::mergeDatabase(d.baza, d.dir.file("brak.sdb").toStdString()));
+    writeBytes(d.dir.file("tekst.sdb"),
+               "to nie jest baza danych, tylko tekst, dość długi żeby nie był pusty....");
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::mergeDatabase(d.baza, d.dir.file("tekst.sdb").toStdString()));
     QCOMPARE(testing::dumpOf(d.file()), before);
 }
 
@@ -416,8 +475,10 @@ void ExchangeTest::backupsAreWrittenAndRotated() {
     execFile(d.file(), "insert into listy values(2,'A','n','E','w','o','B');");
     const store::DatabaseLocation here;
     const std::string first = store::backupDatabase(d.baza, here);
-    QVERIFY(QString::fromStdString(first).contains(QRegularExpression("/kopie/listy-\\d{8}-\\d{6}\\.sdb$")));
-    QCOMPARE(rowsOf(QString::fromStdString(first), "select count(*) from listy"), QStringList({"1"}));
+    QVERIFY(QString::fromStdString(first).contains(
+        QRegularExpression("/kopie/listy-\\d{8}-\\d{6}\\.sdb$")));
+    QCOMPARE(rowsOf(QString::fromStdString(first), "select count(*) from listy"),
+             QStringList({"1"}));
     for (int i = 0; i < 24; ++i) store::backupDatabase(d.baza, here);
     const auto copies = store::listBackups(here);
     QCOMPARE(copies.size(), std::size_t(20));
@@ -441,7 +502,8 @@ void ExchangeTest::restorePutsTheCopyBackAfterBackingUp() {
     QCOMPARE(testing::dumpOf(d.file()), withOne);
     const auto copies = store::listBackups(here);
     QCOMPARE(copies.size(), std::size_t(2));
-    QCOMPARE(testing::dumpOf(QString::fromStdString(copies.front().path)), changed);  // the state before
+    QCOMPARE(testing::dumpOf(QString::fromStdString(copies.front().path)),
+             changed);  // the state before
     // The connection works on the restored file.
     store::openQuery(d.list, store::kWaybillListSql);
     QCOMPARE(d.list.recordCount(), 1);
@@ -473,7 +535,8 @@ void ExchangeTest::givenLocationIsUsedForEveryFile() {
     store::openDatabase(baza, list, at);
     QVERIFY(QFile::exists(dir.file("inny/spotkanie.sdb")));
     QVERIFY(!QFile::exists(dir.file("listy.sdb")));
-    QCOMPARE(rowsOf(dir.file("inny/spotkanie.sdb"), "select value from admin where key='wersja'"), QStringList({"2"}));
+    QCOMPARE(rowsOf(dir.file("inny/spotkanie.sdb"), "select value from admin where key='wersja'"),
+             QStringList({"2"}));
     const std::string copy = store::backupDatabase(baza, at);
     QVERIFY(QString::fromStdString(copy).startsWith(dir.file("inny/kopie/spotkanie-")));
     list.close();
@@ -486,7 +549,8 @@ void ExchangeTest::givenLocationIsUsedForEveryFile() {
     const store::MigrationResult m = store::migrateLegacyDatabase(at);
     QVERIFY(m.migrated);
     QCOMPARE(QString::fromStdString(m.backupPath), dir.file("inny/spotkanie.sdb.sqlite2"));
-    QVERIFY(QString::fromStdString(store::migrationMessage(m)).startsWith("Plik spotkanie.sdb był"));
+    QVERIFY(
+        QString::fromStdString(store::migrationMessage(m)).startsWith("Plik spotkanie.sdb był"));
     QVERIFY(!QFile::exists(dir.file("listy.sdb")));
 }
 

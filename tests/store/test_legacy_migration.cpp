@@ -31,12 +31,15 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
-QString sample(const QString& name) { return QDir(testing::legacySampleDir()).filePath(name); }
+QString sample(const QString& name) {
+    return QDir(testing::legacySampleDir()).filePath(name);
+}
 
 // The Windows-1250 bytes of a text of ASCII and Polish letters; empty for anything else.
 QByteArray toCp1250(const QString& text) {
     static const QString polish = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
-    static const char codes[] = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF";
+    static const char codes[] =
+        "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF";
     QByteArray out;
     for (QChar c : text) {
         const qsizetype at = polish.indexOf(c);
@@ -51,7 +54,9 @@ QByteArray toCp1250(const QString& text) {
     return out;
 }
 
-std::string dirOf(const testing::WorkDir& dir) { return dir.path().toStdString() + "/"; }
+std::string dirOf(const testing::WorkDir& dir) {
+    return dir.path().toStdString() + "/";
+}
 
 // Every row of a table of the new file, rowid first, NULL kept apart from the empty text.
 QList<QList<ListedValue>> rowsOfTable(const QString& file, const testing::ListedTable& table) {
@@ -60,7 +65,8 @@ QList<QList<ListedValue>> rowsOfTable(const QString& file, const testing::Listed
     sqlite3_open(file.toUtf8().constData(), &db);
     QStringList columns{"rowid"};
     for (const QString& c : table.columns) columns << "\"" + c + "\"";
-    const QString sql = "select " + columns.join(", ") + " from \"" + table.name + "\" order by rowid";
+    const QString sql =
+        "select " + columns.join(", ") + " from \"" + table.name + "\" order by rowid";
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);
     while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
@@ -139,7 +145,9 @@ void LegacyMigrationTest::convertsEverySample() {
     QStringList stored = testing::rowsOf(file, "select sql from sqlite_master order by rowid");
     for (QString& s : stored) s.replace(0, 12, "create table");
     QCOMPARE(stored, created);
-    QCOMPARE(QString::fromStdString(store::migrationMessage(result)).contains(dir.file("listy.sdb.sqlite2")), true);
+    QCOMPARE(QString::fromStdString(store::migrationMessage(result))
+                 .contains(dir.file("listy.sdb.sqlite2")),
+             true);
 }
 
 void LegacyMigrationTest::versionOneSampleIsThenConvertedToVersionTwo() {
@@ -153,7 +161,8 @@ void LegacyMigrationTest::versionOneSampleIsThenConvertedToVersionTwo() {
     QCOMPARE(list.recordCount(), 2);
     QCOMPARE(list.fields(1).asString(), std::string("Łódź Fabryczna"));
     QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select * from stacje"),
-             QStringList({"3|Kraków Główny|clwhite", "5|Łódź Fabryczna|clwhite", "8|Gdańsk Główny|clwhite"}));
+             QStringList({"3|Kraków Główny|clwhite", "5|Łódź Fabryczna|clwhite",
+                          "8|Gdańsk Główny|clwhite"}));
     QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select value from admin where key='wersja'"),
              QStringList({"2"}));
 }
@@ -178,9 +187,11 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere_data() {
     }
     // Read without fault but refused by the new engine part-way: the fifth table's create
     // statement names a table that already exists.
-    QTest::newRow("v2-sample clashing create statement") << "v2-sample" << "clash";
+    QTest::newRow("v2-sample clashing create statement") << "v2-sample"
+                                                         << "clash";
     // A create statement with more behind it: nothing but the lone CREATE TABLE may run.
-    QTest::newRow("v2-sample create statement with a tail") << "v2-sample" << "tail";
+    QTest::newRow("v2-sample create statement with a tail") << "v2-sample"
+                                                            << "tail";
 }
 
 void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
@@ -197,8 +208,9 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
     } else if (damage == "tail") {
         const qsizetype at = bytes.indexOf("create table punkty(");
         const qsizetype length = bytes.indexOf(')', at) + 1 - at;
-        QByteArray evil = "create table punkty(id,nazwa,stacja,ladunki);"
-                          "attach 'evil.db' as x;create table x.t(a);--";
+        QByteArray evil =
+            "create table punkty(id,nazwa,stacja,ladunki);"
+            "attach 'evil.db' as x;create table x.t(a);--";
         QVERIFY(at > 0 && evil.size() <= length);
         bytes.replace(at, length, evil.leftJustified(length, ' '));
     } else {
@@ -231,8 +243,10 @@ void LegacyMigrationTest::stoppedConversionIsRedoneCleanly() {
     const store::MigrationResult result = store::migrateLegacyDatabase(dirOf(dir));
     QVERIFY(result.migrated);
     QCOMPARE(QString::fromStdString(result.backupPath), dir.file("listy.sdb.sqlite2"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"listy.sdb", "listy.sdb.sqlite2"}));
-    QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy"), QStringList({"6"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList({"listy.sdb", "listy.sdb.sqlite2"}));
+    QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy"),
+             QStringList({"6"}));
 }
 
 void LegacyMigrationTest::journalBesideTheFileStopsEverything() {
@@ -295,7 +309,8 @@ void LegacyMigrationTest::numericTextsAreCountedAndNamed() {
     QCOMPARE(result.numericChanges, 1);
     // Waybill ids start at 2, so "00" and "01" have no twin.
     const int number = id.mid(1).toInt();
-    QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), QString("select count(*) from listy where id=%1").arg(number)),
+    QCOMPARE(testing::rowsOf(dir.file("listy.sdb"),
+                             QString("select count(*) from listy where id=%1").arg(number)),
              QStringList({number >= 2 ? "2" : "1"}));
     QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy where id=" + id),
              QStringList({"0"}));

@@ -36,7 +36,8 @@ struct Database {
         sql1.setConnection(&baza);
         store::openDatabase(baza, list);
         list.close();
-        previous = db::setDebugSink([this](std::string_view line) { statements.emplace_back(line); });
+        previous =
+            db::setDebugSink([this](std::string_view line) { statements.emplace_back(line); });
     }
     ~Database() { db::setDebugSink(previous); }
     QString file() const { return dir.file(QStringLiteral("listy.sdb")); }
@@ -82,8 +83,9 @@ void ReferenceDataTest::loadsAreAddedAndDeletedByPair() {
 
     // Both duplicates go; the same name with another code and the waybill carrying it stay.
     store::deleteLoad(d.sql1, "Węgiel", "EAOS");
-    QCOMPARE(d.sent(), QStringLiteral("delete from ladunki where nazwa='Węgiel' and rodz_wag='EAOS';\n"
-                                      "select * from ladunki;"));
+    QCOMPARE(d.sent(),
+             QStringLiteral("delete from ladunki where nazwa='Węgiel' and rodz_wag='EAOS';\n"
+                            "select * from ladunki;"));
     QCOMPARE(rowsOf(d.file(), "select * from ladunki"), QStringList({"Węgiel|E", "Piasek|"}));
     QCOMPARE(d.sql1.recordCount(), 2);
     QCOMPARE(rowsOf(d.file(), "select ladunek, rodz_wag from listy"), QStringList({"Węgiel|EAOS"}));
@@ -114,29 +116,32 @@ void ReferenceDataTest::partiesTakeIdsFromTheCounter() {
     // Ids continue from whatever the counter holds, not from the rows.
     d.setUp("update admin set value='41' where key='nr_punktu';");
     QCOMPARE(store::addParty(d.baza, d.sql1, "Huta", "Katowice"), 42);
-    QCOMPARE(rowsOf(d.file(), "select count(*) from punkty where nazwa='Huta'"), QStringList({"2"}));
+    QCOMPARE(rowsOf(d.file(), "select count(*) from punkty where nazwa='Huta'"),
+             QStringList({"2"}));
 }
 
 void ReferenceDataTest::partyAddIsAllOrNothing_data() {
     QTest::addColumn<QString>("sabotage");
     QTest::addColumn<QString>("error");
-    QTest::newRow("counter not a number")
-        << "update admin set value='x1' where key='nr_punktu';" << "'x1' is not a valid integer value";
-    QTest::newRow("no counter") << "delete from admin where key='nr_punktu';" << "";
-    QTest::newRow("insert refused")
-        << "create trigger t before insert on punkty begin select raise(abort,'insert refused'); end;"
-        << "insert refused";
-    QTest::newRow("counter update refused")
-        << "create trigger t before update on admin begin select raise(abort,'update refused'); end;"
-        << "update refused";
+    QTest::newRow("counter not a number") << "update admin set value='x1' where key='nr_punktu';"
+                                          << "'x1' is not a valid integer value";
+    QTest::newRow("no counter") << "delete from admin where key='nr_punktu';"
+                                << "";
+    QTest::newRow("insert refused") << "create trigger t before insert on punkty begin select "
+                                       "raise(abort,'insert refused'); end;"
+                                    << "insert refused";
+    QTest::newRow("counter update refused") << "create trigger t before update on admin begin "
+                                               "select raise(abort,'update refused'); end;"
+                                            << "update refused";
 }
 
 void ReferenceDataTest::partyAddIsAllOrNothing() {
     QFETCH(QString, sabotage);
     QFETCH(QString, error);
     Database d;
-    d.setUp("insert into punkty values(2,'Huta','A','');"
-            "update admin set value='2' where key='nr_punktu';");
+    d.setUp(
+        "insert into punkty values(2,'Huta','A','');"
+        "update admin set value='2' where key='nr_punktu';");
     d.setUp(sabotage);
     const QString before = dumpOf(d.file());
     bool raised = false;
@@ -150,24 +155,26 @@ void ReferenceDataTest::partyAddIsAllOrNothing() {
     QCOMPARE(dumpOf(d.file()), before);
     QVERIFY(!d.baza.inTransaction());
     // Once the fault is gone the next add works normally.
-    d.setUp("drop trigger if exists t; delete from admin where key='nr_punktu';"
-            "insert into admin values('nr_punktu','2');");
+    d.setUp(
+        "drop trigger if exists t; delete from admin where key='nr_punktu';"
+        "insert into admin values('nr_punktu','2');");
     QCOMPARE(store::addParty(d.baza, d.sql1, "Port", "B"), 3);
 }
 
 void ReferenceDataTest::partyDeleteCascadesIntoWaybills() {
     Database d;
-    d.setUp("insert into stacje values(2,'A','clred');"
-            "insert into stacje values(3,'B','clblue');"
-            "insert into punkty values(2,'X','A','');"
-            "insert into punkty values(3,'X','A','');"   // the same pair twice
-            "insert into punkty values(4,'X','B','');"
-            "insert into punkty values(5,'Y','A','');"
-            "insert into listy values(2,'A','X','W','L','Y','B');"    // from X at A: goes
-            "insert into listy values(3,'B','Y','W','L','X','A');"    // to X at A: goes
-            "insert into listy values(4,'B','X','W','L','Y','A');"    // X shipper at B: stays
-            "insert into listy values(5,'A','Y','W','L','X','B');"    // X receiver at B: stays
-            "insert into listy values(6,'B','X','W','L','X','A');");  // to X at A: goes
+    d.setUp(
+        "insert into stacje values(2,'A','clred');"
+        "insert into stacje values(3,'B','clblue');"
+        "insert into punkty values(2,'X','A','');"
+        "insert into punkty values(3,'X','A','');"  // the same pair twice
+        "insert into punkty values(4,'X','B','');"
+        "insert into punkty values(5,'Y','A','');"
+        "insert into listy values(2,'A','X','W','L','Y','B');"    // from X at A: goes
+        "insert into listy values(3,'B','Y','W','L','X','A');"    // to X at A: goes
+        "insert into listy values(4,'B','X','W','L','Y','A');"    // X shipper at B: stays
+        "insert into listy values(5,'A','Y','W','L','X','B');"    // X receiver at B: stays
+        "insert into listy values(6,'B','X','W','L','X','A');");  // to X at A: goes
     store::deleteParty(d.baza, d.sql1, "X", "A");
     const QString sent = d.sent();
     QVERIFY2(sent.contains("delete from punkty where nazwa='X'and stacja='A';\n"
@@ -187,9 +194,10 @@ void ReferenceDataTest::partyDeleteCascadesIntoWaybills() {
 
 void ReferenceDataTest::partyDeleteIsAllOrNothing() {
     Database d;
-    d.setUp("insert into punkty values(2,'X','A','');"
-            "insert into listy values(2,'A','X','W','L','Y','B');"
-            "create trigger t before delete on listy begin select raise(abort,'kept'); end;");
+    d.setUp(
+        "insert into punkty values(2,'X','A','');"
+        "insert into listy values(2,'A','X','W','L','Y','B');"
+        "create trigger t before delete on listy begin select raise(abort,'kept'); end;");
     const QString before = dumpOf(d.file());
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::deleteParty(d.baza, d.sql1, "X", "A"));
     QCOMPARE(dumpOf(d.file()), before);
@@ -203,11 +211,16 @@ void ReferenceDataTest::partyDeleteIsAllOrNothing() {
 void ReferenceDataTest::quotedTextsRoundTrip_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("other");
-    QTest::newRow("apostrophe") << "O'Brien" << "Kędzierzyn-Koźle";
-    QTest::newRow("only quotes") << "''" << "'";
-    QTest::newRow("colon and double quote") << "a:b \"c" << "x' or '1'='1";
-    QTest::newRow("blanks kept") << " Huta " << "  ";
-    QTest::newRow("long code") << "Ruda" << "EAOS-ZZZ-1234567";
+    QTest::newRow("apostrophe") << "O'Brien"
+                                << "Kędzierzyn-Koźle";
+    QTest::newRow("only quotes") << "''"
+                                 << "'";
+    QTest::newRow("colon and double quote") << "a:b \"c"
+                                            << "x' or '1'='1";
+    QTest::newRow("blanks kept") << " Huta "
+                                 << "  ";
+    QTest::newRow("long code") << "Ruda"
+                               << "EAOS-ZZZ-1234567";
 }
 
 void ReferenceDataTest::quotedTextsRoundTrip() {
@@ -216,12 +229,15 @@ void ReferenceDataTest::quotedTextsRoundTrip() {
     const std::string n = name.toStdString();
     const std::string o = other.toStdString();
     Database d;
-    d.setUp("insert into ladunki values('keep','me');"
-            "insert into punkty values(2,'keep','me','');"
-            "update admin set value='2' where key='nr_punktu';");
+    d.setUp(
+        "insert into ladunki values('keep','me');"
+        "insert into punkty values(2,'keep','me','');"
+        "update admin set value='2' where key='nr_punktu';");
     store::addLoad(d.sql1, n, o);
-    QCOMPARE(rowsOf(d.file(), "select * from ladunki where rowid=2"), QStringList({name + "|" + other}));
-    QCOMPARE(QString::fromStdString(d.sql1.fieldByName("nazwa").asString()), QStringLiteral("keep"));
+    QCOMPARE(rowsOf(d.file(), "select * from ladunki where rowid=2"),
+             QStringList({name + "|" + other}));
+    QCOMPARE(QString::fromStdString(d.sql1.fieldByName("nazwa").asString()),
+             QStringLiteral("keep"));
     store::deleteLoad(d.sql1, n, o);
     QCOMPARE(rowsOf(d.file(), "select * from ladunki"), QStringList({"keep|me"}));
 

@@ -22,23 +22,22 @@ namespace {
 
 using Value = std::optional<std::string>;
 
-QString samplePath(const QString& name)
-{
+QString samplePath(const QString& name) {
     const QByteArray env = qgetenv("LISTY_LEGACY_DIR");
-    const QString dir = !env.isEmpty() ? QString::fromLocal8Bit(env)
-                                       : QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/legacy";
+    const QString dir =
+        !env.isEmpty() ? QString::fromLocal8Bit(env)
+                       : QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/legacy";
     return dir + "/" + name;
 }
 
-std::string readBytes(const QString& path)
-{
+std::string readBytes(const QString& path) {
     std::ifstream in(path.toStdString(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeBytes(const QString& path, const std::string& bytes)
-{
-    std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+void writeBytes(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 // ---- the .txt listings beside the samples ------------------------------------------------
@@ -46,7 +45,7 @@ void writeBytes(const QString& path, const std::string& bytes)
 struct ListedTable {
     std::string name;
     std::vector<std::string> columns;
-    std::vector<std::pair<std::string, std::vector<Value>>> rows; // rowid text, values
+    std::vector<std::pair<std::string, std::vector<Value>>> rows;  // rowid text, values
     std::size_t count = 0;
 };
 
@@ -55,8 +54,7 @@ struct Listing {
     std::vector<std::string> comments;
 };
 
-std::vector<std::string> splitTabs(const std::string& line)
-{
+std::vector<std::string> splitTabs(const std::string& line) {
     std::vector<std::string> out(1);
     for (char c : line) {
         if (c == '\t')
@@ -67,10 +65,8 @@ std::vector<std::string> splitTabs(const std::string& line)
     return out;
 }
 
-Value unescape(const std::string& field)
-{
-    if (field == "\\N")
-        return std::nullopt;
+Value unescape(const std::string& field) {
+    if (field == "\\N") return std::nullopt;
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] != '\\' || i + 1 == field.size()) {
@@ -83,14 +79,12 @@ Value unescape(const std::string& field)
     return out;
 }
 
-Listing readListing(const QString& path)
-{
+Listing readListing(const QString& path) {
     Listing listing;
     std::ifstream in(path.toStdString());
     std::string line;
     while (std::getline(in, line)) {
-        if (line.empty())
-            continue;
+        if (line.empty()) continue;
         if (line[0] == '#') {
             listing.comments.push_back(line);
             continue;
@@ -102,8 +96,7 @@ Listing readListing(const QString& path)
             listing.tables.back().columns.assign(f.begin() + 2, f.end());
         } else if (f[0] == "ROW") {
             std::vector<Value> values;
-            for (std::size_t i = 2; i < f.size(); ++i)
-                values.push_back(unescape(f[i]));
+            for (std::size_t i = 2; i < f.size(); ++i) values.push_back(unescape(f[i]));
             listing.tables.back().rows.emplace_back(f.at(1), std::move(values));
         } else if (f[0] == "END") {
             listing.tables.back().count = std::stoul(f.at(2));
@@ -112,25 +105,21 @@ Listing readListing(const QString& path)
     return listing;
 }
 
-QString str(const std::string& s)
-{
+QString str(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString show(const Value& v)
-{
+QString show(const Value& v) {
     return v ? "'" + str(*v) + "'" : QStringLiteral("NULL");
 }
 
 // First difference between what the reader gave and the listing, or an empty string.
-QString difference(const Sqlite2Table& got, const ListedTable& want)
-{
-    if (got.name != want.name)
-        return "table name " + str(got.name) + " vs " + str(want.name);
-    if (got.columns != want.columns)
-        return str(got.name) + ": columns differ";
+QString difference(const Sqlite2Table& got, const ListedTable& want) {
+    if (got.name != want.name) return "table name " + str(got.name) + " vs " + str(want.name);
+    if (got.columns != want.columns) return str(got.name) + ": columns differ";
     if (got.rows.size() != want.count || got.rows.size() != want.rows.size())
-        return str(got.name) + QString(": %1 rows, listing has %2").arg(got.rows.size()).arg(want.count);
+        return str(got.name) +
+               QString(": %1 rows, listing has %2").arg(got.rows.size()).arg(want.count);
     for (std::size_t r = 0; r < got.rows.size(); ++r) {
         const auto& row = got.rows[r];
         const auto& [rowid, values] = want.rows[r];
@@ -140,9 +129,11 @@ QString difference(const Sqlite2Table& got, const ListedTable& want)
         if (row.values.size() != values.size())
             return at + QString("%1 values vs %2").arg(row.values.size()).arg(values.size());
         for (std::size_t c = 0; c < values.size(); ++c) {
-            const Value decoded = row.values[c] ? Value(store::cp1250ToUtf8(*row.values[c])) : std::nullopt;
+            const Value decoded =
+                row.values[c] ? Value(store::cp1250ToUtf8(*row.values[c])) : std::nullopt;
             if (decoded != values[c])
-                return at + "column " + str(got.columns[c]) + ": " + show(decoded) + " vs " + show(values[c]);
+                return at + "column " + str(got.columns[c]) + ": " + show(decoded) + " vs " +
+                       show(values[c]);
         }
     }
     return {};
@@ -153,32 +144,28 @@ QString difference(const Sqlite2Table& got, const ListedTable& want)
 class FileBuilder {
 public:
     explicit FileBuilder(bool bigEndian)
-        : bigEndian_(bigEndian)
-        , pages_(2, std::string(1024, '\0'))
-    {
+        : bigEndian_(bigEndian), pages_(2, std::string(1024, '\0')) {
         const std::string text = "** This file contains an SQLite 2.1 database **";
         pages_[0].replace(0, text.size(), text);
         put32(pages_[0], 48, 0xDAE37528u);
         put32(pages_[0], 64, 4);
     }
 
-    std::uint32_t newPage()
-    {
+    std::uint32_t newPage() {
         pages_.emplace_back(1024, '\0');
         return std::uint32_t(pages_.size());
     }
 
     // Writes a leaf page. Cells are placed in reverse order but linked in rowid order, so
     // the reader has to follow the links.
-    void leaf(std::uint32_t page, const std::vector<std::pair<std::int32_t, std::string>>& rows)
-    {
+    void leaf(std::uint32_t page, const std::vector<std::pair<std::int32_t, std::string>>& rows) {
         std::size_t at = 8;
         std::vector<std::size_t> offsets(rows.size());
         for (std::size_t i = rows.size(); i-- > 0;) {
             offsets[i] = at;
             at += writeCell(page, at, rows[i].first, rows[i].second);
         }
-        std::string& p = pages_[page - 1]; // only now: overflow pages grow pages_
+        std::string& p = pages_[page - 1];  // only now: overflow pages grow pages_
         put16(p, 4, rows.empty() ? 0 : std::uint16_t(offsets[0]));
         for (std::size_t i = 0; i < rows.size(); ++i)
             put16(p, offsets[i] + 6, i + 1 < rows.size() ? std::uint16_t(offsets[i + 1]) : 0);
@@ -188,40 +175,32 @@ public:
         }
     }
 
-    std::string bytes() const
-    {
+    std::string bytes() const {
         std::string out;
-        for (const auto& p : pages_)
-            out += p;
+        for (const auto& p : pages_) out += p;
         return out;
     }
 
-    static std::string record(const std::vector<Value>& fields)
-    {
+    static std::string record(const std::vector<Value>& fields) {
         std::size_t body = 0;
-        for (const auto& f : fields)
-            body += f ? f->size() + 1 : 0;
+        for (const auto& f : fields) body += f ? f->size() + 1 : 0;
         std::size_t w = 1;
-        while ((fields.size() + 1) * w + body >= (w == 1 ? 256u : w == 2 ? 65536u : ~0u))
-            ++w;
+        while ((fields.size() + 1) * w + body >= (w == 1 ? 256u : w == 2 ? 65536u : ~0u)) ++w;
         std::string out;
         std::size_t off = (fields.size() + 1) * w;
         auto putOffset = [&](std::size_t v) {
-            for (std::size_t b = 0; b < w; ++b)
-                out += char(v >> (8 * b) & 0xFF);
+            for (std::size_t b = 0; b < w; ++b) out += char(v >> (8 * b) & 0xFF);
         };
         putOffset(off);
+        for (const auto& f : fields) putOffset(off += f ? f->size() + 1 : 0);
         for (const auto& f : fields)
-            putOffset(off += f ? f->size() + 1 : 0);
-        for (const auto& f : fields)
-            if (f)
-                out += *f + '\0';
+            if (f) out += *f + '\0';
         return out;
     }
 
 private:
-    std::size_t writeCell(std::uint32_t page, std::size_t at, std::int32_t rowid, const std::string& data)
-    {
+    std::size_t writeCell(std::uint32_t page, std::size_t at, std::int32_t rowid,
+                          const std::string& data) {
         const std::uint32_t key = std::uint32_t(rowid) ^ 0x80000000u;
         std::string payload{char(key >> 24), char(key >> 16), char(key >> 8), char(key)};
         payload += data;
@@ -235,25 +214,24 @@ private:
             return 12 + (payload.size() + 3) / 4 * 4;
         }
         p.replace(at + 12, 236, payload, 0, 236);
-        std::size_t link = at + 248; // where the next page number goes
+        std::size_t link = at + 248;  // where the next page number goes
         std::uint32_t linkPage = page;
         for (std::size_t done = 236; done < payload.size(); done += 1020) {
             const std::uint32_t o = newPage();
             put32(pages_[linkPage - 1], link, o);
-            pages_[o - 1].replace(4, std::min<std::size_t>(1020, payload.size() - done), payload, done, 1020);
+            pages_[o - 1].replace(4, std::min<std::size_t>(1020, payload.size() - done), payload,
+                                  done, 1020);
             link = 0;
             linkPage = o;
         }
         return 252;
     }
 
-    void put16(std::string& p, std::size_t at, std::uint16_t v) const
-    {
+    void put16(std::string& p, std::size_t at, std::uint16_t v) const {
         p[at + (bigEndian_ ? 1 : 0)] = char(v & 0xFF);
         p[at + (bigEndian_ ? 0 : 1)] = char(v >> 8);
     }
-    void put32(std::string& p, std::size_t at, std::uint32_t v) const
-    {
+    void put32(std::string& p, std::size_t at, std::uint32_t v) const {
         for (int b = 0; b < 4; ++b)
             p[at + std::size_t(bigEndian_ ? 3 - b : b)] = char(v >> (8 * b) & 0xFF);
     }
@@ -264,48 +242,40 @@ private:
 
 // ---- helpers to damage a little-endian sample in place -------------------------------------
 
-std::size_t pageStart(std::uint32_t page)
-{
+std::size_t pageStart(std::uint32_t page) {
     return std::size_t(page - 1) * 1024;
 }
 
-std::uint16_t get16(const std::string& b, std::size_t at)
-{
+std::uint16_t get16(const std::string& b, std::size_t at) {
     return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
 }
 
-std::uint32_t get32(const std::string& b, std::size_t at)
-{
+std::uint32_t get32(const std::string& b, std::size_t at) {
     return std::uint32_t(get16(b, at)) | std::uint32_t(get16(b, at + 2)) << 16;
 }
 
-void set16(std::string& b, std::size_t at, std::uint16_t v)
-{
+void set16(std::string& b, std::size_t at, std::uint16_t v) {
     b[at] = char(v & 0xFF);
     b[at + 1] = char(v >> 8);
 }
 
-void set32(std::string& b, std::size_t at, std::uint32_t v)
-{
+void set32(std::string& b, std::size_t at, std::uint32_t v) {
     set16(b, at, std::uint16_t(v));
     set16(b, at + 2, std::uint16_t(v >> 16));
 }
 
 // File offset of the first cell (in list order) of a page.
-std::size_t firstCell(const std::string& b, std::uint32_t page)
-{
+std::size_t firstCell(const std::string& b, std::uint32_t page) {
     return pageStart(page) + get16(b, pageStart(page) + 4);
 }
 
-std::uint32_t rootOf(const Listing& listing, const std::string& table)
-{
+std::uint32_t rootOf(const Listing& listing, const std::string& table) {
     for (const auto& [rowid, v] : listing.tables.at(0).rows)
-        if (v.at(1) == table)
-            return std::uint32_t(std::stoul(*v.at(3)));
+        if (v.at(1) == table) return std::uint32_t(std::stoul(*v.at(3)));
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class TestSqlite2Reader : public QObject {
     Q_OBJECT
@@ -329,8 +299,7 @@ private slots:
 };
 
 // A checkout without its samples fails here, once and by name, instead of reading nothing.
-void TestSqlite2Reader::initTestCase()
-{
+void TestSqlite2Reader::initTestCase() {
     for (const char* name : {"v1-sample", "v2-sample", "empty-v2", "big-v2"}) {
         for (const char* ext : {".sdb", ".txt"}) {
             const QString path = samplePath(QString::fromLatin1(name) + ext);
@@ -339,15 +308,13 @@ void TestSqlite2Reader::initTestCase()
     }
 }
 
-void TestSqlite2Reader::readsSamples_data()
-{
+void TestSqlite2Reader::readsSamples_data() {
     QTest::addColumn<QString>("sample");
     for (const char* s : {"v2-sample", "v1-sample", "empty-v2", "big-v2"})
         QTest::newRow(s) << QString(s);
 }
 
-void TestSqlite2Reader::readsSamples()
-{
+void TestSqlite2Reader::readsSamples() {
     QFETCH(QString, sample);
     const Listing listing = readListing(samplePath(sample + ".txt"));
     QVERIFY2(listing.tables.size() > 1, "sample listing not found or empty");
@@ -370,8 +337,7 @@ void TestSqlite2Reader::readsSamples()
 
 // big-v2: a 4-level tree with rows on interior pages, a gap in the rowids, a record on
 // three overflow pages; its listing also carries a hash of the raw Windows-1250 rows.
-void TestSqlite2Reader::readsLongRowAndInteriorCells()
-{
+void TestSqlite2Reader::readsLongRowAndInteriorCells() {
     const Listing listing = readListing(samplePath("big-v2.txt"));
     const auto tables = Sqlite2Reader::fromFile(samplePath("big-v2.sdb").toStdString()).tables();
     QCOMPARE(tables.size(), std::size_t(5));
@@ -394,8 +360,9 @@ void TestSqlite2Reader::readsLongRowAndInteriorCells()
     QVERIFY(!expected.isEmpty());
     QCOMPARE(QString(QCryptographicHash::hash(raw, QCryptographicHash::Sha256).toHex()), expected);
 
-    const auto gap = std::adjacent_find(listy.rows.begin(), listy.rows.end(),
-                                        [](const auto& a, const auto& b) { return b.rowid != a.rowid + 1; });
+    const auto gap =
+        std::adjacent_find(listy.rows.begin(), listy.rows.end(),
+                           [](const auto& a, const auto& b) { return b.rowid != a.rowid + 1; });
     QVERIFY(gap != listy.rows.end());
     QCOMPARE(gap->rowid, 999);
     QCOMPARE((gap + 1)->rowid, 1300);
@@ -408,31 +375,33 @@ void TestSqlite2Reader::readsLongRowAndInteriorCells()
     QCOMPARE(longRow->values[3]->size(), std::size_t(2400));
 }
 
-void TestSqlite2Reader::recognisesHeader_data()
-{
-    QTest::addColumn<QByteArray>("content"); // written to a file; "-" means no file at all
+void TestSqlite2Reader::recognisesHeader_data() {
+    QTest::addColumn<QByteArray>("content");  // written to a file; "-" means no file at all
     QTest::addColumn<bool>("expected");
 
     const std::string sample = readBytes(samplePath("v2-sample.sdb"));
     QTest::newRow("v2 sample") << QByteArray::fromStdString(sample) << true;
-    QTest::newRow("big sample") << QByteArray::fromStdString(readBytes(samplePath("big-v2.sdb"))) << true;
+    QTest::newRow("big sample") << QByteArray::fromStdString(readBytes(samplePath("big-v2.sdb")))
+                                << true;
     QTest::newRow("header only") << QByteArray::fromStdString(sample.substr(0, 52)) << true;
-    QTest::newRow("header cut before magic") << QByteArray::fromStdString(sample.substr(0, 51)) << false;
+    QTest::newRow("header cut before magic")
+        << QByteArray::fromStdString(sample.substr(0, 51)) << false;
     std::string swapped = sample.substr(0, 1024);
     std::reverse(swapped.begin() + 48, swapped.begin() + 52);
     QTest::newRow("big-endian magic") << QByteArray::fromStdString(swapped) << true;
     std::string badMagic = sample;
     badMagic[50] = 0;
     QTest::newRow("wrong magic") << QByteArray::fromStdString(badMagic) << false;
-    QTest::newRow("header without NUL") << QByteArray::fromStdString(std::string(sample).replace(47, 1, " ")) << false;
+    QTest::newRow("header without NUL")
+        << QByteArray::fromStdString(std::string(sample).replace(47, 1, " ")) << false;
     QTest::newRow("empty file") << QByteArray() << false;
-    QTest::newRow("text file") << QByteArray("** This file contains an SQLite 2.0 database **\n") << false;
+    QTest::newRow("text file") << QByteArray("** This file contains an SQLite 2.0 database **\n")
+                               << false;
     QTest::newRow("no file") << QByteArray("-") << false;
     QTest::newRow("sqlite 3 file") << QByteArray("sqlite3") << false;
 }
 
-void TestSqlite2Reader::recognisesHeader()
-{
+void TestSqlite2Reader::recognisesHeader() {
     QFETCH(QByteArray, content);
     QFETCH(bool, expected);
     QTemporaryDir dir;
@@ -440,7 +409,8 @@ void TestSqlite2Reader::recognisesHeader()
     if (content == "sqlite3") {
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(db, "create table admin(key varchar[10], value varchar[20])", nullptr, nullptr, nullptr),
+        QCOMPARE(sqlite3_exec(db, "create table admin(key varchar[10], value varchar[20])", nullptr,
+                              nullptr, nullptr),
                  SQLITE_OK);
         sqlite3_close(db);
     } else if (content != "-") {
@@ -455,61 +425,75 @@ void TestSqlite2Reader::recognisesHeader()
     }
 }
 
-void TestSqlite2Reader::parsesColumnNames_data()
-{
+void TestSqlite2Reader::parsesColumnNames_data() {
     QTest::addColumn<QString>("sql");
-    QTest::addColumn<QString>("columns"); // joined by '|'; empty: must be rejected
+    QTest::addColumn<QString>("columns");  // joined by '|'; empty: must be rejected
     QTest::addColumn<int>("rowidColumn");
 
     QTest::newRow("application table")
-        << "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], rodz_wag varchar[20], "
+        << "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], rodz_wag "
+           "varchar[20], "
            "ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20])"
         << "id|st_nad|nadawca|rodz_wag|ladunek|odbiorca|st_odb" << -1;
     QTest::newRow("quoted names") << R"(CREATE TABLE "a b"("x""y" text, [z z] int, 'q' , `w`))"
                                   << R"(x"y|z z|q|w)" << -1;
-    QTest::newRow("no types, odd spacing") << "create table t ( a ,b,\n\tc )" << "a|b|c" << -1;
+    QTest::newRow("no types, odd spacing") << "create table t ( a ,b,\n\tc )"
+                                           << "a|b|c" << -1;
     QTest::newRow("nested parentheses")
         << "create table t(a decimal(10, 2) default (1+2), b varchar(3) check (b in ('x', 'y,z')))"
         << "a|b" << -1;
     QTest::newRow("table constraints")
-        << "create table t(a, b, constraint pk primary key (a, b), unique (b), check (a > 0))" << "a|b" << -1;
-    QTest::newRow("comments") << "create table t(a /* x, y */ int, -- z,\n b)" << "a|b" << -1;
-    QTest::newRow("temp table, db prefix") << "CREATE TEMP TABLE main.t(a)" << "a" << -1;
-    QTest::newRow("integer primary key") << "create table t(name text, id INTEGER not null PRIMARY KEY)"
-                                         << "name|id" << 1;
-    QTest::newRow("pk as table constraint") << "create table t(id integer, n, primary key(id))" << "id|n" << 0;
-    QTest::newRow("pk on two columns") << "create table t(id integer, n, primary key(id, n))" << "id|n" << -1;
-    QTest::newRow("pk not plain integer") << "create table t(id integer[5] primary key, n)" << "id|n" << -1;
-    QTest::newRow("pk int") << "create table t(id int primary key)" << "id" << -1;
-    QTest::newRow("not create") << "select 1" << "" << -1;
-    QTest::newRow("view") << "create view v as select 1" << "" << -1;
-    QTest::newRow("as select") << "create table t as select 1" << "" << -1;
-    QTest::newRow("unclosed list") << "create table t(a, b" << "" << -1;
-    QTest::newRow("unclosed quote") << "create table t(\"a, b)" << "" << -1;
-    QTest::newRow("empty column") << "create table t(a,, b)" << "" << -1;
-    QTest::newRow("no columns") << "create table t()" << "" << -1;
+        << "create table t(a, b, constraint pk primary key (a, b), unique (b), check (a > 0))"
+        << "a|b" << -1;
+    QTest::newRow("comments") << "create table t(a /* x, y */ int, -- z,\n b)"
+                              << "a|b" << -1;
+    QTest::newRow("temp table, db prefix") << "CREATE TEMP TABLE main.t(a)"
+                                           << "a" << -1;
+    QTest::newRow("integer primary key")
+        << "create table t(name text, id INTEGER not null PRIMARY KEY)"
+        << "name|id" << 1;
+    QTest::newRow("pk as table constraint") << "create table t(id integer, n, primary key(id))"
+                                            << "id|n" << 0;
+    QTest::newRow("pk on two columns") << "create table t(id integer, n, primary key(id, n))"
+                                       << "id|n" << -1;
+    QTest::newRow("pk not plain integer") << "create table t(id integer[5] primary key, n)"
+                                          << "id|n" << -1;
+    QTest::newRow("pk int") << "create table t(id int primary key)"
+                            << "id" << -1;
+    QTest::newRow("not create") << "select 1"
+                                << "" << -1;
+    QTest::newRow("view") << "create view v as select 1"
+                          << "" << -1;
+    QTest::newRow("as select") << "create table t as select 1"
+                               << "" << -1;
+    QTest::newRow("unclosed list") << "create table t(a, b"
+                                   << "" << -1;
+    QTest::newRow("unclosed quote") << "create table t(\"a, b)"
+                                    << "" << -1;
+    QTest::newRow("empty column") << "create table t(a,, b)"
+                                  << "" << -1;
+    QTest::newRow("no columns") << "create table t()"
+                                << "" << -1;
 }
 
-void TestSqlite2Reader::parsesColumnNames()
-{
+void TestSqlite2Reader::parsesColumnNames() {
     QFETCH(QString, sql);
     QFETCH(QString, columns);
     QFETCH(int, rowidColumn);
     if (columns.isEmpty()) {
-        QVERIFY_THROWS_EXCEPTION(LegacyFormatError, store::parseCreateTableColumns(sql.toStdString()));
+        QVERIFY_THROWS_EXCEPTION(LegacyFormatError,
+                                 store::parseCreateTableColumns(sql.toStdString()));
         return;
     }
     int pk = -2;
     const auto got = store::parseCreateTableColumns(sql.toStdString(), pk);
     QStringList names;
-    for (const auto& c : got)
-        names << str(c);
+    for (const auto& c : got) names << str(c);
     QCOMPARE(names.join('|'), columns);
     QCOMPARE(pk, rowidColumn);
 }
 
-void TestSqlite2Reader::readsBuiltFile_data()
-{
+void TestSqlite2Reader::readsBuiltFile_data() {
     QTest::addColumn<bool>("bigEndian");
     QTest::newRow("little-endian") << false;
     QTest::newRow("big-endian") << true;
@@ -517,24 +501,31 @@ void TestSqlite2Reader::readsBuiltFile_data()
 
 // What the samples lack: the other byte order, INTEGER PRIMARY KEY, negative rowids, records
 // shorter than the table, 2- and 3-byte record offsets, indexes, views and an all-zero root.
-void TestSqlite2Reader::readsBuiltFile()
-{
+void TestSqlite2Reader::readsBuiltFile() {
     QFETCH(bool, bigEndian);
     FileBuilder b(bigEndian);
-    const std::uint32_t t = b.newPage(), index = b.newPage(), longRoot = b.newPage(), zero = b.newPage();
+    const std::uint32_t t = b.newPage(), index = b.newPage(), longRoot = b.newPage(),
+                        zero = b.newPage();
     const std::string huge(70000, 'z');
     const std::string medium(300, '\xB3');
     b.leaf(t, {{-3, FileBuilder::record({std::nullopt, "minus", std::nullopt})},
                {1, FileBuilder::record({std::nullopt, "", "x"})},
                {7, FileBuilder::record({std::nullopt, "short"})}});
-    b.leaf(longRoot, {{1, FileBuilder::record({"A", huge})}, {2, FileBuilder::record({"b", medium})}});
-    b.leaf(2, {{1, FileBuilder::record({"table", "t", "t", std::to_string(t),
-                                        "CREATE TABLE t(id INTEGER PRIMARY KEY, name varchar(20), note text)"})},
-               {2, FileBuilder::record({"index", "(t autoindex 1)", "t", std::to_string(index), std::nullopt})},
-               {3, FileBuilder::record({"view", "v", "v", "0", "create view v as select * from t"})},
-               {4, FileBuilder::record({"table", "long", "long", std::to_string(longRoot), "create table long(a, b)"})},
-               {5, FileBuilder::record({"trigger", "tr", "t", "0", "create trigger tr after insert on t begin select 1; end"})},
-               {6, FileBuilder::record({"table", "z", "z", std::to_string(zero), "create table z(a)"})}});
+    b.leaf(longRoot,
+           {{1, FileBuilder::record({"A", huge})}, {2, FileBuilder::record({"b", medium})}});
+    b.leaf(
+        2,
+        {{1, FileBuilder::record(
+                 {"table", "t", "t", std::to_string(t),
+                  "CREATE TABLE t(id INTEGER PRIMARY KEY, name varchar(20), note text)"})},
+         {2, FileBuilder::record(
+                 {"index", "(t autoindex 1)", "t", std::to_string(index), std::nullopt})},
+         {3, FileBuilder::record({"view", "v", "v", "0", "create view v as select * from t"})},
+         {4, FileBuilder::record(
+                 {"table", "long", "long", std::to_string(longRoot), "create table long(a, b)"})},
+         {5, FileBuilder::record({"trigger", "tr", "t", "0",
+                                  "create trigger tr after insert on t begin select 1; end"})},
+         {6, FileBuilder::record({"table", "z", "z", std::to_string(zero), "create table z(a)"})}});
 
     const Sqlite2Reader reader(b.bytes());
     QCOMPARE(reader.bigEndian(), bigEndian);
@@ -561,11 +552,10 @@ void TestSqlite2Reader::readsBuiltFile()
     QVERIFY(reader.freePages().empty());
 }
 
-void TestSqlite2Reader::rejectsDamagedSamples_data()
-{
+void TestSqlite2Reader::rejectsDamagedSamples_data() {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<QString>("message"); // part of the error text
+    QTest::addColumn<QString>("message");  // part of the error text
 
     const QList<QPair<QString, QString>> everywhere{
         {"bad magic", "bad magic number"},
@@ -592,16 +582,27 @@ void TestSqlite2Reader::rejectsDamagedSamples_data()
     for (const char* s : {"v2-sample", "v1-sample", "empty-v2", "big-v2"})
         for (const auto& [damage, message] : everywhere)
             QTest::addRow("%s: %s", s, qPrintable(damage)) << QString(s) << damage << message;
-    QTest::newRow("big-v2: child out of range") << "big-v2" << "child out of range" << "outside the file";
-    QTest::newRow("big-v2: leaf cell with child") << "big-v2" << "leaf with child" << "leaf page has a child";
-    QTest::newRow("big-v2: overflow loop") << "big-v2" << "overflow loop" << "reached a second time";
-    QTest::newRow("big-v2: overflow ends early") << "big-v2" << "overflow ends early" << "before the end of the payload";
-    QTest::newRow("big-v2: overflow runs on") << "big-v2" << "overflow runs on" << "past the end of the payload";
-    QTest::newRow("big-v2: page shared by two tables") << "big-v2" << "shared page" << "reached a second time";
+    QTest::newRow("big-v2: child out of range") << "big-v2"
+                                                << "child out of range"
+                                                << "outside the file";
+    QTest::newRow("big-v2: leaf cell with child") << "big-v2"
+                                                  << "leaf with child"
+                                                  << "leaf page has a child";
+    QTest::newRow("big-v2: overflow loop") << "big-v2"
+                                           << "overflow loop"
+                                           << "reached a second time";
+    QTest::newRow("big-v2: overflow ends early") << "big-v2"
+                                                 << "overflow ends early"
+                                                 << "before the end of the payload";
+    QTest::newRow("big-v2: overflow runs on") << "big-v2"
+                                              << "overflow runs on"
+                                              << "past the end of the payload";
+    QTest::newRow("big-v2: page shared by two tables") << "big-v2"
+                                                       << "shared page"
+                                                       << "reached a second time";
 }
 
-void TestSqlite2Reader::rejectsDamagedSamples()
-{
+void TestSqlite2Reader::rejectsDamagedSamples() {
     QFETCH(QString, sample);
     QFETCH(QString, damage);
     QFETCH(QString, message);
@@ -630,7 +631,8 @@ void TestSqlite2Reader::rejectsDamagedSamples()
     } else if (damage == "child loop") {
         // The table's root page names itself as its children.
         set32(b, pageStart(listy), listy);
-        for (std::size_t c = get16(b, pageStart(listy) + 4); c != 0; c = get16(b, pageStart(listy) + c + 6))
+        for (std::size_t c = get16(b, pageStart(listy) + 4); c != 0;
+             c = get16(b, pageStart(listy) + c + 6))
             set32(b, pageStart(listy) + c, listy);
     } else if (damage == "cell list loop") {
         set16(b, masterCell + 6, std::uint16_t(masterCell - pageStart(2)));
@@ -650,7 +652,7 @@ void TestSqlite2Reader::rejectsDamagedSamples()
     } else if (damage == "record offset") {
         b[masterCell + 16] = char(0xF0);
     } else if (damage == "record longer than table") {
-        b[masterCell + 16] = 7; // first offset 7 with 1-byte offsets: 6 fields
+        b[masterCell + 16] = 7;  // first offset 7 with 1-byte offsets: 6 fields
     } else if (damage == "unterminated field") {
         // The type text 'table' of the first schema row loses its zero byte.
         const std::size_t rec = masterCell + 16;
@@ -671,13 +673,13 @@ void TestSqlite2Reader::rejectsDamagedSamples()
     } else if (damage == "leaf with child") {
         // A leaf under the root's first cell points down to page 2.
         std::uint32_t page = listy;
-        while (get32(b, pageStart(page)) != 0)
-            page = get32(b, firstCell(b, page));
+        while (get32(b, pageStart(page)) != 0) page = get32(b, firstCell(b, page));
         set32(b, firstCell(b, page), 2);
     } else if (damage.startsWith("overflow")) {
         const std::uint32_t punkty = rootOf(listing, "punkty");
         std::size_t cell = firstCell(b, punkty);
-        while (cell != pageStart(punkty) && std::uint8_t(b[cell + 9]) == 0 && get16(b, cell + 10) <= 232)
+        while (cell != pageStart(punkty) && std::uint8_t(b[cell + 9]) == 0 &&
+               get16(b, cell + 10) <= 232)
             cell = pageStart(punkty) + get16(b, cell + 6);
         QVERIFY(cell != pageStart(punkty));
         const std::uint32_t first = get32(b, cell + 248);
@@ -709,8 +711,7 @@ void TestSqlite2Reader::rejectsDamagedSamples()
     }
 }
 
-void TestSqlite2Reader::checksFreeList()
-{
+void TestSqlite2Reader::checksFreeList() {
     std::string b = readBytes(samplePath("big-v2.sdb"));
     const auto freePages = Sqlite2Reader(b).freePages();
     QCOMPARE(freePages.size(), std::size_t(35));
@@ -721,7 +722,7 @@ void TestSqlite2Reader::checksFreeList()
     std::string loop = b;
     set32(loop, trunk + 12, 138);
     QVERIFY_THROWS_EXCEPTION(LegacyFormatError, Sqlite2Reader(loop).freePages());
-    QCOMPARE(Sqlite2Reader(loop).tables().size(), std::size_t(5)); // tables do not need the list
+    QCOMPARE(Sqlite2Reader(loop).tables().size(), std::size_t(5));  // tables do not need the list
     std::string chain = b;
     set32(chain, trunk, 138);
     QVERIFY_THROWS_EXCEPTION(LegacyFormatError, Sqlite2Reader(chain).freePages());
@@ -736,8 +737,7 @@ void TestSqlite2Reader::checksFreeList()
     QVERIFY_THROWS_EXCEPTION(LegacyFormatError, Sqlite2Reader(range).freePages());
 }
 
-void TestSqlite2Reader::survivesEverySingleByteChange_data()
-{
+void TestSqlite2Reader::survivesEverySingleByteChange_data() {
     QTest::addColumn<QString>("sample");
     QTest::newRow("v2-sample") << "v2-sample";
     QTest::newRow("empty-v2") << "empty-v2";
@@ -745,8 +745,7 @@ void TestSqlite2Reader::survivesEverySingleByteChange_data()
 
 // Every byte of a sample set to 0x00, 0xFF and flipped in its low bit: each copy reads or
 // fails with LegacyFormatError; any other exception fails here, a crash or hang fails the run.
-void TestSqlite2Reader::survivesEverySingleByteChange()
-{
+void TestSqlite2Reader::survivesEverySingleByteChange() {
     QFETCH(QString, sample);
     const std::string original = readBytes(samplePath(sample + ".sdb"));
     QVERIFY(!original.empty());
@@ -755,13 +754,11 @@ void TestSqlite2Reader::survivesEverySingleByteChange()
         for (int change = 0; change < 3; ++change) {
             std::string b = original;
             b[at] = change == 0 ? '\0' : change == 1 ? char(0xFF) : char(b[at] ^ 1);
-            if (b[at] == original[at])
-                continue;
+            if (b[at] == original[at]) continue;
             try {
                 const Sqlite2Reader reader(std::move(b));
                 for (const auto& t : reader.tables())
-                    for (const auto& row : t.rows)
-                        QVERIFY(row.values.size() == t.columns.size());
+                    for (const auto& row : t.rows) QVERIFY(row.values.size() == t.columns.size());
                 (void)reader.freePages();
                 ++read;
             } catch (const LegacyFormatError&) {

@@ -27,7 +27,8 @@ const char* kVersion1Schema =
     "create table admin(key varchar[10], value varchar[20]);"
     "create table stacje(id integer[2], nazwa varchar[20]);"
     "create table ladunki(nazwa varchar[20], rodz_wag varchar[2]);"
-    "create table punkty(id integer[2], nazwa varchar[30], stacja varchar[20], ladunki varchar[100]);"
+    "create table punkty(id integer[2], nazwa varchar[30], stacja varchar[20], ladunki "
+    "varchar[100]);"
     "insert into admin values('wersja','1');"
     "insert into admin values('nr_listu','4');"
     "insert into admin values('nr_stacji','8');"
@@ -66,8 +67,9 @@ void StartupTest::firstStartCreatesSchemaOnce() {
     QVERIFY(QFile::exists(file));
     QCOMPARE(rowsOf(file, "select name from sqlite_master order by rowid"),
              QStringList({"listy", "admin", "stacje", "ladunki", "punkty"}));
-    QCOMPARE(rowsOf(file, "select sql from sqlite_master where name='stacje'").value(0),
-             QStringLiteral("CREATE TABLE stacje(id integer[2], nazwa varchar[20], kolor varchar[20])"));
+    QCOMPARE(
+        rowsOf(file, "select sql from sqlite_master where name='stacje'").value(0),
+        QStringLiteral("CREATE TABLE stacje(id integer[2], nazwa varchar[20], kolor varchar[20])"));
     QCOMPARE(rowsOf(file, "select * from admin"),
              QStringList({"wersja|2", "nr_listu|1", "nr_stacji|1", "nr_punktu|1"}));
     QVERIFY(d.list.active());
@@ -142,13 +144,15 @@ void StartupTest::version1ConversionIsOneInertTransaction() {
     testing::WorkDir dir;
     const QString file = dir.file("listy.sdb");
     execFile(file, kVersion1Schema);
-    execFile(file, "insert into listy values(2,'A','n','w','l','o','B');"
-                   "insert into stacje values(NULL,'A');"
-                   "insert into stacje values('3,''X'',''clwhite''); delete from listy; --','B');"
-                   "insert into stacje values(5,'C');");
+    execFile(file,
+             "insert into listy values(2,'A','n','w','l','o','B');"
+             "insert into stacje values(NULL,'A');"
+             "insert into stacje values('3,''X'',''clwhite''); delete from listy; --','B');"
+             "insert into stacje values(5,'C');");
     // A refused last step (wersja) takes the whole conversion back.
-    execFile(file, "create trigger refuse before update on admin begin "
-                   "select raise(abort, 'refused'); end;");
+    execFile(file,
+             "create trigger refuse before update on admin begin "
+             "select raise(abort, 'refused'); end;");
     Database d;
     QVERIFY_THROWS_EXCEPTION(db::DatabaseError, d.start());
     QCOMPARE(rowsOf(file, "select * from stacje"),
@@ -179,7 +183,8 @@ void StartupTest::fileWithoutAdminGetsCreationStatements() {
     }
     // The schema is made whole or not at all: the statements before the failing one are
     // undone with it, and the other program's table and row stay.
-    QCOMPARE(rowsOf(file, "select name from sqlite_master order by rowid"), QStringList({"ladunki"}));
+    QCOMPARE(rowsOf(file, "select name from sqlite_master order by rowid"),
+             QStringList({"ladunki"}));
     QCOMPARE(rowsOf(file, "select * from ladunki"), QStringList({"1"}));
 }
 
@@ -202,7 +207,9 @@ void StartupTest::counterRuleHandsOutIdsAtomically() {
     d.start();
     db::SqlQuery counter("sqlt");
     counter.setConnection(&d.baza);
-    auto insert = [](int id) { return "insert into stacje values (" + std::to_string(id) + ",'S','clred');"; };
+    auto insert = [](int id) {
+        return "insert into stacje values (" + std::to_string(id) + ",'S','clred');";
+    };
     const auto stations = store::Counter::Stations;
     QCOMPARE(store::addWithCounter(d.baza, counter, stations, insert), 2);
     QCOMPARE(store::addWithCounter(d.baza, counter, stations, insert), 3);
@@ -216,9 +223,11 @@ void StartupTest::counterRuleHandsOutIdsAtomically() {
     QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
 
     // A failing counter update takes the inserted row back with it.
-    execFile(file, "create trigger refuse before update on admin begin "
-                   "select raise(abort, 'refused'); end;");
-    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::addWithCounter(d.baza, counter, stations, insert));
+    execFile(file,
+             "create trigger refuse before update on admin begin "
+             "select raise(abort, 'refused'); end;");
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError,
+                             store::addWithCounter(d.baza, counter, stations, insert));
     QCOMPARE(rowsOf(file, "select id from stacje"), QStringList({"2", "3"}));
     execFile(file, "drop trigger refuse;");
     QVERIFY(!d.baza.inTransaction());
@@ -244,15 +253,17 @@ void StartupTest::newDatabaseStartsCountersAgain() {
     Database d;
     d.start();
     const QString file = dir.file("listy.sdb");
-    execFile(file, "insert into listy values(2,'A','B','C','D','E','F');"
-                   "update admin set value='2' where key='nr_listu';");
+    execFile(file,
+             "insert into listy values(2,'A','B','C','D','E','F');"
+             "update admin set value='2' where key='nr_listu';");
     store::recreateDatabase(d.baza, d.list);
     QCOMPARE(rowsOf(file, "select count(*) from listy"), QStringList({"0"}));
     QCOMPARE(rowsOf(file, "select * from admin"),
              QStringList({"wersja|2", "nr_listu|1", "nr_stacji|1", "nr_punktu|1"}));
 
-    execFile(file, "insert into listy values(2,'A','B','C','D','E','F');"
-                   "insert into stacje values(2,'A','clred');");
+    execFile(file,
+             "insert into listy values(2,'A','B','C','D','E','F');"
+             "insert into stacje values(2,'A','clred');");
     store::deleteAllWaybills(d.list);
     QVERIFY(d.list.active());
     QCOMPARE(d.list.recordCount(), 0);

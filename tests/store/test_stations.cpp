@@ -89,12 +89,12 @@ void StationsStoreTest::addTakesIdsFromTheCounterWithExactStatements() {
     QCOMPARE(d.counter(), QStringLiteral("1"));
     Statements s;
     QCOMPARE(store::addStation(d.baza, d.sql1, "Kraków", "clwhite"), std::optional<int>(2));
-    QCOMPARE(s.lines, QStringList({"select * from stacje where nazwa='Kraków';",
-                                   "select value from admin where key='nr_stacji';",
-                                   "begin transaction",
-                                   "insert into stacje values (2,'Kraków','clwhite');",
-                                   "update admin set value=2 where key='nr_stacji';",
-                                   "commit transaction"}));
+    QCOMPARE(
+        s.lines,
+        QStringList({"select * from stacje where nazwa='Kraków';",
+                     "select value from admin where key='nr_stacji';", "begin transaction",
+                     "insert into stacje values (2,'Kraków','clwhite');",
+                     "update admin set value=2 where key='nr_stacji';", "commit transaction"}));
     QCOMPARE(store::addStation(d.baza, d.sql1, "Gdynia", "clorange"), std::optional<int>(3));
     QCOMPARE(d.stations(), QStringList({"2|Kraków|clwhite", "3|Gdynia|clorange"}));
     QCOMPARE(d.counter(), QStringLiteral("3"));
@@ -112,8 +112,9 @@ void StationsStoreTest::addRefusesAnExistingName_data() {
 void StationsStoreTest::addRefusesAnExistingName() {
     QFETCH(QString, name);
     QFETCH(bool, refused);
-    Database d("insert into stacje values(2,'Kraków','clred');"
-               "update admin set value='2' where key='nr_stacji';");
+    Database d(
+        "insert into stacje values(2,'Kraków','clred');"
+        "update admin set value='2' where key='nr_stacji';");
     const QString before = dumpOf(d.file());
     const std::optional<int> id = store::addStation(d.baza, d.sql1, name.toStdString(), "clblue");
     if (refused) {
@@ -128,14 +129,16 @@ void StationsStoreTest::addRefusesAnExistingName() {
 void StationsStoreTest::addWritesNothingWhenTheCounterIsNoNumber() {
     Database d("update admin set value='x' where key='nr_stacji';");
     const QString before = dumpOf(d.file());
-    QVERIFY_THROWS_EXCEPTION(db::ConvertError, store::addStation(d.baza, d.sql1, "Kraków", "clred"));
+    QVERIFY_THROWS_EXCEPTION(db::ConvertError,
+                             store::addStation(d.baza, d.sql1, "Kraków", "clred"));
     QCOMPARE(dumpOf(d.file()), before);
     QVERIFY(!d.baza.inTransaction());
 }
 
 // When the counter cannot be written, the new row goes too.
 void StationsStoreTest::addIsOneTransaction() {
-    Database d("create trigger keep before update on admin begin select raise(abort,'locked'); end;");
+    Database d(
+        "create trigger keep before update on admin begin select raise(abort,'locked'); end;");
     const QString before = dumpOf(d.file());
     try {
         store::addStation(d.baza, d.sql1, "Kraków", "clred");
@@ -151,9 +154,10 @@ void StationsStoreTest::addIsOneTransaction() {
 }
 
 void StationsStoreTest::namesWithApostrophesRoundTrip() {
-    Database d("insert into listy values(2,'O''Hare','N','W','L','O','Gdynia');"
-               "insert into listy values(3,'O','N','W','L','O','Gdynia');"
-               "insert into punkty values(2,'Hub','O''Hare','');");
+    Database d(
+        "insert into listy values(2,'O''Hare','N','W','L','O','Gdynia');"
+        "insert into listy values(3,'O','N','W','L','O','Gdynia');"
+        "insert into punkty values(2,'Hub','O''Hare','');");
     const std::string name = "O'Hare";
     QCOMPARE(store::addStation(d.baza, d.sql1, name, "clyellow"), std::optional<int>(2));
     QVERIFY(!store::addStation(d.baza, d.sql1, name, "clred"));
@@ -175,10 +179,10 @@ void StationsStoreTest::recolourChangesOnlyTheColour() {
     Database d(kNetwork);
     Statements s;
     QCOMPARE(store::recolourStation(d.sql1, "Gdynia", "clblack"), 3);
-    QCOMPARE(s.lines, QStringList({"select id from stacje where nazwa='Gdynia';",
-                                   "update stacje set nazwa='Gdynia', kolor ='clblack' where id='3';"}));
-    QCOMPARE(d.stations(),
-             QStringList({"2|Kraków|clred", "3|Gdynia|clblack", "4|Zabrze|clgreen"}));
+    QCOMPARE(s.lines,
+             QStringList({"select id from stacje where nazwa='Gdynia';",
+                          "update stacje set nazwa='Gdynia', kolor ='clblack' where id='3';"}));
+    QCOMPARE(d.stations(), QStringList({"2|Kraków|clred", "3|Gdynia|clblack", "4|Zabrze|clgreen"}));
     QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"4"}));
 }
 
@@ -190,7 +194,8 @@ void StationsStoreTest::recolourOfAnUnknownNameWritesNothing() {
             store::recolourStation(d.sql1, name, "clred");
             QFAIL(name);
         } catch (const db::ConvertError& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("'' is not a valid integer value"));
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QStringLiteral("'' is not a valid integer value"));
         }
     }
     QCOMPARE(dumpOf(d.file()), before);
@@ -200,11 +205,10 @@ void StationsStoreTest::deleteCascadesByExactName() {
     Database d(kNetwork);
     Statements s;
     store::deleteStation(d.baza, d.sql1, "Kraków");
-    QCOMPARE(s.lines, QStringList({"begin transaction",
-                                   "delete from stacje where nazwa='Kraków';",
-                                   "delete from listy where st_nad='Kraków' or st_odb='Kraków';",
-                                   "delete from punkty where stacja='Kraków';",
-                                   "commit transaction"}));
+    QCOMPARE(s.lines,
+             QStringList({"begin transaction", "delete from stacje where nazwa='Kraków';",
+                          "delete from listy where st_nad='Kraków' or st_odb='Kraków';",
+                          "delete from punkty where stacja='Kraków';", "commit transaction"}));
     QCOMPARE(d.stations(), QStringList({"3|Gdynia|clblue", "4|Zabrze|clgreen"}));
     // Waybills starting or ending there go; "kraków" is another name.
     QCOMPARE(rowsOf(d.file(), "select id from listy order by id"), QStringList({"4", "5"}));
@@ -220,8 +224,9 @@ void StationsStoreTest::deleteCascadesByExactName() {
 
 // A failure in the last delete leaves the station and its waybills in place.
 void StationsStoreTest::deleteIsRolledBackWhole() {
-    Database d(QString(kNetwork) +
-               "create trigger keep before delete on punkty begin select raise(abort,'kept'); end;");
+    Database d(
+        QString(kNetwork) +
+        "create trigger keep before delete on punkty begin select raise(abort,'kept'); end;");
     const QString before = dumpOf(d.file());
     try {
         store::deleteStation(d.baza, d.sql1, "Gdynia");

@@ -11,7 +11,9 @@ DebugLines::DebugLines() {
     previous = db::setDebugSink([this](std::string_view line) { lines.emplace_back(line); });
 }
 
-DebugLines::~DebugLines() { db::setDebugSink(std::move(previous)); }
+DebugLines::~DebugLines() {
+    db::setDebugSink(std::move(previous));
+}
 
 int DebugLines::count(const std::string& text) const {
     return static_cast<int>(std::count(lines.begin(), lines.end(), text));
@@ -22,7 +24,9 @@ MessageLines::MessageLines() {
         [this](const std::string& text) { texts << QString::fromStdString(text); });
 }
 
-MessageLines::~MessageLines() { db::setMessageSink(std::move(previous)); }
+MessageLines::~MessageLines() {
+    db::setMessageSink(std::move(previous));
+}
 
 void execDirect(db::SqlConnection& connection, const std::string& sql) {
     char* error = nullptr;

@@ -1,8 +1,8 @@
 #include "support/legacy_listing.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace testing {
@@ -14,7 +14,10 @@ ListedValue unescape(const QString& field) {
     for (qsizetype i = 0; i < field.size(); ++i) {
         if (field[i] == u'\\' && i + 1 < field.size()) {
             const QChar c = field[++i];
-            out += c == u't' ? QChar(u'\t') : c == u'n' ? QChar(u'\n') : c == u'r' ? QChar(u'\r') : c;
+            out += c == u't'   ? QChar(u'\t')
+                   : c == u'n' ? QChar(u'\n')
+                   : c == u'r' ? QChar(u'\r')
+                               : c;
         } else {
             out += field[i];
         }

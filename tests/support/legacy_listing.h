@@ -13,8 +13,8 @@ using ListedValue = std::optional<QString>;  // nullopt is NULL
 
 struct ListedTable {
     QString name;
-    QStringList columns;               // without "rowid"
-    QList<QList<ListedValue>> rows;    // each: rowid, then one value per column
+    QStringList columns;             // without "rowid"
+    QList<QList<ListedValue>> rows;  // each: rowid, then one value per column
 };
 
 // The folder of the old-format sample files (LISTY_LEGACY_DIR, else tests/data/legacy).

@@ -25,6 +25,8 @@ Program::Program(const QString& setupSql) {
     windows->main->show();
 }
 
-Program::~Program() { ui::setModalHook(nullptr); }
+Program::~Program() {
+    ui::setModalHook(nullptr);
+}
 
 }  // namespace testing

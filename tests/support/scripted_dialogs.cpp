@@ -23,14 +23,16 @@ bool ScriptedDialogs::ask(QWidget*, const QString& caption, const QString& text)
     return answers_.isEmpty() ? false : answers_.takeFirst();
 }
 
-int ScriptedDialogs::choose(QWidget*, const QString& caption, const QString& label, const QStringList& items) {
+int ScriptedDialogs::choose(QWidget*, const QString& caption, const QString& label,
+                            const QStringList& items) {
     boxes.push_back({ui::BoxKind::Choice, caption, label});
     offered = items;
     return picks_.isEmpty() ? -1 : static_cast<int>(items.indexOf(picks_.takeFirst()));
 }
 
-std::optional<int> ScriptedDialogs::askNumber(QWidget*, const QString& caption, const QString& label, int value,
-                                              int minimum, int maximum) {
+std::optional<int> ScriptedDialogs::askNumber(QWidget*, const QString& caption,
+                                              const QString& label, int value, int minimum,
+                                              int maximum) {
     boxes.push_back({ui::BoxKind::Number, caption, label});
     numberStart = value;
     if (numbers_.isEmpty()) return std::nullopt;
@@ -42,8 +44,8 @@ void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& t
 }
 
 void ScriptedDialogs::standardError(QWidget*, const QString& text) {
-    boxes.push_back({ui::BoxKind::StandardError, ui::applicationTitle(),
-                     ui::standardErrorText(text)});
+    boxes.push_back(
+        {ui::BoxKind::StandardError, ui::applicationTitle(), ui::standardErrorText(text)});
 }
 
 QString ScriptedDialogs::transcript() const {

@@ -30,9 +30,10 @@ public:
     void number(std::initializer_list<int> values) { numbers_ += QList<int>(values); }
 
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
-    int choose(QWidget* owner, const QString& caption, const QString& label, const QStringList& items) override;
-    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label, int value,
-                                 int minimum, int maximum) override;
+    int choose(QWidget* owner, const QString& caption, const QString& label,
+               const QStringList& items) override;
+    std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label,
+                                 int value, int minimum, int maximum) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
 

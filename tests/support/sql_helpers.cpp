@@ -52,9 +52,11 @@ QStringList rowsOf(const QString& path, const QString& sql) {
 }
 
 QString dumpOf(const QString& path) {
-    QStringList out = rowsOf(path, QStringLiteral("select type, name, sql from sqlite_master order by name"));
-    for (const QString& table :
-         rowsOf(path, QStringLiteral("select name from sqlite_master where type='table' order by name"))) {
+    QStringList out =
+        rowsOf(path, QStringLiteral("select type, name, sql from sqlite_master order by name"));
+    for (const QString& table : rowsOf(
+             path,
+             QStringLiteral("select name from sqlite_master where type='table' order by name"))) {
         out << QStringLiteral("-- ") + table;
         out += rowsOf(path, QStringLiteral("select * from \"%1\"").arg(table));
     }

@@ -19,8 +19,7 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-void checkPlaces(QWidget& window, std::initializer_list<ControlPlace> controls,
-                 bool mayOverhang) {
+void checkPlaces(QWidget& window, std::initializer_list<ControlPlace> controls, bool mayOverhang) {
     for (const ControlPlace& c : controls) {
         QWidget* widget = window.findChild<QWidget*>(QLatin1String(c.name));
         QVERIFY2(widget, c.name);

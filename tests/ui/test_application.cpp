@@ -23,11 +23,16 @@ private slots:
     void titleComesFromTheProgramFile_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        QTest::newRow("plain") << "/usr/bin/listy" << "listy";
-        QTest::newRow("capitals after the first letter") << "/opt/LISTY" << "Listy";
-        QTest::newRow("everything from the first dot") << "./Listy.v2.exe" << "Listy";
-        QTest::newRow("dot first") << "/x/.hidden" << "";
-        QTest::newRow("Polish letters") << "ŁÓDŹ" << "Łódź";
+        QTest::newRow("plain") << "/usr/bin/listy"
+                               << "listy";
+        QTest::newRow("capitals after the first letter") << "/opt/LISTY"
+                                                         << "Listy";
+        QTest::newRow("everything from the first dot") << "./Listy.v2.exe"
+                                                       << "Listy";
+        QTest::newRow("dot first") << "/x/.hidden"
+                                   << "";
+        QTest::newRow("Polish letters") << "ŁÓDŹ"
+                                        << "Łódź";
     }
     void titleComesFromTheProgramFile() {
         QFETCH(QString, path);

@@ -49,7 +49,8 @@ struct Program : testing::Program {
         return a;
     }
     QString field(const char* name) {
-        if (auto* box = main().findChild<QComboBox*>(QLatin1String(name))) return box->currentText();
+        if (auto* box = main().findChild<QComboBox*>(QLatin1String(name)))
+            return box->currentText();
         return find<QLineEdit>(main(), name)->text();
     }
     QString shown() {
@@ -74,7 +75,9 @@ struct ModalHook {
     ~ModalHook() { ui::setModalHook(previous); }
 };
 
-QString program() { return qEnvironmentVariable("LISTY_PROGRAM"); }
+QString program() {
+    return qEnvironmentVariable("LISTY_PROGRAM");
+}
 
 }  // namespace
 
@@ -107,12 +110,14 @@ void ExchangeMenuTest::menuFollowsBaza() {
     QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana"}));
     QStringList items;
     for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
-    QCOMPARE(items, QStringList({"Eksport CSV…", "Import CSV…", "Dołącz bazę…", "Przywróć kopię…", "", "Szukaj…"}));
+    QCOMPARE(items, QStringList({"Eksport CSV…", "Import CSV…", "Dołącz bazę…", "Przywróć kopię…",
+                                 "", "Szukaj…"}));
     QCOMPARE(p.action("Szukaj1")->shortcut(), QKeySequence(QKeySequence::Find));
 }
 
 void ExchangeMenuTest::exportThenImportIntoANewDatabase() {
-    const QString exported = QDir::temp().filePath("listy-test-export-" + QString::number(QCoreApplication::applicationPid()));
+    const QString exported = QDir::temp().filePath(
+        "listy-test-export-" + QString::number(QCoreApplication::applicationPid()));
     QDir(exported).removeRecursively();
     {
         Program p(kWaybills);
@@ -124,10 +129,12 @@ void ExchangeMenuTest::exportThenImportIntoANewDatabase() {
     }
     Program q;
     QStringList files;
-    for (const QString& f : QDir(exported).entryList({"*.csv"}, QDir::Files)) files << exported + "/" + f;
+    for (const QString& f : QDir(exported).entryList({"*.csv"}, QDir::Files))
+        files << exported + "/" + f;
     Choosers c({{}, [&](QWidget*) { return files; }, {}});
     q.action("ImportCsv1")->trigger();
-    QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import CSV: dodano 4,"), qPrintable(q.dialogs.transcript()));
+    QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import CSV: dodano 4,"),
+             qPrintable(q.dialogs.transcript()));
     QCOMPARE(q.main().waybills().recordCount(), 3);
     QCOMPARE(q.shown(), QStringLiteral("Łódź|Huta|Węgiel|E|Port|Gdynia"));
     QCOMPARE(rowsOf(q.file(), "select * from stacje"), QStringList({"2|Łódź|clred"}));
@@ -162,7 +169,8 @@ void ExchangeMenuTest::mergeAddsAndReports() {
     testing::makeDatabase(other, kWaybills);
     Choosers c({{}, {}, [&](QWidget*) { return other; }});
     p.action("DolaczBaze1")->trigger();
-    QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Dołączenie bazy: dodano 4"), qPrintable(p.dialogs.transcript()));
+    QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Dołączenie bazy: dodano 4"),
+             qPrintable(p.dialogs.transcript()));
     QCOMPARE(p.main().waybills().recordCount(), 3);
     QCOMPARE(p.main().findChild<QComboBox*>("stn")->count(), 1);  // the lookups were refreshed
 }
@@ -171,7 +179,8 @@ void ExchangeMenuTest::destructiveCommandsWriteABackupFirst() {
     Program p(kWaybills);
     p.action("Kasowanielistw1")->trigger();
     QCOMPARE(p.copies().size(), 1);
-    QCOMPARE(rowsOf(p.dir.file("kopie/" + p.copies().first()), "select count(*) from listy"), QStringList({"3"}));
+    QCOMPARE(rowsOf(p.dir.file("kopie/" + p.copies().first()), "select count(*) from listy"),
+             QStringList({"3"}));
     p.dialogs.answer({false});
     p.action("Nowabaza1")->trigger();
     QCOMPARE(p.copies().size(), 1);  // "No" changes nothing and copies nothing
@@ -197,7 +206,8 @@ void ExchangeMenuTest::restoreThroughTheList() {
     p.dialogs.answer({true});
     p.action("PrzywrocKopie1")->trigger();
     QVERIFY(listed);
-    QVERIFY2(p.dialogs.transcript().contains("Przywrócono kopię z"), qPrintable(p.dialogs.transcript()));
+    QVERIFY2(p.dialogs.transcript().contains("Przywrócono kopię z"),
+             qPrintable(p.dialogs.transcript()));
     QCOMPARE(p.main().waybills().recordCount(), 3);
     QCOMPARE(rowsOf(p.file(), "select count(*) from listy"), QStringList({"3"}));
     QCOMPARE(p.copies().size(), 2);  // the state before the restore was copied too
@@ -245,26 +255,31 @@ void ExchangeMenuTest::commandLineParses() {
     QString error;
     QVERIFY(ui::parseCommandLine({"listy"}, line, error));
     QVERIFY(line.windowed());
-    QVERIFY(ui::parseCommandLine({"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
+    QVERIFY(ui::parseCommandLine(
+        {"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
     QCOMPARE(line.importFiles, QStringList({"x.csv", "y.csv", "z.csv"}));
     QCOMPARE(line.database, QStringLiteral("a.sdb"));
     QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
     QCOMPARE(line.copies, 3);
     QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
     // The card layout's flags go with --print-pdf only; without them the layout is the default.
-    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--order=sending", "--first-slot", "5",
-                                  "--return-cards"}, line, error));
+    QVERIFY(ui::parseCommandLine(
+        {"listy", "--print-pdf", "k.pdf", "--order=sending", "--first-slot", "5", "--return-cards"},
+        line, error));
     QCOMPARE(line.printOptions.firstSlot, 5);
-    QVERIFY(line.printOptions.order == print::CardOrder::BySending && line.printOptions.returnCards);
+    QVERIFY(line.printOptions.order == print::CardOrder::BySending &&
+            line.printOptions.returnCards);
     QCOMPARE(line.printPdf, QStringLiteral("k.pdf"));
     QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf"}, line, error));
     QVERIFY(line.printOptions == print::PrintOptions());
     QVERIFY(!ui::parseCommandLine({"listy", "--letter-codes"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--first-slot", "17"}, line, error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--first-slot", "17"}, line,
+                                  error));
     QVERIFY(error.contains("--first-slot"));
     QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
     QVERIFY(error.contains("--print-pdf"));
-    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
+    QVERIFY(
+        !ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
     QVERIFY(!ui::parseCommandLine({"listy", "--bogus"}, line, error));
     QCOMPARE(error, QStringLiteral("nieznana opcja: --bogus"));
     QVERIFY(!ui::parseCommandLine({"listy", "stray"}, line, error));
@@ -281,7 +296,8 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
-    auto run = [&](const QStringList& args, int expected, QString* errText = nullptr, QString* outText = nullptr) {
+    auto run = [&](const QStringList& args, int expected, QString* errText = nullptr,
+                   QString* outText = nullptr) {
         QProcess proc;
         proc.setProcessEnvironment(env);
         proc.setWorkingDirectory(dir.path());
@@ -289,7 +305,10 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
         QVERIFY(proc.waitForFinished(60000));
         const QString out = QString::fromUtf8(proc.readAllStandardOutput());
         const QString err = QString::fromUtf8(proc.readAllStandardError());
-        QVERIFY2(proc.exitCode() == expected, qPrintable(QString("%1 -> %2\n%3\n%4").arg(args.join(' ')).arg(proc.exitCode()).arg(out, err)));
+        QVERIFY2(proc.exitCode() == expected, qPrintable(QString("%1 -> %2\n%3\n%4")
+                                                             .arg(args.join(' '))
+                                                             .arg(proc.exitCode())
+                                                             .arg(out, err)));
         if (errText) *errText = err;
         if (outText) *outText = out;
     };
@@ -304,8 +323,9 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
     testing::makeDatabase(dir.file("zrodlo.sdb"), kWaybills);
     run({"--database", "zrodlo.sdb", "--export-csv", "wymiana"}, 0, nullptr, &out);
     QVERIFY(out.contains("listy.csv"));
-    run({"--database", "nowa/../nowa.sdb", "--import-csv", "wymiana/listy.csv", "wymiana/stacje.csv",
-         "wymiana/ladunki.csv", "wymiana/punkty.csv"}, 0, nullptr, &out);
+    run({"--database", "nowa/../nowa.sdb", "--import-csv", "wymiana/listy.csv",
+         "wymiana/stacje.csv", "wymiana/ladunki.csv", "wymiana/punkty.csv"},
+        0, nullptr, &out);
     QVERIFY2(out.contains("dodano 4"), qPrintable(out));
     QVERIFY(!QFile::exists(dir.file("listy.sdb")));
     QCOMPARE(rowsOf(dir.file("nowa.sdb"), "select st_nad, st_odb from listy order by id"),

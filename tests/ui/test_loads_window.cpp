@@ -14,8 +14,8 @@
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
-#include "support/work_dir.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -82,24 +82,26 @@ void LoadsWindowTest::looksAsDesigned() {
     ui::LoadsWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Ładunki"));
     testing::checkPlaces(w, {
-        {"DBGrid1", {0, 0, 521, 241}, {}},
-        {"Edit1", {48, 248, 249, 21}, {}},
-        {"Edit2", {48, 272, 249, 21}, {}},
-        {"Button1", {48, 296, 75, 25}, "Dopisz"},
-        {"Button2", {224, 296, 75, 25}, "Usuń"},
-        {"Button3", {448, 296, 75, 25}, "Zamknij"},
-    });
+                                {"DBGrid1", {0, 0, 521, 241}, {}},
+                                {"Edit1", {48, 248, 249, 21}, {}},
+                                {"Edit2", {48, 272, 249, 21}, {}},
+                                {"Button1", {48, 296, 75, 25}, "Dopisz"},
+                                {"Button2", {224, 296, 75, 25}, "Usuń"},
+                                {"Button3", {448, 296, 75, 25}, "Zamknij"},
+                            });
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Ładunek"));
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Wagony"));
     QCOMPARE(p.widget<QLabel>("Label2")->pos(), QPoint(0, 272));
     // Tab order: grid, name, code, the three buttons.
-    QWidget* expected[] = {p.grid(), p.edit(1), p.edit(2), p.widget("Button1"), p.widget("Button2"),
-                           p.widget("Button3")};
+    QWidget* expected[] = {
+        p.grid(),           p.edit(1), p.edit(2), p.widget("Button1"), p.widget("Button2"),
+        p.widget("Button3")};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         QCOMPARE(testing::nextTabStop(expected[i - 1]), expected[i]);
     }
     QCOMPARE(p.grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nazwa"));
-    QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Rodzaj wag."));
+    QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(),
+             QStringLiteral("Rodzaj wag."));
     QCOMPARE(p.grid()->columnWidth(0), 377);
     QCOMPARE(p.grid()->columnWidth(1), 100);
 }
@@ -142,11 +144,12 @@ void LoadsWindowTest::addTypesUpperCaseCodesAndEmptiesTheBoxes() {
 }
 
 void LoadsWindowTest::deleteTakesTheGridsRowAndAllItsDuplicates() {
-    Program p("insert into ladunki values('Zboże','TADS');"
-              "insert into ladunki values('Węgiel','EAOS');"
-              "insert into ladunki values('Węgiel','EAOS');"
-              "insert into ladunki values('Węgiel','E');"
-              "insert into listy values(2,'A','N','EAOS','Węgiel','O','B');");
+    Program p(
+        "insert into ladunki values('Zboże','TADS');"
+        "insert into ladunki values('Węgiel','EAOS');"
+        "insert into ladunki values('Węgiel','EAOS');"
+        "insert into ladunki values('Węgiel','E');"
+        "insert into listy values(2,'A','N','EAOS','Węgiel','O','B');");
     p.window().show();
     // Without a click the current row is the first one, whatever the name box says.
     p.type(1, "Węgiel");
@@ -193,9 +196,12 @@ void LoadsWindowTest::closingByAnyMeansReadsAfreshNextTime() {
         QVERIFY(p.window().loads().active());
         QCOMPARE(p.gridRows(), QStringList({"Zboże|TADS"}));
         p.type(1, "kept");
-        if (how == "Zamknij") p.click(3);
-        else if (how == "close box") p.window().close();
-        else QTest::keyClick(p.edit(1), Qt::Key_Escape);
+        if (how == "Zamknij")
+            p.click(3);
+        else if (how == "close box")
+            p.window().close();
+        else
+            QTest::keyClick(p.edit(1), Qt::Key_Escape);
     });
     QVERIFY(!p.window().loads().active());
     // The main window now offers the load picker.
@@ -217,7 +223,8 @@ void LoadsWindowTest::failedAddKeepsTheTexts() {
     p.click(1);
     QCOMPARE(p.dialogs.boxes.size(), 1);
     QCOMPARE(p.dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QVERIFY2(p.dialogs.boxes[0].text.startsWith("no such table: ladunki\ninsert into ladunki values ('Zboże','T');"),
+    QVERIFY2(p.dialogs.boxes[0].text.startsWith(
+                 "no such table: ladunki\ninsert into ladunki values ('Zboże','T');"),
              qPrintable(p.dialogs.boxes[0].text));
     QCOMPARE(p.edit(1)->text(), QStringLiteral("Zboże"));
     QCOMPARE(p.edit(2)->text(), QStringLiteral("T"));

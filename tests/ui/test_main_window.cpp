@@ -2,14 +2,14 @@
 // fields, questions answered through scripted dialogs, and the file checked directly.
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QGuiApplication>
-#include <QScrollBar>
-#include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -18,8 +18,8 @@
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
-#include "support/work_dir.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -39,7 +39,9 @@ struct Program : testing::Program {
     T* widget(const char* name) {
         return find<T>(main(), name);
     }
-    QPushButton* button(int n) { return widget<QPushButton>(qPrintable(QString("Button%1").arg(n))); }
+    QPushButton* button(int n) {
+        return widget<QPushButton>(qPrintable(QString("Button%1").arg(n)));
+    }
     void click(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }
     QString fieldText(const char* name) {
         if (auto* box = qobject_cast<QComboBox*>(widget(name))) return box->currentText();
@@ -119,7 +121,8 @@ void MainWindowTest::startsInBrowseStateOnANewFile() {
     for (int i = 4; i <= 10; ++i) QVERIFY(p.button(i)->isEnabled());
     QCOMPARE(p.main().editMode(), ui::MainWindow::EditMode::NewWaybill);
     QCOMPARE(p.grid()->model()->columnCount(), 5);
-    QCOMPARE(p.grid()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Stacja nad"));
+    QCOMPARE(p.grid()->model()->headerData(2, Qt::Horizontal).toString(),
+             QStringLiteral("Stacja nad"));
     QCOMPARE(p.grid()->columnWidth(0), 105);
     QCOMPARE(p.widget<QGroupBox>("GroupBox1")->title(), QStringLiteral("Listy"));
 }
@@ -181,8 +184,9 @@ void MainWindowTest::keyboardMoveFollowsOnlyWhileChanging() {
     const QRect first = p.grid()->visualRect(p.grid()->model()->index(0, 0));
     const QRect third = p.grid()->visualRect(p.grid()->model()->index(2, 0));
     QTest::mousePress(p.grid()->viewport(), Qt::LeftButton, {}, first.center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(third.center()), p.grid()->viewport()->mapToGlobal(QPointF(third.center())),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(third.center()),
+                     p.grid()->viewport()->mapToGlobal(QPointF(third.center())), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(p.grid()->viewport(), &move);
     QTest::mouseRelease(p.grid()->viewport(), Qt::LeftButton, {}, third.center());
     QCOMPARE(p.main().waybills().currentIndex(), 2);
@@ -207,8 +211,10 @@ void MainWindowTest::keyboardMoveFollowsOnlyWhileChanging() {
     QCOMPARE(p.main().waybills().currentIndex(), 2);
     QCOMPARE(p.shown(), QStringLiteral("A3|N3|L3|W3|O3|B3"));
     p.click(11);
-    QCOMPARE(rowsOf(p.file(), "select * from listy where id=3"), QStringList({"3|A2|N2|W2|L2|O2|B2"}));
-    QCOMPARE(rowsOf(p.file(), "select * from listy where id=4"), QStringList({"4|A3|N3|W3|L3|O3|B3"}));
+    QCOMPARE(rowsOf(p.file(), "select * from listy where id=3"),
+             QStringList({"3|A2|N2|W2|L2|O2|B2"}));
+    QCOMPARE(rowsOf(p.file(), "select * from listy where id=4"),
+             QStringList({"4|A3|N3|W3|L3|O3|B3"}));
 }
 
 void MainWindowTest::deleteAnswers_data() {
@@ -216,18 +222,18 @@ void MainWindowTest::deleteAnswers_data() {
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QString>("transcript");
     QTest::addColumn<int>("left");
-    QTest::newRow("yes") << true << true
-                         << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy ZOSTAŁ skasowany."
-                         << 2;
-    QTest::newRow("no") << true << false
-                        << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy NIE skasowany."
-                        << 3;
+    QTest::newRow("yes")
+        << true << true
+        << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy ZOSTAŁ skasowany." << 2;
+    QTest::newRow("no")
+        << true << false
+        << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy NIE skasowany." << 3;
     QTest::newRow("yes on an empty list")
-        << false << true << "Pytanie: Skasować list przewozowy?\nListy: '' is not a valid integer value."
-        << 0;
+        << false << true
+        << "Pytanie: Skasować list przewozowy?\nListy: '' is not a valid integer value." << 0;
     QTest::newRow("no on an empty list")
-        << false << false << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy NIE skasowany."
-        << 0;
+        << false << false
+        << "Pytanie: Skasować list przewozowy?\nInformacja: List przewozowy NIE skasowany." << 0;
 }
 
 void MainWindowTest::deleteAnswers() {
@@ -271,7 +277,8 @@ void MainWindowTest::pickerButtonsFollowReferenceData() {
     p.click(12);
     // A load appears while the loads window is open; back in the main window the load
     // picker is offered on the next edit, the shipper/receiver pickers still not.
-    ui::setModalHook([&](QDialog&) { execFile(p.file(), "insert into ladunki values('Węgiel','E');"); });
+    ui::setModalHook(
+        [&](QDialog&) { execFile(p.file(), "insert into ladunki values('Węgiel','E');"); });
     p.action("adunki1")->trigger();
     QVERIFY(p.main().haveLoads());
     QVERIFY(!p.main().haveParties());
@@ -279,7 +286,8 @@ void MainWindowTest::pickerButtonsFollowReferenceData() {
     QVERIFY(p.button(2)->isEnabled());
     QVERIFY(!p.button(1)->isEnabled());
     p.click(12);
-    ui::setModalHook([&](QDialog&) { execFile(p.file(), "insert into punkty values(2,'Huta','A','');"); });
+    ui::setModalHook(
+        [&](QDialog&) { execFile(p.file(), "insert into punkty values(2,'Huta','A','');"); });
     p.action("Nadawcyodbiorcy1")->trigger();
     p.click(8);
     QVERIFY(p.button(1)->isEnabled());
@@ -301,7 +309,8 @@ void MainWindowTest::textsRoundTripExactly() {
     p.click(9);
     p.type("odb", "d'Artagnan");
     p.click(11);
-    QCOMPARE(rowsOf(p.file(), "select st_nad, odbiorca from listy"), QStringList({"O'Brien|d'Artagnan"}));
+    QCOMPARE(rowsOf(p.file(), "select st_nad, odbiorca from listy"),
+             QStringList({"O'Brien|d'Artagnan"}));
 }
 
 void MainWindowTest::typingIsLimitedButStoredTextsShowWhole() {
@@ -343,8 +352,10 @@ void MainWindowTest::typingIsLimitedButStoredTextsShowWhole() {
 // navigation and another "Zatwierdź" all work.
 void MainWindowTest::refusedWritesKeepTheListUsable() {
     Program p(kThreeWaybills);
-    execFile(p.file(), "create trigger refuse before update on listy begin select raise(abort, 'refused'); end;"
-                       "create trigger refuse2 before delete on listy begin select raise(abort, 'refused'); end;");
+    execFile(
+        p.file(),
+        "create trigger refuse before update on listy begin select raise(abort, 'refused'); end;"
+        "create trigger refuse2 before delete on listy begin select raise(abort, 'refused'); end;");
     p.click(9);
     p.type("nad", "x");
     p.click(11);
@@ -369,7 +380,8 @@ void MainWindowTest::refusedWritesKeepTheListUsable() {
 // the browse state are drawn legibly; the last column leaves room for the scroll bar.
 void MainWindowTest::keyboardAndLegibility() {
     QString rows;
-    for (int i = 2; i < 40; ++i) rows += QStringLiteral("insert into listy values(%1,'A','N','W','L','O','B');").arg(i);
+    for (int i = 2; i < 40; ++i)
+        rows += QStringLiteral("insert into listy values(%1,'A','N','W','L','O','B');").arg(i);
     Program p(rows);
     p.main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&p.main()));
@@ -398,8 +410,9 @@ void MainWindowTest::failedInsertKeepsEditingAndCounter() {
     p.click(11);
     QCOMPARE(p.dialogs.boxes.size(), 1);
     QCOMPARE(p.dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QVERIFY2(p.dialogs.boxes[0].text.startsWith("no such table: listy\ninsert into listy values(2,'A'"),
-             qPrintable(p.dialogs.boxes[0].text));
+    QVERIFY2(
+        p.dialogs.boxes[0].text.startsWith("no such table: listy\ninsert into listy values(2,'A'"),
+        qPrintable(p.dialogs.boxes[0].text));
     QVERIFY(p.editing());
     QCOMPARE(p.fieldText("stn"), QStringLiteral("A"));
     QCOMPARE(rowsOf(p.file(), "select value from admin where key='nr_listu'"), QStringList({"1"}));
@@ -458,7 +471,8 @@ void MainWindowTest::referenceWindowsRefreshOthersDoNot() {
     p.action("Stacje1")->trigger();
     QCOMPARE(stn->count(), 2);
     // The print window and the browser refresh nothing.
-    ui::setModalHook([&](QDialog&) { execFile(p.file(), "insert into stacje values(4,'X','clred');"); });
+    ui::setModalHook(
+        [&](QDialog&) { execFile(p.file(), "insert into stacje values(4,'X','clred');"); });
     p.action("Wydruklistw1")->trigger();
     p.action("Przegldarka1")->trigger();
     QCOMPARE(stn->count(), 2);
@@ -469,7 +483,8 @@ void MainWindowTest::maintenanceCommands() {
     p.dialogs.answer({false});
     p.action("Nowabaza1")->trigger();
     QCOMPARE(p.dialogs.transcript(),
-             QStringLiteral("UWAGA: Zostaną skasowane wszystkie dane!!\nInformacja: Nowa baza NIE ZOSTAŁA założona"));
+             QStringLiteral("UWAGA: Zostaną skasowane wszystkie dane!!\nInformacja: Nowa baza NIE "
+                            "ZOSTAŁA założona"));
     QCOMPARE(rowsOf(p.file(), "select count(*) from listy"), QStringList({"3"}));
 
     p.action("Kasowanielistw1")->trigger();
@@ -482,8 +497,10 @@ void MainWindowTest::maintenanceCommands() {
     p.dialogs.clear();
     p.dialogs.answer({true});
     p.action("Nowabaza1")->trigger();
-    QCOMPARE(p.dialogs.transcript(),
-             QStringLiteral("UWAGA: Zostaną skasowane wszystkie dane!!\nInformacja: Nowa baza ZOSTAŁA założona"));
+    QCOMPARE(
+        p.dialogs.transcript(),
+        QStringLiteral(
+            "UWAGA: Zostaną skasowane wszystkie dane!!\nInformacja: Nowa baza ZOSTAŁA założona"));
     QCOMPARE(rowsOf(p.file(), "select count(*) from listy"), QStringList({"0"}));
     p.click(8);
     p.click(11);
@@ -504,11 +521,14 @@ void MainWindowTest::sqlBrowserOpensAndExecutes() {
     QCOMPARE(grid->model()->rowCount(), 4);
     QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("key"));
     QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("value"));
-    edit->setText("update admin set value='9' where key='nr_listu'; delete from admin where key='nr_punktu';");
+    edit->setText(
+        "update admin set value='9' where key='nr_listu'; delete from admin where "
+        "key='nr_punktu';");
     QTest::mouseClick(exec, Qt::LeftButton);
     QCOMPARE(grid->model()->rowCount(), 0);
     QCOMPARE(grid->model()->columnCount(), 0);
-    QCOMPARE(rowsOf(p.file(), "select * from admin"), QStringList({"wersja|2", "nr_listu|9", "nr_stacji|1"}));
+    QCOMPARE(rowsOf(p.file(), "select * from admin"),
+             QStringList({"wersja|2", "nr_listu|9", "nr_stacji|1"}));
     p.dialogs.clear();
     edit->setText("selec nothing");
     QTest::mouseClick(open, Qt::LeftButton);
@@ -520,15 +540,24 @@ void MainWindowTest::sqlBrowserOpensAndExecutes() {
 void MainWindowTest::standardErrorText_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "no such table: x" << "no such table: x.";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("blank") << "ends with a blank " << "ends with a blank ";
-    QTest::newRow("bang") << "stop!" << "stop!";
-    QTest::newRow("paren") << "(a)" << "(a)";
-    QTest::newRow("comma") << "a," << "a,";
-    QTest::newRow("slash") << "a/" << "a/.";
-    QTest::newRow("Polish letter") << "źdźbło" << "źdźbło.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "no such table: x"
+                            << "no such table: x.";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("blank") << "ends with a blank "
+                           << "ends with a blank ";
+    QTest::newRow("bang") << "stop!"
+                          << "stop!";
+    QTest::newRow("paren") << "(a)"
+                           << "(a)";
+    QTest::newRow("comma") << "a,"
+                           << "a,";
+    QTest::newRow("slash") << "a/"
+                           << "a/.";
+    QTest::newRow("Polish letter") << "źdźbło"
+                                   << "źdźbło.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void MainWindowTest::standardErrorText() {

@@ -20,7 +20,9 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString sample(const QString& name) { return QDir(testing::legacySampleDir()).filePath(name); }
+QString sample(const QString& name) {
+    return QDir(testing::legacySampleDir()).filePath(name);
+}
 
 }  // namespace
 
@@ -76,7 +78,8 @@ void OldFormatStartTest::damagedFileOpensAnEmptyWindowWithOneError() {
     ui::AppWindows windows;
     QCOMPARE(dialogs.boxes.size(), 1);
     QCOMPARE(dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QVERIFY2(dialogs.boxes[0].text.contains(QStringLiteral("jest uszkodzony")), qPrintable(dialogs.boxes[0].text));
+    QVERIFY2(dialogs.boxes[0].text.contains(QStringLiteral("jest uszkodzony")),
+             qPrintable(dialogs.boxes[0].text));
     QVERIFY(!windows.main->waybills().active());
     QVERIFY(windows.main->findChild<QLineEdit*>("nad")->text().isEmpty());
     QCOMPARE(bytesOf(dir.file("listy.sdb")), bytes);

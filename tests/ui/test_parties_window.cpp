@@ -15,8 +15,8 @@
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
-#include "support/work_dir.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/app_windows.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -28,7 +28,8 @@ using testing::rowsOf;
 namespace {
 
 const QString kQuestion = QStringLiteral(
-    "UWAGA: Uwaga, zostaną skasowane również: listy przewozowe z tym nadawcą/odbiorcą. Jesteś pewien?");
+    "UWAGA: Uwaga, zostaną skasowane również: listy przewozowe z tym nadawcą/odbiorcą. Jesteś "
+    "pewien?");
 
 // Stations A and B; X at A twice over, X at B, Y at A; waybills naming them.
 const char* kBusinesses =
@@ -53,7 +54,10 @@ struct Program : testing::Program {
     }
     QLineEdit* edit1() { return widget<QLineEdit>("Edit1"); }
     QComboBox* combo() { return widget<QComboBox>("ComboBox1"); }
-    void click(int n) { QTest::mouseClick(widget<QPushButton>(qPrintable(QString("Button%1").arg(n))), Qt::LeftButton); }
+    void click(int n) {
+        QTest::mouseClick(widget<QPushButton>(qPrintable(QString("Button%1").arg(n))),
+                          Qt::LeftButton);
+    }
     ui::DataGrid* grid() { return widget<ui::DataGrid>("DBGrid1"); }
     void clickRow(int row) {
         const QRect rect = grid()->visualRect(grid()->model()->index(row, 1));
@@ -104,17 +108,18 @@ void PartiesWindowTest::looksAsDesigned() {
     ui::PartiesWindow& w = p.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Nadawcy/odbiorcy"));
     testing::checkPlaces(w, {
-        {"DBGrid1", {0, 0, 417, 321}, {}},
-        {"Edit1", {64, 328, 345, 21}, {}},
-        {"ComboBox1", {64, 352, 345, 21}, {}},
-        {"Button1", {64, 384, 75, 25}, "Dodaj"},
-        {"Button3", {240, 384, 75, 25}, "Usuń"},
-        {"Button4", {336, 384, 75, 25}, "Zamknij"},
-    });
+                                {"DBGrid1", {0, 0, 417, 321}, {}},
+                                {"Edit1", {64, 328, 345, 21}, {}},
+                                {"ComboBox1", {64, 352, 345, 21}, {}},
+                                {"Button1", {64, 384, 75, 25}, "Dodaj"},
+                                {"Button3", {240, 384, 75, 25}, "Usuń"},
+                                {"Button4", {336, 384, 75, 25}, "Zamknij"},
+                            });
     QCOMPARE(p.widget<QLabel>("Label1")->text(), QStringLiteral("Nazwa"));
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Stacja"));
-    QWidget* expected[] = {p.grid(), p.edit1(), p.combo(), p.widget("Button1"), p.widget("Button3"),
-                           p.widget("Button4")};
+    QWidget* expected[] = {
+        p.grid(),           p.edit1(), p.combo(), p.widget("Button1"), p.widget("Button3"),
+        p.widget("Button4")};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         QCOMPARE(testing::nextTabStop(expected[i - 1]), expected[i]);
     }
@@ -139,12 +144,14 @@ void PartiesWindowTest::showingReadsStationsAndRowsAfresh() {
         p.window().close();  // the close box
     });
     // A station and a row added elsewhere are there at the next showing; the name stays.
-    execFile(p.file(), "insert into stacje values(4,'Łódź','clyellow');"
-                       "insert into punkty values(6,'Żuraw','Łódź','');");
+    execFile(p.file(),
+             "insert into stacje values(4,'Łódź','clyellow');"
+             "insert into punkty values(6,'Żuraw','Łódź','');");
     // The station list is read without moving the grid's dataset (the grid follows every move).
     QStringList gridSaw;
     const int watch = p.window().parties().subscribe([&](db::DatasetEvent e) {
-        gridSaw << QString::fromStdString(p.window().parties().sql()) + (e == db::DatasetEvent::CurrentChanged ? " move" : "");
+        gridSaw << QString::fromStdString(p.window().parties().sql()) +
+                       (e == db::DatasetEvent::CurrentChanged ? " move" : "");
     });
     p.showFromMenu([&] {
         p.window().parties().unsubscribe(watch);
@@ -171,7 +178,8 @@ void PartiesWindowTest::addTakesIdsFromTheCounter() {
     p.type(p.edit1(), "Skład O'Neill");
     p.type(p.combo(), "Nowa Wieś");
     p.click(1);
-    QCOMPARE(rowsOf(p.file(), "select * from punkty where id=3"), QStringList({"3|Skład O'Neill|Nowa Wieś|"}));
+    QCOMPARE(rowsOf(p.file(), "select * from punkty where id=3"),
+             QStringList({"3|Skład O'Neill|Nowa Wieś|"}));
     QCOMPARE(rowsOf(p.file(), "select value from admin where key='nr_punktu'"), QStringList({"3"}));
     QCOMPARE(p.stations(), QStringList({"Gdynia"}));  // typed text never becomes an item
     QVERIFY(p.dialogs.boxes.isEmpty());
@@ -184,9 +192,12 @@ void PartiesWindowTest::addTakesIdsFromTheCounter() {
 void PartiesWindowTest::addNeedsNameAndStation_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("station");
-    QTest::newRow("no name") << "" << "A";
-    QTest::newRow("no station") << "X" << "";
-    QTest::newRow("neither") << "" << "";
+    QTest::newRow("no name") << ""
+                             << "A";
+    QTest::newRow("no station") << "X"
+                                << "";
+    QTest::newRow("neither") << ""
+                             << "";
 }
 
 void PartiesWindowTest::addNeedsNameAndStation() {
@@ -211,7 +222,8 @@ void PartiesWindowTest::addWithBadCounterWritesNothing() {
     p.type(p.edit1(), "Port");
     p.type(p.combo(), "Gdynia");
     p.click(1);
-    QCOMPARE(p.dialogs.transcript(), ui::applicationTitle() + ": 'dwa' is not a valid integer value.");
+    QCOMPARE(p.dialogs.transcript(),
+             ui::applicationTitle() + ": 'dwa' is not a valid integer value.");
     QCOMPARE(dumpOf(p.file()), before);
     QCOMPARE(p.edit1()->text(), QStringLiteral("Port"));
 }
@@ -255,8 +267,9 @@ void PartiesWindowTest::deleteWithoutClickTakesTheFirstRow() {
     QCOMPARE(rowsOf(p.file(), "select id from punkty order by id"), QStringList({"3", "4"}));
     QCOMPARE(rowsOf(p.file(), "select id from listy order by id"), QStringList({"4"}));
     // A failure in the cascade leaves both tables as they were.
-    execFile(p.file(), "create trigger t before delete on listy begin select raise(abort,'kept'); end;"
-                       "insert into listy values(5,'B','X','W','L','Y','B');");
+    execFile(p.file(),
+             "create trigger t before delete on listy begin select raise(abort,'kept'); end;"
+             "insert into listy values(5,'B','X','W','L','Y','B');");
     const QString before = dumpOf(p.file());
     p.clickRow(1);  // X at B
     p.dialogs.clear();
@@ -264,7 +277,8 @@ void PartiesWindowTest::deleteWithoutClickTakesTheFirstRow() {
     p.click(3);
     QCOMPARE(p.dialogs.boxes.size(), 2);
     QCOMPARE(p.dialogs.boxes[1].kind, ui::BoxKind::StandardError);
-    QVERIFY2(p.dialogs.boxes[1].text.startsWith("kept\ndelete from listy"), qPrintable(p.dialogs.boxes[1].text));
+    QVERIFY2(p.dialogs.boxes[1].text.startsWith("kept\ndelete from listy"),
+             qPrintable(p.dialogs.boxes[1].text));
     QCOMPARE(dumpOf(p.file()), before);
     QCOMPARE(p.edit1()->text(), QStringLiteral("X"));
 }

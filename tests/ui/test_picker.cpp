@@ -56,8 +56,10 @@ struct Program : testing::Program {
         return widget<QLineEdit>(name)->text();
     }
     void setText(const char* name, const QString& text) {
-        if (auto* box = qobject_cast<QComboBox*>(widget(name))) box->setEditText(text);
-        else widget<QLineEdit>(name)->setText(text);
+        if (auto* box = qobject_cast<QComboBox*>(widget(name)))
+            box->setEditText(text);
+        else
+            widget<QLineEdit>(name)->setText(text);
     }
 
     // Runs the main window's button `n`; inside the picker's modal showing, `act` runs on
@@ -98,7 +100,9 @@ void cancel(ui::PickerDialog& picker, ui::DataGrid&) {
     QTest::mouseClick(picker.findChild<QPushButton*>("Button2"), Qt::LeftButton);
 }
 
-void closeBox(ui::PickerDialog& picker, ui::DataGrid&) { picker.close(); }
+void closeBox(ui::PickerDialog& picker, ui::DataGrid&) {
+    picker.close();
+}
 
 }  // namespace
 
@@ -138,7 +142,8 @@ void PickerTest::looksAsDesigned() {
 void PickerTest::shipperListsTheSendingStationsParties_data() {
     QTest::addColumn<QString>("station");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("no station: all") << "" << QStringList({"Port", "Huta", "Kopalnia", "Skład O'Neill"});
+    QTest::newRow("no station: all")
+        << "" << QStringList({"Port", "Huta", "Kopalnia", "Skład O'Neill"});
     QTest::newRow("one station") << "Zabrze" << QStringList({"Huta", "Kopalnia"});
     QTest::newRow("apostrophe") << "Kędzierzyn O'Hara" << QStringList({"Skład O'Neill"});
     QTest::newRow("exact text only") << "Zabrze " << QStringList();
@@ -267,7 +272,8 @@ void PickerTest::listErrorIsShownAndNothingPicked() {
     p.pick(1, closeBox);
     QCOMPARE(p.dialogs.boxes.size(), 1);
     QCOMPARE(p.dialogs.boxes[0].kind, ui::BoxKind::StandardError);
-    QVERIFY2(p.dialogs.boxes[0].text.startsWith("no such table: punkty\nselect * from punkty where stacja='Zabrze';"),
+    QVERIFY2(p.dialogs.boxes[0].text.startsWith(
+                 "no such table: punkty\nselect * from punkty where stacja='Zabrze';"),
              qPrintable(p.dialogs.boxes[0].text));
     QCOMPARE(p.text("nad"), QStringLiteral("Huta"));
 }

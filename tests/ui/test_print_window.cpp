@@ -6,13 +6,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QDialogButtonBox>
-#include <QPrintPreviewWidget>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
@@ -23,8 +23,8 @@
 #include "print/recording_print_service.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
-#include "support/work_dir.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/app_windows.h"
 #include "ui/modal.h"
 #include "ui/print_list.h"
@@ -105,7 +105,8 @@ struct Program {
     }
     void tick(std::size_t i) {
         const QRect r = list().visualRect(model().index(int(i) - 1, ui::PrintRowsModel::Tick));
-        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, r.topLeft() + QPoint(10 + 7, 5 + 7));
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {},
+                          r.topLeft() + QPoint(10 + 7, 5 + 7));
     }
 };
 
@@ -118,7 +119,8 @@ const char* kThree =
 
 QString waybillRows(int n) {
     QString sql;
-    for (int i = 1; i <= n; ++i) sql += QStringLiteral("insert into listy values(%1,'a','b','c','d','e','f');").arg(i);
+    for (int i = 1; i <= n; ++i)
+        sql += QStringLiteral("insert into listy values(%1,'a','b','c','d','e','f');").arg(i);
     return sql;
 }
 
@@ -151,7 +153,8 @@ void PrintWindowTest::windowLayout() {
     QCOMPARE(p.widget<QPushButton>("Button1")->geometry(), QRect(440, 16, 75, 25));
     QCOMPARE(p.widget<QPushButton>("Button1")->text(), QStringLiteral("Drukuj"));
     // Tab order: the printer list, then "Drukuj".
-    QCOMPARE(testing::nextTabStop(p.widget<QComboBox>("ComboBox1")), p.widget<QPushButton>("Button1"));
+    QCOMPARE(testing::nextTabStop(p.widget<QComboBox>("ComboBox1")),
+             p.widget<QPushButton>("Button1"));
     // The printer list is the platform's, in its order, with nothing selected.
     auto* box = p.widget<QComboBox>("ComboBox1");
     QStringList items;
@@ -174,9 +177,12 @@ void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {
         QCOMPARE(p.rows(), std::size_t(4));
         p.tick(1);
         p.setCount(2, "7");
-        QCOMPARE(p.texts(0), QStringList({"Ładunek", "Stacja odb.", "Odbiorca", "Wagon", "Nadawca", "Stacja nad.", "Ilosc"}));
-        QCOMPARE(p.texts(1), QStringList({"Lad1", "StOdb1", "Odb1", "Wag1", "Nad1", "StNad1", "2"}));
-        QCOMPARE(p.texts(3), QStringList({"Lad3", "StOdb3", "Odb3", "Wag3", "Nad3", "StNad3", "2"}));
+        QCOMPARE(p.texts(0), QStringList({"Ładunek", "Stacja odb.", "Odbiorca", "Wagon", "Nadawca",
+                                          "Stacja nad.", "Ilosc"}));
+        QCOMPARE(p.texts(1),
+                 QStringList({"Lad1", "StOdb1", "Odb1", "Wag1", "Nad1", "StNad1", "2"}));
+        QCOMPARE(p.texts(3),
+                 QStringList({"Lad3", "StOdb3", "Odb3", "Wag3", "Nad3", "StNad3", "2"}));
         QVERIFY(p.ticked(1));
         QCOMPARE(p.count(2), QStringLiteral("7"));
         // Rows of 470 x 30, 28 apart under the header row: the last one's bottom border shows.
@@ -193,7 +199,8 @@ void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {
     QVERIFY(!p.window().sql1().active());
 
     // Reopened after changes to the table: every row afresh, unticked, "2".
-    execFile(p.file(), "delete from listy where id=2; insert into listy values(9,'N','S','W','L','O','R');");
+    execFile(p.file(),
+             "delete from listy where id=2; insert into listy values(9,'N','S','W','L','O','R');");
     p.reopen();
     QCOMPARE(p.rows(), std::size_t(4));
     QCOMPARE(p.texts(1), QStringList({"Lad2", "StOdb2", "Odb2", "Wag2", "Nad2", "StNad2", "2"}));
@@ -233,8 +240,8 @@ void PrintWindowTest::manyWaybillsScrollVertically() {
         QVERIFY(last.right() < scroll->x());
         // The wheel over the list scrolls the window.
         scroll->setValue(0);
-        QWheelEvent wheel(QPointF(100, 200), p.list().viewport()->mapToGlobal(QPointF(100, 200)), {}, {0, -120},
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(100, 200), p.list().viewport()->mapToGlobal(QPointF(100, 200)),
+                          {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(p.list().viewport(), &wheel);
         QVERIFY(scroll->value() > 0);
         QCOMPARE(p.line(1).top(), 78 - scroll->value());
@@ -297,7 +304,8 @@ void PrintWindowTest::keyboardAndAccessibility() {
     QTest::keyClick(QApplication::focusWidget(), '4');
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTRY_COMPARE(p.count(3), QStringLiteral("4"));
-    QVERIFY(QApplication::focusWidget() != &list && !list.isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(QApplication::focusWidget() != &list &&
+            !list.isAncestorOf(QApplication::focusWidget()));
     // No edit box stays once no row is being edited.
     QTRY_COMPARE(list.viewport()->findChildren<QLineEdit*>().size(), 0);
 
@@ -340,7 +348,8 @@ void PrintWindowTest::drukujPrintsTheTickedRows() {
     QVERIFY(service.calls.contains("text 512,1009 Lad1"));
     QCOMPARE(p.window().skala(), 6600 / 297.0);
     // The top band of the first card in StOdb1's colour, of the third in white (no station).
-    QCOMPARE(service.calls.indexOf("rect 456,456,1367,644") - 1, service.calls.indexOf("fill 255,0,0"));
+    QCOMPARE(service.calls.indexOf("rect 456,456,1367,644") - 1,
+             service.calls.indexOf("fill 255,0,0"));
 
     // The rows are unchanged, so "Drukuj" prints the same again; a chosen printer's index
     // is passed on, and text typed into the list that names no printer selects none.
@@ -383,7 +392,8 @@ void PrintWindowTest::badCountIsShownAndRowsStay() {
 }
 
 void PrintWindowTest::noPrinterPrintsIntoAPdfFile() {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer installed");
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("this machine has a printer installed");
     Program p(kThree);
     p.window().show();
     p.tick(1);
@@ -431,11 +441,12 @@ void PrintWindowTest::failedQueryShowsTheHeaderAlone() {
 // The list's commands from the keyboard: each changes every row it concerns in one change
 // of the model, whatever the number of rows.
 void PrintWindowTest::selectingManyRowsAtOnce() {
-    Program p("insert into listy values(1,'Śrem','n','w','l','o','Zabrze');"
-              "insert into listy values(2,'Sopot','n','w','l','o','Łódź');"
-              "insert into listy values(3,'Śrem','n','w','l','o','Lublin');"
-              "insert into listy values(4,'Czersk','n','w','l','o','Zabrze');"
-              "insert into listy values(5,'Ćmielów','n','w','l','o','Łódź');");
+    Program p(
+        "insert into listy values(1,'Śrem','n','w','l','o','Zabrze');"
+        "insert into listy values(2,'Sopot','n','w','l','o','Łódź');"
+        "insert into listy values(3,'Śrem','n','w','l','o','Lublin');"
+        "insert into listy values(4,'Czersk','n','w','l','o','Zabrze');"
+        "insert into listy values(5,'Ćmielów','n','w','l','o','Łódź');");
     p.window().show();
     p.window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&p.window()));
@@ -493,7 +504,8 @@ void PrintWindowTest::selectingManyRowsAtOnce() {
     QCOMPARE(p.dialogs.boxes[0].text, QStringLiteral("Nie zaznaczono żadnego listu."));
     // In the count's edit box Ctrl+A selects its text and ticks nothing.
     list.setCurrentIndex(p.model().index(1, ui::PrintRowsModel::Count));
-    auto* editor = qobject_cast<QLineEdit*>(list.indexWidget(p.model().index(1, ui::PrintRowsModel::Count)));
+    auto* editor =
+        qobject_cast<QLineEdit*>(list.indexWidget(p.model().index(1, ui::PrintRowsModel::Count)));
     QVERIFY(editor);
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
@@ -518,7 +530,9 @@ void PrintWindowTest::printOptionsAreKeptAndPrinted() {
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTRY_COMPARE(QApplication::activeWindow(), &dialog);
         // The keys go where the dialog's focus is.
-        auto key = [&dialog](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(dialog.focusWidget(), k, m); };
+        auto key = [&dialog](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+            QTest::keyClick(dialog.focusWidget(), k, m);
+        };
         auto* slot = dialog.findChild<QSpinBox*>("firstSlot");
         if (step == "choose") {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Opcje wydruku"));
@@ -566,7 +580,8 @@ void PrintWindowTest::printOptionsAreKeptAndPrinted() {
 
     p.drukuj();
     QVERIFY2(p.dialogs.boxes.isEmpty(), qPrintable(p.dialogs.transcript()));
-    QCOMPARE(service.only("clip "), QStringList({"clip 3400,4733,4400,6177", "clip 400,400,1400,1844"}));
+    QCOMPARE(service.only("clip "),
+             QStringList({"clip 3400,4733,4400,6177", "clip 400,400,1400,1844"}));
     QVERIFY(service.calls.contains("text 512,1009 Próżny"));
     QVERIFY(service.calls.contains("text 4174,4799 CZE"));  // StOdb1 is red
     step = "preview";
@@ -580,7 +595,8 @@ void PrintWindowTest::printOptionsAreKeptAndPrinted() {
     QCOMPARE(service.only("clip "), QStringList({"clip 400,400,1400,1844"}));
 
     QSettings(QStringLiteral("Listy"), QStringLiteral("Listy")).setValue("wydruk/pierwszePole", 17);
-    QSettings(QStringLiteral("Listy"), QStringLiteral("Listy")).setValue("wydruk/kolejnosc", "wg stacji");
+    QSettings(QStringLiteral("Listy"), QStringLiteral("Listy"))
+        .setValue("wydruk/kolejnosc", "wg stacji");
     QVERIFY(ui::loadPrintOptions() == print::PrintOptions());
 }
 

@@ -55,16 +55,17 @@ private slots:
     void openTurnsATypedColonIntoNull_data() {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("outside quotes") << "select :x is null, value from admin where key='wersja'"
-                                        << QStringList{"1|2"};
+        QTest::newRow("outside quotes")
+            << "select :x is null, value from admin where key='wersja'" << QStringList{"1|2"};
         QTest::newRow("compared with a column")
             << "select count(*) from admin where value = :v" << QStringList{"0"};
-        QTest::newRow("inside apostrophes") << "select 'a:b', ':c' from admin where key='wersja'"
-                                            << QStringList{"a:b|:c"};
+        QTest::newRow("inside apostrophes")
+            << "select 'a:b', ':c' from admin where key='wersja'" << QStringList{"a:b|:c"};
         QTest::newRow("after a double quote inside apostrophes")
             << "select 'Skład \"Ślązak', 'x:y' from admin where key='wersja'"
             << QStringList{"Skład \"Ślązak|x:y"};
-        QTest::newRow("double colon") << "select ::p is null from admin where key='wersja'" << QStringList{"1"};
+        QTest::newRow("double colon")
+            << "select ::p is null from admin where key='wersja'" << QStringList{"1"};
     }
     void openTurnsATypedColonIntoNull() {
         QFETCH(QString, sql);
@@ -81,7 +82,8 @@ private slots:
               "update admin set value=:v where key='nr_listu'; "
               "insert into admin values('k:1', 'Skład \"Ślązak: a::b ''c''')");
         QCOMPARE(b.dialogs.transcript(), QString());
-        QCOMPARE(rowsOf(b.file(), "select value from admin where key='nr_listu'"), QStringList{"<null>"});
+        QCOMPARE(rowsOf(b.file(), "select value from admin where key='nr_listu'"),
+                 QStringList{"<null>"});
         QCOMPARE(rowsOf(b.file(), "select key, value from admin where key like 'k%'"),
                  QStringList{"k:1|Skład \"Ślązak: a::b 'c'"});
         // Exec leaves no rows in the grid; Open of the same table shows the new row.
@@ -96,7 +98,8 @@ private slots:
         b.run(b.open, "select 1 as a, 2 as a");
         QCOMPARE(b.shown(), QStringList{"1|2"});
         QString script;
-        for (int i = 0; i < 1000; ++i) script += QStringLiteral("insert into ladunki values('ładunek %1','x'); ").arg(i);
+        for (int i = 0; i < 1000; ++i)
+            script += QStringLiteral("insert into ladunki values('ładunek %1','x'); ").arg(i);
         QVERIFY(script.size() > 32767);
         b.run(b.exec, script);
         QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"1000"});
@@ -109,7 +112,8 @@ private slots:
         b.run(b.exec, "begin transaction; insert into ladunki values('a','b')");
         b.dialogs.answer({false});
         b.windows->browser->reject();
-        QCOMPARE(b.dialogs.transcript(), QStringLiteral("Pytanie: Transakcja jest otwarta. Zatwierdzić zmiany?"));
+        QCOMPARE(b.dialogs.transcript(),
+                 QStringLiteral("Pytanie: Transakcja jest otwarta. Zatwierdzić zmiany?"));
         QVERIFY(!b.windows->main->connection().inTransaction());
         QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"0"});
 

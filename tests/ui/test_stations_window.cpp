@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
 #include <QScrollBar>
+#include <QtTest>
 
 #include <memory>
 
@@ -15,8 +15,8 @@
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
-#include "support/work_dir.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/app_windows.h"
 #include "ui/modal.h"
 #include "widgets/color_string_grid.h"
@@ -47,7 +47,9 @@ const char* kStations =
     "insert into punkty values(2,'Huta','Kraków','');"
     "insert into punkty values(3,'Port','Gdynia','');";
 
-QColor rgb(unsigned value) { return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF); }
+QColor rgb(unsigned value) {
+    return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
 
 // One running program in a fresh working directory, its stations window shown.
 struct Program : testing::Program {
@@ -71,7 +73,9 @@ struct Program : testing::Program {
     QLineEdit* edit() { return widget<QLineEdit>("Edit1"); }
     QComboBox* colours() { return widget<QComboBox>("ComboBox1"); }
     widgets::ColorStringGrid* grid() { return widget<widgets::ColorStringGrid>("grid"); }
-    QPushButton* button(int n) { return widget<QPushButton>(qPrintable(QString("Button%1").arg(n))); }
+    QPushButton* button(int n) {
+        return widget<QPushButton>(qPrintable(QString("Button%1").arg(n)));
+    }
     void click(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }
 
     void type(QWidget* w, const QString& text) { testing::typeText(w, text); }
@@ -147,7 +151,8 @@ void StationsWindowTest::controlsAndLayout() {
             order << at->objectName();
         at = at->nextInFocusChain();
     } while (at != p.edit());
-    QCOMPARE(order, QStringList({"Edit1", "ComboBox1", "Button1", "Button2", "Button3", "Button4"}));
+    QCOMPARE(order,
+             QStringList({"Edit1", "ComboBox1", "Button1", "Button2", "Button3", "Button4"}));
     QVERIFY(!(p.grid()->focusPolicy() & Qt::TabFocus));
 
     QComboBox* box = p.colours();
@@ -208,10 +213,13 @@ void StationsWindowTest::gridShowsEachStationWithItsSwatch() {
     if (qEnvironmentVariableIsSet("LISTY_SHOT")) p.window().grab().save("/tmp/stations_window.png");
     for (int r : {1, 3, 5}) {
         const QRect cell = g->cellRect(1, r);
-        for (const QPoint at : {cell.topLeft() + QPoint(1, 1), cell.center(),
-                                cell.bottomRight() - QPoint(1, 1)}) {
+        for (const QPoint at :
+             {cell.topLeft() + QPoint(1, 1), cell.center(), cell.bottomRight() - QPoint(1, 1)}) {
             QVERIFY2(image.pixelColor(at) == rows[r - 1].background,
-                     qPrintable(QString("row %1 at %2,%3: %4").arg(r).arg(at.x()).arg(at.y())
+                     qPrintable(QString("row %1 at %2,%3: %4")
+                                    .arg(r)
+                                    .arg(at.x())
+                                    .arg(at.y())
                                     .arg(image.pixelColor(at).name())));
         }
     }
@@ -240,8 +248,9 @@ void StationsWindowTest::emptyTableShowsTheHeaderOnly() {
 // A row that showed a swatch and then holds a station whose colour is none of the eight
 // shows that station's text on the default cell colours.
 void StationsWindowTest::unknownColourLeavesNoStaleSwatch() {
-    Program p("insert into stacje values(2,'Kraków','clred');"
-              "insert into stacje values(3,'Łódź','purple');");
+    Program p(
+        "insert into stacje values(2,'Kraków','clred');"
+        "insert into stacje values(3,'Łódź','purple');");
     widgets::ColorStringGrid* g = p.grid();
     QCOMPARE(g->cellStyle(1, 1).bgColor(), rgb(0xFF0000));
     p.clickCell(0, 1);
@@ -297,7 +306,8 @@ void StationsWindowTest::addRefusesEmptyAndExistingNames() {
     // The same name in other letters is another station.
     p.typeName("gdynia");
     p.click(1);
-    QCOMPARE(rowsOf(p.file(), "select * from stacje where id=7"), QStringList({"7|gdynia|clgreen"}));
+    QCOMPARE(rowsOf(p.file(), "select * from stacje where id=7"),
+             QStringList({"7|gdynia|clgreen"}));
     QCOMPARE(p.dialogs.boxes.size(), 1);
 }
 
@@ -306,8 +316,8 @@ void StationsWindowTest::typedColourTextSelectsOnlyAnExactLabel_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("colour");
     QTest::newRow("a whole label") << "Żółty (piasek, żwir, wapno, minerały)" << 2 << "clyellow";
-    QTest::newRow("the last label") << "Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze"
-                                    << 7 << "clorange";
+    QTest::newRow("the last label")
+        << "Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze" << 7 << "clorange";
     QTest::newRow("part of a label") << "Czerwony" << -1 << "clwhite";
     QTest::newRow("other case") << "czarny (węgiel, koks, cement, odkuwki, blachy, rury)" << -1
                                 << "clwhite";
@@ -373,7 +383,8 @@ void StationsWindowTest::gridClickPicksTheStation() {
     const QString before = dumpOf(p.file());
     p.click(2);
     QCOMPARE(dumpOf(p.file()), before);
-    QCOMPARE(rowsOf(p.file(), "select kolor from stacje where nazwa='Zabrze'"), QStringList({"clgreen"}));
+    QCOMPARE(rowsOf(p.file(), "select kolor from stacje where nazwa='Zabrze'"),
+             QStringList({"clgreen"}));
     QVERIFY(p.dialogs.boxes.isEmpty());
 }
 
@@ -417,7 +428,8 @@ void StationsWindowTest::clickPicksTheRowUnderThePointerInALongList() {
     }
     // Shift with the right button selects the block from the current cell, as the left does.
     p.clickCell(0, 2);
-    QTest::mouseClick(g->viewport(), Qt::RightButton, Qt::ShiftModifier, g->cellRect(0, 4).center());
+    QTest::mouseClick(g->viewport(), Qt::RightButton, Qt::ShiftModifier,
+                      g->cellRect(0, 4).center());
     QCOMPARE(g->selection(), (widgets::GridRect{0, 2, 0, 4}));
 }
 
@@ -466,13 +478,13 @@ void StationsWindowTest::deleteAnswers_data() {
     const QStringList all{"Kraków", "Gdynia", "Zabrze", "Łódź", "Żary"};
     QTest::newRow("yes") << "Gdynia" << true << QStringList{"Kraków", "Zabrze", "Łódź", "Żary"}
                          << QStringList{} << QStringList{"Huta"} << "";
-    QTest::newRow("yes, only sending") << "Zabrze" << true
-                                       << QStringList{"Kraków", "Gdynia", "Łódź", "Żary"}
-                                       << QStringList{"2", "3"} << QStringList{"Huta", "Port"} << "";
+    QTest::newRow("yes, only sending")
+        << "Zabrze" << true << QStringList{"Kraków", "Gdynia", "Łódź", "Żary"}
+        << QStringList{"2", "3"} << QStringList{"Huta", "Port"} << "";
     QTest::newRow("no") << "Gdynia" << false << all << QStringList{"2", "3", "4"}
                         << QStringList{"Huta", "Port"} << "Gdynia";
-    QTest::newRow("yes, empty name") << "" << true << all << QStringList{"2", "3", "4"}
-                                     << QStringList{"Huta", "Port"} << "";
+    QTest::newRow("yes, empty name")
+        << "" << true << all << QStringList{"2", "3", "4"} << QStringList{"Huta", "Port"} << "";
 }
 
 void StationsWindowTest::deleteAnswers() {
@@ -519,8 +531,9 @@ void StationsWindowTest::showingAndClosing() {
     QVERIFY(!w.stations().active());
     QVERIFY(p.stations().isEmpty());
 
-    execFile(p.file(), "insert into stacje values(2,'Gdynia','clblue');"
-                       "update admin set value='2' where key='nr_stacji';");
+    execFile(p.file(),
+             "insert into stacje values(2,'Gdynia','clblue');"
+             "update admin set value='2' where key='nr_stacji';");
     p.show();
     QVERIFY(w.stations().active());
     QCOMPARE(p.grid()->rowCount(), 2);

@@ -171,8 +171,7 @@ void TestColorStringGrid::shrinkingDropsStylesAndRegrowingStartsFresh() {
     ColorStringGrid grid;
     grid.setRowCount(10);
     const QColor normal = grid.defaultCellStyle().bgColor();
-    for (int r = 1; r < 10; ++r)
-        grid.cellStyle(1, r).setBgColor(QColor(r, r, r));
+    for (int r = 1; r < 10; ++r) grid.cellStyle(1, r).setBgColor(QColor(r, r, r));
     grid.setCells(1, 5, QStringLiteral("old"));
 
     grid.setRowCount(3);
@@ -394,13 +393,13 @@ void TestColorStringGrid::borders() {
     const QImage image = paint(grid);
     const QRect r = grid.cellRect(2, 2);
     const int x1 = r.x() + r.width() - 1, y1 = r.y() + r.height() - 1;
-    QCOMPARE(QColor(image.pixel(r.x(), r.center().y())), first);   // left edge
-    QCOMPARE(QColor(image.pixel(r.center().x(), r.y())), first);   // top edge
-    QCOMPARE(QColor(image.pixel(x1, r.center().y())), second);     // right edge
-    QCOMPARE(QColor(image.pixel(r.center().x(), y1)), second);     // bottom edge
-    QCOMPARE(QColor(image.pixel(r.x() + 1, r.y() + 1)), fill);      // inside untouched
-    QCOMPARE(QColor(image.pixel(x1, r.y())), first);  // the top edge reaches the corner
-    QCOMPARE(QColor(image.pixel(r.x(), y1)), first);  // so does the left one
+    QCOMPARE(QColor(image.pixel(r.x(), r.center().y())), first);  // left edge
+    QCOMPARE(QColor(image.pixel(r.center().x(), r.y())), first);  // top edge
+    QCOMPARE(QColor(image.pixel(x1, r.center().y())), second);    // right edge
+    QCOMPARE(QColor(image.pixel(r.center().x(), y1)), second);    // bottom edge
+    QCOMPARE(QColor(image.pixel(r.x() + 1, r.y() + 1)), fill);    // inside untouched
+    QCOMPARE(QColor(image.pixel(x1, r.y())), first);              // the top edge reaches the corner
+    QCOMPARE(QColor(image.pixel(r.x(), y1)), first);              // so does the left one
 }
 
 void TestColorStringGrid::removeAndMoveCarryStyles() {
@@ -474,8 +473,8 @@ void TestColorStringGrid::autoSizeGrowsOnly() {
     grid.setSizingWidth(true);
     grid.setCells(1, 1, longText + QStringLiteral("!"));
     const QFontMetrics fm(grid.cellStyle(1, 1).font(), grid.viewport());
-    const int needed = fm.horizontalAdvance(longText + QStringLiteral("!")) +
-                       grid.cellStyle(1, 1).indentH();
+    const int needed =
+        fm.horizontalAdvance(longText + QStringLiteral("!")) + grid.cellStyle(1, 1).indentH();
     QCOMPARE(grid.colWidths(1), needed);
     QCOMPARE(grid.rowHeights(1), 5);  // height not asked for
     grid.setCells(1, 1, QStringLiteral("x"));
@@ -584,8 +583,7 @@ void TestColorStringGrid::beforeTextDrawCellDrawsUnderTheText() {
     QColor penAtCall;
     connect(&grid, &ColorStringGrid::beforeTextDrawCell, this,
             [&](QPainter* p, int c, int r, const QRect& rect, DrawState) {
-                if (c != 2 || r != 2)
-                    return;
+                if (c != 2 || r != 2) return;
                 penAtCall = p->pen().color();
                 p->fillRect(rect.adjusted(0, 0, 0, -rect.height() + 3), Qt::blue);
                 p->setPen(Qt::green);

@@ -21,8 +21,7 @@ QImage paint(ColorStringGrid& grid) {
 
 void save(const QImage& image, const char* name) {
     const QString dir = qEnvironmentVariable("LISTY_GRID_DEMO_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(image.save(QDir(dir).filePath(QString::fromLatin1(name))));
+    if (!dir.isEmpty()) QVERIFY(image.save(QDir(dir).filePath(QString::fromLatin1(name))));
 }
 
 // Colour name, fill and text colour as the stations window shows them.

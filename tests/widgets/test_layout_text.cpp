@@ -42,7 +42,8 @@ void TestLayoutText::splitLines_data() {
         << QStringLiteral("ab\n\ncd") << false << QString() << QStringList{"ab", " ", "cd"};
     QTest::newRow("empty text") << QString() << false << QString() << QStringList{" "};
     QTest::newRow("no wrap keeps long lines")
-        << QStringLiteral("aaa bbb ccc") << false << QStringLiteral("aaa") << QStringList{"aaa bbb ccc"};
+        << QStringLiteral("aaa bbb ccc") << false << QStringLiteral("aaa")
+        << QStringList{"aaa bbb ccc"};
     QTest::newRow("wrap at the last blank that fits")
         << QStringLiteral("aaa bbb ccc") << true << QStringLiteral("aaa bbb")
         << QStringList{"aaa bbb", "ccc"};
@@ -81,8 +82,8 @@ void TestLayoutText::placement_data() {
                               << int(VerticalAlignment::Top) << 15 << 23;
     QTest::newRow("right bottom") << int(HorizontalAlignment::RightJustify)
                                   << int(VerticalAlignment::Bottom) << -2 << -2;
-    QTest::newRow("centre centre") << int(HorizontalAlignment::Center)
-                                   << int(VerticalAlignment::Center) << -1 << -1;
+    QTest::newRow("centre centre")
+        << int(HorizontalAlignment::Center) << int(VerticalAlignment::Center) << -1 << -1;
 }
 
 void TestLayoutText::placement() {
@@ -104,14 +105,10 @@ void TestLayoutText::placement() {
     const QFontMetrics fm(font());
     const int w = fm.horizontalAdvance(p.text), lh = fm.height();
     // Right and bottom keep the indent from their edge; centring ignores indents.
-    if (expectX == -2)
-        expectX = 10 + 200 - 5 - w;
-    if (expectX == -1)
-        expectX = 10 + (200 - w) / 2;
-    if (expectY == -2)
-        expectY = 20 + 60 - 3 - lh;
-    if (expectY == -1)
-        expectY = 20 + (60 - lh) / 2;
+    if (expectX == -2) expectX = 10 + 200 - 5 - w;
+    if (expectX == -1) expectX = 10 + (200 - w) / 2;
+    if (expectY == -2) expectY = 20 + 60 - 3 - lh;
+    if (expectY == -1) expectY = 20 + (60 - lh) / 2;
     QCOMPARE(r.lines[0].box, QRect(expectX, expectY, w, lh));
     QCOMPARE(r.rect, rect);  // no fit flag: unchanged
 }
@@ -139,7 +136,8 @@ void TestLayoutText::tallBlockStandsOutEquallyWhenCentred() {
     const int above = rect.top() - top;
     const int below = bottom - (rect.top() + rect.height());
     QVERIFY2(above > 0 && below > 0, qPrintable(QStringLiteral("%1 %2").arg(above).arg(below)));
-    QVERIFY2(std::abs(above - below) <= 1, qPrintable(QStringLiteral("%1 %2").arg(above).arg(below)));
+    QVERIFY2(std::abs(above - below) <= 1,
+             qPrintable(QStringLiteral("%1 %2").arg(above).arg(below)));
     QCOMPARE(r.lines[1].box.top(), r.lines[0].box.top() + QFontMetrics(font()).height());
 }
 
@@ -184,8 +182,7 @@ void TestLayoutText::rotatedTextIsDrawnAcross() {
     QRect ink;
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 200; ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
+            if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
     QVERIFY(!ink.isEmpty());
     QVERIFY2(ink.height() > 3 * ink.width(),
              qPrintable(QStringLiteral("%1x%2").arg(ink.width()).arg(ink.height())));

@@ -12,7 +12,9 @@ using namespace widgets;
 
 namespace {
 
-void press(QWidget* w, QPoint p) { QTest::mousePress(w, Qt::LeftButton, {}, p); }
+void press(QWidget* w, QPoint p) {
+    QTest::mousePress(w, Qt::LeftButton, {}, p);
+}
 
 void dragTo(QWidget* w, QPoint p) {
     QMouseEvent move(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
@@ -45,8 +47,7 @@ void TestStringGrid::keyboardNavigation_data() {
     QTest::newRow("down right") << 0 << QList<int>{Qt::Key_Down, Qt::Key_Right} << QPoint(2, 2);
     QTest::newRow("up/left stop at the fixed cells")
         << 0 << QList<int>{Qt::Key_Up, Qt::Key_Left} << QPoint(1, 1);
-    QTest::newRow("down stops at the last row")
-        << 0 << QList<int>(6, Qt::Key_Down) << QPoint(1, 4);
+    QTest::newRow("down stops at the last row") << 0 << QList<int>(6, Qt::Key_Down) << QPoint(1, 4);
     QTest::newRow("end") << 0 << QList<int>{Qt::Key_End} << QPoint(4, 1);
     QTest::newRow("ctrl+end") << 0 << QList<int>{ctrl | Qt::Key_End} << QPoint(4, 4);
     QTest::newRow("ctrl+home") << 0 << QList<int>{ctrl | Qt::Key_End, ctrl | Qt::Key_Home}
@@ -219,8 +220,7 @@ void TestStringGrid::headerDragsSizeAndMoveColumns() {
     QTest::mouseRelease(vp, Qt::LeftButton, {}, edge + QPoint(20, 0));
     QCOMPARE(grid.colWidths(1), 84);
 
-    for (int c = 0; c < 5; ++c)
-        grid.setCells(c, 2, QString::number(c));
+    for (int c = 0; c < 5; ++c) grid.setCells(c, 2, QString::number(c));
     press(vp, grid.cellRect(1, 0).center());
     QTest::mouseRelease(vp, Qt::LeftButton, {}, grid.cellRect(3, 0).center());
     QCOMPARE(grid.cells(1, 2), QStringLiteral("2"));
