@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -8,6 +9,7 @@
 
 #include "db/sinks.h"
 #include "ui/dialogs.h"
+#include "ui/window_habits.h"
 
 Q_LOGGING_CATEGORY(listySql, "listy.sql", QtInfoMsg)
 
@@ -36,6 +38,7 @@ void routeAccessLayerOutput() {
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setWindowIcon(applicationIcon());
     setUpLookAndText(*this);
     routeAccessLayerOutput();
 }

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -161,6 +162,7 @@ void MainWindow::addDesktopHabits() {
         dBGrid1_->setColumnScale((kGridWidth + extra.width()) / double(kGridWidth));
     };
     rememberPlace(*this, QStringLiteral("glowne"));
+    setWindowIcon(applicationIcon());
     addShortcuts(*this, buttons_[8], {QKeySequence(Qt::CTRL | Qt::Key_N)});
     addShortcuts(*this, buttons_[9], {QKeySequence(Qt::Key_F2)});
     addShortcuts(*this, buttons_[10], {QKeySequence(Qt::Key_Delete)});

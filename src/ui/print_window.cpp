@@ -29,6 +29,7 @@
 #include "ui/print_options_dialog.h"
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
+#include "ui/window_habits.h"
 
 namespace ui {
 namespace {
@@ -60,8 +61,11 @@ PrintWindow::PdfFileChooser PrintWindow::setPdfFileChooser(PdfFileChooser choose
 PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Wydruk"));
     resize(insideOf({554, 447}));
+    // Enlarged, the window shows more of its list; never smaller than designed.
+    setMinimumSize(insideOf({554, 447}));
+    rememberPlace(*this, QStringLiteral("wydruk"));
     centreOnScreen(*this, {554, 447});
-    for (db::SqlQuery* q : {&sql1_, &sql2_}) {
+    for (db::SqlQuery* q : {&waybills_, &colours_}) {
         q->setConnection(&baza);
         q->setAutoCommit(false);
         q->setMaxResults(0);
@@ -98,7 +102,7 @@ PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     connect(scroll_, &QScrollBar::valueChanged, this, &PrintWindow::placeContent);
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &PrintWindow::followList);
 
-    connectHandler(button1_, &QPushButton::clicked, this, &PrintWindow::button1Click);
+    connectHandler(button1_, &QPushButton::clicked, this, &PrintWindow::printTicked);
     connectHandler(button1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
         QAction* pdf = menu.addAction(QStringLiteral("Drukuj do pliku PDF..."));
@@ -121,16 +125,16 @@ PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
         }
     });
 
-    formCreate();
+    listPrinters();
     fitContent();
 }
 
 PrintWindow::~PrintWindow() = default;
 
-void PrintWindow::formCreate() {
-    drukarki_ = std::make_unique<print::QtPrintService>();
+void PrintWindow::listPrinters() {
+    printers_ = std::make_unique<print::QtPrintService>();
     comboBox1_->clear();
-    for (const std::string& name : drukarki_->printers())
+    for (const std::string& name : printers_->printers())
         comboBox1_->addItem(QString::fromStdString(name));
     comboBox1_->setCurrentIndex(-1);
     comboBox1_->setEditText(QString());
@@ -139,7 +143,7 @@ void PrintWindow::formCreate() {
 
 void PrintWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { formShow(); });
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
 }
 
 // The rows live only while the window is shown.
@@ -147,7 +151,7 @@ void PrintWindow::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous()) {
         rows_->clear();
-        sql1_.close();
+        waybills_.close();
         fitContent();
     }
 }
@@ -170,10 +174,10 @@ bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PrintWindow::formShow() {
+void PrintWindow::fillOnShow() {
     rows_->clear();  // before the result it reads goes
-    store::openQuery(sql1_, store::kWaybillListSql);
-    rows_->load(sql1_);
+    store::openQuery(waybills_, store::kWaybillListSql);
+    rows_->load(waybills_);
     if (rows_->rowCount() > 0) list_->setCurrentIndex(rows_->index(0, PrintRowsModel::Tick));
     fitContent();
     scroll_->setValue(0);
@@ -225,7 +229,7 @@ void PrintWindow::followList(int listValue) {
 
 // Every way of printing takes the options as they were last chosen.
 void PrintWindow::run(print::PrintService& service, int printerIndex) {
-    print::printWaybills(service, sql2_, printerIndex, rows_->printRows(), skala_,
+    print::printWaybills(service, colours_, printerIndex, rows_->printRows(), scale_,
                          loadPrintOptions());
 }
 
@@ -334,7 +338,7 @@ void PrintWindow::setTickedCounts() {
     if (copies) rows_->setTickedCounts(QString::number(*copies));
 }
 
-void PrintWindow::button1Click() {
+void PrintWindow::printTicked() {
     const int index = comboBox1_->currentIndex();
     if (testService_) {
         run(*testService_, index);
@@ -365,7 +369,7 @@ void PrintWindow::printPreview() {
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &rows, &options](QPrinter* printer) {
                        auto service = print::QtPrintService::toPrinter(*printer);
-                       print::printWaybills(*service, sql2_, -1, rows, skala_, options);
+                       print::printWaybills(*service, colours_, -1, rows, scale_, options);
                    });
     showModal(preview);
 }

@@ -40,13 +40,13 @@ public:
     PrintRowsModel& rows() const { return *rows_; }
     PrintList& list() const { return *list_; }
     PrintHeaderRow& header() const { return *header_; }
-    double skala() const { return skala_; }
-    db::SqlQuery& sql1() { return sql1_; }
-    db::SqlQuery& sql2() { return sql2_; }
+    double scale() const { return scale_; }
+    db::SqlQuery& waybills() { return waybills_; }
+    db::SqlQuery& colourQuery() { return colours_; }
 
-    void formCreate();
-    void formShow();
-    void button1Click();      // "Drukuj"
+    void listPrinters();
+    void fillOnShow();
+    void printTicked();       // "Drukuj"
     void printToPdf();        // context menu: the cards into a PDF file asked for
     void printPreview();      // context menu: the cards in a preview window
     void editPrintOptions();  // context menu: "Opcje wydruku…"
@@ -82,10 +82,10 @@ private:
     void placeContent();
     void followList(int listValue);
 
-    db::SqlQuery sql1_{"sql1"};
-    db::SqlQuery sql2_{"sql2"};
-    std::unique_ptr<print::PrintService> drukarki_;
-    double skala_ = 0;
+    db::SqlQuery waybills_{"sql1"};
+    db::SqlQuery colours_{"sql2"};
+    std::unique_ptr<print::PrintService> printers_;
+    double scale_ = 0;
     print::PrintService* testService_ = nullptr;
 
     PrintRowsModel* rows_;

@@ -32,7 +32,10 @@ void Growth::follow(QWidget* control, bool right, bool down) {
 }
 
 bool Growth::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Resize) apply();
+    // A hidden window is told of a new size only when it is shown.
+    if (watched == &window_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+        apply();
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -162,8 +162,8 @@ void PrintWindowTest::windowLayout() {
     QCOMPARE(items, QPrinterInfo::availablePrinterNames());
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QString());
-    QCOMPARE(w.sql1().connection(), &p.windows->main->connection());
-    QCOMPARE(w.sql2().connection(), &p.windows->main->connection());
+    QCOMPARE(w.waybills().connection(), &p.windows->main->connection());
+    QCOMPARE(w.colourQuery().connection(), &p.windows->main->connection());
 }
 
 void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {
@@ -196,7 +196,7 @@ void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {
     QCOMPARE(shown, 1);
     // Closed, the window holds no rows.
     QCOMPARE(p.model().rowCount(), 0);
-    QVERIFY(!p.window().sql1().active());
+    QVERIFY(!p.window().waybills().active());
 
     // Reopened after changes to the table: every row afresh, unticked, "2".
     execFile(p.file(),
@@ -346,7 +346,7 @@ void PrintWindowTest::drukujPrintsTheTickedRows() {
     }
     QCOMPARE(bold, QStringList({"StOdb1", "StOdb1", "StOdb3", "StOdb3", "StOdb3"}));
     QVERIFY(service.calls.contains("text 512,1009 Lad1"));
-    QCOMPARE(p.window().skala(), 6600 / 297.0);
+    QCOMPARE(p.window().scale(), 6600 / 297.0);
     // The top band of the first card in StOdb1's colour, of the third in white (no station).
     QCOMPARE(service.calls.indexOf("rect 456,456,1367,644") - 1,
              service.calls.indexOf("fill 255,0,0"));
@@ -415,7 +415,7 @@ void PrintWindowTest::noPrinterPrintsIntoAPdfFile() {
     QFile pdf(answer);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
-    QVERIFY(p.window().skala() > 23.0 && p.window().skala() < 24.0);  // A4 at 600 dpi
+    QVERIFY(p.window().scale() > 23.0 && p.window().scale() < 24.0);  // A4 at 600 dpi
 
     // A file that cannot be written is an error, not a silent success.
     answer = p.dir.file("missing/dir/karty.pdf");
