@@ -92,8 +92,27 @@ void DataGrid::fitLastColumn() {
     setColumnWidth(last, qBound(16, room, scaled(cols[last].width)));
 }
 
+void DataGrid::setDesignedWidth(int width) {
+    designedWidth_ = width;
+    followWidth();
+}
+
+// Past its designed width the grid's columns share the extra width in the proportions of
+// their given widths; the indicator and the frame keep theirs.
+void DataGrid::followWidth() {
+    if (designedWidth_ <= 0) return;
+    int columns = 0;
+    for (const GridColumn& c : model_->columns()) {
+        if (c.visible) columns += c.width;
+    }
+    if (columns <= 0) return;
+    const int fixed = designedWidth_ - columns;
+    setColumnScale(qMax(1.0, double(width() - fixed) / columns));
+}
+
 void DataGrid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
+    followWidth();
     fitLastColumn();
 }
 

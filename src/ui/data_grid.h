@@ -24,6 +24,9 @@ public:
     // Every column's width is its given width times `scale` (a grid that grew shares the
     // extra width among its columns in their proportions).
     void setColumnScale(double scale);
+    // The width at which the columns have their given widths; wider, they grow with the
+    // grid (0: they keep their widths).
+    void setDesignedWidth(int width);
 
 signals:
     // A data cell was clicked; its row is already the dataset's current row.
@@ -41,6 +44,7 @@ private:
     void applyWidths();
     void fitLastColumn();
     int scaled(int width) const;
+    void followWidth();
     void followDataset(int row);
     void viewRowChanged(const QModelIndex& current, const QModelIndex& previous);
 
@@ -48,6 +52,7 @@ private:
     bool following_ = false;
     bool lastColumnYields_ = false;
     double columnScale_ = 1.0;
+    int designedWidth_ = 0;
     QModelIndex pressed_;
 };
 

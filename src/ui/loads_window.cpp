@@ -111,10 +111,8 @@ LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(par
     connectHandler(button2_, &QPushButton::clicked, this, &LoadsWindow::deleteLoad);
     connectHandler(button3_, &QPushButton::clicked, this, &LoadsWindow::closeWindow);
 
-    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
-    growth->grown = [this](QSize extra) {
-        dBGrid1_->setColumnScale((521.0 + extra.width()) / 521.0);
-    };
+    growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    dBGrid1_->setDesignedWidth(521);
     rememberPlace(*this, QStringLiteral("ladunki"));
 }
 

@@ -158,9 +158,7 @@ void MainWindow::buildControls() {
 void MainWindow::addDesktopHabits() {
     Growth* growth = new Growth(*this, insideOf({563, 557}));
     growth->stretch(dBGrid1_, true, true);
-    growth->grown = [this](QSize extra) {
-        dBGrid1_->setColumnScale((kGridWidth + extra.width()) / double(kGridWidth));
-    };
+    dBGrid1_->setDesignedWidth(kGridWidth);
     rememberPlace(*this, QStringLiteral("glowne"));
     setWindowIcon(applicationIcon());
     addShortcuts(*this, buttons_[8], {QKeySequence(Qt::CTRL | Qt::Key_N)});

@@ -63,10 +63,8 @@ PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
     connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::deleteParty);
     connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::closeWindow);
 
-    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
-    growth->grown = [this](QSize extra) {
-        dBGrid1_->setColumnScale((417.0 + extra.width()) / 417.0);
-    };
+    growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    dBGrid1_->setDesignedWidth(417);
     rememberPlace(*this, QStringLiteral("punkty"));
 }
 
