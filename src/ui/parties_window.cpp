@@ -82,7 +82,7 @@ void PartiesWindow::fillOnShow() {
     const int count = stations_.recordCount();
     names.reserve(count);
     for (int i = 0; i < count; ++i) {
-        names << QString::fromStdString(stations_.fields(1).asString());
+        names << QString::fromStdString(stations_.fieldByName("nazwa").asString());
         stations_.next();
     }
     stations_.close();

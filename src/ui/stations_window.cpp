@@ -111,10 +111,10 @@ void StationsWindow::fillGrid() {
     grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));
     grid_->setCells(1, 0, QStringLiteral("Kolor"));
     for (int row = 1; row <= count; ++row) {
-        grid_->setCells(0, row, QString::fromStdString(stations_.fields(1).asString()));
+        grid_->setCells(0, row, QString::fromStdString(stations_.fieldByName("nazwa").asString()));
         grid_->cellStyle(0, row).setBgColor(kWhite);
 
-        const std::string name = stations_.fields(2).asString();
+        const std::string name = stations_.fieldByName("kolor").asString();
         widgets::CellStyle& swatch = grid_->cellStyle(1, row);
         if (const auto colour = store::colourByName(name)) {
             const QColor rgb(colour->red, colour->green, colour->blue);
