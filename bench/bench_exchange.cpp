@@ -10,8 +10,10 @@
 // measured on its own.
 
 #include <benchmark/benchmark.h>
+
 #include <sqlite3.h>
 #include <stdlib.h>
+#include "bench_main.h"
 
 #include <chrono>
 #include <cstdio>
@@ -216,10 +218,7 @@ BENCHMARK(BM_BackupOfTheFile)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
     if (g_bare.cpu > 0 && g_import.cpu > 0 && g_merge.cpu > 0) {
         std::printf(
             "\n%d waybills into an empty database (CPU time of this thread; wall clock in "

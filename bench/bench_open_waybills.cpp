@@ -6,9 +6,11 @@
 // result store's memory against the rule "at most 2 x its text bytes + 64 bytes per row".
 
 #include <benchmark/benchmark.h>
+
 #include <sqlite3.h>
 #include <stdlib.h>
 #include <unistd.h>
+#include "bench_main.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -208,10 +210,7 @@ BENCHMARK(BM_SqlQueryOpen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
     if (g_bareSeconds > 0 && g_oursSeconds > 0) {
         std::printf(
             "\nopen of %d waybills (CPU time per open): SqlQuery %.1f ms, bare loop %.1f ms, "

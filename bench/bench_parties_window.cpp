@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <QComboBox>
 #include <cstdio>
 
@@ -73,10 +75,7 @@ BENCHMARK(BM_PartiesWindow)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
     bench::application();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
     if (g_stations > 0 && g_parties > 0) {
         std::printf(
             "\n%d stations (CPU time per showing): shippers/receivers window %.1f ms, stations "

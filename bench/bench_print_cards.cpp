@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
@@ -146,10 +148,7 @@ BENCHMARK(BM_PrintRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv) {
     bench::application();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
     if (g_bare > 0 && g_run > 0) {
         std::printf(
             "\n%d cards to PDF (CPU time per run): print run %.1f ms, bare QPainter loop %.1f ms, "

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QElapsedTimer>
@@ -180,10 +182,7 @@ BENCHMARK(BM_TickAllAndPrintPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Ite
 
 int main(int argc, char** argv) {
     bench::application();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
     for (const auto& [rows, f] : g_figures) {
         if (f.plain <= 0 || f.first <= 0) continue;
         std::printf(
