@@ -110,14 +110,14 @@ private:
     QString group() const { return QStringLiteral("okna/") + key_; }
 
     void save() {
-        QSettings settings;
+        QSettings settings(QStringLiteral("Listy"), QStringLiteral("Listy"));
         settings.beginGroup(group());
         settings.setValue(QStringLiteral("pozycja"), window_.pos());
         settings.setValue(QStringLiteral("rozmiar"), window_.size());
     }
 
     void restore() {
-        QSettings settings;
+        QSettings settings(QStringLiteral("Listy"), QStringLiteral("Listy"));
         settings.beginGroup(group());
         if (!settings.contains(QStringLiteral("rozmiar"))) return;
         const QRect saved(settings.value(QStringLiteral("pozycja")).toPoint(),
