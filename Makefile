@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test stress bench fuzz asan clean format
+.PHONY: all deps configure build run test install stress bench fuzz asan clean format
 
 all: build
 
@@ -26,6 +26,13 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Installs the program, its launcher, desktop entry, icons, metainfo, manual page and guide
+# under CMake's install prefix (/usr/local unless PREFIX is given); DESTDIR is honoured:
+#   make install PREFIX=$$HOME/.local      make install DESTDIR=/tmp/stage PREFIX=/usr
+PREFIX ?=
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 # Kills a process writing the database at random moments, 50 times per write path, and
 # checks the file after each kill (a short version runs in `make test`).
