@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test stress bench fuzz asan clean format
+.PHONY: all deps configure build run test install package stress bench fuzz asan clean format
 
 all: build
 
@@ -26,6 +26,22 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Installs the program, its launcher, desktop entry, icons, metainfo, manual page and guide
+# under CMake's install prefix (/usr/local unless PREFIX is given); DESTDIR is honoured:
+#   make install PREFIX=$$HOME/.local      make install DESTDIR=/tmp/stage PREFIX=/usr
+PREFIX ?=
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# A Debian package (listy_<version>_<arch>.deb in build-package/) from a Release build of
+# its own, without the tests: install it with `apt install ./build-package/listy_*.deb`.
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DLISTY_TESTS=OFF -DLISTY_BENCH=OFF
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+	@ls -1 build-package/listy_*.deb
 
 # Kills a process writing the database at random moments, 50 times per write path, and
 # checks the file after each kill (a short version runs in `make test`).
@@ -50,4 +66,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-package
