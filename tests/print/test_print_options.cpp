@@ -15,6 +15,7 @@
 #include "print/recording_print_service.h"
 #include "store/schema.h"
 #include "support/sql_helpers.h"
+#include "support/store_fixture.h"
 #include "support/work_dir.h"
 
 using print::CardOrder;
@@ -30,16 +31,11 @@ const QColor kGrey(192, 192, 192), kWhite(255, 255, 255), kRed(255, 0, 0), kBlue
     kGreen(0, 128, 0), kYellow(255, 255, 0), kBrown(187, 130, 91), kOrange(231, 120, 23),
     kBlack(0, 0, 0);
 
-struct Database {
-    testing::WorkDir dir;
-    db::SqlConnection baza{"baza"};
-    db::SqlQuery sql1{"sql1"};
-    db::SqlQuery sql2{"sql2"};
+// A database with some stations; the print run reads the band colours on `sql2`.
+struct Database : testing::StoreDatabase {
+    db::SqlQuery& sql2 = command;
     Database() {
-        sql1.setConnection(&baza);
-        sql2.setConnection(&baza);
-        store::openDatabase(baza, sql1);
-        testing::execFile(dir.file("listy.sdb"),
+        testing::execFile(file(),
                           "insert into stacje values(1,'Zabrze','clred');"
                           "insert into stacje values(2,'Łódź','clblue');"
                           "insert into stacje values(3,'Lublin','clgreen');"

@@ -15,6 +15,7 @@
 #include "print/qt_print_service.h"
 #include "store/schema.h"
 #include "support/sql_helpers.h"
+#include "support/store_fixture.h"
 #include "support/work_dir.h"
 
 using print::PrintRowData;
@@ -23,16 +24,11 @@ namespace {
 
 constexpr int kDpi = 50;  // rendering resolution; the cards are drawn at 600 dpi
 
-struct Database {
-    testing::WorkDir dir;
-    db::SqlConnection baza{"baza"};
-    db::SqlQuery sql1{"sql1"};
-    db::SqlQuery sql2{"sql2"};
+// A database with some stations; the print run reads the band colours on `sql2`.
+struct Database : testing::StoreDatabase {
+    db::SqlQuery& sql2 = command;
     Database() {
-        sql1.setConnection(&baza);
-        sql2.setConnection(&baza);
-        store::openDatabase(baza, sql1);
-        testing::execFile(dir.file("listy.sdb"),
+        testing::execFile(file(),
                           "insert into stacje values(1,'Gliwice','clred');"
                           "insert into stacje values(2,'Opole','clblue');"
                           "insert into stacje values(3,'Koło','clgreen');");
