@@ -54,7 +54,8 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     grid_->setColWidths(1, 64);
     grid_->setOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::HorzLine);
     grid_->setScrollBars(widgets::ScrollBars::Vertical);
-    grid_->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    // The last tab stop: by keyboard alone a station is picked with the arrow keys.
+    grid_->setFocusPolicy(Qt::StrongFocus);
     grid_->lineDesign().setLineUpColor(kWhite);
 
     label1_ = place(new QLabel(QStringLiteral("Nazwa stacji"), this), "Label1", 8, 240, 60, 13);
@@ -75,7 +76,7 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 440, 312, 75, 25);
     for (QPushButton* b : {button1_, button2_, button3_, button4_}) b->setAutoDefault(false);
 
-    QWidget* order[] = {edit1_, comboBox1_, button1_, button2_, button3_, button4_};
+    QWidget* order[] = {edit1_, comboBox1_, button1_, button2_, button3_, button4_, grid_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connectHandler(grid_, &widgets::StringGrid::mouseDown, this,
@@ -176,9 +177,12 @@ bool StationsWindow::eventFilter(QObject* watched, QEvent* event) {
     // Right or End would scroll the names out of sight (the colour column is a little wider
     // than the room beside the vertical scroll bar, and there is no horizontal one): once the
     // grid has handled the key, the names come back into view.
+    // A key that moves the current row picks that station, as a click does.
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        QTimer::singleShot(0, this, [this] {
+        const int before = grid_->row();
+        QTimer::singleShot(0, this, [this, before] {
             if (grid_->leftCol() != 0) grid_->setLeftCol(0);
+            if (grid_->row() != before) runHandler(this, [this] { pickStation(grid_->row()); });
         });
     }
     if (watched == grid_->viewport() && (event->type() == QEvent::MouseButtonPress ||
@@ -198,11 +202,16 @@ void StationsWindow::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoin
     // The colour column is a little wider than the room beside a vertical scroll bar; a click
     // on it must not push the names out of sight.
     if (grid_->leftCol() != 0) grid_->setLeftCol(0);
-    if (at.col < 0 || at.row <= 0 || at.row >= grid_->rowCount()) return;
-    edit1_->setText(grid_->cells(0, at.row));
+    if (at.col < 0) return;
+    pickStation(at.row);
+}
+
+void StationsWindow::pickStation(int row) {
+    if (row <= 0 || row >= grid_->rowCount()) return;
+    edit1_->setText(grid_->cells(0, row));
     // The station's colour becomes the one "Zmień" writes, so that it never writes a colour
     // the user did not pick; a name that is none of the eight leaves both as they were.
-    if (const auto colour = store::colourByName(grid_->cells(1, at.row).toStdString())) {
+    if (const auto colour = store::colourByName(grid_->cells(1, row).toStdString())) {
         comboBox1_->setCurrentIndex(colour->index);
         currentColour_ = fromUtf8(colour->name);
     }

@@ -35,6 +35,8 @@ public:
     void clearOnClose();
     void colourPicked();
     void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // Takes the station of grid row `row` into the name box and its colour into the list.
+    void pickStation(int row);
     void addStation();       // "Dopisz"
     void recolourStation();  // "Zmień"
     void deleteStation();    // "Usuń"

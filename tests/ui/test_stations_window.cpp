@@ -142,7 +142,7 @@ void StationsWindowTest::controlsAndLayout() {
     QCOMPARE(p.widget<QLabel>("Label2")->text(), QStringLiteral("Kolor FREMO"));
     QCOMPARE(p.widget<QLabel>("Label2")->pos(), QPoint(8, 264));
 
-    // Tab order: the name, the colour list, the four buttons; the grid is no tab stop.
+    // Tab order: the name, the colour list, the four buttons, then the grid.
     QStringList order;
     QWidget* at = p.edit();
     do {
@@ -151,9 +151,8 @@ void StationsWindowTest::controlsAndLayout() {
             order << at->objectName();
         at = at->nextInFocusChain();
     } while (at != p.edit());
-    QCOMPARE(order,
-             QStringList({"Edit1", "ComboBox1", "Button1", "Button2", "Button3", "Button4"}));
-    QVERIFY(!(p.grid()->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(order, QStringList({"Edit1", "ComboBox1", "Button1", "Button2", "Button3", "Button4",
+                                 "grid"}));
 
     QComboBox* box = p.colours();
     QVERIFY(box->isEditable());
@@ -420,6 +419,11 @@ void StationsWindowTest::clickPicksTheRowUnderThePointerInALongList() {
     QCOMPARE(p.colours()->currentIndex(), (partly - 2) % 8);
     QVERIFY(p.dialogs.boxes.isEmpty());
 
+    // By keyboard: Down picks the next station, as a click does.
+    QTest::keyClick(g, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.edit()->text(), QString("Stacja %1").arg(partly - 1));
+    QCOMPARE(p.colours()->currentIndex(), (partly - 1) % 8);
     // Right and End would scroll the names away: they come back once the key is handled.
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_End}) {
         QTest::keyClick(g, key);
