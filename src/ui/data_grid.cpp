@@ -137,6 +137,18 @@ void DataGrid::viewRowChanged(const QModelIndex& current, const QModelIndex& pre
     if (current.row() != previous.row()) emit rowMovedByUser(current.row());
 }
 
+// Enter on a row does what a click on it does, so every grid is usable by keyboard alone.
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier && current.isValid()) {
+        if (model_->dataset()) model_->dataset()->setCurrentIndex(current.row());
+        emit cellClicked(current.row(), current.column());
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
 void DataGrid::mousePressEvent(QMouseEvent* event) {
     pressed_ = indexAt(event->position().toPoint());
     QTableView::mousePressEvent(event);

@@ -29,13 +29,15 @@ public:
     void setDesignedWidth(int width);
 
 signals:
-    // A data cell was clicked; its row is already the dataset's current row.
+    // A data cell was clicked, or Enter pressed on it; its row is already the dataset's
+    // current row.
     void cellClicked(int row, int column);
     // The user made another row current: by keyboard, a click or a drag in the grid, or a
     // click on the record indicator. It is already the dataset's current row.
     void rowMovedByUser(int row);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
