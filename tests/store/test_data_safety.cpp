@@ -127,6 +127,8 @@ void DataSafetyTest::startUpNamesWhatIsWrong_data() {
                                     << "nie jest bazą danych";
     QTest::newRow("damaged page") << "damaged"
                                   << "tylko do odczytu";
+    QTest::newRow("locked by another program") << "locked"
+                                               << "zablokowany";
 }
 
 void DataSafetyTest::startUpNamesWhatIsWrong() {
@@ -134,7 +136,17 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
     QFETCH(QString, says);
     testing::WorkDir dir;
     const QString file = dir.file("listy.sdb");
-    if (kind == "foreign") {
+    sqlite3* other = nullptr;
+    if (kind == "locked") {
+        {
+            testing::StoreDatabase made;
+            QFile::copy(made.file(), file);
+        }
+        QCOMPARE(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "begin exclusive; insert into ladunki values('x','y');",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+    } else if (kind == "foreign") {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(8192, 'x'));
@@ -165,6 +177,10 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
         message = QString::fromStdString(store::openDatabase(baza, list).message);
     } catch (const db::DatabaseError& e) {
         message = QString::fromUtf8(e.what());
+    }
+    if (other) {
+        sqlite3_exec(other, "rollback;", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
     }
     QVERIFY2(message.contains(says) && message.contains(file), qPrintable(message));
     if (kind == "damaged") {
