@@ -4,6 +4,8 @@
 
 #include "db/errors.h"
 #include "db/sql_query.h"
+#include "db/text.h"
+#include "store/stored_rows.h"
 #include "store/transaction.h"
 
 namespace store {
@@ -29,6 +31,16 @@ std::string counterUpdateSql(Counter counter, int id) {
 int readCounter(db::SqlQuery& query, const std::string& key) {
     openQuery(query, "select value from admin where key='" + key + "';");
     return query.fields(0).asInteger();
+}
+
+int readCounter(db::SqlConnection& connection, Counter counter) {
+    const std::string key = counterKey(counter);
+    const auto rows =
+        readStoredRows(connection, "select value from admin where key='" + key + "';");
+    if (rows.empty() || rows[0].empty() || !rows[0][0]) {
+        throw db::DatabaseError("W tabeli admin brak licznika " + key);
+    }
+    return db::toInteger(*rows[0][0]);
 }
 
 int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter counter,

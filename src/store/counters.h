@@ -25,6 +25,10 @@ std::string counterUpdateSql(Counter counter, int id);
 // "select value from admin where key='<key>';" on `query`; field 0 read as an integer.
 int readCounter(db::SqlQuery& query, const std::string& key);
 
+// The counter's value read straight from the file; DatabaseError when admin has no such
+// row, ConvertError when it is not an integer.
+int readCounter(db::SqlConnection& connection, Counter counter);
+
 // The counter rule: reads the counter on `query`, then runs, as one transaction,
 // `insertSql(id)` and the counter's update on `query`, with id = counter + 1. A counter at
 // the largest integer refuses the add before anything is written. Returns the id.

@@ -97,22 +97,6 @@ std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
     return out;
 }
 
-int counterValue(db::SqlConnection& connection, Counter counter) {
-    const std::string key = counterKey(counter);
-    const auto rows =
-        readStoredRows(connection, "select value from admin where key='" + key + "';");
-    if (rows.empty() || rows[0].empty() || !rows[0][0]) {
-        throw db::DatabaseError("W tabeli admin brak licznika " + key);
-    }
-    return db::toInteger(*rows[0][0]);
-}
-
-void runStatement(db::SqlConnection& connection, const std::string& sql) {
-    std::string error;
-    connection.xExec(sql, nullptr, nullptr, &error);
-    if (!error.empty()) throw db::DatabaseError(error);
-}
-
 // One prepared insert, its values bound, run once per row.
 class Insert {
 public:
@@ -672,7 +656,7 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
     }
     const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
     std::map<Counter, int> next;
-    for (Counter c : counters) next[c] = counterValue(connection, c);
+    for (Counter c : counters) next[c] = readCounter(connection, c);
 
     // Which rows go in, decided before writing.
     std::array<std::vector<const ExchangeRow*>, 4> adding;

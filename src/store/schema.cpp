@@ -145,7 +145,7 @@ std::string damageFound(db::SqlConnection& connection) {
 }
 
 void openReadOnly(db::SqlConnection& connection) {
-    readStoredRows(connection, "PRAGMA query_only = ON;");
+    runStatement(connection, "PRAGMA query_only = ON;");
 }
 
 std::string firstLine(const std::string& text) {

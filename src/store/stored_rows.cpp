@@ -10,6 +10,7 @@ struct RowPick {
     int wanted = 0;
     int seen = 0;
     std::vector<std::string>* row = nullptr;
+    bool done = false;
 };
 
 int pickRow(void* arg, const db::ExecRow& r) {
@@ -22,7 +23,8 @@ int pickRow(void* arg, const db::ExecRow& r) {
         pick->row->emplace_back(v ? std::string(v, static_cast<std::size_t>(r.lengths[i]))
                                   : std::string());
     }
-    return 0;
+    pick->done = true;
+    return 1;  // the rows after it are not wanted: the engine stops here
 }
 
 int collectRow(void* arg, const db::ExecRow& r) {
@@ -59,8 +61,9 @@ bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int in
     RowPick pick{index, 0, &row};
     std::string error;
     connection.xExec(sql, &pickRow, &pick, &error);
-    if (!error.empty()) throw db::DatabaseError(error);
-    return !row.empty();
+    // Stopping after the wanted row is reported as an abort; that one is no error.
+    if (!error.empty() && !pick.done) throw db::DatabaseError(error);
+    return pick.done;
 }
 
 }  // namespace store

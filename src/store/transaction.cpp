@@ -6,15 +6,15 @@
 
 namespace store {
 
-namespace {
-
-constexpr const char* kSavepoint = "listy_write";
-
 void runStatement(db::SqlConnection& connection, const std::string& sql) {
     std::string error;
     connection.xExec(sql, nullptr, nullptr, &error);
     if (!error.empty()) throw db::DatabaseError(error);
 }
+
+namespace {
+
+constexpr const char* kSavepoint = "listy_write";
 
 // Inside a transaction someone else opened (the SQL browser's "begin"): our work is a
 // savepoint of it, undone alone on error, and the open transaction stays theirs.

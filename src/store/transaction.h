@@ -16,6 +16,9 @@ namespace store {
 // the open transaction is left to whoever opened it.
 void runInTransaction(db::SqlConnection& connection, const std::function<void()>& work);
 
+// Runs `sql` straight on the connection, for its effect; DatabaseError on failure.
+void runStatement(db::SqlConnection& connection, const std::string& sql);
+
 // Closes `query`, sets its text and runs it for its effect.
 void exec(db::SqlQuery& query, const std::string& sql);
 // Closes `query`, sets its text and opens it.
