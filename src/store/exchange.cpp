@@ -34,38 +34,40 @@ std::size_t at(ExchangeList list) {
     return static_cast<std::size_t>(list);
 }
 
-// The columns each list is read from and written to, in the order of its CSV header.
-const char* tableOf(ExchangeList list) {
-    switch (list) {
-        case ExchangeList::Stations:
-            return "stacje";
-        case ExchangeList::Parties:
-            return "punkty";
-        case ExchangeList::Loads:
-            return "ladunki";
-        case ExchangeList::Waybills:
-            return "listy";
-    }
-    return "";
+// What each list is, in the order of ExchangeList: its table, the columns it is read from
+// and written to (in the order of its CSV header), the header, its file and its title.
+struct ListInfo {
+    const char* table;
+    std::vector<std::string> columns;
+    std::vector<std::string> header;
+    const char* fileName;
+    const char* title;
+};
+
+const ListInfo& infoOf(ExchangeList list) {
+    static const std::array<ListInfo, 4> lists = {{
+        {"stacje", {"nazwa", "kolor"}, {"Nazwa stacji", "Kolor"}, "stacje.csv", "Stacje"},
+        {"punkty", {"nazwa", "stacja"}, {"Nazwa", "Stacja"}, "punkty.csv", "Nadawcy/odbiorcy"},
+        {"ladunki", {"nazwa", "rodz_wag"}, {"Nazwa", "Rodzaj wagonu"}, "ladunki.csv", "Ładunki"},
+        {"listy",
+         {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"},
+         {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
+         "listy.csv",
+         "Listy przewozowe"},
+    }};
+    return lists[at(list)];
 }
 
-std::vector<std::string> columnsOf(ExchangeList list) {
-    switch (list) {
-        case ExchangeList::Stations:
-            return {"nazwa", "kolor"};
-        case ExchangeList::Parties:
-            return {"nazwa", "stacja"};
-        case ExchangeList::Loads:
-            return {"nazwa", "rodz_wag"};
-        case ExchangeList::Waybills:
-            return {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"};
-    }
-    return {};
+const char* tableOf(ExchangeList list) {
+    return infoOf(list).table;
+}
+const std::vector<std::string>& columnsOf(ExchangeList list) {
+    return infoOf(list).columns;
 }
 
 std::string selectSql(ExchangeList list) {
     std::string sql = "select ";
-    const auto columns = columnsOf(list);
+    const auto& columns = columnsOf(list);
     for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + columns[i];
     return sql + " from " + tableOf(list) + ";";
 }
@@ -149,41 +151,15 @@ std::string joined(const std::vector<std::string>& values) {
 }  // namespace
 
 const std::vector<std::string>& csvHeader(ExchangeList list) {
-    static const std::array<std::vector<std::string>, 4> headers = {{
-        {"Nazwa stacji", "Kolor"},
-        {"Nazwa", "Stacja"},
-        {"Nazwa", "Rodzaj wagonu"},
-        {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
-    }};
-    return headers[at(list)];
+    return infoOf(list).header;
 }
 
 const char* csvFileName(ExchangeList list) {
-    switch (list) {
-        case ExchangeList::Stations:
-            return "stacje.csv";
-        case ExchangeList::Parties:
-            return "punkty.csv";
-        case ExchangeList::Loads:
-            return "ladunki.csv";
-        case ExchangeList::Waybills:
-            return "listy.csv";
-    }
-    return "";
+    return infoOf(list).fileName;
 }
 
 const char* listTitle(ExchangeList list) {
-    switch (list) {
-        case ExchangeList::Stations:
-            return "Stacje";
-        case ExchangeList::Parties:
-            return "Nadawcy/odbiorcy";
-        case ExchangeList::Loads:
-            return "Ładunki";
-        case ExchangeList::Waybills:
-            return "Listy przewozowe";
-    }
-    return "";
+    return infoOf(list).title;
 }
 
 std::optional<std::string_view> colourFromText(std::string_view text) {
