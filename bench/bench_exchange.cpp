@@ -53,6 +53,23 @@ double wallSeconds() {
         .count();
 }
 
+// The baseline: every waybill through one bare prepared insert, in one transaction.
+void insertBare(sqlite3* db, const std::vector<std::vector<std::string>>& rows) {
+    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+    sqlite3_stmt* ins = nullptr;
+    sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
+    int id = 1;
+    for (const auto& r : rows) {
+        sqlite3_bind_int(ins, 1, ++id);
+        for (int c = 0; c < 6; ++c)
+            sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
+        sqlite3_step(ins);
+        sqlite3_reset(ins);
+    }
+    sqlite3_finalize(ins);
+    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+}
+
 struct Data {
     std::string dir;
     std::string emptyFile;   // a new database: schema only
@@ -91,20 +108,7 @@ struct Data {
         store::openDatabase(baza, list, store::DatabaseLocation::file(path));
         list.close();
         if (withRows) {
-            sqlite3* db = baza.handle();
-            sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
-            sqlite3_stmt* ins = nullptr;
-            sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
-            int id = 1;
-            for (const auto& r : rows) {
-                sqlite3_bind_int(ins, 1, ++id);
-                for (int c = 0; c < 6; ++c)
-                    sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
-                sqlite3_step(ins);
-                sqlite3_reset(ins);
-            }
-            sqlite3_finalize(ins);
-            sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+            insertBare(baza.handle(), rows);
         }
     }
     ~Data() {
@@ -163,22 +167,7 @@ void measure(benchmark::State& state, Timing& into, Work work) {
 }
 
 void BM_BareInsert(benchmark::State& state) {
-    measure(state, g_bare, [](db::SqlConnection& baza) {
-        sqlite3* db = baza.handle();
-        sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
-        sqlite3_stmt* ins = nullptr;
-        sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
-        int id = 1;
-        for (const auto& r : data().rows) {
-            sqlite3_bind_int(ins, 1, ++id);
-            for (int c = 0; c < 6; ++c)
-                sqlite3_bind_text(ins, c + 2, r[c].data(), int(r[c].size()), SQLITE_STATIC);
-            sqlite3_step(ins);
-            sqlite3_reset(ins);
-        }
-        sqlite3_finalize(ins);
-        sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
-    });
+    measure(state, g_bare, [](db::SqlConnection& baza) { insertBare(baza.handle(), data().rows); });
 }
 
 void BM_ImportCsv(benchmark::State& state) {
