@@ -41,7 +41,7 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
         int rc = sqlite3_prepare_v2(db, p, static_cast<int>(end - p), &guard.stmt, &tail);
         if (rc != SQLITE_OK) {
             error = sqlite3_errmsg(db);
-            return rc;
+            return sqlite3_extended_errcode(db);
         }
         if (tail == nullptr || tail <= p) break;  // nothing left the engine can read
         p = tail;
@@ -88,7 +88,7 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
         }
         if (rc != SQLITE_DONE) {
             error = sqlite3_errmsg(db);
-            return rc;
+            return sqlite3_extended_errcode(db);
         }
         if (!anyRow && callback != nullptr) {
             describe();
@@ -105,6 +105,29 @@ int runStatements(sqlite3* db, std::string_view sql, RowCallback callback, void*
 }
 
 }  // namespace
+
+Cause causeOf(int code) {
+    switch (code & 0xff) {
+        case SQLITE_OK:
+            return Cause::None;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return Cause::Busy;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            return Cause::ReadOnly;
+        case SQLITE_FULL:
+            return Cause::Full;
+        case SQLITE_CORRUPT:
+            return Cause::Damaged;
+        case SQLITE_NOTADB:
+            return Cause::NotADatabase;
+        case SQLITE_CANTOPEN:
+            return Cause::CannotOpen;
+        default:
+            return Cause::Other;
+    }
+}
 
 // --- companions ---------------------------------------------------------------------------
 
@@ -264,19 +287,22 @@ void SqlConnection::dbConnect() {
     const int rc = sqlite3_open_v2(memory ? ":memory:" : path.c_str(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::string openError;
+    int openCode = rc;
     if (rc == SQLITE_OK) {
         handle_ = db;
+        sqlite3_extended_result_codes(handle_, 1);
         // A second program, or a backup tool, holding a short lock delays a statement
         // instead of refusing it.
         sqlite3_busy_timeout(handle_, kBusyTimeoutMs);
     } else {
         openError = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        if (db) openCode = sqlite3_extended_errcode(db);
         sqlite3_close_v2(db);
     }
     if (afterConnect_) afterConnect_(*this);
     if (!handle_) {
         connected_ = false;
-        throw DatabaseError(openError + ": " + path);
+        throw DatabaseError(openError + ": " + path, openCode);
     }
     // The engine reports declared types and empty results by itself; these two statements
     // are kept for the debug output and are ignored by the engine.
@@ -311,8 +337,8 @@ void SqlConnection::open() {
             text += line;
         }
         std::string error;
-        xExec(text, nullptr, nullptr, &error);
-        if (!error.empty()) throw DatabaseError(error);
+        const int rc = xExec(text, nullptr, nullptr, &error);
+        if (!error.empty()) throw DatabaseError(error, rc, text);
         commit();
     }
 }
@@ -325,19 +351,26 @@ void SqlConnection::runTransactionStatement(const char* sql) {
     if (!connected_) setConnected(true);
     if (!connected_) return;
     std::string error;
-    xExec(sql, nullptr, nullptr, &error);
+    const int rc = xExec(sql, nullptr, nullptr, &error);
     lastError_ = error;
-    if (!error.empty()) throw DatabaseError(error);
+    if (!error.empty()) throw DatabaseError(error, rc, sql);
 }
 
 void SqlConnection::startTransaction() {
     runTransactionStatement("begin transaction");
+}
+void SqlConnection::startWriteTransaction() {
+    runTransactionStatement("begin immediate transaction");
 }
 void SqlConnection::commit() {
     runTransactionStatement("commit transaction");
 }
 void SqlConnection::rollBack() {
     runTransactionStatement("rollback transaction");
+}
+
+bool SqlConnection::fileReadOnly() const {
+    return handle_ != nullptr && sqlite3_db_readonly(handle_, "main") == 1;
 }
 
 bool SqlConnection::inTransaction() const {
@@ -348,9 +381,10 @@ void SqlConnection::execPragma() {
     if (!connected_) setConnected(true);
     if (!connected_ || !pragma_) return;
     std::string error;
+    int code = 0;
     bool issued = false;
     auto issue = [&](const std::string& sql) {
-        xExec(sql, nullptr, nullptr, &error);
+        code = xExec(sql, nullptr, nullptr, &error);
         issued = true;
     };
     const SqlPragma& p = *pragma_;
@@ -364,7 +398,7 @@ void SqlConnection::execPragma() {
     if (!p.synchronous.empty()) issue("pragma synchronous=" + p.synchronous);
     if (!issued) return;
     lastError_ = error;
-    if (!error.empty()) throw DatabaseError(error);
+    if (!error.empty()) throw DatabaseError(error, code);
 }
 
 int SqlConnection::xExec(std::string_view sql, RowCallback callback, void* arg,

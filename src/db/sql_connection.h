@@ -124,15 +124,22 @@ public:
     void open();   // connect, then the inline SQL when asked for
     void close();  // disconnect
     void startTransaction();
+    // "begin immediate transaction": the write lock is taken at once, so whatever the work
+    // reads inside (a counter, the rows a duplicate rule compares with) no other program can
+    // change before it commits.
+    void startWriteTransaction();
     void commit();
     void rollBack();
     // True while the engine holds an open transaction on this connection.
     bool inTransaction() const;
+    // True when the engine opened the file read-only (its mode forbids writing).
+    bool fileReadOnly() const;
     void execPragma();
 
     // Runs every statement of `sql` in order, stopping at the first that fails. The text
     // goes to the log and the debug output first. `error` (may be null) receives the
-    // engine's text on failure and is cleared on success. Returns the engine's result code.
+    // engine's text on failure and is cleared on success. Returns the engine's extended
+    // result code.
     int xExec(std::string_view sql, RowCallback callback, void* arg, std::string* error);
 
     bool loadLibs();

@@ -259,10 +259,10 @@ void SqlDataset::loadQueryData(const std::string& statement, const std::string& 
     if (!connection_ || !connection_->connected()) return;
     fieldsBuilt_ = false;
     std::string error;
-    connection_->xExec(statement, &SqlDataset::rowCallback, this, &error);
+    const int rc = connection_->xExec(statement, &SqlDataset::rowCallback, this, &error);
     lastError_ = error;
     if (!error.empty()) {
-        throw DatabaseError(std::string(cutChars(error, 255)) + "\n" + shownText);
+        throw DatabaseError(std::string(cutChars(error, 255)) + "\n" + shownText, rc, statement);
     }
 }
 

@@ -4,9 +4,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <tuple>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "db/errors.h"
 #include "db/sql_connection.h"
@@ -19,6 +26,15 @@ namespace fs = std::filesystem;
 
 constexpr const char* kBackupExtension = ".sdb";
 constexpr const char* kPartSuffix = ".zapis";
+
+// This program's process id, which makes its unfinished copy's name its own.
+long processId() {
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(getpid());
+#endif
+}
 
 // The database file's name without its extension: "listy" for listy.sdb.
 std::string stemOf(const DatabaseLocation& location) {
@@ -74,11 +90,13 @@ struct Handle {
 
 void copyPages(sqlite3* to, sqlite3* from, const std::string& what) {
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup) throw db::DatabaseError(what + ": " + sqlite3_errmsg(to));
+    if (!backup)
+        throw db::DatabaseError(what + ": " + sqlite3_errmsg(to), sqlite3_extended_errcode(to));
     const int step = sqlite3_backup_step(backup, -1);
     const int finish = sqlite3_backup_finish(backup);
     if (step != SQLITE_DONE || finish != SQLITE_OK) {
-        throw db::DatabaseError(what + ": " + sqlite3_errmsg(to));
+        throw db::DatabaseError(what + ": " + sqlite3_errmsg(to),
+                                step != SQLITE_DONE ? step : sqlite3_extended_errcode(to));
     }
 }
 
@@ -137,58 +155,82 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
     const std::string stem = stemOf(location);
     Handle ownSource;
     sqlite3* source = connection.connected() ? connection.handle() : nullptr;
-    if (!source) {
+    // Under a command's write lock the engine cannot copy from the connection that holds
+    // it: a connection of its own reads the file, which the lock keeps as it is until the
+    // command has written.
+    if (!source || connection.inTransaction()) {
         std::error_code ec;
         if (!fs::exists(location.path(), ec)) return {};
         if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY,
                             nullptr) != SQLITE_OK) {
-            throw db::DatabaseError("Nie można otworzyć pliku " + location.path() + " do kopii");
+            throw db::DatabaseError("Nie można otworzyć pliku " + location.path() + " do kopii",
+                                    sqlite3_extended_errcode(ownSource.db));
         }
+        sqlite3_busy_timeout(ownSource.db, 5000);
         source = ownSource.db;
     }
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
         throw db::DatabaseError("Nie można założyć katalogu kopii " + folder + ": " + ec.message());
-    // Leftovers of a copy that was stopped part-way.
+    // Leftovers of this program's own copy stopped part-way, and of copies abandoned long
+    // ago; another program's copy in progress is never touched.
+    const std::string own = "." + std::to_string(processId()) + kPartSuffix;
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(stem + "-", 0) == 0 && name.size() > 6 &&
-            (name.ends_with(kPartSuffix) ||
-             name.ends_with(std::string(kPartSuffix) + "-journal"))) {
-            std::error_code ignored;
+        const bool part =
+            name.ends_with(kPartSuffix) || name.ends_with(std::string(kPartSuffix) + "-journal");
+        if (name.rfind(stem + "-", 0) != 0 || !part) continue;
+        std::error_code ignored;
+        const bool mine = name.find(own) != std::string::npos;
+        if (mine || fs::last_write_time(it->path(), ignored) < longAgo)
             fs::remove(it->path(), ignored);
-        }
     }
     const std::string stamp = timeStamp();
-    std::string name = stem + "-" + stamp + kBackupExtension;
-    for (int n = 2; fs::exists(folder + name, ec); ++n) {
-        name = stem + "-" + stamp + "-" + std::to_string(n) + kBackupExtension;
-    }
-    const std::string path = folder + name;
-    const std::string part = path + kPartSuffix;
+    const std::string part = folder + stem + "-" + stamp + own;
     try {
         Handle target;
         if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                             nullptr) != SQLITE_OK) {
-            throw db::DatabaseError("Nie można zapisać kopii " + path + ": " +
-                                    sqlite3_errmsg(target.db));
+            throw db::DatabaseError(
+                "Nie można zapisać kopii w " + folder + ": " + sqlite3_errmsg(target.db),
+                sqlite3_extended_errcode(target.db));
         }
-        copyPages(target.db, source, "Nie można zapisać kopii " + path);
+        copyPages(target.db, source, "Nie można zapisać kopii w " + folder);
     } catch (...) {
         std::error_code ignored;
         fs::remove(part, ignored);
         throw;
     }
-    fs::rename(part, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(part, ignored);
-        throw db::DatabaseError("Nie można zapisać kopii " + path + ": " + ec.message());
+    // The copy takes the first free name: a link never replaces a name another program
+    // has just taken in the same second.
+    std::string path;
+    for (int n = 1; path.empty() && n < 1000; ++n) {
+        const std::string name = stem + "-" + stamp +
+                                 (n == 1 ? std::string() : "-" + std::to_string(n)) +
+                                 kBackupExtension;
+        std::error_code linkError;
+        fs::create_hard_link(part, folder + name, linkError);
+        if (!linkError) {
+            path = folder + name;
+        } else if (!fs::exists(folder + name, ec)) {
+            // A file system without links: the rename publishes it.
+            fs::rename(part, folder + name, linkError);
+            if (linkError) {
+                std::error_code ignored;
+                fs::remove(part, ignored);
+                throw db::DatabaseError("Nie można zapisać kopii " + folder + name + ": " +
+                                        linkError.message());
+            }
+            path = folder + name;
+        }
     }
+    std::error_code ignored;
+    fs::remove(part, ignored);
+    if (path.empty()) throw db::DatabaseError("Nie można nadać nazwy kopii w " + folder);
     auto copies = copiesIn(folder, stem);
     for (std::size_t i = 0; keep >= 0 && i + static_cast<std::size_t>(keep) < copies.size(); ++i) {
-        std::error_code ignored;
         fs::remove(copies[i].second, ignored);
     }
     return path;

@@ -45,6 +45,15 @@ int readCounter(db::SqlConnection& connection, Counter counter) {
 
 int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter counter,
                    const std::function<std::string(int id)>& insertSql) {
+    int id = 0;
+    // The counter is read under the write lock: two programs never take the same id.
+    runInTransaction(connection,
+                     [&] { id = addWithCounterInTransaction(query, counter, insertSql); });
+    return id;
+}
+
+int addWithCounterInTransaction(db::SqlQuery& query, Counter counter,
+                                const std::function<std::string(int id)>& insertSql) {
     const std::string key = counterKey(counter);
     const int current = readCounter(query, key);
     if (current == std::numeric_limits<int>::max()) {
@@ -52,10 +61,8 @@ int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter c
                                 std::to_string(current) + ")");
     }
     const int id = current + 1;
-    runInTransaction(connection, [&] {
-        exec(query, insertSql(id));
-        exec(query, counterUpdateSql(counter, id));
-    });
+    exec(query, insertSql(id));
+    exec(query, counterUpdateSql(counter, id));
     return id;
 }
 

@@ -29,10 +29,13 @@ int readCounter(db::SqlQuery& query, const std::string& key);
 // row, ConvertError when it is not an integer.
 int readCounter(db::SqlConnection& connection, Counter counter);
 
-// The counter rule: reads the counter on `query`, then runs, as one transaction,
-// `insertSql(id)` and the counter's update on `query`, with id = counter + 1. A counter at
-// the largest integer refuses the add before anything is written. Returns the id.
+// The counter rule, as one immediate write transaction: reads the counter on `query`, then
+// runs `insertSql(id)` and the counter's update on `query`, with id = counter + 1. A counter
+// at the largest integer refuses the add before anything is written. Returns the id.
 int addWithCounter(db::SqlConnection& connection, db::SqlQuery& query, Counter counter,
                    const std::function<std::string(int id)>& insertSql);
+// The same inside a write transaction the caller holds.
+int addWithCounterInTransaction(db::SqlQuery& query, Counter counter,
+                                const std::function<std::string(int id)>& insertSql);
 
 }  // namespace store

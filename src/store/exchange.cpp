@@ -14,11 +14,13 @@
 #include "db/case_fold.h"
 #include "db/errors.h"
 #include "db/sql_connection.h"
+#include "db/sql_statement.h"
 #include "db/text.h"
 #include "store/colours.h"
 #include "store/counters.h"
 #include "store/cp1250.h"
 #include "store/csv.h"
+#include "store/file_sync.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -102,33 +104,41 @@ std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
 // One prepared insert, its values bound, run once per row.
 class Insert {
 public:
-    Insert(db::SqlConnection& connection, const std::string& sql) : db_(connection.handle()) {
-        if (!db_) throw db::DatabaseError("Brak połączenia z bazą danych");
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
-            throw db::DatabaseError(std::string(sqlite3_errmsg(db_)) + "\n" + sql);
-        }
-    }
-    ~Insert() { sqlite3_finalize(stmt_); }
-    Insert(const Insert&) = delete;
-    Insert& operator=(const Insert&) = delete;
+    Insert(db::SqlConnection& connection, const std::string& sql) : statement_(connection, sql) {}
 
     void run(std::optional<int> id, const std::vector<std::string>& values, bool emptyTail) {
-        sqlite3_reset(stmt_);
         int slot = 1;
-        if (id) sqlite3_bind_int(stmt_, slot++, *id);
-        for (const std::string& v : values) {
-            sqlite3_bind_text(stmt_, slot++, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
-        }
-        if (emptyTail) sqlite3_bind_text(stmt_, slot++, "", 0, SQLITE_STATIC);
-        if (sqlite3_step(stmt_) != SQLITE_DONE) {
-            throw db::DatabaseError(std::string(sqlite3_errmsg(db_)) + "\n" + sqlite3_sql(stmt_));
-        }
+        if (id) statement_.bind(slot++, static_cast<std::int64_t>(*id));
+        for (const std::string& v : values) statement_.bind(slot++, v);
+        if (emptyTail) statement_.bind(slot++, std::string_view());
+        statement_.run();
     }
 
 private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
+    db::SqlStatement statement_;
 };
+
+// Counts the rows of `sql` by their key (keyOf their values), read straight from the
+// engine's row texts without copying them into rows first.
+int countKey(void* arg, const db::ExecRow& r) {
+    auto* counts = static_cast<std::unordered_map<std::string, long>*>(arg);
+    if (r.values == nullptr) return 0;
+    std::string key;
+    for (int i = 0; i < r.columnCount; ++i) {
+        const auto n = static_cast<std::uint32_t>(r.values[i] ? r.lengths[i] : 0);
+        key.append(reinterpret_cast<const char*>(&n), sizeof n);
+        if (r.values[i]) key.append(r.values[i], n);
+    }
+    ++(*counts)[key];
+    return 0;
+}
+
+void countRows(db::SqlConnection& connection, const std::string& sql,
+               std::unordered_map<std::string, long>& counts) {
+    std::string error;
+    const int rc = connection.xExec(sql, &countKey, &counts, &error);
+    if (!error.empty()) throw db::DatabaseError(error, rc, sql);
+}
 
 std::string readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -239,26 +249,36 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
     std::vector<std::pair<std::string, std::string>> files;
     for (ExchangeList list : kExchangeLists)
         files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
-    std::vector<std::string> paths;
+    // Each file is written and flushed under a temporary name first; only when all four
+    // are on the disk do they take their names, so a failure part-way never leaves a new
+    // file beside an old one.
+    auto removeParts = [&] {
+        std::error_code ignored;
+        for (const auto& file : files) fs::remove(file.first + ".zapis", ignored);
+    };
     for (const auto& [path, bytes] : files) {
         const std::string part = path + ".zapis";
-        {
-            std::ofstream out(part, std::ios::binary | std::ios::trunc);
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-            if (!out) {
-                out.close();
-                fs::remove(part, ec);
-                throw db::DatabaseError("Nie można zapisać pliku " + path);
-            }
+        std::ofstream out(part, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        const bool written = static_cast<bool>(out);
+        out.close();
+        if (!written || !flushFileToDisk(part)) {
+            removeParts();
+            throw db::DatabaseError("Nie można zapisać pliku " + path);
         }
-        fs::rename(part, path, ec);
+    }
+    std::vector<std::string> paths;
+    for (const auto& file : files) {
+        const std::string& path = file.first;
+        fs::rename(path + ".zapis", path, ec);
         if (ec) {
-            fs::remove(part, ec);
+            removeParts();
             throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
         }
         paths.push_back(path);
     }
+    flushFolderToDisk(dir.empty() ? "." : dir);
     return paths;
 }
 
@@ -617,77 +637,81 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
              const std::function<void()>& beforeWriting) {
     report.written = false;
     if (report.refused()) return;
-    // Everything the rules compare with is read before anything is written.
-    std::unordered_map<std::string, std::string> stationColours;
-    for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Stations))) {
-        const auto values = valuesOf(row);
-        stationColours.emplace(values[0], values[1]);
-    }
-    std::array<std::unordered_map<std::string, long>, 4> present;
-    for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
-        if (data.of(list).empty()) continue;
-        auto& counts = present[at(list)];
-        for (const auto& row : readStoredRows(connection, selectSql(list)))
-            ++counts[keyOf(valuesOf(row))];
-    }
-    const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
-    std::map<Counter, int> next;
-    for (Counter c : counters) next[c] = readCounter(connection, c);
-
-    // Which rows go in, decided before writing.
-    std::array<std::vector<const ExchangeRow*>, 4> adding;
-    std::array<long, 4> skipped{};
-    std::vector<std::string> notes;
-    for (const ExchangeRow& row : data.of(ExchangeList::Stations)) {
-        auto [it, isNew] = stationColours.emplace(row.values[0], row.values[1]);
-        if (isNew) {
-            adding[at(ExchangeList::Stations)].push_back(&row);
-            continue;
-        }
-        ++skipped[at(ExchangeList::Stations)];
-        if (it->second != row.values[1]) {
-            notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
-                            " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
-                            inQuotes(row.values[1]) + " z pliku pominięto");
-        }
-    }
-    for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
-        auto& counts = present[at(list)];
-        for (const ExchangeRow& row : data.of(list)) {
-            if (!counts.empty()) {
-                auto it = counts.find(keyOf(row.values));
-                if (it != counts.end() && it->second > 0) {
-                    --it->second;
-                    ++skipped[at(list)];
-                    continue;
-                }
-            }
-            adding[at(list)].push_back(&row);
-        }
-    }
-    auto countFor = [&](Counter c) -> std::size_t {
-        switch (c) {
-            case Counter::Stations:
-                return adding[at(ExchangeList::Stations)].size();
-            case Counter::Parties:
-                return adding[at(ExchangeList::Parties)].size();
-            case Counter::Waybills:
-                return adding[at(ExchangeList::Waybills)].size();
-        }
-        return 0;
-    };
-    for (Counter c : counters) {
-        if (static_cast<long long>(next[c]) + static_cast<long long>(countFor(c)) >
-            std::numeric_limits<int>::max()) {
-            throw db::DatabaseError(std::string("Licznik ") + counterKey(c) +
-                                    " nie ma miejsca na tyle nowych wierszy");
-        }
-    }
-
-    bool anything = false;
-    for (const auto& rows : adding) anything = anything || !rows.empty();
-    if (anything && beforeWriting) beforeWriting();
+    std::array<long, 4> added{};
+    std::array<long, 4> skippedTotal{};
+    std::vector<std::string> notesTotal;
+    // Everything the rules compare with is read under the write lock, in the transaction
+    // that writes: another program's rows written meanwhile are counted as present.
     runInTransaction(connection, [&] {
+        std::unordered_map<std::string, std::string> stationColours;
+        for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Stations))) {
+            const auto values = valuesOf(row);
+            stationColours.emplace(values[0], values[1]);
+        }
+        std::array<std::unordered_map<std::string, long>, 4> present;
+        for (ExchangeList list :
+             {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+            if (data.of(list).empty()) continue;
+            countRows(connection, selectSql(list), present[at(list)]);
+        }
+        const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
+        std::map<Counter, int> next;
+        for (Counter c : counters) next[c] = readCounter(connection, c);
+
+        // Which rows go in, decided before writing.
+        std::array<std::vector<const ExchangeRow*>, 4> adding;
+        std::array<long, 4> skipped{};
+        std::vector<std::string> notes;
+        for (const ExchangeRow& row : data.of(ExchangeList::Stations)) {
+            auto [it, isNew] = stationColours.emplace(row.values[0], row.values[1]);
+            if (isNew) {
+                adding[at(ExchangeList::Stations)].push_back(&row);
+                continue;
+            }
+            ++skipped[at(ExchangeList::Stations)];
+            if (it->second != row.values[1]) {
+                notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
+                                " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
+                                inQuotes(row.values[1]) + " z pliku pominięto");
+            }
+        }
+        for (ExchangeList list :
+             {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+            auto& counts = present[at(list)];
+            for (const ExchangeRow& row : data.of(list)) {
+                if (!counts.empty()) {
+                    auto it = counts.find(keyOf(row.values));
+                    if (it != counts.end() && it->second > 0) {
+                        --it->second;
+                        ++skipped[at(list)];
+                        continue;
+                    }
+                }
+                adding[at(list)].push_back(&row);
+            }
+        }
+        auto countFor = [&](Counter c) -> std::size_t {
+            switch (c) {
+                case Counter::Stations:
+                    return adding[at(ExchangeList::Stations)].size();
+                case Counter::Parties:
+                    return adding[at(ExchangeList::Parties)].size();
+                case Counter::Waybills:
+                    return adding[at(ExchangeList::Waybills)].size();
+            }
+            return 0;
+        };
+        for (Counter c : counters) {
+            if (static_cast<long long>(next[c]) + static_cast<long long>(countFor(c)) >
+                std::numeric_limits<int>::max()) {
+                throw db::DatabaseError(std::string("Licznik ") + counterKey(c) +
+                                        " nie ma miejsca na tyle nowych wierszy");
+            }
+        }
+
+        bool anything = false;
+        for (const auto& rows : adding) anything = anything || !rows.empty();
+        if (anything && beforeWriting) beforeWriting();
         if (!adding[at(ExchangeList::Stations)].empty()) {
             Insert insert(connection, "insert into stacje values (?,?,?);");
             int& id = next[Counter::Stations];
@@ -714,12 +738,17 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                 insert.run(++id, row->values, false);
             runStatement(connection, counterUpdateSql(Counter::Waybills, id));
         }
+        for (ExchangeList list : kExchangeLists) {
+            added[at(list)] = static_cast<long>(adding[at(list)].size());
+            skippedTotal[at(list)] = skipped[at(list)];
+        }
+        notesTotal = std::move(notes);
     });
     for (ExchangeList list : kExchangeLists) {
-        report.added[at(list)] += static_cast<long>(adding[at(list)].size());
-        report.skipped[at(list)] += skipped[at(list)];
+        report.added[at(list)] += added[at(list)];
+        report.skipped[at(list)] += skippedTotal[at(list)];
     }
-    report.notes.insert(report.notes.end(), notes.begin(), notes.end());
+    report.notes.insert(report.notes.end(), notesTotal.begin(), notesTotal.end());
     report.written = true;
 }
 

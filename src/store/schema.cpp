@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "store/database_location.h"
+#include "store/failures.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -34,10 +36,6 @@ db::SqlConnection& connectionOf(db::SqlQuery& query) {
     db::SqlConnection* connection = query.connection();
     if (!connection) throw db::SqlConfigError("no database connection");
     return *connection;
-}
-
-bool mentions(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace
@@ -83,55 +81,174 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
     return openDatabase(connection, list, DatabaseLocation());
 }
 
+namespace {
+
+constexpr const char* kOpenedReadOnly =
+    " Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim zapisana.";
+
+std::string engineLine(const db::DatabaseError& e) {
+    return "\n" + firstLine(e.what());
+}
+
+bool hasAdminTable(db::SqlConnection& connection) {
+    const auto rows = readStoredRows(
+        connection, "select count(*) from sqlite_master where type='table' and name='admin';");
+    return !rows.empty() && !rows[0].empty() && rows[0][0] && *rows[0][0] != "0";
+}
+
+// True when a file can be made in `folder` (a journal needs one beside the database).
+bool folderWritable(const std::string& folder) {
+    namespace fs = std::filesystem;
+    const fs::path probe = fs::path(folder) / ".listy-zapis-proba";
+    std::error_code ec;
+    FILE* f = std::fopen(probe.string().c_str(), "wb");
+    if (!f) return false;
+    std::fclose(f);
+    fs::remove(probe, ec);
+    return true;
+}
+
+// The file is opened read-only and `report` says why.
+StartupReport& readOnlyBecause(db::SqlConnection& connection, StartupReport& report,
+                               std::string message) {
+    openReadOnly(connection);
+    report.message = std::move(message);
+    return report;
+}
+
+}  // namespace
+
 StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
-                           const DatabaseLocation& location) {
+                           const DatabaseLocation& location, bool openList) {
     StartupReport report;
     list.close();
     connection.close();
     connection.setDefaultDir(location.directory());
     connection.setDatabase(location.fileName());
-    connection.open();
-    const std::string path = connection.defaultDir() + connection.database();
+    const std::string path = location.directory() + location.fileName();
     std::error_code ec;
+    const bool existed = std::filesystem::exists(path, ec);
+    try {
+        connection.open();
+    } catch (const db::DatabaseError& e) {
+        if (std::filesystem::is_directory(path, ec)) {
+            throw db::DatabaseError("Nie można otworzyć bazy danych " + path +
+                                        ": pod tą nazwą jest katalog, nie plik. Zmień nazwę "
+                                        "katalogu albo uruchom program w innym katalogu." +
+                                        engineLine(e),
+                                    e.code());
+        }
+        if (db::causeOf(e) == db::Cause::CannotOpen && !existed &&
+            !folderWritable(location.directory())) {
+            throw db::DatabaseError("Nie można założyć pliku bazy danych " + path + ": katalog " +
+                                        location.directory() +
+                                        " jest tylko do odczytu. Uruchom program w katalogu, w "
+                                        "którym wolno zapisywać." +
+                                        engineLine(e),
+                                    e.code());
+        }
+        if (auto message = causeMessage(e, path)) throw db::DatabaseError(*message, e.code());
+        throw;
+    }
     if (std::filesystem::exists(path, ec)) {
         bool isNew = false;
         try {
             openQuery(list, "select value from admin where key='wersja';");
         } catch (const db::DatabaseError& e) {
-            const std::string text = e.what();
-            if (mentions(text, "no such table: admin")) {
-                isNew = true;
-            } else if (mentions(text, "locked") || mentions(text, "busy")) {
-                throw db::DatabaseError("Plik bazy danych " + path +
-                                        " jest zablokowany przez inny program (" + firstLine(text) +
-                                        "). Zamknij ten program i uruchom Listy ponownie.");
-            } else if (mentions(text, "not a database") || mentions(text, "encrypted")) {
-                throw db::DatabaseError("Plik " + path + " nie jest bazą danych (" +
-                                        firstLine(text) + "). Nic w nim nie zmieniono.");
-            } else if (mentions(text, "malformed") || mentions(text, "corrupt")) {
-                report.damage = firstLine(text);
-            } else {
-                throw;
+            switch (db::causeOf(e)) {
+                case db::Cause::Busy:
+                    throw db::DatabaseError("Plik bazy danych " + path +
+                                                " jest zablokowany przez inny program. Zamknij "
+                                                "ten program i uruchom Listy ponownie." +
+                                                engineLine(e),
+                                            e.code());
+                case db::Cause::NotADatabase:
+                    throw db::DatabaseError("Plik " + path +
+                                                " nie jest bazą danych. Nic w nim nie zmieniono." +
+                                                engineLine(e),
+                                            e.code());
+                case db::Cause::Damaged:
+                    report.damage = firstLine(e.what());
+                    break;
+                case db::Cause::Other:
+                    // The one refusal that makes a file new: it has no table admin.
+                    if (hasAdminTable(connection)) throw;
+                    isNew = true;
+                    break;
+                default:
+                    if (auto message = causeMessage(e, path))
+                        throw db::DatabaseError(*message, e.code());
+                    throw;
             }
         }
         if (report.damage.empty() && !isNew) report.damage = damageFound(connection);
         if (!report.damage.empty()) {
+            report.message = "Plik bazy danych " + path +
+                             " jest uszkodzony. Otwarto go tylko do odczytu: żadna zmiana nie "
+                             "zostanie w nim zapisana. Przywróć kopię zapasową albo skopiuj dane "
+                             "w przeglądarce SQL do nowej bazy.\n" +
+                             report.damage;
             openReadOnly(connection);
-            report.message = "Plik bazy danych " + path + " jest uszkodzony (" + report.damage +
-                             "). Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim "
-                             "zapisana. Przywróć kopię zapasową albo skopiuj dane w "
-                             "przeglądarce SQL do nowej bazy.";
-            openQuery(list, kWaybillListSql);
+            if (openList) openListTellingDamage(connection, list, path, report);
             return report;
         }
-        if (isNew) {
-            createSchema(list);
-        } else if (list.fields(0).asString() == "1") {
-            convertFromVersion1(list);
+        const bool fileReadOnly = connection.fileReadOnly();
+        const bool folderReadOnly = !fileReadOnly && !folderWritable(location.directory());
+        const std::string version = isNew ? std::string() : list.fields(0).asString();
+        if (!isNew && !version.empty() && version != "1" && version != "2") {
+            readOnlyBecause(connection, report,
+                            "Plik bazy danych " + path +
+                                " pochodzi z nowszej wersji programu (wersja pliku: " + version +
+                                ", ten program zna wersje 1 i 2)." + kOpenedReadOnly);
+        } else if (fileReadOnly || folderReadOnly) {
+            if (isNew || version == "1") {
+                throw db::DatabaseError(
+                    "Plik bazy danych " + path +
+                        (fileReadOnly ? " jest tylko do odczytu"
+                                      : " leży w katalogu tylko do odczytu") +
+                        ", a trzeba w nim zapisać " +
+                        (isNew ? "nowy schemat bazy." : "nowy układ tabeli stacji.") +
+                        " Nic nie zmieniono.",
+                    8 /* SQLITE_READONLY */);
+            }
+            readOnlyBecause(
+                connection, report,
+                fileReadOnly
+                    ? "Plik bazy danych " + path + " jest tylko do odczytu." + kOpenedReadOnly
+                    : "Katalog " + location.directory() + " z plikiem bazy danych " +
+                          location.fileName() + " jest tylko do odczytu." + kOpenedReadOnly);
+        } else if (isNew) {
+            tellingCause(path, [&] { createSchema(list); });
+        } else if (version == "1") {
+            tellingCause(path, [&] { convertFromVersion1(list); });
         }
     }
-    openQuery(list, kWaybillListSql);
+    if (openList) openListTellingDamage(connection, list, path, report);
     return report;
+}
+
+void openListTellingDamage(db::SqlConnection& connection, db::SqlQuery& list,
+                           const std::string& path, StartupReport& report) {
+    try {
+        openQuery(list, kWaybillListSql);
+    } catch (const db::DatabaseError& e) {
+        if (db::causeOf(e) != db::Cause::Damaged) {
+            if (auto message = causeMessage(e, path)) throw db::DatabaseError(*message, e.code());
+            throw;
+        }
+        // A damaged page of the list that the quick check passed over.
+        list.close();
+        if (report.damage.empty()) {
+            report.damage = firstLine(e.what());
+            report.message = "Plik bazy danych " + path +
+                             " jest uszkodzony: nie można odczytać listy listów przewozowych. "
+                             "Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim "
+                             "zapisana. Przywróć kopię zapasową albo skopiuj dane w "
+                             "przeglądarce SQL do nowej bazy.\n" +
+                             report.damage;
+            openReadOnly(connection);
+        }
+    }
 }
 
 std::string damageFound(db::SqlConnection& connection) {

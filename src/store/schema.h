@@ -36,7 +36,7 @@ std::string workingDirectory();
 
 struct StartupReport {
     std::string damage;   // what the engine's check found wrong; empty for a sound file
-    std::string message;  // the user's message about a damaged file, opened read-only
+    std::string message;  // the user's message about a file opened read-only, and why
 };
 
 // The start-up sequence: (re)connects `connection` to listy.sdb in the working directory,
@@ -46,9 +46,16 @@ struct StartupReport {
 // damaged one is opened read-only and reported. Any other error ends the sequence and is
 // raised.
 StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list);
-// The same for the file at `location` (its folder as the connection's DefaultDir).
+// The same for the file at `location` (its folder as the connection's DefaultDir). Without
+// `openList` the waybill list is not read (the command line needs none). A read-only file
+// or folder, and a file of a newer version (wersja neither 1 nor 2), are opened read-only
+// and reported like a damaged one; a damaged page found by the first read of the list too.
 StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
-                           const DatabaseLocation& location);
+                           const DatabaseLocation& location, bool openList = true);
+// Opens the waybill list on `list`; a damaged page makes the file read-only and is
+// reported in `report`.
+void openListTellingDamage(db::SqlConnection& connection, db::SqlQuery& list,
+                           const std::string& path, StartupReport& report);
 
 // The engine's quick check of the open file: empty when sound, else its first finding.
 std::string damageFound(db::SqlConnection& connection);

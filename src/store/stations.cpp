@@ -14,13 +14,18 @@ bool stationExists(db::SqlQuery& query, const std::string& name) {
 
 std::optional<int> addStation(db::SqlConnection& connection, db::SqlQuery& query,
                               const std::string& name, const std::string& colour) {
-    if (stationExists(query, name)) return std::nullopt;
     const std::string quotedName = sqlEscape(name);
     const std::string quotedColour = sqlEscape(colour);
-    return addWithCounter(connection, query, Counter::Stations, [&](int id) {
-        return "insert into stacje values (" + std::to_string(id) + ",'" + quotedName + "','" +
-               quotedColour + "');";
+    std::optional<int> added;
+    // The name is looked up under the write lock: two programs never add one name twice.
+    runInTransaction(connection, [&] {
+        if (stationExists(query, name)) return;
+        added = addWithCounterInTransaction(query, Counter::Stations, [&](int id) {
+            return "insert into stacje values (" + std::to_string(id) + ",'" + quotedName + "','" +
+                   quotedColour + "');";
+        });
     });
+    return added;
 }
 
 int recolourStation(db::SqlQuery& query, const std::string& name, const std::string& colour) {

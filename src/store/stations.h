@@ -15,7 +15,8 @@ bool stationExists(db::SqlQuery& query, const std::string& name);
 
 // Adds the station `name` with the stored colour name `colour`, unless a station of that
 // name exists already (then nothing is written and the result is empty). The id comes from
-// the counter nr_stacji; the row and the counter update are one transaction:
+// the counter nr_stacji; the look-up, the row and the counter update are one immediate
+// write transaction:
 //   "insert into stacje values (<n>,'<name>','<colour>');"
 //   "update admin set value=<n> where key='nr_stacji';"
 // Returns the new station's id.

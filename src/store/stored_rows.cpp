@@ -49,8 +49,8 @@ std::vector<std::vector<StoredValue>> readStoredRows(db::SqlConnection& connecti
                                                      const std::string& sql) {
     std::vector<std::vector<StoredValue>> rows;
     std::string error;
-    connection.xExec(sql, &collectRow, &rows, &error);
-    if (!error.empty()) throw db::DatabaseError(error);
+    const int rc = connection.xExec(sql, &collectRow, &rows, &error);
+    if (!error.empty()) throw db::DatabaseError(error, rc, sql);
     return rows;
 }
 
@@ -60,9 +60,9 @@ bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int in
     if (index < 0) return false;
     RowPick pick{index, 0, &row};
     std::string error;
-    connection.xExec(sql, &pickRow, &pick, &error);
+    const int rc = connection.xExec(sql, &pickRow, &pick, &error);
     // Stopping after the wanted row is reported as an abort; that one is no error.
-    if (!error.empty() && !pick.done) throw db::DatabaseError(error);
+    if (!error.empty() && !pick.done) throw db::DatabaseError(error, rc, sql);
     return pick.done;
 }
 

@@ -8,19 +8,31 @@ namespace store {
 
 void runStatement(db::SqlConnection& connection, const std::string& sql) {
     std::string error;
-    connection.xExec(sql, nullptr, nullptr, &error);
-    if (!error.empty()) throw db::DatabaseError(error);
+    const int rc = connection.xExec(sql, nullptr, nullptr, &error);
+    if (!error.empty()) throw db::DatabaseError(error, rc, sql);
 }
 
 namespace {
 
 constexpr const char* kSavepoint = "listy_write";
 
+// A transaction the user began is deferred: a write that changes nothing takes the write
+// lock now, so what the work reads next no other program can change before it ends. A file
+// without admin (no schema yet) has nothing to protect.
+void takeWriteLock(db::SqlConnection& connection) {
+    try {
+        runStatement(connection, "update admin set key=key where 0;");
+    } catch (const db::DatabaseError& e) {
+        if (db::causeOf(e) != db::Cause::Other) throw;
+    }
+}
+
 // Inside a transaction someone else opened (the SQL browser's "begin"): our work is a
 // savepoint of it, undone alone on error, and the open transaction stays theirs.
 void runInSavepoint(db::SqlConnection& connection, const std::function<void()>& work) {
     runStatement(connection, std::string("savepoint ") + kSavepoint);
     try {
+        takeWriteLock(connection);
         work();
         runStatement(connection, std::string("release ") + kSavepoint);
     } catch (...) {
@@ -43,7 +55,7 @@ void runInTransaction(db::SqlConnection& connection, const std::function<void()>
         runInSavepoint(connection, work);
         return;
     }
-    connection.startTransaction();
+    connection.startWriteTransaction();
     try {
         work();
         connection.commit();

@@ -38,15 +38,50 @@ std::string q(const std::string& text) {
 
 }  // namespace
 
+const char* columnOf(WaybillField field) {
+    switch (field) {
+        case WaybillField::SendingStation:
+            return "st_nad";
+        case WaybillField::Shipper:
+            return "nadawca";
+        case WaybillField::WagonType:
+            return "rodz_wag";
+        case WaybillField::Load:
+            return "ladunek";
+        case WaybillField::Receiver:
+            return "odbiorca";
+        case WaybillField::ReceivingStation:
+            return "st_odb";
+    }
+    return "";
+}
+
+std::string& Waybill::operator[](WaybillField field) {
+    switch (field) {
+        case WaybillField::SendingStation:
+            return sendingStation;
+        case WaybillField::Shipper:
+            return shipper;
+        case WaybillField::WagonType:
+            return wagonType;
+        case WaybillField::Load:
+            return load;
+        case WaybillField::Receiver:
+            return receiver;
+        case WaybillField::ReceivingStation:
+            break;
+    }
+    return receivingStation;
+}
+
+const std::string& Waybill::operator[](WaybillField field) const {
+    return const_cast<Waybill&>(*this)[field];
+}
+
 Waybill waybillAt(const db::SqlDataset& list) {
     Waybill w;
     w.id = lenientId(textOf(list, "id"));
-    w.sendingStation = textOf(list, "st_nad");
-    w.shipper = textOf(list, "nadawca");
-    w.wagonType = textOf(list, "rodz_wag");
-    w.load = textOf(list, "ladunek");
-    w.receiver = textOf(list, "odbiorca");
-    w.receivingStation = textOf(list, "st_odb");
+    for (WaybillField f : kWaybillFields) w[f] = textOf(list, columnOf(f));
     return w;
 }
 
@@ -54,26 +89,15 @@ bool readStoredWaybill(db::SqlConnection& connection, int index, Waybill& out) {
     std::vector<std::string> row;
     if (!readStoredRow(connection, kWaybillListSql, index, row) || row.size() < 7) return false;
     out.id = lenientId(row[0]);
-    out.sendingStation = row[1];
-    out.shipper = row[2];
-    out.wagonType = row[3];
-    out.load = row[4];
-    out.receiver = row[5];
-    out.receivingStation = row[6];
+    for (std::size_t i = 0; i < kWaybillFields.size(); ++i) out[kWaybillFields[i]] = row[i + 1];
     return true;
 }
 
 Waybill keepUnchangedTexts(const Waybill& edited, const Waybill& shown, const Waybill& stored) {
     Waybill out = edited;
-    auto keep = [](std::string& text, const std::string& was, const std::string& whole) {
-        if (text == was) text = whole;
-    };
-    keep(out.sendingStation, shown.sendingStation, stored.sendingStation);
-    keep(out.shipper, shown.shipper, stored.shipper);
-    keep(out.wagonType, shown.wagonType, stored.wagonType);
-    keep(out.load, shown.load, stored.load);
-    keep(out.receiver, shown.receiver, stored.receiver);
-    keep(out.receivingStation, shown.receivingStation, stored.receivingStation);
+    for (WaybillField f : kWaybillFields) {
+        if (out[f] == shown[f]) out[f] = stored[f];
+    }
     return out;
 }
 

@@ -4,11 +4,21 @@
 // text quoted through sqlEscape(), and runs it on a command query, never on the dataset a
 // grid shows.
 
+#include <array>
 #include <string>
 
 #include "db/forward.h"
 
 namespace store {
+
+// The six texts of a waybill, in the column order of table listy (after its id). Every
+// place that names the waybill's columns takes them from here.
+enum class WaybillField { SendingStation, Shipper, WagonType, Load, Receiver, ReceivingStation };
+inline constexpr std::array<WaybillField, 6> kWaybillFields = {
+    WaybillField::SendingStation, WaybillField::Shipper,  WaybillField::WagonType,
+    WaybillField::Load,           WaybillField::Receiver, WaybillField::ReceivingStation};
+// The column of table listy: "st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb".
+const char* columnOf(WaybillField field);
 
 struct Waybill {
     int id = 0;
@@ -20,6 +30,9 @@ struct Waybill {
     std::string receivingStation;  // st_odb
 
     bool operator==(const Waybill&) const = default;
+
+    std::string& operator[](WaybillField field);
+    const std::string& operator[](WaybillField field) const;
 };
 
 // The current row of a result of "select * from listy;" (or any result with listy's

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-#include "db/sql_connection.h"
-
+#include "store/session.h"
 #include "ui/loads_window.h"
 #include "ui/main_window.h"
 #include "ui/parties_window.h"
@@ -22,9 +21,9 @@ struct AppWindows {
     explicit AppWindows(const store::DatabaseLocation& location);
     ~AppWindows();
 
-    // The one connection every window works on. Declared first, it is destroyed last, after
-    // every window and dataset that names it.
-    db::SqlConnection connection{"baza"};
+    // The command layer and its one connection, which every window works through. Declared
+    // first, it is destroyed last, after every window and list that names it.
+    store::Session session;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<StationsWindow> stations;
     std::unique_ptr<LoadsWindow> loads;

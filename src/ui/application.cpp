@@ -7,7 +7,7 @@
 #include <QLoggingCategory>
 #include <QTranslator>
 
-#include "db/sinks.h"
+#include "store/output.h"
 #include "ui/dialogs.h"
 #include "ui/window_habits.h"
 
@@ -28,10 +28,10 @@ void setUpLookAndText(QApplication& app) {
 }
 
 void routeAccessLayerOutput() {
-    db::setDebugSink([](std::string_view line) {
+    store::setDebugOutput([](std::string_view line) {
         qCDebug(listySql).noquote() << QString::fromUtf8(line.data(), qsizetype(line.size()));
     });
-    db::setMessageSink([](const std::string& text) {
+    store::setMessageOutput([](const std::string& text) {
         Dialogs::instance().message(QApplication::activeWindow(), applicationTitle(),
                                     QString::fromStdString(text));
     });
@@ -44,8 +44,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 Application::~Application() {
-    db::setDebugSink(nullptr);
-    db::setMessageSink(nullptr);
+    store::setDebugOutput(nullptr);
+    store::setMessageOutput(nullptr);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -7,17 +7,12 @@
 #include <iostream>
 #include <memory>
 
-#include "db/errors.h"
-#include "db/sinks.h"
-#include "db/sql_connection.h"
-#include "db/sql_query.h"
 #include "print/print_all.h"
 #include "print/print_options.h"
 #include "print/qt_print_service.h"
-#include "store/backups.h"
 #include "store/exchange.h"
 #include "store/legacy_migration.h"
-#include "store/schema.h"
+#include "store/session.h"
 #include "ui/app_windows.h"
 #include "ui/application.h"
 
@@ -48,6 +43,10 @@ const OptionText kOptions[] = {
      "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
      "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
      "powstaje kopia bazy w katalogu kopie/."},
+    {"--merge", "PLIK",
+     "Dołącza do bazy listy z innego pliku programu Listy (jak „Dołącz bazę…”: te same "
+     "reguły duplikatów, jedna transakcja). Przed zapisem powstaje kopia bazy w katalogu "
+     "kopie/."},
     {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
     {"--copies", "N", "Liczba kopii każdego listu dla --print-pdf (domyślnie 1)."},
 };
@@ -75,9 +74,10 @@ QString helpText() {
     QString text = QStringLiteral(
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
-        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --import-csv i --print-pdf\n"
-        "działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie komunikatem na\n"
-        "standardowym wyjściu błędów i stanem różnym od 0.\n\n"
+        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --import-csv, --merge\n"
+        "i --print-pdf"
+        " działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie\n"
+        "komunikatem na standardowym wyjściu błędów i stanem różnym od 0.\n\n"
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
         QString head = QStringLiteral("  ") + QString::fromUtf8(o.names);
@@ -92,6 +92,7 @@ QString helpText() {
         "\nPrzykłady:\n"
         "  listy --database spotkanie.sdb --export-csv wymiana\n"
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
+        "  listy --database spotkanie.sdb --merge modul-kowalskiego.sdb\n"
         "  listy --print-pdf karty.pdf --copies 2\n"
         "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n");
     return text;
@@ -124,10 +125,11 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
                                        QStringLiteral("KATALOG"));
     const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(),
                                        QStringLiteral("PLIK"));
+    const QCommandLineOption merge(QStringLiteral("merge"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(),
                                       QStringLiteral("PLIK"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
-    parser.addOptions({help, version, database, exportCsv, importCsv, printPdf, copies});
+    parser.addOptions({help, version, database, exportCsv, importCsv, merge, printPdf, copies});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -159,7 +161,7 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
     if (!single(database, line.database) || !single(exportCsv, line.exportDir) ||
-        !single(printPdf, line.printPdf)) {
+        !single(merge, line.mergeFile) || !single(printPdf, line.printPdf)) {
         return false;
     }
     line.printOptions = printOptions;
@@ -201,36 +203,41 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
 }
 
 int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const store::DatabaseLocation location = locationOf(line);
-    db::SqlConnection baza("baza");
-    db::SqlQuery list("sql1");
-    list.setConnection(&baza);
+    store::Session session(locationOf(line));
+    const bool writes = !line.importFiles.isEmpty() || !line.mergeFile.isEmpty();
     try {
-        const store::MigrationResult migration = store::migrateLegacyDatabase(location);
+        const store::MigrationResult migration = session.convertOldFormat();
         if (migration.migrated) out << store::migrationMessage(migration) << "\n";
-        const store::StartupReport report = store::openDatabase(baza, list, location);
-        list.close();
+        const store::StartupReport report = session.open();
         if (!report.message.empty()) {
             err << "listy: " << report.message << "\n";
-            if (!line.importFiles.isEmpty()) return kExitRefused;
+            if (writes) return kExitRefused;
         }
+        auto written = [&](const store::ExchangeReport& result, const char* before) {
+            if (result.refused()) {
+                err << "listy: " << result.summary() << "\n";
+                return false;
+            }
+            out << result.summary() << "\n";
+            if (!session.lastBackup().empty()) out << before << session.lastBackup() << "\n";
+            return true;
+        };
         if (!line.importFiles.isEmpty()) {
             std::vector<std::string> files;
             for (const QString& f : line.importFiles)
                 files.push_back(utf8(QDir::toNativeSeparators(f)));
-            std::string backup;
-            const store::ExchangeReport result = store::importCsvFiles(
-                baza, files, [&] { backup = store::backupDatabase(baza, location); });
-            if (result.refused()) {
-                err << "listy: " << result.summary() << "\n";
+            if (!written(session.importFiles(files), "Kopia bazy sprzed importu: "))
+                return kExitRefused;
+        }
+        if (!line.mergeFile.isEmpty()) {
+            if (!written(session.merge(utf8(QDir::toNativeSeparators(line.mergeFile))),
+                         "Kopia bazy sprzed dołączenia: ")) {
                 return kExitRefused;
             }
-            out << result.summary() << "\n";
-            if (!backup.empty()) out << "Kopia bazy sprzed importu: " << backup << "\n";
         }
         if (!line.exportDir.isEmpty()) {
             for (const std::string& path :
-                 store::exportCsvFiles(baza, utf8(QDir::toNativeSeparators(line.exportDir)))) {
+                 session.exportCsv(utf8(QDir::toNativeSeparators(line.exportDir)))) {
                 out << "Zapisano " << path << "\n";
             }
         }
@@ -239,7 +246,7 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             print::PrintAllOptions options;
             options.copies = line.copies;
             options.layout = line.printOptions;
-            const long cards = print::printAllWaybills(*service, baza, options);
+            const long cards = print::printAllWaybills(*service, session.connection(), options);
             out << "Zapisano " << cards << " kart do pliku " << utf8(line.printPdf) << "\n";
         }
     } catch (const std::exception& e) {

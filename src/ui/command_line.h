@@ -1,8 +1,8 @@
 #pragma once
 // The command line: listy [--database PATH] [--export-csv DIR] [--import-csv FILE…]
-// [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the windows open
-// (on PATH when given); the commands run without a window and without a display, and end
-// with status 0, or with a message on standard error and a non-zero status.
+// [--merge FILE] [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the
+// windows open (on PATH when given); the commands run without a window and without a display, and
+// end with status 0, or with a message on standard error and a non-zero status.
 
 #include <QString>
 #include <QStringList>
@@ -20,13 +20,15 @@ struct CommandLine {
     QString database;  // empty: listy.sdb in the working directory
     QString exportDir;
     QStringList importFiles;
+    QString mergeFile;  // another Listy file merged in ("Dołącz bazę…")
     QString printPdf;
     int copies = 1;
     print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
 
     // No command: the program opens its windows.
     bool windowed() const {
-        return exportDir.isEmpty() && importFiles.isEmpty() && printPdf.isEmpty();
+        return exportDir.isEmpty() && importFiles.isEmpty() && mergeFile.isEmpty() &&
+               printPdf.isEmpty();
     }
     store::DatabaseLocation location() const;
 };
@@ -43,7 +45,7 @@ QString helpText();
 // "listy <version>".
 QString versionText();
 
-// Runs the commands of `line` (import, then export, then printing) on the database,
+// Runs the commands of `line` (import, merge, then export, then printing) on the database,
 // without windows. Needs a QCoreApplication (a QGuiApplication for --print-pdf). Returns the
 // exit status; reports go to `out`, errors to `err`.
 int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err);

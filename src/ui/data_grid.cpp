@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "db/sql_dataset.h"
+#include "store/shown_list.h"
 
 namespace ui {
 
@@ -34,6 +35,10 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DatasetMode
     });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &DataGrid::viewRowChanged);
+}
+
+void DataGrid::setList(store::ShownList& list, QVector<GridColumn> columns) {
+    setDataset(&list.dataset(), std::move(columns));
 }
 
 void DataGrid::setDataset(db::SqlDataset* dataset, QVector<GridColumn> columns) {

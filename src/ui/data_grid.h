@@ -8,6 +8,10 @@
 
 #include "ui/dataset_model.h"
 
+namespace store {
+class ShownList;
+}
+
 namespace ui {
 
 class DataGrid : public QTableView {
@@ -16,6 +20,8 @@ public:
     explicit DataGrid(QWidget* parent = nullptr);
 
     void setDataset(db::SqlDataset* dataset, QVector<GridColumn> columns = {});
+    // The grid of a window's list.
+    void setList(store::ShownList& list, QVector<GridColumn> columns = {});
     DatasetModel* datasetModel() const { return model_; }
     // Whether the user may resize the columns.
     void setColumnsResizable(bool on);

@@ -32,6 +32,16 @@ bool MessageBoxDialogs::ask(QWidget* owner, const QString& caption, const QStrin
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer MessageBoxDialogs::askOrCancel(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return Answer::Yes;
+    if (answer == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
 void MessageBoxDialogs::message(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();

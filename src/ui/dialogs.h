@@ -13,12 +13,17 @@ namespace ui {
 
 enum class BoxKind { Question, Information, Error, Message, StandardError, Choice, Number };
 
+// The answer to a question that can also be put off.
+enum class Answer { Yes, No, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
     // A question with the buttons Yes and No, no icon; true only for Yes.
     virtual bool ask(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A question with Yes, No and "Anuluj"; Escape and the close box answer "Anuluj".
+    virtual Answer askOrCancel(QWidget* owner, const QString& caption, const QString& text) = 0;
     // A box with an OK button and no icon.
     virtual void message(QWidget* owner, const QString& caption, const QString& text) = 0;
     // The application's standard error box: caption the application's title, the text with
@@ -47,6 +52,7 @@ public:
 class MessageBoxDialogs : public Dialogs {
 public:
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
+    Answer askOrCancel(QWidget* owner, const QString& caption, const QString& text) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
     int choose(QWidget* owner, const QString& caption, const QString& label,

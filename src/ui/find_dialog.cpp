@@ -8,22 +8,21 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "db/case_fold.h"
-#include "db/field.h"
-#include "db/sql_dataset.h"
+#include "store/output.h"
+#include "store/shown_list.h"
 #include "ui/handlers.h"
 
 namespace ui {
 
-int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, int step,
+int findWaybillRow(const store::ShownList& list, const QString& text, int from, int step,
                    bool& wrapped) {
     wrapped = false;
     const int count = list.recordCount();
     if (count == 0 || text.isEmpty()) return -1;
-    const std::string wanted = db::foldCase(text.toStdString());
+    const std::string wanted = store::foldCase(text.toStdString());
     std::vector<int> fields;
-    for (const char* name : {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"}) {
-        if (const db::Field* f = list.findField(name)) fields.push_back(f->index());
+    for (store::WaybillField field : store::kWaybillFields) {
+        if (const int f = list.fieldIndex(store::columnOf(field)); f >= 0) fields.push_back(f);
     }
     int row = from < 0 || from >= count ? (step > 0 ? -1 : count) : from;
     for (int i = 0; i < count; ++i) {
@@ -36,13 +35,13 @@ int findWaybillRow(const db::SqlDataset& list, const QString& text, int from, in
             wrapped = true;
         }
         for (int f : fields) {
-            if (db::foldCase(list.text(row, f)).find(wanted) != std::string::npos) return row;
+            if (store::foldCase(list.textAt(row, f)).find(wanted) != std::string::npos) return row;
         }
     }
     return -1;
 }
 
-FindDialog::FindDialog(db::SqlDataset& list, std::function<void()> shown, QWidget* parent)
+FindDialog::FindDialog(store::ShownList& list, std::function<void()> shown, QWidget* parent)
     : QDialog(parent), list_(list), shown_(std::move(shown)) {
     setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(QStringLiteral("Szukaj"));

@@ -1,6 +1,6 @@
 #include "ui/handlers.h"
 
-#include "db/errors.h"
+#include "store/failures.h"
 #include "ui/dialogs.h"
 
 namespace ui {
@@ -8,12 +8,12 @@ namespace ui {
 void runHandler(QWidget* owner, const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const db::Abort&) {
+    } catch (const store::Abort&) {
         // the silent abort: its own message, if any, was shown where it was raised
     } catch (const std::exception& e) {
         Dialogs::instance().standardError(owner, QString::fromUtf8(e.what()));
     } catch (...) {
-        Dialogs::instance().standardError(owner, QStringLiteral("Unknown error"));
+        Dialogs::instance().standardError(owner, QString::fromUtf8(store::kUnknownError));
     }
 }
 

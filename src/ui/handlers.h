@@ -1,6 +1,6 @@
 #pragma once
 // Every handler of every window is connected through connectHandler(): the one place where
-// an error becomes a message. No exception ever leaves a Qt slot; db::Abort passes
+// an error becomes a message. No exception ever leaves a Qt slot; the silent abort passes
 // silently, every other error reaches the standard error box.
 
 #include <QObject>

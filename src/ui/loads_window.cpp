@@ -7,9 +7,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "db/sql_connection.h"
-#include "store/reference_data.h"
-#include "store/transaction.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/placement.h"
@@ -76,19 +73,19 @@ private:
 
 }  // namespace
 
-LoadsWindow::LoadsWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
+LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      loads_(session, "loads", store::kLoadListSql, store::ListKind::Loads) {
     setWindowTitle(QStringLiteral("Ładunki"));
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    loads_.setConnection(&baza);
-    loads_.setSql(store::kLoadListSql);
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 521, 241);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&loads_,
-                         {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
-                          {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
+    dBGrid1_->setList(loads_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
+                               {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
     place(new QLabel(QStringLiteral("Ładunek"), this), "Label1", 0, 248, 43, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 48, 248, 249, 21);
     place(new QLabel(QStringLiteral("Wagony"), this), "Label2", 0, 272, 40, 13);
@@ -127,11 +124,11 @@ void LoadsWindow::done(int result) {
 }
 
 void LoadsWindow::fillOnShow() {
-    store::openQuery(loads_, store::kLoadListSql);
+    loads_.reopen();
 }
 
 std::string LoadsWindow::current(const char* field) const {
-    return loads_.fieldByName(field).asString();
+    return loads_.text(field);
 }
 
 void LoadsWindow::gridClicked() {
@@ -141,7 +138,7 @@ void LoadsWindow::gridClicked() {
 
 void LoadsWindow::addLoad() {
     if (edit1_->text().isEmpty()) return;
-    store::addLoad(loads_, edit1_->text().toStdString(), edit2_->text().toStdString());
+    session_.addLoad(edit1_->text().toStdString(), edit2_->text().toStdString());
     edit1_->clear();
     edit2_->clear();
 }
@@ -149,10 +146,8 @@ void LoadsWindow::addLoad() {
 // Edit1 only gates the command: the load deleted is the grid's current row.
 void LoadsWindow::deleteLoad() {
     if (edit1_->text().isEmpty()) return;
-    // The list cuts long texts; the delete names the row by its whole stored texts.
-    const store::ListedPair load = store::wholeLoad(*loads_.connection(), loads_.currentIndex(),
-                                                    {current("nazwa"), current("rodz_wag")});
-    store::deleteLoad(loads_, load.first, load.second);
+    // The list cuts long texts; the command names the row by its whole stored texts.
+    session_.deleteLoad(loads_.currentIndex(), {current("nazwa"), current("rodz_wag")});
 }
 
 void LoadsWindow::closeWindow() {

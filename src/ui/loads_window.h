@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,9 +20,9 @@ class DataGrid;
 class LoadsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit LoadsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit LoadsWindow(store::Session& session, QWidget* parent = nullptr);
 
-    db::SqlQuery& loads() { return loads_; }
+    store::ShownList& loads() { return loads_; }
 
     void fillOnShow();
     void gridClicked();
@@ -39,7 +39,8 @@ protected:
 private:
     std::string current(const char* field) const;
 
-    db::SqlQuery loads_{"loads"};
+    store::Session& session_;
+    store::ShownList loads_;
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;

@@ -10,12 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "store/backups.h"
-#include "store/counters.h"
 #include "store/legacy_migration.h"
-#include "store/maintenance.h"
 #include "store/schema.h"
-#include "store/transaction.h"
 #include "store/waybills.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
@@ -36,19 +32,16 @@ constexpr int kGridWidth = 545;
 
 }  // namespace
 
-MainWindow::MainWindow(db::SqlConnection& connection, QWidget* parent)
-    : MainWindow(connection, store::DatabaseLocation(), parent) {}
-
-MainWindow::MainWindow(db::SqlConnection& connection, const store::DatabaseLocation& location,
-                       QWidget* parent)
-    : QMainWindow(parent), connection_(connection), location_(location) {
+MainWindow::MainWindow(store::Session& session, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      waybills_(session, "sql1", store::kWaybillListSql, store::ListKind::Waybills) {
     setWindowTitle(QStringLiteral("Listy przewozowe"));
-    if (location_.isGiven()) {
+    if (location().isGiven()) {
         setWindowTitle(windowTitle() + QStringLiteral(" - ") +
-                       QString::fromStdString(location_.fileName()));
+                       QString::fromStdString(location().fileName()));
     }
-    waybills_.setConnection(&connection_);
-    lookups_.setConnection(&connection_);
+    listener_ = session_.listen([this](const store::Changes& changes) { followChanges(changes); });
     buildControls();
     buildMenu();
     addDesktopHabits();
@@ -56,7 +49,9 @@ MainWindow::MainWindow(db::SqlConnection& connection, const store::DatabaseLocat
     openDatabaseAtStart();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    session_.unlisten(listener_);
+}
 
 void MainWindow::buildControls() {
     auto* central = new QWidget(this);
@@ -123,11 +118,11 @@ void MainWindow::buildControls() {
 
     dBGrid1_ = place(new DataGrid(central), "DBGrid1", 0, 264, 545, 233);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&waybills_, {{"ladunek", QStringLiteral("Ładunek"), 105},
-                                      {"nadawca", QStringLiteral("Nadawca"), 105},
-                                      {"st_nad", QStringLiteral("Stacja nad"), 105},
-                                      {"odbiorca", QStringLiteral("Odbiorca"), 105},
-                                      {"st_odb", QStringLiteral("Stacja odb."), 105}});
+    dBGrid1_->setList(waybills_, {{"ladunek", QStringLiteral("Ładunek"), 105},
+                                  {"nadawca", QStringLiteral("Nadawca"), 105},
+                                  {"st_nad", QStringLiteral("Stacja nad"), 105},
+                                  {"odbiorca", QStringLiteral("Odbiorca"), 105},
+                                  {"st_odb", QStringLiteral("Stacja odb."), 105}});
     dBGrid1_->setLastColumnYields(true);
     setTabOrder(buttons_[12], dBGrid1_);
 
@@ -217,7 +212,7 @@ void MainWindow::openDatabaseAtStart() {
     bool converted = true;
     runHandler(this, [this, &converted] {
         converted = false;
-        const store::MigrationResult migration = store::migrateLegacyDatabase(location_);
+        const store::MigrationResult migration = session_.convertOldFormat();
         converted = true;
         if (migration.migrated) {
             Dialogs::instance().inform(this,
@@ -226,7 +221,7 @@ void MainWindow::openDatabaseAtStart() {
     });
     if (!converted) return;
     runHandler(this, [this] {
-        const store::StartupReport report = store::openDatabase(connection_, waybills_, location_);
+        const store::StartupReport report = session_.open(waybills_);
         if (!report.message.empty()) {
             Dialogs::instance().standardError(this, QString::fromStdString(report.message));
         }
@@ -236,7 +231,8 @@ void MainWindow::openDatabaseAtStart() {
 }
 
 void MainWindow::showWaybill() {
-    const store::Waybill w = store::waybillAt(waybills_);
+    const store::Waybill w = waybills_.waybill();
+    shown_ = w;
     stn_->setEditText(QString::fromStdString(w.sendingStation));
     nad_->setText(QString::fromStdString(w.shipper));
     lad_->setText(QString::fromStdString(w.load));
@@ -247,23 +243,16 @@ void MainWindow::showWaybill() {
 
 void MainWindow::refreshLookups() {
     if (!waybills_.active()) waybills_.open();
-    store::openQuery(lookups_, store::kLoadListSql);
-    haveLoads_ = lookups_.recordCount() > 0;
-    store::openQuery(lookups_, store::kPartyListSql);
-    haveParties_ = lookups_.recordCount() > 0;
-    store::openQuery(lookups_, store::kStationListSql);
-    const int count = lookups_.recordCount();
-    if (count > 0) {
+    const store::Lookups lookups = session_.lookups();
+    haveLoads_ = lookups.haveLoads;
+    haveParties_ = lookups.haveParties;
+    if (!lookups.stationNames.empty()) {
         // Rebuilding the lists keeps the typed texts of both boxes.
         const QString typedStn = stn_->currentText();
         const QString typedSto = sto_->currentText();
         QStringList names;
-        names.reserve(count);
-        lookups_.first();
-        for (int i = 0; i < count; ++i) {
-            names << QString::fromStdString(lookups_.fieldByName("nazwa").asString());
-            lookups_.next();
-        }
+        names.reserve(static_cast<qsizetype>(lookups.stationNames.size()));
+        for (const std::string& name : lookups.stationNames) names << QString::fromStdString(name);
         for (QComboBox* box : {stn_, sto_}) {
             box->clear();
             box->addItems(names);
@@ -403,22 +392,24 @@ void MainWindow::askToDelete() {
     confirmEdit();
 }
 
+// Each mode is one command; its notice reads the list again and shows its first waybill.
 void MainWindow::confirmEdit() {
-    if (editMode_ == EditMode::NewWaybill) store::addWaybill(connection_, lookups_, typedWaybill());
+    bool written = false;
+    if (editMode_ == EditMode::NewWaybill) {
+        session_.addWaybill(typedWaybill());
+        written = true;
+    }
     if (editMode_ == EditMode::ChangeWaybill) {
         store::Waybill edited = typedWaybill();
-        edited.id = waybills_.fieldByName("id").asInteger();
-        // A stored text longer than the list shows goes back whole unless it was changed.
-        store::Waybill stored;
-        if (store::readStoredWaybill(connection_, waybills_.currentIndex(), stored)) {
-            edited = store::keepUnchangedTexts(edited, store::waybillAt(waybills_), stored);
-        }
-        store::updateWaybill(lookups_, edited);
+        edited.id = waybills_.integer("id");
+        session_.changeWaybill(edited, waybills_.waybill(), waybills_.currentIndex());
+        written = true;
     }
     if (editMode_ == EditMode::DeleteWaybill) {
-        const int id = waybills_.fieldByName("id").asInteger();
+        const int id = waybills_.integer("id");
         if (id >= 1) {
-            store::deleteWaybill(lookups_, id);
+            session_.deleteWaybill(id);
+            written = true;
             Dialogs::instance().inform(this, QStringLiteral("List przewozowy ZOSTAŁ skasowany."));
         } else {
             editMode_ = EditMode::KeepWaybill;
@@ -429,23 +420,37 @@ void MainWindow::confirmEdit() {
     }
     enterBrowsing();
     buttons_[4]->setFocus();
-    store::openQuery(waybills_, store::kWaybillListSql);
+    // With nothing written the list is read again all the same, as after every confirm.
+    if (!written) waybills_.reopen();
     showWaybill();
 }
 
 store::Waybill MainWindow::typedWaybill() const {
+    // A text put into a box and left as it was goes back exactly as it came: the box's own
+    // text may differ from the stored bytes (a leading byte-order mark, say).
+    auto typed = [](const QString& text, const std::string& shown) {
+        return text == QString::fromStdString(shown) ? shown : text.toStdString();
+    };
     store::Waybill w;
-    w.sendingStation = stn_->currentText().toStdString();
-    w.shipper = nad_->text().toStdString();
-    w.wagonType = rwa_->text().toStdString();
-    w.load = lad_->text().toStdString();
-    w.receiver = odb_->text().toStdString();
-    w.receivingStation = sto_->currentText().toStdString();
+    w.sendingStation = typed(stn_->currentText(), shown_.sendingStation);
+    w.shipper = typed(nad_->text(), shown_.shipper);
+    w.wagonType = typed(rwa_->text(), shown_.wagonType);
+    w.load = typed(lad_->text(), shown_.load);
+    w.receiver = typed(odb_->text(), shown_.receiver);
+    w.receivingStation = typed(sto_->currentText(), shown_.receivingStation);
     return w;
 }
 
+void MainWindow::followChanges(const store::Changes& changes) {
+    const bool lookupsChanged = changes.newFile || changes.has(store::ListKind::Stations) ||
+                                changes.has(store::ListKind::Loads) ||
+                                changes.has(store::ListKind::Parties);
+    if (lookupsChanged) refreshLookups();
+    if (lookupsChanged || changes.has(store::ListKind::Waybills)) showWaybill();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!settleOpenTransaction(this, connection_)) {
+    if (!settleOpenTransaction(this, session_)) {
         event->ignore();
         return;
     }
@@ -484,24 +489,21 @@ void MainWindow::newDatabase() {
     Dialogs& dialogs = Dialogs::instance();
     if (dialogs.ask(this, QStringLiteral("UWAGA"),
                     QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
-        store::backupDatabase(connection_, location_);
-        waybills_.close();
-        if (windows_.browser) windows_.browser->results().close();
-        store::recreateDatabase(connection_, waybills_, location_);
+        // The command closes every list (the browser's too) and its notice opens the
+        // shown ones on the new file.
+        session_.newDatabase();
         dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
+        if (!waybills_.active()) waybills_.open();
     } else {
         dialogs.inform(this, QStringLiteral("Nowa baza NIE ZOSTAŁA założona"));
+        waybills_.reopen();
     }
-    store::openQuery(waybills_, store::kWaybillListSql);
     refreshLookups();
     showWaybill();
 }
 
 void MainWindow::deleteAllWaybills() {
-    store::backupDatabase(connection_, location_);
-    store::deleteAllWaybills(waybills_);
-    refreshLookups();
-    showWaybill();
+    session_.deleteAllWaybills();
 }
 
 }  // namespace ui

@@ -5,9 +5,9 @@
 
 #include <QMainWindow>
 
-#include "db/sql_connection.h"
-#include "db/sql_query.h"
 #include "store/database_location.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 #include "store/waybills.h"
 
 class QAction;
@@ -43,17 +43,13 @@ public:
     // one (the question was answered Yes), or only say that nothing was deleted.
     enum class EditMode { NewWaybill, ChangeWaybill, DeleteWaybill, KeepWaybill };
 
-    // `connection` is the application's one connection; it outlives the window.
-    explicit MainWindow(db::SqlConnection& connection, QWidget* parent = nullptr);
-    // The same on the database file at `location` (the command line's --database); a
-    // given file's name is added to the window title.
-    MainWindow(db::SqlConnection& connection, const store::DatabaseLocation& location,
-               QWidget* parent = nullptr);
+    // `session` is the application's command layer; it outlives the window. A database file
+    // given on the command line (--database) adds its name to the window title.
+    explicit MainWindow(store::Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    db::SqlConnection& connection() { return connection_; }
-    db::SqlQuery& waybills() { return waybills_; }  // the list the grid shows
-    db::SqlQuery& lookups() { return lookups_; }    // counters, look-ups and every write
+    store::Session& session() { return session_; }
+    store::ShownList& waybills() { return waybills_; }  // the list the grid shows
     void setMenuWindows(const MenuWindows& windows) { windows_ = windows; }
 
     EditMode editMode() const { return editMode_; }
@@ -93,7 +89,7 @@ public:
     void restoreBackup();
     void openSearch();
     FindDialog* findDialog() const { return findDialog_; }
-    const store::DatabaseLocation& location() const { return location_; }
+    const store::DatabaseLocation& location() const { return session_.location(); }
 
 protected:
     // Closing the program with a transaction open asks whether to commit it first.
@@ -104,23 +100,25 @@ private:
     void buildMenu();
     void addDesktopHabits();
     void buildExchangeMenu();
-    // After an import, a merge or a restore: the list read again and its first waybill shown.
-    void showChangedDatabase();
+    // After every command: the list has been read again; the fields and look-ups follow.
+    void followChanges(const store::Changes& changes);
     void openDatabaseAtStart();
     void enterEditing();
     void enterBrowsing();
     void setFieldsEnabled(bool on);
     void showReferenceWindow(QDialog* window);
     void gridRowMoved();
+    // The six fields as a waybill; a field the user left as it was shown gives the text
+    // shown whole, byte for byte.
     store::Waybill typedWaybill() const;
     // Shows the picker for `source` ("punkty" or "ladunki"), giving it `station` when not
     // null; the picker, or null when there is none.
     PickerDialog* runPicker(const QString& title, const QString& source, const QString* station);
 
-    db::SqlConnection& connection_;
-    store::DatabaseLocation location_;
-    db::SqlQuery waybills_{"sql1"};
-    db::SqlQuery lookups_{"sqlt"};
+    store::Session& session_;
+    store::ShownList waybills_;
+    int listener_ = 0;
+    store::Waybill shown_;  // the waybill the fields were last given
     EditMode editMode_ = EditMode::NewWaybill;
     bool haveParties_ = false;
     bool haveLoads_ = false;

@@ -10,8 +10,7 @@
 
 #include "store/backups.h"
 #include "store/exchange.h"
-#include "store/schema.h"
-#include "store/transaction.h"
+#include "store/session.h"
 #include "ui/dialogs.h"
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
@@ -63,17 +62,10 @@ void MainWindow::buildExchangeMenu() {
     connectHandler(search, &QAction::triggered, this, &MainWindow::openSearch);
 }
 
-void MainWindow::showChangedDatabase() {
-    store::openQuery(waybills_, store::kWaybillListSql);
-    refreshLookups();
-    showWaybill();
-}
-
 void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
-    const auto paths =
-        store::exportCsvFiles(connection_, QDir::toNativeSeparators(folder).toStdString());
+    const auto paths = session_.exportCsv(QDir::toNativeSeparators(folder).toStdString());
     QStringList names;
     for (const std::string& p : paths) names << QString::fromStdString(p);
     Dialogs::instance().inform(this, QStringLiteral("Zapisano pliki:\n") + names.join('\n'));
@@ -82,28 +74,21 @@ void MainWindow::exportCsv() {
 void MainWindow::importCsv() {
     const QStringList files = chooseCsvFiles(this);
     if (files.isEmpty()) return;
-    const store::ExchangeReport report = store::importCsvFiles(
-        connection_, stdPaths(files), [this] { store::backupDatabase(connection_, location_); });
-    if (report.written) showChangedDatabase();
-    showReport(this, report);
+    showReport(this, session_.importFiles(stdPaths(files)));
 }
 
 void MainWindow::mergeDatabase() {
     const QString file = chooseDatabaseFile(this);
     if (file.isEmpty()) return;
-    const store::ExchangeReport report =
-        store::mergeDatabase(connection_, QDir::toNativeSeparators(file).toStdString(),
-                             [this] { store::backupDatabase(connection_, location_); });
-    if (report.written) showChangedDatabase();
-    showReport(this, report);
+    showReport(this, session_.merge(QDir::toNativeSeparators(file).toStdString()));
 }
 
 void MainWindow::restoreBackup() {
-    const std::vector<store::BackupInfo> copies = store::listBackups(location_);
+    const std::vector<store::BackupInfo> copies = store::listBackups(location());
     if (copies.empty()) {
         Dialogs::instance().inform(this,
                                    QStringLiteral("Brak kopii zapasowych w katalogu ") +
-                                       QString::fromStdString(store::backupFolder(location_)));
+                                       QString::fromStdString(store::backupFolder(location())));
         return;
     }
     RestoreDialog dialog(copies, this);
@@ -118,8 +103,7 @@ void MainWindow::restoreBackup() {
                 .arg(when))) {
         return;
     }
-    store::restoreBackup(connection_, location_, chosen->path);
-    showChangedDatabase();
+    session_.restore(chosen->path);
     Dialogs::instance().inform(this, QStringLiteral("Przywrócono kopię z %1.").arg(when));
 }
 

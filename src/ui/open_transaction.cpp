@@ -2,25 +2,27 @@
 
 #include <QString>
 
-#include "db/sql_connection.h"
+#include "store/session.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 
 namespace ui {
 
-bool settleOpenTransaction(QWidget* owner, db::SqlConnection& connection) {
-    if (!connection.inTransaction()) return true;
-    const bool commit =
-        Dialogs::instance().ask(owner, QStringLiteral("Pytanie"),
-                                QStringLiteral("Transakcja jest otwarta. Zatwierdzić zmiany?"));
+bool settleOpenTransaction(QWidget* owner, store::Session& session) {
+    if (!session.inTransaction()) return true;
+    const Answer answer = Dialogs::instance().askOrCancel(
+        owner, QStringLiteral("Pytanie"),
+        QStringLiteral("Transakcja jest otwarta. Zatwierdzić zmiany?"));
+    // "Anuluj", Escape or the close box: the window stays open with the transaction.
+    if (answer == Answer::Cancel) return false;
     runHandler(owner, [&] {
-        if (commit) {
-            connection.commit();
+        if (answer == Answer::Yes) {
+            session.commit();
         } else {
-            connection.rollBack();
+            session.rollBack();
         }
     });
-    return !connection.inTransaction();
+    return !session.inTransaction();
 }
 
 }  // namespace ui

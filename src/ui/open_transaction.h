@@ -2,15 +2,18 @@
 // A transaction the user opened in the SQL browser ("begin transaction") is never lost
 // silently: closing the browser, or the program, with one open asks what to do with it.
 
-#include "db/forward.h"
+namespace store {
+class Session;
+}
 
 class QWidget;
 
 namespace ui {
 
-// When `connection` holds an open transaction, asks "Transakcja jest otwarta. Zatwierdzić
-// zmiany?": Tak commits it, Nie rolls it back. True when no transaction is open afterwards;
-// false when the commit or rollback failed (its error was shown) and it is still open.
-bool settleOpenTransaction(QWidget* owner, db::SqlConnection& connection);
+// When `session` holds an open transaction, asks "Transakcja jest otwarta. Zatwierdzić
+// zmiany?": Tak commits it, Nie rolls it back, "Anuluj" (Escape, the close box) leaves it
+// open. True when no transaction is open afterwards; false when it was put off, or the
+// commit or rollback failed (its error was shown), and it is still open.
+bool settleOpenTransaction(QWidget* owner, store::Session& session);
 
 }  // namespace ui

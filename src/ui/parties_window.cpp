@@ -8,9 +8,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "db/sql_connection.h"
-#include "store/reference_data.h"
-#include "store/transaction.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
@@ -27,20 +24,20 @@ constexpr int kTypedChars = 15;
 
 }  // namespace
 
-PartiesWindow::PartiesWindow(db::SqlConnection& baza, QWidget* parent)
-    : QDialog(parent), baza_(baza) {
+PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      parties_(session, "parties", store::kPartyListSql, store::ListKind::Parties),
+      stations_(session, "stations", store::kStationListSql) {
     setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    parties_.setConnection(&baza);
-    parties_.setSql(store::kPartyListSql);
-    stations_.setConnection(&baza);
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setDataset(&parties_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
-                                     {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
+    dBGrid1_->setList(parties_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
+                                 {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
     place(new QLabel(QStringLiteral("Nazwa"), this), "Label1", 16, 328, 33, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 64, 328, 345, 21);
     place(new QLabel(QStringLiteral("Stacja"), this), "Label2", 16, 352, 30, 13);
@@ -77,19 +74,19 @@ void PartiesWindow::showEvent(QShowEvent* event) {
 // own (moving the grid's dataset row by row would make the grid follow every move); then
 // the rows.
 void PartiesWindow::fillOnShow() {
-    store::openQuery(stations_, store::kStationListSql);
+    stations_.reopen();
     QStringList names;
     const int count = stations_.recordCount();
     names.reserve(count);
     for (int i = 0; i < count; ++i) {
-        names << QString::fromStdString(stations_.fieldByName("nazwa").asString());
+        names << QString::fromStdString(stations_.text("nazwa"));
         stations_.next();
     }
     stations_.close();
     comboBox1_->clear();
     comboBox1_->addItems(names);
     setStationText(QString());
-    store::openQuery(parties_, store::kPartyListSql);
+    parties_.reopen();
 }
 
 // A text that is exactly one of the stations selects it; any other text selects none.
@@ -101,7 +98,7 @@ void PartiesWindow::setStationText(const QString& text) {
 }
 
 std::string PartiesWindow::current(const char* field) const {
-    return parties_.fieldByName(field).asString();
+    return parties_.text(field);
 }
 
 void PartiesWindow::gridClicked() {
@@ -111,8 +108,7 @@ void PartiesWindow::gridClicked() {
 
 void PartiesWindow::addParty() {
     if (edit1_->text().isEmpty() || comboBox1_->currentText().isEmpty()) return;
-    store::addParty(baza_, parties_, edit1_->text().toStdString(),
-                    comboBox1_->currentText().toStdString());
+    session_.addParty(edit1_->text().toStdString(), comboBox1_->currentText().toStdString());
     edit1_->clear();
     setStationText(QString());
 }
@@ -120,9 +116,10 @@ void PartiesWindow::addParty() {
 // Edit1 only gates the command: the row deleted is the grid's current row, taken before
 // the question.
 void PartiesWindow::deleteParty() {
-    // The list cuts long texts; the delete names the row by its whole stored texts.
-    const store::ListedPair party =
-        store::wholeParty(baza_, parties_.currentIndex(), {current("nazwa"), current("stacja")});
+    // The row as the list shows it, taken before the question; the command names it by its
+    // whole stored texts.
+    const int index = parties_.currentIndex();
+    const store::ListedPair party{current("nazwa"), current("stacja")};
     if (!Dialogs::instance().ask(
             this, QStringLiteral("UWAGA"),
             QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe z tym "
@@ -130,7 +127,7 @@ void PartiesWindow::deleteParty() {
         return;
     }
     if (edit1_->text().isEmpty()) return;
-    store::deleteParty(baza_, parties_, party.first, party.second);
+    session_.deleteParty(index, party);
     edit1_->clear();
 }
 

@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QComboBox;
 class QLineEdit;
@@ -21,9 +21,9 @@ class DataGrid;
 class PartiesWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PartiesWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit PartiesWindow(store::Session& session, QWidget* parent = nullptr);
 
-    db::SqlQuery& parties() { return parties_; }
+    store::ShownList& parties() { return parties_; }
 
     void fillOnShow();
     void gridClicked();
@@ -38,9 +38,9 @@ private:
     std::string current(const char* field) const;
     void setStationText(const QString& text);
 
-    db::SqlConnection& baza_;
-    db::SqlQuery parties_{"parties"};
-    db::SqlQuery stations_{"stations"};  // the station list, read on every showing
+    store::Session& session_;
+    store::ShownList parties_;
+    store::ShownList stations_;  // the station list, read on every showing
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QComboBox* comboBox1_ = nullptr;

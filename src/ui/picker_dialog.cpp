@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "db/sql_connection.h"
 #include "store/reference_data.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
@@ -19,22 +18,20 @@ constexpr int kOuterWidth = 332;
 constexpr int kOuterHeight = 183;
 }  // namespace
 
-PickerDialog::PickerDialog(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
+PickerDialog::PickerDialog(store::Session& session, QWidget* parent)
+    : QDialog(parent), rows_(session, "rows", store::kPartyListSql) {
     setWindowTitle(QStringLiteral("Form5"));
     // The client area holds the grid and the button whole (Button2 ends at 323, 153).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
-    rows_.setConnection(&baza);
     rows_.setAutoCommit(false);
-    rows_.setSql(store::kPartyListSql);
 
     dBGrid1_ = new DataGrid(this);
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(0, 0, 321, 120);
     dBGrid1_->setColumnsResizable(true);
-    dBGrid1_->setDataset(&rows_,
-                         {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
-                          {QStringLiteral("stacja"), QString(), 64, false}});
+    dBGrid1_->setList(rows_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
+                              {QStringLiteral("stacja"), QString(), 64, false}});
     button2_ = new QPushButton(QStringLiteral("Anuluj"), this);
     button2_->setObjectName(QStringLiteral("Button2"));
     button2_->setGeometry(248, 128, 75, 25);
@@ -77,7 +74,7 @@ void PickerDialog::fillOnShow() {
 
 QString PickerDialog::columnText(int column) const {
     const std::string field = dBGrid1_->datasetModel()->columns().at(column).field.toStdString();
-    return QString::fromStdString(rows_.fieldByName(field).asString());
+    return QString::fromStdString(rows_.text(field));
 }
 
 void PickerDialog::gridClicked() {

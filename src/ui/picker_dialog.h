@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QPushButton;
 
@@ -24,13 +24,13 @@ class DataGrid;
 class PickerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PickerDialog(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit PickerDialog(store::Session& session, QWidget* parent = nullptr);
 
     QString pickSource;
     QString pickedInfo;
     QString pickedName;
 
-    db::SqlQuery& rows() { return rows_; }
+    store::ShownList& rows() { return rows_; }
 
     void fillOnShow();
     void clearOnClose();
@@ -46,7 +46,7 @@ protected:
 private:
     QString columnText(int column) const;
 
-    db::SqlQuery rows_{"rows"};
+    store::ShownList rows_;
     DataGrid* dBGrid1_ = nullptr;
     QPushButton* button2_ = nullptr;
 };

@@ -4,8 +4,8 @@
 #include <array>
 #include <unordered_set>
 
-#include "db/sql_dataset.h"
 #include "print/polish_order.h"
+#include "store/shown_list.h"
 
 namespace ui {
 namespace {
@@ -15,23 +15,24 @@ const std::array<QString, PrintRowsModel::ColumnCount> kCaptions{
     QStringLiteral("Odbiorca"),    QStringLiteral("Wagon"),   QStringLiteral("Nadawca"),
     QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
 
-// The column of listy that each text column shows.
-const std::array<const char*, PrintRowsModel::ColumnCount> kColumnNames{
-    nullptr, "ladunek", "st_odb", "odbiorca", "rodz_wag", "nadawca", "st_nad", nullptr};
+// The waybill text that each text column shows.
+using F = store::WaybillField;
+const std::array<std::optional<F>, PrintRowsModel::ColumnCount> kColumnFields{
+    std::nullopt, F::Load,    F::ReceivingStation, F::Receiver,
+    F::WagonType, F::Shipper, F::SendingStation,   std::nullopt};
 
 }  // namespace
 
 PrintRowsModel::PrintRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void PrintRowsModel::load(db::SqlDataset& list) {
+void PrintRowsModel::load(store::ShownList& list) {
     beginResetModel();
     list_ = &list;
     rows_ = list.recordCount();
     for (int c = 0; c < ColumnCount; ++c) {
-        const db::Field* field = kColumnNames[static_cast<std::size_t>(c)]
-                                     ? list.findField(kColumnNames[static_cast<std::size_t>(c)])
-                                     : nullptr;
-        fields_[static_cast<std::size_t>(c)] = field ? field->index() : -1;
+        const auto& field = kColumnFields[static_cast<std::size_t>(c)];
+        fields_[static_cast<std::size_t>(c)] =
+            field ? list.fieldIndex(store::columnOf(*field)) : -1;
     }
     ticks_.assign(static_cast<std::size_t>(rows_), 0);
     counts_.assign(static_cast<std::size_t>(rows_), QStringLiteral("2"));
@@ -49,7 +50,7 @@ void PrintRowsModel::clear() {
 
 store::Waybill PrintRowsModel::waybill(int row) const {
     list_->setCurrentIndex(row);
-    return store::waybillAt(*list_);
+    return list_->waybill();
 }
 
 void PrintRowsModel::setTicked(int row, bool on) {
@@ -65,7 +66,7 @@ void PrintRowsModel::setCount(int row, const QString& text) {
 }
 
 std::string PrintRowsModel::text(int row, Column column) const {
-    return list_->text(row, fields_[static_cast<std::size_t>(column)]);
+    return list_->textAt(row, fields_[static_cast<std::size_t>(column)]);
 }
 
 void PrintRowsModel::columnChanged(Column column, const QList<int>& roles) {

@@ -11,9 +11,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "db/forward.h"
+#include <optional>
+
 #include "print/print_run.h"
 #include "store/waybills.h"
+
+namespace store {
+class ShownList;
+}
 
 namespace ui {
 
@@ -36,7 +41,7 @@ public:
 
     // Every row of `list` (a result of "select * from listy;", which must stay open until
     // clear()) in its order, unticked, with the count "2".
-    void load(db::SqlDataset& list);
+    void load(store::ShownList& list);
     // No rows; the arrays' memory is given back.
     void clear();
 
@@ -75,7 +80,7 @@ public:
 private:
     void columnChanged(Column column, const QList<int>& roles);
 
-    db::SqlDataset* list_ = nullptr;
+    store::ShownList* list_ = nullptr;
     int rows_ = 0;
     std::array<int, ColumnCount> fields_{};  // the result's field of each text column
     std::vector<std::uint8_t> ticks_;

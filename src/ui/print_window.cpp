@@ -18,7 +18,6 @@
 #include <QWheelEvent>
 #include <utility>
 
-#include "db/sql_connection.h"
 #include "print/qt_print_service.h"
 #include "store/transaction.h"
 #include "ui/dialogs.h"
@@ -58,19 +57,17 @@ PrintWindow::PdfFileChooser PrintWindow::setPdfFileChooser(PdfFileChooser choose
     return std::exchange(pdfChooser(), std::move(chooser));
 }
 
-PrintWindow::PrintWindow(db::SqlConnection& baza, QWidget* parent) : QDialog(parent) {
+PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent),
+      waybills_(session, "sql1", store::kWaybillListSql),
+      colours_(session, "sql2", std::string()) {
     setWindowTitle(QStringLiteral("Wydruk"));
     resize(insideOf({554, 447}));
     // Enlarged, the window shows more of its list; never smaller than designed.
     setMinimumSize(insideOf({554, 447}));
     rememberPlace(*this, QStringLiteral("wydruk"));
     centreOnScreen(*this, {554, 447});
-    for (db::SqlQuery* q : {&waybills_, &colours_}) {
-        q->setConnection(&baza);
-        q->setAutoCommit(false);
-        q->setMaxResults(0);
-        q->setStartResult(0);
-    }
+    for (store::ShownList* q : {&waybills_, &colours_}) q->setAutoCommit(false);
 
     // Everything in the client area scrolls together, vertically only, by the window's own
     // scroll bar: the printer controls, the header row and the list of waybills.
@@ -176,7 +173,8 @@ bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PrintWindow::fillOnShow() {
     rows_->clear();  // before the result it reads goes
-    store::openQuery(waybills_, store::kWaybillListSql);
+    waybills_.setSql(store::kWaybillListSql);
+    waybills_.open();
     rows_->load(waybills_);
     if (rows_->rowCount() > 0) list_->setCurrentIndex(rows_->index(0, PrintRowsModel::Tick));
     fitContent();
@@ -229,7 +227,7 @@ void PrintWindow::followList(int listValue) {
 
 // Every way of printing takes the options as they were last chosen.
 void PrintWindow::run(print::PrintService& service, int printerIndex) {
-    print::printWaybills(service, colours_, printerIndex, rows_->printRows(), scale_,
+    print::printWaybills(service, colours_.query(), printerIndex, rows_->printRows(), scale_,
                          loadPrintOptions());
 }
 
@@ -369,7 +367,7 @@ void PrintWindow::printPreview() {
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &rows, &options](QPrinter* printer) {
                        auto service = print::QtPrintService::toPrinter(*printer);
-                       print::printWaybills(*service, colours_, -1, rows, scale_, options);
+                       print::printWaybills(*service, colours_.query(), -1, rows, scale_, options);
                    });
     showModal(preview);
 }

@@ -14,9 +14,9 @@
 #include <memory>
 #include <vector>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
 #include "print/print_run.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QComboBox;
 class QLabel;
@@ -32,7 +32,7 @@ class PrintRowsModel;
 class PrintWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit PrintWindow(store::Session& session, QWidget* parent = nullptr);
     ~PrintWindow() override;
 
     // The waybills in the query's order, their ticks and counts; the list showing them and
@@ -41,8 +41,8 @@ public:
     PrintList& list() const { return *list_; }
     PrintHeaderRow& header() const { return *header_; }
     double scale() const { return scale_; }
-    db::SqlQuery& waybills() { return waybills_; }
-    db::SqlQuery& colourQuery() { return colours_; }
+    store::ShownList& waybills() { return waybills_; }
+    store::ShownList& colourQuery() { return colours_; }
 
     void listPrinters();
     void fillOnShow();
@@ -82,8 +82,8 @@ private:
     void placeContent();
     void followList(int listValue);
 
-    db::SqlQuery waybills_{"sql1"};
-    db::SqlQuery colours_{"sql2"};
+    store::ShownList waybills_;
+    store::ShownList colours_;
     std::unique_ptr<print::PrintService> printers_;
     double scale_ = 0;
     print::PrintService* testService_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <limits>
 
-#include "db/sql_connection.h"
 #include "store/schema.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
@@ -14,13 +13,11 @@
 
 namespace ui {
 
-SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
-    : QDialog(parent), baza_(baza) {
+SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), results_(session, "results", store::kStationListSql) {
     setWindowTitle(QStringLiteral("Dostęp do bazy"));
     resize(insideOf({1060, 563}));
     move(308, 217);
-    results_.setConnection(&baza);
-    results_.setSql(store::kStationListSql);
 
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
@@ -36,7 +33,7 @@ SqlBrowserWindow::SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent)
     dBGrid1_ = new DataGrid(this);
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(24, 64, 1025, 449);
-    dBGrid1_->setDataset(&results_);
+    dBGrid1_->setList(results_);
     setTabOrder(dBGrid1_, edit1_);
     setTabOrder(edit1_, open);
     setTabOrder(open, exec);
@@ -63,7 +60,7 @@ void SqlBrowserWindow::execTypedText() {
 }
 
 void SqlBrowserWindow::done(int result) {
-    if (!settleOpenTransaction(this, baza_)) return;
+    if (!settleOpenTransaction(this, session_)) return;
     QDialog::done(result);
 }
 

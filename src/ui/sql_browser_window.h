@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,9 +18,9 @@ class DataGrid;
 class SqlBrowserWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SqlBrowserWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit SqlBrowserWindow(store::Session& session, QWidget* parent = nullptr);
 
-    db::SqlQuery& results() { return results_; }
+    store::ShownList& results() { return results_; }
 
     void openTypedQuery();  // "Open"
     void execTypedText();   // "Exec"
@@ -30,8 +30,8 @@ public:
     void done(int result) override;
 
 private:
-    db::SqlConnection& baza_;
-    db::SqlQuery results_{"results"};
+    store::Session& session_;
+    store::ShownList results_;
     QLineEdit* edit1_;
     DataGrid* dBGrid1_;
 };

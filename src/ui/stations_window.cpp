@@ -10,10 +10,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "db/sql_connection.h"
 #include "store/colours.h"
-#include "store/stations.h"
-#include "store/transaction.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/placement.h"
@@ -34,12 +31,15 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
-    : QDialog(parent), baza_(baza) {
+StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), stations_(session, "stations", store::kStationListSql) {
     setWindowTitle(QStringLiteral("Stacje"));
     resize(insideOf({534, 376}));
-    stations_.setConnection(&baza_);
-    stations_.setSql(store::kStationListSql);
+    // The grid shows the stations as every command leaves them.
+    listener_ = session_.listen([this](const store::Changes& changes) {
+        if (isVisible() && (changes.newFile || changes.has(store::ListKind::Stations)))
+            runHandler(this, [this] { fillGrid(); });
+    });
 
     using widgets::GridOption;
     grid_ = place(new widgets::ColorStringGrid(this), "grid", 16, 0, 505, 233);
@@ -101,21 +101,25 @@ StationsWindow::StationsWindow(db::SqlConnection& baza, QWidget* parent)
     rememberPlace(*this, QStringLiteral("stacje"));
 }
 
+StationsWindow::~StationsWindow() {
+    session_.unlisten(listener_);
+}
+
 std::string StationsWindow::typedName() const {
     return edit1_->text().toStdString();
 }
 
 void StationsWindow::fillGrid() {
-    store::openQuery(stations_, store::kStationListSql);
+    stations_.reopen();
     const int count = stations_.recordCount();
     grid_->setRowCount(count + 1);
     grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));
     grid_->setCells(1, 0, QStringLiteral("Kolor"));
     for (int row = 1; row <= count; ++row) {
-        grid_->setCells(0, row, QString::fromStdString(stations_.fieldByName("nazwa").asString()));
+        grid_->setCells(0, row, QString::fromStdString(stations_.text("nazwa")));
         grid_->cellStyle(0, row).setBgColor(kWhite);
 
-        const std::string name = stations_.fieldByName("kolor").asString();
+        const std::string name = stations_.text("kolor");
         widgets::CellStyle& swatch = grid_->cellStyle(1, row);
         if (const auto colour = store::colourByName(name)) {
             const QColor rgb(colour->red, colour->green, colour->blue);
@@ -219,17 +223,14 @@ void StationsWindow::pickStation(int row) {
 
 void StationsWindow::addStation() {
     if (edit1_->text().isEmpty()) return;
-    if (!store::addStation(baza_, stations_, typedName(), currentColour_.toStdString())) {
+    if (!session_.addStation(typedName(), currentColour_.toStdString())) {
         Dialogs::instance().error(this, QStringLiteral("Istnieje taka stacja"));
-        return;
     }
-    fillGrid();
 }
 
 void StationsWindow::recolourStation() {
     if (edit1_->text().isEmpty()) return;
-    store::recolourStation(stations_, typedName(), currentColour_.toStdString());
-    fillGrid();
+    session_.recolourStation(typedName(), currentColour_.toStdString());
 }
 
 void StationsWindow::deleteStation() {
@@ -240,8 +241,7 @@ void StationsWindow::deleteStation() {
         return;
     }
     if (edit1_->text().isEmpty()) return;
-    store::deleteStation(baza_, stations_, typedName());
-    fillGrid();
+    session_.deleteStation(typedName());
     edit1_->clear();
 }
 

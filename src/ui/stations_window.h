@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "db/forward.h"
-#include "db/sql_query.h"
+#include "store/session.h"
+#include "store/shown_list.h"
 
 class QComboBox;
 class QLabel;
@@ -23,9 +23,10 @@ namespace ui {
 class StationsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit StationsWindow(db::SqlConnection& baza, QWidget* parent = nullptr);
+    explicit StationsWindow(store::Session& session, QWidget* parent = nullptr);
+    ~StationsWindow() override;
 
-    db::SqlQuery& stations() { return stations_; }
+    store::ShownList& stations() { return stations_; }
     // The colour name that "Dopisz" and "Zmień" write.
     const QString& currentColour() const { return currentColour_; }
 
@@ -53,8 +54,9 @@ private:
     void colourTyped(const QString& text);
     std::string typedName() const;
 
-    db::SqlConnection& baza_;
-    db::SqlQuery stations_{"stations"};
+    store::Session& session_;
+    store::ShownList stations_;
+    int listener_ = 0;
     QString currentColour_ = QStringLiteral("clwhite");
     // The cell under the pointer when a button went down, taken before the grid handles the
     // press: making a partly visible cell current scrolls the grid under the pointer.

@@ -102,7 +102,9 @@ void ReferenceDataTest::partiesTakeIdsFromTheCounter() {
     Database d;
     QCOMPARE(store::addParty(d.baza, d.sql1, "Huta", "Katowice"), 2);
     const QString sent = d.sent();
-    QVERIFY2(sent.startsWith("select value from admin where key='nr_punktu';\n"), qPrintable(sent));
+    QVERIFY2(sent.startsWith("begin immediate transaction\nselect value from admin where "
+                             "key='nr_punktu';\n"),
+             qPrintable(sent));
     QVERIFY2(sent.contains("\ninsert into punkty values(2,'Huta','Katowice','');\n"
                            "update admin set value=2 where key='nr_punktu';\n"),
              qPrintable(sent));

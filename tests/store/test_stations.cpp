@@ -91,8 +91,8 @@ void StationsStoreTest::addTakesIdsFromTheCounterWithExactStatements() {
     QCOMPARE(store::addStation(d.baza, d.sql1, "Kraków", "clwhite"), std::optional<int>(2));
     QCOMPARE(
         s.lines,
-        QStringList({"select * from stacje where nazwa='Kraków';",
-                     "select value from admin where key='nr_stacji';", "begin transaction",
+        QStringList({"begin immediate transaction", "select * from stacje where nazwa='Kraków';",
+                     "select value from admin where key='nr_stacji';",
                      "insert into stacje values (2,'Kraków','clwhite');",
                      "update admin set value=2 where key='nr_stacji';", "commit transaction"}));
     QCOMPARE(store::addStation(d.baza, d.sql1, "Gdynia", "clorange"), std::optional<int>(3));
@@ -206,7 +206,7 @@ void StationsStoreTest::deleteCascadesByExactName() {
     Statements s;
     store::deleteStation(d.baza, d.sql1, "Kraków");
     QCOMPARE(s.lines,
-             QStringList({"begin transaction", "delete from stacje where nazwa='Kraków';",
+             QStringList({"begin immediate transaction", "delete from stacje where nazwa='Kraków';",
                           "delete from listy where st_nad='Kraków' or st_odb='Kraków';",
                           "delete from punkty where stacja='Kraków';", "commit transaction"}));
     QCOMPARE(d.stations(), QStringList({"3|Gdynia|clblue", "4|Zabrze|clgreen"}));

@@ -23,6 +23,16 @@ bool ScriptedDialogs::ask(QWidget*, const QString& caption, const QString& text)
     return answers_.isEmpty() ? false : answers_.takeFirst();
 }
 
+ui::Answer ScriptedDialogs::askOrCancel(QWidget* owner, const QString& caption,
+                                        const QString& text) {
+    if (cancels_ > 0) {
+        --cancels_;
+        boxes.push_back({ui::BoxKind::Question, caption, text});
+        return ui::Answer::Cancel;
+    }
+    return ask(owner, caption, text) ? ui::Answer::Yes : ui::Answer::No;
+}
+
 int ScriptedDialogs::choose(QWidget*, const QString& caption, const QString& label,
                             const QStringList& items) {
     boxes.push_back({ui::BoxKind::Choice, caption, label});

@@ -23,6 +23,9 @@ public:
     // Answers for the next questions, in order; a question with no answer left gets No.
     void answer(std::initializer_list<bool> answers) { answers_ += QList<bool>(answers); }
 
+    // The next question that can be put off is answered "Anuluj" (Escape), once per call.
+    void cancelNext() { ++cancels_; }
+
     // Answers for the next lists: the item to pick by its text (an item not offered, or no
     // answer left, cancels).
     void pick(std::initializer_list<QString> items) { picks_ += QStringList(items); }
@@ -30,6 +33,7 @@ public:
     void number(std::initializer_list<int> values) { numbers_ += QList<int>(values); }
 
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
+    ui::Answer askOrCancel(QWidget* owner, const QString& caption, const QString& text) override;
     int choose(QWidget* owner, const QString& caption, const QString& label,
                const QStringList& items) override;
     std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label,
@@ -49,6 +53,7 @@ private:
     QList<bool> answers_;
     QStringList picks_;
     QList<int> numbers_;
+    int cancels_ = 0;
 };
 
 }  // namespace testing

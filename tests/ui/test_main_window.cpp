@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "db/sql_connection.h"
 #include "support/db_helpers.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
@@ -112,7 +113,7 @@ void MainWindowTest::startsInBrowseStateOnANewFile() {
     const auto loading = std::find(debug.lines.begin(), debug.lines.end(), "loading sqlite lib");
     QVERIFY(loading != debug.lines.end() && loading + 1 != debug.lines.end());
     QCOMPARE(*(loading + 1), std::string("SQLite.dll"));
-    QCOMPARE(p.main().connection().defaultExt(), std::string(".sdb"));
+    QCOMPARE(p.main().session().connection().defaultExt(), std::string(".sdb"));
     QCOMPARE(p.main().windowTitle(), QStringLiteral("Listy przewozowe"));
     QVERIFY(p.dialogs.boxes.isEmpty());
     QCOMPARE(p.shown(), QStringLiteral("|||||"));
@@ -429,7 +430,7 @@ void MainWindowTest::startupErrorIsShownAndWindowOpens() {
     QCOMPARE(dialogs.boxes[0].kind, ui::BoxKind::StandardError);
     QVERIFY(dialogs.boxes[0].text.contains("unable to open database file"));
     QCOMPARE(windows.main->windowTitle(), QStringLiteral("Listy przewozowe"));
-    QVERIFY(!windows.main->connection().connected());
+    QVERIFY(!windows.main->session().connection().connected());
 }
 
 void MainWindowTest::navigationStopsAtTheEnds() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "db/sql_dataset.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
@@ -149,12 +150,12 @@ void PartiesWindowTest::showingReadsStationsAndRowsAfresh() {
              "insert into punkty values(6,'Żuraw','Łódź','');");
     // The station list is read without moving the grid's dataset (the grid follows every move).
     QStringList gridSaw;
-    const int watch = p.window().parties().subscribe([&](db::DatasetEvent e) {
+    const int watch = p.window().parties().dataset().subscribe([&](db::DatasetEvent e) {
         gridSaw << QString::fromStdString(p.window().parties().sql()) +
                        (e == db::DatasetEvent::CurrentChanged ? " move" : "");
     });
     p.showFromMenu([&] {
-        p.window().parties().unsubscribe(watch);
+        p.window().parties().dataset().unsubscribe(watch);
         QVERIFY2(gridSaw.filter("stacje").isEmpty(), qPrintable(gridSaw.join('\n')));
         QCOMPARE(p.stations(), QStringList({"A", "B", "Łódź"}));
         QCOMPARE(p.gridRows().last(), QStringLiteral("Żuraw|Łódź"));

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "db/sql_connection.h"
 #include "print/recording_print_service.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
@@ -162,8 +163,8 @@ void PrintWindowTest::windowLayout() {
     QCOMPARE(items, QPrinterInfo::availablePrinterNames());
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QString());
-    QCOMPARE(w.waybills().connection(), &p.windows->main->connection());
-    QCOMPARE(w.colourQuery().connection(), &p.windows->main->connection());
+    QCOMPARE(w.waybills().connection(), &p.windows->main->session().connection());
+    QCOMPARE(w.colourQuery().connection(), &p.windows->main->session().connection());
 }
 
 void PrintWindowTest::rowsAreRebuiltOnEveryShowing() {

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "db/sql_connection.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
@@ -114,7 +115,7 @@ private slots:
         b.windows->browser->reject();
         QCOMPARE(b.dialogs.transcript(),
                  QStringLiteral("Pytanie: Transakcja jest otwarta. Zatwierdzić zmiany?"));
-        QVERIFY(!b.windows->main->connection().inTransaction());
+        QVERIFY(!b.windows->main->session().connection().inTransaction());
         QCOMPARE(rowsOf(b.file(), "select count(*) from ladunki"), QStringList{"0"});
 
         b.dialogs.clear();

@@ -1,0 +1,268 @@
+#include "store/session.h"
+
+#include <algorithm>
+
+#include "db/errors.h"
+#include "db/sql_connection.h"
+#include "db/sql_query.h"
+#include "store/backups.h"
+#include "store/counters.h"
+#include "store/maintenance.h"
+#include "store/reference_data.h"
+#include "store/shown_list.h"
+#include "store/stations.h"
+#include "store/transaction.h"
+
+namespace store {
+
+Changes Changes::of(std::initializer_list<ListKind> kinds) {
+    Changes c;
+    for (ListKind k : kinds) c.lists |= static_cast<unsigned>(k);
+    return c;
+}
+
+Changes Changes::all() {
+    return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties});
+}
+
+Session::Session(DatabaseLocation location)
+    : location_(std::move(location)),
+      connection_(std::make_unique<db::SqlConnection>("baza")),
+      command_(std::make_unique<db::SqlQuery>("sqlt")) {
+    db::SqlConnection& c = *connection_;
+    c.setDatabase(kDatabaseFile);
+    c.setDefaultExt(".sdb");
+    c.setVersion("2.8.4");
+    c.setCharacterEncoding("iso8859");
+    c.setDriverDll("SQLite.dll");
+    c.setMustExist(false);
+    c.setExecuteInlineSql(false);
+    command_->setConnection(connection_.get());
+}
+
+// The lists go before the connection they name; a list that outlives the session forgets it.
+Session::~Session() {
+    command_.reset();
+    for (ShownList* list : lists_) list->query_->close();
+}
+
+db::SqlQuery& Session::command() {
+    return *command_;
+}
+
+void Session::attach(ShownList* list) {
+    lists_.push_back(list);
+}
+
+void Session::detach(ShownList* list) {
+    lists_.erase(std::remove(lists_.begin(), lists_.end(), list), lists_.end());
+}
+
+int Session::listen(Listener listener) {
+    listeners_.emplace_back(nextListener_, std::move(listener));
+    return nextListener_++;
+}
+
+void Session::unlisten(int id) {
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                    [id](const auto& l) { return l.first == id; }),
+                     listeners_.end());
+}
+
+void Session::notify(const Changes& changes) {
+    if (!changes.any()) return;
+    const auto lists = lists_;  // a list may go away while another follows
+    for (ShownList* list : lists) {
+        if (std::find(lists_.begin(), lists_.end(), list) != lists_.end()) list->follow(changes);
+    }
+    const auto listeners = listeners_;
+    for (const auto& l : listeners) l.second(changes);
+}
+
+void Session::backup() {
+    lastBackup_ = backupDatabase(*connection_, location_);
+}
+
+// --- start-up ---------------------------------------------------------------------------
+
+MigrationResult Session::convertOldFormat() {
+    return migrateLegacyDatabase(location_);
+}
+
+StartupReport Session::open(ShownList& list) {
+    return openDatabase(*connection_, *list.query_, location_);
+}
+
+StartupReport Session::open() {
+    db::SqlQuery probe("sql1");
+    probe.setConnection(connection_.get());
+    StartupReport report = openDatabase(*connection_, probe, location_, false);
+    return report;
+}
+
+Lookups Session::lookups() {
+    Lookups out;
+    db::SqlQuery& q = command();
+    openQuery(q, kLoadListSql);
+    out.haveLoads = q.recordCount() > 0;
+    openQuery(q, kPartyListSql);
+    out.haveParties = q.recordCount() > 0;
+    openQuery(q, kStationListSql);
+    const int count = q.recordCount();
+    out.stationNames.reserve(static_cast<std::size_t>(count));
+    q.first();
+    for (int i = 0; i < count; ++i) {
+        out.stationNames.push_back(q.fieldByName("nazwa").asString());
+        q.next();
+    }
+    return out;
+}
+
+// --- waybills ---------------------------------------------------------------------------
+
+int Session::addWaybill(const Waybill& waybill) {
+    const int id = store::addWaybill(*connection_, command(), waybill);
+    notify(Changes::of({ListKind::Waybills}));
+    return id;
+}
+
+void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int index) {
+    Waybill whole = edited;
+    // A stored text longer than the list shows goes back whole unless it was changed.
+    Waybill stored;
+    if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
+        whole = keepUnchangedTexts(edited, shown, stored);
+    }
+    updateWaybill(command(), whole);
+    notify(Changes::of({ListKind::Waybills}));
+}
+
+void Session::deleteWaybill(int id) {
+    store::deleteWaybill(command(), id);
+    notify(Changes::of({ListKind::Waybills}));
+}
+
+void Session::deleteAllWaybills() {
+    runInTransaction(*connection_, [&] {
+        backup();
+        exec(command(), "delete from listy;");
+    });
+    notify(Changes::of({ListKind::Waybills}));
+}
+
+// --- stations ---------------------------------------------------------------------------
+
+std::optional<int> Session::addStation(const std::string& name, const std::string& colour) {
+    const std::optional<int> id = store::addStation(*connection_, command(), name, colour);
+    if (id) notify(Changes::of({ListKind::Stations}));
+    return id;
+}
+
+int Session::recolourStation(const std::string& name, const std::string& colour) {
+    const int id = store::recolourStation(command(), name, colour);
+    notify(Changes::of({ListKind::Stations}));
+    return id;
+}
+
+void Session::deleteStation(const std::string& name) {
+    store::deleteStation(*connection_, command(), name);
+    notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
+}
+
+// --- loads and shippers/receivers -------------------------------------------------------
+
+void Session::addLoad(const std::string& name, const std::string& wagon) {
+    store::addLoad(command(), name, wagon);
+    notify(Changes::of({ListKind::Loads}));
+}
+
+void Session::deleteLoad(int index, const ListedPair& shown) {
+    const ListedPair load = wholeLoad(*connection_, index, shown);
+    store::deleteLoad(command(), load.first, load.second);
+    notify(Changes::of({ListKind::Loads}));
+}
+
+int Session::addParty(const std::string& name, const std::string& station) {
+    const int id = store::addParty(*connection_, command(), name, station);
+    notify(Changes::of({ListKind::Parties}));
+    return id;
+}
+
+void Session::deleteParty(int index, const ListedPair& shown) {
+    const ListedPair party = wholeParty(*connection_, index, shown);
+    store::deleteParty(*connection_, command(), party.first, party.second);
+    notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
+}
+
+// --- the file as a whole ----------------------------------------------------------------
+
+void Session::newDatabase() {
+    runInTransaction(*connection_, [&] { backup(); });
+    // Every dataset is closed so the file can go; the lists that were open come back on
+    // the new file.
+    for (ShownList* list : lists_) {
+        list->reopenAfterNewFile_ = list->active() && list->follows_.has_value();
+        list->query_->close();
+    }
+    command().close();
+    recreateDatabase(*connection_, command(), location_);
+    Changes changes = Changes::all();
+    changes.newFile = true;
+    notify(changes);
+}
+
+namespace {
+
+Changes changesOf(const ExchangeReport& report) {
+    Changes c;
+    if (!report.written) return c;
+    const std::pair<ExchangeList, ListKind> kinds[] = {
+        {ExchangeList::Stations, ListKind::Stations},
+        {ExchangeList::Parties, ListKind::Parties},
+        {ExchangeList::Loads, ListKind::Loads},
+        {ExchangeList::Waybills, ListKind::Waybills}};
+    for (const auto& [list, kind] : kinds) {
+        if (report.added[static_cast<std::size_t>(list)] > 0)
+            c.lists |= static_cast<unsigned>(kind);
+    }
+    return c;
+}
+
+}  // namespace
+
+ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
+    lastBackup_.clear();
+    const ExchangeReport report = importCsvFiles(*connection_, paths, [this] { backup(); });
+    notify(changesOf(report));
+    return report;
+}
+
+ExchangeReport Session::merge(const std::string& path) {
+    lastBackup_.clear();
+    const ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
+    notify(changesOf(report));
+    return report;
+}
+
+void Session::restore(const std::string& backupPath) {
+    restoreBackup(*connection_, location_, backupPath);
+    notify(Changes::all());
+}
+
+std::vector<std::string> Session::exportCsv(const std::string& directory) {
+    return exportCsvFiles(*connection_, directory);
+}
+
+bool Session::inTransaction() const {
+    return connection_->inTransaction();
+}
+
+void Session::commit() {
+    connection_->commit();
+}
+
+void Session::rollBack() {
+    connection_->rollBack();
+}
+
+}  // namespace store

@@ -1,0 +1,142 @@
+#pragma once
+// Session: the command layer. It owns the one connection, the command query on which every
+// write runs, the backup rule and the database's location, and offers one function per
+// user action. Each command composes its exact statements, runs them in one immediate write
+// transaction (so the counters and the rows a duplicate rule compares with are read under
+// the write lock, and two programs on one file never hand out the same id), takes its
+// backup under that lock where it needs one, and ends with a change notice naming the lists
+// it changed. The windows, the command line, the stress test and the tests call only this;
+// the lists the grids show (ShownList) follow the notice.
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/forward.h"
+#include "store/database_location.h"
+#include "store/exchange.h"
+#include "store/legacy_migration.h"
+#include "store/reference_data.h"
+#include "store/schema.h"
+#include "store/waybills.h"
+
+namespace store {
+
+class ShownList;
+
+// The lists of the file, as a change notice names them.
+enum class ListKind : unsigned { Waybills = 1, Stations = 2, Loads = 4, Parties = 8 };
+
+// What a command changed.
+struct Changes {
+    unsigned lists = 0;    // ListKind bits
+    bool newFile = false;  // the whole file was replaced ("Nowa baza", a restore)
+
+    static Changes of(std::initializer_list<ListKind> kinds);
+    static Changes all();
+    bool has(ListKind kind) const { return (lists & static_cast<unsigned>(kind)) != 0; }
+    bool any() const { return lists != 0 || newFile; }
+};
+
+// What the main window's look-ups read: whether there are loads and shippers/receivers, and
+// the station names in the table's order.
+struct Lookups {
+    bool haveLoads = false;
+    bool haveParties = false;
+    std::vector<std::string> stationNames;
+};
+
+class Session {
+public:
+    // The connection named "baza" with the settings of the start-up sequence, not yet
+    // connected; the file at `location`.
+    explicit Session(DatabaseLocation location = {});
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    db::SqlConnection& connection() { return *connection_; }
+    const DatabaseLocation& location() const { return location_; }
+
+    // --- start-up ---------------------------------------------------------------------
+    // The old-format conversion before anything is opened (LegacyMigrationError).
+    MigrationResult convertOldFormat();
+    // The start-up sequence on `list` (the main window's waybill list), leaving it open.
+    StartupReport open(ShownList& list);
+    // The same without a window's list: the command line's start.
+    StartupReport open();
+
+    // --- the notice ------------------------------------------------------------------
+    using Listener = std::function<void(const Changes&)>;
+    // Called after every command that changed something, after the shown lists have
+    // followed. Returns an id for unlisten().
+    int listen(Listener listener);
+    void unlisten(int id);
+
+    // --- look-ups (reads on the command query) -----------------------------------------
+    Lookups lookups();
+
+    // --- waybills ----------------------------------------------------------------------
+    // A new waybill with the next id of nr_listu; returns the id.
+    int addWaybill(const Waybill& waybill);
+    // Writes `edited` over the waybill `shown` at position `index` of the list: every text
+    // the user left as it was shown is written back whole as stored.
+    void changeWaybill(const Waybill& edited, const Waybill& shown, int index);
+    // "delete from listy where id=<id>;"
+    void deleteWaybill(int id);
+    // "Kasowanie listów": a backup, then every waybill deleted.
+    void deleteAllWaybills();
+
+    // --- stations ----------------------------------------------------------------------
+    // Empty when a station of that name exists (nothing written).
+    std::optional<int> addStation(const std::string& name, const std::string& colour);
+    int recolourStation(const std::string& name, const std::string& colour);
+    // The station, every waybill that starts or ends there and its shippers/receivers.
+    void deleteStation(const std::string& name);
+
+    // --- loads and shippers/receivers --------------------------------------------------
+    void addLoad(const std::string& name, const std::string& wagon);
+    // The load at `index` of the load list, shown as `shown` (cut texts are completed from
+    // the file).
+    void deleteLoad(int index, const ListedPair& shown);
+    int addParty(const std::string& name, const std::string& station);
+    void deleteParty(int index, const ListedPair& shown);
+
+    // --- the file as a whole -----------------------------------------------------------
+    // "Nowa baza": a backup, every shown list closed, the file deleted and made anew.
+    void newDatabase();
+    ExchangeReport importFiles(const std::vector<std::string>& paths);
+    ExchangeReport merge(const std::string& path);
+    void restore(const std::string& backupPath);
+    std::vector<std::string> exportCsv(const std::string& directory);
+    // The path of the copy the last command wrote; empty when it wrote none.
+    const std::string& lastBackup() const { return lastBackup_; }
+
+    // --- a transaction left open in the SQL browser ------------------------------------
+    bool inTransaction() const;
+    void commit();
+    void rollBack();
+
+private:
+    friend class ShownList;
+    void attach(ShownList* list);
+    void detach(ShownList* list);
+    // The lists follow first, then the listeners.
+    void notify(const Changes& changes);
+    // A copy of the file into kopie/, taken inside the command's write transaction.
+    void backup();
+    db::SqlQuery& command();
+
+    DatabaseLocation location_;
+    std::unique_ptr<db::SqlConnection> connection_;
+    std::unique_ptr<db::SqlQuery> command_;  // "sqlt"
+    std::vector<ShownList*> lists_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListener_ = 1;
+    std::string lastBackup_;
+};
+
+}  // namespace store
