@@ -30,6 +30,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -43,6 +44,7 @@
 #include "store/maintenance.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
+#include "store/session.h"
 #include "store/stations.h"
 #include "store/transaction.h"
 #include "store/waybills.h"
@@ -51,8 +53,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "schema", "newdb", "v1",
-                              "legacy", "import", "merge", "restore"};
+const char* const kPaths[] = {"writes", "two",    "schema", "newdb",  "v1",
+                              "legacy", "import", "merge",  "restore"};
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
 
@@ -92,69 +94,59 @@ struct File {
 
 // --- the child: one path in a loop -----------------------------------------------------------
 
-struct Session {
-    db::SqlConnection baza{"baza"};
-    db::SqlQuery list{"sql1"};
-    db::SqlQuery command{"sqlt"};
-    Session() {
-        list.setConnection(&baza);
-        command.setConnection(&baza);
-    }
-};
-
 void copyInPlace(const std::string& from, const std::string& to) {
     // A copy that is stopped part-way must never stand at `to`: copy, then rename.
     fs::copy_file(from, to + ".kopia", fs::copy_options::overwrite_existing);
     fs::rename(to + ".kopia", to);
 }
 
+// Adds, recolours and deletes through the command layer, as the windows do; two of these
+// run at once on one file in the "two" path, each with names of its own.
 void childWrites(int trial) {
-    Session s;
-    store::openDatabase(s.baza, s.list);
+    store::Session s;
+    s.open();
     const std::string t = "t" + std::to_string(trial) + "_";
     for (int i = 0;; ++i) {
         const std::string station = t + "S" + std::to_string(i);
         const std::string party = t + "P" + std::to_string(i);
-        store::addStation(s.baza, s.command, station, "clred");
-        store::addParty(s.baza, s.command, party, station);
+        s.addStation(station, "clred");
+        s.addParty(party, station);
         store::Waybill w{0, station, party, "Eaos", "węgiel", party, station};
         if (i > 0 && (i - 1) % 5 != 4) {  // the previous shipper/receiver was not deleted
             w.receivingStation = t + "S" + std::to_string(i - 1);
             w.receiver = t + "P" + std::to_string(i - 1);
         }
-        store::addWaybill(s.baza, s.command, w);
-        store::recolourStation(s.command, station, "clyellow");
-        if (i % 3 == 2) store::deleteStation(s.baza, s.command, t + "S" + std::to_string(i - 2));
-        if (i % 5 == 4) {
-            store::deleteParty(s.baza, s.command, party, station);
-        }
+        s.addWaybill(w);
+        s.recolourStation(station, "clyellow");
+        if (i % 3 == 2) s.deleteStation(t + "S" + std::to_string(i - 2));
+        // No row of a shown list: the names given are the whole names.
+        if (i % 5 == 4) s.deleteParty(-1, {party, station});
     }
 }
 
 void childSchema() {
     for (;;) {
         fs::remove("listy.sdb");
-        Session s;
-        store::openDatabase(s.baza, s.list);
+        store::Session s;
+        s.open();
     }
 }
 
 void childNewDatabase() {
-    Session s;
-    store::openDatabase(s.baza, s.list);
+    store::Session s;
+    s.open();
     for (int i = 0;; ++i) {
-        store::addStation(s.baza, s.command, "S" + std::to_string(i), "clblue");
-        s.list.close();
-        store::recreateDatabase(s.baza, s.list);
+        s.addStation("S" + std::to_string(i), "clblue");
+        s.newDatabase();
     }
 }
 
 void childConversion(const std::string& templateFile, bool legacy) {
     for (;;) {
         copyInPlace(templateFile, "listy.sdb");
-        if (legacy) store::migrateLegacyDatabase(store::workingDirectory());
-        Session s;
-        store::openDatabase(s.baza, s.list);
+        store::Session s;
+        if (legacy) s.convertOldFormat();
+        s.open();
     }
 }
 
@@ -166,44 +158,44 @@ std::vector<std::string> csvFiles() {
     return files;
 }
 
-void clearLists(Session& s) {
-    store::runInTransaction(s.baza, [&] {
-        for (const char* t : {"listy", "stacje", "punkty", "ladunki"})
-            store::exec(s.command, std::string("delete from ") + t + ";");
-    });
+// The four lists emptied in one transaction, straight through the engine (no command of
+// the program does this).
+void clearLists() {
+    sqlite3* db = nullptr;
+    sqlite3_open("listy.sdb", &db);
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_exec(db,
+                 "begin immediate; delete from listy; delete from stacje; delete from punkty; "
+                 "delete from ladunki; commit;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
 }
 
 // Import (or merge), its backup first; then the four lists emptied in one transaction.
 void childExchange(bool merge) {
-    Session s;
-    store::openDatabase(s.baza, s.list);
-    s.list.close();
-    const store::DatabaseLocation here;
-    auto backup = [&] { store::backupDatabase(s.baza, here); };
+    store::Session s;
+    s.open();
     for (;;) {
         const store::ExchangeReport report =
-            merge ? store::mergeDatabase(s.baza, "legacy-template.sdb", backup)
-                  : store::importCsvFiles(s.baza, csvFiles(), backup);
+            merge ? s.merge("legacy-template.sdb") : s.importFiles(csvFiles());
         if (report.refused()) throw std::runtime_error(report.summary());
-        clearLists(s);
+        clearLists();
     }
 }
 
 void childRestore() {
-    Session s;
-    store::openDatabase(s.baza, s.list);
-    s.list.close();
-    const store::DatabaseLocation here;
+    store::Session s;
+    s.open();
     for (;;) {
-        store::restoreBackup(s.baza, here, "stan-a.sdb");
-        store::restoreBackup(s.baza, here, "stan-b.sdb");
+        s.restore("stan-a.sdb");
+        s.restore("stan-b.sdb");
     }
 }
 
 int runChild(const QString& path, const QString& dir, int trial) {
     QDir::setCurrent(dir);
     try {
-        if (path == "writes") childWrites(trial);
+        if (path == "writes" || path == "two") childWrites(trial);
         if (path == "schema") childSchema();
         if (path == "newdb") childNewDatabase();
         if (path == "v1") childConversion("v1-template.sdb", false);
@@ -405,7 +397,7 @@ struct Checker {
                      "('listy','admin','stacje','ladunki','punkty')") == "5",
                "the schema is not whole after the next start");
         countersAndIds(f);
-        if (path == "writes") noHalfCascade(f);
+        if (path == "writes" || path == "two") noHalfCascade(f);
         if (path == "v1") {
             expect(f.one("select value from admin where key='wersja'") == "2", "not converted");
             expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' "
@@ -522,21 +514,28 @@ int runParent(int trials, const QString& only) {
         int pathFailures = 0;
         int unstopped = 0;
         for (int trial = 0; trial < trials; ++trial) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(self,
-                        {"--child", path, QString::fromStdString(dir), QString::number(trial)});
-            if (!child.waitForStarted()) {
-                std::fprintf(stderr, "stress: cannot start the child\n");
-                return 1;
+            // The "two" path runs two writers on the file at once, each with rows of its own.
+            const int writers = std::string(path) == "two" ? 2 : 1;
+            std::vector<std::unique_ptr<QProcess>> children;
+            for (int w = 0; w < writers; ++w) {
+                auto& child = children.emplace_back(std::make_unique<QProcess>());
+                child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                child->start(self, {"--child", path, QString::fromStdString(dir),
+                                    QString::number(trial * writers + w)});
+                if (!child->waitForStarted()) {
+                    std::fprintf(stderr, "stress: cannot start the child\n");
+                    return 1;
+                }
             }
-            QThread::msleep(5 + random.bounded(150));
-            if (child.state() == QProcess::Running) {
-                child.kill();
-            } else {
-                ++unstopped;  // the child ended by itself: its error is on standard error
+            QThread::msleep(5 + random.bounded(writers == 1 ? 150 : 400));
+            for (auto& child : children) {
+                if (child->state() == QProcess::Running) {
+                    child->kill();
+                } else {
+                    ++unstopped;  // the child ended by itself: its error is on standard error
+                }
+                child->waitForFinished();
             }
-            child.waitForFinished();
             checker.problems.clear();
             checker.afterKill(path, dir);
             QDir::setCurrent(QString::fromStdString(base));

@@ -215,8 +215,10 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
                 connection, report,
                 fileReadOnly
                     ? "Plik bazy danych " + path + " jest tylko do odczytu." + kOpenedReadOnly
-                    : "Katalog " + location.directory() + " z plikiem bazy danych " +
-                          location.fileName() + " jest tylko do odczytu." + kOpenedReadOnly);
+                    : "Plik bazy danych " + path +
+                          " leży w katalogu tylko do odczytu (nie można w nim zapisać "
+                          "dziennika zmian)." +
+                          kOpenedReadOnly);
         } else if (isNew) {
             tellingCause(path, [&] { createSchema(list); });
         } else if (version == "1") {

@@ -4,9 +4,15 @@
 
 #include <sqlite3.h>
 
+#include <QProcess>
 #include <QtTest>
 #include <clocale>
+#include <cstdio>
 #include <thread>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "db/errors.h"
 #include "store/reference_data.h"
@@ -129,7 +135,62 @@ void DataSafetyTest::startUpNamesWhatIsWrong_data() {
                                   << "tylko do odczytu";
     QTest::newRow("locked by another program") << "locked"
                                                << "zablokowany";
+    QTest::newRow("truncated") << "truncated"
+                               << "jest uszkodzony";
+    QTest::newRow("damaged waybill page") << "waybill page"
+                                          << "jest uszkodzony";
+    QTest::newRow("newer version") << "newer"
+                                   << "nowszej wersji programu (wersja pliku: 3";
+    QTest::newRow("read-only file") << "read-only file"
+                                    << "jest tylko do odczytu. Otwarto";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "leży w katalogu tylko do odczytu";
+    QTest::newRow("full disk") << "full"
+                               << "zabrakło miejsca";
 }
+
+namespace {
+
+// A sound file with many pages of waybills (and, with `filler`, of another table after them).
+void makeManyPages(const QString& file, bool filler) {
+    testing::StoreDatabase made;
+    execFile(made.file(),
+             QStringLiteral("with recursive n(i) as (select 2 union all select i+1 from n "
+                            "where i < 3000) insert into listy select i, 'Stacja '||i, 'N', "
+                            "'Eaos', 'Węgiel', 'O', 'Cel' from n;") +
+                 (filler ? QStringLiteral("create table filler(x);"
+                                          "with recursive n(i) as (select 1 union all select "
+                                          "i+1 from n where i < 3000) insert into filler select "
+                                          "hex(randomblob(60)) from n;")
+                         : QString()));
+    QFile::copy(made.file(), file);
+}
+
+// What start-up says about the file in `dir`, run as this program's child (as the user
+// `nobody` when this runs as root, whom file modes bind); empty with `skip` set when the
+// child cannot be run here.
+QString startUpAsOtherUser(const QString& dir, QString& skip) {
+    QStringList arguments{QCoreApplication::applicationFilePath(), "--tell-start-up", dir};
+    QString program = arguments.takeFirst();
+#ifndef _WIN32
+    if (geteuid() == 0) {
+        arguments.prepend(program);
+        arguments = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + arguments;
+        program = QStringLiteral("setpriv");
+    }
+#endif
+    QProcess child;
+    child.start(program, arguments);
+    if (!child.waitForFinished(30000) || child.exitStatus() != QProcess::NormalExit ||
+        child.exitCode() != 0) {
+        skip = QStringLiteral("the start-up could not be run as another user here: ") +
+               QString::fromUtf8(child.readAllStandardError());
+        return {};
+    }
+    return QString::fromUtf8(child.readAllStandardOutput());
+}
+
+}  // namespace
 
 void DataSafetyTest::startUpNamesWhatIsWrong() {
     QFETCH(QString, kind);
@@ -150,6 +211,40 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(8192, 'x'));
+    } else if (kind == "truncated") {
+        makeManyPages(file, false);
+        QFile f(file);
+        QVERIFY(f.resize(f.size() * 3 / 5));
+    } else if (kind == "waybill page") {
+        makeManyPages(file, false);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(f.size() / 2 / 4096 * 4096));
+        f.write(QByteArray(4096, '\x5a'));
+    } else if (kind == "newer") {
+        testing::StoreDatabase made;
+        execFile(made.file(), "update admin set value='3' where key='wersja';");
+        QFile::copy(made.file(), file);
+    } else if (kind.startsWith("read-only")) {
+        testing::StoreDatabase made;
+        QFile::copy(made.file(), file);
+    } else if (kind == "full") {
+#ifdef _WIN32
+        QSKIP("no small file system to fill here");
+#else
+        // A small file system of its own, filled, with an empty file where the database is
+        // to be made.
+        if (geteuid() != 0 || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs",
+                                                          dir.path()}) != 0) {
+            QSKIP("a small tmpfs cannot be mounted here (needs root and mount rights)");
+        }
+        QFile(file).open(QIODevice::WriteOnly);
+        QFile fill(dir.file("fill"));
+        fill.open(QIODevice::WriteOnly);
+        while (fill.write(QByteArray(4096, 'f')) > 0 && fill.flush()) {
+        }
+        fill.close();
+#endif
     } else {
         {
             testing::StoreDatabase made;  // a sound file with a second table of many pages
@@ -173,10 +268,27 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
     db::SqlQuery list("sql1");
     list.setConnection(&baza);
     QString message;
-    try {
-        message = QString::fromStdString(store::openDatabase(baza, list).message);
-    } catch (const db::DatabaseError& e) {
-        message = QString::fromUtf8(e.what());
+    if (kind.startsWith("read-only")) {
+        // File modes bind only another user: the folder is theirs, the mode read-only.
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+        const QString sub = kind == "read-only file" ? file : dir.path();
+#ifndef _WIN32
+        if (geteuid() == 0) {
+            QProcess::execute("chown", {"-R", "nobody:nogroup", dir.path()});
+        }
+#endif
+        QFile::setPermissions(sub, kind == "read-only file" ? QFileDevice::Permissions(0x4444)
+                                                            : QFileDevice::Permissions(0x5555));
+        QString skip;
+        message = startUpAsOtherUser(dir.path(), skip);
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
+        if (message.isEmpty() && !skip.isEmpty()) QSKIP(qPrintable(skip));
+    } else {
+        try {
+            message = QString::fromStdString(store::openDatabase(baza, list).message);
+        } catch (const db::DatabaseError& e) {
+            message = QString::fromUtf8(e.what());
+        }
     }
     if (other) {
         sqlite3_exec(other, "rollback;", nullptr, nullptr, nullptr);
@@ -192,7 +304,12 @@ void DataSafetyTest::startUpNamesWhatIsWrong() {
     baza.close();
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(f.readAll() == before);  // nothing went into the file
+    const bool unchanged = f.readAll() == before;
+    f.close();
+#ifndef _WIN32
+    if (kind == "full") QProcess::execute("umount", {dir.path()});
+#endif
+    QVERIFY(unchanged);  // nothing went into the file
 }
 
 void DataSafetyTest::deletedWorkingDirectoryIsAnError() {
@@ -226,5 +343,26 @@ void DataSafetyTest::numbersReadTheSameInEveryLocale() {
     QCOMPARE(got, QStringLiteral("1.5|2.25"));
 }
 
-QTEST_GUILESS_MAIN(DataSafetyTest)
+// The child of the read-only cases: what start-up says about the file in `dir`.
+int tellStartUp(const char* dir) {
+    QDir::setCurrent(QString::fromLocal8Bit(dir));
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    std::string message;
+    try {
+        message = store::openDatabase(baza, list).message;
+    } catch (const std::exception& e) {
+        message = e.what();
+    }
+    std::fputs(message.c_str(), stdout);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--tell-start-up") return tellStartUp(argv[2]);
+    QCoreApplication app(argc, argv);
+    DataSafetyTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_data_safety.moc"

@@ -107,10 +107,17 @@ private slots:
     }
 
     // A "begin transaction" typed in the browser is never lost silently: closing the
-    // browser asks, Nie rolls it back; the program's close asks too, Tak commits.
+    // browser asks; Escape keeps the window and the transaction, Nie rolls it back; the
+    // program's close asks too, Tak commits.
     void closingWithAnOpenTransactionAsks() {
         Browser b;
         b.run(b.exec, "begin transaction; insert into ladunki values('a','b')");
+        b.windows->browser->show();
+        b.dialogs.cancelNext();
+        b.windows->browser->reject();
+        QVERIFY(b.windows->browser->isVisible());
+        QVERIFY(b.windows->main->session().inTransaction());
+        b.dialogs.clear();
         b.dialogs.answer({false});
         b.windows->browser->reject();
         QCOMPARE(b.dialogs.transcript(),
