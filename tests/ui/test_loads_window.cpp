@@ -168,6 +168,13 @@ void LoadsWindowTest::deleteTakesTheGridsRowAndAllItsDuplicates() {
     // Waybills keep their copies.
     QCOMPARE(rowsOf(p.file(), "select ladunek, rodz_wag from listy"), QStringList({"Węgiel|EAOS"}));
     QVERIFY(p.dialogs.boxes.isEmpty());
+    // A name that begins with a byte-order mark is found too.
+    execFile(p.file(), "insert into ladunki values(char(65279) || 'Koks','E');");
+    p.window().close();
+    p.window().show();
+    p.clickRow(1);
+    p.click(2);
+    QCOMPARE(rowsOf(p.file(), "select * from ladunki"), QStringList({"Węgiel|E"}));
 }
 
 void LoadsWindowTest::emptyNameDoesNothing() {
