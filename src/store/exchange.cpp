@@ -140,16 +140,25 @@ void countRows(db::SqlConnection& connection, const std::string& sql,
     if (!error.empty()) throw db::DatabaseError(error, rc, sql);
 }
 
+std::string fileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
 std::string readFileBytes(const std::string& path) {
+    // The size is checked before anything is read: a huge file is refused at once.
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > csv::Limits{}.maxBytes) {
+        throw db::DatabaseError(fileNameOf(path) + ": plik ma " + std::to_string(size >> 20) +
+                                " MiB, więcej niż dopuszczalne " +
+                                std::to_string(csv::Limits{}.maxBytes >> 20) +
+                                " MiB; nie został odczytany");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) throw db::DatabaseError("Nie można odczytać pliku " + path);
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) throw db::DatabaseError("Nie można odczytać pliku " + path);
     return bytes;
-}
-
-std::string fileNameOf(const std::string& path) {
-    return fs::path(path).filename().string();
 }
 
 std::string joined(const std::vector<std::string>& values) {

@@ -1,5 +1,7 @@
 #include "store/legacy_migration.h"
 
+#include "store/file_sync.h"
+
 #include <sqlite3.h>
 
 #include <cctype>
@@ -10,6 +12,7 @@
 
 #include "store/cp1250.h"
 #include "store/database_location.h"
+#include "store/file_sync.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 
@@ -92,8 +95,34 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
+// The text after "create table" and its blanks names a schema ("temp.ladunki", "main.x"):
+// the name, quoted or not, is followed by a ".".
+bool namesASchema(const std::string& sql, std::size_t at) {
+    while (at < sql.size() && isBlank(sql[at])) ++at;
+    if (at >= sql.size()) return false;
+    const char open = sql[at];
+    const char close = open == '[' ? ']' : open;
+    if (open == '"' || open == '`' || open == '[' || open == '\'') {
+        for (++at; at < sql.size(); ++at) {
+            if (sql[at] != close) continue;
+            if (close != ']' && at + 1 < sql.size() && sql[at + 1] == close) {
+                ++at;  // a doubled quote inside the name
+                continue;
+            }
+            ++at;
+            break;
+        }
+    } else {
+        while (at < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[at])) ||
+                                   sql[at] == '_' || static_cast<unsigned char>(sql[at]) >= 0x80))
+            ++at;
+    }
+    while (at < sql.size() && isBlank(sql[at])) ++at;
+    return at < sql.size() && sql[at] == '.';
+}
+
 // Only a table's own create statement is run from the old file: one statement that begins
-// "CREATE TABLE" and has nothing but blanks and ";" after it.
+// "CREATE TABLE", names no schema, and has nothing but blanks and ";" after it.
 void checkCreateStatement(const std::string& tableName, const std::string& sql) {
     sqlite3* probe = nullptr;
     sqlite3_open_v2(":memory:", &probe, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr);
@@ -112,7 +141,7 @@ void checkCreateStatement(const std::string& tableName, const std::string& sql) 
         if (!isBlank(*p) && *p != ';') onlyBlanksAfter = false;
     }
     if (head != "create table" || !isBlank(sql.size() > start + 12 ? sql[start + 12] : ' ') ||
-        !onlyBlanksAfter) {
+        !onlyBlanksAfter || namesASchema(sql, start + 12)) {
         throw LegacyMigrationError(
             "Definicja tabeli " + tableName +
             " w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została "
@@ -200,6 +229,7 @@ MigrationResult migrateLegacyFile(const std::string& path) {
     const std::string building = path + ".konwersja";
     removeQuietly(building + "-journal");  // leftovers of a conversion that was stopped
     removeQuietly(building);
+    removeQuietly(path + ".sqlite2.zapis");
     MigrationResult result;
     if (!isSqlite2File(path)) return result;
     if (hasSqlite2Journal(path)) {
@@ -231,20 +261,34 @@ MigrationResult migrateLegacyFile(const std::string& path) {
         }
         result.backupPath = backupName(path, oldBytes);
         std::error_code ec;
+        const std::string folder = fs::path(path).parent_path().string();
         if (!fs::exists(result.backupPath)) {
-            fs::copy_file(path, result.backupPath, ec);
-            if (ec || readAll(result.backupPath) != oldBytes) {
-                removeQuietly(result.backupPath);
+            // The copy is made under a name of its own and takes its name only once it is
+            // whole and on the disk: a stop part-way never leaves an empty or cut copy.
+            const std::string part = path + ".sqlite2.zapis";
+            fs::copy_file(path, part, fs::copy_options::overwrite_existing, ec);
+            if (ec || readAll(part) != oldBytes || !flushFileToDisk(part)) {
+                removeQuietly(part);
                 throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
                                            result.backupPath + ": " + ec.message() +
                                            ". Plik nie został przekształcony.");
             }
+            fs::rename(part, result.backupPath, ec);
+            if (ec) {
+                removeQuietly(part);
+                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
+                                           result.backupPath + ": " + ec.message() +
+                                           ". Plik nie został przekształcony.");
+            }
+            flushFolderToDisk(folder);
         }
+        flushFileToDisk(building);
         fs::rename(building, path, ec);
         if (ec) {
             throw LegacyMigrationError("Nie można zastąpić pliku " + path + " przekształconym: " +
                                        ec.message() + ". Plik pozostał bez zmian.");
         }
+        flushFolderToDisk(folder);
     } catch (...) {
         removeQuietly(building + "-journal");
         removeQuietly(building);

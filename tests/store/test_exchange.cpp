@@ -199,6 +199,19 @@ void ExchangeTest::tooManyRowsAreRefusedWithTheLine() {
     // Exactly 1,000,000 rows are taken.
     text.resize(std::string("Nazwa;Rodzaj wagonu\n").size() + 1'000'000 * 4);
     QCOMPARE(refusalOf(text), QString());
+    // A file over the size limit is refused by its size, before a byte of it is read (a
+    // sparse file of 513 MiB takes no room and no time).
+    testing::StoreDatabase d;
+    QFile huge(d.dir.file("huge.csv"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(513) << 20));
+    huge.close();
+    const store::ExchangeReport report =
+        store::importCsvFiles(d.baza, {huge.fileName().toStdString()});
+    QVERIFY(report.refused());
+    QVERIFY2(report.refusals[0] ==
+                 "huge.csv: plik ma 513 MiB, więcej niż dopuszczalne 512 MiB; "
+                 "nie został odczytany",
+             report.refusals[0].c_str());
 }
 
 void ExchangeTest::colourWords() {
@@ -237,6 +250,14 @@ void ExchangeTest::exportWritesExactHeadersAndQuotedValues() {
     QCOMPARE(paths.size(), std::size_t(4));
     QStringList names = QDir(out).entryList(QDir::Files, QDir::Name);
     QCOMPARE(names, QStringList({"ladunki.csv", "listy.csv", "punkty.csv", "stacje.csv"}));
+    // A file that cannot be written leaves every earlier file as it was: none takes its
+    // name before all four are written.
+    writeBytes(out + "/stacje.csv", "old");
+    QVERIFY(QDir(out).mkdir("ladunki.csv.zapis"));
+    QVERIFY_THROWS_EXCEPTION(db::DatabaseError, store::exportCsvFiles(d.baza, out.toStdString()));
+    QCOMPARE(bytesOf(out + "/stacje.csv"), QByteArray("old"));
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+             QStringList({"ladunki.csv", "listy.csv", "punkty.csv", "stacje.csv"}));
 }
 
 void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {

@@ -192,6 +192,11 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere_data() {
     // A create statement with more behind it: nothing but the lone CREATE TABLE may run.
     QTest::newRow("v2-sample create statement with a tail") << "v2-sample"
                                                             << "tail";
+    // A create statement that names a schema would put the table elsewhere.
+    QTest::newRow("v2-sample create statement in temp") << "v2-sample"
+                                                        << "temp.punkty";
+    QTest::newRow("v2-sample create statement in main") << "v2-sample"
+                                                        << "\"main\" . punkty";
 }
 
 void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
@@ -213,6 +218,12 @@ void LegacyMigrationTest::damagedFilesAreLeftAsTheyWere() {
             "attach 'evil.db' as x;create table x.t(a);--";
         QVERIFY(at > 0 && evil.size() <= length);
         bytes.replace(at, length, evil.leftJustified(length, ' '));
+    } else if (damage.contains("punkty")) {
+        const qsizetype at = bytes.indexOf("create table punkty(");
+        const qsizetype length = bytes.indexOf(')', at) + 1 - at;
+        const QByteArray crafted = "create table " + damage.toUtf8() + "(id,nazwa,stacja)";
+        QVERIFY(at > 0 && crafted.size() <= length);
+        bytes.replace(at, length, crafted.leftJustified(length, ' '));
     } else {
         const qsizetype at = bytes.indexOf("create table punkty(");
         QVERIFY(at > 0);
@@ -240,6 +251,7 @@ void LegacyMigrationTest::stoppedConversionIsRedoneCleanly() {
     QVERIFY(QFile::copy(sample("v2-sample.sdb"), dir.file("listy.sdb")));
     QVERIFY(QFile::copy(sample("v2-sample.sdb"), dir.file("listy.sdb.sqlite2")));
     writeBytes(dir.file("listy.sdb.konwersja"), "half-built");
+    writeBytes(dir.file("listy.sdb.sqlite2.zapis"), "");  // a copy stopped part-way
     const store::MigrationResult result = store::migrateLegacyDatabase(dirOf(dir));
     QVERIFY(result.migrated);
     QCOMPARE(QString::fromStdString(result.backupPath), dir.file("listy.sdb.sqlite2"));
