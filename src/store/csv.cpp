@@ -175,15 +175,22 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit,
     }
 }
 
+void appendQuoted(std::string& out, std::string_view value) {
+    out += '"';
+    std::size_t from = 0;
+    for (std::size_t q = value.find('"'); q != std::string_view::npos; q = value.find('"', from)) {
+        out.append(value.data() + from, q + 1 - from);
+        out += '"';
+        from = q + 1;
+    }
+    out.append(value.data() + from, value.size() - from);
+    out += '"';
+}
+
 std::string quote(std::string_view value) {
     std::string out;
     out.reserve(value.size() + 2);
-    out += '"';
-    for (char c : value) {
-        out += c;
-        if (c == '"') out += '"';
-    }
-    out += '"';
+    appendQuoted(out, value);
     return out;
 }
 

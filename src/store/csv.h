@@ -53,6 +53,8 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit,
 // One value as written: always between double quotes, quotes doubled, so a spreadsheet
 // told to keep quoted values as text keeps "007" as it is.
 std::string quote(std::string_view value);
+// The same appended to `out`.
+void appendQuoted(std::string& out, std::string_view value);
 // One line: the values joined by ";" (each quoted when `quoted`), ended by CR LF.
 std::string line(const std::vector<std::string>& values, bool quoted = true);
 

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <limits>
 #include <map>
+#include <memory>
 #include <unordered_map>
 
 #include "db/case_fold.h"
@@ -83,17 +84,6 @@ std::string where(const ExchangeData& data, const ExchangeRow& row) {
     return row.line > 0 ? source + ", wiersz " + std::to_string(row.line) : source;
 }
 
-// A key in which no two different rows meet: each value with its length before it.
-std::string keyOf(const std::vector<std::string>& values) {
-    std::string key;
-    for (const std::string& v : values) {
-        const auto n = static_cast<std::uint32_t>(v.size());
-        key.append(reinterpret_cast<const char*>(&n), sizeof n);
-        key += v;
-    }
-    return key;
-}
-
 std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
     std::vector<std::string> out;
     out.reserve(row.size());
@@ -118,25 +108,79 @@ private:
     db::SqlStatement statement_;
 };
 
-// Counts the rows of `sql` by their key (keyOf their values), read straight from the
-// engine's row texts without copying them into rows first.
-int countKey(void* arg, const db::ExecRow& r) {
-    auto* counts = static_cast<std::unordered_map<std::string, long>*>(arg);
-    if (r.values == nullptr) return 0;
-    std::string key;
-    for (int i = 0; i < r.columnCount; ++i) {
-        const auto n = static_cast<std::uint32_t>(r.values[i] ? r.lengths[i] : 0);
-        key.append(reinterpret_cast<const char*>(&n), sizeof n);
-        if (r.values[i]) key.append(r.values[i], n);
+// How many times each row is present, by its key (each value with its length before it,
+// so no two different rows meet). The keys live in large blocks of their own, so counting
+// a list of many rows makes no allocation per row.
+class RowCounts {
+public:
+    void reserve(std::size_t rows) { counts_.reserve(rows); }
+    bool empty() const { return counts_.empty(); }
+
+    void add(std::string_view key) {
+        if (auto it = counts_.find(key); it != counts_.end()) {
+            ++it->second;
+            return;
+        }
+        counts_.emplace(store(key), 1);
     }
-    ++(*counts)[key];
+    // Takes one of the rows of `key` if one is present; true when it did.
+    bool take(std::string_view key) {
+        auto it = counts_.find(key);
+        if (it == counts_.end() || it->second == 0) return false;
+        --it->second;
+        return true;
+    }
+
+private:
+    std::string_view store(std::string_view key) {
+        if (blocks_.empty() || used_ + key.size() > kBlock) {
+            blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, key.size())));
+            used_ = 0;
+        }
+        char* at = blocks_.back().get() + used_;
+        std::copy(key.begin(), key.end(), at);
+        used_ += key.size();
+        return {at, key.size()};
+    }
+
+    static constexpr std::size_t kBlock = 1 << 20;
+    std::unordered_map<std::string_view, long> counts_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t used_ = 0;
+};
+
+void appendKeyPart(std::string& key, const char* value, std::size_t length) {
+    const auto n = static_cast<std::uint32_t>(length);
+    key.append(reinterpret_cast<const char*>(&n), sizeof n);
+    if (value) key.append(value, length);
+}
+
+struct Counting {
+    RowCounts* counts;
+    std::string key;
+};
+
+int countKey(void* arg, const db::ExecRow& r) {
+    auto* counting = static_cast<Counting*>(arg);
+    if (r.values == nullptr) return 0;
+    counting->key.clear();
+    for (int i = 0; i < r.columnCount; ++i) {
+        appendKeyPart(counting->key, r.values[i],
+                      r.values[i] ? static_cast<std::size_t>(r.lengths[i]) : 0);
+    }
+    counting->counts->add(counting->key);
     return 0;
 }
 
-void countRows(db::SqlConnection& connection, const std::string& sql,
-               std::unordered_map<std::string, long>& counts) {
+// Counts the rows of list `list` in the file, read straight from the engine's row texts.
+void countRows(db::SqlConnection& connection, const std::string& table, const std::string& sql,
+               RowCounts& counts) {
+    const auto total = readStoredRows(connection, "select count(*) from " + table + ";");
+    if (!total.empty() && !total[0].empty() && total[0][0])
+        counts.reserve(static_cast<std::size_t>(std::stoll(*total[0][0])));
+    Counting counting{&counts, {}};
     std::string error;
-    const int rc = connection.xExec(sql, &countKey, &counts, &error);
+    const int rc = connection.xExec(sql, &countKey, &counting, &error);
     if (!error.empty()) throw db::DatabaseError(error, rc, sql);
 }
 
@@ -240,11 +284,32 @@ std::string ExchangeReport::summary() const {
 
 // --- export ----------------------------------------------------------------------------
 
+namespace {
+
+// Each row the engine hands over becomes one line, its values quoted in place.
+int appendCsvLine(void* arg, const db::ExecRow& r) {
+    auto* out = static_cast<std::string*>(arg);
+    if (r.values == nullptr) return 0;
+    for (int i = 0; i < r.columnCount; ++i) {
+        if (i) *out += csv::kSeparator;
+        csv::appendQuoted(
+            *out, r.values[i]
+                      ? std::string_view(r.values[i], static_cast<std::size_t>(r.lengths[i]))
+                      : std::string_view());
+    }
+    *out += "\r\n";
+    return 0;
+}
+
+}  // namespace
+
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list) {
     std::string out(csv::kBom);
     out += csv::line(csvHeader(list), false);
-    for (const auto& row : readStoredRows(connection, selectSql(list)))
-        out += csv::line(valuesOf(row));
+    const std::string sql = selectSql(list);
+    std::string error;
+    const int rc = connection.xExec(sql, &appendCsvLine, &out, &error);
+    if (!error.empty()) throw db::DatabaseError(error, rc, sql);
     return out;
 }
 
@@ -657,11 +722,11 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             const auto values = valuesOf(row);
             stationColours.emplace(values[0], values[1]);
         }
-        std::array<std::unordered_map<std::string, long>, 4> present;
+        std::array<RowCounts, 4> present;
         for (ExchangeList list :
              {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
             if (data.of(list).empty()) continue;
-            countRows(connection, selectSql(list), present[at(list)]);
+            countRows(connection, tableOf(list), selectSql(list), present[at(list)]);
         }
         const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
         std::map<Counter, int> next;
@@ -686,12 +751,13 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         }
         for (ExchangeList list :
              {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
-            auto& counts = present[at(list)];
+            RowCounts& counts = present[at(list)];
+            std::string key;
             for (const ExchangeRow& row : data.of(list)) {
                 if (!counts.empty()) {
-                    auto it = counts.find(keyOf(row.values));
-                    if (it != counts.end() && it->second > 0) {
-                        --it->second;
+                    key.clear();
+                    for (const std::string& v : row.values) appendKeyPart(key, v.data(), v.size());
+                    if (counts.take(key)) {
                         ++skipped[at(list)];
                         continue;
                     }
