@@ -24,6 +24,7 @@
 #include "store/file_sync.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
+#include "store/waybills.h"
 #include "store/transaction.h"
 
 namespace store {
@@ -47,13 +48,19 @@ struct ListInfo {
     const char* title;
 };
 
+std::vector<std::string> waybillColumns() {
+    std::vector<std::string> columns;
+    for (WaybillField f : kWaybillFields) columns.emplace_back(columnOf(f));
+    return columns;
+}
+
 const ListInfo& infoOf(ExchangeList list) {
     static const std::array<ListInfo, 4> lists = {{
         {"stacje", {"nazwa", "kolor"}, {"Nazwa stacji", "Kolor"}, "stacje.csv", "Stacje"},
         {"punkty", {"nazwa", "stacja"}, {"Nazwa", "Stacja"}, "punkty.csv", "Nadawcy/odbiorcy"},
         {"ladunki", {"nazwa", "rodz_wag"}, {"Nazwa", "Rodzaj wagonu"}, "ladunki.csv", "Ładunki"},
         {"listy",
-         {"st_nad", "nadawca", "rodz_wag", "ladunek", "odbiorca", "st_odb"},
+         waybillColumns(),
          {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
          "listy.csv",
          "Listy przewozowe"},
