@@ -44,7 +44,7 @@ double g_parties = 0;
 template <typename Window>
 double showings(benchmark::State& state) {
     bench::application();
-    Window window(database().baza);
+    Window window(database().session);
     double total = 0;
     for (auto _ : state) {
         const double start = bench::threadSeconds();

@@ -108,7 +108,7 @@ void BM_PrintWindow(benchmark::State& state) {
     bench::Database& db = database(rows);
     Figures& f = g_figures[rows];
     {
-        ui::PrintWindow window(db.baza);
+        ui::PrintWindow window(db.session);
         bench::settle();
         f.heapBefore = bench::heapInUse();
         double later = 0;
@@ -149,7 +149,7 @@ void BM_TickAllAndPrintPdf(benchmark::State& state) {
     bench::Database& db = database(rows);
     const QString pdf = QString::fromStdString(db.dir + "/session.pdf");
     ui::PrintWindow::setPdfFileChooser([pdf](QWidget*) { return pdf; });
-    ui::PrintWindow window(db.baza);
+    ui::PrintWindow window(db.session);
     auto* tickAll = window.findChild<QAction*>(QStringLiteral("zaznaczWszystkie"));
     for (auto _ : state) {
         window.show();

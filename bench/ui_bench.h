@@ -19,6 +19,7 @@
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "store/schema.h"
+#include "store/session.h"
 
 namespace bench {
 
@@ -49,11 +50,11 @@ inline QApplication& application() {
     return *app;
 }
 
-// listy.sdb with the schema in a fresh working directory, and a connection to it.
+// listy.sdb with the schema in a fresh working directory, and the command layer on it.
 struct Database {
     std::string dir;
-    db::SqlConnection baza{"baza"};
-    db::SqlQuery list{"list"};
+    store::Session session;
+    db::SqlConnection& baza = session.connection();
 
     explicit Database(const std::function<void(sqlite3*)>& fill) {
         char tmpl[] = "/tmp/listy-bench-XXXXXX";
@@ -62,9 +63,7 @@ struct Database {
         // The program's settings (the print options) start empty here, whatever the user chose.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString(dir));
-        list.setConnection(&baza);
-        store::openDatabase(baza, list);
-        list.close();
+        session.open();
         sqlite3* db = nullptr;
         sqlite3_open((dir + "/listy.sdb").c_str(), &db);
         sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
