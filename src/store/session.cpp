@@ -7,6 +7,7 @@
 #include "db/sql_query.h"
 #include "store/backups.h"
 #include "store/counters.h"
+#include "store/failures.h"
 #include "store/maintenance.h"
 #include "store/reference_data.h"
 #include "store/shown_list.h"
@@ -79,6 +80,14 @@ void Session::notify(const Changes& changes) {
     for (const auto& l : listeners) l.second(changes);
 }
 
+std::string Session::pathForMessages() const {
+    try {
+        return location_.path();
+    } catch (const std::exception&) {
+        return location_.fileName();
+    }
+}
+
 void Session::backup() {
     lastBackup_ = backupDatabase(*connection_, location_);
 }
@@ -101,114 +110,140 @@ StartupReport Session::open() {
 }
 
 Lookups Session::lookups() {
-    Lookups out;
-    db::SqlQuery& q = command();
-    openQuery(q, kLoadListSql);
-    out.haveLoads = q.recordCount() > 0;
-    openQuery(q, kPartyListSql);
-    out.haveParties = q.recordCount() > 0;
-    openQuery(q, kStationListSql);
-    const int count = q.recordCount();
-    out.stationNames.reserve(static_cast<std::size_t>(count));
-    q.first();
-    for (int i = 0; i < count; ++i) {
-        out.stationNames.push_back(q.fieldByName("nazwa").asString());
-        q.next();
-    }
-    return out;
+    return guarded([&] {
+        Lookups out;
+        db::SqlQuery& q = command();
+        openQuery(q, kLoadListSql);
+        out.haveLoads = q.recordCount() > 0;
+        openQuery(q, kPartyListSql);
+        out.haveParties = q.recordCount() > 0;
+        openQuery(q, kStationListSql);
+        const int count = q.recordCount();
+        out.stationNames.reserve(static_cast<std::size_t>(count));
+        q.first();
+        for (int i = 0; i < count; ++i) {
+            out.stationNames.push_back(q.fieldByName("nazwa").asString());
+            q.next();
+        }
+        return out;
+    });
 }
 
 // --- waybills ---------------------------------------------------------------------------
 
 int Session::addWaybill(const Waybill& waybill) {
-    const int id = store::addWaybill(*connection_, command(), waybill);
-    notify(Changes::of({ListKind::Waybills}));
-    return id;
+    return guarded([&] {
+        const int id = store::addWaybill(*connection_, command(), waybill);
+        notify(Changes::of({ListKind::Waybills}));
+        return id;
+    });
 }
 
 void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int index) {
-    Waybill whole = edited;
-    // A stored text longer than the list shows goes back whole unless it was changed.
-    Waybill stored;
-    if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
-        whole = keepUnchangedTexts(edited, shown, stored);
-    }
-    updateWaybill(command(), whole);
-    notify(Changes::of({ListKind::Waybills}));
+    guarded([&] {
+        Waybill whole = edited;
+        // A stored text longer than the list shows goes back whole unless it was changed.
+        Waybill stored;
+        if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
+            whole = keepUnchangedTexts(edited, shown, stored);
+        }
+        updateWaybill(command(), whole);
+        notify(Changes::of({ListKind::Waybills}));
+    });
 }
 
 void Session::deleteWaybill(int id) {
-    store::deleteWaybill(command(), id);
-    notify(Changes::of({ListKind::Waybills}));
+    guarded([&] {
+        store::deleteWaybill(command(), id);
+        notify(Changes::of({ListKind::Waybills}));
+    });
 }
 
 void Session::deleteAllWaybills() {
-    runInTransaction(*connection_, [&] {
-        backup();
-        exec(command(), "delete from listy;");
+    guarded([&] {
+        runInTransaction(*connection_, [&] {
+            backup();
+            exec(command(), "delete from listy;");
+        });
+        notify(Changes::of({ListKind::Waybills}));
     });
-    notify(Changes::of({ListKind::Waybills}));
 }
 
 // --- stations ---------------------------------------------------------------------------
 
 std::optional<int> Session::addStation(const std::string& name, const std::string& colour) {
-    const std::optional<int> id = store::addStation(*connection_, command(), name, colour);
-    if (id) notify(Changes::of({ListKind::Stations}));
-    return id;
+    return guarded([&] {
+        const std::optional<int> id = store::addStation(*connection_, command(), name, colour);
+        if (id) notify(Changes::of({ListKind::Stations}));
+        return id;
+    });
 }
 
 int Session::recolourStation(const std::string& name, const std::string& colour) {
-    const int id = store::recolourStation(command(), name, colour);
-    notify(Changes::of({ListKind::Stations}));
-    return id;
+    return guarded([&] {
+        const int id = store::recolourStation(command(), name, colour);
+        notify(Changes::of({ListKind::Stations}));
+        return id;
+    });
 }
 
 void Session::deleteStation(const std::string& name) {
-    store::deleteStation(*connection_, command(), name);
-    notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
+    guarded([&] {
+        store::deleteStation(*connection_, command(), name);
+        notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
+    });
 }
 
 // --- loads and shippers/receivers -------------------------------------------------------
 
 void Session::addLoad(const std::string& name, const std::string& wagon) {
-    store::addLoad(command(), name, wagon);
-    notify(Changes::of({ListKind::Loads}));
+    guarded([&] {
+        store::addLoad(command(), name, wagon);
+        notify(Changes::of({ListKind::Loads}));
+    });
 }
 
 void Session::deleteLoad(int index, const ListedPair& shown) {
-    const ListedPair load = wholeLoad(*connection_, index, shown);
-    store::deleteLoad(command(), load.first, load.second);
-    notify(Changes::of({ListKind::Loads}));
+    guarded([&] {
+        const ListedPair load = wholeLoad(*connection_, index, shown);
+        store::deleteLoad(command(), load.first, load.second);
+        notify(Changes::of({ListKind::Loads}));
+    });
 }
 
 int Session::addParty(const std::string& name, const std::string& station) {
-    const int id = store::addParty(*connection_, command(), name, station);
-    notify(Changes::of({ListKind::Parties}));
-    return id;
+    return guarded([&] {
+        const int id = store::addParty(*connection_, command(), name, station);
+        notify(Changes::of({ListKind::Parties}));
+        return id;
+    });
 }
 
 void Session::deleteParty(int index, const ListedPair& shown) {
-    const ListedPair party = wholeParty(*connection_, index, shown);
-    store::deleteParty(*connection_, command(), party.first, party.second);
-    notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
+    guarded([&] {
+        const ListedPair party = wholeParty(*connection_, index, shown);
+        store::deleteParty(*connection_, command(), party.first, party.second);
+        notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
+    });
 }
 
 // --- the file as a whole ----------------------------------------------------------------
 
 void Session::newDatabase() {
-    runInTransaction(*connection_, [&] { backup(); });
-    // Every dataset is closed so the file can go; the lists that were open come back on
-    // the new file.
-    for (ShownList* list : lists_) {
-        list->reopenAfterNewFile_ = list->active() && list->follows_.has_value();
-        list->query_->close();
-    }
-    command().close();
-    recreateDatabase(*connection_, command(), location_);
-    Changes changes = Changes::all();
-    changes.newFile = true;
-    notify(changes);
+    guarded([&] {
+        runInTransaction(*connection_, [&] { backup(); });
+        // Every dataset is closed so the file can go; the lists that were open come back on
+        // the new file.
+        for (ShownList* list : lists_) {
+            list->reopenAfterNewFile_ = list->active() && list->follows_.has_value();
+            list->query_->close();
+        }
+        command().close();
+        recreateDatabase(*connection_, command(), location_);
+        Changes changes = Changes::all();
+        changes.newFile = true;
+        notify(changes);
+    });
 }
 
 namespace {
@@ -231,26 +266,32 @@ Changes changesOf(const ExchangeReport& report) {
 }  // namespace
 
 ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
-    lastBackup_.clear();
-    const ExchangeReport report = importCsvFiles(*connection_, paths, [this] { backup(); });
-    notify(changesOf(report));
-    return report;
+    return guarded([&] {
+        lastBackup_.clear();
+        const ExchangeReport report = importCsvFiles(*connection_, paths, [this] { backup(); });
+        notify(changesOf(report));
+        return report;
+    });
 }
 
 ExchangeReport Session::merge(const std::string& path) {
-    lastBackup_.clear();
-    const ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
-    notify(changesOf(report));
-    return report;
+    return guarded([&] {
+        lastBackup_.clear();
+        const ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
+        notify(changesOf(report));
+        return report;
+    });
 }
 
 void Session::restore(const std::string& backupPath) {
-    restoreBackup(*connection_, location_, backupPath);
-    notify(Changes::all());
+    guarded([&] {
+        restoreBackup(*connection_, location_, backupPath);
+        notify(Changes::all());
+    });
 }
 
 std::vector<std::string> Session::exportCsv(const std::string& directory) {
-    return exportCsvFiles(*connection_, directory);
+    return guarded([&] { return exportCsvFiles(*connection_, directory); });
 }
 
 bool Session::inTransaction() const {

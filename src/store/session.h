@@ -13,11 +13,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "db/forward.h"
 #include "store/database_location.h"
 #include "store/exchange.h"
+#include "store/failures.h"
 #include "store/legacy_migration.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
@@ -129,6 +131,19 @@ private:
     // A copy of the file into kopie/, taken inside the command's write transaction.
     void backup();
     db::SqlQuery& command();
+    std::string pathForMessages() const;
+    // Runs a command; a failure whose cause the user can act on (a lock held too long, a
+    // read-only file, a full disk, damage) is told in Polish with the file's name.
+    template <typename Work>
+    auto guarded(Work work) -> decltype(work()) {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            tellingCause(pathForMessages(), work);
+        } else {
+            decltype(work()) result{};
+            tellingCause(pathForMessages(), [&] { result = work(); });
+            return result;
+        }
+    }
 
     DatabaseLocation location_;
     std::unique_ptr<db::SqlConnection> connection_;

@@ -3,6 +3,7 @@
 #include "db/field.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "store/failures.h"
 
 namespace store {
 
@@ -46,7 +47,7 @@ void ShownList::setAutoCommit(bool on) {
 }
 
 void ShownList::open() {
-    query_->open();
+    tellingCause(session_.pathForMessages(), [&] { query_->open(); });
 }
 
 void ShownList::close() {
@@ -55,7 +56,7 @@ void ShownList::close() {
 
 void ShownList::reopen() {
     query_->close();
-    query_->open();
+    open();
 }
 
 void ShownList::execSql() {
