@@ -84,6 +84,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void customSizes();
+    void tonerSaverKeepsValuesInTheirBands();
+    void usedSlotsOnlyInThePreview();
     void printerPageIsTheWholeSheet();
 };
 
@@ -347,6 +349,67 @@ void CardFormatsTest::customSizes() {
     QVERIFY(print::customCardFormat(205, 50, Paper::A4, true));
     QVERIFY(!print::customCardFormat(30, 20, Paper::Letter, false, &why));
     QVERIFY2(QString::fromStdString(why).contains("za mała"), why.c_str());
+}
+
+// On Listy's own card a long value runs on to the card's edge; with the toner saver it stops
+// at its band, so it never crosses the cutting line.
+void CardFormatsTest::tonerSaverKeepsValuesInTheirBands() {
+    Database db;
+    const int height = sheetHeight(Paper::A4, 600);
+    const print::CardGeometry g = print::cardGeometry(height / 297.0, 0, 0);
+    const std::string name = "Przedsiębiorstwo Handlowo-Usługowe Wielkopolska";
+    auto inkBesideBand = [&](bool tonerSaver) {
+        print::ImagePrintService page(height, box(g.card));
+        PrintOptions options;
+        options.tonerSaver = tonerSaver;
+        double s = 0;
+        print::printWaybills(page, db.command, -1, {{true, "1", {name, name, "", "", "", ""}}}, s,
+                             options);
+        const QImage& image = page.pages().first();
+        int dark = 0;
+        for (int k : {0, 1}) {
+            for (int y = g.valueY(k); y < g.band(k).y2 - 1; ++y) {
+                for (int x = g.band(k).x2 + 1; x < g.card.x2 - 8; ++x)
+                    dark += image.pixelColor(x - g.card.x1, y - g.card.y1).lightness() < 100;
+            }
+        }
+        return dark;
+    };
+    QVERIFY(inkBesideBand(false) > 50);
+    QCOMPARE(inkBesideBand(true), 0);
+}
+
+// The slots used already are reported to the service before the first card; only a service
+// that shows them (the preview's) draws them.
+void CardFormatsTest::usedSlotsOnlyInThePreview() {
+    Database db;
+    PrintOptions options;
+    options.firstSlot = 3;
+    options.format = print::cardFormat(CardPreset::NRe, Paper::A4);
+    const std::vector<PrintRowData> rows{{true, "2", {"Zabrze", "", "", "", "", "Łódź"}}};
+    testing::RecordingPrintService recorded;
+    double s = 0;
+    print::printWaybills(recorded, db.command, -1, rows, s, options);
+    QCOMPARE(recorded.only("used ").size(), 2);
+    QVERIFY(recorded.calls.indexOf(recorded.only("used ").last()) <
+            recorded.calls.indexOf(recorded.only("clip ").first()));
+    const int height = sheetHeight(Paper::A4, 600);
+    const print::SheetGrid grid = print::sheetGrid(options.format, false);
+    const double skala = height / 297.0;
+    const QPoint second(qRound((grid.left + grid.stepX * 1.5) * skala),
+                        qRound((grid.top + grid.stepY / 2) * skala));
+    auto inkInSecondSlot = [&](bool shows) {
+        print::ImagePrintService page(height, QRect(0, 0, second.x() + 200, second.y() + 200));
+        page.setShowsUsedSlots(shows);
+        print::printWaybills(page, db.command, -1, rows, s, options);
+        const QImage& image = page.pages().first();
+        int dark = 0;
+        for (int y = second.y() - 150; y < second.y() + 150; ++y)
+            dark += image.pixelColor(second.x(), y) != QColor(Qt::white);
+        return dark;
+    };
+    QCOMPARE(inkInSecondSlot(false), 0);
+    QVERIFY(inkInSecondSlot(true) > 10);
 }
 
 // A printer's own page margins would make the cards 0.976 times the PDF's size and move
