@@ -86,6 +86,7 @@ private slots:
     void customSizes();
     void tonerSaverKeepsValuesInTheirBands();
     void usedSlotsOnlyInThePreview();
+    void printerOffsetMovesEveryCard();
     void printerPageIsTheWholeSheet();
 };
 
@@ -384,6 +385,23 @@ void CardFormatsTest::usedSlotsOnlyInThePreview() {
     };
     QCOMPARE(inkInSecondSlot(false), 0);
     QVERIFY(inkInSecondSlot(true) > 10);
+}
+
+// The offset in tenths of a millimetre, right and down, moves every card and nothing else.
+void CardFormatsTest::printerOffsetMovesEveryCard() {
+    Database db;
+    const std::vector<PrintRowData> rows{{true, "2", {"Zabrze", "", "", "", "", "Łódź"}}};
+    auto clips = [&](print::PrinterOffset offset) {
+        PrintOptions options;
+        options.offset = offset;
+        testing::RecordingPrintService recorded;
+        double s = 0;
+        print::printWaybills(recorded, db.command, -1, rows, s, options);
+        return recorded.only("clip ");
+    };
+    // 22.2 pixels a millimetre: 2.5 mm right is 56 pixels, 1 mm up 22.
+    QCOMPARE(clips({}), QStringList({"clip 400,400,1400,1844", "clip 1400,400,2400,1844"}));
+    QCOMPARE(clips({25, -10}), QStringList({"clip 456,378,1456,1822", "clip 1456,378,2456,1822"}));
 }
 
 // A printer's own page margins would make the cards 0.976 times the PDF's size and move
