@@ -1,9 +1,11 @@
 #include "print/card_layout.h"
 
+#include <QList>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 
+#include "print/card_format.h"
 #include "store/colours.h"
 
 namespace print {
@@ -28,19 +30,36 @@ double scaleForPageHeight(int pageHeight) {
 }
 
 CardGeometry cardGeometry(double s, int c, int r) {
+    const CardFormat listy;
+    return cardGeometry(listy, s, listy.left + listy.width * c, listy.top + listy.height * r);
+}
+
+CardGeometry cardGeometry(const CardFormat& f, double s, double left, double top) {
     CardGeometry g;
-    g.x = toPixels((45 * c + 18) * s);
-    g.y = toPixels((65 * r + 18) * s);
-    g.d = toPixels(2.5 * s);
-    g.w = toPixels(41 * s);
-    g.codeW = toPixels(9 * s);
-    g.card = {g.x, g.y, g.x + toPixels(45 * s), g.y + toPixels(65 * s)};
+    g.x = toPixels(left * s);
+    g.y = toPixels(top * s);
+    g.d = toPixels(f.inner * s);
+    g.w = toPixels(f.bandWidth * s);
+    g.codeW = toPixels(f.codeWidth * s);
+    g.card = {g.x, g.y, g.x + toPixels(f.width * s), g.y + toPixels(f.height * s)};
+    const int perColumn = kBands / f.bandColumns;
     for (int k = 0; k < kBands; ++k) {
-        const int base = g.y + (k + 1) * g.d;
+        const int column = k / perColumn;
+        const int line = k % perColumn;
+        const int base = g.y + (line + 1) * g.d;
+        const int x1 = g.x + g.d + column * (g.w + g.d);
         g.bands[static_cast<std::size_t>(k)] = {
-            g.x + g.d, base + (k == 0 ? 0 : toPixels(8 * k * s)), g.x + g.d + g.w,
-            base + toPixels(8 * (k + 1) * s) + 10};
+            x1, base + (line == 0 ? 0 : toPixels(f.bandHeight.units * line * s)), x1 + g.w,
+            base + toPixels(f.bandHeight.units * (line + 1) * s) + f.bandHeight.pixels};
     }
+    g.captionDx = f.captionX.at(s);
+    g.captionDy = f.captionY.at(s);
+    g.valueDx = f.valueX.at(s);
+    g.valueDy = f.valueY.at(s);
+    g.captionPoints = f.captionPoints;
+    g.valuePoints = f.valuePoints;
+    g.stationPoints = f.stationPoints;
+    g.fitTexts = f.fitTexts;
     return g;
 }
 
@@ -71,15 +90,52 @@ void rectangle(PrintService& service, const Rect& r) {
 }
 
 // A black frame along the inside of the card's edge; the frames of neighbouring cards meet
-// in one line twice as thick, to cut along its middle.
-void cuttingLine(PrintService& service, const CardGeometry& g) {
+// in one line twice as thick, to cut along its middle. A fold gets none.
+void cuttingLine(PrintService& service, const CardGeometry& g, unsigned folds) {
     const Rect& c = g.card;
     const int t = std::max(2, g.d / 8);
     service.setFillColour(kBlack);
-    rectangle(service, {c.x1, c.y1, c.x2, c.y1 + t});
-    rectangle(service, {c.x1, c.y2 - t, c.x2, c.y2});
-    rectangle(service, {c.x1, c.y1, c.x1 + t, c.y2});
-    rectangle(service, {c.x2 - t, c.y1, c.x2, c.y2});
+    if (!(folds & kTopEdge)) rectangle(service, {c.x1, c.y1, c.x2, c.y1 + t});
+    if (!(folds & kBottomEdge)) rectangle(service, {c.x1, c.y2 - t, c.x2, c.y2});
+    if (!(folds & kLeftEdge)) rectangle(service, {c.x1, c.y1, c.x1 + t, c.y2});
+    if (!(folds & kRightEdge)) rectangle(service, {c.x2 - t, c.y1, c.x2, c.y2});
+}
+
+// `text` at (x, y) in the current font of `points`, kept inside `room` (its right and bottom
+// edges): set smaller down to kMinPoints, then cut with an ellipsis. A text that is not even
+// one line high at the smallest size is left out. The font is `points` again afterwards.
+void fittedText(PrintService& service, int x, int y, const Rect& room, const std::string& text,
+                int points) {
+    auto fits = [&](const std::string& t) {
+        const TextExtent e = service.measure(t);
+        return x + e.width <= room.x2 && y + e.height <= room.y2;
+    };
+    int size = points;
+    while (!fits(text) && size > kMinPoints) service.setFontSize(--size);
+    std::string shown = text;
+    if (!fits(shown)) {
+        // The longest beginning, cut between characters, that fits with the ellipsis.
+        const QList<uint> chars = QString::fromStdString(text).toUcs4();
+        auto cut = [&chars](qsizetype n) {
+            return (QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), n)
+                        .trimmed() +
+                    QStringLiteral("…"))
+                .toStdString();
+        };
+        qsizetype lo = 0, hi = chars.size() - 1;  // cut(lo) is tried last; hi may fit
+        while (lo < hi) {
+            const qsizetype n = (lo + hi + 1) / 2;
+            if (fits(cut(n))) {
+                lo = n;
+            } else {
+                hi = n - 1;
+            }
+        }
+        shown = cut(lo);
+        if (!fits(shown)) shown.clear();
+    }
+    if (!shown.empty()) service.text(x, y, shown);
+    if (size != points) service.setFontSize(points);
 }
 
 // The code in a white box in the top-right corner of the band, on the caption's line: black
@@ -88,11 +144,15 @@ void cuttingLine(PrintService& service, const CardGeometry& g) {
 // capitals.
 void letterCode(PrintService& service, const CardGeometry& g, int band, const std::string& code) {
     if (code.empty()) return;
-    const Rect& b = g.bands[static_cast<std::size_t>(band)];
+    const Rect& b = g.band(band);
     const Rect box{b.x2 - g.codeW, b.y1, b.x2, g.valueY(band) + 8};
     service.setFillColour(kWhite);
     rectangle(service, box);
-    service.text(box.x1 + 7, g.captionY(band), code);
+    if (g.fitTexts) {
+        fittedText(service, box.x1 + 7, g.captionY(band), box, code, g.captionPoints);
+    } else {
+        service.text(box.x1 + 7, g.captionY(band), code);
+    }
 }
 
 }  // namespace
@@ -106,32 +166,52 @@ void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& tex
               const Band& topBand, const Band& bottomBand, const CardStyle& style) {
     const Rgb top = topBand.fill;
     const Rgb bottom = bottomBand.fill;
+    const bool codes = style.letterCodes && !(topBand.code.empty() && bottomBand.code.empty());
     service.clip(g.card);
-    service.setFontSize(8);
+    service.setFontSize(g.captionPoints);
     service.setFillColour(style.tonerSaver ? kWhite : kCardGrey);
     rectangle(service, g.card);
-    if (style.tonerSaver) cuttingLine(service, g);
+    if (style.tonerSaver) cuttingLine(service, g, style.foldEdges);
     service.setFillColour(kWhite);
-    for (int k = 1; k <= 4; ++k) rectangle(service, g.bands[static_cast<std::size_t>(k)]);
+    for (int k = 1; k <= 4; ++k) rectangle(service, g.band(k));
     service.setFillColour(top);
-    rectangle(service, g.bands[0]);
+    rectangle(service, g.band(0));
     service.setFillColour(bottom);
-    rectangle(service, g.bands[5]);
+    rectangle(service, g.band(5));
     service.setFillColour(kWhite);
     for (int k = 0; k < kBands; ++k) {
-        service.text(g.captionX(), g.captionY(k), kBandCaptions[static_cast<std::size_t>(k)]);
+        const char* caption = kBandCaptions[static_cast<std::size_t>(k)];
+        if (!g.fitTexts) {
+            service.text(g.captionX(k), g.captionY(k), caption);
+            continue;
+        }
+        // The caption leaves room for the letter code beside it.
+        Rect room = g.band(k);
+        const std::string& code = k == 0 ? topBand.code : bottomBand.code;
+        if (codes && (k == 0 || k == kBands - 1) && !code.empty()) room.x2 -= g.codeW;
+        fittedText(service, g.captionX(k), g.captionY(k), room, caption, g.captionPoints);
     }
+    const std::array<const std::string*, kBands> values{&texts.stOdb, &texts.odb, &texts.ladunek,
+                                                        &texts.wagon, &texts.nad, &texts.stNad};
+    auto value = [&](int k, int points) {
+        const std::string& text = *values[static_cast<std::size_t>(k)];
+        if (style.tonerSaver) service.clip(g.band(k));
+        if (g.fitTexts) {
+            fittedText(service, g.valueX(k), g.valueY(k), g.band(k), text, points);
+        } else {
+            service.text(g.valueX(k), g.valueY(k), text);
+        }
+        if (style.tonerSaver) service.clip(g.card);
+    };
     service.setFontStyle(FontStyle::Bold);
-    service.setFontSize(11);
-    service.text(g.valueX(), g.valueY(0), texts.stOdb);
+    service.setFontSize(g.stationPoints);
+    value(0, g.stationPoints);
     service.setFontStyle(FontStyle::Regular);
-    service.setFontSize(8);
-    const std::array<const std::string*, kBands - 1> values{&texts.odb, &texts.ladunek,
-                                                            &texts.wagon, &texts.nad, &texts.stNad};
-    for (int k = 1; k < kBands; ++k)
-        service.text(g.valueX(), g.valueY(k), *values[static_cast<std::size_t>(k - 1)]);
-    if (style.letterCodes && !(topBand.code.empty() && bottomBand.code.empty())) {
+    service.setFontSize(g.valuePoints);
+    for (int k = 1; k < kBands; ++k) value(k, g.valuePoints);
+    if (codes) {
         service.setFontStyle(FontStyle::Bold);
+        if (g.captionPoints != g.valuePoints) service.setFontSize(g.captionPoints);
         letterCode(service, g, 0, topBand.code);
         letterCode(service, g, kBands - 1, bottomBand.code);
         service.setFontStyle(FontStyle::Regular);

@@ -1,7 +1,8 @@
 #pragma once
-// The waybill card: 45 x 65 layout units (about millimetres on an upright A4 page), sixteen
-// to a page in four columns and four lines, six bands from the receiving station at the top
-// to the sending station at the bottom.
+// The waybill card: by default 45 x 65 layout units (about millimetres on an upright A4
+// page), sixteen to a page in four columns and four lines, six bands from the receiving
+// station at the top to the sending station at the bottom. Other sizes and sheets are
+// CardFormat values (card_format.h); a wide card has its bands in two columns of three.
 
 #include <array>
 #include <string>
@@ -9,6 +10,8 @@
 #include "print/print_service.h"
 
 namespace print {
+
+struct CardFormat;
 
 inline constexpr int kColumns = 4;
 inline constexpr int kLines = 4;
@@ -27,15 +30,22 @@ struct CardGeometry {
     int codeW = 0;     // width of the letter-code box in a band's corner
     Rect card;
     std::array<Rect, kBands> bands;
+    // Where a band's caption and value stand, from the band's top-left corner.
+    int captionDx = 7, captionDy = 10, valueDx = 0, valueDy = 85;
+    int captionPoints = 8, valuePoints = 8, stationPoints = 11;
+    bool fitTexts = false;  // see CardFormat
 
-    int captionX() const { return x + d + 7; }
-    int captionY(int band) const { return bands[static_cast<std::size_t>(band)].y1 + 10; }
-    int valueX() const { return x + 2 * d; }
-    int valueY(int band) const { return bands[static_cast<std::size_t>(band)].y1 + 85; }
+    const Rect& band(int k) const { return bands[static_cast<std::size_t>(k)]; }
+    int captionX(int k = 0) const { return band(k).x1 + captionDx; }
+    int captionY(int k) const { return band(k).y1 + captionDy; }
+    int valueX(int k = 0) const { return band(k).x1 + valueDx; }
+    int valueY(int k) const { return band(k).y1 + valueDy; }
 };
 
-// The card in column c (0..3) and line r (0..3) at `skala` device pixels per unit.
+// The default card in column c (0..3) and line r (0..3) at `skala` device pixels per unit.
 CardGeometry cardGeometry(double skala, int c, int r);
+// A card of `format` with its top-left corner at (left, top) layout units of the sheet.
+CardGeometry cardGeometry(const CardFormat& format, double skala, double left, double top);
 
 // What one card shows, each a waybill field's text.
 struct CardTexts {
@@ -68,10 +78,16 @@ struct Band {
 // colour's Polish name in capitals ("BIA", "CZE", "ŻÓŁ", ...).
 Band bandFor(const std::string& name);
 
+// The edges of a card, for the ones that are a fold and get no cutting line.
+enum CardEdge : unsigned { kLeftEdge = 1, kTopEdge = 2, kRightEdge = 4, kBottomEdge = 8 };
+
 // How a card is drawn beyond its texts and colours.
 struct CardStyle {
     bool letterCodes = false;  // each band's code in its top-right corner
-    bool tonerSaver = false;   // a white card face and a thick cutting line round the card
+    // A white card face and a thick cutting line round the card; each value clipped to its
+    // band, so that nothing crosses a cutting line.
+    bool tonerSaver = false;
+    unsigned foldEdges = 0;  // CardEdge bits: no cutting line there
 };
 
 // Draws one card with the receiving station's band on top and the sending station's at

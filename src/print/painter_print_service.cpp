@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPen>
+#include <algorithm>
 #include <stdexcept>
 
 namespace print {
@@ -26,6 +27,7 @@ bool PainterPrintService::beginPainting(QPaintDevice& device) {
     font_ = cardFont();
     fill_ = Qt::white;
     clipped_ = false;
+    turned_ = false;
     return resumePainting(device);
 }
 
@@ -36,8 +38,19 @@ bool PainterPrintService::resumePainting(QPaintDevice& device) {
     return true;
 }
 
-void PainterPrintService::applyCanvas() {
+void PainterPrintService::applyTransform() {
+    painter_.resetTransform();
     painter_.translate(-origin_);
+    if (turned_) {
+        // x -> x1 + x2 - x: the area's pixels onto its own, the last one onto the first.
+        painter_.translate(turnedArea_.left() + turnedArea_.right() + 1,
+                           turnedArea_.top() + turnedArea_.bottom() + 1);
+        painter_.scale(-1, -1);
+    }
+}
+
+void PainterPrintService::applyCanvas() {
+    applyTransform();
     painter_.setFont(font_);
     painter_.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -92,6 +105,43 @@ void PainterPrintService::clip(const Rect& area) {
 void PainterPrintService::unclip() {
     clipped_ = false;
     canvas().setClipping(false);
+}
+
+TextExtent PainterPrintService::measure(const std::string& text) const {
+    if (!painter_.isActive()) throw std::logic_error("no document begun");
+    const QFontMetrics metrics = painter_.fontMetrics();
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
+void PainterPrintService::turn(const Rect& area) {
+    canvas();
+    turned_ = true;
+    turnedArea_ = QRect(QPoint(area.x1, area.y1), QPoint(area.x2 - 1, area.y2 - 1));
+    applyTransform();
+}
+
+void PainterPrintService::unturn() {
+    canvas();
+    turned_ = false;
+    applyTransform();
+}
+
+// A grey frame hatched diagonally, a line every eighth of the frame's height.
+void PainterPrintService::usedSlot(const Rect& area) {
+    if (!showsUsedSlots_) return;
+    QPainter& p = canvas();
+    const QRect r(QPoint(area.x1, area.y1), QPoint(area.x2 - 1, area.y2 - 1));
+    const int width = std::max(1, r.height() / 120);
+    p.save();
+    p.setClipRect(r);
+    p.setPen(QPen(QColor(140, 140, 140), width));
+    p.setBrush(Qt::NoBrush);
+    const int step = std::max(4, r.height() / 8);
+    for (int x = r.left() - r.height(); x < r.right(); x += step)
+        p.drawLine(x, r.bottom(), x + r.height(), r.top());
+    p.setPen(QPen(QColor(140, 140, 140), 3 * width, Qt::DashLine));
+    p.drawRect(r);
+    p.restore();
 }
 
 ImagePrintService::ImagePrintService(int pageHeight, QRect area, int dpi)

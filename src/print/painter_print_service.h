@@ -28,6 +28,12 @@ public:
     void text(int x, int y, const std::string& text) override;
     void clip(const Rect& area) override;
     void unclip() override;
+    TextExtent measure(const std::string& text) const override;
+    void turn(const Rect& area) override;
+    void unturn() override;
+    // Draws the used slots as hatched frames (a preview); otherwise they are left out.
+    void usedSlot(const Rect& area) override;
+    void setShowsUsedSlots(bool shows) { showsUsedSlots_ = shows; }
 
 protected:
     // Begins painting on `device` with a fresh canvas: the card face at 8 points, regular,
@@ -44,6 +50,7 @@ protected:
 
 private:
     void applyCanvas();
+    void applyTransform();
 
     QPainter painter_;
     QFont font_;
@@ -51,6 +58,9 @@ private:
     QRect clip_;
     bool clipped_ = false;
     QPoint origin_;
+    bool turned_ = false;
+    QRect turnedArea_;
+    bool showsUsedSlots_ = false;
 };
 
 class ImagePrintService : public PainterPrintService {

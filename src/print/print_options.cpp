@@ -13,14 +13,14 @@ constexpr struct {
                {CardOrder::BySending, "sending"},
                {CardOrder::ByReceiving, "receiving"}};
 
-int slotFrom(const std::string& text) {
+// The slot of `text`, 0 when it is no slot of a sheet of `count`.
+int slotFrom(const std::string& text, int count) {
     int slot = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, slot);
     if (text.empty() || error != std::errc() || stop != end || slot < PrintOptions::kFirstSlotMin ||
-        slot > PrintOptions::kFirstSlotMax) {
-        throw PrintOptionsError("--first-slot: pierwsze pole to liczba od 1 do 16, a nie '" + text +
-                                "'");
+        slot > count) {
+        return 0;
     }
     return slot;
 }
@@ -47,6 +47,9 @@ bool orderFromName(const std::string& name, CardOrder& order) {
 PrintOptions takePrintOptions(std::vector<std::string>& args) {
     PrintOptions options;
     std::vector<std::string> rest;
+    std::optional<std::string> slot;
+    CardPreset preset = CardPreset::Listy;
+    Paper paper = Paper::A4;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const std::size_t eq = arg.find('=');
@@ -63,7 +66,23 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
             if (value) throw PrintOptionsError(name + ": ta opcja nie przyjmuje wartości");
         };
         if (name == "--first-slot") {
-            options.firstSlot = slotFrom(valueOf());
+            slot = valueOf();
+        } else if (name == "--card-format") {
+            const std::string text = valueOf();
+            if (!presetFromName(text, preset) || preset == CardPreset::Custom) {
+                throw PrintOptionsError(
+                    "--card-format: format to listy, h0-europa, fremo87, wizytowki albo n-re, a "
+                    "nie '" +
+                    text + "'");
+            }
+        } else if (name == "--paper") {
+            const std::string text = valueOf();
+            if (!paperFromName(text, paper)) {
+                throw PrintOptionsError("--paper: papier to a4 albo letter, a nie '" + text + "'");
+            }
+        } else if (name == "--fold") {
+            noValue();
+            options.fold = true;
         } else if (name == "--order") {
             const std::string text = valueOf();
             if (!orderFromName(text, options.order)) {
@@ -83,12 +102,26 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
             rest.push_back(arg);
         }
     }
+    options.format = cardFormat(preset, paper);
+    if (slot) {
+        const int count = options.slotsPerSheet();
+        options.firstSlot = slotFrom(*slot, count);
+        if (options.firstSlot == 0) {
+            throw PrintOptionsError("--first-slot: pierwsze pole to liczba od 1 do " +
+                                    std::to_string(count) + ", a nie '" + *slot + "'");
+        }
+    }
     args = std::move(rest);
     return options;
 }
 
 const char* printOptionsHelp() {
-    return "  --first-slot N        pierwsza karta w polu N (1-16) pierwszego arkusza\n"
+    return "  --card-format NAZWA   format kart: listy (45×65, domyślny), h0-europa (90×45),\n"
+           "                        fremo87 (90×57), wizytowki (85×54), n-re (66×42)\n"
+           "  --paper PAPIER        a4 (domyślny) albo letter\n"
+           "  --fold                list składany: na odwrocie karta zwrotna próżnego wagonu\n"
+           "  --first-slot N        pierwsza karta w polu N pierwszego arkusza (1-16 przy\n"
+           "                        kartach listy, ile pól ma arkusz przy innych formatach)\n"
            "  --order KOLEJNOŚĆ     listed (jak na liście), sending (wg stacji nadania),\n"
            "                        receiving (wg stacji odbioru)\n"
            "  --return-cards        karta zwrotna próżnego wagonu po każdej kopii\n"

@@ -13,8 +13,6 @@
 namespace print {
 namespace {
 
-constexpr int kCardsPerPage = kColumns * kLines;
-
 Band stationBand(db::SqlQuery& sql2, const std::string& station) {
     store::openQuery(sql2,
                      "select kolor from stacje where nazwa='" + store::sqlEscape(station) + "';");
@@ -29,38 +27,113 @@ public:
         : service_(service),
           sql2_(sql2),
           skala_(skala),
-          style_{options.letterCodes, options.tonerSaver},
-          returnCards_(options.returnCards),
+          format_(options.format),
+          grid_(sheetGrid(options.format, options.fold)),
+          style_{options.letterCodes, options.tonerSaver, 0},
+          returnCards_(options.returnCards && !options.fold),
+          fold_(options.fold),
+          offsetX_(options.offset.x / 10.0),
+          offsetY_(options.offset.y / 10.0),
           onPage_(std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin,
-                             PrintOptions::kFirstSlotMax) -
+                             std::max(PrintOptions::kFirstSlotMin, grid_.count())) -
                   1) {}
 
-    // One printed copy of a waybill, and its return card when those are asked for.
+    // One printed copy of a waybill: its card and the return card when those are asked
+    // for, or its fold-over slip.
     void copy(const CardTexts& texts) {
+        if (fold_) {
+            slip(texts);
+            return;
+        }
         card(texts);
         if (returnCards_) card(returnCard(texts));
     }
 
 private:
-    void card(const CardTexts& texts) {
-        if (onPage_ == kCardsPerPage) {
+    // The top-left corner of slot `n` of a sheet, in layout units.
+    std::pair<double, double> corner(int n) const {
+        return {grid_.left + grid_.stepX * (n % grid_.columns) + offsetX_,
+                grid_.top + grid_.stepY * (n / grid_.columns) + offsetY_};
+    }
+
+    // The slot of the next card: on a new page after a full one. Before the first card the
+    // slots used already are shown as such.
+    std::pair<double, double> nextSlot() {
+        if (onPage_ == grid_.count()) {
             service_.newPage();
             onPage_ = 0;
         }
-        // Each card reads its two band colours afresh.
+        if (!started_) {
+            started_ = true;
+            const int across =
+                toPixels(format_.width * (fold_ && !format_.tall() ? 2 : 1) * skala_);
+            const int down = toPixels(format_.height * (fold_ && format_.tall() ? 2 : 1) * skala_);
+            for (int n = 0; n < onPage_; ++n) {
+                const auto [left, top] = corner(n);
+                const int x = toPixels(left * skala_), y = toPixels(top * skala_);
+                service_.usedSlot({x, y, x + across, y + down});
+            }
+        }
+        return corner(onPage_++);
+    }
+
+    // Each card reads its two band colours afresh.
+    void draw(const CardGeometry& g, const CardTexts& texts, unsigned folds) {
         const Band top = stationBand(sql2_, texts.stOdb);
         const Band bottom = stationBand(sql2_, texts.stNad);
-        drawCard(service_, cardGeometry(skala_, onPage_ % kColumns, onPage_ / kColumns), texts, top,
-                 bottom, style_);
-        ++onPage_;
+        CardStyle style = style_;
+        style.foldEdges = folds;
+        drawCard(service_, g, texts, top, bottom, style);
+    }
+
+    void card(const CardTexts& texts) {
+        const auto [left, top] = nextSlot();
+        draw(cardGeometry(format_, skala_, left, top), texts, 0);
+    }
+
+    // The waybill on the first half, its return card on the second: beside it on a wide
+    // card (folded over a vertical line, read as it is), below it on a tall one (folded
+    // over a horizontal line, so printed turned by 180 degrees), then the fold line.
+    void slip(const CardTexts& texts) {
+        const auto [left, top] = nextSlot();
+        const bool tall = format_.tall();
+        const CardGeometry front = cardGeometry(format_, skala_, left, top);
+        const CardGeometry back = cardGeometry(format_, skala_, tall ? left : left + format_.width,
+                                               tall ? top + format_.height : top);
+        draw(front, texts, tall ? kBottomEdge : kRightEdge);
+        if (tall) service_.turn(back.card);
+        // Turned, the back's top edge is drawn as its bottom one.
+        draw(back, returnCard(texts), tall ? kBottomEdge : kLeftEdge);
+        if (tall) service_.unturn();
+        foldLine(front, back, tall);
+    }
+
+    // A dashed line two pixels wide along the fold, dashes and gaps of 2 units.
+    void foldLine(const CardGeometry& front, const CardGeometry& back, bool tall) {
+        const int dash = std::max(2, toPixels(2 * skala_));
+        service_.setFillColour({0, 0, 0});
+        if (tall) {
+            const int y = back.card.y1;
+            for (int x = front.card.x1; x < front.card.x2; x += 2 * dash)
+                service_.rectangle(x, y - 1, std::min(x + dash, front.card.x2), y + 1);
+        } else {
+            const int x = back.card.x1;
+            for (int y = front.card.y1; y < front.card.y2; y += 2 * dash)
+                service_.rectangle(x - 1, y, x + 1, std::min(y + dash, front.card.y2));
+        }
     }
 
     PrintService& service_;
     db::SqlQuery& sql2_;
     double skala_;
+    CardFormat format_;
+    SheetGrid grid_;
     CardStyle style_;
     bool returnCards_;
-    int onPage_;  // the slot of the next card on the current page
+    bool fold_;
+    double offsetX_, offsetY_;  // layout units
+    int onPage_;                // the slot of the next card on the current page
+    bool started_ = false;
 };
 
 // The ticked rows with their copies, grouped by a station: the groups in Polish collation
@@ -103,7 +176,9 @@ void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
                    const std::vector<PrintRowData>& rows, double& skala,
                    const PrintOptions& options) {
     service.selectPrinter(printerIndex);
-    skala = scaleForPageHeight(service.pageHeight());
+    service.setPaper(options.format.paper, options.format.landscape);
+    // Layout units are millimetres of the sheet; on an upright A4 sheet its height over 297.
+    skala = service.pageHeight() / paperHeight(options.format);
     service.setTitle("Listy przewozowe");
     service.beginDoc();
     try {
@@ -124,6 +199,19 @@ void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
         throw;
     }
     service.endDoc();
+}
+
+int sheetsNeeded(const std::vector<PrintRowData>& rows, const PrintOptions& options) {
+    long cards = 0;
+    for (const PrintRowData& row : rows) {
+        const int copies = db::toInteger(row.count);
+        if (row.ticked && copies > 0) cards += copies;
+    }
+    if (options.returnCards && !options.fold) cards *= 2;
+    if (cards == 0) return 0;
+    const int perSheet = std::max(1, options.slotsPerSheet());
+    const int first = std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin, perSheet) - 1;
+    return static_cast<int>((first + cards + perSheet - 1) / perSheet);
 }
 
 }  // namespace print

@@ -20,6 +20,14 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The sheets a run is printed on.
+enum class Paper { A4, Letter };
+
+// The size of a text in device pixels: its advance and the height of its line.
+struct TextExtent {
+    int width = 0, height = 0;
+};
+
 class PrintService {
 public:
     virtual ~PrintService() = default;
@@ -31,6 +39,13 @@ public:
     // Height of the current printer's printable area, in device pixels.
     virtual int pageHeight() const = 0;
     virtual void setTitle(const std::string& title) = 0;
+    // The paper of the document, the whole sheet being the page: pageHeight() is the
+    // sheet's height from then on. Before beginDoc(). A service that has no paper of its own
+    // (a recording, an image of a fixed size) keeps its page.
+    virtual void setPaper(Paper paper, bool landscape) {
+        (void)paper;
+        (void)landscape;
+    }
 
     virtual void beginDoc() = 0;
     virtual void newPage() = 0;
@@ -52,6 +67,16 @@ public:
     // unclip() or the end of the page.
     virtual void clip(const Rect& area) = 0;
     virtual void unclip() = 0;
+    // The size `text` takes in the current font.
+    virtual TextExtent measure(const std::string& text) const = 0;
+    // Everything drawn from now on is turned by 180 degrees about the centre of `area`
+    // (right and bottom exclusive), so that `area` maps onto itself, until unturn() or the end
+    // of the page. Clipping set while turned is turned with it.
+    virtual void turn(const Rect& area) = 0;
+    virtual void unturn() = 0;
+    // A slot of the sheet that an earlier run has used already: shown by a preview, never
+    // printed.
+    virtual void usedSlot(const Rect& area) { (void)area; }
 };
 
 }  // namespace print

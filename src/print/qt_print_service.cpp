@@ -9,6 +9,14 @@
 #include <stdexcept>
 
 namespace print {
+namespace {
+
+QPageLayout wholeSheet(Paper paper, bool landscape) {
+    return QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+}  // namespace
 
 QtPrintService::QtPrintService() : QtPrintService(Target::Installed) {}
 
@@ -62,14 +70,27 @@ void QtPrintService::selectPrinter(int index) {
             pdfOut_ = std::make_unique<QSaveFile>(pdfFile_);
             pdf_ = std::make_unique<QPdfWriter>(pdfOut_.get());
             pdf_->setResolution(kCardResolution);
-            pdf_->setPageLayout(
-                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            pdf_->setPageLayout(wholeSheet(Paper::A4, false));
             return;
         case Target::Given:
             break;
     }
     printer_->setResolution(kCardResolution);
-    printer_->setFullPage(false);
+    // The whole sheet is the page: a printer's own margins would shrink and move the cards.
+    printer_->setFullPage(true);
+}
+
+void QtPrintService::setPaper(Paper paper, bool landscape) {
+    if (painting()) throw std::logic_error("setPaper: a document is open");
+    device();
+    const QPageLayout layout = wholeSheet(paper, landscape);
+    if (target_ == Target::Pdf) {
+        pdf_->setPageLayout(layout);
+        return;
+    }
+    printer_->setFullPage(true);
+    printer_->setPageSize(layout.pageSize());
+    printer_->setPageOrientation(layout.orientation());
 }
 
 QPaintDevice& QtPrintService::device() const {

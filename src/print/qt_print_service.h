@@ -1,7 +1,9 @@
 #pragma once
 // QtPrintService: PrintService at 600 dpi on one of: the installed printers (selectPrinter
 // picks one by index), a PDF file, or a QPrinter handed in (the print preview's). For the
-// last two the index is not used. A PDF file is written beside its place under a temporary
+// last two the index is not used. On every one the page is the whole sheet (no margins of
+// the printer's own), so the cards come out at the same place and size whichever way they
+// go; setPaper() chooses the sheet. A PDF file is written beside its place under a temporary
 // name and put in place only when the document ends well, so a run that fails leaves an
 // existing file as it was.
 
@@ -30,6 +32,7 @@ public:
     void selectPrinter(int index) override;
     int pageHeight() const override;
     void setTitle(const std::string& title) override;
+    void setPaper(Paper paper, bool landscape) override;
     void beginDoc() override;
     void newPage() override;
     void endDoc() override;

@@ -94,7 +94,8 @@ QString helpText() {
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
         "  listy --database spotkanie.sdb --merge modul-kowalskiego.sdb\n"
         "  listy --print-pdf karty.pdf --copies 2\n"
-        "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n");
+        "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n"
+        "  listy --print-pdf karty.pdf --card-format h0-europa --paper letter --fold\n");
     return text;
 }
 
@@ -167,8 +168,8 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     line.printOptions = printOptions;
     if (anyPrintOption && line.printPdf.isEmpty()) {
         error = QStringLiteral(
-            "opcje układu kart (--first-slot, --order, --return-cards, --letter-codes, "
-            "--toner-saver) działają tylko razem z --print-pdf");
+            "opcje układu kart (--card-format, --paper, --fold, --first-slot, --order, "
+            "--return-cards, --letter-codes, --toner-saver) działają tylko razem z --print-pdf");
         return false;
     }
     line.importFiles = parser.values(importCsv);

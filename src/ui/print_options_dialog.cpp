@@ -3,12 +3,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "ui/dialogs.h"
 
 namespace ui {
 namespace {
@@ -27,6 +31,30 @@ T* named(T* widget, const char* name) {
     return widget;
 }
 
+constexpr print::Paper kPapers[] = {print::Paper::A4, print::Paper::Letter};
+
+QDoubleSpinBox* millimetres(QWidget* parent, const char* name) {
+    auto* box = named(new QDoubleSpinBox(parent), name);
+    box->setDecimals(1);
+    box->setRange(10, 300);
+    box->setSingleStep(1);
+    box->setSuffix(QStringLiteral(" mm"));
+    return box;
+}
+
+QSpinBox* tenths(QWidget* parent, const char* name) {
+    auto* box = named(new QSpinBox(parent), name);
+    box->setRange(-100, 100);
+    return box;
+}
+
+// A printer's settings group: its name with every character that QSettings treats as a
+// separator percent-encoded.
+QString printerKey(const QString& printer, const char* value) {
+    return QStringLiteral("drukarki/%1/%2")
+        .arg(QString::fromLatin1(printer.toUtf8().toPercentEncoding()), QLatin1String(value));
+}
+
 }  // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
@@ -35,11 +63,8 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
 
     firstSlot_ = named(new QSpinBox(this), "firstSlot");
     firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, print::PrintOptions::kFirstSlotMax);
-    auto* slotHint =
-        new QLabel(QStringLiteral("Pola arkusza liczone rzędami od lewego górnego (1–16).\n"
-                                  "Pola przed nim zostają puste: arkusz zaczęty poprzednio."),
-                   this);
-    slotHint->setEnabled(false);
+    slotHint_ = new QLabel(this);
+    slotHint_->setEnabled(false);
     order_ = named(new QComboBox(this), "order");
     order_->addItems({QStringLiteral("Jak na liście"), QStringLiteral("Według stacji nadania"),
                       QStringLiteral("Według stacji odbioru")});
@@ -55,10 +80,54 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
                       this),
         "tonerSaver");
 
+    format_ = named(new QComboBox(this), "cardFormat");
+    for (print::CardPreset preset : print::kPresets)
+        format_->addItem(QString::fromUtf8(print::presetLabel(preset)));
+    paper_ = named(new QComboBox(this), "paper");
+    for (print::Paper paper : kPapers) paper_->addItem(QString::fromUtf8(print::paperLabel(paper)));
+    customWidth_ = millimetres(this, "customWidth");
+    customHeight_ = millimetres(this, "customHeight");
+    customWidth_->setValue(45);
+    customHeight_->setValue(65);
+    customLandscape_ =
+        named(new QCheckBox(QStringLiteral("Arkusz pozio&my"), this), "customLandscape");
+    fold_ = named(
+        new QCheckBox(
+            QStringLiteral("List &składany: karta zwrotna na odwrocie, złożyć wzdłuż linii"), this),
+        "fold");
+    offsetLabel_ = new QLabel(this);
+    offsetX_ = tenths(this, "offsetX");
+    offsetY_ = tenths(this, "offsetY");
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Pierwsze pole arkusza:"), firstSlot_);
-    form->addRow(QString(), slotHint);
+    form->addRow(QString(), slotHint_);
     form->addRow(QStringLiteral("&Kolejność kart:"), order_);
+
+    auto* formatForm = new QFormLayout;
+    formatForm->addRow(QStringLiteral("&Format kart:"), format_);
+    formatForm->addRow(QStringLiteral("P&apier:"), paper_);
+    auto* custom = new QHBoxLayout;
+    auto* widthLabel = new QLabel(QStringLiteral("Sz&erokość"), this);
+    widthLabel->setBuddy(customWidth_);
+    auto* heightLabel = new QLabel(QStringLiteral("&Wysokość"), this);
+    heightLabel->setBuddy(customHeight_);
+    custom->addWidget(widthLabel);
+    custom->addWidget(customWidth_);
+    custom->addWidget(heightLabel);
+    custom->addWidget(customHeight_);
+    custom->addWidget(customLandscape_);
+    formatForm->addRow(QStringLiteral("Własny format:"), custom);
+    auto* offset = new QHBoxLayout;
+    auto* rightLabel = new QLabel(QStringLiteral("w p&rawo"), this);
+    rightLabel->setBuddy(offsetX_);
+    auto* downLabel = new QLabel(QStringLiteral("w dó&ł"), this);
+    downLabel->setBuddy(offsetY_);
+    offset->addWidget(rightLabel);
+    offset->addWidget(offsetX_);
+    offset->addWidget(downLabel);
+    offset->addWidget(offsetY_);
+    offset->addStretch();
 
     auto* buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                                    QDialogButtonBox::RestoreDefaults,
@@ -78,17 +147,85 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(letterCodes_);
     layout->addWidget(tonerSaver_);
     layout->addSpacing(8);
+    layout->addLayout(formatForm);
+    layout->addWidget(fold_);
+    layout->addSpacing(8);
+    layout->addWidget(offsetLabel_);
+    layout->addLayout(offset);
+    layout->addSpacing(8);
     layout->addWidget(buttons);
-    setTabOrder(firstSlot_, order_);
-    setTabOrder(order_, returnCards_);
-    setTabOrder(returnCards_, letterCodes_);
-    setTabOrder(letterCodes_, tonerSaver_);
-    setTabOrder(tonerSaver_, buttons);
+    QWidget* order[] = {firstSlot_, order_,   returnCards_, letterCodes_,  tonerSaver_,
+                        format_,    paper_,   customWidth_, customHeight_, customLandscape_,
+                        fold_,      offsetX_, offsetY_,     buttons};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(format_, &QComboBox::currentIndexChanged, this, &PrintOptionsDialog::followFormat);
+    connect(paper_, &QComboBox::currentIndexChanged, this, &PrintOptionsDialog::followFormat);
+    connect(customWidth_, &QDoubleSpinBox::valueChanged, this, &PrintOptionsDialog::followFormat);
+    connect(customHeight_, &QDoubleSpinBox::valueChanged, this, &PrintOptionsDialog::followFormat);
+    connect(customLandscape_, &QCheckBox::toggled, this, &PrintOptionsDialog::followFormat);
+    connect(fold_, &QCheckBox::toggled, this, &PrintOptionsDialog::followFormat);
+    setPrinterName(QString());
     firstSlot_->setFocus();
     setOptions({});
 }
 
+std::optional<print::CardFormat> PrintOptionsDialog::chosenFormat(std::string* why) const {
+    const auto preset = print::kPresets[qBound(0, format_->currentIndex(),
+                                               static_cast<int>(std::size(print::kPresets)) - 1)];
+    const print::Paper paper = kPapers[qBound(0, paper_->currentIndex(), 1)];
+    if (preset != print::CardPreset::Custom) return print::cardFormat(preset, paper);
+    return print::customCardFormat(customWidth_->value(), customHeight_->value(), paper,
+                                   customLandscape_->isChecked(), why);
+}
+
+void PrintOptionsDialog::followFormat() {
+    const bool custom = format_->currentIndex() == format_->count() - 1;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{customWidth_, customHeight_, customLandscape_})
+        w->setEnabled(custom);
+    returnCards_->setEnabled(!fold_->isChecked());
+    const std::optional<print::CardFormat> format = chosenFormat();
+    if (!format) return;  // the slots stay as they were until the sizes fit
+    const int count = print::sheetGrid(*format, fold_->isChecked()).count();
+    firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, qMax(1, count));
+    slotHint_->setText(QStringLiteral("Pola arkusza liczone rzędami od lewego górnego (1–%1).\n"
+                                      "Pola przed nim zostają puste: arkusz zaczęty poprzednio.")
+                           .arg(count));
+}
+
+void PrintOptionsDialog::setPrinterName(const QString& name) {
+    offsetLabel_->setText(
+        name.isEmpty()
+            ? QStringLiteral("Przesunięcie wydruku na drukarce domyślnej (w 0,1 mm):")
+            : QStringLiteral("Przesunięcie wydruku na drukarce „%1” (w 0,1 mm):").arg(name));
+}
+
+void PrintOptionsDialog::accept() {
+    std::string why;
+    if (!chosenFormat(&why)) {
+        Dialogs::instance().inform(this, QString::fromStdString(why));
+        customWidth_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 void PrintOptionsDialog::setOptions(const print::PrintOptions& options) {
+    const print::CardFormat& f = options.format;
+    for (std::size_t i = 0; i < std::size(print::kPresets); ++i) {
+        if (print::kPresets[i] == f.preset) format_->setCurrentIndex(static_cast<int>(i));
+    }
+    paper_->setCurrentIndex(f.paper == print::Paper::A4 ? 0 : 1);
+    if (f.preset == print::CardPreset::Custom) {
+        customWidth_->setValue(f.width);
+        customHeight_->setValue(f.height);
+        customLandscape_->setChecked(f.landscape);
+    }
+    fold_->setChecked(options.fold);
+    offsetX_->setValue(options.offset.x);
+    offsetY_->setValue(options.offset.y);
+    followFormat();
     firstSlot_->setValue(options.firstSlot);
     for (int i = 0; i < 3; ++i) {
         if (kOrders[i] == options.order) order_->setCurrentIndex(i);
@@ -105,16 +242,33 @@ print::PrintOptions PrintOptionsDialog::options() const {
     options.returnCards = returnCards_->isChecked();
     options.letterCodes = letterCodes_->isChecked();
     options.tonerSaver = tonerSaver_->isChecked();
+    options.format = chosenFormat().value_or(
+        print::cardFormat(print::CardPreset::Listy, kPapers[qBound(0, paper_->currentIndex(), 1)]));
+    options.fold = fold_->isChecked();
+    options.offset = {offsetX_->value(), offsetY_->value()};
     return options;
 }
 
 print::PrintOptions loadPrintOptions() {
     const QSettings s = settings();
     print::PrintOptions options;
+    print::CardPreset preset = print::CardPreset::Listy;
+    print::Paper paper = print::Paper::A4;
+    print::presetFromName(s.value(QStringLiteral("wydruk/format")).toString().toStdString(),
+                          preset);
+    print::paperFromName(s.value(QStringLiteral("wydruk/papier")).toString().toStdString(), paper);
+    options.format = print::cardFormat(preset, paper);
+    if (preset == print::CardPreset::Custom) {
+        const auto custom = print::customCardFormat(
+            s.value(QStringLiteral("wydruk/wlasnyFormat/szerokosc")).toDouble(),
+            s.value(QStringLiteral("wydruk/wlasnyFormat/wysokosc")).toDouble(), paper,
+            s.value(QStringLiteral("wydruk/wlasnyFormat/poziomo"), false).toBool());
+        if (custom) options.format = *custom;
+    }
+    options.fold = s.value(QStringLiteral("wydruk/skladany"), false).toBool();
     bool ok = false;
     const int slot = s.value(QStringLiteral("wydruk/pierwszePole")).toInt(&ok);
-    if (ok && slot >= print::PrintOptions::kFirstSlotMin &&
-        slot <= print::PrintOptions::kFirstSlotMax) {
+    if (ok && slot >= print::PrintOptions::kFirstSlotMin && slot <= options.slotsPerSheet()) {
         options.firstSlot = slot;
     }
     print::orderFromName(s.value(QStringLiteral("wydruk/kolejnosc")).toString().toStdString(),
@@ -133,6 +287,31 @@ void savePrintOptions(const print::PrintOptions& options) {
     s.setValue(QStringLiteral("wydruk/kartyZwrotne"), options.returnCards);
     s.setValue(QStringLiteral("wydruk/kodyLiterowe"), options.letterCodes);
     s.setValue(QStringLiteral("wydruk/oszczednoscTonera"), options.tonerSaver);
+    const print::CardFormat& f = options.format;
+    s.setValue(QStringLiteral("wydruk/format"), QString::fromUtf8(print::presetName(f.preset)));
+    s.setValue(QStringLiteral("wydruk/papier"), QString::fromUtf8(print::paperName(f.paper)));
+    if (f.preset == print::CardPreset::Custom) {
+        s.setValue(QStringLiteral("wydruk/wlasnyFormat/szerokosc"), f.width);
+        s.setValue(QStringLiteral("wydruk/wlasnyFormat/wysokosc"), f.height);
+        s.setValue(QStringLiteral("wydruk/wlasnyFormat/poziomo"), f.landscape);
+    }
+    s.setValue(QStringLiteral("wydruk/skladany"), options.fold);
+}
+
+print::PrinterOffset loadPrinterOffset(const QString& printer) {
+    const QSettings s = settings();
+    auto tenths = [&](const char* key) {
+        bool ok = false;
+        const int v = s.value(printerKey(printer, key)).toInt(&ok);
+        return ok ? qBound(-100, v, 100) : 0;
+    };
+    return {tenths("przesuniecieX"), tenths("przesuniecieY")};
+}
+
+void savePrinterOffset(const QString& printer, const print::PrinterOffset& offset) {
+    QSettings s = settings();
+    s.setValue(printerKey(printer, "przesuniecieX"), offset.x);
+    s.setValue(printerKey(printer, "przesuniecieY"), offset.y);
 }
 
 }  // namespace ui

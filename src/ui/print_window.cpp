@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -49,6 +50,15 @@ PrintWindow::PdfFileChooser& pdfChooser() {
 
 QString choosePdfFile(QWidget* owner) {
     return pdfChooser() ? pdfChooser()(owner) : askPdfFile(owner);
+}
+
+// "1 arkusz", "2 arkusze", "5 arkuszy", "22 arkusze", "0 arkuszy".
+QString sheetsText(int n) {
+    const int ones = n % 10, tens = n % 100;
+    const char* word = n == 1                                                  ? "arkusz"
+                       : ones >= 2 && ones <= 4 && !(tens >= 12 && tens <= 14) ? "arkusze"
+                                                                               : "arkuszy";
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(word));
 }
 
 }  // namespace
@@ -225,17 +235,32 @@ void PrintWindow::followList(int listValue) {
     placeContent();
 }
 
-// Every way of printing takes the options as they were last chosen.
-void PrintWindow::run(print::PrintService& service, int printerIndex) {
+// Every way of printing takes the options as they were last chosen; a printer also its own
+// offset.
+void PrintWindow::run(print::PrintService& service, int printerIndex, bool toPrinter) {
+    print::PrintOptions options = loadPrintOptions();
+    if (toPrinter) options.offset = loadPrinterOffset(printerName());
     print::printWaybills(service, colours_.query(), printerIndex, rows_->printRows(), scale_,
-                         loadPrintOptions());
+                         options);
+}
+
+QString PrintWindow::printerName() const {
+    return comboBox1_->currentIndex() >= 0 ? comboBox1_->currentText()
+                                           : QPrinterInfo::defaultPrinterName();
 }
 
 void PrintWindow::editPrintOptions() {
     PrintOptionsDialog dialog(this);
-    dialog.setOptions(loadPrintOptions());
+    const QString printer = printerName();
+    print::PrintOptions options = loadPrintOptions();
+    options.offset = loadPrinterOffset(printer);
+    dialog.setPrinterName(printer);
+    dialog.setOptions(options);
     showModal(dialog);
-    if (dialog.result() == QDialog::Accepted) savePrintOptions(dialog.options());
+    if (dialog.result() == QDialog::Accepted) {
+        savePrintOptions(dialog.options());
+        savePrinterOffset(printer, dialog.options().offset);
+    }
 }
 
 // The list's commands, in its context menu and on their shortcuts wherever the focus is in
@@ -339,7 +364,7 @@ void PrintWindow::setTickedCounts() {
 void PrintWindow::printTicked() {
     const int index = comboBox1_->currentIndex();
     if (testService_) {
-        run(*testService_, index);
+        run(*testService_, index, true);
         return;
     }
     print::QtPrintService printers;
@@ -348,25 +373,36 @@ void PrintWindow::printTicked() {
         printToPdf();
         return;
     }
-    run(printers, index);
+    run(printers, index, true);
 }
 
 void PrintWindow::printToPdf() {
     const QString file = choosePdfFile(this);
     if (file.isEmpty()) return;
     auto service = print::QtPrintService::toPdf(file);
-    run(*service, -1);
+    run(*service, -1, false);
 }
 
+// The sheets as the PDF file would show them, on their paper, with the slots used already
+// hatched; the title tells the format and how many sheets the run takes.
 void PrintWindow::printPreview() {
     QPrintPreviewDialog preview(this);
     preview.setObjectName(QStringLiteral("preview"));
-    preview.setWindowTitle(QStringLiteral("Listy przewozowe"));
     const std::vector<print::PrintRowData> rows = rows_->printRows();
     const print::PrintOptions options = loadPrintOptions();
+    const print::CardFormat& f = options.format;
+    const QString format =
+        f.preset == print::CardPreset::Custom
+            ? QStringLiteral("%1×%2 mm").arg(f.width).arg(f.height)
+            : QString::fromUtf8(print::presetLabel(f.preset)).section(QLatin1Char(' '), 0, 1);
+    preview.setWindowTitle(QStringLiteral("Listy przewozowe: %1 %2, %3%4")
+                               .arg(sheetsText(print::sheetsNeeded(rows, options)),
+                                    QString::fromUtf8(print::paperLabel(f.paper)), format,
+                                    options.fold ? QStringLiteral(", składane") : QString()));
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &rows, &options](QPrinter* printer) {
                        auto service = print::QtPrintService::toPrinter(*printer);
+                       service->setShowsUsedSlots(true);
                        print::printWaybills(*service, colours_.query(), -1, rows, scale_, options);
                    });
     showModal(preview);

@@ -75,7 +75,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void run(print::PrintService& service, int printerIndex);
+    // `toPrinter`: the chosen printer's offset moves the cards.
+    void run(print::PrintService& service, int printerIndex, bool toPrinter);
+    // The chosen printer's name, or the default printer's with none chosen.
+    QString printerName() const;
     void makeListMenu();
     void tickByStation(int column, const QString& caption, const QString& label);
     void fitContent();
