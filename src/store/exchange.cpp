@@ -24,8 +24,8 @@
 #include "store/file_sync.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
-#include "store/waybills.h"
 #include "store/transaction.h"
+#include "store/waybills.h"
 
 namespace store {
 namespace {

@@ -7,9 +7,9 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "db/sql_connection.h"
 #include "print/print_all.h"
 #include "print/recording_print_service.h"
-#include "db/sql_connection.h"
 #include "support/program.h"
 #include "ui/command_line.h"
 #include "ui/modal.h"
