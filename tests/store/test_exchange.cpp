@@ -3,6 +3,7 @@
 // file (old format included, never written), backups in kopie/ and their restore, and the
 // database at a given location.
 
+#include <iconv.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,9 @@
 #include "store/backups.h"
 #include "store/csv.h"
 #include "store/database_location.h"
+#include "store/encoding.h"
 #include "store/exchange.h"
+#include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/maintenance.h"
 #include "store/schema.h"
@@ -84,7 +87,9 @@ private slots:
     void readerHandlesRfc4180();
     void readerRefusesHostileInput_data();
     void readerRefusesHostileInput();
-    void windows1250IsRecognisedAndConverted();
+    void csvFromAnySpreadsheetKeepsEveryLetter_data();
+    void csvFromAnySpreadsheetKeepsEveryLetter();
+    void encodingsMatchTheSystemTablesAndAreRankedByNameLetters();
     void tooManyRowsAreRefusedWithTheLine();
     void colourWords();
     void exportWritesExactHeadersAndQuotedValues();
@@ -153,8 +158,8 @@ void ExchangeTest::readerRefusesHostileInput_data() {
                                         << "plik.csv, wiersz 2: pusta nazwa stacji";
     QTest::newRow("unknown colour") << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB;fiolet\r\n")
                                     << "plik.csv, wiersz 3: nieznany kolor „fiolet”";
-    QTest::newRow("neither encoding") << header + "a\x81;b\r\n"
-                                      << "plik.csv, wiersz 2: plik nie jest zapisany w UTF-8";
+    QTest::newRow("no 8-bit encoding either") << header + "a\x81;b\r\n"
+                                              << "plik.csv: plik nie jest zapisany w UTF-8";
 }
 
 void ExchangeTest::readerRefusesHostileInput() {
@@ -174,19 +179,123 @@ void ExchangeTest::readerRefusesHostileInput() {
     QCOMPARE(testing::dumpOf(d.file()), before);
 }
 
-void ExchangeTest::windows1250IsRecognisedAndConverted() {
-    // "Łódź;Żółty" in Windows-1250.
-    const std::string bytes =
-        "Nazwa stacji;Kolor\r\n\xA3\xF3"
-        "d\x9F;\xAF\xF3\xB3ty\r\n";
+void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");  // given to the reader; empty: none
+    QTest::addColumn<QString>("expected");  // the stations table; empty: refused
+    QTest::addColumn<QString>("report");    // in the report (the encoding used, a refusal)
+    // "Århus Ø;Czerwony", "Næstved;zielony" as Danish Excel saves them.
+    const QByteArray danish1252 =
+        "Nazwa stacji;Kolor\r\n\xC5rhus \xD8;Czerwony\r\nN\xE6stved;zielony\r\n";
+    QTest::newRow("windows-1252 Danish") << danish1252 << "windows-1252"
+                                         << "2|Århus Ø|clred\n3|Næstved|clgreen"
+                                         << "odczytano w kodowaniu windows-1252";
+    QTest::newRow("no encoding: refused, candidates named, likeliest first")
+        << danish1252 << ""
+        << ""
+        << "stacje.csv: plik nie jest zapisany w UTF-8; podaj jego kodowanie, najbardziej "
+           "prawdopodobne: windows-1252, windows-1250, iso-8859-2";
+    // "Łódź;Żółty" in the two Polish encodings.
+    QTest::newRow("windows-1250 Polish") << QByteArray(
+                                                "Nazwa stacji;Kolor\r\n\xA3\xF3"
+                                                "d\x9F;\xAF\xF3\xB3ty\r\n")
+                                         << "windows-1250"
+                                         << "2|Łódź|clyellow"
+                                         << "odczytano w kodowaniu windows-1250";
+    QTest::newRow("iso-8859-2 Polish") << QByteArray(
+                                              "Nazwa stacji;Kolor\r\n\xA3\xF3"
+                                              "d\xBC \xA6l\xB1ska;\xAF\xF3\xB3ty\r\n")
+                                       << "iso-8859-2"
+                                       << "2|Łódź Śląska|clyellow"
+                                       << "odczytano w kodowaniu iso-8859-2";
+    QTest::newRow("byte undefined in the given encoding")
+        << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB\x81;clred\r\n") << "windows-1250"
+        << ""
+        << "stacje.csv, wiersz 3: bajt 0x81 nie oznacza żadnego znaku w kodowaniu windows-1250";
+    QTest::newRow("UTF-8 without BOM, comma, header in capitals without diacritics")
+        << QByteArray("  NAZWA STACJI , kolor\r\n\"Łódź, Kaliska\",clred\r\nÅrhus,clblue\r\n")
+        << "windows-1252"
+        << "2|Łódź, Kaliska|clred\n3|Århus|clblue"
+        << "odczytano w kodowaniu utf-8";
+    QTest::newRow("UTF-8 with BOM, tab, columns in another order")
+        << QByteArray("\xEF\xBB\xBFkolor\tnazwa  stacji\r\nclred\tNæstved;1\r\n") << ""
+        << "2|Næstved;1|clred"
+        << "odczytano w kodowaniu utf-8";
+    QTest::newRow("waybill header: Ł as L, extra blanks")
+        << QByteArray(
+               "stacja nadania;NADAWCA;Rodzaj Wagonu; Ladunek ;odbiorca;STACJA ODBIORU\r\n"
+               "A;n;E;w;o;B\r\n")
+        << ""
+        << ""
+        << "dodano 1";
+}
+
+void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, expected);
+    QFETCH(QString, report);
     testing::StoreDatabase d;
     const QString path = d.dir.file("stacje.csv");
-    writeBytes(path, bytes);
-    const store::ExchangeReport report = store::importCsvFiles(d.baza, {path.toStdString()});
-    QVERIFY2(!report.refused(), report.summary().c_str());
-    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"),
-             QStringList({"2|Łódź|clyellow"}));
-    QVERIFY(QString::fromStdString(report.summary()).contains("Windows-1250"));
+    writeBytes(path, bytes.toStdString());
+    const store::ExchangeReport result = store::importFiles(
+        d.baza, {{path.toStdString(), store::encodingFromName(encoding.toStdString())}});
+    const QString summary = QString::fromStdString(result.summary());
+    QVERIFY2(summary.contains(report), qPrintable(summary));
+    QCOMPARE(result.refused(), expected.isEmpty() && !report.startsWith("dodano"));
+    if (!result.refused() && !expected.isEmpty())
+        QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje").join('\n'), expected);
+    if (result.refused())
+        QCOMPARE(rowsOf(d.file(), "select count(*) from stacje"), QStringList({"0"}));
+    // The import of CSV files alone takes no encoding: a file that is not UTF-8 is refused.
+    if (!store::isValidUtf8(bytes.toStdString())) {
+        const store::ExchangeReport plain = store::importCsvFiles(d.baza, {path.toStdString()});
+        QVERIFY(plain.refused());
+    }
+}
+
+void ExchangeTest::encodingsMatchTheSystemTablesAndAreRankedByNameLetters() {
+    using store::Encoding;
+    for (const auto& [encoding, system] :
+         std::vector<std::pair<Encoding, const char*>>{{Encoding::Windows1250, "CP1250"},
+                                                       {Encoding::Windows1252, "CP1252"},
+                                                       {Encoding::Iso88592, "ISO-8859-2"},
+                                                       {Encoding::Iso88591, "ISO-8859-1"}}) {
+        iconv_t cd = iconv_open("UTF-8", system);
+        if (cd == iconv_t(-1)) QSKIP("the C library has no converter for these encodings");
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            char in[1] = {char(b)};
+            char out[8] = {};
+            char* ip = in;
+            char* op = out;
+            std::size_t il = 1, ol = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            const bool known = iconv(cd, &ip, &il, &op, &ol) != std::size_t(-1);
+            // The ISO encodings' 0x80-0x9F are control characters: no name holds them.
+            const bool control =
+                b < 0xA0 && (encoding == Encoding::Iso88592 || encoding == Encoding::Iso88591);
+            QVERIFY2(store::definedIn(encoding, std::uint8_t(b)) == (known && !control),
+                     qPrintable(QString("%1 byte %2").arg(system).arg(b, 0, 16)));
+            if (known && !control) {
+                QCOMPARE(store::toUtf8(std::string(1, char(b)), encoding),
+                         std::string(out, sizeof out - ol));
+            }
+        }
+        iconv_close(cd);
+    }
+    QCOMPARE(store::likelyEncodings("\xC5rhus \xD8, N\xE6stved").front(), Encoding::Windows1252);
+    QCOMPARE(store::likelyEncodings("\xA3\xF3"
+                                    "d\x9F, \xAF\xF3\xB3ty")
+                 .front(),
+             Encoding::Windows1250);
+    QCOMPARE(store::likelyEncodings("\xA3\xF3"
+                                    "d\xBC, \xA6l\xB1sk")
+                 .front(),
+             Encoding::Iso88592);
+    QVERIFY(store::likelyEncodings("a\x81").empty());
+    QCOMPARE(store::encodingFromName(" UTF-8"), std::optional(Encoding::Utf8));
+    QCOMPARE(store::encodingFromName("Windows-1252"), std::optional(Encoding::Windows1252));
+    QVERIFY(!store::encodingFromName("koi8-r"));
 }
 
 void ExchangeTest::tooManyRowsAreRefusedWithTheLine() {

@@ -1,0 +1,551 @@
+#include "store/workbook.h"
+
+#include <xlsxwriter.h>
+#include <zlib.h>
+
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/import_interface.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "db/errors.h"
+#include "db/text.h"
+#include "store/list_reader.h"
+#include "store/stored_rows.h"
+
+namespace store {
+namespace {
+
+namespace fs = std::filesystem;
+namespace iface = orcus::spreadsheet::iface;
+
+// --- the zip directory -----------------------------------------------------------------
+
+std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+    return v;
+}
+
+[[noreturn]] void damaged(const std::string& why) {
+    throw WorkbookError("plik nie jest poprawnym skoroszytem (" + why + ")");
+}
+
+// Inflates one entry's data into nothing, to see that it holds exactly `size` bytes.
+void proveSize(std::string_view data, std::uint32_t method, std::uint64_t size,
+               const std::string& name) {
+    if (method == 0) {
+        if (data.size() != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
+        return;
+    }
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) damaged("brak pamięci");
+    struct End {
+        z_stream* z;
+        ~End() { inflateEnd(z); }
+    } end{&z};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    z.avail_in = static_cast<uInt>(data.size());
+    unsigned char out[1 << 15];
+    std::uint64_t total = 0;
+    for (;;) {
+        z.next_out = out;
+        z.avail_out = sizeof out;
+        const int rc = inflate(&z, Z_NO_FLUSH);
+        total += sizeof out - z.avail_out;
+        if (total > size) {
+            throw WorkbookError("wpis " + name +
+                                " skoroszytu rozpakowuje się do większego rozmiaru, niż "
+                                "podaje spis archiwum: skoroszyt odrzucono");
+        }
+        if (rc == Z_STREAM_END) break;
+        if (rc != Z_OK) damaged("wpis " + name + " jest uszkodzony");
+        if (z.avail_in == 0 && z.avail_out != 0) damaged("wpis " + name + " jest ucięty");
+    }
+    if (total != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
+}
+
+std::string sizeText(std::uint64_t bytes) {
+    return std::to_string(bytes >> 20) + " MB";
+}
+
+// --- what the library hands over -------------------------------------------------------
+
+struct SheetCells {
+    std::string name;
+    std::vector<std::vector<std::string>> rows;  // by row index; cells by column
+    long formulaRow = 0;                         // the first row with a formula (1-based)
+    long overRow = 0;                            // the first row over the row limit
+    long overColumnRow = 0;                      // the first row with a cell too far right
+    long typedCells = 0;                         // numbers, dates, truth values taken as text
+};
+
+class Strings : public iface::import_shared_strings {
+public:
+    std::vector<std::string> all;
+    std::map<std::string, std::size_t, std::less<>> index;
+    std::string segments;
+
+    std::size_t append(std::string_view s) override {
+        all.emplace_back(s);
+        return all.size() - 1;
+    }
+    std::size_t add(std::string_view s) override {
+        if (auto it = index.find(s); it != index.end()) return it->second;
+        const std::size_t i = append(s);
+        index.emplace(std::string(s), i);
+        return i;
+    }
+    void set_segment_font(std::size_t) override {}
+    void set_segment_bold(bool) override {}
+    void set_segment_italic(bool) override {}
+    void set_segment_font_name(std::string_view) override {}
+    void set_segment_font_size(double) override {}
+    void set_segment_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                                orcus::spreadsheet::color_elem_t,
+                                orcus::spreadsheet::color_elem_t) override {}
+    void append_segment(std::string_view s) override { segments += s; }
+    std::size_t commit_segments() override {
+        const std::size_t i = append(segments);
+        segments.clear();
+        return i;
+    }
+};
+
+// A formula is never evaluated: its place is recorded and the sheet refused.
+class Formula : public iface::import_formula {
+public:
+    explicit Formula(SheetCells& sheet) : sheet_(sheet) {}
+    void set_position(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t) override {
+        row_ = row;
+    }
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
+    void set_shared_formula_index(std::size_t) override {}
+    void set_result_string(std::string_view) override {}
+    void set_result_value(double) override {}
+    void set_result_bool(bool) override {}
+    void set_result_empty() override {}
+    void commit() override {
+        if (sheet_.formulaRow == 0) sheet_.formulaRow = row_ + 1;
+    }
+
+private:
+    SheetCells& sheet_;
+    long row_ = 0;
+};
+
+class ArrayFormula : public iface::import_array_formula {
+public:
+    explicit ArrayFormula(SheetCells& sheet) : sheet_(sheet) {}
+    void set_range(const orcus::spreadsheet::range_t& range) override { row_ = range.first.row; }
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
+    void set_result_string(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t,
+                           std::string_view) override {}
+    void set_result_value(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t, double) override {}
+    void set_result_bool(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t, bool) override {}
+    void set_result_empty(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t) override {}
+    void commit() override {
+        if (sheet_.formulaRow == 0) sheet_.formulaRow = row_ + 1;
+    }
+
+private:
+    SheetCells& sheet_;
+    long row_ = 0;
+};
+
+std::string numberText(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+class Sheet : public iface::import_sheet {
+public:
+    Sheet(SheetCells& cells, const Strings& strings, const WorkbookLimits& limits)
+        : cells_(cells), strings_(strings), limits_(limits), formula_(cells), array_(cells) {}
+
+    iface::import_formula* get_formula() override { return &formula_; }
+    iface::import_array_formula* get_array_formula() override { return &array_; }
+
+    void set_auto(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
+                  std::string_view s) override {
+        put(row, col, std::string(s));
+    }
+    void set_string(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
+                    orcus::spreadsheet::string_id_t id) override {
+        put(row, col, id < strings_.all.size() ? std::string(strings_.all[id]) : std::string());
+    }
+    void set_value(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
+                   double value) override {
+        if (put(row, col, numberText(value))) ++cells_.typedCells;
+    }
+    void set_bool(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
+                  bool value) override {
+        if (put(row, col, value ? "PRAWDA" : "FAŁSZ")) ++cells_.typedCells;
+    }
+    void set_date_time(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, int year,
+                       int month, int day, int hour, int minute, double second) override {
+        char buffer[64];
+        if (hour || minute || second != 0.0) {
+            std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day,
+                          hour, minute, static_cast<int>(second));
+        } else {
+            std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
+        }
+        if (put(row, col, buffer)) ++cells_.typedCells;
+    }
+    void set_format(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t, std::size_t) override {}
+    void set_format(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t, orcus::spreadsheet::row_t,
+                    orcus::spreadsheet::col_t, std::size_t) override {}
+    void fill_down_cells(orcus::spreadsheet::row_t, orcus::spreadsheet::col_t,
+                         orcus::spreadsheet::row_t) override {}
+    orcus::spreadsheet::range_size_t get_sheet_size() const override { return {1'048'576, 16'384}; }
+
+private:
+    bool put(long row, long col, std::string&& text) {
+        if (row < 0 || col < 0) return false;
+        if (row >= limits_.maxRows) {
+            if (cells_.overRow == 0) cells_.overRow = row + 1;
+            return false;
+        }
+        if (col >= limits_.maxColumns) {
+            if (cells_.overColumnRow == 0) cells_.overColumnRow = row + 1;
+            return false;
+        }
+        auto& rows = cells_.rows;
+        if (static_cast<std::size_t>(row) >= rows.size())
+            rows.resize(static_cast<std::size_t>(row) + 1);
+        auto& cells = rows[static_cast<std::size_t>(row)];
+        if (static_cast<std::size_t>(col) >= cells.size())
+            cells.resize(static_cast<std::size_t>(col) + 1);
+        cells[static_cast<std::size_t>(col)] = std::move(text);
+        return true;
+    }
+
+    SheetCells& cells_;
+    const Strings& strings_;
+    const WorkbookLimits& limits_;
+    Formula formula_;
+    ArrayFormula array_;
+};
+
+class Factory : public iface::import_factory {
+public:
+    explicit Factory(const WorkbookLimits& limits) : limits_(limits) {}
+
+    std::vector<std::unique_ptr<SheetCells>> cells;
+
+    iface::import_shared_strings* get_shared_strings() override { return &strings_; }
+    iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t, std::string_view name) override {
+        cells.push_back(std::make_unique<SheetCells>());
+        cells.back()->name = std::string(name);
+        sheets_.push_back(std::make_unique<Sheet>(*cells.back(), strings_, limits_));
+        return sheets_.back().get();
+    }
+    iface::import_sheet* get_sheet(std::string_view name) override {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (cells[i]->name == name) return sheets_[i].get();
+        }
+        return nullptr;
+    }
+    iface::import_sheet* get_sheet(orcus::spreadsheet::sheet_t index) override {
+        if (index < 0 || static_cast<std::size_t>(index) >= sheets_.size()) return nullptr;
+        return sheets_[static_cast<std::size_t>(index)].get();
+    }
+    void finalize() override {}
+
+private:
+    const WorkbookLimits& limits_;
+    Strings strings_;
+    std::vector<std::unique_ptr<Sheet>> sheets_;
+};
+
+// The escapes of text in an .xlsx file: "_xHHHH_" for a character (control characters
+// are stored so), "_x005F_" for a "_" that would otherwise start one.
+bool isEscape(std::string_view s, std::size_t i) {
+    if (i + 7 > s.size() || s[i] != '_' || s[i + 1] != 'x' || s[i + 6] != '_') return false;
+    for (std::size_t k = i + 2; k < i + 6; ++k) {
+        if (!std::isxdigit(static_cast<unsigned char>(s[k]))) return false;
+    }
+    return true;
+}
+
+std::string unescapeXlsx(const std::string& s) {
+    if (s.find("_x") == std::string::npos) return s;
+    std::string out;
+    for (std::size_t i = 0; i < s.size();) {
+        if (isEscape(s, i)) {
+            db::appendUtf8(out, static_cast<char32_t>(std::stoul(s.substr(i + 2, 4), nullptr, 16)));
+            i += 7;
+        } else {
+            out += s[i++];
+        }
+    }
+    return out;
+}
+
+std::string escapeXlsx(const std::string& s) {
+    if (s.find("_x") == std::string::npos) return s;
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (isEscape(s, i)) out += "_x005F";
+        out += s[i];
+    }
+    return out;
+}
+
+constexpr const char* kSheetNames[] = {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy"};
+
+const char* selectOf(ExchangeList list) {
+    switch (list) {
+        case ExchangeList::Stations:
+            return "select nazwa, kolor from stacje;";
+        case ExchangeList::Parties:
+            return "select nazwa, stacja from punkty;";
+        case ExchangeList::Loads:
+            return "select nazwa, rodz_wag from ladunki;";
+        case ExchangeList::Waybills:
+            return "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool looksLikeWorkbook(std::string_view bytes) {
+    return bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4);
+}
+
+WorkbookKind checkWorkbook(std::string_view b, const WorkbookLimits& limits) {
+    // The end-of-directory record: the last 22 bytes, or up to 64 kB earlier with a comment.
+    constexpr std::size_t kEnd = 22;
+    if (b.size() < kEnd || !looksLikeWorkbook(b)) damaged("to nie jest archiwum ZIP");
+    std::size_t end = std::string_view::npos;
+    const std::size_t lowest = b.size() > kEnd + 0xFFFF ? b.size() - kEnd - 0xFFFF : 0;
+    for (std::size_t at = b.size() - kEnd + 1; at-- > lowest;) {
+        if (le(b, at, 4) == 0x06054b50) {
+            end = at;
+            break;
+        }
+    }
+    if (end == std::string_view::npos) damaged("brak spisu archiwum ZIP");
+    const std::uint32_t entries = le(b, end + 10, 2);
+    const std::uint32_t dirSize = le(b, end + 12, 4);
+    const std::uint32_t dirAt = le(b, end + 16, 4);
+    if (entries == 0xFFFF || dirSize == 0xFFFFFFFF || dirAt == 0xFFFFFFFF) {
+        throw WorkbookError("skoroszyt w formacie ZIP64 jest za duży dla programu");
+    }
+    if (entries > limits.maxEntries) {
+        throw WorkbookError("skoroszyt ma za dużo części (" + std::to_string(entries) + ")");
+    }
+    if (std::uint64_t(dirAt) + dirSize > end) damaged("spis archiwum wskazuje poza plik");
+    std::uint64_t unpacked = 0;
+    bool workbook = false, content = false;
+    std::string links;
+    std::size_t at = dirAt;
+    for (std::uint32_t e = 0; e < entries; ++e) {
+        if (at + 46 > end || le(b, at, 4) != 0x02014b50) damaged("uszkodzony spis archiwum");
+        const std::uint32_t method = le(b, at + 10, 2);
+        const std::uint32_t packed = le(b, at + 20, 4);
+        const std::uint32_t size = le(b, at + 24, 4);
+        const std::uint32_t nameLength = le(b, at + 28, 2);
+        const std::uint32_t extra = le(b, at + 30, 2);
+        const std::uint32_t comment = le(b, at + 32, 2);
+        const std::uint32_t local = le(b, at + 42, 4);
+        if (at + 46 + nameLength > end) damaged("uszkodzony spis archiwum");
+        const std::string name(b.substr(at + 46, nameLength));
+        if (packed == 0xFFFFFFFF || size == 0xFFFFFFFF) {
+            throw WorkbookError("skoroszyt w formacie ZIP64 jest za duży dla programu");
+        }
+        unpacked += size;
+        if (unpacked > limits.maxUnpacked) {
+            throw WorkbookError("skoroszyt rozpakowuje się do ponad " +
+                                sizeText(limits.maxUnpacked) +
+                                " (według spisu archiwum): skoroszyt odrzucono, nic nie "
+                                "rozpakowano");
+        }
+        if (method != 0 && method != 8) damaged("nieznana metoda kompresji wpisu " + name);
+        if (name == "xl/workbook.xml") workbook = true;
+        if (name == "content.xml") content = true;
+        if (name.rfind("xl/externalLinks/", 0) == 0 && links.empty()) links = name;
+        // The entry's data behind its local header.
+        if (std::uint64_t(local) + 30 > b.size() || le(b, local, 4) != 0x04034b50)
+            damaged("uszkodzony wpis " + name);
+        const std::uint64_t data =
+            std::uint64_t(local) + 30 + le(b, local + 26, 2) + le(b, local + 28, 2);
+        if (data + packed > b.size()) damaged("wpis " + name + " jest ucięty");
+        proveSize(b.substr(static_cast<std::size_t>(data), packed), method, size, name);
+        at += 46 + nameLength + extra + comment;
+    }
+    if (!links.empty()) {
+        throw WorkbookError(
+            "skoroszyt zawiera łącza do innych skoroszytów (" + links +
+            "); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy");
+    }
+    if (workbook) return WorkbookKind::Xlsx;
+    if (content) return WorkbookKind::Ods;
+    damaged("brak arkuszy .xlsx ani .ods");
+}
+
+void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData& data,
+                  ExchangeReport& report, const WorkbookLimits& limits) {
+    WorkbookKind kind;
+    try {
+        kind = checkWorkbook(bytes, limits);
+    } catch (const WorkbookError& e) {
+        report.refusals.push_back(name + ": " + e.what());
+        return;
+    }
+    Factory factory(limits);
+    try {
+        if (kind == WorkbookKind::Xlsx) {
+            orcus::orcus_xlsx reader(&factory);
+            reader.read_stream(bytes);
+        } else {
+            orcus::orcus_ods reader(&factory);
+            reader.read_stream(bytes);
+        }
+    } catch (const std::exception& e) {
+        report.refusals.push_back(name + ": plik nie jest poprawnym skoroszytem (" + e.what() +
+                                  ")");
+        return;
+    }
+    bool anySheet = false;
+    for (const auto& sheet : factory.cells) {
+        const auto& rows = sheet->rows;
+        const bool empty = std::all_of(rows.begin(), rows.end(), [](const auto& cells) {
+            return std::all_of(cells.begin(), cells.end(),
+                               [](const std::string& c) { return c.empty(); });
+        });
+        if (empty && !sheet->formulaRow) continue;
+        anySheet = true;
+        ListReader reader(name + ", arkusz „" + sheet->name + "”", data, report);
+        if (sheet->formulaRow) {
+            reader.refuseFile(sheet->formulaRow,
+                              "komórka z formułą; formuł program nie oblicza — zapisz w "
+                              "arkuszu same wartości");
+            continue;
+        }
+        if (sheet->overRow) {
+            reader.refuseFile(
+                sheet->overRow,
+                "arkusz ma więcej niż " + std::to_string(limits.maxRows - 1) + " wierszy danych");
+            continue;
+        }
+        if (sheet->overColumnRow) {
+            reader.refuseFile(sheet->overColumnRow,
+                              "komórka dalej niż w kolumnie " + std::to_string(limits.maxColumns));
+            continue;
+        }
+        reader.reserve(rows.size());
+        std::size_t width = 0;
+        bool header = true, going = true;
+        for (std::size_t r = 0; r < rows.size() && going; ++r) {
+            std::vector<std::string> cells = rows[r];
+            if (std::all_of(cells.begin(), cells.end(),
+                            [](const std::string& c) { return c.empty(); }))
+                continue;  // an empty row is no row
+            const long line = static_cast<long>(r) + 1;
+            bool tooLong = false;
+            for (std::string& c : cells) {
+                if (kind == WorkbookKind::Xlsx) c = unescapeXlsx(c);
+                if (db::charCount(c) > limits.maxFieldChars) {
+                    reader.refuseFile(line, "wartość dłuższa niż " +
+                                                std::to_string(limits.maxFieldChars) + " znaków (" +
+                                                std::to_string(db::charCount(c)) + ")");
+                    tooLong = true;
+                    break;
+                }
+            }
+            if (tooLong) break;
+            // A sheet keeps no empty cells at a row's end: the row is as wide as the header.
+            if (header) {
+                width = cells.size();
+                header = false;
+            } else if (cells.size() < width) {
+                cells.resize(width);
+            }
+            going = reader.record(line, std::move(cells));
+        }
+        reader.finish();
+        if (sheet->typedCells > 0 && !report.refused()) {
+            report.notes.push_back(
+                reader.source() + ": " + std::to_string(sheet->typedCells) +
+                " komórek z liczbą, datą lub wartością logiczną odczytano jako tekst (arkusz "
+                "mógł zmienić ich zapis, np. usunąć zera z przodu)");
+        }
+    }
+    if (!anySheet) report.refusals.push_back(name + ": skoroszyt nie zawiera żadnej listy");
+}
+
+const char* sheetName(ExchangeList list) {
+    return kSheetNames[static_cast<std::size_t>(list)];
+}
+
+void exportWorkbook(db::SqlConnection& connection, const std::string& path) {
+    // Everything is read first: a failed read writes no file.
+    std::array<std::vector<std::vector<StoredValue>>, 4> lists;
+    for (ExchangeList list : kExchangeLists)
+        lists[static_cast<std::size_t>(list)] = readStoredRows(connection, selectOf(list));
+    const std::string part = path + ".zapis";
+    std::error_code ec;
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_FALSE;
+    lxw_workbook* book = workbook_new_opt(part.c_str(), &options);
+    if (!book) throw db::DatabaseError("Nie można zapisać pliku " + path);
+    lxw_format* text = workbook_add_format(book);
+    format_set_num_format(text, "@");
+    lxw_format* bold = workbook_add_format(book);
+    format_set_num_format(bold, "@");
+    format_set_bold(bold);
+    lxw_error failed = LXW_NO_ERROR;
+    for (ExchangeList list : {ExchangeList::Waybills, ExchangeList::Stations, ExchangeList::Parties,
+                              ExchangeList::Loads}) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(list));
+        const std::vector<std::string>& header = csvHeader(list);
+        std::vector<std::size_t> widths(header.size());
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            widths[c] = db::charCount(header[c]);
+            if (!failed)
+                failed = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c),
+                                                header[c].c_str(), bold);
+        }
+        lxw_row_t row = 1;
+        for (const auto& stored : lists[static_cast<std::size_t>(list)]) {
+            for (std::size_t c = 0; c < stored.size() && c < header.size(); ++c) {
+                const std::string value = escapeXlsx(stored[c] ? *stored[c] : std::string());
+                widths[c] = std::max(widths[c], db::charCount(value));
+                if (!failed)
+                    failed = worksheet_write_string(sheet, row, static_cast<lxw_col_t>(c),
+                                                    value.c_str(), text);
+            }
+            ++row;
+        }
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            const double width = static_cast<double>(std::min<std::size_t>(widths[c], 60)) + 2;
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                                 text);
+        }
+        worksheet_freeze_panes(sheet, 1, 0);
+    }
+    const lxw_error closed = workbook_close(book);
+    if (failed || closed) {
+        fs::remove(part, ec);
+        throw db::DatabaseError("Nie można zapisać pliku " + path + ": " +
+                                lxw_strerror(failed ? failed : closed));
+    }
+    fs::rename(part, path, ec);
+    if (ec) {
+        fs::remove(part, ec);
+        throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
+    }
+}
+
+}  // namespace store
