@@ -8,6 +8,7 @@
 #include <orcus/spreadsheet/import_interface.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -236,6 +237,40 @@ private:
     ArrayFormula array_;
 };
 
+// Cell addresses as .xlsx writes them ("B7", "$B$7", "A1:F20"), 0-based.
+class Addresses : public iface::import_reference_resolver {
+public:
+    orcus::spreadsheet::src_address_t resolve_address(std::string_view text) override {
+        orcus::spreadsheet::src_address_t a{0, 0, 0};
+        std::size_t i = 0;
+        if (i < text.size() && text[i] == '$') ++i;
+        long col = 0;
+        const std::size_t letters = i;
+        while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])) &&
+               col < 1'000'000)
+            col = col * 26 + (std::toupper(static_cast<unsigned char>(text[i++])) - 'A' + 1);
+        if (i < text.size() && text[i] == '$') ++i;
+        long row = 0;
+        const std::size_t digits = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) &&
+               row < 10'000'000)
+            row = row * 10 + (text[i++] - '0');
+        if (i != text.size() || (i == letters) || (digits == i && letters == digits)) {
+            throw std::invalid_argument("niepoprawny adres komórki " + std::string(text));
+        }
+        a.column = col > 0 ? static_cast<orcus::spreadsheet::col_t>(col - 1) : 0;
+        a.row = row > 0 ? static_cast<orcus::spreadsheet::row_t>(row - 1) : 0;
+        return a;
+    }
+    orcus::spreadsheet::src_range_t resolve_range(std::string_view text) override {
+        const std::size_t colon = text.find(':');
+        const auto first = resolve_address(text.substr(0, colon));
+        const auto last =
+            colon == std::string_view::npos ? first : resolve_address(text.substr(colon + 1));
+        return {first, last};
+    }
+};
+
 class Factory : public iface::import_factory {
 public:
     explicit Factory(const WorkbookLimits& limits) : limits_(limits) {}
@@ -243,6 +278,10 @@ public:
     std::vector<std::unique_ptr<SheetCells>> cells;
 
     iface::import_shared_strings* get_shared_strings() override { return &strings_; }
+    iface::import_reference_resolver* get_reference_resolver(
+        orcus::spreadsheet::formula_ref_context_t) override {
+        return &addresses_;
+    }
     iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t, std::string_view name) override {
         cells.push_back(std::make_unique<SheetCells>());
         cells.back()->name = std::string(name);
@@ -264,6 +303,7 @@ public:
 private:
     const WorkbookLimits& limits_;
     Strings strings_;
+    Addresses addresses_;
     std::vector<std::unique_ptr<Sheet>> sheets_;
 };
 

@@ -4,6 +4,8 @@
 // database at a given location.
 
 #include <iconv.h>
+#include <xlsxwriter.h>
+#include <zlib.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -26,6 +28,7 @@
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 #include "store/transaction.h"
+#include "store/workbook.h"
 #include "support/legacy_listing.h"
 #include "support/sql_helpers.h"
 #include "support/store_fixture.h"
@@ -79,6 +82,106 @@ QString tableRows(const QString& file, const QString& table, const QString& colu
 
 constexpr const char* kWaybillColumns = "st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb";
 
+// A zip archive of the given entries, each stored or deflated, as spreadsheets write them.
+std::string zipOf(const std::vector<std::pair<std::string, std::string>>& entries,
+                  bool deflated = false) {
+    std::string out, directory;
+    auto put = [](std::string& to, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) to += char((v >> (8 * i)) & 0xFF);
+    };
+    for (const auto& [name, data] : entries) {
+        std::string packed = data;
+        if (deflated) {
+            z_stream z{};
+            deflateInit2(&z, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+            packed.assign(deflateBound(&z, uLong(data.size())), '\0');
+            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+            z.avail_in = uInt(data.size());
+            z.next_out = reinterpret_cast<Bytef*>(packed.data());
+            z.avail_out = uInt(packed.size());
+            deflate(&z, Z_FINISH);
+            packed.resize(z.total_out);
+            deflateEnd(&z);
+        }
+        const auto crc =
+            std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(data.data()), uInt(data.size())));
+        const auto offset = std::uint32_t(out.size());
+        auto common = [&](std::string& to) {
+            put(to, 20, 2);                // version needed
+            put(to, 0, 2);                 // flags
+            put(to, deflated ? 8 : 0, 2);  // method
+            put(to, 0, 4);                 // time, date
+            put(to, crc, 4);
+            put(to, std::uint32_t(packed.size()), 4);
+            put(to, std::uint32_t(data.size()), 4);
+            put(to, std::uint32_t(name.size()), 2);
+            put(to, 0, 2);  // extra
+        };
+        put(out, 0x04034b50, 4);
+        common(out);
+        out += name + packed;
+        put(directory, 0x02014b50, 4);
+        put(directory, 20, 2);  // made by
+        common(directory);
+        put(directory, 0, 2);  // comment
+        put(directory, 0, 4);  // disk, internal attributes
+        put(directory, 0, 4);  // external attributes
+        put(directory, offset, 4);
+        directory += name;
+    }
+    const auto at = std::uint32_t(out.size());
+    out += directory;
+    put(out, 0x06054b50, 4);
+    put(out, 0, 4);
+    put(out, std::uint32_t(entries.size()), 2);
+    put(out, std::uint32_t(entries.size()), 2);
+    put(out, std::uint32_t(directory.size()), 4);
+    put(out, at, 4);
+    put(out, 0, 2);
+    return out;
+}
+
+// An OpenDocument spreadsheet with one sheet of the given rows of cells (each cell's XML).
+std::string odsOf(const std::string& sheet, const std::vector<std::vector<std::string>>& rows) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<office:document-content "
+        "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+        "office:version=\"1.2\"><office:body><office:spreadsheet>"
+        "<table:table table:name=\"" +
+        sheet + "\">";
+    for (const auto& row : rows) {
+        xml += "<table:table-row>";
+        for (const auto& cell : row) xml += cell;
+        xml += "</table:table-row>";
+    }
+    xml += "</table:table></office:spreadsheet></office:body></office:document-content>";
+    return zipOf(
+        {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", xml}});
+}
+
+std::string textCell(const std::string& text) {
+    return "<table:table-cell office:value-type=\"string\"><text:p>" + text +
+           "</text:p></table:table-cell>";
+}
+
+// The bytes of a workbook the program exported from `d`.
+std::string exportedWorkbook(testing::StoreDatabase& d) {
+    const QString path = d.dir.file("wymiana.xlsx");
+    store::exportWorkbook(d.baza, path.toStdString());
+    return bytesOf(path).toStdString();
+}
+
+// The first refusal of reading `bytes` as a workbook.
+QString workbookRefusal(const std::string& bytes, const store::WorkbookLimits& limits = {}) {
+    store::ExchangeData data;
+    store::ExchangeReport report;
+    store::readWorkbook("arkusz.xlsx", bytes, data, report, limits);
+    return report.refusals.empty() ? QString() : QString::fromStdString(report.refusals.front());
+}
+
 }  // namespace
 
 class ExchangeTest : public QObject {
@@ -94,6 +197,10 @@ private slots:
     void colourWords();
     void exportWritesExactHeadersAndQuotedValues();
     void roundTripOfTenThousandWaybillsIsByteForByte();
+    void workbookRoundTripOfTenThousandWaybillsIsByteForByte();
+    void openDocumentSheetsAreReadByTheirHeaders();
+    void craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data();
+    void craftedWorkbooksAreRefusedBeforeAnythingIsWritten();
     void duplicatesAreMatchedAsMultisets();
     void stationsAreMatchedByName();
     void anyRefusedRowWritesNothing();
@@ -408,6 +515,158 @@ void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {
     const store::ExchangeReport again = store::importCsvFiles(baza, paths);
     QCOMPARE(again.totalAdded(), 0L);
     QCOMPARE(again.skipped[3], 10000L);
+}
+
+void ExchangeTest::workbookRoundTripOfTenThousandWaybillsIsByteForByte() {
+    testing::StoreDatabase source;
+    std::string sql = "begin;";
+    const int n = sizeof kTricky / sizeof *kTricky;
+    auto q = [](std::string s) {
+        std::string out;
+        for (char c : s) out += c == '\'' ? std::string("''") : std::string(1, c);
+        return "'" + out + "'";
+    };
+    for (int i = 0; i < n; ++i) {
+        sql += "insert into stacje values(" + std::to_string(i + 2) + "," +
+               q(std::string("S") + kTricky[i]) + ",'clgreen');";
+        const std::string name = *kTricky[i] ? kTricky[i] : "-";
+        sql += "insert into punkty values(" + std::to_string(i + 2) + "," + q(name) + "," +
+               q(kTricky[(i + 1) % n]) + ",'');";
+        sql += "insert into ladunki values(" + q(name) + "," + q(kTricky[(i + 2) % n]) + ");";
+    }
+    for (int i = 0; i < 10000; ++i) {
+        auto t = [&](int k) { return q(kTricky[(i + k) % n] + std::string(k ? "" : "_x0041_")); };
+        sql += "insert into listy values(" + std::to_string(i + 2) + ",'0471" + std::to_string(i) +
+               "'," + t(1) + "," + t(2) + "," + t(3) + "," + t(4) + "," + t(0) + ");";
+    }
+    execFile(source.file(), QString::fromStdString(sql + "commit;"));
+    const QString path = source.dir.file("wymiana.xlsx");
+    store::exportWorkbook(source.baza, path.toStdString());
+
+    testing::WorkDir target;
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    store::openDatabase(baza, list);
+    const store::ExchangeReport report = store::importFiles(baza, {{path.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(report.added[3], 10000L);
+    const QString to = target.file("listy.sdb");
+    for (const auto& [table, columns] : std::vector<std::pair<QString, QString>>{
+             {"listy", QString("hex(st_nad), hex(nadawca), hex(rodz_wag), hex(ladunek), "
+                               "hex(odbiorca), hex(st_odb)")},
+             {"stacje", "hex(nazwa), kolor"},
+             {"punkty", "hex(nazwa), hex(stacja)"},
+             {"ladunki", "hex(nazwa), hex(rodz_wag)"}}) {
+        QCOMPARE(tableRows(to, table, columns), tableRows(source.file(), table, columns));
+    }
+    // The same workbook again adds nothing.
+    const store::ExchangeReport again = store::importFiles(baza, {{path.toStdString(), {}}});
+    QCOMPARE(again.totalAdded(), 0L);
+    QCOMPARE(again.skipped[3], 10000L);
+}
+
+void ExchangeTest::openDocumentSheetsAreReadByTheirHeaders() {
+    testing::StoreDatabase d;
+    // Columns in another order, a header without diacritics, a number a spreadsheet made of
+    // "04711", an empty cell at a row's end, an empty row.
+    const std::string ods = odsOf(
+        "Moje ładunki", {{textCell("rodzaj wagonu"), textCell("NAZWA")},
+                         {textCell("Eaos"), textCell("Węgiel &amp; koks")},
+                         {},
+                         {"<table:table-cell office:value-type=\"float\" office:value=\"4711\">"
+                          "<text:p>4711</text:p></table:table-cell>",
+                          textCell("Drewno")},
+                         {textCell(""), textCell("Puste")}});
+    const QString path = d.dir.file("ladunki.ods");
+    writeBytes(path, ods);
+    const store::ExchangeReport report = store::importFiles(d.baza, {{path.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(rowsOf(d.file(), "select nazwa, rodz_wag from ladunki order by rowid"),
+             QStringList({"Węgiel & koks|Eaos", "Drewno|4711", "Puste|"}));
+    QVERIFY2(QString::fromStdString(report.summary()).contains("arkusz „Moje ładunki”: 1 komórek"),
+             report.summary().c_str());
+}
+
+void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("maxRows");
+    QTest::addColumn<QString>("expected");
+    testing::StoreDatabase d;
+    execFile(d.file(),
+             "insert into ladunki values('Węgiel','E');"
+             "insert into ladunki values('Koks','E');"
+             "insert into ladunki values('Drewno','R');");
+    const std::string plain = exportedWorkbook(d);
+    auto patched = [&](std::uint32_t size) {
+        // The first entry's uncompressed size in the zip directory.
+        std::string b = plain;
+        const std::size_t dir = b.rfind(std::string("PK\x01\x02", 4));
+        std::size_t at = dir;
+        while (at != std::string::npos && at > 0) {
+            const std::size_t before = b.rfind(std::string("PK\x01\x02", 4), at - 1);
+            if (before == std::string::npos) break;
+            at = before;
+        }
+        for (int i = 0; i < 4; ++i) b[at + 24 + std::size_t(i)] = char((size >> (8 * i)) & 0xFF);
+        return QByteArray::fromStdString(b);
+    };
+    QTest::newRow("zip bomb: a directory promising 2 GB")
+        << patched(0x7FFFFFF0) << 0 << "arkusz.xlsx: skoroszyt rozpakowuje się do ponad 256 MB";
+    QTest::newRow("zip bomb: an entry unpacking to more than its directory says")
+        << patched(3) << 0 << "rozpakowuje się do większego rozmiaru, niż podaje spis";
+    QTest::newRow("too many rows") << QByteArray::fromStdString(plain) << 3
+                                   << "arkusz „Ładunki”, wiersz 4: arkusz ma więcej niż 2";
+    QTest::newRow("1 MB cell") << QByteArray::fromStdString(odsOf(
+                                      "L", {{textCell("Nazwa"), textCell("Rodzaj wagonu")},
+                                            {textCell("A"), textCell("E")},
+                                            {textCell(std::string(1 << 20, 'x')), textCell("E")}}))
+                               << 0 << "arkusz „L”, wiersz 3: wartość dłuższa niż 255";
+    {
+        const QString path = d.dir.file("formula.xlsx");
+        lxw_workbook* book = workbook_new(path.toUtf8().constData());
+        lxw_worksheet* sheet = workbook_add_worksheet(book, "Ładunki");
+        worksheet_write_string(sheet, 0, 0, "Nazwa", nullptr);
+        worksheet_write_string(sheet, 0, 1, "Rodzaj wagonu", nullptr);
+        worksheet_write_string(sheet, 1, 0, "Węgiel", nullptr);
+        worksheet_write_formula(sheet, 1, 1, "=WEBSERVICE(\"http://example.org/\")", nullptr);
+        workbook_close(book);
+        QTest::newRow("formula") << bytesOf(path) << 0
+                                 << "arkusz „Ładunki”, wiersz 2: komórka z formułą";
+    }
+    QTest::newRow("ods formula") << QByteArray::fromStdString(odsOf(
+                                        "L", {{textCell("Nazwa"), textCell("Rodzaj wagonu")},
+                                              {textCell("A"),
+                                               "<table:table-cell table:formula=\"of:=1+2\" "
+                                               "office:value-type=\"float\" office:value=\"3\">"
+                                               "<text:p>3</text:p></table:table-cell>"}}))
+                                 << 0 << "arkusz „L”, wiersz 2: komórka z formułą";
+    QTest::newRow("link to another workbook")
+        << QByteArray::fromStdString(zipOf({{"xl/workbook.xml", "<workbook/>"},
+                                            {"xl/externalLinks/externalLink1.xml", "<x/>"}}))
+        << 0 << "arkusz.xlsx: skoroszyt zawiera łącza do innych skoroszytów";
+    QTest::newRow("no workbook") << QByteArray::fromStdString(zipOf({{"a.txt", "a"}})) << 0
+                                 << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+    QTest::newRow("cut short") << QByteArray::fromStdString(plain.substr(0, plain.size() / 2)) << 0
+                               << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+}
+
+void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, maxRows);
+    QFETCH(QString, expected);
+    store::WorkbookLimits limits;
+    if (maxRows) limits.maxRows = maxRows;
+    const QString got = workbookRefusal(bytes.toStdString(), limits);
+    QVERIFY2(got.contains(expected), qPrintable(got));
+    if (maxRows) return;
+    testing::StoreDatabase d;
+    const QString before = testing::dumpOf(d.file());
+    const QString path = d.dir.file("arkusz.xlsx");
+    writeBytes(path, bytes.toStdString());
+    const store::ExchangeReport report = store::importFiles(d.baza, {{path.toStdString(), {}}});
+    QVERIFY(report.refused() && !report.written);
+    QCOMPARE(testing::dumpOf(d.file()), before);
 }
 
 void ExchangeTest::duplicatesAreMatchedAsMultisets() {
