@@ -16,8 +16,10 @@
 #include "print/qt_print_service.h"
 #include "store/backups.h"
 #include "store/exchange.h"
+#include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/schema.h"
+#include "store/workbook.h"
 #include "ui/app_windows.h"
 #include "ui/application.h"
 
@@ -44,10 +46,18 @@ const OptionText kOptions[] = {
     {"--export-csv", "KATALOG",
      "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
      "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
-    {"--import-csv", "PLIK…",
-     "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
-     "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
-     "powstaje kopia bazy w katalogu kopie/."},
+    {"--export-xlsx", "PLIK",
+     "Zapisuje wszystkie listy do jednego skoroszytu .xlsx, po arkuszu na listę "
+     "(każda komórka jako tekst)."},
+    {"--import", "PLIK…",
+     "Dodaje do bazy wiersze z podanych plików CSV i skoroszytów .xlsx i .ods "
+     "(lista rozpoznawana po wierszu nagłówka, pliki w dowolnej kolejności). "
+     "Przed zapisem powstaje kopia bazy w katalogu kopie/."},
+    {"--import-csv", "PLIK…", "To samo co --import."},
+    {"--encoding", "NAZWA",
+     "Kodowanie plików CSV, które nie są zapisane w UTF-8: utf-8, windows-1250, "
+     "windows-1252, iso-8859-2 albo iso-8859-1. Bez tej opcji taki plik jest "
+     "odrzucany, a komunikat podaje najbardziej prawdopodobne kodowania."},
     {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
     {"--copies", "N", "Liczba kopii każdego listu dla --print-pdf (domyślnie 1)."},
 };
@@ -75,9 +85,9 @@ QString helpText() {
     QString text = QStringLiteral(
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
-        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --import-csv i --print-pdf\n"
-        "działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie komunikatem na\n"
-        "standardowym wyjściu błędów i stanem różnym od 0.\n\n"
+        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --export-xlsx, --import\n"
+        "i --print-pdf działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie\n"
+        "komunikatem na standardowym wyjściu błędów i stanem różnym od 0.\n\n"
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
         QString head = QStringLiteral("  ") + QString::fromUtf8(o.names);
@@ -92,6 +102,7 @@ QString helpText() {
         "\nPrzykłady:\n"
         "  listy --database spotkanie.sdb --export-csv wymiana\n"
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
+        "  listy --database spotkanie.sdb --import plan.xlsx --encoding windows-1252 dk.csv\n"
         "  listy --print-pdf karty.pdf --copies 2\n"
         "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n");
     return text;
@@ -124,10 +135,16 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
                                        QStringLiteral("KATALOG"));
     const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(),
                                        QStringLiteral("PLIK"));
+    const QCommandLineOption importAny(QStringLiteral("import"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption exportXlsx(QStringLiteral("export-xlsx"), QString(),
+                                        QStringLiteral("PLIK"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"), QString(),
+                                      QStringLiteral("NAZWA"));
     const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(),
                                       QStringLiteral("PLIK"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
-    parser.addOptions({help, version, database, exportCsv, importCsv, printPdf, copies});
+    parser.addOptions({help, version, database, exportCsv, exportXlsx, importCsv, importAny,
+                       encoding, printPdf, copies});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -158,8 +175,10 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     line = CommandLine();
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
+    QString encodingName;
     if (!single(database, line.database) || !single(exportCsv, line.exportDir) ||
-        !single(printPdf, line.printPdf)) {
+        !single(exportXlsx, line.exportXlsx) || !single(printPdf, line.printPdf) ||
+        !single(encoding, encodingName)) {
         return false;
     }
     line.printOptions = printOptions;
@@ -169,10 +188,23 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
             "--toner-saver) działają tylko razem z --print-pdf");
         return false;
     }
-    line.importFiles = parser.values(importCsv);
+    // Both names take every kind of file; the files of both are read as one import.
+    line.importFiles = parser.values(importAny) + parser.values(importCsv);
+    if (!encodingName.isEmpty()) {
+        line.encoding = store::encodingFromName(encodingName.toStdString());
+        if (!line.encoding) {
+            error = QStringLiteral("--encoding: nieznane kodowanie „%1” (możliwe: %2)")
+                        .arg(encodingName, QString::fromStdString(store::encodingNames()));
+            return false;
+        }
+        if (line.importFiles.isEmpty()) {
+            error = QStringLiteral("--encoding działa tylko razem z --import albo --import-csv");
+            return false;
+        }
+    }
     const QStringList rest = parser.positionalArguments();
     if (!rest.isEmpty()) {
-        // A shell's *.csv after --import-csv gives the further files as plain arguments.
+        // A shell's *.csv after --import gives the further files as plain arguments.
         if (line.importFiles.isEmpty()) {
             error = QStringLiteral("nieoczekiwany argument: %1").arg(rest.first());
             return false;
@@ -215,14 +247,19 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             if (!line.importFiles.isEmpty()) return kExitRefused;
         }
         if (!line.importFiles.isEmpty()) {
-            std::vector<std::string> files;
+            std::vector<store::ImportFile> files;
             for (const QString& f : line.importFiles)
-                files.push_back(utf8(QDir::toNativeSeparators(f)));
+                files.push_back({utf8(QDir::toNativeSeparators(f)), line.encoding});
             std::string backup;
-            const store::ExchangeReport result = store::importCsvFiles(
+            const store::ExchangeReport result = store::importFiles(
                 baza, files, [&] { backup = store::backupDatabase(baza, location); });
             if (result.refused()) {
                 err << "listy: " << result.summary() << "\n";
+                if (!line.encoding &&
+                    result.summary().find("podaj jego kodowanie") != std::string::npos) {
+                    err << "listy: kodowanie podaje opcja --encoding, np. --encoding "
+                           "windows-1252\n";
+                }
                 return kExitRefused;
             }
             out << result.summary() << "\n";
@@ -233,6 +270,11 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
                  store::exportCsvFiles(baza, utf8(QDir::toNativeSeparators(line.exportDir)))) {
                 out << "Zapisano " << path << "\n";
             }
+        }
+        if (!line.exportXlsx.isEmpty()) {
+            const std::string path = utf8(QDir::toNativeSeparators(line.exportXlsx));
+            store::exportWorkbook(baza, path);
+            out << "Zapisano " << path << "\n";
         }
         if (!line.printPdf.isEmpty()) {
             auto service = print::QtPrintService::toPdf(line.printPdf);

@@ -259,6 +259,20 @@ void ExchangeMenuTest::commandLineParses() {
         {"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
     QCOMPARE(line.importFiles, QStringList({"x.csv", "y.csv", "z.csv"}));
     QCOMPARE(line.database, QStringLiteral("a.sdb"));
+    QVERIFY(!line.encoding);
+    // --import takes workbooks and CSV alike, together with --import-csv; --encoding needs one.
+    QVERIFY(ui::parseCommandLine({"listy", "--import", "a.xlsx", "--encoding", "Windows-1252",
+                                  "b.csv", "--import-csv", "c.csv"},
+                                 line, error));
+    QCOMPARE(line.importFiles, QStringList({"a.xlsx", "c.csv", "b.csv"}));
+    QCOMPARE(line.encoding, std::optional(store::Encoding::Windows1252));
+    QVERIFY(
+        !ui::parseCommandLine({"listy", "--import", "b.csv", "--encoding", "koi8-r"}, line, error));
+    QVERIFY2(error.contains("utf-8, windows-1250, windows-1252, iso-8859-2, iso-8859-1"),
+             qPrintable(error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--encoding", "utf-8"}, line, error));
+    QVERIFY(ui::parseCommandLine({"listy", "--export-xlsx", "w.xlsx"}, line, error));
+    QVERIFY(!line.windowed());
     QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
     QCOMPARE(line.copies, 3);
     QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
@@ -340,6 +354,26 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
     run({"--database", "nowa.sdb", "--import-csv", "zle.csv"}, 1, &err);
     QVERIFY2(err.contains("zle.csv, wiersz 1: cudzysłów"), qPrintable(err));
     QCOMPARE(testing::dumpOf(dir.file("nowa.sdb")), before);
+    // A workbook out and in again; a Danish Windows-1252 file only with --encoding.
+    run({"--database", "zrodlo.sdb", "--export-xlsx", "wymiana.xlsx"}, 0, nullptr, &out);
+    QVERIFY2(out.contains("wymiana.xlsx"), qPrintable(out));
+    run({"--database", "z-arkusza.sdb", "--import", "wymiana.xlsx"}, 0, nullptr, &out);
+    QCOMPARE(rowsOf(dir.file("z-arkusza.sdb"), "select st_nad, st_odb from listy order by id"),
+             QStringList({"Łódź|Gdynia", "Kraków|Łowicz", "Poznań|ŁÓDŹ Kaliska"}));
+    QFile danish(dir.file("dk.csv"));
+    QVERIFY(danish.open(QIODevice::WriteOnly));
+    danish.write("Nazwa stacji,Kolor\r\n\xC5rhus \xD8,clred\r\nN\xE6stved,clblue\r\n");
+    danish.close();
+    run({"--database", "z-arkusza.sdb", "--import", "dk.csv"}, 1, &err);
+    QVERIFY2(err.contains("dk.csv: plik nie jest zapisany w UTF-8; podaj jego kodowanie, "
+                          "najbardziej prawdopodobne: windows-1252, windows-1250, iso-8859-2"),
+             qPrintable(err));
+    QVERIFY(err.contains("--encoding"));
+    run({"--database", "z-arkusza.sdb", "--import-csv", "dk.csv", "--encoding", "windows-1252"}, 0,
+        nullptr, &out);
+    QVERIFY2(out.contains("odczytano w kodowaniu windows-1252"), qPrintable(out));
+    QCOMPARE(rowsOf(dir.file("z-arkusza.sdb"), "select nazwa from stacje order by id"),
+             QStringList({"Łódź", "Århus Ø", "Næstved"}));
     // Cards to PDF without a display.
     run({"--database", "nowa.sdb", "--print-pdf", "karty.pdf", "--copies", "2"}, 0, nullptr, &out);
     QVERIFY2(out.contains("Zapisano 6 kart"), qPrintable(out));
