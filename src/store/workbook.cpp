@@ -3,9 +3,10 @@
 #include <xlsxwriter.h>
 #include <zlib.h>
 
-#include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
+#include <orcus/sax_ns_parser.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
+#include <orcus/xml_namespace.hpp>
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "db/errors.h"
 #include "db/text.h"
@@ -39,11 +41,13 @@ std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
     throw WorkbookError("plik nie jest poprawnym skoroszytem (" + why + ")");
 }
 
-// Inflates one entry's data into nothing, to see that it holds exactly `size` bytes.
-void proveSize(std::string_view data, std::uint32_t method, std::uint64_t size,
-               const std::string& name) {
+// Inflates one entry's data, to see that it holds exactly `size` bytes; the bytes go to
+// `into` when it is given, else nowhere.
+void unpack(std::string_view data, std::uint32_t method, std::uint64_t size,
+            const std::string& name, std::string* into = nullptr) {
     if (method == 0) {
         if (data.size() != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
+        if (into) into->assign(data);
         return;
     }
     z_stream z{};
@@ -56,22 +60,33 @@ void proveSize(std::string_view data, std::uint32_t method, std::uint64_t size,
     z.avail_in = static_cast<uInt>(data.size());
     unsigned char out[1 << 15];
     std::uint64_t total = 0;
+    if (into) into->reserve(static_cast<std::size_t>(size));
     for (;;) {
         z.next_out = out;
         z.avail_out = sizeof out;
         const int rc = inflate(&z, Z_NO_FLUSH);
-        total += sizeof out - z.avail_out;
+        const std::size_t got = sizeof out - z.avail_out;
+        total += got;
         if (total > size) {
             throw WorkbookError("wpis " + name +
                                 " skoroszytu rozpakowuje się do większego rozmiaru, niż "
                                 "podaje spis archiwum: skoroszyt odrzucono");
         }
+        if (into) into->append(reinterpret_cast<const char*>(out), got);
         if (rc == Z_STREAM_END) break;
         if (rc != Z_OK) damaged("wpis " + name + " jest uszkodzony");
         if (z.avail_in == 0 && z.avail_out != 0) damaged("wpis " + name + " jest ucięty");
     }
     if (total != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
 }
+
+// What the directory check found: the kind of workbook and, for .ods, where its sheets are.
+struct Archive {
+    WorkbookKind kind = WorkbookKind::Xlsx;
+    std::string_view contentData;  // content.xml as stored
+    std::uint32_t contentMethod = 0;
+    std::uint64_t contentSize = 0;
+};
 
 std::string sizeText(std::uint64_t bytes) {
     return std::to_string(bytes >> 20) + " MB";
@@ -119,6 +134,84 @@ public:
         return i;
     }
 };
+
+// Styles and sheet properties are of no use to the import: they are taken and dropped.
+namespace quiet {
+using namespace orcus::spreadsheet;
+using orcus::length_unit_t;
+
+class Styles : public iface::import_styles {
+public:
+    void set_font_count(size_t) override {}
+    void set_font_bold(bool) override {}
+    void set_font_italic(bool) override {}
+    void set_font_name(std::string_view) override {}
+    void set_font_size(double) override {}
+    void set_font_underline(underline_t) override {}
+    void set_font_underline_width(underline_width_t) override {}
+    void set_font_underline_mode(underline_mode_t) override {}
+    void set_font_underline_type(underline_type_t) override {}
+    void set_font_underline_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {
+    }
+    void set_font_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_strikethrough_style(strikethrough_style_t) override {}
+    void set_strikethrough_type(strikethrough_type_t) override {}
+    void set_strikethrough_width(strikethrough_width_t) override {}
+    void set_strikethrough_text(strikethrough_text_t) override {}
+    size_t commit_font() override { return 0; }
+    void set_fill_count(size_t) override {}
+    void set_fill_pattern_type(fill_pattern_t) override {}
+    void set_fill_fg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_fill_bg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    size_t commit_fill() override { return 0; }
+    void set_border_count(size_t) override {}
+    void set_border_style(border_direction_t, border_style_t) override {}
+    void set_border_color(border_direction_t, color_elem_t, color_elem_t, color_elem_t,
+                          color_elem_t) override {}
+    void set_border_width(border_direction_t, double, orcus::length_unit_t) override {}
+    size_t commit_border() override { return 0; }
+    void set_cell_hidden(bool) override {}
+    void set_cell_locked(bool) override {}
+    void set_cell_print_content(bool) override {}
+    void set_cell_formula_hidden(bool) override {}
+    size_t commit_cell_protection() override { return 0; }
+    void set_number_format_count(size_t) override {}
+    void set_number_format_identifier(size_t) override {}
+    void set_number_format_code(std::string_view) override {}
+    size_t commit_number_format() override { return 0; }
+    void set_cell_xf_count(size_t) override {}
+    void set_cell_style_xf_count(size_t) override {}
+    void set_dxf_count(size_t) override {}
+    void set_xf_font(size_t) override {}
+    void set_xf_fill(size_t) override {}
+    void set_xf_border(size_t) override {}
+    void set_xf_protection(size_t) override {}
+    void set_xf_number_format(size_t) override {}
+    void set_xf_style_xf(size_t) override {}
+    void set_xf_apply_alignment(bool) override {}
+    void set_xf_horizontal_alignment(hor_alignment_t) override {}
+    void set_xf_vertical_alignment(ver_alignment_t) override {}
+    size_t commit_cell_xf() override { return 0; }
+    size_t commit_cell_style_xf() override { return 0; }
+    size_t commit_dxf() override { return 0; }
+    void set_cell_style_count(size_t) override {}
+    void set_cell_style_name(std::string_view) override {}
+    void set_cell_style_xf(size_t) override {}
+    void set_cell_style_builtin(size_t) override {}
+    void set_cell_style_parent_name(std::string_view) override {}
+    size_t commit_cell_style() override { return 0; }
+};
+
+class SheetProperties : public iface::import_sheet_properties {
+public:
+    void set_column_width(col_t, double, orcus::length_unit_t) override {}
+    void set_column_hidden(col_t, bool) override {}
+    void set_row_height(row_t, double, orcus::length_unit_t) override {}
+    void set_row_hidden(row_t, bool) override {}
+    void set_merge_cell_range(const range_t&) override {}
+};
+
+}  // namespace quiet
 
 // A formula is never evaluated: its place is recorded and the sheet refused.
 class Formula : public iface::import_formula {
@@ -173,6 +266,7 @@ public:
         : cells_(cells), strings_(strings), limits_(limits), formula_(cells), array_(cells) {}
 
     iface::import_formula* get_formula() override { return &formula_; }
+    iface::import_sheet_properties* get_sheet_properties() override { return &properties_; }
     iface::import_array_formula* get_array_formula() override { return &array_; }
 
     void set_auto(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
@@ -235,6 +329,7 @@ private:
     const WorkbookLimits& limits_;
     Formula formula_;
     ArrayFormula array_;
+    quiet::SheetProperties properties_;
 };
 
 // Cell addresses as .xlsx writes them ("B7", "$B$7", "A1:F20"), 0-based.
@@ -278,6 +373,7 @@ public:
     std::vector<std::unique_ptr<SheetCells>> cells;
 
     iface::import_shared_strings* get_shared_strings() override { return &strings_; }
+    iface::import_styles* get_styles() override { return &styles_; }
     iface::import_reference_resolver* get_reference_resolver(
         orcus::spreadsheet::formula_ref_context_t) override {
         return &addresses_;
@@ -304,6 +400,7 @@ private:
     const WorkbookLimits& limits_;
     Strings strings_;
     Addresses addresses_;
+    quiet::Styles styles_;
     std::vector<std::unique_ptr<Sheet>> sheets_;
 };
 
@@ -341,6 +438,186 @@ std::string escapeXlsx(const std::string& s) {
     return out;
 }
 
+// --- OpenDocument sheets ----------------------------------------------------------------
+
+// The cells of an .ods file's content.xml, read with the library's XML parser. The text of
+// a cell is its paragraphs joined by line breaks, with the spaces, tabs and line breaks
+// that the format writes as elements of their own; a comment on a cell is not its text.
+class OdsContent {
+public:
+    explicit OdsContent(const WorkbookLimits& limits) : limits_(limits) {}
+    std::vector<std::unique_ptr<SheetCells>> sheets;
+
+    void doctype(const orcus::sax::doctype_declaration&) {}
+    void start_declaration(std::string_view) {}
+    void end_declaration(std::string_view) {}
+    void attribute(std::string_view, std::string_view) {}
+    void attribute(const orcus::sax_ns_parser_attribute& a) {
+        attributes_.push_back({space(a.ns), std::string(a.name), std::string(a.value)});
+    }
+    void start_element(const orcus::sax_ns_parser_element& e) {
+        const std::string_view ns = space(e.ns);
+        auto attribute = [&](std::string_view wantedNs,
+                             std::string_view name) -> const std::string* {
+            for (const Attribute& a : attributes_) {
+                if (a.ns == wantedNs && a.name == name) return &a.value;
+            }
+            return nullptr;
+        };
+        auto count = [&](std::string_view wantedNs, std::string_view name) {
+            const std::string* v = attribute(wantedNs, name);
+            long n = 1;
+            if (v) {
+                n = 0;
+                for (char c : *v) {
+                    if (c < '0' || c > '9') break;
+                    n = std::min<long>(n * 10 + (c - '0'), 100'000'000);
+                }
+            }
+            return std::max<long>(n, 1);
+        };
+        if (ns == kTable) {
+            if (e.name == "table") {
+                sheets.push_back(std::make_unique<SheetCells>());
+                const std::string* name = attribute(kTable, "name");
+                sheets.back()->name = name ? *name : std::string();
+                row_ = 0;
+            } else if ((e.name == "table-source" || e.name == "dde-source") && links_.empty()) {
+                links_ = std::string(e.name);
+            } else if (e.name == "table-row" && !sheets.empty()) {
+                rowRepeat_ = count(kTable, "number-rows-repeated");
+                rowCells_.clear();
+                column_ = 0;
+            } else if ((e.name == "table-cell" || e.name == "covered-table-cell") &&
+                       !sheets.empty()) {
+                inCell_ = true;
+                paragraphs_ = 0;
+                text_.clear();
+                columnRepeat_ = count(kTable, "number-columns-repeated");
+                if (attribute(kTable, "formula")) formula_ = true;
+                typed_.reset();
+                const std::string* type = attribute(kOffice, "value-type");
+                if (type && *type != "string") {
+                    for (const char* name :
+                         {"value", "date-value", "time-value", "boolean-value"}) {
+                        if (const std::string* v = attribute(kOffice, name)) {
+                            typed_ = *v;
+                            if (std::string_view(name) == "boolean-value")
+                                typed_ = *v == "true" ? "PRAWDA" : "FAŁSZ";
+                            break;
+                        }
+                    }
+                }
+            }
+        } else if (ns == kOffice && e.name == "annotation") {
+            ++annotation_;
+        } else if (ns == kOffice && e.name == "dde-source" && links_.empty()) {
+            links_ = std::string(e.name);
+        } else if (ns == kText && inCell_ && annotation_ == 0) {
+            if (e.name == "p" || e.name == "h") {
+                if (paragraphs_++ > 0) text_ += '\n';
+            } else if (e.name == "s") {
+                text_.append(static_cast<std::size_t>(std::min<long>(count(kText, "c"), 1'000'000)),
+                             ' ');
+            } else if (e.name == "tab") {
+                text_ += '\t';
+            } else if (e.name == "line-break") {
+                text_ += '\n';
+            }
+        }
+        attributes_.clear();
+    }
+    void end_element(const orcus::sax_ns_parser_element& e) {
+        const std::string_view ns = space(e.ns);
+        if (ns == kOffice && e.name == "annotation") {
+            --annotation_;
+        } else if (ns == kTable && (e.name == "table-cell" || e.name == "covered-table-cell") &&
+                   inCell_) {
+            inCell_ = false;
+            SheetCells& sheet = *sheets.back();
+            if (formula_ && sheet.formulaRow == 0) sheet.formulaRow = row_ + 1;
+            formula_ = false;
+            std::string value = typed_ ? *typed_ : text_;
+            if (typed_ && !value.empty()) ++sheet.typedCells;
+            if (value.empty()) {
+                column_ += columnRepeat_;
+            } else {
+                for (long k = 0; k < columnRepeat_; ++k, ++column_) {
+                    if (column_ >= limits_.maxColumns) {
+                        if (sheet.overColumnRow == 0) sheet.overColumnRow = row_ + 1;
+                        break;
+                    }
+                    if (static_cast<std::size_t>(column_) >= rowCells_.size())
+                        rowCells_.resize(static_cast<std::size_t>(column_) + 1);
+                    rowCells_[static_cast<std::size_t>(column_)] = value;
+                }
+            }
+        } else if (ns == kTable && e.name == "table-row" && !sheets.empty()) {
+            SheetCells& sheet = *sheets.back();
+            if (rowCells_.empty()) {
+                row_ += rowRepeat_;
+                return;
+            }
+            for (long k = 0; k < rowRepeat_; ++k, ++row_) {
+                if (row_ >= limits_.maxRows) {
+                    if (sheet.overRow == 0) sheet.overRow = row_ + 1;
+                    break;
+                }
+                if (static_cast<std::size_t>(row_) >= sheet.rows.size())
+                    sheet.rows.resize(static_cast<std::size_t>(row_) + 1);
+                sheet.rows[static_cast<std::size_t>(row_)] = rowCells_;
+            }
+            rowCells_.clear();
+        }
+    }
+    void characters(std::string_view text, bool) {
+        if (inCell_ && annotation_ == 0 && paragraphs_ > 0) text_ += text;
+    }
+
+    const std::string& links() const { return links_; }
+
+private:
+    static constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+    static constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+    static constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+
+    struct Attribute {
+        std::string_view ns;
+        std::string name;
+        std::string value;
+    };
+
+    static std::string_view space(orcus::xmlns_id_t ns) {
+        return ns ? std::string_view(ns) : std::string_view();
+    }
+
+    const WorkbookLimits& limits_;
+    std::vector<Attribute> attributes_;
+    long row_ = 0, rowRepeat_ = 1, column_ = 0, columnRepeat_ = 1;
+    std::vector<std::string> rowCells_;
+    bool inCell_ = false, formula_ = false;
+    int annotation_ = 0;
+    int paragraphs_ = 0;
+    std::string text_;
+    std::optional<std::string> typed_;
+    std::string links_;
+};
+
+std::vector<std::unique_ptr<SheetCells>> readOdsContent(const std::string& content,
+                                                        const WorkbookLimits& limits) {
+    orcus::xmlns_repository repository;
+    orcus::xmlns_context context = repository.create_context();
+    OdsContent handler(limits);
+    orcus::sax_ns_parser<OdsContent> parser(content.data(), content.size(), context, handler);
+    parser.parse();
+    if (!handler.links().empty()) {
+        throw WorkbookError("skoroszyt zawiera łącza do innych plików (" + handler.links() +
+                            "); program niczego z zewnątrz nie pobiera — zapisz skoroszyt "
+                            "bez łączy");
+    }
+    return std::move(handler.sheets);
+}
+
 constexpr const char* kSheetNames[] = {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy"};
 
 const char* selectOf(ExchangeList list) {
@@ -363,7 +640,10 @@ bool looksLikeWorkbook(std::string_view bytes) {
     return bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4);
 }
 
-WorkbookKind checkWorkbook(std::string_view b, const WorkbookLimits& limits) {
+namespace {
+
+Archive scanArchive(std::string_view b, const WorkbookLimits& limits) {
+    Archive archive;
     // The end-of-directory record: the last 22 bytes, or up to 64 kB earlier with a comment.
     constexpr std::size_t kEnd = 22;
     if (b.size() < kEnd || !looksLikeWorkbook(b)) damaged("to nie jest archiwum ZIP");
@@ -421,7 +701,13 @@ WorkbookKind checkWorkbook(std::string_view b, const WorkbookLimits& limits) {
         const std::uint64_t data =
             std::uint64_t(local) + 30 + le(b, local + 26, 2) + le(b, local + 28, 2);
         if (data + packed > b.size()) damaged("wpis " + name + " jest ucięty");
-        proveSize(b.substr(static_cast<std::size_t>(data), packed), method, size, name);
+        const std::string_view stored = b.substr(static_cast<std::size_t>(data), packed);
+        unpack(stored, method, size, name);
+        if (name == "content.xml") {
+            archive.contentData = stored;
+            archive.contentMethod = method;
+            archive.contentSize = size;
+        }
         at += 46 + nameLength + extra + comment;
     }
     if (!links.empty()) {
@@ -429,36 +715,52 @@ WorkbookKind checkWorkbook(std::string_view b, const WorkbookLimits& limits) {
             "skoroszyt zawiera łącza do innych skoroszytów (" + links +
             "); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy");
     }
-    if (workbook) return WorkbookKind::Xlsx;
-    if (content) return WorkbookKind::Ods;
+    if (workbook) return archive;
+    if (content) {
+        archive.kind = WorkbookKind::Ods;
+        return archive;
+    }
     damaged("brak arkuszy .xlsx ani .ods");
+}
+
+}  // namespace
+
+WorkbookKind checkWorkbook(std::string_view bytes, const WorkbookLimits& limits) {
+    return scanArchive(bytes, limits).kind;
 }
 
 void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData& data,
                   ExchangeReport& report, const WorkbookLimits& limits) {
-    WorkbookKind kind;
+    Archive archive;
     try {
-        kind = checkWorkbook(bytes, limits);
+        archive = scanArchive(bytes, limits);
     } catch (const WorkbookError& e) {
         report.refusals.push_back(name + ": " + e.what());
         return;
     }
+    const WorkbookKind kind = archive.kind;
     Factory factory(limits);
+    std::vector<std::unique_ptr<SheetCells>> odsSheets;
     try {
         if (kind == WorkbookKind::Xlsx) {
             orcus::orcus_xlsx reader(&factory);
             reader.read_stream(bytes);
         } else {
-            orcus::orcus_ods reader(&factory);
-            reader.read_stream(bytes);
+            std::string content;
+            unpack(archive.contentData, archive.contentMethod, archive.contentSize, "content.xml",
+                   &content);
+            odsSheets = readOdsContent(content, limits);
         }
+    } catch (const WorkbookError& e) {
+        report.refusals.push_back(name + ": " + e.what());
+        return;
     } catch (const std::exception& e) {
         report.refusals.push_back(name + ": plik nie jest poprawnym skoroszytem (" + e.what() +
                                   ")");
         return;
     }
     bool anySheet = false;
-    for (const auto& sheet : factory.cells) {
+    for (const auto& sheet : kind == WorkbookKind::Xlsx ? factory.cells : odsSheets) {
         const auto& rows = sheet->rows;
         const bool empty = std::all_of(rows.begin(), rows.end(), [](const auto& cells) {
             return std::all_of(cells.begin(), cells.end(),
