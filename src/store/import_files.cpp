@@ -41,7 +41,8 @@ std::string readImportBytes(const std::string& path) {
 ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<ImportFile>& files,
                            const std::function<void()>& beforeWriting) {
     ExchangeReport report;
-    report.command = "Import";
+    // "Import CSV" as long as every file is CSV, as the import of CSV files always said.
+    report.command = "Import CSV";
     ExchangeData data;
     for (const ImportFile& file : files) {
         std::string bytes;
@@ -51,6 +52,7 @@ ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<Impo
             report.refusals.push_back(e.what());
             continue;
         }
+        if (looksLikeWorkbook(bytes)) report.command = "Import arkusza";
         readImportFile(fs::path(file.path).filename().string(), bytes, file.encoding, data, report);
     }
     addRows(connection, data, report, beforeWriting);

@@ -92,6 +92,12 @@ public:
     void mergeDatabase();
     void restoreBackup();
     void openSearch();
+    // Workbooks (main_window_sheets.cpp).
+    void exportWorkbook();
+    void importWorkbook();
+    // Imports CSV files and workbooks, asking for the encoding of each CSV file that is
+    // not UTF-8; nothing is imported when the user cancels that question.
+    void importFiles(const QStringList& files);
     FindDialog* findDialog() const { return findDialog_; }
     const store::DatabaseLocation& location() const { return location_; }
 
@@ -104,6 +110,8 @@ private:
     void buildMenu();
     void addDesktopHabits();
     void buildExchangeMenu();
+    // True when none of `paths` exists, or the user agrees to replace those that do.
+    bool mayReplace(const QStringList& paths);
     // After an import, a merge or a restore: the list read again and its first waybill shown.
     void showChangedDatabase();
     void openDatabaseAtStart();

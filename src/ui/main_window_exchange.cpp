@@ -23,12 +23,6 @@
 namespace ui {
 namespace {
 
-std::vector<std::string> stdPaths(const QStringList& files) {
-    std::vector<std::string> out;
-    for (const QString& f : files) out.push_back(QDir::toNativeSeparators(f).toStdString());
-    return out;
-}
-
 void showReport(QWidget* owner, const store::ExchangeReport& report) {
     const QString text = QString::fromStdString(report.summary());
     if (report.refused()) {
@@ -52,6 +46,10 @@ void MainWindow::buildExchangeMenu() {
                    &MainWindow::exportCsv);
     connectHandler(item(QStringLiteral("Import CSV…"), "ImportCsv1"), &QAction::triggered, this,
                    &MainWindow::importCsv);
+    connectHandler(item(QStringLiteral("Eksport arkusza…"), "EksportArkusza1"), &QAction::triggered,
+                   this, &MainWindow::exportWorkbook);
+    connectHandler(item(QStringLiteral("Import arkusza…"), "ImportArkusza1"), &QAction::triggered,
+                   this, &MainWindow::importWorkbook);
     connectHandler(item(QStringLiteral("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
                    &MainWindow::mergeDatabase);
     connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered,
@@ -72,6 +70,10 @@ void MainWindow::showChangedDatabase() {
 void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
+    QStringList targets;
+    for (store::ExchangeList list : store::kExchangeLists)
+        targets << QDir(folder).filePath(QString::fromLatin1(store::csvFileName(list)));
+    if (!mayReplace(targets)) return;
     const auto paths =
         store::exportCsvFiles(connection_, QDir::toNativeSeparators(folder).toStdString());
     QStringList names;
@@ -80,12 +82,7 @@ void MainWindow::exportCsv() {
 }
 
 void MainWindow::importCsv() {
-    const QStringList files = chooseCsvFiles(this);
-    if (files.isEmpty()) return;
-    const store::ExchangeReport report = store::importCsvFiles(
-        connection_, stdPaths(files), [this] { store::backupDatabase(connection_, location_); });
-    if (report.written) showChangedDatabase();
-    showReport(this, report);
+    importFiles(chooseCsvFiles(this));
 }
 
 void MainWindow::mergeDatabase() {
