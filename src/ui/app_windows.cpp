@@ -1,6 +1,7 @@
 #include "ui/app_windows.h"
 
 #include "store/schema.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 
@@ -31,6 +32,9 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     picker = std::make_unique<PickerDialog>(baza, main.get());
     print = std::make_unique<PrintWindow>(baza, main.get());
     browser = std::make_unique<SqlBrowserWindow>(baza, main.get());
+    for (QDialog* d : std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(),
+                                                      picker.get(), print.get(), browser.get()})
+        closeOnEscape(*d);
     main->setMenuWindows(
         {stations.get(), loads.get(), parties.get(), print.get(), browser.get(), picker.get()});
 }

@@ -12,6 +12,7 @@
 #include "db/field.h"
 #include "db/sql_dataset.h"
 #include "ui/handlers.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 
@@ -46,6 +47,7 @@ FindDialog::FindDialog(db::SqlDataset& list, std::function<void()> shown, QWidge
     : QDialog(parent), list_(list), shown_(std::move(shown)) {
     setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(QStringLiteral("Szukaj"));
+    closeOnEscape(*this);
     setModal(false);
     auto* label = new QLabel(QStringLiteral("&Szukaj:"), this);
     text_ = new QLineEdit(this);

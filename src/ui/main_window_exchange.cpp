@@ -12,6 +12,7 @@
 #include "store/exchange.h"
 #include "store/schema.h"
 #include "store/transaction.h"
+#include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
@@ -126,6 +127,13 @@ void MainWindow::openSearch() {
             waybills_, [this] { gridClicked(); }, this);
     }
     findDialog_->show();
+    // Over the lower right of the list, never over the fields and buttons above it; below
+    // the window when the list is too low for it.
+    const QRect list(dBGrid1_->mapToGlobal(QPoint(0, 0)), dBGrid1_->size());
+    const QSize size = findDialog_->frameGeometry().size();
+    QPoint at(list.right() - size.width(), list.bottom() - size.height());
+    if (at.y() < list.top()) at.setY(frameGeometry().bottom() + 1);
+    findDialog_->move(at);
     findDialog_->raise();
     findDialog_->activateWindow();
     findDialog_->textBox()->setFocus();

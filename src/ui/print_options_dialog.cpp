@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/window_keys.h"
+
 namespace ui {
 namespace {
 
@@ -32,6 +34,7 @@ T* named(T* widget, const char* name) {
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("opcjeWydruku"));
     setWindowTitle(QStringLiteral("Opcje wydruku"));
+    closeOnEscape(*this);
 
     firstSlot_ = named(new QSpinBox(this), "firstSlot");
     firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, print::PrintOptions::kFirstSlotMax);

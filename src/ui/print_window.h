@@ -77,6 +77,7 @@ protected:
 private:
     void run(print::PrintService& service, int printerIndex);
     void makeListMenu();
+    void addPrintKeys();
     void tickByStation(int column, const QString& caption, const QString& label);
     void fitContent();
     void placeContent();

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/modal.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 namespace {
@@ -59,6 +60,7 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
     : QDialog(parent), candidates_(std::move(candidates)) {
     setObjectName(QStringLiteral("encodingDialog"));
     setWindowTitle(QStringLiteral("Kodowanie pliku %1").arg(name));
+    closeOnEscape(*this);
     auto* label =
         new QLabel(QStringLiteral("Plik %1 nie jest zapisany w UTF-8. Wybierz kodowanie, w którym "
                                   "wszystkie litery wyglądają dobrze (pierwsze jest najbardziej "
