@@ -6,6 +6,7 @@
 
 #include "db/errors.h"
 #include "store/csv.h"
+#include "store/reference_check.h"
 #include "store/workbook.h"
 
 namespace store {
@@ -56,6 +57,7 @@ ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<Impo
         readImportFile(fs::path(file.path).filename().string(), bytes, file.encoding, data, report);
     }
     addRows(connection, data, report, beforeWriting);
+    if (report.written) noteMissingReferences(connection, data, report);
     return report;
 }
 

@@ -2,7 +2,8 @@
 // The import of any mix of files: CSV files (in any encoding the caller names for the
 // files that are not UTF-8) and .xlsx and .ods workbooks, told apart by their contents,
 // not their names. All of them are read and validated first; then, when nothing is
-// refused, their rows are added in one transaction (addRows), and the result is one report.
+// refused, their rows are added in one transaction (addRows), and the result is one report,
+// which also names the waybills that refer to names absent from the lists.
 
 #include <functional>
 #include <optional>

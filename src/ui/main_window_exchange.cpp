@@ -10,6 +10,7 @@
 
 #include "store/backups.h"
 #include "store/exchange.h"
+#include "store/reference_check.h"
 #include "store/schema.h"
 #include "store/transaction.h"
 #include "ui/data_grid.h"
@@ -89,10 +90,15 @@ void MainWindow::importCsv() {
 void MainWindow::mergeDatabase() {
     const QString file = chooseDatabaseFile(this);
     if (file.isEmpty()) return;
-    const store::ExchangeReport report =
-        store::mergeDatabase(connection_, QDir::toNativeSeparators(file).toStdString(),
-                             [this] { store::backupDatabase(connection_, location_); });
-    if (report.written) showChangedDatabase();
+    const std::string path = QDir::toNativeSeparators(file).toStdString();
+    store::ExchangeReport report = store::mergeDatabase(
+        connection_, path, [this] { store::backupDatabase(connection_, location_); });
+    if (report.written) {
+        showChangedDatabase();
+        // The other file was read without being changed; read again, it names the waybills
+        // that refer to names none of the lists holds.
+        store::noteMissingReferences(connection_, store::readListyFile(path), report);
+    }
     showReport(this, report);
 }
 

@@ -205,6 +205,7 @@ private slots:
     void openDocumentSheetsAreReadByTheirHeaders();
     void craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data();
     void craftedWorkbooksAreRefusedBeforeAnythingIsWritten();
+    void waybillsNamingAbsentEntriesAreImportedWithANote();
     void duplicatesAreMatchedAsMultisets();
     void stationsAreMatchedByName();
     void anyRefusedRowWritesNothing();
@@ -680,6 +681,34 @@ void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten() {
     const store::ExchangeReport report = store::importFiles(d.baza, {{path.toStdString(), {}}});
     QVERIFY(report.refused() && !report.written);
     QCOMPARE(testing::dumpOf(d.file()), before);
+}
+
+void ExchangeTest::waybillsNamingAbsentEntriesAreImportedWithANote() {
+    testing::StoreDatabase d;
+    execFile(d.file(),
+             "insert into stacje values(2,'Łódź','clred');"
+             "insert into punkty values(2,'Huta','Łódź','');");
+    const QString waybills = d.dir.file("listy.csv");
+    writeBytes(waybills,
+               "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
+               "Łódź;Huta;E;Węgiel;Port;Gdynia\r\n"
+               "Łódź;Huta;E;Węgiel;Huta;Łódź\r\n"
+               "Lodz;;E;;;Łódź\r\n");
+    const QString loads = d.dir.file("ladunki.csv");
+    writeBytes(loads, "Nazwa;Rodzaj wagonu\r\nWęgiel;E\r\n");
+    const store::ExchangeReport report =
+        store::importFiles(d.baza, {{waybills.toStdString(), {}}, {loads.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(report.added[3], 3L);
+    QStringList notes;
+    for (const std::string& n : report.notes) {
+        if (n.find("nie ma na listach") != std::string::npos) notes << QString::fromStdString(n);
+    }
+    // The load of the same import counts; an empty field names nothing.
+    QCOMPARE(notes, QStringList({"listy.csv, wiersz 2: list przewozowy zapisano, ale nie ma na "
+                                 "listach odbiorcy „Port”, stacji odbioru „Gdynia”",
+                                 "listy.csv, wiersz 4: list przewozowy zapisano, ale nie ma na "
+                                 "listach stacji nadania „Lodz”"}));
 }
 
 void ExchangeTest::duplicatesAreMatchedAsMultisets() {

@@ -266,6 +266,10 @@ void ExchangeMenuTest::mergeAddsAndReports() {
     p.action("DolaczBaze1")->trigger();
     QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Dołączenie bazy: dodano 4"),
              qPrintable(p.dialogs.transcript()));
+    // Waybills naming what the lists lack are merged, and named.
+    QVERIFY2(p.dialogs.transcript().contains("inny.sdb: list przewozowy zapisano, ale nie ma na "
+                                             "listach stacji nadania „Kraków”, nadawcy „Żuraw”"),
+             qPrintable(p.dialogs.transcript()));
     QCOMPARE(p.main().waybills().recordCount(), 3);
     QCOMPARE(p.main().findChild<QComboBox*>("stn")->count(), 1);  // the lookups were refreshed
 }
