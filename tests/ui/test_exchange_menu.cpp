@@ -119,8 +119,10 @@ void ExchangeMenuTest::menuFollowsBaza() {
         read << QString(a->text()).remove(QLatin1Char('&'));
     }
     // The captions read as before; Alt with the marked letter opens each menu.
-    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana"}));
-    QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana"}));
+    // The described menus first, then the new ones; "Pomoc" always last.
+    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana", "Pomoc"}));
+    QCOMPARE(titles,
+             QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana", "Pomo&c"}));
     QStringList items;
     for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
     QCOMPARE(items,
