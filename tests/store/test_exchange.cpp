@@ -661,6 +661,10 @@ void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data() {
         << 0 << "arkusz.xlsx: skoroszyt zawiera łącza do innych skoroszytów";
     QTest::newRow("no workbook") << QByteArray::fromStdString(zipOf({{"a.txt", "a"}})) << 0
                                  << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+    // Found by the fuzz target: content.xml ends inside a tag (the XML parser read past it).
+    QTest::newRow("content.xml cut inside a tag")
+        << bytesOf(sample("../workbooks/cut-in-a-tag.ods")) << 0
+        << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
     QTest::newRow("cut short") << QByteArray::fromStdString(plain.substr(0, plain.size() / 2)) << 0
                                << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
 }
