@@ -1,16 +1,20 @@
-# The two commands of the README: `make run` starts the program, `make test` runs every test.
-# Both install the missing Debian packages first (scripts/install-deps).
+# The two commands of the README: `make run` builds and starts the program alone, `make test`
+# builds everything and runs every test. Both install the missing Debian packages first
+# (scripts/install-deps: the program's own for `make run`, with --tests also the test tools).
 
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test install package stress bench fuzz asan clean format
+.PHONY: all deps test-deps configure build run test install package stress bench fuzz asan clean format
 
 all: build
 
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --tests
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -21,10 +25,11 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The database file lives in the working directory: `make run` uses ./listy.sdb here.
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target listy
 	./$(BUILD)/src/listy
 
-test: build
+test: test-deps build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Installs the program, its launcher, desktop entry, icons, metainfo, manual page and guide
@@ -48,7 +53,7 @@ package: deps
 stress: build
 	./$(BUILD)/stress/stress_writes --trials 50
 
-bench: configure
+bench: test-deps configure
 	cmake --build $(BUILD) -j $(JOBS) --target benches
 	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 
@@ -58,7 +63,7 @@ asan:
 
 # libFuzzer targets (clang); not part of `make test`. Run one with, e.g.,
 #   build-fuzz/fuzz/fuzz_param_scan -max_total_time=600
-fuzz: deps
+fuzz: test-deps
 	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz -j $(JOBS)
 

@@ -1,8 +1,8 @@
-// Arbitrary bytes as a CSV file for the import's reader: the decoding (UTF-8 or
-// Windows-1250), the RFC 4180 parser with its limits, and the reading of one list file with
-// its validation. A crash, a sanitizer report, an exception other than the reader's own
-// refusal, or a broken invariant is a bug. Invariants: every record written back with the
-// writer and read again gives the same values; every value kept is within the limit.
+// Arbitrary bytes as a CSV file for the import's reader: the decoding (UTF-8 or the
+// likeliest 8-bit encoding), the separator, the RFC 4180 parser with its limits, and the reading of
+// one list file with its validation. A crash, a sanitizer report, an exception other than the
+// reader's own refusal, or a broken invariant is a bug. Invariants: every record written back with
+// the writer and read again gives the same values; every value kept is within the limit.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,10 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     limits.maxFieldChars = 40;
     std::vector<store::csv::Record> records;
     try {
-        bool fromCp1250 = false;
-        const std::string text = store::csv::decode(bytes, fromCp1250, limits);
+        // The likeliest encoding when the bytes are not UTF-8, and the separator of its header.
+        const auto likely = store::likelyEncodings(bytes);
+        store::Encoding used;
+        const std::string text = store::csv::decode(
+            bytes, likely.empty() ? std::nullopt : std::optional(likely.front()), used, limits);
         store::csv::parse(
-            text, [&](store::csv::Record&& r) { records.push_back(std::move(r)); }, limits);
+            text, [&](store::csv::Record&& r) { records.push_back(std::move(r)); }, limits,
+            store::csv::detectSeparator(text));
     } catch (const store::csv::CsvError& e) {
         check(e.line() >= 0);
         records.clear();

@@ -1,93 +1,91 @@
 #include "store/csv.h"
 
 #include "db/text.h"
-#include "store/cp1250.h"
 
 namespace store::csv {
 namespace {
-
-// The length of the UTF-8 sequence at `i`, or 0 when it is not valid UTF-8 (overlong
-// forms, surrogates and code points above U+10FFFF are not).
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = b(i);
-    if (c < 0x80) return 1;
-    std::size_t n;
-    unsigned char lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-        n = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        n = 3;
-        if (c == 0xE0) lo = 0xA0;
-        if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 4;
-        if (c == 0xF0) lo = 0x90;
-        if (c == 0xF4) hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size()) return 0;
-    if (b(i + 1) < lo || b(i + 1) > hi) return 0;
-    for (std::size_t k = 2; k < n; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) return 0;
-    }
-    return n;
-}
 
 bool isForbiddenControl(unsigned char c) {
     return c < 0x20 && c != '\t' && c != '\r' && c != '\n';
 }
 
-bool undefinedInCp1250(unsigned char c) {
-    return c == 0x81 || c == 0x83 || c == 0x88 || c == 0x90 || c == 0x98;
+std::string hexByte(unsigned char c) {
+    return std::string("0x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15];
 }
 
 }  // namespace
 
-std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limits) {
-    fromCp1250 = false;
+std::string decode(std::string_view bytes, std::optional<Encoding> encoding, Encoding& used,
+                   const Limits& limits) {
+    used = Encoding::Utf8;
     if (bytes.size() > limits.maxBytes) {
         throw CsvError(0, "plik jest za duży (" + std::to_string(bytes.size()) +
                               " bajtów, najwięcej " + std::to_string(limits.maxBytes) + ")");
     }
     if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
     long line = 1;
-    long firstNonUtf8Line = 0;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c >= 0x20 && c < 0x80) {
-            ++i;
-            continue;
-        }
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x20) continue;
         if (c == '\n') ++line;
         if (c == 0) throw CsvError(line, "znak NUL (bajt zerowy): to nie jest plik tekstowy");
         if (isForbiddenControl(c)) {
             throw CsvError(line, "niedozwolony znak sterujący (kod " + std::to_string(c) +
                                      "): to nie jest plik tekstowy");
         }
-        const std::size_t n = utf8Length(bytes, i);
-        if (n == 0) {
-            if (firstNonUtf8Line == 0) firstNonUtf8Line = line;
-            if (undefinedInCp1250(c)) {
-                throw CsvError(line,
-                               "plik nie jest zapisany w UTF-8 ani w Windows-1250 "
-                               "(bajt 0x" +
-                                   std::string(1, "0123456789ABCDEF"[c >> 4]) +
-                                   std::string(1, "0123456789ABCDEF"[c & 15]) + ")");
-            }
-            ++i;
-        } else {
-            i += n;
+    }
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    if (!encoding || *encoding == Encoding::Utf8) {
+        const std::vector<Encoding> likely = likelyEncodings(bytes);
+        std::string names;
+        for (Encoding e : likely)
+            names += (names.empty() ? "" : ", ") + std::string(encodingName(e));
+        if (likely.empty()) {
+            throw CsvError(0,
+                           "plik nie jest zapisany w UTF-8 ani w żadnym z kodowań "
+                           "windows-1250, windows-1252, iso-8859-2; podaj kodowanie "
+                           "(możliwe: " +
+                               encodingNames() + ")");
+        }
+        throw CsvError(0,
+                       "plik nie jest zapisany w UTF-8; podaj jego kodowanie, "
+                       "najbardziej prawdopodobne: " +
+                           names);
+    }
+    line = 1;
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\n') ++line;
+        if (!definedIn(*encoding, c)) {
+            throw CsvError(line, std::string("bajt ") + hexByte(c) +
+                                     " nie oznacza żadnego znaku w kodowaniu " +
+                                     encodingName(*encoding));
         }
     }
-    if (firstNonUtf8Line == 0) return std::string(bytes);
-    fromCp1250 = true;
-    return cp1250ToUtf8(bytes);
+    used = *encoding;
+    return toUtf8(bytes, *encoding);
 }
 
-void parse(std::string_view text, const std::function<void(Record&&)>& visit,
-           const Limits& limits) {
+char detectSeparator(std::string_view text) {
+    std::size_t counts[3] = {0, 0, 0};
+    static constexpr char kCandidates[3] = {';', ',', '\t'};
+    bool quoted = false;
+    for (char c : text) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '\n' || c == '\r') break;
+        for (int k = 0; k < 3; ++k) counts[k] += c == kCandidates[k];
+    }
+    int best = 0;
+    for (int k = 1; k < 3; ++k) {
+        if (counts[k] > counts[best]) best = k;
+    }
+    return kCandidates[best];
+}
+
+void parse(std::string_view text, const std::function<void(Record&&)>& visit, const Limits& limits,
+           char separator) {
+    const char stops[] = {separator, '\r', '\n', '"', '\0'};
     long line = 1;
     long records = 0;
     std::size_t i = 0;
@@ -140,14 +138,14 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit,
                     }
                     break;
                 }
-                if (i < n && text[i] != kSeparator && text[i] != '\r' && text[i] != '\n') {
+                if (i < n && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
                     throw CsvError(line,
-                                   "po zamykającym cudzysłowie stoi znak zamiast \";\" "
+                                   "po zamykającym cudzysłowie stoi znak zamiast separatora "
                                    "albo końca wiersza (cudzysłów w wartości trzeba "
                                    "podwoić)");
                 }
             } else {
-                std::size_t end = text.find_first_of(";\r\n\"", i);
+                std::size_t end = text.find_first_of(stops, i);
                 if (end == std::string_view::npos) end = n;
                 if (end < n && text[end] == '"') {
                     throw CsvError(line,
@@ -159,7 +157,7 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit,
             }
             checkLength(value);
             record.fields.push_back(std::move(value));
-            if (i < n && text[i] == kSeparator) {
+            if (i < n && text[i] == separator) {
                 ++i;
                 continue;
             }

@@ -3,15 +3,20 @@
 // ";" between values, quoting as RFC 4180 (a value between double quotes may hold quotes,
 // written twice, separators and line breaks). The reader trusts nothing: it refuses, with
 // the line number, a broken quote, a NUL or other control byte, a value over the length
-// limit and a file over the row limit, and it recognises a file in Windows-1250 (the usual
-// encoding of older Polish spreadsheets) and converts it to UTF-8.
+// limit and a file over the row limit. A file that is not UTF-8 is read in the 8-bit
+// encoding the caller names (encoding.h); without one it is refused with the likely
+// encodings named. Files from other spreadsheets may use "," or a tab between values: the
+// separator is found from the header row.
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "store/encoding.h"
 
 namespace store::csv {
 
@@ -39,16 +44,23 @@ struct Record {
     std::vector<std::string> fields;
 };
 
-// The file's text as UTF-8: the byte-order mark removed; a text that is not UTF-8 but
-// reads as Windows-1250 converted (`fromCp1250` set). CsvError for a NUL or another
-// control byte (other than tab, CR, LF), or bytes that are neither encoding.
-std::string decode(std::string_view bytes, bool& fromCp1250, const Limits& limits = {});
+// The file's text as UTF-8, the byte-order mark removed. Valid UTF-8 is taken as UTF-8
+// (`used` is Utf8) whatever `encoding` says; other bytes are converted from `encoding`.
+// CsvError for a NUL or another control byte (other than tab, CR, LF), for a byte the
+// encoding leaves undefined, and for a text that is not UTF-8 when no encoding is given
+// (the message names the likely encodings, the likeliest first).
+std::string decode(std::string_view bytes, std::optional<Encoding> encoding, Encoding& used,
+                   const Limits& limits = {});
+
+// The separator of a decoded text: of ";", "," and tab the one that splits its first line
+// (outside quotes) most often; ";" when none does.
+char detectSeparator(std::string_view text);
 
 // Reads the records of a decoded text in order and hands each to `visit`. An empty line
 // is no record. CsvError at the first broken quote, value over the limit, or record over
 // the limit.
 void parse(std::string_view text, const std::function<void(Record&&)>& visit,
-           const Limits& limits = {});
+           const Limits& limits = {}, char separator = kSeparator);
 
 // One value as written: always between double quotes, quotes doubled, so a spreadsheet
 // told to keep quoted values as text keeps "007" as it is.

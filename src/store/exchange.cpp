@@ -22,6 +22,7 @@
 #include "store/cp1250.h"
 #include "store/csv.h"
 #include "store/file_sync.h"
+#include "store/list_reader.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -212,12 +213,6 @@ std::string readFileBytes(const std::string& path) {
     return bytes;
 }
 
-std::string joined(const std::vector<std::string>& values) {
-    std::string out;
-    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ";" : "") + values[i];
-    return out;
-}
-
 }  // namespace
 
 const std::vector<std::string>& csvHeader(ExchangeList list) {
@@ -366,118 +361,33 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
 // --- import ----------------------------------------------------------------------------
 
 void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data,
-             ExchangeReport& report) {
-    const int source = static_cast<int>(data.sources.size());
-    data.sources.push_back(name);
-    auto refuse = [&](long line, const std::string& why) {
-        report.refusals.push_back(line > 0 ? name + ", wiersz " + std::to_string(line) + ": " + why
-                                           : name + ": " + why);
-    };
+             ExchangeReport& report, std::optional<Encoding> encoding) {
+    ListReader reader(name, data, report);
     std::string text;
-    bool fromCp1250 = false;
+    Encoding used = Encoding::Utf8;
     try {
-        text = csv::decode(bytes, fromCp1250);
+        text = csv::decode(bytes, encoding, used);
     } catch (const csv::CsvError& e) {
-        refuse(e.line(), e.what());
+        reader.refuseFile(e.line(), e.what());
         return;
     }
-    if (fromCp1250) {
-        report.notes.push_back(name +
-                               ": plik był zapisany w kodowaniu Windows-1250; "
-                               "przekształcono go do UTF-8");
-    }
-    std::optional<ExchangeList> list;
-    std::size_t columns = 0;
-    long rows = 0;
-    bool unknownHeader = false;
-    std::vector<ExchangeRow>* target = nullptr;
-    const std::array<std::size_t, 4> before = {data.rows[0].size(), data.rows[1].size(),
-                                               data.rows[2].size(), data.rows[3].size()};
+    report.notes.push_back(name + ": odczytano w kodowaniu " + encodingName(used));
+    const char separator = csv::detectSeparator(text);
+    reader.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     try {
-        csv::parse(text, [&](csv::Record&& record) {
-            if (unknownHeader) return;
-            std::vector<std::string>& f = record.fields;
-            if (!list) {
-                while (!f.empty() && f.back().empty()) f.pop_back();
-                for (ExchangeList l : kExchangeLists) {
-                    if (f == csvHeader(l)) list = l;
-                }
-                if (!list) {
-                    unknownHeader = true;
-                    std::string expected;
-                    for (ExchangeList l : kExchangeLists)
-                        expected += "\n    " + joined(csvHeader(l));
-                    refuse(record.line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
-                                            "; oczekiwano jednego z:" + expected);
-                    return;
-                }
-                columns = csvHeader(*list).size();
-                target = &data.of(*list);
-                target->reserve(target->size() + static_cast<std::size_t>(
-                                                     std::count(text.begin(), text.end(), '\n')));
-                return;
-            }
-            ++rows;
-            if (f.size() < columns) {
-                refuse(record.line, "brak kolumny " + inQuotes(csvHeader(*list)[f.size()]) +
-                                        " (jest " + std::to_string(f.size()) + " z " +
-                                        std::to_string(columns) + ")");
-                return;
-            }
-            if (f.size() > columns) {
-                const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
-                                                    [](const std::string& v) { return v.empty(); });
-                if (!extraEmpty) {
-                    refuse(record.line, "za dużo kolumn (" + std::to_string(f.size()) +
-                                            ", oczekiwano " + std::to_string(columns) + ")");
-                    return;
-                }
-                f.resize(columns);
-            }
-            switch (*list) {
-                case ExchangeList::Stations: {
-                    if (f[0].empty()) {
-                        refuse(record.line, "pusta nazwa stacji");
-                        return;
-                    }
-                    const auto colour = colourFromText(f[1]);
-                    if (!colour) {
-                        refuse(record.line,
-                               "nieznany kolor " + inQuotes(f[1]) +
-                                   " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
-                                   "clblack, clbrown, clorange albo polskie nazwy kolorów)");
-                        return;
-                    }
-                    f[1] = std::string(*colour);
-                    break;
-                }
-                case ExchangeList::Parties:
-                case ExchangeList::Loads:
-                    if (f[0].empty()) {
-                        refuse(record.line, "pusta nazwa");
-                        return;
-                    }
-                    break;
-                case ExchangeList::Waybills:
-                    break;
-            }
-            target->push_back(ExchangeRow{std::move(f), source, record.line});
-        });
+        bool going = true;
+        csv::parse(
+            text,
+            [&](csv::Record&& record) {
+                if (going) going = reader.record(record.line, std::move(record.fields));
+            },
+            {}, separator);
     } catch (const csv::CsvError& e) {
         // A fault of the file as a whole: none of its rows is kept.
-        for (std::size_t l = 0; l < 4; ++l) data.rows[l].resize(before[l]);
-        refuse(e.line(), e.what());
+        reader.refuseFile(e.line(), e.what());
         return;
     }
-    if (unknownHeader) return;
-    if (!list) {
-        refuse(0, "plik jest pusty (brak wiersza nagłówka)");
-        return;
-    }
-    if (rows == 0) {
-        report.notes.push_back(name + ": plik zawiera tylko wiersz nagłówka (" + listTitle(*list) +
-                               "), brak wierszy do dodania");
-    }
+    reader.finish();
 }
 
 ExchangeReport importCsvFiles(db::SqlConnection& connection, const std::vector<std::string>& paths,

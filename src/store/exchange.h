@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "db/forward.h"
+#include "store/encoding.h"
 
 namespace store {
 
@@ -86,11 +87,14 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
 // --- import ----------------------------------------------------------------------------
 
 // Reads one CSV file (its name for messages, its bytes) into `data`: the header tells the
-// list. A fault of the file as a whole (not UTF-8 nor Windows-1250, a broken quote, a NUL,
-// a value over 255 characters, over 1,000,000 rows, an unknown header, an empty file) and
-// every refused row go to `report.refusals` with the line number.
+// list (matched as list_reader.h says), the header row tells the separator (";", "," or
+// tab). A file that is valid UTF-8 is read as UTF-8; any other in `encoding`, and without
+// one it is refused with the likely encodings named. A fault of the file as a whole (an
+// undefined byte, a broken quote, a NUL, a value over 255 characters, over 1,000,000 rows,
+// an unknown header, an empty file) and every refused row go to `report.refusals` with the
+// line number; the encoding used goes to `report.notes`.
 void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data,
-             ExchangeReport& report);
+             ExchangeReport& report, std::optional<Encoding> encoding = std::nullopt);
 
 // Reads the files at `paths` (any order, any mix of lists) and, when nothing is refused,
 // adds their rows in one transaction.

@@ -9,10 +9,12 @@
 #include "store/counters.h"
 #include "store/failures.h"
 #include "store/maintenance.h"
+#include "store/reference_check.h"
 #include "store/reference_data.h"
 #include "store/shown_list.h"
 #include "store/stations.h"
 #include "store/transaction.h"
+#include "store/workbook.h"
 
 namespace store {
 
@@ -265,19 +267,32 @@ Changes changesOf(const ExchangeReport& report) {
 
 }  // namespace
 
-ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
+ExchangeReport Session::importFiles(const std::vector<ImportFile>& files) {
     return guarded([&] {
         lastBackup_.clear();
-        const ExchangeReport report = importCsvFiles(*connection_, paths, [this] { backup(); });
+        const ExchangeReport report = store::importFiles(*connection_, files, [this] { backup(); });
         notify(changesOf(report));
         return report;
     });
 }
 
+ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
+    std::vector<ImportFile> files;
+    for (const std::string& p : paths) files.push_back({p, std::nullopt});
+    return importFiles(files);
+}
+
+void Session::exportWorkbook(const std::string& path) {
+    guarded([&] { store::exportWorkbook(*connection_, path); });
+}
+
 ExchangeReport Session::merge(const std::string& path) {
     return guarded([&] {
         lastBackup_.clear();
-        const ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
+        ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
+        // The other file was read without being changed; read again, it names the waybills
+        // that refer to names none of the lists holds.
+        if (report.written) noteMissingReferences(*connection_, readListyFile(path), report);
         notify(changesOf(report));
         return report;
     });

@@ -20,6 +20,7 @@
 #include "store/database_location.h"
 #include "store/exchange.h"
 #include "store/failures.h"
+#include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
@@ -110,8 +111,15 @@ public:
     // --- the file as a whole -----------------------------------------------------------
     // "Nowa baza": a backup, every shown list closed, the file deleted and made anew.
     void newDatabase();
+    // CSV files and .xlsx/.ods workbooks alike (each CSV file that is not UTF-8 with the
+    // encoding it is read in).
+    ExchangeReport importFiles(const std::vector<ImportFile>& files);
+    // Files read as UTF-8 CSV or workbooks (a CSV file in another encoding is refused).
     ExchangeReport importFiles(const std::vector<std::string>& paths);
+    // The waybills of the other file that name absent entries are noted in the report.
     ExchangeReport merge(const std::string& path);
+    // Every list into one .xlsx workbook at `path`.
+    void exportWorkbook(const std::string& path);
     void restore(const std::string& backupPath);
     std::vector<std::string> exportCsv(const std::string& directory);
     // The path of the copy the last command wrote; empty when it wrote none.

@@ -1,5 +1,7 @@
 #include "ui/app_windows.h"
 
+#include "ui/window_keys.h"
+
 namespace ui {
 
 AppWindows::AppWindows() : AppWindows(store::DatabaseLocation()) {}
@@ -12,6 +14,9 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     picker = std::make_unique<PickerDialog>(session, main.get());
     print = std::make_unique<PrintWindow>(session, main.get());
     browser = std::make_unique<SqlBrowserWindow>(session, main.get());
+    for (QDialog* d : std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(),
+                                                      picker.get(), print.get(), browser.get()})
+        closeOnEscape(*d);
     main->setMenuWindows(
         {stations.get(), loads.get(), parties.get(), print.get(), browser.get(), picker.get()});
 }

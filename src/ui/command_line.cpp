@@ -11,6 +11,7 @@
 #include "print/print_options.h"
 #include "print/qt_print_service.h"
 #include "store/exchange.h"
+#include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/session.h"
 #include "ui/app_windows.h"
@@ -39,10 +40,18 @@ const OptionText kOptions[] = {
     {"--export-csv", "KATALOG",
      "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
      "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
-    {"--import-csv", "PLIK…",
-     "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
-     "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
-     "powstaje kopia bazy w katalogu kopie/."},
+    {"--export-xlsx", "PLIK",
+     "Zapisuje wszystkie listy do jednego skoroszytu .xlsx, po arkuszu na listę "
+     "(każda komórka jako tekst)."},
+    {"--import", "PLIK…",
+     "Dodaje do bazy wiersze z podanych plików CSV i skoroszytów .xlsx i .ods "
+     "(lista rozpoznawana po wierszu nagłówka, pliki w dowolnej kolejności). "
+     "Przed zapisem powstaje kopia bazy w katalogu kopie/."},
+    {"--import-csv", "PLIK…", "To samo co --import."},
+    {"--encoding", "NAZWA",
+     "Kodowanie plików CSV, które nie są zapisane w UTF-8: utf-8, windows-1250, "
+     "windows-1252, iso-8859-2 albo iso-8859-1. Bez tej opcji taki plik jest "
+     "odrzucany, a komunikat podaje najbardziej prawdopodobne kodowania."},
     {"--merge", "PLIK",
      "Dołącza do bazy listy z innego pliku programu Listy (jak „Dołącz bazę…”: te same "
      "reguły duplikatów, jedna transakcja). Przed zapisem powstaje kopia bazy w katalogu "
@@ -74,9 +83,9 @@ QString helpText() {
     QString text = QStringLiteral(
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
-        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --import-csv, --merge\n"
-        "i --print-pdf"
-        " działają bez okna i bez ekranu; kończą się stanem 0, a przy błędzie\n"
+        "Bez poleceń otwiera okno programu. Polecenia --export-csv, --export-xlsx, --import,\n"
+        "--merge i --print-pdf działają bez okna i bez ekranu; kończą się stanem 0, a przy\n"
+        "błędzie "
         "komunikatem na standardowym wyjściu błędów i stanem różnym od 0.\n\n"
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
@@ -92,6 +101,7 @@ QString helpText() {
         "\nPrzykłady:\n"
         "  listy --database spotkanie.sdb --export-csv wymiana\n"
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
+        "  listy --database spotkanie.sdb --import plan.xlsx --encoding windows-1252 dk.csv\n"
         "  listy --database spotkanie.sdb --merge modul-kowalskiego.sdb\n"
         "  listy --print-pdf karty.pdf --copies 2\n"
         "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n"
@@ -126,11 +136,17 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
                                        QStringLiteral("KATALOG"));
     const QCommandLineOption importCsv(QStringLiteral("import-csv"), QString(),
                                        QStringLiteral("PLIK"));
+    const QCommandLineOption importAny(QStringLiteral("import"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption exportXlsx(QStringLiteral("export-xlsx"), QString(),
+                                        QStringLiteral("PLIK"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"), QString(),
+                                      QStringLiteral("NAZWA"));
     const QCommandLineOption merge(QStringLiteral("merge"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(),
                                       QStringLiteral("PLIK"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
-    parser.addOptions({help, version, database, exportCsv, importCsv, merge, printPdf, copies});
+    parser.addOptions({help, version, database, exportCsv, exportXlsx, importCsv, importAny,
+                       encoding, merge, printPdf, copies});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -161,8 +177,10 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     line = CommandLine();
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
+    QString encodingName;
     if (!single(database, line.database) || !single(exportCsv, line.exportDir) ||
-        !single(merge, line.mergeFile) || !single(printPdf, line.printPdf)) {
+        !single(exportXlsx, line.exportXlsx) || !single(printPdf, line.printPdf) ||
+        !single(encoding, encodingName) || !single(merge, line.mergeFile)) {
         return false;
     }
     line.printOptions = printOptions;
@@ -172,10 +190,23 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
             "--return-cards, --letter-codes, --toner-saver) działają tylko razem z --print-pdf");
         return false;
     }
-    line.importFiles = parser.values(importCsv);
+    // Both names take every kind of file; the files of both are read as one import.
+    line.importFiles = parser.values(importAny) + parser.values(importCsv);
+    if (!encodingName.isEmpty()) {
+        line.encoding = store::encodingFromName(encodingName.toStdString());
+        if (!line.encoding) {
+            error = QStringLiteral("--encoding: nieznane kodowanie „%1” (możliwe: %2)")
+                        .arg(encodingName, QString::fromStdString(store::encodingNames()));
+            return false;
+        }
+        if (line.importFiles.isEmpty()) {
+            error = QStringLiteral("--encoding działa tylko razem z --import albo --import-csv");
+            return false;
+        }
+    }
     const QStringList rest = parser.positionalArguments();
     if (!rest.isEmpty()) {
-        // A shell's *.csv after --import-csv gives the further files as plain arguments.
+        // A shell's *.csv after --import gives the further files as plain arguments.
         if (line.importFiles.isEmpty()) {
             error = QStringLiteral("nieoczekiwany argument: %1").arg(rest.first());
             return false;
@@ -224,11 +255,18 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             return true;
         };
         if (!line.importFiles.isEmpty()) {
-            std::vector<std::string> files;
+            std::vector<store::ImportFile> files;
             for (const QString& f : line.importFiles)
-                files.push_back(utf8(QDir::toNativeSeparators(f)));
-            if (!written(session.importFiles(files), "Kopia bazy sprzed importu: "))
+                files.push_back({utf8(QDir::toNativeSeparators(f)), line.encoding});
+            const store::ExchangeReport result = session.importFiles(files);
+            if (!written(result, "Kopia bazy sprzed importu: ")) {
+                if (!line.encoding &&
+                    result.summary().find("podaj jego kodowanie") != std::string::npos) {
+                    err << "listy: kodowanie podaje opcja --encoding, np. --encoding "
+                           "windows-1252\n";
+                }
                 return kExitRefused;
+            }
         }
         if (!line.mergeFile.isEmpty()) {
             if (!written(session.merge(utf8(QDir::toNativeSeparators(line.mergeFile))),
@@ -241,6 +279,11 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
                  session.exportCsv(utf8(QDir::toNativeSeparators(line.exportDir)))) {
                 out << "Zapisano " << path << "\n";
             }
+        }
+        if (!line.exportXlsx.isEmpty()) {
+            const std::string path = utf8(QDir::toNativeSeparators(line.exportXlsx));
+            session.exportWorkbook(path);
+            out << "Zapisano " << path << "\n";
         }
         if (!line.printPdf.isEmpty()) {
             auto service = print::QtPrintService::toPdf(line.printPdf);

@@ -1,8 +1,9 @@
 #pragma once
-// The command line: listy [--database PATH] [--export-csv DIR] [--import-csv FILE…]
-// [--merge FILE] [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the
-// windows open (on PATH when given); the commands run without a window and without a display, and
-// end with status 0, or with a message on standard error and a non-zero status.
+// The command line: listy [--database PATH] [--export-csv DIR] [--export-xlsx FILE]
+// [--import FILE… | --import-csv FILE…] [--encoding NAME] [--merge FILE]
+// [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the windows open
+// (on PATH when given); the commands run without a window and without a display, and end
+// with status 0, or with a message on standard error and a non-zero status.
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,10 @@
 #include <iosfwd>
 #include "print/print_options.h"
 
+#include <optional>
+
 #include "store/database_location.h"
+#include "store/encoding.h"
 
 namespace ui {
 
@@ -19,16 +23,18 @@ struct CommandLine {
     bool version = false;
     QString database;  // empty: listy.sdb in the working directory
     QString exportDir;
-    QStringList importFiles;
-    QString mergeFile;  // another Listy file merged in ("Dołącz bazę…")
+    QString exportXlsx;
+    QStringList importFiles;                  // CSV files and .xlsx/.ods workbooks alike
+    std::optional<store::Encoding> encoding;  // of the CSV files that are not UTF-8
+    QString mergeFile;                        // another Listy file merged in ("Dołącz bazę…")
     QString printPdf;
     int copies = 1;
     print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
 
     // No command: the program opens its windows.
     bool windowed() const {
-        return exportDir.isEmpty() && importFiles.isEmpty() && mergeFile.isEmpty() &&
-               printPdf.isEmpty();
+        return exportDir.isEmpty() && exportXlsx.isEmpty() && importFiles.isEmpty() &&
+               mergeFile.isEmpty() && printPdf.isEmpty();
     }
     store::DatabaseLocation location() const;
 };

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/window_keys.h"
+
 namespace ui {
 namespace {
 
@@ -53,6 +55,7 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     : QDialog(parent), copies_(copies) {
     setObjectName(QStringLiteral("restoreDialog"));
     setWindowTitle(QStringLiteral("Przywróć kopię"));
+    closeOnEscape(*this);
     table_ = new QTableWidget(int(copies_.size()), 3, this);
     table_->setObjectName(QStringLiteral("backups"));
     table_->setHorizontalHeaderLabels(

@@ -11,6 +11,7 @@
 #include "store/output.h"
 #include "store/shown_list.h"
 #include "ui/handlers.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 
@@ -45,6 +46,7 @@ FindDialog::FindDialog(store::ShownList& list, std::function<void()> shown, QWid
     : QDialog(parent), list_(list), shown_(std::move(shown)) {
     setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(QStringLiteral("Szukaj"));
+    closeOnEscape(*this);
     setModal(false);
     auto* label = new QLabel(QStringLiteral("&Szukaj:"), this);
     text_ = new QLineEdit(this);

@@ -16,6 +16,7 @@
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/help_menu.h"
 #include "ui/modal.h"
 #include "ui/open_transaction.h"
 #include "ui/picker_dialog.h"
@@ -182,7 +183,10 @@ void MainWindow::buildMenu() {
     };
     QMenu* plik = addMenu(QStringLiteral("&Plik"), "Plik1");
     addItem(plik, QString(), nullptr);
-    addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1");
+    // "Wyjscie" ends the program as closing the window does (closeEvent asks about a
+    // transaction left open).
+    connectHandler(addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1"), &QAction::triggered,
+                   this, [this](bool) { close(); });
     QMenu* wydruk = addMenu(QStringLiteral("&Wydruk"), "Wydruki1");
     QAction* printWaybills = addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1");
     printWaybills->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -202,6 +206,7 @@ void MainWindow::buildMenu() {
     connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
                    &QAction::triggered, this, &MainWindow::openSqlBrowser);
     buildExchangeMenu();
+    addHelpMenu(*this, [this] { return QString::fromStdString(location().path()); });
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and

@@ -88,6 +88,12 @@ public:
     void mergeDatabase();
     void restoreBackup();
     void openSearch();
+    // Workbooks (main_window_sheets.cpp).
+    void exportWorkbook();
+    void importWorkbook();
+    // Imports CSV files and workbooks, asking for the encoding of each CSV file that is
+    // not UTF-8; nothing is imported when the user cancels that question.
+    void importFiles(const QStringList& files);
     FindDialog* findDialog() const { return findDialog_; }
     const store::DatabaseLocation& location() const { return session_.location(); }
 
@@ -102,6 +108,8 @@ private:
     void buildExchangeMenu();
     // After every command: the list has been read again; the fields and look-ups follow.
     void followChanges(const store::Changes& changes);
+    // True when none of `paths` exists, or the user agrees to replace those that do.
+    bool mayReplace(const QStringList& paths);
     void openDatabaseAtStart();
     void enterEditing();
     void enterBrowsing();

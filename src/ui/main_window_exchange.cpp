@@ -11,6 +11,7 @@
 #include "store/backups.h"
 #include "store/exchange.h"
 #include "store/session.h"
+#include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
@@ -21,12 +22,6 @@
 
 namespace ui {
 namespace {
-
-std::vector<std::string> stdPaths(const QStringList& files) {
-    std::vector<std::string> out;
-    for (const QString& f : files) out.push_back(QDir::toNativeSeparators(f).toStdString());
-    return out;
-}
 
 void showReport(QWidget* owner, const store::ExchangeReport& report) {
     const QString text = QString::fromStdString(report.summary());
@@ -51,6 +46,10 @@ void MainWindow::buildExchangeMenu() {
                    &MainWindow::exportCsv);
     connectHandler(item(QStringLiteral("Import CSV…"), "ImportCsv1"), &QAction::triggered, this,
                    &MainWindow::importCsv);
+    connectHandler(item(QStringLiteral("Eksport arkusza…"), "EksportArkusza1"), &QAction::triggered,
+                   this, &MainWindow::exportWorkbook);
+    connectHandler(item(QStringLiteral("Import arkusza…"), "ImportArkusza1"), &QAction::triggered,
+                   this, &MainWindow::importWorkbook);
     connectHandler(item(QStringLiteral("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
                    &MainWindow::mergeDatabase);
     connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered,
@@ -65,6 +64,10 @@ void MainWindow::buildExchangeMenu() {
 void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
+    QStringList targets;
+    for (store::ExchangeList list : store::kExchangeLists)
+        targets << QDir(folder).filePath(QString::fromLatin1(store::csvFileName(list)));
+    if (!mayReplace(targets)) return;
     const auto paths = session_.exportCsv(QDir::toNativeSeparators(folder).toStdString());
     QStringList names;
     for (const std::string& p : paths) names << QString::fromStdString(p);
@@ -72,9 +75,7 @@ void MainWindow::exportCsv() {
 }
 
 void MainWindow::importCsv() {
-    const QStringList files = chooseCsvFiles(this);
-    if (files.isEmpty()) return;
-    showReport(this, session_.importFiles(stdPaths(files)));
+    importFiles(chooseCsvFiles(this));
 }
 
 void MainWindow::mergeDatabase() {
@@ -113,6 +114,13 @@ void MainWindow::openSearch() {
             waybills_, [this] { gridClicked(); }, this);
     }
     findDialog_->show();
+    // Over the lower right of the list, never over the fields and buttons above it; below
+    // the window when the list is too low for it.
+    const QRect list(dBGrid1_->mapToGlobal(QPoint(0, 0)), dBGrid1_->size());
+    const QSize size = findDialog_->frameGeometry().size();
+    QPoint at(list.right() - size.width(), list.bottom() - size.height());
+    if (at.y() < list.top()) at.setY(frameGeometry().bottom() + 1);
+    findDialog_->move(at);
     findDialog_->raise();
     findDialog_->activateWindow();
     findDialog_->textBox()->setFocus();

@@ -56,6 +56,23 @@ int PrintList::linesHeight() const {
 }
 
 void PrintList::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            // A move to another row keeps (and closes) the count being typed and opens no
+            // editor on the new row, so Space there ticks it.
+            const EditTriggers triggers = editTriggers();
+            setEditTriggers(triggers & ~QAbstractItemView::CurrentChanged);
+            QTableView::keyPressEvent(event);
+            setEditTriggers(triggers);
+            setFocus();
+            return;
+        }
+        default:
+            break;
+    }
     const QModelIndex current = currentIndex();
     if (!current.isValid() || state() == QAbstractItemView::EditingState) {
         QTableView::keyPressEvent(event);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 namespace {
@@ -60,6 +61,7 @@ QString printerKey(const QString& printer, const char* value) {
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("opcjeWydruku"));
     setWindowTitle(QStringLiteral("Opcje wydruku"));
+    closeOnEscape(*this);
 
     firstSlot_ = named(new QSpinBox(this), "firstSlot");
     firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, print::PrintOptions::kFirstSlotMax);

@@ -30,6 +30,7 @@
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
 #include "ui/window_habits.h"
+#include "ui/window_keys.h"
 
 namespace ui {
 namespace {
@@ -122,6 +123,7 @@ PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
         if (chosen == options) editPrintOptions();
     });
     makeListMenu();
+    addPrintKeys();
     // Typed text that is not exactly a printer's name leaves no printer selected.
     connectHandler(comboBox1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         const int index = comboBox1_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -339,6 +341,37 @@ void PrintWindow::tickByStation(int column, const QString& caption, const QStrin
     if (stations.isEmpty()) return;
     const int picked = Dialogs::instance().choose(this, caption, label, stations);
     if (picked >= 0) rows_->tickWhere(station, stations.at(picked));
+    list_->setFocus();  // the keyboard goes on in the list
+}
+
+// The commands of "Drukuj"'s context menu get keys of their own, named in its tooltip.
+void PrintWindow::addPrintKeys() {
+    struct Command {
+        const char* name;
+        QString text;
+        QKeySequence keys;
+        void (PrintWindow::*handler)();
+    };
+    const Command commands[] = {
+        {"drukujPdf", QStringLiteral("Drukuj do pliku PDF"), QKeySequence(Qt::CTRL | Qt::Key_E),
+         &PrintWindow::printToPdf},
+        {"podgladWydruku", QStringLiteral("Podgląd wydruku"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &PrintWindow::printPreview},
+        {"opcjeWydruku", QStringLiteral("Opcje wydruku"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+         &PrintWindow::editPrintOptions},
+    };
+    QStringList named;
+    for (const Command& c : commands) {
+        auto* action = new QAction(c.text, this);
+        action->setObjectName(QLatin1String(c.name));
+        action->setShortcut(c.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connectHandler(action, &QAction::triggered, this, c.handler);
+        addAction(action);
+        named << QStringLiteral("%1 (%2)").arg(c.text, keyText(c.keys));
+    }
+    button1_->setToolTip(QStringLiteral("Drukuje zaznaczone listy. Prawy przycisk myszy: %1.")
+                             .arg(named.join(QStringLiteral(", "))));
 }
 
 // One number for every ticked row, starting from the current row's count when that is one.

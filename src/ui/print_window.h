@@ -80,6 +80,7 @@ private:
     // The chosen printer's name, or the default printer's with none chosen.
     QString printerName() const;
     void makeListMenu();
+    void addPrintKeys();
     void tickByStation(int column, const QString& caption, const QString& label);
     void fitContent();
     void placeContent();

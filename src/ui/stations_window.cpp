@@ -139,7 +139,10 @@ void StationsWindow::fillGrid() {
 
 void StationsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
+    if (!event->spontaneous()) {
+        runHandler(this, [this] { fillOnShow(); });
+        edit1_->setFocus();  // typing right after opening goes into the name box
+    }
 }
 
 // The colour that "Dopisz" and "Zmień" write is the one the colour list shows: "clwhite"

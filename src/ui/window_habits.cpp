@@ -1,4 +1,5 @@
 #include "ui/window_habits.h"
+#include "ui/window_keys.h"
 
 #include <QAction>
 #include <QEvent>
@@ -165,7 +166,7 @@ void rememberPlace(QWidget& window, const QString& key) {
 // --- shortcuts ----------------------------------------------------------------------------------
 
 void addShortcuts(QWidget& window, QPushButton* button, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(&window);
+    auto* action = new QAction(button->text(), &window);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     window.addAction(action);
@@ -174,7 +175,7 @@ void addShortcuts(QWidget& window, QPushButton* button, const QList<QKeySequence
     });
     new EnabledFollower(button, action);
     QStringList names;
-    for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
+    for (const QKeySequence& k : keys) names << keyText(k);
     button->setToolTip(button->text() + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
                        QStringLiteral(")"));
 }

@@ -327,8 +327,9 @@ void DataSafetyTest::deletedWorkingDirectoryIsAnError() {
 }
 
 void DataSafetyTest::numbersReadTheSameInEveryLocale() {
-    QVERIFY2(std::setlocale(LC_ALL, "pl_PL.UTF-8"),
-             "the pl_PL.UTF-8 locale is missing (scripts/install-deps installs locales-all)");
+    QVERIFY2(
+        std::setlocale(LC_ALL, "pl_PL.UTF-8"),
+        "the pl_PL.UTF-8 locale is missing (scripts/install-deps --tests installs locales-all)");
     testing::StoreDatabase d;
     execFile(d.file(), "create table m(r real, n numeric(10,2)); insert into m values(1.5, 2.25);");
     QString got;

@@ -3,6 +3,9 @@
 // file (old format included, never written), backups in kopie/ and their restore, and the
 // database at a given location.
 
+#include <iconv.h>
+#include <xlsxwriter.h>
+#include <zlib.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,12 +20,15 @@
 #include "store/backups.h"
 #include "store/csv.h"
 #include "store/database_location.h"
+#include "store/encoding.h"
 #include "store/exchange.h"
+#include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/maintenance.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 #include "store/transaction.h"
+#include "store/workbook.h"
 #include "support/legacy_listing.h"
 #include "support/sql_helpers.h"
 #include "support/store_fixture.h"
@@ -76,6 +82,110 @@ QString tableRows(const QString& file, const QString& table, const QString& colu
 
 constexpr const char* kWaybillColumns = "st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb";
 
+// A zip archive of the given entries, each stored or deflated, as spreadsheets write them.
+std::string zipOf(const std::vector<std::pair<std::string, std::string>>& entries,
+                  bool deflated = false) {
+    std::string out, directory;
+    auto put = [](std::string& to, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) to += char((v >> (8 * i)) & 0xFF);
+    };
+    for (const auto& [name, data] : entries) {
+        std::string packed = data;
+        if (deflated) {
+            z_stream z{};
+            deflateInit2(&z, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+            packed.assign(deflateBound(&z, uLong(data.size())), '\0');
+            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+            z.avail_in = uInt(data.size());
+            z.next_out = reinterpret_cast<Bytef*>(packed.data());
+            z.avail_out = uInt(packed.size());
+            deflate(&z, Z_FINISH);
+            packed.resize(z.total_out);
+            deflateEnd(&z);
+        }
+        const auto crc =
+            std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(data.data()), uInt(data.size())));
+        const auto offset = std::uint32_t(out.size());
+        auto common = [&](std::string& to) {
+            put(to, 20, 2);                // version needed
+            put(to, 0, 2);                 // flags
+            put(to, deflated ? 8 : 0, 2);  // method
+            put(to, 0, 4);                 // time, date
+            put(to, crc, 4);
+            put(to, std::uint32_t(packed.size()), 4);
+            put(to, std::uint32_t(data.size()), 4);
+            put(to, std::uint32_t(name.size()), 2);
+            put(to, 0, 2);  // extra
+        };
+        put(out, 0x04034b50, 4);
+        common(out);
+        out += name + packed;
+        put(directory, 0x02014b50, 4);
+        put(directory, 20, 2);  // made by
+        common(directory);
+        put(directory, 0, 2);  // comment
+        put(directory, 0, 4);  // disk, internal attributes
+        put(directory, 0, 4);  // external attributes
+        put(directory, offset, 4);
+        directory += name;
+    }
+    const auto at = std::uint32_t(out.size());
+    out += directory;
+    put(out, 0x06054b50, 4);
+    put(out, 0, 4);
+    put(out, std::uint32_t(entries.size()), 2);
+    put(out, std::uint32_t(entries.size()), 2);
+    put(out, std::uint32_t(directory.size()), 4);
+    put(out, at, 4);
+    put(out, 0, 2);
+    return out;
+}
+
+// An OpenDocument spreadsheet with one sheet of the given rows of cells (each cell's XML).
+std::string odsOf(const std::string& sheet, const std::vector<std::vector<std::string>>& rows) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<office:document-content "
+        "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+        "office:version=\"1.2\"><office:body><office:spreadsheet>"
+        "<table:table table:name=\"" +
+        sheet + "\">";
+    for (const auto& row : rows) {
+        if (row.size() == 1 && row[0].rfind("<table:table-row", 0) == 0) {
+            xml += row[0];  // a row written whole
+            continue;
+        }
+        xml += "<table:table-row>";
+        for (const auto& cell : row) xml += cell;
+        xml += "</table:table-row>";
+    }
+    xml += "</table:table></office:spreadsheet></office:body></office:document-content>";
+    return zipOf(
+        {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", xml}});
+}
+
+std::string textCell(const std::string& text) {
+    return "<table:table-cell office:value-type=\"string\"><text:p>" + text +
+           "</text:p></table:table-cell>";
+}
+
+// The bytes of a workbook the program exported from `d`.
+std::string exportedWorkbook(testing::StoreDatabase& d) {
+    const QString path = d.dir.file("wymiana.xlsx");
+    store::exportWorkbook(d.baza, path.toStdString());
+    return bytesOf(path).toStdString();
+}
+
+// The first refusal of reading `bytes` as a workbook.
+QString workbookRefusal(const std::string& bytes, const store::WorkbookLimits& limits = {}) {
+    store::ExchangeData data;
+    store::ExchangeReport report;
+    store::readWorkbook("arkusz.xlsx", bytes, data, report, limits);
+    return report.refusals.empty() ? QString() : QString::fromStdString(report.refusals.front());
+}
+
 }  // namespace
 
 class ExchangeTest : public QObject {
@@ -84,11 +194,18 @@ private slots:
     void readerHandlesRfc4180();
     void readerRefusesHostileInput_data();
     void readerRefusesHostileInput();
-    void windows1250IsRecognisedAndConverted();
+    void csvFromAnySpreadsheetKeepsEveryLetter_data();
+    void csvFromAnySpreadsheetKeepsEveryLetter();
+    void encodingsMatchTheSystemTablesAndAreRankedByNameLetters();
     void tooManyRowsAreRefusedWithTheLine();
     void colourWords();
     void exportWritesExactHeadersAndQuotedValues();
     void roundTripOfTenThousandWaybillsIsByteForByte();
+    void workbookRoundTripOfTenThousandWaybillsIsByteForByte();
+    void openDocumentSheetsAreReadByTheirHeaders();
+    void craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data();
+    void craftedWorkbooksAreRefusedBeforeAnythingIsWritten();
+    void waybillsNamingAbsentEntriesAreImportedWithANote();
     void duplicatesAreMatchedAsMultisets();
     void stationsAreMatchedByName();
     void anyRefusedRowWritesNothing();
@@ -153,8 +270,8 @@ void ExchangeTest::readerRefusesHostileInput_data() {
                                         << "plik.csv, wiersz 2: pusta nazwa stacji";
     QTest::newRow("unknown colour") << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB;fiolet\r\n")
                                     << "plik.csv, wiersz 3: nieznany kolor „fiolet”";
-    QTest::newRow("neither encoding") << header + "a\x81;b\r\n"
-                                      << "plik.csv, wiersz 2: plik nie jest zapisany w UTF-8";
+    QTest::newRow("no 8-bit encoding either") << header + "a\x81;b\r\n"
+                                              << "plik.csv: plik nie jest zapisany w UTF-8";
 }
 
 void ExchangeTest::readerRefusesHostileInput() {
@@ -174,19 +291,123 @@ void ExchangeTest::readerRefusesHostileInput() {
     QCOMPARE(testing::dumpOf(d.file()), before);
 }
 
-void ExchangeTest::windows1250IsRecognisedAndConverted() {
-    // "Łódź;Żółty" in Windows-1250.
-    const std::string bytes =
-        "Nazwa stacji;Kolor\r\n\xA3\xF3"
-        "d\x9F;\xAF\xF3\xB3ty\r\n";
+void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");  // given to the reader; empty: none
+    QTest::addColumn<QString>("expected");  // the stations table; empty: refused
+    QTest::addColumn<QString>("report");    // in the report (the encoding used, a refusal)
+    // "Århus Ø;Czerwony", "Næstved;zielony" as Danish Excel saves them.
+    const QByteArray danish1252 =
+        "Nazwa stacji;Kolor\r\n\xC5rhus \xD8;Czerwony\r\nN\xE6stved;zielony\r\n";
+    QTest::newRow("windows-1252 Danish") << danish1252 << "windows-1252"
+                                         << "2|Århus Ø|clred\n3|Næstved|clgreen"
+                                         << "odczytano w kodowaniu windows-1252";
+    QTest::newRow("no encoding: refused, candidates named, likeliest first")
+        << danish1252 << ""
+        << ""
+        << "stacje.csv: plik nie jest zapisany w UTF-8; podaj jego kodowanie, najbardziej "
+           "prawdopodobne: windows-1252, windows-1250, iso-8859-2";
+    // "Łódź;Żółty" in the two Polish encodings.
+    QTest::newRow("windows-1250 Polish") << QByteArray(
+                                                "Nazwa stacji;Kolor\r\n\xA3\xF3"
+                                                "d\x9F;\xAF\xF3\xB3ty\r\n")
+                                         << "windows-1250"
+                                         << "2|Łódź|clyellow"
+                                         << "odczytano w kodowaniu windows-1250";
+    QTest::newRow("iso-8859-2 Polish") << QByteArray(
+                                              "Nazwa stacji;Kolor\r\n\xA3\xF3"
+                                              "d\xBC \xA6l\xB1ska;\xAF\xF3\xB3ty\r\n")
+                                       << "iso-8859-2"
+                                       << "2|Łódź Śląska|clyellow"
+                                       << "odczytano w kodowaniu iso-8859-2";
+    QTest::newRow("byte undefined in the given encoding")
+        << QByteArray("Nazwa stacji;Kolor\r\nA;clred\r\nB\x81;clred\r\n") << "windows-1250"
+        << ""
+        << "stacje.csv, wiersz 3: bajt 0x81 nie oznacza żadnego znaku w kodowaniu windows-1250";
+    QTest::newRow("UTF-8 without BOM, comma, header in capitals without diacritics")
+        << QByteArray("  NAZWA STACJI , kolor\r\n\"Łódź, Kaliska\",clred\r\nÅrhus,clblue\r\n")
+        << "windows-1252"
+        << "2|Łódź, Kaliska|clred\n3|Århus|clblue"
+        << "odczytano w kodowaniu utf-8";
+    QTest::newRow("UTF-8 with BOM, tab, columns in another order")
+        << QByteArray("\xEF\xBB\xBFkolor\tnazwa  stacji\r\nclred\tNæstved;1\r\n") << ""
+        << "2|Næstved;1|clred"
+        << "odczytano w kodowaniu utf-8";
+    QTest::newRow("waybill header: Ł as L, extra blanks")
+        << QByteArray(
+               "stacja nadania;NADAWCA;Rodzaj Wagonu; Ladunek ;odbiorca;STACJA ODBIORU\r\n"
+               "A;n;E;w;o;B\r\n")
+        << ""
+        << ""
+        << "dodano 1";
+}
+
+void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, expected);
+    QFETCH(QString, report);
     testing::StoreDatabase d;
     const QString path = d.dir.file("stacje.csv");
-    writeBytes(path, bytes);
-    const store::ExchangeReport report = store::importCsvFiles(d.baza, {path.toStdString()});
-    QVERIFY2(!report.refused(), report.summary().c_str());
-    QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje"),
-             QStringList({"2|Łódź|clyellow"}));
-    QVERIFY(QString::fromStdString(report.summary()).contains("Windows-1250"));
+    writeBytes(path, bytes.toStdString());
+    const store::ExchangeReport result = store::importFiles(
+        d.baza, {{path.toStdString(), store::encodingFromName(encoding.toStdString())}});
+    const QString summary = QString::fromStdString(result.summary());
+    QVERIFY2(summary.contains(report), qPrintable(summary));
+    QCOMPARE(result.refused(), expected.isEmpty() && !report.startsWith("dodano"));
+    if (!result.refused() && !expected.isEmpty())
+        QCOMPARE(rowsOf(d.file(), "select id, nazwa, kolor from stacje").join('\n'), expected);
+    if (result.refused())
+        QCOMPARE(rowsOf(d.file(), "select count(*) from stacje"), QStringList({"0"}));
+    // The import of CSV files alone takes no encoding: a file that is not UTF-8 is refused.
+    if (!store::isValidUtf8(bytes.toStdString())) {
+        const store::ExchangeReport plain = store::importCsvFiles(d.baza, {path.toStdString()});
+        QVERIFY(plain.refused());
+    }
+}
+
+void ExchangeTest::encodingsMatchTheSystemTablesAndAreRankedByNameLetters() {
+    using store::Encoding;
+    for (const auto& [encoding, system] :
+         std::vector<std::pair<Encoding, const char*>>{{Encoding::Windows1250, "CP1250"},
+                                                       {Encoding::Windows1252, "CP1252"},
+                                                       {Encoding::Iso88592, "ISO-8859-2"},
+                                                       {Encoding::Iso88591, "ISO-8859-1"}}) {
+        iconv_t cd = iconv_open("UTF-8", system);
+        if (cd == iconv_t(-1)) QSKIP("the C library has no converter for these encodings");
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            char in[1] = {char(b)};
+            char out[8] = {};
+            char* ip = in;
+            char* op = out;
+            std::size_t il = 1, ol = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            const bool known = iconv(cd, &ip, &il, &op, &ol) != std::size_t(-1);
+            // The ISO encodings' 0x80-0x9F are control characters: no name holds them.
+            const bool control =
+                b < 0xA0 && (encoding == Encoding::Iso88592 || encoding == Encoding::Iso88591);
+            QVERIFY2(store::definedIn(encoding, std::uint8_t(b)) == (known && !control),
+                     qPrintable(QString("%1 byte %2").arg(system).arg(b, 0, 16)));
+            if (known && !control) {
+                QCOMPARE(store::toUtf8(std::string(1, char(b)), encoding),
+                         std::string(out, sizeof out - ol));
+            }
+        }
+        iconv_close(cd);
+    }
+    QCOMPARE(store::likelyEncodings("\xC5rhus \xD8, N\xE6stved").front(), Encoding::Windows1252);
+    QCOMPARE(store::likelyEncodings("\xA3\xF3"
+                                    "d\x9F, \xAF\xF3\xB3ty")
+                 .front(),
+             Encoding::Windows1250);
+    QCOMPARE(store::likelyEncodings("\xA3\xF3"
+                                    "d\xBC, \xA6l\xB1sk")
+                 .front(),
+             Encoding::Iso88592);
+    QVERIFY(store::likelyEncodings("a\x81").empty());
+    QCOMPARE(store::encodingFromName(" UTF-8"), std::optional(Encoding::Utf8));
+    QCOMPARE(store::encodingFromName("Windows-1252"), std::optional(Encoding::Windows1252));
+    QVERIFY(!store::encodingFromName("koi8-r"));
 }
 
 void ExchangeTest::tooManyRowsAreRefusedWithTheLine() {
@@ -320,6 +541,199 @@ void ExchangeTest::roundTripOfTenThousandWaybillsIsByteForByte() {
     const store::ExchangeReport again = store::importCsvFiles(baza, paths);
     QCOMPARE(again.totalAdded(), 0L);
     QCOMPARE(again.skipped[3], 10000L);
+}
+
+void ExchangeTest::workbookRoundTripOfTenThousandWaybillsIsByteForByte() {
+    testing::StoreDatabase source;
+    std::string sql = "begin;";
+    const int n = sizeof kTricky / sizeof *kTricky;
+    auto q = [](std::string s) {
+        std::string out;
+        for (char c : s) out += c == '\'' ? std::string("''") : std::string(1, c);
+        return "'" + out + "'";
+    };
+    for (int i = 0; i < n; ++i) {
+        sql += "insert into stacje values(" + std::to_string(i + 2) + "," +
+               q(std::string("S") + kTricky[i]) + ",'clgreen');";
+        const std::string name = *kTricky[i] ? kTricky[i] : "-";
+        sql += "insert into punkty values(" + std::to_string(i + 2) + "," + q(name) + "," +
+               q(kTricky[(i + 1) % n]) + ",'');";
+        sql += "insert into ladunki values(" + q(name) + "," + q(kTricky[(i + 2) % n]) + ");";
+    }
+    for (int i = 0; i < 10000; ++i) {
+        auto t = [&](int k) { return q(kTricky[(i + k) % n] + std::string(k ? "" : "_x0041_")); };
+        sql += "insert into listy values(" + std::to_string(i + 2) + ",'0471" + std::to_string(i) +
+               "'," + t(1) + "," + t(2) + "," + t(3) + "," + t(4) + "," + t(0) + ");";
+    }
+    execFile(source.file(), QString::fromStdString(sql + "commit;"));
+    const QString path = source.dir.file("wymiana.xlsx");
+    store::exportWorkbook(source.baza, path.toStdString());
+
+    testing::WorkDir target;
+    db::SqlConnection baza("baza");
+    db::SqlQuery list("sql1");
+    list.setConnection(&baza);
+    store::openDatabase(baza, list);
+    const store::ExchangeReport report = store::importFiles(baza, {{path.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(report.added[3], 10000L);
+    const QString to = target.file("listy.sdb");
+    for (const auto& [table, columns] : std::vector<std::pair<QString, QString>>{
+             {"listy", QString("hex(st_nad), hex(nadawca), hex(rodz_wag), hex(ladunek), "
+                               "hex(odbiorca), hex(st_odb)")},
+             {"stacje", "hex(nazwa), kolor"},
+             {"punkty", "hex(nazwa), hex(stacja)"},
+             {"ladunki", "hex(nazwa), hex(rodz_wag)"}}) {
+        QCOMPARE(tableRows(to, table, columns), tableRows(source.file(), table, columns));
+    }
+    // The same workbook again adds nothing.
+    const store::ExchangeReport again = store::importFiles(baza, {{path.toStdString(), {}}});
+    QCOMPARE(again.totalAdded(), 0L);
+    QCOMPARE(again.skipped[3], 10000L);
+}
+
+void ExchangeTest::openDocumentSheetsAreReadByTheirHeaders() {
+    testing::StoreDatabase d;
+    // Columns in another order, a header without diacritics; spaces, paragraphs and a comment
+    // as the format writes them; a number a spreadsheet made of "04711"; repeated cells and
+    // rows; an empty cell at a row's end, an empty row.
+    const std::string ods = odsOf(
+        "Moje ładunki",
+        {{textCell("rodzaj wagonu"), textCell("NAZWA"),
+          "<table:table-cell table:number-columns-repeated=\"1000\"/>"},
+         {textCell("Eaos"), textCell("<text:s text:c=\"2\"/>Węgiel &amp; koks<text:s/>")},
+         {"<table:table-row "
+          "table:number-rows-repeated=\"5\"><table:table-cell/></table:table-row>"},
+         {"<table:table-cell office:value-type=\"float\" office:value=\"4711\">"
+          "<text:p>4 711</text:p></table:table-cell>",
+          "<table:table-cell office:value-type=\"string\"><office:annotation><text:p>uwaga"
+          "</text:p></office:annotation><text:p>Drewno</text:p><text:p>z lasu</text:p>"
+          "</table:table-cell>"},
+         {"<table:table-cell table:number-columns-repeated=\"2\" office:value-type=\"string\">"
+          "<text:p>Dwa<text:tab/>razy</text:p></table:table-cell>"},
+         {textCell(""), textCell("Puste")}});
+    const QString path = d.dir.file("ladunki.ods");
+    writeBytes(path, ods);
+    const store::ExchangeReport report = store::importFiles(d.baza, {{path.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(rowsOf(d.file(), "select nazwa, rodz_wag from ladunki order by rowid"),
+             QStringList({"  Węgiel & koks |Eaos", "Drewno\nz lasu|4711", "Dwa\trazy|Dwa\trazy",
+                          "Puste|"}));
+    QVERIFY2(QString::fromStdString(report.summary()).contains("arkusz „Moje ładunki”: 1 komórek"),
+             report.summary().c_str());
+}
+
+void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("maxRows");
+    QTest::addColumn<QString>("expected");
+    testing::StoreDatabase d;
+    execFile(d.file(),
+             "insert into ladunki values('Węgiel','E');"
+             "insert into ladunki values('Koks','E');"
+             "insert into ladunki values('Drewno','R');");
+    const std::string plain = exportedWorkbook(d);
+    auto patched = [&](std::uint32_t size) {
+        // The first entry's uncompressed size in the zip directory.
+        std::string b = plain;
+        const std::size_t dir = b.rfind(std::string("PK\x01\x02", 4));
+        std::size_t at = dir;
+        while (at != std::string::npos && at > 0) {
+            const std::size_t before = b.rfind(std::string("PK\x01\x02", 4), at - 1);
+            if (before == std::string::npos) break;
+            at = before;
+        }
+        for (int i = 0; i < 4; ++i) b[at + 24 + std::size_t(i)] = char((size >> (8 * i)) & 0xFF);
+        return QByteArray::fromStdString(b);
+    };
+    QTest::newRow("zip bomb: a directory promising 2 GB")
+        << patched(0x7FFFFFF0) << 0 << "arkusz.xlsx: skoroszyt rozpakowuje się do ponad 256 MB";
+    QTest::newRow("zip bomb: an entry unpacking to more than its directory says")
+        << patched(3) << 0 << "rozpakowuje się do większego rozmiaru, niż podaje spis";
+    QTest::newRow("too many rows") << QByteArray::fromStdString(plain) << 3
+                                   << "arkusz „Ładunki”, wiersz 4: arkusz ma więcej niż 2";
+    QTest::newRow("1 MB cell") << QByteArray::fromStdString(odsOf(
+                                      "L", {{textCell("Nazwa"), textCell("Rodzaj wagonu")},
+                                            {textCell("A"), textCell("E")},
+                                            {textCell(std::string(1 << 20, 'x')), textCell("E")}}))
+                               << 0 << "arkusz „L”, wiersz 3: wartość dłuższa niż 255";
+    {
+        const QString path = d.dir.file("formula.xlsx");
+        lxw_workbook* book = workbook_new(path.toUtf8().constData());
+        lxw_worksheet* sheet = workbook_add_worksheet(book, "Ładunki");
+        worksheet_write_string(sheet, 0, 0, "Nazwa", nullptr);
+        worksheet_write_string(sheet, 0, 1, "Rodzaj wagonu", nullptr);
+        worksheet_write_string(sheet, 1, 0, "Węgiel", nullptr);
+        worksheet_write_formula(sheet, 1, 1, "=WEBSERVICE(\"http://example.org/\")", nullptr);
+        workbook_close(book);
+        QTest::newRow("formula") << bytesOf(path) << 0
+                                 << "arkusz „Ładunki”, wiersz 2: komórka z formułą";
+    }
+    QTest::newRow("ods formula") << QByteArray::fromStdString(odsOf(
+                                        "L", {{textCell("Nazwa"), textCell("Rodzaj wagonu")},
+                                              {textCell("A"),
+                                               "<table:table-cell table:formula=\"of:=1+2\" "
+                                               "office:value-type=\"float\" office:value=\"3\">"
+                                               "<text:p>3</text:p></table:table-cell>"}}))
+                                 << 0 << "arkusz „L”, wiersz 2: komórka z formułą";
+    QTest::newRow("link to another workbook")
+        << QByteArray::fromStdString(zipOf({{"xl/workbook.xml", "<workbook/>"},
+                                            {"xl/externalLinks/externalLink1.xml", "<x/>"}}))
+        << 0 << "arkusz.xlsx: skoroszyt zawiera łącza do innych skoroszytów";
+    QTest::newRow("no workbook") << QByteArray::fromStdString(zipOf({{"a.txt", "a"}})) << 0
+                                 << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+    // Found by the fuzz target: content.xml ends inside a tag (the XML parser read past it).
+    QTest::newRow("content.xml cut inside a tag")
+        << bytesOf(sample("../workbooks/cut-in-a-tag.ods")) << 0
+        << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+    QTest::newRow("cut short") << QByteArray::fromStdString(plain.substr(0, plain.size() / 2)) << 0
+                               << "arkusz.xlsx: plik nie jest poprawnym skoroszytem";
+}
+
+void ExchangeTest::craftedWorkbooksAreRefusedBeforeAnythingIsWritten() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, maxRows);
+    QFETCH(QString, expected);
+    store::WorkbookLimits limits;
+    if (maxRows) limits.maxRows = maxRows;
+    const QString got = workbookRefusal(bytes.toStdString(), limits);
+    QVERIFY2(got.contains(expected), qPrintable(got));
+    if (maxRows) return;
+    testing::StoreDatabase d;
+    const QString before = testing::dumpOf(d.file());
+    const QString path = d.dir.file("arkusz.xlsx");
+    writeBytes(path, bytes.toStdString());
+    const store::ExchangeReport report = store::importFiles(d.baza, {{path.toStdString(), {}}});
+    QVERIFY(report.refused() && !report.written);
+    QCOMPARE(testing::dumpOf(d.file()), before);
+}
+
+void ExchangeTest::waybillsNamingAbsentEntriesAreImportedWithANote() {
+    testing::StoreDatabase d;
+    execFile(d.file(),
+             "insert into stacje values(2,'Łódź','clred');"
+             "insert into punkty values(2,'Huta','Łódź','');");
+    const QString waybills = d.dir.file("listy.csv");
+    writeBytes(waybills,
+               "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
+               "Łódź;Huta;E;Węgiel;Port;Gdynia\r\n"
+               "Łódź;Huta;E;Węgiel;Huta;Łódź\r\n"
+               "Lodz;;E;;;Łódź\r\n");
+    const QString loads = d.dir.file("ladunki.csv");
+    writeBytes(loads, "Nazwa;Rodzaj wagonu\r\nWęgiel;E\r\n");
+    const store::ExchangeReport report =
+        store::importFiles(d.baza, {{waybills.toStdString(), {}}, {loads.toStdString(), {}}});
+    QVERIFY2(!report.refused(), report.summary().c_str());
+    QCOMPARE(report.added[3], 3L);
+    QStringList notes;
+    for (const std::string& n : report.notes) {
+        if (n.find("nie ma na listach") != std::string::npos) notes << QString::fromStdString(n);
+    }
+    // The load of the same import counts; an empty field names nothing.
+    QCOMPARE(notes, QStringList({"listy.csv, wiersz 2: list przewozowy zapisano, ale nie ma na "
+                                 "listach odbiorcy „Port”, stacji odbioru „Gdynia”",
+                                 "listy.csv, wiersz 4: list przewozowy zapisano, ale nie ma na "
+                                 "listach stacji nadania „Lodz”"}));
 }
 
 void ExchangeTest::duplicatesAreMatchedAsMultisets() {

@@ -27,6 +27,7 @@
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
 #include "ui/modal.h"
+#include "ui/sheet_dialogs.h"
 
 using testing::execFile;
 using testing::rowsOf;
@@ -69,6 +70,16 @@ struct Choosers {
     ~Choosers() { ui::setExchangeChoosers(previous); }
 };
 
+struct SheetChoosers {
+    ui::SheetChoosers previous;
+    explicit SheetChoosers(ui::SheetChoosers c) : previous(ui::setSheetChoosers(std::move(c))) {}
+    ~SheetChoosers() { ui::setSheetChoosers(previous); }
+};
+
+// "Århus Ø" and "Næstved" as a Danish Excel saves them.
+const QByteArray kDanishStations =
+    "Nazwa stacji,Kolor\r\n\xC5rhus \xD8,clred\r\nN\xE6stved,clblue\r\n";
+
 struct ModalHook {
     ui::ModalHook previous;
     explicit ModalHook(ui::ModalHook hook) : previous(ui::setModalHook(std::move(hook))) {}
@@ -87,6 +98,8 @@ private slots:
     void menuFollowsBaza();
     void exportThenImportIntoANewDatabase();
     void refusedImportIsShownAndWritesNothing();
+    void workbooksAndEncodingsThroughTheMenu();
+    void encodingWindowShowsEachCandidateSideBySide();
     void mergeAddsAndReports();
     void destructiveCommandsWriteABackupFirst();
     void restoreThroughTheList();
@@ -106,12 +119,15 @@ void ExchangeMenuTest::menuFollowsBaza() {
         read << QString(a->text()).remove(QLatin1Char('&'));
     }
     // The captions read as before; Alt with the marked letter opens each menu.
-    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana"}));
-    QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana"}));
+    // The described menus first, then the new ones; "Pomoc" always last.
+    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana", "Pomoc"}));
+    QCOMPARE(titles,
+             QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana", "Pomo&c"}));
     QStringList items;
     for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
-    QCOMPARE(items, QStringList({"Eksport CSV…", "Import CSV…", "Dołącz bazę…", "Przywróć kopię…",
-                                 "", "Szukaj…"}));
+    QCOMPARE(items,
+             QStringList({"Eksport CSV…", "Import CSV…", "Eksport arkusza…", "Import arkusza…",
+                          "Dołącz bazę…", "Przywróć kopię…", "", "Szukaj…"}));
     QCOMPARE(p.action("Szukaj1")->shortcut(), QKeySequence(QKeySequence::Find));
 }
 
@@ -126,6 +142,11 @@ void ExchangeMenuTest::exportThenImportIntoANewDatabase() {
         QVERIFY(p.dialogs.transcript().startsWith("Informacja: Zapisano pliki:"));
         QCOMPARE(QDir(exported).entryList({"*.csv"}, QDir::Files, QDir::Name),
                  QStringList({"ladunki.csv", "listy.csv", "punkty.csv", "stacje.csv"}));
+        // Exporting over them asks first; No writes nothing.
+        p.dialogs.clear();
+        p.action("EksportCsv1")->trigger();
+        QCOMPARE(p.dialogs.boxes.size(), 1);
+        QVERIFY(p.dialogs.boxes[0].text.startsWith("Te pliki już istnieją:"));
     }
     Program q;
     QStringList files;
@@ -163,6 +184,82 @@ void ExchangeMenuTest::refusedImportIsShownAndWritesNothing() {
     QVERIFY(p.copies().isEmpty());
 }
 
+void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
+    Program p(kWaybills);
+    const QString book = p.dir.file("spotkanie.xlsx");
+    std::vector<store::Encoding> offered;
+    std::optional<store::Encoding> answer = store::Encoding::Windows1252;
+    QStringList importing;
+    SheetChoosers c({[&](QWidget*) { return book; }, [&](QWidget*) { return importing; },
+                     [&](QWidget*, const QString&, const std::string&,
+                         const std::vector<store::Encoding>& candidates) {
+                         offered = candidates;
+                         return answer;
+                     }});
+    p.action("EksportArkusza1")->trigger();
+    QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Zapisano plik:"),
+             qPrintable(p.dialogs.transcript()));
+    const QByteArray written = [&] {
+        QFile f(book);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    QVERIFY(written.startsWith("PK"));
+    // Writing over the file asks first; No keeps it as it was.
+    p.dialogs.clear();
+    execFile(p.file(), "delete from listy;");
+    p.action("EksportArkusza1")->trigger();
+    QCOMPARE(p.dialogs.boxes.size(), 1);
+    QVERIFY(p.dialogs.boxes[0].text.contains("już istnieje"));
+    QFile again(book);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), written);
+    again.close();
+
+    // The workbook back into an empty database, with a Danish CSV file beside it whose
+    // encoding the user picks from the likely ones.
+    Program q;
+    const QString danish = q.dir.file("dk.csv");
+    QFile f(danish);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(kDanishStations);
+    f.close();
+    importing = {book, danish};
+    q.action("ImportArkusza1")->trigger();
+    QCOMPARE(offered, (std::vector<store::Encoding>{store::Encoding::Windows1252,
+                                                    store::Encoding::Windows1250,
+                                                    store::Encoding::Iso88592}));
+    QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import arkusza: dodano 6,"),
+             qPrintable(q.dialogs.transcript()));
+    QVERIFY(q.dialogs.transcript().contains("dk.csv: odczytano w kodowaniu windows-1252"));
+    QCOMPARE(rowsOf(q.file(), "select nazwa, kolor from stacje order by id"),
+             QStringList({"Łódź|clred", "Århus Ø|clred", "Næstved|clblue"}));
+    QCOMPARE(q.main().waybills().recordCount(), 3);
+    // Cancelling the encoding question imports nothing and says nothing.
+    q.dialogs.clear();
+    answer.reset();
+    const QString before = testing::dumpOf(q.file());
+    importing = {danish};
+    Choosers csv({{}, [&](QWidget*) { return importing; }, {}});
+    q.action("ImportCsv1")->trigger();
+    QVERIFY(q.dialogs.boxes.isEmpty());
+    QCOMPARE(testing::dumpOf(q.file()), before);
+}
+
+void ExchangeMenuTest::encodingWindowShowsEachCandidateSideBySide() {
+    const std::vector<store::Encoding> candidates =
+        store::likelyEncodings(kDanishStations.toStdString());
+    ui::EncodingDialog dialog("dk.csv", kDanishStations.toStdString(), candidates);
+    QCOMPARE(dialog.table()->columnCount(), 3);
+    QCOMPARE(dialog.table()->horizontalHeaderItem(0)->text(), QStringLiteral("windows-1252"));
+    QCOMPARE(dialog.table()->item(1, 0)->text(), QStringLiteral("Århus Ø,clred"));
+    QCOMPARE(dialog.table()->item(1, 1)->text(), QStringLiteral("Ĺrhus Ř,clred"));
+    QCOMPARE(dialog.table()->item(2, 1)->text(), QStringLiteral("Nćstved,clblue"));
+    QVERIFY(dialog.button(0)->isDefault());
+    dialog.button(1)->click();
+    QCOMPARE(dialog.chosen(), std::optional(store::Encoding::Windows1250));
+}
+
 void ExchangeMenuTest::mergeAddsAndReports() {
     Program p;
     const QString other = p.dir.file("inny.sdb");
@@ -170,6 +267,10 @@ void ExchangeMenuTest::mergeAddsAndReports() {
     Choosers c({{}, {}, [&](QWidget*) { return other; }});
     p.action("DolaczBaze1")->trigger();
     QVERIFY2(p.dialogs.transcript().startsWith("Informacja: Dołączenie bazy: dodano 4"),
+             qPrintable(p.dialogs.transcript()));
+    // Waybills naming what the lists lack are merged, and named.
+    QVERIFY2(p.dialogs.transcript().contains("inny.sdb: list przewozowy zapisano, ale nie ma na "
+                                             "listach stacji nadania „Kraków”, nadawcy „Żuraw”"),
              qPrintable(p.dialogs.transcript()));
     QCOMPARE(p.main().waybills().recordCount(), 3);
     QCOMPARE(p.main().findChild<QComboBox*>("stn")->count(), 1);  // the lookups were refreshed
@@ -259,6 +360,20 @@ void ExchangeMenuTest::commandLineParses() {
         {"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
     QCOMPARE(line.importFiles, QStringList({"x.csv", "y.csv", "z.csv"}));
     QCOMPARE(line.database, QStringLiteral("a.sdb"));
+    QVERIFY(!line.encoding);
+    // --import takes workbooks and CSV alike, together with --import-csv; --encoding needs one.
+    QVERIFY(ui::parseCommandLine({"listy", "--import", "a.xlsx", "--encoding", "Windows-1252",
+                                  "b.csv", "--import-csv", "c.csv"},
+                                 line, error));
+    QCOMPARE(line.importFiles, QStringList({"a.xlsx", "c.csv", "b.csv"}));
+    QCOMPARE(line.encoding, std::optional(store::Encoding::Windows1252));
+    QVERIFY(
+        !ui::parseCommandLine({"listy", "--import", "b.csv", "--encoding", "koi8-r"}, line, error));
+    QVERIFY2(error.contains("utf-8, windows-1250, windows-1252, iso-8859-2, iso-8859-1"),
+             qPrintable(error));
+    QVERIFY(!ui::parseCommandLine({"listy", "--encoding", "utf-8"}, line, error));
+    QVERIFY(ui::parseCommandLine({"listy", "--export-xlsx", "w.xlsx"}, line, error));
+    QVERIFY(!line.windowed());
     QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
     QCOMPARE(line.copies, 3);
     QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
@@ -340,6 +455,26 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
     run({"--database", "nowa.sdb", "--import-csv", "zle.csv"}, 1, &err);
     QVERIFY2(err.contains("zle.csv, wiersz 1: cudzysłów"), qPrintable(err));
     QCOMPARE(testing::dumpOf(dir.file("nowa.sdb")), before);
+    // A workbook out and in again; a Danish Windows-1252 file only with --encoding.
+    run({"--database", "zrodlo.sdb", "--export-xlsx", "wymiana.xlsx"}, 0, nullptr, &out);
+    QVERIFY2(out.contains("wymiana.xlsx"), qPrintable(out));
+    run({"--database", "z-arkusza.sdb", "--import", "wymiana.xlsx"}, 0, nullptr, &out);
+    QCOMPARE(rowsOf(dir.file("z-arkusza.sdb"), "select st_nad, st_odb from listy order by id"),
+             QStringList({"Łódź|Gdynia", "Kraków|Łowicz", "Poznań|ŁÓDŹ Kaliska"}));
+    QFile danish(dir.file("dk.csv"));
+    QVERIFY(danish.open(QIODevice::WriteOnly));
+    danish.write("Nazwa stacji,Kolor\r\n\xC5rhus \xD8,clred\r\nN\xE6stved,clblue\r\n");
+    danish.close();
+    run({"--database", "z-arkusza.sdb", "--import", "dk.csv"}, 1, &err);
+    QVERIFY2(err.contains("dk.csv: plik nie jest zapisany w UTF-8; podaj jego kodowanie, "
+                          "najbardziej prawdopodobne: windows-1252, windows-1250, iso-8859-2"),
+             qPrintable(err));
+    QVERIFY(err.contains("--encoding"));
+    run({"--database", "z-arkusza.sdb", "--import-csv", "dk.csv", "--encoding", "windows-1252"}, 0,
+        nullptr, &out);
+    QVERIFY2(out.contains("odczytano w kodowaniu windows-1252"), qPrintable(out));
+    QCOMPARE(rowsOf(dir.file("z-arkusza.sdb"), "select nazwa from stacje order by id"),
+             QStringList({"Łódź", "Århus Ø", "Næstved"}));
     // Cards to PDF without a display.
     run({"--database", "nowa.sdb", "--print-pdf", "karty.pdf", "--copies", "2"}, 0, nullptr, &out);
     QVERIFY2(out.contains("Zapisano 6 kart"), qPrintable(out));

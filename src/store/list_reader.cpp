@@ -1,0 +1,222 @@
+#include "store/list_reader.h"
+
+#include <algorithm>
+
+#include "db/case_fold.h"
+#include "db/text.h"
+
+namespace store {
+namespace {
+
+std::string inQuotes(std::string_view text) {
+    return "„" + std::string(text) + "”";
+}
+
+std::string joined(const std::vector<std::string>& values) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ";" : "") + values[i];
+    return out;
+}
+
+// The base letter of a small letter of Latin-1 or Latin Extended-A (after case folding),
+// or nothing when it has none.
+std::string_view baseLetter(char32_t c) {
+    if (c >= 0xE0 && c <= 0xFF) {
+        static constexpr std::string_view kLatin1[] = {
+            "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+            "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+        return kLatin1[c - 0xE0];
+    }
+    if (c == 0xDF) return "ss";
+    if (c < 0x100 || c > 0x17F) return {};
+    struct Range {
+        char32_t last;
+        std::string_view base;
+    };
+    static constexpr Range kExtendedA[] = {
+        {0x105, "a"}, {0x10D, "c"},  {0x111, "d"}, {0x11B, "e"}, {0x123, "g"}, {0x127, "h"},
+        {0x131, "i"}, {0x133, "ij"}, {0x135, "j"}, {0x138, "k"}, {0x142, "l"}, {0x14B, "n"},
+        {0x151, "o"}, {0x153, "oe"}, {0x159, "r"}, {0x161, "s"}, {0x167, "t"}, {0x173, "u"},
+        {0x175, "w"}, {0x178, "y"},  {0x17E, "z"}, {0x17F, "s"}};
+    for (const Range& r : kExtendedA) {
+        if (c <= r.last) return r.base;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string headerKey(std::string_view name) {
+    const std::string folded = db::foldCase(db::trimBlanks(name));
+    std::string out;
+    out.reserve(folded.size());
+    bool blank = false;
+    for (std::size_t i = 0; i < folded.size();) {
+        const auto b0 = static_cast<unsigned char>(folded[i]);
+        if (b0 <= ' ') {
+            blank = true;
+            ++i;
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        if ((b0 & 0xE0) == 0xC0 && i + 1 < folded.size()) {
+            const char32_t c =
+                (char32_t(b0 & 0x1F) << 6) | (static_cast<unsigned char>(folded[i + 1]) & 0x3F);
+            const std::string_view base = baseLetter(c);
+            if (!base.empty()) {
+                out += base;
+                i += 2;
+                continue;
+            }
+        }
+        out += folded[i++];
+    }
+    return out;
+}
+
+const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list) {
+    // Further languages add their header rows here; every variant lists the columns in the
+    // order of the list's first (exported) header.
+    static const std::array<std::vector<std::vector<std::string>>, 4> variants = {{
+        {csvHeader(ExchangeList::Stations)},
+        {csvHeader(ExchangeList::Parties)},
+        {csvHeader(ExchangeList::Loads)},
+        {csvHeader(ExchangeList::Waybills)},
+    }};
+    return variants[static_cast<std::size_t>(list)];
+}
+
+std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names) {
+    std::vector<std::string> keys;
+    for (const std::string& n : names) keys.push_back(headerKey(n));
+    while (!keys.empty() && keys.back().empty()) keys.pop_back();
+    for (ExchangeList list : kExchangeLists) {
+        for (const auto& variant : headerVariants(list)) {
+            if (variant.size() != keys.size()) continue;
+            HeaderMatch match{list, {}};
+            for (const std::string& wanted : variant) {
+                const std::string key = headerKey(wanted);
+                const auto found = std::find(keys.begin(), keys.end(), key);
+                if (found == keys.end()) break;
+                const auto place = static_cast<std::size_t>(found - keys.begin());
+                if (std::find(match.places.begin(), match.places.end(), place) !=
+                    match.places.end())
+                    break;
+                match.places.push_back(place);
+            }
+            if (match.places.size() == variant.size()) return match;
+        }
+    }
+    return std::nullopt;
+}
+
+ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& report)
+    : source_(std::move(source)), data_(data), report_(report) {
+    sourceIndex_ = static_cast<int>(data_.sources.size());
+    data_.sources.push_back(source_);
+    for (std::size_t l = 0; l < 4; ++l) before_[l] = data_.rows[l].size();
+}
+
+void ListReader::refuse(long line, const std::string& why) {
+    report_.refusals.push_back(line > 0 ? source_ + ", wiersz " + std::to_string(line) + ": " + why
+                                        : source_ + ": " + why);
+}
+
+void ListReader::reserve(std::size_t rows) {
+    reserve_ = rows;
+}
+
+void ListReader::refuseFile(long line, const std::string& why) {
+    for (std::size_t l = 0; l < 4; ++l) data_.rows[l].resize(before_[l]);
+    refuse(line, why);
+    refused_ = true;
+}
+
+bool ListReader::record(long line, std::vector<std::string>&& f) {
+    if (refused_) return false;
+    if (!list_) {
+        const std::optional<HeaderMatch> match = matchHeader(f);
+        if (!match) {
+            while (!f.empty() && f.back().empty()) f.pop_back();
+            std::string expected;
+            for (ExchangeList l : kExchangeLists) expected += "\n    " + joined(csvHeader(l));
+            refuse(line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
+                             "; oczekiwano jednego z:" + expected);
+            refused_ = true;
+            return false;
+        }
+        list_ = match->list;
+        places_ = match->places;
+        if (reserve_) data_.of(*list_).reserve(data_.of(*list_).size() + reserve_);
+        return true;
+    }
+    ++rows_;
+    const std::vector<std::string>& header = csvHeader(*list_);
+    const std::size_t columns = header.size();
+    if (f.size() < columns) {
+        // Missing cells at the end: the first column the row lacks.
+        for (std::size_t c = 0; c < columns; ++c) {
+            if (places_[c] >= f.size()) {
+                refuse(line, "brak kolumny " + inQuotes(header[c]) + " (jest " +
+                                 std::to_string(f.size()) + " z " + std::to_string(columns) + ")");
+                return true;
+            }
+        }
+    }
+    if (f.size() > columns) {
+        const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
+                                            [](const std::string& v) { return v.empty(); });
+        if (!extraEmpty) {
+            refuse(line, "za dużo kolumn (" + std::to_string(f.size()) + ", oczekiwano " +
+                             std::to_string(columns) + ")");
+            return true;
+        }
+        f.resize(columns);
+    }
+    std::vector<std::string> values;
+    values.reserve(columns);
+    for (std::size_t c = 0; c < columns; ++c) values.push_back(std::move(f[places_[c]]));
+    switch (*list_) {
+        case ExchangeList::Stations: {
+            if (values[0].empty()) {
+                refuse(line, "pusta nazwa stacji");
+                return true;
+            }
+            const auto colour = colourFromText(values[1]);
+            if (!colour) {
+                refuse(line, "nieznany kolor " + inQuotes(values[1]) +
+                                 " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
+                                 "clblack, clbrown, clorange albo polskie nazwy kolorów)");
+                return true;
+            }
+            values[1] = std::string(*colour);
+            break;
+        }
+        case ExchangeList::Parties:
+        case ExchangeList::Loads:
+            if (values[0].empty()) {
+                refuse(line, "pusta nazwa");
+                return true;
+            }
+            break;
+        case ExchangeList::Waybills:
+            break;
+    }
+    data_.of(*list_).push_back(ExchangeRow{std::move(values), sourceIndex_, line});
+    return true;
+}
+
+void ListReader::finish() {
+    if (refused_) return;
+    if (!list_) {
+        refuse(0, "plik jest pusty (brak wiersza nagłówka)");
+        return;
+    }
+    if (rows_ == 0) {
+        report_.notes.push_back(source_ + ": plik zawiera tylko wiersz nagłówka (" +
+                                listTitle(*list_) + "), brak wierszy do dodania");
+    }
+}
+
+}  // namespace store

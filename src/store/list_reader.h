@@ -1,0 +1,71 @@
+#pragma once
+// What every import file has in common, whatever its format: a header row that tells the
+// list, then rows validated against it. The CSV reader and the workbook reader hand their
+// records here one by one; accepted rows go to ExchangeData, refusals and notes to the
+// ExchangeReport, each with where it came from ("<file>, wiersz <n>" or
+// "<file>, arkusz „<sheet>”, wiersz <n>").
+//
+// A header is matched without regard to case, diacritics (ł as l) and blanks around its
+// names, and its columns may come in any order; each list may have several header
+// variants (headerVariants()).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/exchange.h"
+
+namespace store {
+
+// The text by which header names are compared: blanks around it removed and runs of blanks
+// inside made one space, small letters, letters with diacritics as their base letter
+// ("Ładunek " and "ladunek" give the same key).
+std::string headerKey(std::string_view name);
+
+// The header rows a list is known by; the first is the one the export writes.
+const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list);
+
+// The list a header row names and, for each of the list's columns, where it is in the
+// row. None when the row is no list's header.
+struct HeaderMatch {
+    ExchangeList list;
+    std::vector<std::size_t> places;
+};
+std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names);
+
+class ListReader {
+public:
+    // `source` names the file or sheet in messages (it is added to data.sources).
+    ListReader(std::string source, ExchangeData& data, ExchangeReport& report);
+
+    // The next record of the file, with the line or row it starts on. The first record is
+    // the header. Returns false once the file is refused as a whole (unknown header).
+    bool record(long line, std::vector<std::string>&& fields);
+    // The file is at its end: refuses an empty file, notes a header without rows.
+    void finish();
+    // A fault of the file as a whole: the rows taken from it are dropped and the fault
+    // refused.
+    void refuseFile(long line, const std::string& why);
+    // Reserves room for about `rows` more rows.
+    void reserve(std::size_t rows);
+
+    const std::optional<ExchangeList>& list() const { return list_; }
+    const std::string& source() const { return source_; }
+
+private:
+    void refuse(long line, const std::string& why);
+
+    std::string source_;
+    ExchangeData& data_;
+    ExchangeReport& report_;
+    int sourceIndex_;
+    std::optional<ExchangeList> list_;
+    std::vector<std::size_t> places_;
+    std::array<std::size_t, 4> before_{};
+    long rows_ = 0;
+    bool refused_ = false;
+    std::size_t reserve_ = 0;
+};
+
+}  // namespace store

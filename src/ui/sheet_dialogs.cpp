@@ -1,0 +1,123 @@
+#include "ui/sheet_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/modal.h"
+#include "ui/window_keys.h"
+
+namespace ui {
+namespace {
+
+SheetChoosers& choosers() {
+    static SheetChoosers installed;
+    return installed;
+}
+
+constexpr int kPreviewRows = 12;
+
+}  // namespace
+
+SheetChoosers setSheetChoosers(SheetChoosers c) {
+    return std::exchange(choosers(), std::move(c));
+}
+
+QString chooseWorkbookFile(QWidget* owner) {
+    if (choosers().workbookFile) return choosers().workbookFile(owner);
+    // The window asks before replacing a file itself (the same question for every export).
+    QString file = QFileDialog::getSaveFileName(
+        owner, QStringLiteral("Eksport arkusza"), QStringLiteral("listy.xlsx"),
+        QStringLiteral("Skoroszyty Excel (*.xlsx)"), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!file.isEmpty() && !file.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        file += QStringLiteral(".xlsx");
+    return file;
+}
+
+QStringList chooseImportFiles(QWidget* owner) {
+    if (choosers().importFiles) return choosers().importFiles(owner);
+    return QFileDialog::getOpenFileNames(
+        owner, QStringLiteral("Import arkusza"), QString(),
+        QStringLiteral("Arkusze i pliki CSV (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
+}
+
+std::optional<store::Encoding> chooseEncoding(QWidget* owner, const QString& name,
+                                              const std::string& bytes,
+                                              const std::vector<store::Encoding>& candidates) {
+    if (choosers().encoding) return choosers().encoding(owner, name, bytes, candidates);
+    EncodingDialog dialog(name, bytes, candidates, owner);
+    showModal(dialog);
+    return dialog.chosen();
+}
+
+EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
+                               std::vector<store::Encoding> candidates, QWidget* parent)
+    : QDialog(parent), candidates_(std::move(candidates)) {
+    setObjectName(QStringLiteral("encodingDialog"));
+    setWindowTitle(QStringLiteral("Kodowanie pliku %1").arg(name));
+    closeOnEscape(*this);
+    auto* label =
+        new QLabel(QStringLiteral("Plik %1 nie jest zapisany w UTF-8. Wybierz kodowanie, w którym "
+                                  "wszystkie litery wyglądają dobrze (pierwsze jest najbardziej "
+                                  "prawdopodobne):")
+                       .arg(name),
+                   this);
+    label->setWordWrap(true);
+    // The first rows only.
+    std::size_t end = 0;
+    for (int line = 0; line < kPreviewRows && end < bytes.size(); ++line) {
+        end = bytes.find('\n', end);
+        end = end == std::string_view::npos ? bytes.size() : end + 1;
+    }
+    const std::string_view head = bytes.substr(0, end);
+    table_ = new QTableWidget(0, int(candidates_.size()), this);
+    table_->setObjectName(QStringLiteral("preview"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    QStringList titles;
+    for (std::size_t c = 0; c < candidates_.size(); ++c) {
+        titles << QString::fromLatin1(store::encodingName(candidates_[c]));
+        const QStringList lines =
+            QString::fromStdString(store::toUtf8(head, candidates_[c])).split(QLatin1Char('\n'));
+        if (table_->rowCount() < lines.size()) table_->setRowCount(int(lines.size()));
+        for (int r = 0; r < lines.size(); ++r) {
+            QString text = lines[r];
+            if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+            table_->setItem(r, int(c), new QTableWidgetItem(text));
+        }
+    }
+    table_->setHorizontalHeaderLabels(titles);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* buttons = new QDialogButtonBox(this);
+    for (std::size_t c = 0; c < candidates_.size(); ++c) {
+        QPushButton* b =
+            buttons->addButton(QStringLiteral("Wczytaj jako %1")
+                                   .arg(QString::fromLatin1(store::encodingName(candidates_[c]))),
+                               QDialogButtonBox::AcceptRole);
+        b->setObjectName(QStringLiteral("encoding%1").arg(c));
+        connect(b, &QPushButton::clicked, this, [this, c] {
+            chosen_ = candidates_[c];
+            accept();
+        });
+        if (c == 0) {
+            b->setDefault(true);
+            b->setFocus();
+        }
+        buttons_.push_back(b);
+    }
+    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("cancelButton"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    resize(640, 360);
+}
+
+}  // namespace ui
