@@ -120,9 +120,9 @@ bool wagonTableExists(db::SqlConnection& connection) {
 
 void createWagonTable(db::SqlQuery& query) {
     exec(query,
-         "create table if not exists wagony (numer varchar(40) primary key, klasa varchar(20), "
-         "wlasciciel varchar(40), stacja varchar(40), dlugosc varchar(20), predkosc "
-         "varchar(2), uwagi varchar(255));");
+         "create table if not exists wagony (numer varchar(255) primary key, klasa "
+         "varchar(255), wlasciciel varchar(255), stacja varchar(255), dlugosc varchar(255), "
+         "predkosc varchar(2), uwagi varchar(255));");
 }
 
 std::string wagonListSql(const WagonListing& listing, bool exists) {
