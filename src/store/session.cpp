@@ -325,11 +325,11 @@ namespace {
 Changes changesOf(const ExchangeReport& report) {
     Changes c;
     if (!report.written) return c;
-    const std::pair<ExchangeList, ListKind> kinds[] = {
-        {ExchangeList::Stations, ListKind::Stations},
-        {ExchangeList::Parties, ListKind::Parties},
-        {ExchangeList::Loads, ListKind::Loads},
-        {ExchangeList::Waybills, ListKind::Waybills}};
+    const std::pair<ExchangeList, ListKind> kinds[] = {{ExchangeList::Stations, ListKind::Stations},
+                                                       {ExchangeList::Parties, ListKind::Parties},
+                                                       {ExchangeList::Loads, ListKind::Loads},
+                                                       {ExchangeList::Waybills, ListKind::Waybills},
+                                                       {ExchangeList::Wagons, ListKind::Wagons}};
     for (const auto& [list, kind] : kinds) {
         if (report.added[static_cast<std::size_t>(list)] > 0)
             c.lists |= static_cast<unsigned>(kind);

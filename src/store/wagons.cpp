@@ -118,11 +118,14 @@ bool wagonTableExists(db::SqlConnection& connection) {
     return tableExists(connection, kWagonTable);
 }
 
+const char* wagonTableSql() {
+    return "create table if not exists wagony (numer varchar(255) primary key, klasa "
+           "varchar(255), wlasciciel varchar(255), stacja varchar(255), dlugosc varchar(255), "
+           "predkosc varchar(2), uwagi varchar(255));";
+}
+
 void createWagonTable(db::SqlQuery& query) {
-    exec(query,
-         "create table if not exists wagony (numer varchar(255) primary key, klasa "
-         "varchar(255), wlasciciel varchar(255), stacja varchar(255), dlugosc varchar(255), "
-         "predkosc varchar(2), uwagi varchar(255));");
+    exec(query, wagonTableSql());
 }
 
 std::string wagonListSql(const WagonListing& listing, bool exists) {

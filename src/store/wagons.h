@@ -52,6 +52,7 @@ public:
 
 bool wagonTableExists(db::SqlConnection& connection);
 // "create table if not exists wagony (...)", on `query`, inside the caller's transaction.
+const char* wagonTableSql();
 void createWagonTable(db::SqlQuery& query);
 
 // How the wagon window lists the wagons.

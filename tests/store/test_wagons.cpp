@@ -2,6 +2,7 @@
 // unique, a copy counts the number up (a UIC number keeps a valid check digit), and the
 // wagon list follows every command.
 
+#include <QFile>
 #include <QtTest>
 
 #include "store/session.h"
@@ -19,6 +20,7 @@ private slots:
     void countingUp();
     void copiesCountUpAndRefuseWhole();
     void cardColoursStartWhiteAndAreKept();
+    void csvRoundTripAndMergeRules();
 };
 
 namespace {
@@ -126,6 +128,59 @@ void WagonsTest::cardColoursStartWhiteAndAreKept() {
     QCOMPARE(store::cardColourOf(groups, "Xyz"), "#ffffff");
     groups[0].colour = "red";
     QVERIFY_THROWS_EXCEPTION(store::WagonRefused, session.setCardColours(groups));
+}
+
+// Hostile texts go out and come back byte for byte; the rules are the exchange's: a number
+// present is skipped (other data reported), a refused row writes nothing, and neither a
+// refused import nor a file of only the header makes the table.
+void WagonsTest::csvRoundTripAndMergeRules() {
+    const std::vector<store::Wagon> hostile = {
+        kEaos,
+        {"\xEF\xBB\xBF=1+1", "Gbs", "a;b", "line\r\nbreak", " 12 ", store::SpeedMark::S, "\t\"\""},
+        {"Z\"", "zacns", "Łódź", "", "", store::SpeedMark::None, std::string(255, 'x')},
+    };
+    QByteArray exported;
+    {
+        testing::WorkDir dir;
+        store::Session session;
+        session.open();
+        for (const auto& w : hostile) session.addWagon(w);
+        const auto paths = session.exportCsv("out");
+        QCOMPARE(paths.size(), std::size_t(5));
+        QFile f(QString::fromStdString(paths.back()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        exported = f.readAll();
+        QVERIFY(
+            exported.contains("Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi"));
+    }
+    testing::WorkDir dir;
+    auto write = [&](const QString& name, const QByteArray& bytes) -> std::string {
+        QFile f(dir.file(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return {};
+        return f.fileName().toStdString();
+    };
+    store::Session session;
+    session.open();
+    const QByteArray header =
+        "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi\r\n";
+    QVERIFY(!session.importFiles({write("bad.csv", header + "1;Gbs;;;;sss;\r\n")}).written);
+    QVERIFY(session.importFiles({write("empty.csv", header)}).written);
+    QVERIFY(session.exportCsv("none").size() == 4);  // still no wagon table
+
+    const std::string file = write("wagony.csv", exported);
+    store::ExchangeReport r = session.importFiles({file});
+    QCOMPARE(r.added[4], 3L);
+    QCOMPARE(session.wagons().size(), hostile.size());
+    for (const auto& w : hostile) QCOMPARE(*session.wagon(w.number), w);
+    QFile again(QString::fromStdString(session.exportCsv("back").back()));
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), exported);
+
+    r = session.importFiles({write("other.csv", header + "\"31 80 5379 000-7\";Eaos;SBB;;;;\r\n")});
+    QCOMPARE(r.added[4], 0L);
+    QCOMPARE(r.skipped[4], 1L);
+    QVERIFY(r.summary().find("z innymi danymi") != std::string::npos);
+    QCOMPARE(session.wagon(kEaos.number)->owner, std::string("DB"));
 }
 
 QTEST_GUILESS_MAIN(WagonsTest)
