@@ -53,8 +53,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "two",    "schema", "newdb",  "v1",
-                              "legacy", "import", "merge",  "restore"};
+const char* const kPaths[] = {"writes", "two",   "schema",  "newdb",         "v1",         "legacy",
+                              "import", "merge", "restore", "wagons-import", "wagons-copy"};
+constexpr int kCsvWagons = 2000;
+constexpr int kWagonCopies = 300;
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
 
@@ -180,6 +182,32 @@ void childExchange(bool merge) {
             merge ? s.merge("legacy-template.sdb") : s.importFiles(csvFiles());
         if (report.refused()) throw std::runtime_error(report.summary());
         clearLists();
+    }
+}
+
+// The wagon list imported from CSV (a backup first, the table made by the first import), then
+// emptied; or one wagon copied many times over, then the copies deleted.
+void runStraight(const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open("listy.sdb", &db);
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void childWagons(bool copy) {
+    store::Session s;
+    s.open();
+    if (copy && !s.wagon("W 1000")) s.addWagon({"W 1000", "Gbs", "PKP", "Łódź", "14020"});
+    for (;;) {
+        if (copy) {
+            s.copyWagon("W 1000", kWagonCopies);
+            runStraight("delete from wagony where numer <> 'W 1000';");
+        } else {
+            const store::ExchangeReport report = s.importFiles({"csv-wagons/wagony.csv"});
+            if (report.refused()) throw std::runtime_error(report.summary());
+            runStraight("delete from wagony;");
+        }
     }
 }
 
@@ -413,6 +441,19 @@ struct Checker {
         }
         if (path == "import" || path == "merge") exchangeWholeOrNone(path, dir);
         if (path == "restore") restoredWhole(dir);
+        if (path == "wagons-import" || path == "wagons-copy") wagonsWholeOrNone(path, f);
+    }
+
+    // The wagon table is there whole or not at all, and holds no part of an import or copy.
+    void wagonsWholeOrNone(const std::string& path, const File& f) {
+        const bool table = f.one("select count(*) from sqlite_master where name='wagony'") == "1";
+        const std::string n = table ? f.one("select count(*) from wagony") : "0";
+        if (path == "wagons-import") {
+            expect(n == "0" || n == std::to_string(kCsvWagons), "a half wagon import: " + n);
+        } else {
+            expect(n == "0" || n == "1" || n == std::to_string(kWagonCopies + 1),
+                   "a half copy: " + n + " wagons");
+        }
     }
 };
 
@@ -478,6 +519,12 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
         }
     }
     checker.importCounts = Checker::counts(File(base + "ref-import.sdb"));
+    fs::create_directories(base + "csv-wagons");
+    std::ofstream wagons(base + "csv-wagons/wagony.csv", std::ios::binary);
+    wagons << "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi\r\n";
+    for (int i = 0; i < kCsvWagons; ++i)
+        wagons << "\"31 80 " << 100000 + i
+               << "\";Eaos;DB;\"Hagen; Hbf\";14040;ss;\"\"\"x\"\"\"\r\n";
     checker.mergeCounts = Checker::counts(File(base + "ref-merge.sdb"));
     makeListyFile(base + "ref-empty.sdb", "");
     checker.restoreStates = {listsOf(base + "ref-empty.sdb"), listsOf(base + "stan-a.sdb"),
@@ -509,6 +556,7 @@ int runParent(int trials, const QString& only) {
         fs::copy_file(base + "v1-template.sdb", dir + "v1-template.sdb");
         fs::copy_file(legacySample, dir + "legacy-template.sdb");
         fs::copy(base + "csv", dir + "csv", fs::copy_options::recursive);
+        fs::copy(base + "csv-wagons", dir + "csv-wagons", fs::copy_options::recursive);
         fs::copy_file(base + "stan-a.sdb", dir + "stan-a.sdb");
         fs::copy_file(base + "stan-b.sdb", dir + "stan-b.sdb");
         int pathFailures = 0;

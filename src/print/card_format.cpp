@@ -81,8 +81,8 @@ int Length::at(double skala) const {
 }
 
 double paperWidth(Paper paper, bool landscape) {
-    const double w = paper == Paper::A4 ? 210 : 215.9;
-    const double h = paper == Paper::A4 ? 297 : 279.4;
+    const double w = paper == Paper::A4 ? 210 : paper == Paper::A6 ? 105 : 215.9;
+    const double h = paper == Paper::A4 ? 297 : paper == Paper::A6 ? 148 : 279.4;
     return landscape ? h : w;
 }
 
@@ -109,7 +109,7 @@ const char* presetLabel(CardPreset preset) {
 }
 
 const char* paperName(Paper paper) {
-    return paper == Paper::A4 ? "a4" : "letter";
+    return paper == Paper::A4 ? "a4" : paper == Paper::A6 ? "a6" : "letter";
 }
 
 bool paperFromName(const std::string& name, Paper& paper) {
@@ -121,7 +121,7 @@ bool paperFromName(const std::string& name, Paper& paper) {
 }
 
 const char* paperLabel(Paper paper) {
-    return paper == Paper::A4 ? "A4" : "Letter";
+    return paper == Paper::A4 ? "A4" : paper == Paper::A6 ? "A6" : "Letter";
 }
 
 CardFormat cardFormat(CardPreset preset, Paper paper) {

@@ -101,9 +101,25 @@ void cuttingLine(PrintService& service, const CardGeometry& g, unsigned folds) {
     if (!(folds & kRightEdge)) rectangle(service, {c.x2 - t, c.y1, c.x2, c.y2});
 }
 
-// `text` at (x, y) in the current font of `points`, kept inside `room` (its right and bottom
-// edges): set smaller down to kMinPoints, then cut with an ellipsis. A text that is not even
-// one line high at the smallest size is left out. The font is `points` again afterwards.
+// The code in a white box in the top-right corner of the band, on the caption's line: black
+// on white, so it reads on every band colour and from a black-and-white printer. The box
+// reaches a little into the value's line, where the value has only the space above its
+// capitals.
+void letterCode(PrintService& service, const CardGeometry& g, int band, const std::string& code) {
+    if (code.empty()) return;
+    const Rect& b = g.band(band);
+    const Rect box{b.x2 - g.codeW, b.y1, b.x2, g.valueY(band) + 8};
+    service.setFillColour(kWhite);
+    rectangle(service, box);
+    if (g.fitTexts) {
+        fittedText(service, box.x1 + 7, g.captionY(band), box, code, g.captionPoints);
+    } else {
+        service.text(box.x1 + 7, g.captionY(band), code);
+    }
+}
+
+}  // namespace
+
 void fittedText(PrintService& service, int x, int y, const Rect& room, const std::string& text,
                 int points) {
     auto fits = [&](const std::string& t) {
@@ -137,25 +153,6 @@ void fittedText(PrintService& service, int x, int y, const Rect& room, const std
     if (!shown.empty()) service.text(x, y, shown);
     if (size != points) service.setFontSize(points);
 }
-
-// The code in a white box in the top-right corner of the band, on the caption's line: black
-// on white, so it reads on every band colour and from a black-and-white printer. The box
-// reaches a little into the value's line, where the value has only the space above its
-// capitals.
-void letterCode(PrintService& service, const CardGeometry& g, int band, const std::string& code) {
-    if (code.empty()) return;
-    const Rect& b = g.band(band);
-    const Rect box{b.x2 - g.codeW, b.y1, b.x2, g.valueY(band) + 8};
-    service.setFillColour(kWhite);
-    rectangle(service, box);
-    if (g.fitTexts) {
-        fittedText(service, box.x1 + 7, g.captionY(band), box, code, g.captionPoints);
-    } else {
-        service.text(box.x1 + 7, g.captionY(band), code);
-    }
-}
-
-}  // namespace
 
 void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& texts, Rgb top,
               Rgb bottom) {

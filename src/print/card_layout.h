@@ -20,6 +20,12 @@ inline constexpr int kBands = 6;
 // x in device pixels: rounded to the nearest integer, halves to the even neighbour.
 int toPixels(double x);
 
+// `text` at (x, y) in the current font of `points`, kept inside `room` (its right and bottom
+// edges): set smaller down to kMinPoints, then cut with an ellipsis. A text that is not even
+// one line high at the smallest size is left out. The font is `points` again afterwards.
+void fittedText(PrintService& service, int x, int y, const Rect& room, const std::string& text,
+                int points);
+
 // The layout units of a page: its height in device pixels over 297.
 double scaleForPageHeight(int pageHeight);
 

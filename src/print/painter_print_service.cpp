@@ -81,6 +81,17 @@ void PainterPrintService::setFillColour(Rgb colour) {
     fill_ = QColor(colour.red, colour.green, colour.blue);
 }
 
+void PainterPrintService::fillPolygon(const std::vector<std::pair<int, int>>& points) {
+    QPainter& p = canvas();
+    QPolygon polygon;
+    for (const auto& [x, y] : points) polygon << QPoint(x, y);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill_);
+    p.drawPolygon(polygon);
+    p.restore();
+}
+
 void PainterPrintService::rectangle(int x1, int y1, int x2, int y2) {
     QPainter& p = canvas();
     p.setBrush(fill_);

@@ -31,6 +31,7 @@ public:
     TextExtent measure(const std::string& text) const override;
     void turn(const Rect& area) override;
     void unturn() override;
+    void fillPolygon(const std::vector<std::pair<int, int>>& points) override;
     // Draws the used slots as hatched frames (a preview); otherwise they are left out.
     void usedSlot(const Rect& area) override;
     void setShowsUsedSlots(bool shows) { showsUsedSlots_ = shows; }

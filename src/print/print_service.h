@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace print {
@@ -20,8 +21,8 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// The sheets a run is printed on.
-enum class Paper { A4, Letter };
+// The sheets a run is printed on (A6 card stock only for car cards).
+enum class Paper { A4, Letter, A6 };
 
 // The size of a text in device pixels: its advance and the height of its line.
 struct TextExtent {
@@ -74,6 +75,8 @@ public:
     // of the page. Clipping set while turned is turned with it.
     virtual void turn(const Rect& area) = 0;
     virtual void unturn() = 0;
+    // A polygon through `points` filled with the fill colour, with no outline.
+    virtual void fillPolygon(const std::vector<std::pair<int, int>>& points) { (void)points; }
     // A slot of the sheet that an earlier run has used already: shown by a preview, never
     // printed.
     virtual void usedSlot(const Rect& area) { (void)area; }

@@ -12,7 +12,9 @@ namespace print {
 namespace {
 
 QPageLayout wholeSheet(Paper paper, bool landscape) {
-    return QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+    return QPageLayout(QPageSize(paper == Paper::A4   ? QPageSize::A4
+                                 : paper == Paper::A6 ? QPageSize::A6
+                                                      : QPageSize::Letter),
                        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 

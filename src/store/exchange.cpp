@@ -26,6 +26,7 @@
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
+#include "store/wagons.h"
 #include "store/waybills.h"
 
 namespace store {
@@ -56,7 +57,7 @@ std::vector<std::string> waybillColumns() {
 }
 
 const ListInfo& infoOf(ExchangeList list) {
-    static const std::array<ListInfo, 4> lists = {{
+    static const std::array<ListInfo, kListCount> lists = {{
         {"stacje", {"nazwa", "kolor"}, {"Nazwa stacji", "Kolor"}, "stacje.csv", "Stacje"},
         {"punkty", {"nazwa", "stacja"}, {"Nazwa", "Stacja"}, "punkty.csv", "Nadawcy/odbiorcy"},
         {"ladunki", {"nazwa", "rodz_wag"}, {"Nazwa", "Rodzaj wagonu"}, "ladunki.csv", "Ładunki"},
@@ -65,6 +66,11 @@ const ListInfo& infoOf(ExchangeList list) {
          {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
          "listy.csv",
          "Listy przewozowe"},
+        {"wagony",
+         {"numer", "klasa", "wlasciciel", "stacja", "dlugosc", "predkosc", "uwagi"},
+         {"Numer", "Klasa", "Właściciel", "Stacja macierzysta", "Długość", "Prędkość", "Uwagi"},
+         "wagony.csv",
+         "Wagony"},
     }};
     return lists[at(list)];
 }
@@ -265,7 +271,9 @@ std::string ExchangeReport::summary() const {
     } else {
         text = command + ": dodano " + std::to_string(totalAdded()) +
                ", pominięto jako już obecne " + std::to_string(totalSkipped()) + ", odrzucono 0.\n";
-        for (ExchangeList list : kExchangeLists) {
+        for (ExchangeList list : kAllExchangeLists) {
+            if (list == ExchangeList::Wagons && added[at(list)] == 0 && skipped[at(list)] == 0)
+                continue;
             text += std::string("  ") + listTitle(list) + ": dodano " +
                     std::to_string(added[at(list)]) + ", pominięto " +
                     std::to_string(skipped[at(list)]) + "\n";
@@ -325,6 +333,10 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
     std::vector<std::pair<std::string, std::string>> files;
     for (ExchangeList list : kExchangeLists)
         files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
+    if (wagonTableExists(connection)) {
+        files.emplace_back(dir + csvFileName(ExchangeList::Wagons),
+                           exportCsv(connection, ExchangeList::Wagons));
+    }
     // Each file is written and flushed under a temporary name first; only when all four
     // are on the disk do they take their names, so a failure part-way never leaves a new
     // file beside an old one.
@@ -574,14 +586,14 @@ ExchangeData readListyFile(const std::string& path) {
     }
     ExchangeData data;
     data.sources.push_back(fileNameOf(path));
-    for (ExchangeList list : kExchangeLists) {
+    for (ExchangeList list : kAllExchangeLists) {
         auto found = tables.find(tableOf(list));
         if (found == tables.end()) continue;
         SourceTable& table = found->second;
         const std::vector<std::string> wanted = columnsOf(list);
         // Places in the described layouts (stacje and punkty begin with an id, listy too).
         std::vector<int> fallback;
-        const int first = list == ExchangeList::Loads ? 0 : 1;
+        const int first = list == ExchangeList::Loads || list == ExchangeList::Wagons ? 0 : 1;
         for (std::size_t i = 0; i < wanted.size(); ++i)
             fallback.push_back(first + static_cast<int>(i));
         const std::vector<int> places = columnPlaces(table, wanted, fallback);
@@ -628,8 +640,8 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
              const std::function<void()>& beforeWriting) {
     report.written = false;
     if (report.refused()) return;
-    std::array<long, 4> added{};
-    std::array<long, 4> skippedTotal{};
+    std::array<long, kListCount> added{};
+    std::array<long, kListCount> skippedTotal{};
     std::vector<std::string> notesTotal;
     // Everything the rules compare with is read under the write lock, in the transaction
     // that writes: another program's rows written meanwhile are counted as present.
@@ -638,6 +650,14 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Stations))) {
             const auto values = valuesOf(row);
             stationColours.emplace(values[0], values[1]);
+        }
+        std::unordered_map<std::string, std::vector<std::string>> wagons;
+        if (!data.of(ExchangeList::Wagons).empty() && wagonTableExists(connection)) {
+            for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Wagons))) {
+                auto values = valuesOf(row);
+                std::string number = values[0];
+                wagons.emplace(std::move(number), std::move(values));
+            }
         }
         std::array<RowCounts, 4> present;
         for (ExchangeList list :
@@ -650,8 +670,8 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         for (Counter c : counters) next[c] = readCounter(connection, c);
 
         // Which rows go in, decided before writing.
-        std::array<std::vector<const ExchangeRow*>, 4> adding;
-        std::array<long, 4> skipped{};
+        std::array<std::vector<const ExchangeRow*>, kListCount> adding;
+        std::array<long, kListCount> skipped{};
         std::vector<std::string> notes;
         for (const ExchangeRow& row : data.of(ExchangeList::Stations)) {
             auto [it, isNew] = stationColours.emplace(row.values[0], row.values[1]);
@@ -664,6 +684,18 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                 notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
                                 " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
                                 inQuotes(row.values[1]) + " z pliku pominięto");
+            }
+        }
+        for (const ExchangeRow& row : data.of(ExchangeList::Wagons)) {
+            auto [it, isNew] = wagons.emplace(row.values[0], row.values);
+            if (isNew) {
+                adding[at(ExchangeList::Wagons)].push_back(&row);
+                continue;
+            }
+            ++skipped[at(ExchangeList::Wagons)];
+            if (it->second != row.values) {
+                notes.push_back(where(data, row) + ": wagon " + inQuotes(row.values[0]) +
+                                " już jest na liście, z innymi danymi; dane z pliku pominięto");
             }
         }
         for (ExchangeList list :
@@ -730,13 +762,19 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                 insert.run(++id, row->values, false);
             runStatement(connection, counterUpdateSql(Counter::Waybills, id));
         }
-        for (ExchangeList list : kExchangeLists) {
+        if (!adding[at(ExchangeList::Wagons)].empty()) {
+            runStatement(connection, wagonTableSql());
+            Insert insert(connection, "insert into wagony values (?,?,?,?,?,?,?);");
+            for (const ExchangeRow* row : adding[at(ExchangeList::Wagons)])
+                insert.run(std::nullopt, row->values, false);
+        }
+        for (ExchangeList list : kAllExchangeLists) {
             added[at(list)] = static_cast<long>(adding[at(list)].size());
             skippedTotal[at(list)] = skipped[at(list)];
         }
         notesTotal = std::move(notes);
     });
-    for (ExchangeList list : kExchangeLists) {
+    for (ExchangeList list : kAllExchangeLists) {
         report.added[at(list)] += added[at(list)];
         report.skipped[at(list)] += skippedTotal[at(list)];
     }

@@ -23,17 +23,26 @@
 
 namespace store {
 
-enum class ExchangeList { Stations = 0, Parties = 1, Loads = 2, Waybills = 3 };
+enum class ExchangeList { Stations = 0, Parties = 1, Loads = 2, Waybills = 3, Wagons = 4 };
+// The four lists every file has.
 inline constexpr std::array<ExchangeList, 4> kExchangeLists = {
     ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills};
+// With the wagon list, which a file has once a wagon was written into it.
+inline constexpr std::size_t kListCount = 5;
+inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
+    ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills,
+    ExchangeList::Wagons};
 
 // The header row of a list's CSV file, by which the import knows the list:
 //   waybills  "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru"
 //   stations  "Nazwa stacji;Kolor"
 //   parties   "Nazwa;Stacja"
 //   loads     "Nazwa;Rodzaj wagonu"
+//   wagons    "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi" (the speed
+//             as empty, "s" or "ss"). Wagons are matched by number, like stations by name: a
+//             wagon whose number is present is skipped (other data in the file reported).
 const std::vector<std::string>& csvHeader(ExchangeList list);
-// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv.
+// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv.
 const char* csvFileName(ExchangeList list);
 // The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
 const char* listTitle(ExchangeList list);
@@ -51,8 +60,8 @@ struct ExchangeRow {
 };
 
 struct ExchangeData {
-    std::vector<std::string> sources;              // file names
-    std::array<std::vector<ExchangeRow>, 4> rows;  // by ExchangeList
+    std::vector<std::string> sources;                       // file names
+    std::array<std::vector<ExchangeRow>, kListCount> rows;  // by ExchangeList
     std::vector<ExchangeRow>& of(ExchangeList list) { return rows[static_cast<int>(list)]; }
     const std::vector<ExchangeRow>& of(ExchangeList list) const {
         return rows[static_cast<int>(list)];
@@ -61,8 +70,8 @@ struct ExchangeData {
 
 struct ExchangeReport {
     std::string command;  // "Import CSV" or "Dołączenie bazy"
-    std::array<long, 4> added{};
-    std::array<long, 4> skipped{};
+    std::array<long, kListCount> added{};
+    std::array<long, kListCount> skipped{};
     std::vector<std::string> notes;     // reported, not refused (a station's other colour …)
     std::vector<std::string> refusals;  // "<file>, wiersz <n>: <reason>"
     bool written = false;               // the rows are in the database
@@ -79,8 +88,9 @@ struct ExchangeReport {
 // The CSV file of one list: byte-order mark, header row, one line per row in the table's
 // order, values whole and always quoted, lines ended by CR LF. No ids.
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list);
-// Writes the four files into `directory` (each written under a temporary name and renamed
-// into place). Returns their paths. DatabaseError when a file cannot be written.
+// Writes the four files into `directory` (and wagony.csv when the file keeps wagons) (each written
+// under a temporary name and renamed into place). Returns their paths. DatabaseError when a file
+// cannot be written.
 std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
                                         const std::string& directory);
 

@@ -1,5 +1,7 @@
 #include "store/list_reader.h"
 
+#include "store/wagons.h"
+
 #include <algorithm>
 
 #include "db/case_fold.h"
@@ -78,11 +80,12 @@ std::string headerKey(std::string_view name) {
 const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list) {
     // Further languages add their header rows here; every variant lists the columns in the
     // order of the list's first (exported) header.
-    static const std::array<std::vector<std::vector<std::string>>, 4> variants = {{
+    static const std::array<std::vector<std::vector<std::string>>, kListCount> variants = {{
         {csvHeader(ExchangeList::Stations)},
         {csvHeader(ExchangeList::Parties)},
         {csvHeader(ExchangeList::Loads)},
         {csvHeader(ExchangeList::Waybills)},
+        {csvHeader(ExchangeList::Wagons)},
     }};
     return variants[static_cast<std::size_t>(list)];
 }
@@ -91,7 +94,7 @@ std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names) {
     std::vector<std::string> keys;
     for (const std::string& n : names) keys.push_back(headerKey(n));
     while (!keys.empty() && keys.back().empty()) keys.pop_back();
-    for (ExchangeList list : kExchangeLists) {
+    for (ExchangeList list : kAllExchangeLists) {
         for (const auto& variant : headerVariants(list)) {
             if (variant.size() != keys.size()) continue;
             HeaderMatch match{list, {}};
@@ -140,7 +143,7 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         if (!match) {
             while (!f.empty() && f.back().empty()) f.pop_back();
             std::string expected;
-            for (ExchangeList l : kExchangeLists) expected += "\n    " + joined(csvHeader(l));
+            for (ExchangeList l : kAllExchangeLists) expected += "\n    " + joined(csvHeader(l));
             refuse(line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
                              "; oczekiwano jednego z:" + expected);
             refused_ = true;
@@ -202,6 +205,20 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             break;
         case ExchangeList::Waybills:
             break;
+        case ExchangeList::Wagons: {
+            if (values[0].empty()) {
+                refuse(line, "pusty numer wagonu");
+                return true;
+            }
+            const auto speed = speedFromText(values[5]);
+            if (!speed) {
+                refuse(line, "nieznany znak prędkości " + inQuotes(values[5]) +
+                                 " (dozwolone: puste, s, ss)");
+                return true;
+            }
+            values[5] = std::string(speedText(*speed));
+            break;
+        }
     }
     data_.of(*list_).push_back(ExchangeRow{std::move(values), sourceIndex_, line});
     return true;

@@ -25,7 +25,8 @@ Changes Changes::of(std::initializer_list<ListKind> kinds) {
 }
 
 Changes Changes::all() {
-    return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties});
+    return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties,
+               ListKind::Wagons, ListKind::CardColours});
 }
 
 Session::Session(DatabaseLocation location)
@@ -229,6 +230,79 @@ void Session::deleteParty(int index, const ListedPair& shown) {
     });
 }
 
+// --- wagons and their cards ------------------------------------------------------------
+
+void Session::addWagon(const Wagon& wagon) {
+    guarded([&] {
+        runInTransaction(*connection_, [&] { insertWagon(*connection_, command(), wagon); });
+        notify(Changes::of({ListKind::Wagons}));
+    });
+}
+
+void Session::changeWagon(const std::string& number, const Wagon& wagon) {
+    guarded([&] {
+        runInTransaction(*connection_,
+                         [&] { updateWagon(*connection_, command(), number, wagon); });
+        notify(Changes::of({ListKind::Wagons}));
+    });
+}
+
+void Session::deleteWagon(const std::string& number) {
+    guarded([&] {
+        if (!wagonTableExists(*connection_)) return;
+        runInTransaction(*connection_, [&] { store::deleteWagon(command(), number); });
+        notify(Changes::of({ListKind::Wagons}));
+    });
+}
+
+std::vector<std::string> Session::copyWagon(const std::string& number, int count) {
+    return guarded([&] {
+        std::vector<std::string> added;
+        runInTransaction(*connection_, [&] {
+            added.clear();
+            const std::optional<Wagon> original = findWagon(*connection_, number);
+            if (!original)
+                throw WagonRefused("Wagonu o numerze „" + number + "” nie ma na liście.");
+            Wagon copy = *original;
+            for (int step = 1; static_cast<int>(added.size()) < count; ++step) {
+                const std::optional<std::string> next = countedUp(number, step);
+                if (!next) {
+                    throw WagonRefused("Numeru „" + number + "” nie da się policzyć dalej.");
+                }
+                if (findWagon(*connection_, *next)) continue;
+                copy.number = *next;
+                insertWagon(*connection_, command(), copy);
+                added.push_back(*next);
+            }
+        });
+        if (!added.empty()) notify(Changes::of({ListKind::Wagons}));
+        return added;
+    });
+}
+
+std::vector<Wagon> Session::wagons() {
+    return guarded([&] { return readWagons(*connection_); });
+}
+
+std::optional<Wagon> Session::wagon(const std::string& number) {
+    return guarded([&] { return findWagon(*connection_, number); });
+}
+
+std::string Session::wagonListSql(const WagonListing& listing) {
+    return guarded([&] { return store::wagonListSql(listing, wagonTableExists(*connection_)); });
+}
+
+std::vector<CardColourGroup> Session::cardColours() {
+    return guarded([&] { return readCardColours(*connection_); });
+}
+
+void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
+    guarded([&] {
+        runInTransaction(*connection_, [&] { writeCardColours(command(), groups); });
+        notify(Changes::of({ListKind::CardColours}));
+    });
+}
+
 // --- the file as a whole ----------------------------------------------------------------
 
 void Session::newDatabase() {
@@ -253,11 +327,11 @@ namespace {
 Changes changesOf(const ExchangeReport& report) {
     Changes c;
     if (!report.written) return c;
-    const std::pair<ExchangeList, ListKind> kinds[] = {
-        {ExchangeList::Stations, ListKind::Stations},
-        {ExchangeList::Parties, ListKind::Parties},
-        {ExchangeList::Loads, ListKind::Loads},
-        {ExchangeList::Waybills, ListKind::Waybills}};
+    const std::pair<ExchangeList, ListKind> kinds[] = {{ExchangeList::Stations, ListKind::Stations},
+                                                       {ExchangeList::Parties, ListKind::Parties},
+                                                       {ExchangeList::Loads, ListKind::Loads},
+                                                       {ExchangeList::Waybills, ListKind::Waybills},
+                                                       {ExchangeList::Wagons, ListKind::Wagons}};
     for (const auto& [list, kind] : kinds) {
         if (report.added[static_cast<std::size_t>(list)] > 0)
             c.lists |= static_cast<unsigned>(kind);

@@ -24,6 +24,7 @@
 #include "store/legacy_migration.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
+#include "store/wagons.h"
 #include "store/waybills.h"
 
 namespace store {
@@ -31,7 +32,14 @@ namespace store {
 class ShownList;
 
 // The lists of the file, as a change notice names them.
-enum class ListKind : unsigned { Waybills = 1, Stations = 2, Loads = 4, Parties = 8 };
+enum class ListKind : unsigned {
+    Waybills = 1,
+    Stations = 2,
+    Loads = 4,
+    Parties = 8,
+    Wagons = 16,
+    CardColours = 32
+};
 
 // What a command changed.
 struct Changes {
@@ -107,6 +115,24 @@ public:
     void deleteLoad(int index, const ListedPair& shown);
     int addParty(const std::string& name, const std::string& station);
     void deleteParty(int index, const ListedPair& shown);
+
+    // --- wagons and their cards -------------------------------------------------------
+    // Each command creates the wagon table the first time it writes; WagonRefused (nothing
+    // written) for an empty or taken number.
+    void addWagon(const Wagon& wagon);
+    // The wagon numbered `number` becomes `wagon`.
+    void changeWagon(const std::string& number, const Wagon& wagon);
+    void deleteWagon(const std::string& number);
+    // `count` more of the wagon numbered `number`, its data copied and the numbers counted
+    // up from it (numbers already taken are passed over), in one transaction. Returns the
+    // new numbers; WagonRefused when its number cannot be counted up.
+    std::vector<std::string> copyWagon(const std::string& number, int count);
+    std::vector<Wagon> wagons();
+    std::optional<Wagon> wagon(const std::string& number);
+    // The wagon window's statement for `listing`.
+    std::string wagonListSql(const WagonListing& listing);
+    std::vector<CardColourGroup> cardColours();
+    void setCardColours(const std::vector<CardColourGroup>& groups);
 
     // --- the file as a whole -----------------------------------------------------------
     // "Nowa baza": a backup, every shown list closed, the file deleted and made anew.

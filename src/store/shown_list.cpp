@@ -56,7 +56,12 @@ void ShownList::close() {
 
 void ShownList::reopen() {
     query_->close();
+    if (source_) query_->setSql(source_());
     open();
+}
+
+void ShownList::setSqlSource(std::function<std::string()> source) {
+    source_ = std::move(source);
 }
 
 void ShownList::execSql() {

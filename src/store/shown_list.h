@@ -5,6 +5,7 @@
 // changed those rows, when it is open; the grid bound to it follows the dataset. Windows read
 // the current row through it by column name, never by position.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,8 +37,11 @@ public:
     void setAutoCommit(bool on);
     void open();
     void close();
-    // Closes, then opens the statement it holds.
+    // Closes, then opens the statement it holds (or the one `source` gives now, when set:
+    // a list whose statement depends on the file, such as the wagon list before the wagon
+    // table exists).
     void reopen();
+    void setSqlSource(std::function<std::string()> source);
     // The SQL browser's "Exec": the statement is run for its effect.
     void execSql();
     bool active() const;
@@ -72,6 +76,7 @@ private:
     std::unique_ptr<db::SqlQuery> query_;
     std::optional<ListKind> follows_;
     bool reopenAfterNewFile_ = false;
+    std::function<std::string()> source_;
 };
 
 }  // namespace store

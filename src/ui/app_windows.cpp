@@ -14,15 +14,18 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     picker = std::make_unique<PickerDialog>(session, main.get());
     print = std::make_unique<PrintWindow>(session, main.get());
     browser = std::make_unique<SqlBrowserWindow>(session, main.get());
+    wagons = std::make_unique<WagonsWindow>(session, main.get());
     for (QDialog* d : std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(),
-                                                      picker.get(), print.get(), browser.get()})
+                                                      picker.get(), print.get(), browser.get(),
+                                                      wagons.get()})
         closeOnEscape(*d);
-    main->setMenuWindows(
-        {stations.get(), loads.get(), parties.get(), print.get(), browser.get(), picker.get()});
+    main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get(),
+                          picker.get(), wagons.get()});
 }
 
 // The other windows go first: their lists name the main window's session.
 AppWindows::~AppWindows() {
+    wagons.reset();
     browser.reset();
     print.reset();
     picker.reset();

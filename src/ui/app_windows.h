@@ -12,6 +12,7 @@
 #include "ui/print_window.h"
 #include "ui/sql_browser_window.h"
 #include "ui/stations_window.h"
+#include "ui/wagons_window.h"
 
 namespace ui {
 
@@ -31,6 +32,7 @@ struct AppWindows {
     std::unique_ptr<PickerDialog> picker;
     std::unique_ptr<PrintWindow> print;
     std::unique_ptr<SqlBrowserWindow> browser;
+    std::unique_ptr<WagonsWindow> wagons;
 };
 
 }  // namespace ui

@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <array>
 #include <iostream>
 #include <memory>
 
+#include "print/car_cards.h"
 #include "print/print_all.h"
 #include "print/print_options.h"
 #include "print/qt_print_service.h"
@@ -57,7 +59,21 @@ const OptionText kOptions[] = {
      "reguły duplikatów, jedna transakcja). Przed zapisem powstaje kopia bazy w katalogu "
      "kopie/."},
     {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
-    {"--copies", "N", "Liczba kopii każdego listu dla --print-pdf (domyślnie 1)."},
+    {"--copies", "N",
+     "Liczba kopii każdego listu dla --print-pdf albo każdej karty wagonu dla "
+     "--print-car-cards (domyślnie 1)."},
+    {"--print-car-cards", "PLIK",
+     "Drukuje karty wszystkich wagonów z listy wagonów do pliku PDF, w kolorach kart "
+     "zapisanych w bazie."},
+    {"--car-card-format", "NAZWA",
+     "Format kart wagonów dla --print-car-cards: a6 (Wagenkarte A6, domyślny), fremo87, "
+     "n-re."},
+    {"--car-paper", "a4|letter|a6",
+     "Arkusz dla --print-car-cards (domyślnie a4; karta A6: cztery na A4 bez odstępów, "
+     "jedna na arkusz A6)."},
+    {"--pocket", "NAZWA",
+     "Kieszeń karty wagonu dopasowana do kart listów formatu NAZWA (listy, h0-europa, "
+     "fremo87, wizytowki, n-re); bez niej kieszeń własna formatu."},
 };
 
 std::string utf8(const QString& s) {
@@ -84,8 +100,8 @@ QString helpText() {
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
         "Bez poleceń otwiera okno programu. Polecenia --export-csv, --export-xlsx, --import,\n"
-        "--merge i --print-pdf działają bez okna i bez ekranu; kończą się stanem 0, a przy\n"
-        "błędzie "
+        "--merge, --print-pdf i --print-car-cards działają bez okna i bez ekranu; kończą się\n"
+        "stanem 0, a przy błędzie "
         "komunikatem na standardowym wyjściu błędów i stanem różnym od 0.\n\n"
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
@@ -105,9 +121,61 @@ QString helpText() {
         "  listy --database spotkanie.sdb --merge modul-kowalskiego.sdb\n"
         "  listy --print-pdf karty.pdf --copies 2\n"
         "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n"
-        "  listy --print-pdf karty.pdf --card-format h0-europa --paper letter --fold\n");
+        "  listy --print-pdf karty.pdf --card-format h0-europa --paper letter --fold\n"
+        "  listy --print-car-cards wagony.pdf --car-card-format a6 --car-paper a4\n");
     return text;
 }
+
+namespace {
+
+// --car-card-format, --car-paper and --pocket, only with --print-car-cards.
+template <typename Single>
+bool carCardOptions(const QCommandLineParser& parser, const std::array<QCommandLineOption, 3>& o,
+                    Single& single, CommandLine& line, QString& error) {
+    const bool any = parser.isSet(o[0]) || parser.isSet(o[1]) || parser.isSet(o[2]);
+    if (any && line.printCarCards.isEmpty()) {
+        error = QStringLiteral(
+            "opcje --car-card-format, --car-paper i --pocket działają tylko razem z "
+            "--print-car-cards");
+        return false;
+    }
+    QString format, paper, pocket;
+    if (!single(o[0], format) || !single(o[1], paper) || !single(o[2], pocket)) return false;
+    print::CarCardPreset preset = print::CarCardPreset::A6;
+    if (!format.isEmpty() && (!print::carPresetFromName(utf8(format), preset) ||
+                              preset == print::CarCardPreset::Custom)) {
+        error = QStringLiteral("--car-card-format: nieznany format „%1” (a6, fremo87, n-re)")
+                    .arg(format);
+        return false;
+    }
+    print::Paper sheet = print::Paper::A4;
+    if (!paper.isEmpty() && !print::carPaperFromName(utf8(paper), sheet)) {
+        error = QStringLiteral("--car-paper: nieznany arkusz „%1” (a4, letter, a6)").arg(paper);
+        return false;
+    }
+    line.carCards = print::carCardFormat(preset, sheet);
+    if (line.carCards.cardsPerSheet() == 0) {
+        error = QStringLiteral("--car-paper: karta %1 nie mieści się na arkuszu %2")
+                    .arg(QString::fromUtf8(print::carPresetLabel(preset)),
+                         QString::fromUtf8(print::paperLabel(sheet)));
+        return false;
+    }
+    if (!pocket.isEmpty()) {
+        print::CardPreset waybill;
+        if (!print::presetFromName(utf8(pocket), waybill) || waybill == print::CardPreset::Custom) {
+            error = QStringLiteral("--pocket: nieznany format kart listów „%1”").arg(pocket);
+            return false;
+        }
+        if (!print::fitPocket(line.carCards, print::cardFormat(waybill))) {
+            error = QStringLiteral("--pocket: karta listu %1 nie mieści się na karcie wagonu")
+                        .arg(QString::fromUtf8(print::presetLabel(waybill)));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
 
 bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QString& error) {
     // The print layout's flags first (they are print's own); the rest goes to the parser.
@@ -145,8 +213,15 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     const QCommandLineOption printPdf(QStringLiteral("print-pdf"), QString(),
                                       QStringLiteral("PLIK"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("N"));
+    const QCommandLineOption carCards(QStringLiteral("print-car-cards"), QString(),
+                                      QStringLiteral("PLIK"));
+    const QCommandLineOption carFormat(QStringLiteral("car-card-format"), QString(),
+                                       QStringLiteral("NAZWA"));
+    const QCommandLineOption carPaper(QStringLiteral("car-paper"), QString(),
+                                      QStringLiteral("PAPIER"));
+    const QCommandLineOption pocket(QStringLiteral("pocket"), QString(), QStringLiteral("NAZWA"));
     parser.addOptions({help, version, database, exportCsv, exportXlsx, importCsv, importAny,
-                       encoding, merge, printPdf, copies});
+                       encoding, merge, printPdf, copies, carCards, carFormat, carPaper, pocket});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -180,9 +255,11 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     QString encodingName;
     if (!single(database, line.database) || !single(exportCsv, line.exportDir) ||
         !single(exportXlsx, line.exportXlsx) || !single(printPdf, line.printPdf) ||
-        !single(encoding, encodingName) || !single(merge, line.mergeFile)) {
+        !single(encoding, encodingName) || !single(merge, line.mergeFile) ||
+        !single(carCards, line.printCarCards)) {
         return false;
     }
+    if (!carCardOptions(parser, {carFormat, carPaper, pocket}, single, line, error)) return false;
     line.printOptions = printOptions;
     if (anyPrintOption && line.printPdf.isEmpty()) {
         error = QStringLiteral(
@@ -225,8 +302,9 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
                     .arg(text);
             return false;
         }
-        if (line.printPdf.isEmpty()) {
-            error = QStringLiteral("--copies działa tylko razem z --print-pdf");
+        if (line.printPdf.isEmpty() && line.printCarCards.isEmpty()) {
+            error =
+                QStringLiteral("--copies działa tylko razem z --print-pdf albo --print-car-cards");
             return false;
         }
         line.copies = n;
@@ -293,6 +371,17 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             const long cards = print::printAllWaybills(*service, session.connection(), options);
             out << "Zapisano " << cards << " kart do pliku " << utf8(line.printPdf) << "\n";
         }
+        if (!line.printCarCards.isEmpty()) {
+            auto service = print::QtPrintService::toPdf(line.printCarCards);
+            print::CarCardOptions options;
+            options.format = line.carCards;
+            options.colours = session.cardColours();
+            std::vector<print::CarCardRow> rows;
+            for (store::Wagon& w : session.wagons()) rows.push_back({std::move(w), line.copies});
+            const long cards = print::printCarCards(*service, -1, rows, options);
+            out << "Zapisano " << cards << " kart wagonów do pliku " << utf8(line.printCarCards)
+                << "\n";
+        }
     } catch (const std::exception& e) {
         err << "listy: " << e.what() << "\n";
         return kExitRefused;
@@ -319,7 +408,7 @@ int runProgram(int argc, char** argv) {
     }
     if (!line.windowed()) {
         // No display is needed: the cards are drawn offscreen, the rest needs no GUI at all.
-        if (!line.printPdf.isEmpty()) {
+        if (!line.printPdf.isEmpty() || !line.printCarCards.isEmpty()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QGuiApplication app(argc, argv);
             return runCommands(line, std::cout, std::cerr);

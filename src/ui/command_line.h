@@ -1,14 +1,16 @@
 #pragma once
 // The command line: listy [--database PATH] [--export-csv DIR] [--export-xlsx FILE]
 // [--import FILE… | --import-csv FILE…] [--encoding NAME] [--merge FILE]
-// [--print-pdf FILE [--copies N]] [--help] [--version]. Without a command the windows open
-// (on PATH when given); the commands run without a window and without a display, and end
-// with status 0, or with a message on standard error and a non-zero status.
+// [--print-pdf FILE [--copies N]] [--print-car-cards FILE [--car-card-format NAME]
+// [--car-paper PAPER] [--pocket NAME] [--copies N]] [--help] [--version]. Without a command
+// the windows open (on PATH when given); the commands run without a window and without a
+// display, and end with status 0, or with a message on standard error and a non-zero status.
 
 #include <QString>
 #include <QStringList>
 
 #include <iosfwd>
+#include "print/car_cards.h"
 #include "print/print_options.h"
 
 #include <optional>
@@ -30,11 +32,13 @@ struct CommandLine {
     QString printPdf;
     int copies = 1;
     print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
+    QString printCarCards;             // every wagon's car card into this PDF
+    print::CarCardFormat carCards;     // its format, paper and pocket
 
     // No command: the program opens its windows.
     bool windowed() const {
         return exportDir.isEmpty() && exportXlsx.isEmpty() && importFiles.isEmpty() &&
-               mergeFile.isEmpty() && printPdf.isEmpty();
+               mergeFile.isEmpty() && printPdf.isEmpty() && printCarCards.isEmpty();
     }
     store::DatabaseLocation location() const;
 };

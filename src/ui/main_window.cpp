@@ -206,7 +206,17 @@ void MainWindow::buildMenu() {
     connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
                    &QAction::triggered, this, &MainWindow::openSqlBrowser);
     buildExchangeMenu();
+    buildTrafficMenu();
     addHelpMenu(*this, [this] { return QString::fromStdString(location().path()); });
+}
+
+// "Ruch" follows "Wymiana": the traffic of a session, beginning with the wagon list.
+void MainWindow::buildTrafficMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Ruch"));
+    menu->setObjectName(QStringLiteral("Ruch1"));
+    QAction* wagons = menu->addAction(QStringLiteral("Wagony…"));
+    wagons->setObjectName(QStringLiteral("Wagony1"));
+    connectHandler(wagons, &QAction::triggered, this, &MainWindow::openWagonsWindow);
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and
@@ -480,6 +490,10 @@ void MainWindow::openPartiesWindow() {
 }
 void MainWindow::openLoadsWindow() {
     showReferenceWindow(windows_.loads);
+}
+
+void MainWindow::openWagonsWindow() {
+    if (windows_.wagons) showModal(*windows_.wagons);
 }
 
 void MainWindow::openSqlBrowser() {

@@ -34,6 +34,7 @@ struct MenuWindows {
     QDialog* print = nullptr;
     SqlBrowserWindow* browser = nullptr;
     PickerDialog* picker = nullptr;  // the "..." buttons' picker
+    QDialog* wagons = nullptr;       // "Ruch → Wagony…"
 };
 
 class MainWindow : public QMainWindow {
@@ -79,6 +80,7 @@ public:
     void openStationsWindow();
     void openPartiesWindow();
     void openLoadsWindow();
+    void openWagonsWindow();  // menu "Ruch"
     void openSqlBrowser();
     void newDatabase();
     void deleteAllWaybills();
@@ -106,6 +108,7 @@ private:
     void buildMenu();
     void addDesktopHabits();
     void buildExchangeMenu();
+    void buildTrafficMenu();
     // After every command: the list has been read again; the fields and look-ups follow.
     void followChanges(const store::Changes& changes);
     // True when none of `paths` exists, or the user agrees to replace those that do.

@@ -1,0 +1,87 @@
+#pragma once
+// Car cards: the card that travels with a wagon, its waybill in the card's pocket. The
+// wagon's number large at the top left, its class and data, owner and home station, the
+// pocket's outline (sized so that the chosen waybill card goes in), the speed marks as red
+// diagonal stripes (one for "s", two for "ss") and the paper in the colour of the class's
+// group. Lengths are millimetres of the sheet; the cards are drawn through PrintService like
+// the waybill cards, so printer, PDF, preview and the command line make the same calls.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "print/card_format.h"
+#include "print/print_service.h"
+#include "store/wagons.h"
+
+namespace print {
+
+enum class CarCardPreset { A6, Fremo87, NRe, Custom };
+inline constexpr CarCardPreset kCarPresets[] = {CarCardPreset::A6, CarCardPreset::Fremo87,
+                                                CarCardPreset::NRe, CarCardPreset::Custom};
+
+struct CarCardFormat {
+    CarCardPreset preset = CarCardPreset::A6;
+    Paper paper = Paper::A4;
+    double width = 105, height = 148;  // of one card
+    int columns = 2, rows = 2;
+    double left = 0, top = 0.5;  // the first card's top-left corner on the sheet
+    double gapX = 0, gapY = 0;
+    // The pocket, from the card's top-left corner: at the bottom of a tall card, at the
+    // right of a wide one.
+    double pocketX = 5, pocketY = 83, pocketWidth = 95, pocketHeight = 60;
+    // The waybill card the pocket was sized for; none for the preset's own pocket.
+    std::optional<CardPreset> pocketFor;
+
+    int cardsPerSheet() const { return columns * rows; }
+    bool pocketAtBottom() const { return height >= width; }
+    friend bool operator==(const CarCardFormat&, const CarCardFormat&) = default;
+};
+
+// "a6", "fremo87", "n-re", "wlasny".
+const char* carPresetName(CarCardPreset preset);
+bool carPresetFromName(const std::string& name, CarCardPreset& preset);
+// "Wagenkarte A6", "FREMO:87 (127×104)", "N-RE (46×70)", "Własny…".
+const char* carPresetLabel(CarCardPreset preset);
+// "a4", "letter", "a6".
+bool carPaperFromName(const std::string& name, Paper& paper);
+
+// A preset on `paper` with its own pocket. The A6 card (105 x 148, the card inside a
+// 111 x 154 laminate) fills an A6 sheet, or goes four to an A4 sheet (two to Letter) with no
+// margin between them, for printers that print to the edge; the others go as many as fit
+// inside the sheet's 5 mm margins. Custom gives A6.
+CarCardFormat carCardFormat(CarCardPreset preset, Paper paper = Paper::A4);
+// Cards of `width` x `height` on `paper`; none, with the reason in Polish in `why`, when not
+// one fits inside the sheet's margins or it is too small to hold a number and a pocket.
+std::optional<CarCardFormat> customCarCardFormat(double width, double height, Paper paper,
+                                                 std::string* why = nullptr);
+// The pocket sized for `waybill` cards: their size with 2.5 mm to spare on each side, turned
+// when that fits the card better, no higher than the card leaves room for (a tall slip
+// stands out of the pocket's top, as in a real pocket). False, with the format unchanged,
+// when the slip is wider than the card.
+bool fitPocket(CarCardFormat& format, const CardFormat& waybill);
+
+// One wagon of the run and its copies.
+struct CarCardRow {
+    store::Wagon wagon;
+    int copies = 1;
+};
+
+struct CarCardOptions {
+    CarCardFormat format;
+    std::vector<store::CardColourGroup> colours = store::defaultCardColours();
+    int offsetX = 0, offsetY = 0;  // the printer offset, tenths of a millimetre
+};
+
+// "#rrggbb" as a colour; white for anything else.
+Rgb colourOf(const std::string& hex);
+// The sheets the run takes.
+int carCardSheets(const std::vector<CarCardRow>& rows, const CarCardOptions& options);
+
+// Prints every row's copies on the printer at `printerIndex` in one document titled "Karty
+// wagonów", filling each sheet row by row; a sheet is begun only for a card on it. An error
+// after the document began aborts it before it is raised again. Returns the cards printed.
+long printCarCards(PrintService& service, int printerIndex, const std::vector<CarCardRow>& rows,
+                   const CarCardOptions& options);
+
+}  // namespace print

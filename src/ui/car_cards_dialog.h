@@ -1,0 +1,70 @@
+#pragma once
+// The car cards' dialogs of the wagon window. CarCardsDialog ("Karty wagonów"): the wagons
+// with a tick and a number of copies each, the card format, the sheet and the waybill card
+// the pocket is sized for (kept with QSettings); "Podgląd", "PDF…" and "Drukuj" run the one
+// car card print. CardColoursDialog ("Kolory kart"): the class groups and their paper
+// colours, written to the file by "OK" in one command.
+
+#include <QDialog>
+#include <functional>
+
+#include "print/car_cards.h"
+#include "store/session.h"
+
+class QComboBox;
+class QTableWidget;
+
+namespace ui {
+
+class CarCardsDialog : public QDialog {
+    Q_OBJECT
+public:
+    CarCardsDialog(store::Session& session, QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return table_; }
+    // The ticked wagons with their copies, in the list's order.
+    std::vector<print::CarCardRow> rows() const;
+    // The options of the run as chosen (the offset is the printer's, added when printing).
+    print::CarCardOptions options() const;
+
+    void preview();
+    void printToPdf();
+    void printCards();
+    // Tests print into a service of their own instead of a printer.
+    void setPrintService(print::PrintService* service) { testService_ = service; }
+    using PdfFileChooser = std::function<QString(QWidget* owner)>;
+    static void setPdfFileChooser(PdfFileChooser chooser);
+
+private:
+    void remember() const;
+
+    store::Session& session_;
+    std::vector<store::Wagon> wagons_;
+    QTableWidget* table_ = nullptr;
+    QComboBox* format_ = nullptr;
+    QComboBox* paper_ = nullptr;
+    QComboBox* pocket_ = nullptr;
+    print::PrintService* testService_ = nullptr;
+};
+
+class CardColoursDialog : public QDialog {
+    Q_OBJECT
+public:
+    CardColoursDialog(store::Session& session, QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return table_; }
+    std::vector<store::CardColourGroup> groups() const;
+    // A colour chooser for tests; by default QColorDialog.
+    using ColourChooser = std::function<QColor(QWidget* owner, const QColor& start)>;
+    static void setColourChooser(ColourChooser chooser);
+    void chooseColour(int row);
+    void accept() override;
+
+private:
+    void addRow(const store::CardColourGroup& group);
+
+    store::Session& session_;
+    QTableWidget* table_ = nullptr;
+};
+
+}  // namespace ui

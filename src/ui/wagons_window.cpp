@@ -1,0 +1,256 @@
+#include "ui/wagons_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <set>
+
+#include "ui/car_cards_dialog.h"
+#include "ui/data_grid.h"
+#include "ui/dialogs.h"
+#include "ui/handlers.h"
+#include "ui/modal.h"
+#include "ui/window_habits.h"
+
+namespace ui {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+constexpr int kMaxCopies = 500;
+
+}  // namespace
+
+WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), wagons_(session, "wagons", "", store::ListKind::Wagons) {
+    setWindowTitle(QStringLiteral("Wagony"));
+    setObjectName(QStringLiteral("Wagony"));
+    wagons_.setSqlSource([this] { return session_.wagonListSql(listing()); });
+
+    auto* layout = new QVBoxLayout(this);
+    auto* filters = new QHBoxLayout;
+    auto labelled = [this, filters](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        filters->addWidget(label);
+        filters->addWidget(field, 1);
+    };
+    classFilter_ = new QComboBox(this);
+    classFilter_->setObjectName(QStringLiteral("classFilter"));
+    classFilter_->setEditable(true);
+    ownerFilter_ = new QComboBox(this);
+    ownerFilter_->setObjectName(QStringLiteral("ownerFilter"));
+    ownerFilter_->setEditable(true);
+    sortBy_ = new QComboBox(this);
+    sortBy_->setObjectName(QStringLiteral("sortBy"));
+    for (const char* name :
+         {"numer", "klasa", "właściciel", "stacja macierzysta", "długość", "prędkość", "uwagi"}) {
+        sortBy_->addItem(QString::fromUtf8(name));
+    }
+    descending_ = new QCheckBox(QStringLiteral("male&jąco"), this);
+    descending_->setObjectName(QStringLiteral("descending"));
+    labelled(QStringLiteral("&Klasa:"), classFilter_);
+    labelled(QStringLiteral("Wł&aściciel:"), ownerFilter_);
+    labelled(QStringLiteral("&Sortuj wg:"), sortBy_);
+    filters->addWidget(descending_);
+    layout->addLayout(filters);
+
+    grid_ = new DataGrid(this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setList(wagons_, {{QStringLiteral("numer"), QStringLiteral("Numer"), 150},
+                             {QStringLiteral("klasa"), QStringLiteral("Klasa"), 70},
+                             {QStringLiteral("wlasciciel"), QStringLiteral("Właściciel"), 90},
+                             {QStringLiteral("stacja"), QStringLiteral("Stacja macierzysta"), 130},
+                             {QStringLiteral("dlugosc"), QStringLiteral("Długość"), 60},
+                             {QStringLiteral("predkosc"), QStringLiteral("Prędkość"), 60},
+                             {QStringLiteral("uwagi"), QStringLiteral("Uwagi"), 150}});
+    layout->addWidget(grid_, 1);
+
+    auto* form = new QFormLayout;
+    auto field = [this, form](const QString& label, const char* name) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        form->addRow(label, edit);
+        return edit;
+    };
+    number_ = field(QStringLiteral("&Numer:"), "number");
+    class_ = field(QStringLiteral("K&lasa:"), "class");
+    owner_ = field(QStringLiteral("&Właściciel:"), "owner");
+    home_ = field(QStringLiteral("Stacja &macierzysta:"), "home");
+    length_ = field(QStringLiteral("&Długość (mm lub osie):"), "length");
+    speed_ = new QComboBox(this);
+    speed_->setObjectName(QStringLiteral("speed"));
+    speed_->addItems({QStringLiteral("bez znaku"), QStringLiteral("s (100 km/h)"),
+                      QStringLiteral("ss (120 km/h)")});
+    form->addRow(QStringLiteral("&Prędkość:"), speed_);
+    note_ = field(QStringLiteral("&Uwagi:"), "note");
+    layout->addLayout(form);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [this, buttons](const QString& text, const char* name,
+                                  void (WagonsWindow::*m)()) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        connectHandler(b, &QPushButton::clicked, this, m);
+        return b;
+    };
+    button(QStringLiteral("D&opisz"), "add", &WagonsWindow::addWagon);
+    button(QStringLiteral("&Zmień"), "change", &WagonsWindow::changeWagon);
+    button(QStringLiteral("U&suń"), "delete", &WagonsWindow::deleteWagon);
+    button(QStringLiteral("Kop&iuj…"), "copy", &WagonsWindow::copyWagon);
+    buttons->addStretch();
+    button(QStringLiteral("Ko&lory kart…"), "colours", &WagonsWindow::editColours);
+    button(QStringLiteral("&Karty wagonów…"), "cards", &WagonsWindow::printCards);
+    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setAutoDefault(false);
+    buttons->addWidget(close);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(buttons);
+
+    connectHandler(grid_, &DataGrid::rowMovedByUser, this, [this](int) { showCurrent(); });
+    connectHandler(grid_, &DataGrid::cellClicked, this, [this](int, int) { showCurrent(); });
+    connectHandler(classFilter_, &QComboBox::currentTextChanged, this,
+                   [this](const QString&) { applyListing(); });
+    connectHandler(ownerFilter_, &QComboBox::currentTextChanged, this,
+                   [this](const QString&) { applyListing(); });
+    connectHandler(sortBy_, &QComboBox::currentIndexChanged, this, [this](int) { applyListing(); });
+    connectHandler(descending_, &QCheckBox::toggled, this, [this](bool) { applyListing(); });
+    listener_ = session_.listen([this](const store::Changes& c) {
+        if (c.has(store::ListKind::Wagons) && isVisible()) {
+            refillFilters();
+            showCurrent();  // the fields show the row the next command acts on
+        }
+    });
+
+    resize(760, 520);
+    rememberPlace(*this, QStringLiteral("wagony"));
+}
+
+WagonsWindow::~WagonsWindow() {
+    session_.unlisten(listener_);
+}
+
+void WagonsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) runHandler(this, [this] { fillOnShow(); });
+}
+
+void WagonsWindow::done(int result) {
+    QDialog::done(result);
+    wagons_.close();
+}
+
+store::WagonListing WagonsWindow::listing() const {
+    store::WagonListing l;
+    l.wagonClass = classFilter_->currentText().trimmed().toStdString();
+    l.owner = ownerFilter_->currentText().toStdString();
+    l.sortBy = static_cast<store::WagonField>(std::max(0, sortBy_->currentIndex()));
+    l.descending = descending_->isChecked();
+    return l;
+}
+
+void WagonsWindow::fillOnShow() {
+    refillFilters();
+    wagons_.reopen();
+    showCurrent();
+}
+
+// The filters offer the classes and owners of the list; what is typed or chosen stays.
+void WagonsWindow::refillFilters() {
+    std::set<QString> classes, owners;
+    for (const store::Wagon& w : session_.wagons()) {
+        if (!w.wagonClass.empty()) classes.insert(q(w.wagonClass));
+        if (!w.owner.empty()) owners.insert(q(w.owner));
+    }
+    for (auto [box, items] :
+         {std::pair{classFilter_, &classes}, std::pair{ownerFilter_, &owners}}) {
+        const QString kept = box->currentText();
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItem(QString());
+        for (const QString& item : *items) box->addItem(item);
+        box->setCurrentText(kept);
+    }
+}
+
+void WagonsWindow::applyListing() {
+    if (!wagons_.active()) return;
+    wagons_.reopen();
+    showCurrent();
+}
+
+void WagonsWindow::showCurrent() {
+    if (!wagons_.active() || wagons_.recordCount() == 0) return;
+    const std::optional<store::Wagon> w = session_.wagon(wagons_.text("numer"));
+    if (!w) return;
+    number_->setText(q(w->number));
+    class_->setText(q(w->wagonClass));
+    owner_->setText(q(w->owner));
+    home_->setText(q(w->homeStation));
+    length_->setText(q(w->length));
+    speed_->setCurrentIndex(static_cast<int>(w->speed));
+    note_->setText(q(w->note));
+}
+
+store::Wagon WagonsWindow::typed() const {
+    return {number_->text().toStdString(),
+            class_->text().toStdString(),
+            owner_->text().toStdString(),
+            home_->text().toStdString(),
+            length_->text().toStdString(),
+            static_cast<store::SpeedMark>(std::max(0, speed_->currentIndex())),
+            note_->text().toStdString()};
+}
+
+void WagonsWindow::addWagon() {
+    session_.addWagon(typed());
+}
+
+void WagonsWindow::changeWagon() {
+    if (wagons_.recordCount() == 0) return;
+    session_.changeWagon(wagons_.text("numer"), typed());
+}
+
+void WagonsWindow::deleteWagon() {
+    if (wagons_.recordCount() == 0) return;
+    const std::string number = wagons_.text("numer");
+    if (!Dialogs::instance().ask(this, QStringLiteral("Usuń wagon"),
+                                 QStringLiteral("Usunąć wagon %1?").arg(q(number)))) {
+        return;
+    }
+    session_.deleteWagon(number);
+}
+
+void WagonsWindow::copyWagon() {
+    if (wagons_.recordCount() == 0) return;
+    const std::string number = wagons_.text("numer");
+    const std::optional<int> count = Dialogs::instance().askNumber(
+        this, QStringLiteral("Kopiuj wagon"),
+        QStringLiteral("Ile kopii wagonu %1 (numery liczone dalej)?").arg(q(number)), 3, 1,
+        kMaxCopies);
+    if (!count) return;
+    session_.copyWagon(number, *count);
+}
+
+void WagonsWindow::editColours() {
+    CardColoursDialog dialog(session_, this);
+    showModal(dialog);
+}
+
+void WagonsWindow::printCards() {
+    CarCardsDialog dialog(session_, this);
+    showModal(dialog);
+}
+
+}  // namespace ui
