@@ -40,7 +40,8 @@ const OptionText kOptions[] = {
      "którego nie ma, zostaje założony z pustą bazą."},
     {"--export-csv", "KATALOG",
      "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
-     "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
+     "i ladunki.csv w KATALOGU (UTF-8, separator \";\"), a gdy baza ma listę wagonów, także "
+     "wagony.csv."},
     {"--import-csv", "PLIK…",
      "Dodaje do bazy wiersze z podanych plików CSV (lista rozpoznawana po "
      "wierszu nagłówka, pliki w dowolnej kolejności). Przed zapisem "
