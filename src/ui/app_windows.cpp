@@ -15,9 +15,9 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     print = std::make_unique<PrintWindow>(session, main.get());
     browser = std::make_unique<SqlBrowserWindow>(session, main.get());
     wagons = std::make_unique<WagonsWindow>(session, main.get());
-    for (QDialog* d : std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(),
-                                                      picker.get(), print.get(), browser.get(),
-                                                      wagons.get()})
+    for (QDialog* d :
+         std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(), picker.get(),
+                                         print.get(), browser.get(), wagons.get()})
         closeOnEscape(*d);
     main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get(),
                           picker.get(), wagons.get()});

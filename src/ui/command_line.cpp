@@ -41,7 +41,8 @@ const OptionText kOptions[] = {
      "którego nie ma, zostaje założony z pustą bazą."},
     {"--export-csv", "KATALOG",
      "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
-     "i ladunki.csv w KATALOGU (UTF-8, separator \";\")."},
+     "i ladunki.csv w KATALOGU (UTF-8, separator \";\"), a gdy baza ma listę wagonów, także "
+     "wagony.csv."},
     {"--export-xlsx", "PLIK",
      "Zapisuje wszystkie listy do jednego skoroszytu .xlsx, po arkuszu na listę "
      "(każda komórka jako tekst)."},

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include "support/program.h"
 #include "support/sql_helpers.h"
 #include "support/ui_input.h"
+#include "support/work_dir.h"
 #include "ui/car_cards_dialog.h"
 #include "ui/data_grid.h"
 #include "ui/modal.h"
@@ -50,6 +52,7 @@ class WagonsWindowTest : public QObject {
 private slots:
     void theListFromTheMenu();
     void coloursAndCardsThroughTheDialogs();
+    void commandLineImportsAndPrints();
 };
 
 void WagonsWindowTest::theListFromTheMenu() {
@@ -127,6 +130,47 @@ void WagonsWindowTest::coloursAndCardsThroughTheDialogs() {
     QVERIFY(service.calls.contains("fill 16,32,48"));  // the Gbs card's paper
     cards.table()->item(0, 2)->setText("x");
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, cards.rows());
+}
+
+// 200 wagons from a CSV file by --import-csv, then their car cards by --print-car-cards: four
+// A6 cards to an A4 sheet take 50 pages, N-RE's sixteen 13; a card too large for its sheet
+// is refused as a usage error.
+void WagonsWindowTest::commandLineImportsAndPrints() {
+    testing::WorkDir dir;
+    QFile csv(dir.file("wagony.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi\r\n");
+    for (int i = 0; i < 200; ++i)
+        csv.write(QStringLiteral("21 80 %1;Gbs;DB;Hagen;14020;%2;\r\n")
+                      .arg(1000 + i)
+                      .arg(i % 7 ? "" : "ss")
+                      .toUtf8());
+    csv.close();
+    auto run = [&](const QStringList& args, int expected) {
+        QProcess proc;
+        proc.setWorkingDirectory(dir.path());
+        proc.start(qEnvironmentVariable("LISTY_PROGRAM"), args);
+        if (!proc.waitForFinished(120000) || proc.exitCode() != expected)
+            qWarning() << args << proc.readAllStandardError();
+        return proc.exitCode() == expected ? QString::fromUtf8(proc.readAllStandardOutput())
+                                           : QStringLiteral("<failed>");
+    };
+    auto pages = [&](const QString& name) {
+        QFile pdf(dir.file(name));
+        if (!pdf.open(QIODevice::ReadOnly)) return -1;
+        return int(
+            QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+    };
+    QVERIFY(run({"--database", "w.sdb", "--import-csv", "wagony.csv"}, 0).contains("dodano 200"));
+    QVERIFY(run({"--database", "w.sdb", "--print-car-cards", "a6.pdf"}, 0)
+                .contains("Zapisano 200 kart wagonów"));
+    QCOMPARE(pages("a6.pdf"), 50);
+    run({"--database", "w.sdb", "--print-car-cards", "n.pdf", "--car-card-format", "n-re"}, 0);
+    QCOMPARE(pages("n.pdf"), 13);
+    QCOMPARE(run({"--database", "w.sdb", "--print-car-cards", "x.pdf", "--car-card-format",
+                  "fremo87", "--car-paper", "a6"},
+                 2),
+             QString());
 }
 
 QTEST_MAIN(WagonsWindowTest)
