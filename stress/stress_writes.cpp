@@ -231,6 +231,8 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "import") childExchange(false);
         if (path == "merge") childExchange(true);
         if (path == "restore") childRestore();
+        if (path == "wagons-import") childWagons(false);
+        if (path == "wagons-copy") childWagons(true);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;

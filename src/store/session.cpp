@@ -8,6 +8,7 @@
 #include "store/backups.h"
 #include "store/counters.h"
 #include "store/failures.h"
+#include "store/history.h"
 #include "store/maintenance.h"
 #include "store/reference_check.h"
 #include "store/reference_data.h"
@@ -32,7 +33,8 @@ Changes Changes::all() {
 Session::Session(DatabaseLocation location)
     : location_(std::move(location)),
       connection_(std::make_unique<db::SqlConnection>("baza")),
-      command_(std::make_unique<db::SqlQuery>("sqlt")) {
+      command_(std::make_unique<db::SqlQuery>("sqlt")),
+      history_(std::make_unique<History>()) {
     db::SqlConnection& c = *connection_;
     c.setDatabase(kDatabaseFile);
     c.setDefaultExt(".sdb");
@@ -135,99 +137,117 @@ Lookups Session::lookups() {
 // --- waybills ---------------------------------------------------------------------------
 
 int Session::addWaybill(const Waybill& waybill) {
-    return guarded([&] {
-        const int id = store::addWaybill(*connection_, command(), waybill);
-        notify(Changes::of({ListKind::Waybills}));
-        return id;
-    });
+    int id = 0;
+    recorded([&](const db::RowChanges&) { return "dopisanie listu nr " + std::to_string(id); },
+             [&] { id = store::addWaybill(*connection_, command(), waybill); });
+    notify(Changes::of({ListKind::Waybills}));
+    return id;
 }
 
 void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int index) {
-    guarded([&] {
-        Waybill whole = edited;
-        // A stored text longer than the list shows goes back whole unless it was changed.
-        Waybill stored;
-        if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
-            whole = keepUnchangedTexts(edited, shown, stored);
-        }
-        updateWaybill(command(), whole);
-        notify(Changes::of({ListKind::Waybills}));
-    });
+    Waybill whole = edited;
+    // A stored text longer than the list shows goes back whole unless it was changed.
+    Waybill stored;
+    if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
+        whole = keepUnchangedTexts(edited, shown, stored);
+    }
+    recorded([&](const db::RowChanges&) { return "zmiana listu nr " + std::to_string(whole.id); },
+             [&] { updateWaybill(command(), whole); });
+    notify(Changes::of({ListKind::Waybills}));
 }
 
 void Session::deleteWaybill(int id) {
-    guarded([&] {
-        store::deleteWaybill(command(), id);
-        notify(Changes::of({ListKind::Waybills}));
-    });
+    recorded([&](const db::RowChanges&) { return "usunięcie listu nr " + std::to_string(id); },
+             [&] { store::deleteWaybill(command(), id); });
+    notify(Changes::of({ListKind::Waybills}));
 }
 
 void Session::deleteAllWaybills() {
-    guarded([&] {
-        runInTransaction(*connection_, [&] {
-            backup();
-            exec(command(), "delete from listy;");
+    recorded(
+        [](const db::RowChanges& c) {
+            return "skasowanie " + countOf(deletedRows(c, "listy"), "listu", "listów");
+        },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                backup();
+                exec(command(), "delete from listy;");
+            });
         });
-        notify(Changes::of({ListKind::Waybills}));
-    });
+    notify(Changes::of({ListKind::Waybills}));
 }
 
 // --- stations ---------------------------------------------------------------------------
 
 std::optional<int> Session::addStation(const std::string& name, const std::string& colour) {
-    return guarded([&] {
-        const std::optional<int> id = store::addStation(*connection_, command(), name, colour);
-        if (id) notify(Changes::of({ListKind::Stations}));
-        return id;
-    });
+    std::optional<int> id;
+    recorded([&](const db::RowChanges&) { return "dopisanie stacji " + name; },
+             [&] { id = store::addStation(*connection_, command(), name, colour); });
+    if (id) notify(Changes::of({ListKind::Stations}));
+    return id;
 }
 
 int Session::recolourStation(const std::string& name, const std::string& colour) {
-    return guarded([&] {
-        const int id = store::recolourStation(command(), name, colour);
-        notify(Changes::of({ListKind::Stations}));
-        return id;
-    });
+    int id = 0;
+    recorded([&](const db::RowChanges&) { return "zmiana koloru stacji " + name; },
+             [&] { id = store::recolourStation(command(), name, colour); });
+    notify(Changes::of({ListKind::Stations}));
+    return id;
 }
 
 void Session::deleteStation(const std::string& name) {
-    guarded([&] {
-        store::deleteStation(*connection_, command(), name);
-        notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
-    });
+    recorded(
+        [&](const db::RowChanges& c) {
+            std::string what = "usunięcie stacji " + name;
+            const long waybills = deletedRows(c, "listy");
+            const long parties = deletedRows(c, "punkty");
+            if (waybills > 0 && parties > 0) {
+                what += ", " + countOf(waybills, "listu", "listów") + " i " +
+                        countOf(parties, "nadawcy/odbiorcy", "nadawców/odbiorców");
+            } else if (waybills > 0) {
+                what += " i " + countOf(waybills, "listu", "listów");
+            } else if (parties > 0) {
+                what += " i " + countOf(parties, "nadawcy/odbiorcy", "nadawców/odbiorców");
+            }
+            return what;
+        },
+        [&] { store::deleteStation(*connection_, command(), name); });
+    notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
 }
 
 // --- loads and shippers/receivers -------------------------------------------------------
 
 void Session::addLoad(const std::string& name, const std::string& wagon) {
-    guarded([&] {
-        store::addLoad(command(), name, wagon);
-        notify(Changes::of({ListKind::Loads}));
-    });
+    recorded([&](const db::RowChanges&) { return "dopisanie ładunku " + name; },
+             [&] { store::addLoad(command(), name, wagon); });
+    notify(Changes::of({ListKind::Loads}));
 }
 
 void Session::deleteLoad(int index, const ListedPair& shown) {
-    guarded([&] {
-        const ListedPair load = wholeLoad(*connection_, index, shown);
-        store::deleteLoad(command(), load.first, load.second);
-        notify(Changes::of({ListKind::Loads}));
-    });
+    const ListedPair load = wholeLoad(*connection_, index, shown);
+    recorded([&](const db::RowChanges&) { return "usunięcie ładunku " + load.first; },
+             [&] { store::deleteLoad(command(), load.first, load.second); });
+    notify(Changes::of({ListKind::Loads}));
 }
 
 int Session::addParty(const std::string& name, const std::string& station) {
-    return guarded([&] {
-        const int id = store::addParty(*connection_, command(), name, station);
-        notify(Changes::of({ListKind::Parties}));
-        return id;
-    });
+    int id = 0;
+    recorded([&](const db::RowChanges&) { return "dopisanie nadawcy/odbiorcy " + name; },
+             [&] { id = store::addParty(*connection_, command(), name, station); });
+    notify(Changes::of({ListKind::Parties}));
+    return id;
 }
 
 void Session::deleteParty(int index, const ListedPair& shown) {
-    guarded([&] {
-        const ListedPair party = wholeParty(*connection_, index, shown);
-        store::deleteParty(*connection_, command(), party.first, party.second);
-        notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
-    });
+    const ListedPair party = wholeParty(*connection_, index, shown);
+    recorded(
+        [&](const db::RowChanges& c) {
+            std::string what = "usunięcie nadawcy/odbiorcy " + party.first;
+            const long waybills = deletedRows(c, "listy");
+            if (waybills > 0) what += " i " + countOf(waybills, "listu", "listów");
+            return what;
+        },
+        [&] { store::deleteParty(*connection_, command(), party.first, party.second); });
+    notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
 }
 
 // --- wagons and their cards ------------------------------------------------------------
@@ -306,7 +326,7 @@ void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
 // --- the file as a whole ----------------------------------------------------------------
 
 void Session::newDatabase() {
-    guarded([&] {
+    recordedWhole("nowa baza", [&] {
         runInTransaction(*connection_, [&] { backup(); });
         // Every dataset is closed so the file can go; the lists that were open come back on
         // the new file.
@@ -316,13 +336,18 @@ void Session::newDatabase() {
         }
         command().close();
         recreateDatabase(*connection_, command(), location_);
-        Changes changes = Changes::all();
-        changes.newFile = true;
-        notify(changes);
     });
+    Changes changes = Changes::all();
+    changes.newFile = true;
+    notify(changes);
 }
 
 namespace {
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 Changes changesOf(const ExchangeReport& report) {
     Changes c;
@@ -342,12 +367,16 @@ Changes changesOf(const ExchangeReport& report) {
 }  // namespace
 
 ExchangeReport Session::importFiles(const std::vector<ImportFile>& files) {
-    return guarded([&] {
-        lastBackup_.clear();
-        const ExchangeReport report = store::importFiles(*connection_, files, [this] { backup(); });
-        notify(changesOf(report));
-        return report;
-    });
+    lastBackup_.clear();
+    ExchangeReport report;
+    recorded(
+        [&](const db::RowChanges&) {
+            return std::string(report.command == "Import arkusza" ? "import arkusza"
+                                                                  : "import CSV");
+        },
+        [&] { report = store::importFiles(*connection_, files, [this] { backup(); }); });
+    notify(changesOf(report));
+    return report;
 }
 
 ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
@@ -361,22 +390,22 @@ void Session::exportWorkbook(const std::string& path) {
 }
 
 ExchangeReport Session::merge(const std::string& path) {
-    return guarded([&] {
-        lastBackup_.clear();
-        ExchangeReport report = mergeDatabase(*connection_, path, [this] { backup(); });
-        // The other file was read without being changed; read again, it names the waybills
-        // that refer to names none of the lists holds.
-        if (report.written) noteMissingReferences(*connection_, readListyFile(path), report);
-        notify(changesOf(report));
-        return report;
-    });
+    lastBackup_.clear();
+    ExchangeReport report;
+    recorded([&](const db::RowChanges&) { return "dołączenie bazy " + fileNameOf(path); },
+             [&] { report = mergeDatabase(*connection_, path, [this] { backup(); }); });
+    // The other file was read without being changed; read again, it names the waybills
+    // that refer to names none of the lists holds.
+    if (report.written)
+        guarded([&] { noteMissingReferences(*connection_, readListyFile(path), report); });
+    notify(changesOf(report));
+    return report;
 }
 
 void Session::restore(const std::string& backupPath) {
-    guarded([&] {
-        restoreBackup(*connection_, location_, backupPath);
-        notify(Changes::all());
-    });
+    recordedWhole("przywrócenie kopii " + fileNameOf(backupPath),
+                  [&] { restoreBackup(*connection_, location_, backupPath); });
+    notify(Changes::all());
 }
 
 std::vector<std::string> Session::exportCsv(const std::string& directory) {

@@ -17,18 +17,21 @@
 #include <vector>
 
 #include "db/forward.h"
+#include "db/row_changes.h"
 #include "store/database_location.h"
 #include "store/exchange.h"
 #include "store/failures.h"
 #include "store/import_files.h"
 #include "store/legacy_migration.h"
 #include "store/reference_data.h"
+#include "store/rename.h"
 #include "store/schema.h"
 #include "store/wagons.h"
 #include "store/waybills.h"
 
 namespace store {
 
+class History;
 class ShownList;
 
 // The lists of the file, as a change notice names them.
@@ -151,6 +154,38 @@ public:
     // The path of the copy the last command wrote; empty when it wrote none.
     const std::string& lastBackup() const { return lastBackup_; }
 
+    // --- undo and redo (history.cpp) -------------------------------------------------
+    // Every command above that changed the file leaves one step, unless it ran inside a
+    // transaction the user opened in the SQL browser.
+    bool canUndo() const;
+    bool canRedo() const;
+    // The next step's name ("usunięcie stacji Gliwice i 12 listów"); empty when none.
+    std::string undoText() const;
+    std::string redoText() const;
+    // HistoryRefused (nothing written) when another program changed the rows since.
+    void undo();
+    void redo();
+    // Nothing can be undone or redone any more: the SQL browser ran a statement of the
+    // user's other than a plain select.
+    void endHistory();
+
+    // --- the organiser's clean-up (rename.cpp) ---------------------------------------
+    // The station `name` renamed to `newName` everywhere it is named. Refused (nothing
+    // written) when another station has that name.
+    RenameReport renameStation(const std::string& name, const std::string& newName);
+    // The shipper/receiver `name` at `station` renamed wherever it is named at that station.
+    RenameReport renameParty(const std::string& name, const std::string& station,
+                             const std::string& newName);
+    // The load (name, wagon) renamed, and its wagon type changed where `newWagon` differs,
+    // wherever that pair is named.
+    RenameReport renameLoad(const std::string& name, const std::string& wagon,
+                            const std::string& newName, const std::string& newWagon);
+    // `count` (1–999) copies of the waybill at `index` of the list (its id `id`), each with
+    // the next id of nr_listu, in one transaction. Returns the new ids.
+    std::vector<int> copyWaybill(int index, int id, int count);
+    // What can be renamed: every station, shipper/receiver and load.
+    std::vector<NamedThing> namedThings();
+
     // --- a transaction left open in the SQL browser ------------------------------------
     bool inTransaction() const;
     void commit();
@@ -158,6 +193,7 @@ public:
 
 private:
     friend class ShownList;
+
     void attach(ShownList* list);
     void detach(ShownList* list);
     // The lists follow first, then the listeners.
@@ -178,6 +214,12 @@ private:
             return result;
         }
     }
+    // Runs `work` and, outside a transaction the user opened, keeps what it changed as one
+    // step of the history, named by `what` from the rows it changed.
+    void recorded(const std::function<std::string(const db::RowChanges&)>& what,
+                  const std::function<void()>& work);
+    // The same for the commands that replace the file's contents as a whole.
+    void recordedWhole(const std::string& what, const std::function<void()>& work);
 
     DatabaseLocation location_;
     std::unique_ptr<db::SqlConnection> connection_;
@@ -186,6 +228,7 @@ private:
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
     std::string lastBackup_;
+    std::unique_ptr<History> history_;
 };
 
 }  // namespace store

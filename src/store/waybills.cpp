@@ -101,12 +101,15 @@ Waybill keepUnchangedTexts(const Waybill& edited, const Waybill& shown, const Wa
     return out;
 }
 
+std::string insertWaybillSql(int id, const Waybill& w) {
+    return "insert into listy values(" + std::to_string(id) + ",'" + q(w.sendingStation) + "','" +
+           q(w.shipper) + "','" + q(w.wagonType) + "','" + q(w.load) + "','" + q(w.receiver) +
+           "','" + q(w.receivingStation) + "');";
+}
+
 int addWaybill(db::SqlConnection& connection, db::SqlQuery& command, const Waybill& w) {
-    return addWithCounter(connection, command, Counter::Waybills, [&](int id) {
-        return "insert into listy values(" + std::to_string(id) + ",'" + q(w.sendingStation) +
-               "','" + q(w.shipper) + "','" + q(w.wagonType) + "','" + q(w.load) + "','" +
-               q(w.receiver) + "','" + q(w.receivingStation) + "');";
-    });
+    return addWithCounter(connection, command, Counter::Waybills,
+                          [&](int id) { return insertWaybillSql(id, w); });
 }
 
 void updateWaybill(db::SqlQuery& command, const Waybill& w) {

@@ -55,6 +55,8 @@ Waybill keepUnchangedTexts(const Waybill& edited, const Waybill& shown, const Wa
 //   "update admin set value='<id>' where key='nr_listu';"
 // The counter is read and written on `command`. Returns the new id.
 int addWaybill(db::SqlConnection& connection, db::SqlQuery& command, const Waybill& waybill);
+// The insert of a new waybill with the id `id`, as addWaybill writes it.
+std::string insertWaybillSql(int id, const Waybill& waybill);
 
 // "update listy set st_nad='…', nadawca='…', rodz_wag='…', ladunek='…', odbiorca='…',
 //  st_odb='…' where id=<id>;"

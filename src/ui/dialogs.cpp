@@ -88,6 +88,18 @@ std::optional<int> MessageBoxDialogs::askNumber(QWidget* owner, const QString& c
     return dialog.intValue();
 }
 
+std::optional<QString> MessageBoxDialogs::askText(QWidget* owner, const QString& caption,
+                                                  const QString& label, const QString& value) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(value);
+    polishButtons(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
 QString applicationTitle() {
     const QStringList args = QCoreApplication::arguments();
     return applicationTitle(args.isEmpty() ? QStringLiteral("listy") : args.first());

@@ -38,6 +38,9 @@ public:
     virtual std::optional<int> askNumber(QWidget* owner, const QString& caption,
                                          const QString& label, int value, int minimum,
                                          int maximum) = 0;
+    // A line of text, starting at `value`, with OK and "Anuluj"; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget* owner, const QString& caption,
+                                           const QString& label, const QString& value) = 0;
 
     // "Informacja" and "BŁĄD" boxes with an OK button and no icon.
     void inform(QWidget* owner, const QString& text);
@@ -59,6 +62,8 @@ public:
                const QStringList& items) override;
     std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label,
                                  int value, int minimum, int maximum) override;
+    std::optional<QString> askText(QWidget* owner, const QString& caption, const QString& label,
+                                   const QString& value) override;
 };
 
 // The application's title: the program file's name without its directory and without

@@ -9,6 +9,7 @@
 
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
+#include "ui/history_keys.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -111,6 +112,7 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
     growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
     dBGrid1_->setDesignedWidth(521);
     rememberPlace(*this, QStringLiteral("ladunki"));
+    addHistoryKeys(*this, session_);
 }
 
 void LoadsWindow::showEvent(QShowEvent* event) {

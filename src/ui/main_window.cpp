@@ -206,6 +206,7 @@ void MainWindow::buildMenu() {
     connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
                    &QAction::triggered, this, &MainWindow::openSqlBrowser);
     buildExchangeMenu();
+    buildEditMenu();
     buildTrafficMenu();
     addHelpMenu(*this, [this] { return QString::fromStdString(location().path()); });
 }
@@ -462,6 +463,7 @@ void MainWindow::followChanges(const store::Changes& changes) {
                                 changes.has(store::ListKind::Parties);
     if (lookupsChanged) refreshLookups();
     if (lookupsChanged || changes.has(store::ListKind::Waybills)) showWaybill();
+    updateEditMenu();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

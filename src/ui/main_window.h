@@ -96,6 +96,12 @@ public:
     // Imports CSV files and workbooks, asking for the encoding of each CSV file that is
     // not UTF-8; nothing is imported when the user cancels that question.
     void importFiles(const QStringList& files);
+    // Menu "Edycja" (main_window_edit.cpp).
+    void undo();
+    void redo();
+    void renameName();
+    void copyWaybill();
+    void updateEditMenu();
     FindDialog* findDialog() const { return findDialog_; }
     const store::DatabaseLocation& location() const { return session_.location(); }
 
@@ -109,6 +115,7 @@ private:
     void addDesktopHabits();
     void buildExchangeMenu();
     void buildTrafficMenu();
+    void buildEditMenu();
     // After every command: the list has been read again; the fields and look-ups follow.
     void followChanges(const store::Changes& changes);
     // True when none of `paths` exists, or the user agrees to replace those that do.
@@ -146,6 +153,8 @@ private:
     QPushButton* buttons_[13] = {};  // Button1 .. Button12 at their numbers
     DataGrid* dBGrid1_ = nullptr;
     FindDialog* findDialog_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 }  // namespace ui

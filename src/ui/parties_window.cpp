@@ -11,6 +11,7 @@
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/history_keys.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -63,6 +64,7 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
     growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
     dBGrid1_->setDesignedWidth(417);
     rememberPlace(*this, QStringLiteral("punkty"));
+    addHistoryKeys(*this, session_);
 }
 
 void PartiesWindow::showEvent(QShowEvent* event) {

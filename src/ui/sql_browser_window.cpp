@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <limits>
 
+#include "store/history.h"
 #include "store/schema.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
@@ -49,12 +50,16 @@ SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
     rememberPlace(*this, QStringLiteral("przegladarka"));
 }
 
+// A statement of the user's other than a plain select ends the history: what it changed
+// is not the session's to undo.
 void SqlBrowserWindow::openTypedQuery() {
+    if (!store::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.open();
 }
 
 void SqlBrowserWindow::execTypedText() {
+    if (!store::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.execSql();
 }

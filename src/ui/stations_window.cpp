@@ -13,6 +13,7 @@
 #include "store/colours.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/history_keys.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -99,6 +100,7 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     Growth* growth = growWithList(*this, insideOf({534, 376}), grid_);
     growth->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
     rememberPlace(*this, QStringLiteral("stacje"));
+    addHistoryKeys(*this, session_);
 }
 
 StationsWindow::~StationsWindow() {

@@ -49,6 +49,13 @@ std::optional<int> ScriptedDialogs::askNumber(QWidget*, const QString& caption,
     return std::clamp(numbers_.takeFirst(), minimum, maximum);
 }
 
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString& caption,
+                                                const QString& label, const QString&) {
+    boxes.push_back({ui::BoxKind::Number, caption, label});
+    if (texts_.isEmpty()) return std::nullopt;
+    return texts_.takeFirst();
+}
+
 void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& text) {
     boxes.push_back({ui::BoxKind::Message, caption, text});
 }

@@ -31,6 +31,8 @@ public:
     void pick(std::initializer_list<QString> items) { picks_ += QStringList(items); }
     // Answers for the next number questions; no answer left cancels.
     void number(std::initializer_list<int> values) { numbers_ += QList<int>(values); }
+    // Answers for the next text questions; no answer left cancels.
+    void text(std::initializer_list<QString> values) { texts_ += QStringList(values); }
 
     bool ask(QWidget* owner, const QString& caption, const QString& text) override;
     ui::Answer askOrCancel(QWidget* owner, const QString& caption, const QString& text) override;
@@ -38,6 +40,8 @@ public:
                const QStringList& items) override;
     std::optional<int> askNumber(QWidget* owner, const QString& caption, const QString& label,
                                  int value, int minimum, int maximum) override;
+    std::optional<QString> askText(QWidget* owner, const QString& caption, const QString& label,
+                                   const QString& value) override;
     void message(QWidget* owner, const QString& caption, const QString& text) override;
     void standardError(QWidget* owner, const QString& text) override;
 
@@ -53,6 +57,7 @@ private:
     QList<bool> answers_;
     QStringList picks_;
     QList<int> numbers_;
+    QStringList texts_;
     int cancels_ = 0;
 };
 

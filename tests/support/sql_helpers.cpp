@@ -63,4 +63,41 @@ QString dumpOf(const QString& path) {
     return out.join(QLatin1Char('\n'));
 }
 
+QString exactDumpOf(const QString& path, bool withoutCounters) {
+    QStringList out =
+        rowsOf(path, QStringLiteral("select type, name, sql from sqlite_master order by name"));
+    sqlite3* db = openFile(path);
+    for (const QString& table : rowsOf(
+             path,
+             QStringLiteral("select name from sqlite_master where type='table' order by name"))) {
+        out << QStringLiteral("-- ") + table;
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray sql =
+            QStringLiteral("select rowid, * from \"%1\" order by rowid").arg(table).toUtf8();
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+            out << QStringLiteral("error: ") + QString::fromUtf8(sqlite3_errmsg(db));
+            continue;
+        }
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            const auto* first = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
+            if (withoutCounters && table == QLatin1String("admin") && first &&
+                QByteArray(first).startsWith("nr_"))
+                continue;
+            QStringList values;
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+                const int type = sqlite3_column_type(stmt, i);
+                const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+                values << QString::number(type) + QLatin1Char(':') +
+                              QString::fromLatin1(
+                                  QByteArray(bytes ? bytes : "", sqlite3_column_bytes(stmt, i))
+                                      .toHex());
+            }
+            out << values.join(QLatin1Char('|'));
+        }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return out.join(QLatin1Char('\n'));
+}
+
 }  // namespace testing

@@ -13,5 +13,8 @@ void execFile(const QString& path, const QString& sql);
 QStringList rowsOf(const QString& path, const QString& sql);
 // The schema and every row of every table, for before/after comparisons.
 QString dumpOf(const QString& path);
+// The same byte for byte: every row with its rowid, each value as its storage class and its
+// bytes in hex. With `withoutCounters` the counters of admin (nr_…) are left out.
+QString exactDumpOf(const QString& path, bool withoutCounters = false);
 
 }  // namespace testing

@@ -120,10 +120,10 @@ void ExchangeMenuTest::menuFollowsBaza() {
     }
     // The captions read as before; Alt with the marked letter opens each menu.
     // The described menus first, then the new ones; "Pomoc" always last.
-    QCOMPARE(read,
-             QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana", "Ruch", "Pomoc"}));
-    QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana", "&Ruch",
-                                  "Pomo&c"}));
+    QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana", "Edycja", "Ruch",
+                                "Pomoc"}));
+    QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana", "&Edycja",
+                                  "&Ruch", "Pomo&c"}));
     QStringList items;
     for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
     QCOMPARE(items,

@@ -59,7 +59,7 @@ void WagonsWindowTest::theListFromTheMenu() {
     Program p;
     QStringList menus;
     for (QAction* a : p.main().menuBar()->actions()) menus << a->text().remove('&');
-    QCOMPARE(menus.mid(menus.indexOf("Wymiana"), 2), QStringList({"Wymiana", "Ruch"}));
+    QCOMPARE(menus.mid(menus.indexOf("Wymiana"), 3), QStringList({"Wymiana", "Edycja", "Ruch"}));
     const QString described = testing::dumpOf(p.file());
 
     bool shown = false;

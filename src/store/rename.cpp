@@ -1,0 +1,201 @@
+#include "store/rename.h"
+
+#include <stdexcept>
+
+#include "db/sql_connection.h"
+#include "db/text.h"
+#include "store/counters.h"
+#include "store/session.h"
+#include "store/sql_text.h"
+#include "store/stations.h"
+#include "store/stored_rows.h"
+#include "store/transaction.h"
+#include "store/waybills.h"
+
+namespace store {
+
+const std::vector<NameReference>& referencesTo(NamedKind kind) {
+    static const std::vector<NameReference> stations = {
+        {"stacje", "nazwa", nullptr, "stacje"},
+        {"punkty", "stacja", nullptr, "nadawcy/odbiorcy"},
+        {"listy", "st_nad", nullptr, "listy (stacja nadania)"},
+        {"listy", "st_odb", nullptr, "listy (stacja odbioru)"},
+    };
+    static const std::vector<NameReference> parties = {
+        {"punkty", "nazwa", "stacja", "nadawcy/odbiorcy"},
+        {"listy", "nadawca", "st_nad", "listy (nadawca)"},
+        {"listy", "odbiorca", "st_odb", "listy (odbiorca)"},
+    };
+    static const std::vector<NameReference> loads = {
+        {"ladunki", "nazwa", "rodz_wag", "ładunki"},
+        {"listy", "ladunek", "rodz_wag", "listy (ładunek)"},
+    };
+    switch (kind) {
+        case NamedKind::Station:
+            return stations;
+        case NamedKind::Party:
+            return parties;
+        case NamedKind::Load:
+            break;
+    }
+    return loads;
+}
+
+long RenameReport::total() const {
+    long n = 0;
+    for (const auto& [title, count] : changed) n += count;
+    return n;
+}
+
+namespace {
+
+bool tableExists(db::SqlConnection& connection, const char* table) {
+    return !readStoredRows(connection, "select 1 from sqlite_master where type='table' and name='" +
+                                           sqlEscape(table) + "';")
+                .empty();
+}
+
+long countOf(db::SqlConnection& connection, const std::string& sql) {
+    const auto rows = readStoredRows(connection, sql);
+    return rows.empty() || rows[0].empty() || !rows[0][0] ? 0 : db::toInteger(*rows[0][0]);
+}
+
+}  // namespace
+
+RenameReport renameEverywhere(db::SqlConnection& connection, NamedKind kind,
+                              const std::string& name, const std::string& scope,
+                              const std::string& newName, const std::string& newScope) {
+    RenameReport report;
+    for (const NameReference& ref : referencesTo(kind)) {
+        if (!tableExists(connection, ref.table)) continue;
+        std::string where = std::string(" where ") + ref.column + "='" + sqlEscape(name) + "'";
+        std::string set = std::string(ref.column) + "='" + sqlEscape(newName) + "'";
+        if (ref.scope) {
+            where += std::string(" and ") + ref.scope + "='" + sqlEscape(scope) + "'";
+            // Only the load's own wagon type moves with it; a shipper keeps its station.
+            if (kind == NamedKind::Load && newScope != scope)
+                set += std::string(", ") + ref.scope + "='" + sqlEscape(newScope) + "'";
+        }
+        const long n =
+            countOf(connection, std::string("select count(*) from ") + ref.table + where + ";");
+        if (n == 0) continue;
+        runStatement(connection, std::string("update ") + ref.table + " set " + set + where + ";");
+        report.changed.emplace_back(ref.title, n);
+    }
+    return report;
+}
+
+std::vector<NamedThing> namedThings(db::SqlConnection& connection) {
+    std::vector<NamedThing> out;
+    const std::pair<NamedKind, const char*> lists[] = {
+        {NamedKind::Station, "select nazwa, '' from stacje group by nazwa order by min(rowid);"},
+        {NamedKind::Party,
+         "select nazwa, stacja from punkty group by nazwa, stacja order by min(rowid);"},
+        {NamedKind::Load,
+         "select nazwa, rodz_wag from ladunki group by nazwa, rodz_wag order by min(rowid);"}};
+    for (const auto& [kind, sql] : lists) {
+        for (const auto& row : readStoredRows(connection, sql)) {
+            out.push_back({kind, row[0].value_or(""), row[1].value_or("")});
+        }
+    }
+    return out;
+}
+
+namespace {
+
+std::string summaryOf(const std::string& from, const std::string& to, const RenameReport& r) {
+    std::string text = "Nazwa „" + from + "” poprawiona na „" + to + "”.";
+    if (r.changed.empty()) return text + "\nŻaden wiersz nie nosił tej nazwy.";
+    text += "\nZmienione wiersze:";
+    for (const auto& [title, n] : r.changed) text += "\n  " + title + ": " + std::to_string(n);
+    return text;
+}
+
+}  // namespace
+
+RenameReport Session::renameStation(const std::string& name, const std::string& newName) {
+    RenameReport report;
+    recorded(
+        [&](const db::RowChanges&) { return "poprawa nazwy stacji " + name + " na " + newName; },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                // As "Dopisz": a name another station has is refused.
+                if (newName != name && stationExists(command(), newName)) {
+                    report.refused = true;
+                    report.summary = "Istnieje taka stacja";
+                    return;
+                }
+                report = renameEverywhere(*connection_, NamedKind::Station, name, "", newName, "");
+            });
+        });
+    if (report.refused) return report;
+    report.summary = summaryOf(name, newName, report);
+    notify(Changes::all());
+    return report;
+}
+
+RenameReport Session::renameParty(const std::string& name, const std::string& station,
+                                  const std::string& newName) {
+    RenameReport report;
+    recorded(
+        [&](const db::RowChanges&) {
+            return "poprawa nazwy nadawcy/odbiorcy " + name + " na " + newName;
+        },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                report = renameEverywhere(*connection_, NamedKind::Party, name, station, newName,
+                                          station);
+            });
+        });
+    report.summary = summaryOf(name, newName, report);
+    notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
+    return report;
+}
+
+RenameReport Session::renameLoad(const std::string& name, const std::string& wagon,
+                                 const std::string& newName, const std::string& newWagon) {
+    RenameReport report;
+    recorded(
+        [&](const db::RowChanges&) { return "poprawa nazwy ładunku " + name + " na " + newName; },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                report =
+                    renameEverywhere(*connection_, NamedKind::Load, name, wagon, newName, newWagon);
+            });
+        });
+    report.summary = summaryOf(name + " (" + wagon + ")", newName + " (" + newWagon + ")", report);
+    notify(Changes::of({ListKind::Loads, ListKind::Waybills}));
+    return report;
+}
+
+std::vector<NamedThing> Session::namedThings() {
+    return store::namedThings(*connection_);
+}
+
+std::vector<int> Session::copyWaybill(int index, int id, int count) {
+    if (count < 1 || count > 999) throw std::invalid_argument("Liczba kopii musi być od 1 do 999");
+    std::vector<int> ids;
+    recorded(
+        [&](const db::RowChanges&) {
+            return "powielenie listu nr " + std::to_string(id) + " (" + std::to_string(count) + ")";
+        },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                // The texts whole, as stored; the list position must still hold this waybill.
+                Waybill w;
+                if (!readStoredWaybill(*connection_, index, w) || w.id != id) {
+                    throw std::runtime_error("List nr " + std::to_string(id) +
+                                             " nie jest już w bazie");
+                }
+                for (int i = 0; i < count; ++i) {
+                    ids.push_back(
+                        addWithCounterInTransaction(command(), Counter::Waybills,
+                                                    [&](int n) { return insertWaybillSql(n, w); }));
+                }
+            });
+        });
+    notify(Changes::of({ListKind::Waybills}));
+    return ids;
+}
+
+}  // namespace store

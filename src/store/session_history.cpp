@@ -1,0 +1,101 @@
+// The session's history: every command records the rows it changed, and "Cofnij" and
+// "Ponów" put them back.
+
+#include "db/errors.h"
+#include "db/sql_connection.h"
+#include "store/history.h"
+#include "store/session.h"
+
+#include "store/failures.h"
+#include "store/transaction.h"
+
+namespace store {
+namespace {
+
+// The lists a step's rows belong to; a table the lists do not show changes none.
+Changes changesOf(const db::RowChanges& rows) {
+    Changes c;
+    const std::pair<const char*, ListKind> kinds[] = {{"listy", ListKind::Waybills},
+                                                      {"stacje", ListKind::Stations},
+                                                      {"ladunki", ListKind::Loads},
+                                                      {"punkty", ListKind::Parties}};
+    for (const db::RowChange& change : rows.rows) {
+        for (const auto& [table, kind] : kinds) {
+            if (change.table == table) c.lists |= static_cast<unsigned>(kind);
+        }
+    }
+    if (rows.tablesBefore != rows.tablesAfter) c = Changes::all();
+    return c;
+}
+
+}  // namespace
+
+void Session::recorded(const std::function<std::string(const db::RowChanges&)>& what,
+                       const std::function<void()>& work) {
+    // Inside a transaction the user opened nothing is recorded: the history ended when it
+    // began, and the user may still roll it back.
+    if (!connection_->connected() || connection_->inTransaction()) {
+        tellingCause(pathForMessages(), work);
+        return;
+    }
+    db::RowChanges changes;
+    {
+        db::RowRecorder recorder(*connection_);
+        tellingCause(pathForMessages(), work);
+        changes = recorder.take();
+    }
+    if (!changes.empty()) history_->push({what(changes), std::move(changes)});
+}
+
+void Session::recordedWhole(const std::string& what, const std::function<void()>& work) {
+    if (!connection_->connected() || connection_->inTransaction()) {
+        tellingCause(pathForMessages(), work);
+        return;
+    }
+    const db::Snapshot before = db::takeSnapshot(*connection_);
+    tellingCause(pathForMessages(), work);
+    db::RowChanges changes = db::difference(before, db::takeSnapshot(*connection_));
+    if (!changes.empty()) history_->push({what, std::move(changes)});
+}
+
+bool Session::canUndo() const {
+    return history_->nextUndo() != nullptr;
+}
+
+bool Session::canRedo() const {
+    return history_->nextRedo() != nullptr;
+}
+
+std::string Session::undoText() const {
+    const HistoryStep* step = history_->nextUndo();
+    return step ? step->what : std::string();
+}
+
+std::string Session::redoText() const {
+    const HistoryStep* step = history_->nextRedo();
+    return step ? step->what : std::string();
+}
+
+void Session::undo() {
+    const HistoryStep* step = history_->nextUndo();
+    if (!step) return;
+    runInTransaction(*connection_, [&] { applyStep(*connection_, *step, true); });
+    const Changes changes = changesOf(step->changes);
+    history_->undone();
+    notify(changes);
+}
+
+void Session::redo() {
+    const HistoryStep* step = history_->nextRedo();
+    if (!step) return;
+    runInTransaction(*connection_, [&] { applyStep(*connection_, *step, false); });
+    const Changes changes = changesOf(step->changes);
+    history_->redone();
+    notify(changes);
+}
+
+void Session::endHistory() {
+    history_->end();
+}
+
+}  // namespace store

@@ -1,0 +1,146 @@
+// The main window's menu "Edycja" (after "Wymiana"): undo and redo of the session's
+// commands, renaming a station, a shipper/receiver or a load everywhere, and copies of the
+// current waybill. The described menus stay as they are.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+
+#include "store/session.h"
+#include "ui/dialogs.h"
+#include "ui/handlers.h"
+#include "ui/history_keys.h"
+#include "ui/main_window.h"
+
+namespace ui {
+
+void MainWindow::buildEditMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    menu->setObjectName(QStringLiteral("MenuEdycja1"));
+    auto item = [menu](const char* name) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QLatin1String(name));
+        action->setShortcutContext(Qt::WindowShortcut);
+        return action;
+    };
+    undoAction_ = item("Cofnij1");
+    undoAction_->setShortcuts(undoKeys());
+    connectHandler(undoAction_, &QAction::triggered, this, &MainWindow::undo);
+    redoAction_ = item("Ponow1");
+    redoAction_->setShortcuts(redoKeys());
+    connectHandler(redoAction_, &QAction::triggered, this, &MainWindow::redo);
+    menu->addSeparator();
+    QAction* rename = item("PoprawNazwe1");
+    rename->setText(QStringLiteral("Popraw nazwę…"));
+    connectHandler(rename, &QAction::triggered, this, &MainWindow::renameName);
+    QAction* copy = item("PowielList1");
+    copy->setText(QStringLiteral("Powiel list…"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connectHandler(copy, &QAction::triggered, this, &MainWindow::copyWaybill);
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
+    updateEditMenu();
+}
+
+// The items name the step they would take back or do again.
+void MainWindow::updateEditMenu() {
+    if (!undoAction_) return;
+    const bool canUndo = session_.canUndo();
+    const bool canRedo = session_.canRedo();
+    undoAction_->setText(canUndo ? QStringLiteral("Cofnij: ") +
+                                       QString::fromStdString(session_.undoText())
+                                 : QStringLiteral("Nie ma czego cofnąć"));
+    undoAction_->setEnabled(canUndo);
+    redoAction_->setText(canRedo ? QStringLiteral("Ponów: ") +
+                                       QString::fromStdString(session_.redoText())
+                                 : QStringLiteral("Nie ma czego ponowić"));
+    redoAction_->setEnabled(canRedo);
+}
+
+void MainWindow::undo() {
+    updateEditMenu();  // a statement in the browser may have ended the history
+    if (editing_ || !session_.canUndo()) return;
+    session_.undo();
+    updateEditMenu();
+}
+
+void MainWindow::redo() {
+    updateEditMenu();
+    if (editing_ || !session_.canRedo()) return;
+    session_.redo();
+    updateEditMenu();
+}
+
+// Picks a station, a shipper/receiver or a load from one list, asks for the new name (and
+// a load's wagon type), and renames it everywhere; one summary tells what changed.
+void MainWindow::renameName() {
+    if (editing_) return;
+    Dialogs& dialogs = Dialogs::instance();
+    const std::vector<store::NamedThing> things = session_.namedThings();
+    if (things.empty()) {
+        dialogs.inform(this, QStringLiteral("Baza nie zawiera stacji, nadawców/odbiorców ani "
+                                            "ładunków."));
+        return;
+    }
+    QStringList items;
+    for (const store::NamedThing& t : things) {
+        const QString name = QString::fromStdString(t.name);
+        const QString scope = QString::fromStdString(t.scope);
+        switch (t.kind) {
+            case store::NamedKind::Station:
+                items << QStringLiteral("Stacja: ") + name;
+                break;
+            case store::NamedKind::Party:
+                items << QStringLiteral("Nadawca/odbiorca: %1 (stacja %2)").arg(name, scope);
+                break;
+            case store::NamedKind::Load:
+                items << QStringLiteral("Ładunek: %1 (wagony %2)").arg(name, scope);
+                break;
+        }
+    }
+    const int picked =
+        dialogs.choose(this, QStringLiteral("Popraw nazwę"), QStringLiteral("Co poprawić:"), items);
+    if (picked < 0) return;
+    const store::NamedThing& t = things[static_cast<std::size_t>(picked)];
+    const std::optional<QString> newName =
+        dialogs.askText(this, QStringLiteral("Popraw nazwę"), QStringLiteral("Nowa nazwa:"),
+                        QString::fromStdString(t.name));
+    if (!newName || newName->isEmpty()) return;
+    store::RenameReport report;
+    switch (t.kind) {
+        case store::NamedKind::Station:
+            report = session_.renameStation(t.name, newName->toStdString());
+            break;
+        case store::NamedKind::Party:
+            report = session_.renameParty(t.name, t.scope, newName->toStdString());
+            break;
+        case store::NamedKind::Load: {
+            const std::optional<QString> wagon =
+                dialogs.askText(this, QStringLiteral("Popraw nazwę"),
+                                QStringLiteral("Rodzaj wagonu:"), QString::fromStdString(t.scope));
+            if (!wagon) return;
+            report = session_.renameLoad(t.name, t.scope, newName->toStdString(),
+                                         wagon->toUpper().toStdString());
+            break;
+        }
+    }
+    if (report.refused) {
+        dialogs.error(this, QString::fromStdString(report.summary));
+    } else {
+        dialogs.inform(this, QString::fromStdString(report.summary));
+    }
+    updateEditMenu();
+}
+
+// N copies of the current waybill, each with an id of its own.
+void MainWindow::copyWaybill() {
+    if (editing_ || waybills_.recordCount() == 0) return;
+    const int id = waybills_.integer("id");
+    const std::optional<int> count = Dialogs::instance().askNumber(
+        this, QStringLiteral("Powiel list"), QStringLiteral("Liczba kopii listu nr %1:").arg(id), 1,
+        1, 999);
+    if (!count) return;
+    session_.copyWaybill(waybills_.currentIndex(), id, *count);
+    updateEditMenu();
+}
+
+}  // namespace ui

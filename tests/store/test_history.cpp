@@ -1,0 +1,268 @@
+// Undo and redo: every command of the session taken back and done again, compared byte for
+// byte with the file before and after it; an undo refused when another program changed the
+// rows; the clean-up commands (rename, copies) on a larger file.
+
+#include <QFile>
+#include <QtTest>
+#include <functional>
+
+#include "store/backups.h"
+#include "store/history.h"
+#include "store/session.h"
+#include "store/shown_list.h"
+#include "support/sql_helpers.h"
+#include "support/work_dir.h"
+
+using testing::exactDumpOf;
+using testing::rowsOf;
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCommandUndoesAndRedoes_data();
+    void everyCommandUndoesAndRedoes();
+    void undoRefusesRowsAnotherProgramChanged();
+    void renameReachesEveryRowAndUndoesAtOnce();
+    void browserStatementsEndTheHistory();
+};
+
+namespace {
+
+using Command = std::function<void(store::Session&)>;
+
+const QString kFile = QStringLiteral("listy.sdb");
+
+// Two stations with shippers/receivers, loads and waybills; texts with a quote, a
+// byte-order mark and a name over the boxes' 15 characters.
+void fill(store::Session& s) {
+    s.addStation("Gliwice", "clred");
+    s.addStation("Zwönitz", "clblue");
+    s.addStation("O'Hara", "clwhite");
+    s.addParty("Huta", "Gliwice");
+    s.addParty("Kopalnia", "Zwönitz");
+    s.addLoad("Węgiel", "EAOS");
+    s.addLoad("Koks", "FALS");
+    s.addWaybill({0, "Gliwice", "Huta", "EAOS", "Węgiel", "Kopalnia", "Zwönitz"});
+    s.addWaybill({0, "Zwönitz", "Kopalnia", "FALS", "Koks", "Huta", "Gliwice"});
+    s.addWaybill({0, "\xEF\xBB\xBFO'Hara", "Bardzo długa nazwa nadawcy", "EAOS", "Węgiel", "Huta",
+                  "Gliwice"});
+    s.addWaybill({0, "Gliwice", "Huta", "EAOS", "Węgiel", "Kopalnia", "Zwönitz"});
+}
+
+// The counters as numbers, in key order.
+QList<int> counters() {
+    QList<int> out;
+    for (const QString& v :
+         rowsOf(kFile, "select value from admin where key like 'nr_%' order by key"))
+        out << v.toInt();
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+void HistoryTest::everyCommandUndoesAndRedoes_data() {
+    QTest::addColumn<Command>("command");
+    const store::Waybill first{2, "Gliwice", "Huta", "EAOS", "Węgiel", "Kopalnia", "Zwönitz"};
+    QTest::newRow("dopisanie listu") << Command([](store::Session& s) {
+        s.addWaybill({0, "Gliwice", "x", "y", "z", "w", "O'Hara"});
+    });
+    QTest::newRow("zmiana listu") << Command([first](store::Session& s) {
+        store::Waybill edited = first;
+        edited.load = "Ruda";
+        s.changeWaybill(edited, first, 0);
+    });
+    QTest::newRow("usunięcie listu") << Command([](store::Session& s) { s.deleteWaybill(3); });
+    QTest::newRow("kasowanie listów") << Command([](store::Session& s) { s.deleteAllWaybills(); });
+    QTest::newRow("dopisanie stacji")
+        << Command([](store::Session& s) { s.addStation("Nowa", "clgreen"); });
+    QTest::newRow("zmiana koloru")
+        << Command([](store::Session& s) { s.recolourStation("Gliwice", "clblack"); });
+    QTest::newRow("usunięcie stacji")
+        << Command([](store::Session& s) { s.deleteStation("Gliwice"); });
+    QTest::newRow("dopisanie ładunku")
+        << Command([](store::Session& s) { s.addLoad("Piasek", "E"); });
+    QTest::newRow("usunięcie ładunku") << Command([](store::Session& s) {
+        s.deleteLoad(0, {"Węgiel", "EAOS"});
+    });
+    QTest::newRow("dopisanie nadawcy")
+        << Command([](store::Session& s) { s.addParty("Cukrownia", "O'Hara"); });
+    QTest::newRow("usunięcie nadawcy") << Command([](store::Session& s) {
+        s.deleteParty(0, {"Huta", "Gliwice"});
+    });
+    QTest::newRow("nowa baza") << Command([](store::Session& s) { s.newDatabase(); });
+    QTest::newRow("import CSV") << Command([](store::Session& s) {
+        writeFile("in.csv", "Nazwa stacji;Kolor\r\nImport;clyellow\r\n");
+        writeFile("in2.csv",
+                  "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
+                  "Import;a;b;c;d;Gliwice\r\nImport;a;b;c;d;Gliwice\r\n");
+        QVERIFY(s.importFiles(std::vector<std::string>{"in.csv", "in2.csv"}).written);
+    });
+    QTest::newRow("dołączenie bazy") << Command([](store::Session& s) {
+        {
+            store::Session other(store::DatabaseLocation::file("other.sdb"));
+            other.open();
+            other.addStation("Obca", "clbrown");
+            other.addWaybill({0, "Obca", "p", "q", "r", "s", "Gliwice"});
+        }
+        QVERIFY(s.merge("other.sdb").written);
+    });
+    QTest::newRow("przywrócenie kopii") << Command([](store::Session& s) {
+        {
+            store::Session other(store::DatabaseLocation::file("copy.sdb"));
+            other.open();
+            other.addStation("Z kopii", "clbrown");
+            other.addWaybill({0, "Z kopii", "p", "q", "r", "s", "Gliwice"});
+        }
+        s.restore("copy.sdb");
+    });
+    QTest::newRow("poprawa nazwy stacji") << Command(
+        [](store::Session& s) { QVERIFY(!s.renameStation("Zwönitz", "Zwoenitz").refused); });
+    QTest::newRow("poprawa nazwy nadawcy")
+        << Command([](store::Session& s) { s.renameParty("Huta", "Gliwice", "Huta Łabędy"); });
+    QTest::newRow("poprawa nazwy ładunku") << Command(
+        [](store::Session& s) { s.renameLoad("Węgiel", "EAOS", "Węgiel kamienny", "FALS"); });
+    QTest::newRow("powielenie listu") << Command(
+        [](store::Session& s) { QCOMPARE(s.copyWaybill(1, 3, 3).size(), std::size_t(3)); });
+}
+
+// Each command once, then undone and redone: the file (counters left out) is byte for byte
+// what it was before and after the command, rowids and storage classes included, every
+// list shown follows, and no counter ever goes back.
+void HistoryTest::everyCommandUndoesAndRedoes() {
+    QFETCH(Command, command);
+    testing::WorkDir dir;
+    store::Session session;
+    store::ShownList waybills(session, "sql1", store::kWaybillListSql, store::ListKind::Waybills);
+    session.open(waybills);
+    fill(session);
+    const QString before = exactDumpOf(kFile, true);
+    command(session);
+    const QString after = exactDumpOf(kFile, true);
+    QVERIFY(after != before);
+    QVERIFY(session.canUndo());
+    const QList<int> countersAfter = counters();
+
+    session.undo();
+    QCOMPARE(exactDumpOf(kFile, true), before);
+    QVERIFY(session.canRedo());
+    QCOMPARE(waybills.recordCount(), rowsOf(kFile, "select count(*) from listy")[0].toInt());
+    const QList<int> countersUndone = counters();
+    QCOMPARE(countersUndone.size(), countersAfter.size());
+    for (int i = 0; i < countersAfter.size(); ++i) QVERIFY(countersUndone[i] >= countersAfter[i]);
+
+    session.redo();
+    QCOMPARE(exactDumpOf(kFile, true), after);
+    QCOMPARE(waybills.recordCount(), rowsOf(kFile, "select count(*) from listy")[0].toInt());
+    const QList<int> countersRedone = counters();
+    for (int i = 0; i < countersAfter.size(); ++i) QVERIFY(countersRedone[i] >= countersUndone[i]);
+    // A new waybill takes an id nobody had.
+    const int id = session.addWaybill({});
+    QCOMPARE(rowsOf(kFile, QString("select count(*) from listy where id=%1").arg(id)),
+             QStringList({"1"}));
+    QVERIFY(id > countersAfter[0]);
+}
+
+// Another program changes a row the command wrote, or renumbers the rows; the undo is
+// refused with a message naming the step, and the file stays exactly as it is.
+void HistoryTest::undoRefusesRowsAnotherProgramChanged() {
+    const QStringList others = {"update listy set nadawca='inny' where id=3",
+                                "delete from stacje where nazwa='Zwönitz'", "vacuum"};
+    for (const QString& other : others) {
+        testing::WorkDir dir;
+        store::Session session;
+        session.open();
+        fill(session);
+        session.deleteWaybill(2);  // a gap, so a VACUUM renumbers the rows after it
+        session.renameStation("Zwönitz", "Zwoenitz");
+        testing::execFile(
+            kFile, other == "vacuum" ? other : QString(other).replace("Zwönitz", "Zwoenitz"));
+        const QString changed = exactDumpOf(kFile);
+        try {
+            session.undo();
+            QFAIL(qPrintable("undo after \"" + other + "\" was not refused"));
+        } catch (const store::HistoryRefused& e) {
+            QVERIFY(QString::fromUtf8(e.what()).contains("poprawa nazwy stacji Zwönitz"));
+        }
+        QCOMPARE(exactDumpOf(kFile), changed);
+    }
+}
+
+// A station named in 1,000 waybills and 30 shippers/receivers: one rename changes them
+// all, leaves the other station's rows alone, refuses a name in use, and one undo takes
+// it all back.
+void HistoryTest::renameReachesEveryRowAndUndoesAtOnce() {
+    testing::WorkDir dir;
+    store::Session session;
+    session.open();
+    session.addStation("Zwönitz", "clred");
+    session.addStation("Gliwice", "clred");
+    for (int i = 0; i < 30; ++i) session.addParty("P" + std::to_string(i), "Zwönitz");
+    session.addParty("P0", "Gliwice");
+    testing::execFile(kFile,
+                      "with recursive n(i) as (select 1 union all select i+1 from n where i<1000) "
+                      "insert into listy select 100+i, case when i%2 then 'Zwönitz' else 'Gliwice' "
+                      "end, 'P0', 'E', 'W', 'P0', case when i%2 then 'Gliwice' else 'Zwönitz' end "
+                      "from n");
+    const QString before = exactDumpOf(kFile);
+    QVERIFY(session.renameStation("Zwönitz", "Gliwice").refused);
+    QCOMPARE(exactDumpOf(kFile), before);
+
+    const store::RenameReport report = session.renameStation("Zwönitz", "Zwoenitz");
+    QCOMPARE(report.total(), 1L + 30 + 1000);
+    QCOMPARE(rowsOf(kFile,
+                    "select count(*) from listy where st_nad='Zwoenitz' or "
+                    "st_odb='Zwoenitz'"),
+             QStringList({"1000"}));
+    QCOMPARE(rowsOf(kFile, "select count(*) from punkty where stacja='Zwoenitz'"),
+             QStringList({"30"}));
+    QCOMPARE(rowsOf(kFile,
+                    "select count(*) from listy where st_nad='Zwönitz' or "
+                    "st_odb='Zwönitz'"),
+             QStringList({"0"}));
+    // The shipper P0 at Gliwice kept its name when P0 at Zwönitz is renamed.
+    session.renameParty("P0", "Zwoenitz", "Q0");
+    QCOMPARE(rowsOf(kFile, "select nazwa from punkty where stacja='Gliwice'"), QStringList({"P0"}));
+    QCOMPARE(rowsOf(kFile, "select count(*) from listy where nadawca='Q0'"), QStringList({"500"}));
+    session.undo();
+    session.undo();
+    QCOMPARE(exactDumpOf(kFile), before);
+}
+
+// Anything but a plain select typed in the browser ends the history.
+void HistoryTest::browserStatementsEndTheHistory() {
+    for (const char* plain : {"select * from listy;", "  SELECT 1 ;  ", "select ';' as x"})
+        QVERIFY2(store::isPlainSelect(plain), plain);
+    for (const char* other : {"begin", "select 1; delete from listy", "savepoint a", "selectx",
+                              "update listy set id=1", "/* select */ commit"})
+        QVERIFY2(!store::isPlainSelect(other), other);
+    testing::WorkDir dir;
+    store::Session session;
+    store::ShownList browser(session, "que1", "select * from stacje;");
+    session.open();
+    session.addStation("A", "clred");
+    session.endHistory();
+    QVERIFY(!session.canUndo());
+    QCOMPARE(session.undoText(), std::string());
+    // Inside a transaction the user opened, a command is not recorded.
+    browser.setSql("begin");
+    browser.execSql();
+    session.addStation("B", "clred");
+    QVERIFY(!session.canUndo());
+    session.commit();
+    session.addStation("C", "clred");
+    QCOMPARE(session.undoText(), std::string("dopisanie stacji C"));
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    HistoryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_history.moc"
