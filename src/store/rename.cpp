@@ -20,6 +20,7 @@ const std::vector<NameReference>& referencesTo(NamedKind kind) {
         {"punkty", "stacja", nullptr, "nadawcy/odbiorcy"},
         {"listy", "st_nad", nullptr, "listy (stacja nadania)"},
         {"listy", "st_odb", nullptr, "listy (stacja odbioru)"},
+        {"wagony", "stacja", nullptr, "wagony (stacja macierzysta)"},
     };
     static const std::vector<NameReference> parties = {
         {"punkty", "nazwa", "stacja", "nadawcy/odbiorcy"},

@@ -253,51 +253,58 @@ void Session::deleteParty(int index, const ListedPair& shown) {
 // --- wagons and their cards ------------------------------------------------------------
 
 void Session::addWagon(const Wagon& wagon) {
-    guarded([&] {
-        runInTransaction(*connection_, [&] { insertWagon(*connection_, command(), wagon); });
-        notify(Changes::of({ListKind::Wagons}));
-    });
+    recorded([&](const db::RowChanges&) { return "dopisanie wagonu " + wagon.number; },
+             [&] {
+                 runInTransaction(*connection_,
+                                  [&] { insertWagon(*connection_, command(), wagon); });
+             });
+    notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::changeWagon(const std::string& number, const Wagon& wagon) {
-    guarded([&] {
-        runInTransaction(*connection_,
-                         [&] { updateWagon(*connection_, command(), number, wagon); });
-        notify(Changes::of({ListKind::Wagons}));
-    });
+    recorded([&](const db::RowChanges&) { return "zmiana wagonu " + number; },
+             [&] {
+                 runInTransaction(*connection_,
+                                  [&] { updateWagon(*connection_, command(), number, wagon); });
+             });
+    notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::deleteWagon(const std::string& number) {
-    guarded([&] {
-        if (!wagonTableExists(*connection_)) return;
-        runInTransaction(*connection_, [&] { store::deleteWagon(command(), number); });
-        notify(Changes::of({ListKind::Wagons}));
-    });
+    if (!guarded([&] { return wagonTableExists(*connection_); })) return;
+    recorded(
+        [&](const db::RowChanges&) { return "usunięcie wagonu " + number; },
+        [&] { runInTransaction(*connection_, [&] { store::deleteWagon(command(), number); }); });
+    notify(Changes::of({ListKind::Wagons}));
 }
 
 std::vector<std::string> Session::copyWagon(const std::string& number, int count) {
-    return guarded([&] {
-        std::vector<std::string> added;
-        runInTransaction(*connection_, [&] {
-            added.clear();
-            const std::optional<Wagon> original = findWagon(*connection_, number);
-            if (!original)
-                throw WagonRefused("Wagonu o numerze „" + number + "” nie ma na liście.");
-            Wagon copy = *original;
-            for (int step = 1; static_cast<int>(added.size()) < count; ++step) {
-                const std::optional<std::string> next = countedUp(number, step);
-                if (!next) {
-                    throw WagonRefused("Numeru „" + number + "” nie da się policzyć dalej.");
+    std::vector<std::string> added;
+    recorded(
+        [&](const db::RowChanges&) {
+            return "powielenie wagonu " + number + " (" + std::to_string(added.size()) + ")";
+        },
+        [&] {
+            runInTransaction(*connection_, [&] {
+                added.clear();
+                const std::optional<Wagon> original = findWagon(*connection_, number);
+                if (!original)
+                    throw WagonRefused("Wagonu o numerze „" + number + "” nie ma na liście.");
+                Wagon copy = *original;
+                for (int step = 1; static_cast<int>(added.size()) < count; ++step) {
+                    const std::optional<std::string> next = countedUp(number, step);
+                    if (!next) {
+                        throw WagonRefused("Numeru „" + number + "” nie da się policzyć dalej.");
+                    }
+                    if (findWagon(*connection_, *next)) continue;
+                    copy.number = *next;
+                    insertWagon(*connection_, command(), copy);
+                    added.push_back(*next);
                 }
-                if (findWagon(*connection_, *next)) continue;
-                copy.number = *next;
-                insertWagon(*connection_, command(), copy);
-                added.push_back(*next);
-            }
+            });
         });
-        if (!added.empty()) notify(Changes::of({ListKind::Wagons}));
-        return added;
-    });
+    if (!added.empty()) notify(Changes::of({ListKind::Wagons}));
+    return added;
 }
 
 std::vector<Wagon> Session::wagons() {
@@ -317,10 +324,9 @@ std::vector<CardColourGroup> Session::cardColours() {
 }
 
 void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
-    guarded([&] {
-        runInTransaction(*connection_, [&] { writeCardColours(command(), groups); });
-        notify(Changes::of({ListKind::CardColours}));
-    });
+    recorded([](const db::RowChanges&) { return std::string("zmiana kolorów kart"); },
+             [&] { runInTransaction(*connection_, [&] { writeCardColours(command(), groups); }); });
+    notify(Changes::of({ListKind::CardColours}));
 }
 
 // --- the file as a whole ----------------------------------------------------------------

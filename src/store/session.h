@@ -19,6 +19,7 @@
 #include "db/forward.h"
 #include "db/row_changes.h"
 #include "store/database_location.h"
+#include "store/duplicates.h"
 #include "store/exchange.h"
 #include "store/failures.h"
 #include "store/import_files.h"
@@ -185,6 +186,10 @@ public:
     std::vector<int> copyWaybill(int index, int id, int count);
     // What can be renamed: every station, shipper/receiver and load.
     std::vector<NamedThing> namedThings();
+    // "Połącz duplikaty…": the groups of names that are probably one thing, and the join of
+    // the groups the user chose, in one transaction (duplicates.cpp).
+    std::vector<DuplicateGroup> duplicates();
+    JoinReport joinDuplicates(const std::vector<JoinChoice>& choices);
 
     // --- a transaction left open in the SQL browser ------------------------------------
     bool inTransaction() const;

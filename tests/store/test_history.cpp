@@ -24,6 +24,7 @@ private slots:
     void undoRefusesRowsAnotherProgramChanged();
     void renameReachesEveryRowAndUndoesAtOnce();
     void browserStatementsEndTheHistory();
+    void joiningDuplicatesLeavesOneOfEach();
 };
 
 namespace {
@@ -127,6 +128,9 @@ void HistoryTest::everyCommandUndoesAndRedoes_data() {
         << Command([](store::Session& s) { s.renameParty("Huta", "Gliwice", "Huta Łabędy"); });
     QTest::newRow("poprawa nazwy ładunku") << Command(
         [](store::Session& s) { s.renameLoad("Węgiel", "EAOS", "Węgiel kamienny", "FALS"); });
+    QTest::newRow("dopisanie wagonu") << Command([](store::Session& s) {
+        s.addWagon({"31 51 665 0 123-4", "Eaos", "PKP", "Gliwice", "14", store::SpeedMark::S, ""});
+    });
     QTest::newRow("powielenie listu") << Command(
         [](store::Session& s) { QCOMPARE(s.copyWaybill(1, 3, 3).size(), std::size_t(3)); });
 }
@@ -257,6 +261,54 @@ void HistoryTest::browserStatementsEndTheHistory() {
     session.commit();
     session.addStation("C", "clred");
     QCOMPARE(session.undoText(), std::string("dopisanie stacji C"));
+}
+
+// "Zwönitz", "Zwoenitz" and " zwönitz " are one station: joined, one station is left, with
+// the kept one's colour, every waybill names it, the shippers/receivers that became one are
+// one, and the summary lists the rows removed. Loads of one wagon type are grouped, loads
+// of another type are not; one undo takes the join back.
+void HistoryTest::joiningDuplicatesLeavesOneOfEach() {
+    testing::WorkDir dir;
+    store::Session session;
+    session.open();
+    session.addStation("Zwönitz", "clred");
+    session.addStation("Zwoenitz", "clblue");
+    session.addStation(" zwönitz ", "clred");
+    session.addStation("Zwickau", "clred");
+    session.addParty("Huta", "Zwönitz");
+    session.addParty("Huta", "Zwoenitz");
+    session.addParty("Hütte", "Zwoenitz");
+    for (const char* st : {"Zwönitz", "Zwoenitz", " zwönitz "})
+        session.addWaybill({0, st, "Huta", "EAOS", "Kohle", "Huta", "Zwickau"});
+    session.addWaybill({0, "Zwickau", "x", "EAOS", "Kohle", "Huta", "Zwoenitz"});
+    session.addLoad("Kohle", "EAOS");
+    session.addLoad("kohle", "EAOS");
+    session.addLoad("Kohle", "FALS");
+    const QString before = exactDumpOf(kFile);
+
+    const std::vector<store::DuplicateGroup> groups = session.duplicates();
+    QCOMPARE(groups.size(), std::size_t(2));
+    QCOMPARE(groups[0].members.size(), std::size_t(3));
+    QCOMPARE(groups[0].colours, std::vector<std::string>({"clred", "clblue", "clred"}));
+    QCOMPARE(groups[1].kind, store::NamedKind::Load);
+    QCOMPARE(groups[1].members.size(), std::size_t(2));
+    QCOMPARE(groups[1].members[1].name, std::string("kohle"));
+
+    const store::JoinReport report = session.joinDuplicates(
+        {{store::NamedKind::Station, groups[0].members[0], groups[0].members}});
+    QCOMPARE(rowsOf(kFile, "select nazwa || ':' || kolor from stacje"),
+             QStringList({"Zwönitz:clred", "Zwickau:clred"}));
+    QCOMPARE(
+        rowsOf(kFile, "select st_nad || '>' || st_odb from listy"),
+        QStringList({"Zwönitz>Zwickau", "Zwönitz>Zwickau", "Zwönitz>Zwickau", "Zwickau>Zwönitz"}));
+    QCOMPARE(rowsOf(kFile, "select nazwa || '@' || stacja from punkty"),
+             QStringList({"Huta@Zwönitz", "Hütte@Zwönitz"}));
+    QCOMPARE(report.removed.size(), std::size_t(3));
+    QVERIFY(QString::fromStdString(report.summary).contains("stacja Zwoenitz (clblue)"));
+    QVERIFY(
+        QString::fromStdString(report.summary).contains("nadawca/odbiorca Huta (stacja Zwoenitz)"));
+    session.undo();
+    QCOMPARE(exactDumpOf(kFile), before);
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,289 @@
+#include "store/duplicates.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <set>
+
+#include "db/case_fold.h"
+#include "db/text.h"
+#include "store/list_reader.h"
+#include "store/session.h"
+#include "store/sql_text.h"
+#include "store/stored_rows.h"
+#include "store/transaction.h"
+
+namespace store {
+
+std::vector<std::string> duplicateKeys(std::string_view name) {
+    // The German writing first: ä, ö, ü as ae, oe, ue; the rest as the header keys fold.
+    const std::string folded = db::foldCase(name);
+    std::string german;
+    german.reserve(folded.size());
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        if (i + 1 < folded.size() && folded[i] == '\xC3') {
+            const char next = folded[i + 1];
+            const char* with = next == '\xA4'   ? "ae"
+                               : next == '\xB6' ? "oe"
+                               : next == '\xBC' ? "ue"
+                                                : nullptr;
+            if (with) {
+                german += with;
+                ++i;
+                continue;
+            }
+        }
+        german += folded[i];
+    }
+    std::vector<std::string> keys{headerKey(name), headerKey(german)};
+    for (std::string& key : keys) {
+        // ß = ss whatever the header keys make of it.
+        std::string out;
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            if (i + 1 < key.size() && key[i] == '\xC3' && key[i + 1] == '\x9F') {
+                out += "ss";
+                ++i;
+            } else {
+                out += key[i];
+            }
+        }
+        key = out;
+    }
+    if (keys[0] == keys[1]) keys.pop_back();
+    return keys;
+}
+
+namespace {
+
+// Union-find over the things: two share a group when they share a key.
+std::vector<std::vector<std::size_t>> groupsOf(const std::vector<NamedThing>& things) {
+    std::vector<std::size_t> parent(things.size());
+    std::iota(parent.begin(), parent.end(), 0);
+    auto root = [&](std::size_t i) {
+        while (parent[i] != i) i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    std::map<std::pair<std::string, std::string>, std::size_t> firstWithKey;
+    for (std::size_t i = 0; i < things.size(); ++i) {
+        for (const std::string& key : duplicateKeys(things[i].name)) {
+            const auto [it, fresh] = firstWithKey.emplace(std::pair{things[i].scope, key}, i);
+            if (!fresh) parent[root(i)] = root(it->second);
+        }
+    }
+    std::map<std::size_t, std::vector<std::size_t>> byRoot;
+    for (std::size_t i = 0; i < things.size(); ++i) byRoot[root(i)].push_back(i);
+    std::vector<std::vector<std::size_t>> out;
+    for (auto& [r, members] : byRoot) {
+        if (members.size() > 1) out.push_back(std::move(members));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::string colourOf(db::SqlConnection& connection, const std::string& station) {
+    const auto rows = readStoredRows(
+        connection, "select kolor from stacje where nazwa='" + sqlEscape(station) + "' limit 1;");
+    return rows.empty() || rows[0].empty() ? std::string() : rows[0][0].value_or("");
+}
+
+const char* tableOf(NamedKind kind) {
+    switch (kind) {
+        case NamedKind::Station:
+            return "stacje";
+        case NamedKind::Party:
+            return "punkty";
+        case NamedKind::Load:
+            break;
+    }
+    return "ladunki";
+}
+
+const char* scopeOf(NamedKind kind) {
+    switch (kind) {
+        case NamedKind::Station:
+            return nullptr;
+        case NamedKind::Party:
+            return "stacja";
+        case NamedKind::Load:
+            break;
+    }
+    return "rodz_wag";
+}
+
+std::string whereNamed(NamedKind kind, const std::string& name, const std::string& scope) {
+    std::string where = " where nazwa='" + sqlEscape(name) + "'";
+    if (const char* s = scopeOf(kind))
+        where += std::string(" and ") + s + "='" + sqlEscape(scope) + "'";
+    return where;
+}
+
+std::vector<long long> rowidsOf(db::SqlConnection& connection, const std::string& sql) {
+    std::vector<long long> out;
+    for (const auto& row : readStoredRows(connection, sql)) {
+        if (!row.empty() && row[0]) out.push_back(std::stoll(*row[0]));
+    }
+    return out;
+}
+
+std::string shown(NamedKind kind, const std::vector<StoredValue>& row) {
+    const std::string name = row.size() > 1 ? row[1].value_or("") : "";
+    const std::string second = row.size() > 2 ? row[2].value_or("") : "";
+    switch (kind) {
+        case NamedKind::Station:
+            return "stacja " + name + " (" + second + ")";
+        case NamedKind::Party:
+            return "nadawca/odbiorca " + name + " (stacja " + second + ")";
+        case NamedKind::Load:
+            break;
+    }
+    return "ładunek " + name + " (wagony " + second + ")";
+}
+
+std::vector<StoredValue> rowAt(db::SqlConnection& connection, NamedKind kind, long long rowid) {
+    const char* scope = scopeOf(kind);
+    const auto rows = readStoredRows(
+        connection, std::string("select rowid, nazwa, ") + (scope ? scope : "kolor") + " from " +
+                        tableOf(kind) + " where rowid=" + std::to_string(rowid) + ";");
+    return rows.empty() ? std::vector<StoredValue>() : rows[0];
+}
+
+// The rows of a reference table a join is about to rename, as the summary names them.
+using Touched = std::map<long long, std::string>;
+void touch(db::SqlConnection& connection, NamedKind kind, const std::vector<long long>& rowids,
+           Touched& touched) {
+    for (const long long rowid : rowids) {
+        const auto row = rowAt(connection, kind, rowid);
+        if (!row.empty()) touched.emplace(rowid, shown(kind, row));
+    }
+}
+
+// Of the rows `touched` of a reference table, those now identical with another row (one
+// not touched, or one touched earlier) are removed; each is listed as it was.
+void removeBecameIdentical(db::SqlConnection& connection, NamedKind kind, const Touched& touched,
+                           JoinReport& report) {
+    const std::string table = tableOf(kind);
+    std::set<long long> removed;
+    for (const auto& [rowid, was] : touched) {
+        const auto row = rowAt(connection, kind, rowid);
+        if (row.empty()) continue;
+        bool twin = false;
+        for (const long long other :
+             rowidsOf(connection, "select rowid from " + table +
+                                      whereNamed(kind, row[1].value_or(""), row[2].value_or("")) +
+                                      ";")) {
+            if (other == rowid || removed.count(other)) continue;
+            if (!touched.count(other) || other < rowid) twin = true;
+        }
+        if (!twin) continue;
+        runStatement(connection,
+                     "delete from " + table + " where rowid=" + std::to_string(rowid) + ";");
+        removed.insert(rowid);
+        report.removed.push_back(was);
+    }
+}
+
+}  // namespace
+
+std::vector<DuplicateGroup> proposeDuplicates(db::SqlConnection& connection) {
+    const std::vector<NamedThing> all = namedThings(connection);
+    std::vector<DuplicateGroup> out;
+    for (const NamedKind kind : {NamedKind::Station, NamedKind::Party, NamedKind::Load}) {
+        std::vector<NamedThing> things;
+        for (const NamedThing& t : all) {
+            if (t.kind == kind) things.push_back(t);
+        }
+        for (const auto& members : groupsOf(things)) {
+            DuplicateGroup group;
+            group.kind = kind;
+            for (const std::size_t i : members) group.members.push_back(things[i]);
+            if (kind == NamedKind::Station) {
+                std::vector<std::string> colours;
+                for (const NamedThing& t : group.members)
+                    colours.push_back(colourOf(connection, t.name));
+                if (std::adjacent_find(colours.begin(), colours.end(), std::not_equal_to<>()) !=
+                    colours.end())
+                    group.colours = colours;
+            }
+            out.push_back(std::move(group));
+        }
+    }
+    return out;
+}
+
+JoinReport joinDuplicates(db::SqlConnection& connection, const std::vector<JoinChoice>& choices) {
+    JoinReport report;
+    std::map<std::string, long> changed;
+    std::vector<std::string> titles;
+    auto add = [&](const RenameReport& r) {
+        for (const auto& [title, n] : r.changed) {
+            if (!changed.count(title)) titles.push_back(title);
+            changed[title] += n;
+        }
+    };
+    // Shippers/receivers and loads first: their groups name the stations as they are now.
+    std::vector<JoinChoice> ordered = choices;
+    std::stable_partition(ordered.begin(), ordered.end(),
+                          [](const JoinChoice& c) { return c.kind != NamedKind::Station; });
+    for (const JoinChoice& choice : ordered) {
+        const char* table = tableOf(choice.kind);
+        Touched touched;
+        Touched parties;  // shippers/receivers moved to the kept station
+        for (const NamedThing& other : choice.others) {
+            if (other.name == choice.kept.name && other.scope == choice.kept.scope) continue;
+            const auto own =
+                rowidsOf(connection, "select rowid from " + std::string(table) +
+                                         whereNamed(choice.kind, other.name, other.scope) + ";");
+            touch(connection, choice.kind, own, touched);
+            if (choice.kind == NamedKind::Station) {
+                const auto moved = rowidsOf(connection, "select rowid from punkty where stacja='" +
+                                                            sqlEscape(other.name) + "';");
+                touch(connection, NamedKind::Party, moved, parties);
+            }
+            add(renameEverywhere(connection, choice.kind, other.name, other.scope, choice.kept.name,
+                                 choice.kept.scope));
+        }
+        removeBecameIdentical(connection, choice.kind, touched, report);
+        if (!parties.empty()) removeBecameIdentical(connection, NamedKind::Party, parties, report);
+    }
+    for (const std::string& title : titles) report.changed.emplace_back(title, changed[title]);
+    return report;
+}
+
+namespace {
+
+std::string joinSummary(const JoinReport& r) {
+    std::string text = "Połączono duplikaty.";
+    if (!r.changed.empty()) {
+        text += "\nZmienione wiersze:";
+        for (const auto& [title, n] : r.changed) text += "\n  " + title + ": " + std::to_string(n);
+    }
+    if (!r.removed.empty()) {
+        text += "\nUsunięte wiersze:";
+        for (const std::string& row : r.removed) text += "\n  " + row;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<DuplicateGroup> Session::duplicates() {
+    return guarded([&] { return proposeDuplicates(*connection_); });
+}
+
+JoinReport Session::joinDuplicates(const std::vector<JoinChoice>& choices) {
+    JoinReport report;
+    if (choices.empty()) return report;
+    recorded(
+        [&](const db::RowChanges&) {
+            return "połączenie duplikatów (" + std::to_string(choices.size()) + ")";
+        },
+        [&] {
+            runInTransaction(*connection_,
+                             [&] { report = store::joinDuplicates(*connection_, choices); });
+        });
+    report.summary = joinSummary(report);
+    notify(Changes::all());
+    return report;
+}
+
+}  // namespace store
