@@ -53,8 +53,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "two",   "schema",  "newdb",         "v1",         "legacy",
-                              "import", "merge", "restore", "wagons-import", "wagons-copy"};
+const char* const kPaths[] = {"writes",  "two",           "schema",      "newdb",
+                              "v1",      "legacy",        "import",      "merge",
+                              "restore", "wagons-import", "wagons-copy", "rename"};
+constexpr int kRenameWaybills = 1000;
+constexpr int kRenameParties = 30;
 constexpr int kCsvWagons = 2000;
 constexpr int kWagonCopies = 300;
 constexpr int kV1Stations = 300;
@@ -199,6 +202,8 @@ void childWagons(bool copy) {
     store::Session s;
     s.open();
     if (copy && !s.wagon("W 1000")) s.addWagon({"W 1000", "Gbs", "PKP", "Łódź", "14020"});
+    // The copies a killed child left are not this child's to count.
+    if (copy) runStraight("delete from wagony where numer <> 'W 1000';");
     for (;;) {
         if (copy) {
             s.copyWagon("W 1000", kWagonCopies);
@@ -208,6 +213,41 @@ void childWagons(bool copy) {
             if (report.refused()) throw std::runtime_error(report.summary());
             runStraight("delete from wagony;");
         }
+    }
+}
+
+// A station named in 1,000 waybills and 30 shippers/receivers (made in one transaction the
+// first time), renamed back and forth.
+void childRename() {
+    store::Session s;
+    s.open();
+    const auto names = s.lookups().stationNames;
+    const bool made = std::find(names.begin(), names.end(), "Zwönitz") != names.end() ||
+                      std::find(names.begin(), names.end(), "Zwoenitz") != names.end();
+    if (!made) {
+        const std::string w = std::to_string(kRenameWaybills);
+        const std::string p = std::to_string(kRenameParties);
+        runStraight(("begin immediate;"
+                     "insert into stacje values(900001,'Zwönitz','clred');"
+                     "insert into stacje values(900002,'Gliwice','clred');"
+                     "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+                     p +
+                     ") insert into punkty select 900000+i, 'P' || i, 'Zwönitz', '' from n;"
+                     "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+                     w +
+                     ") insert into listy select 900000+i, 'Zwönitz', 'P1', 'E', 'W', 'X', "
+                     "'Gliwice' from n;"
+                     "update admin set value='900002' where key='nr_stacji';"
+                     "update admin set value='" +
+                     std::to_string(900000 + kRenameWaybills) +
+                     "' where key='nr_listu';"
+                     "update admin set value='900100' where key='nr_punktu';"
+                     "commit;")
+                        .c_str());
+    }
+    for (;;) {
+        s.renameStation("Zwönitz", "Zwoenitz");
+        s.renameStation("Zwoenitz", "Zwönitz");
     }
 }
 
@@ -233,6 +273,7 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "restore") childRestore();
         if (path == "wagons-import") childWagons(false);
         if (path == "wagons-copy") childWagons(true);
+        if (path == "rename") childRename();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
@@ -444,6 +485,28 @@ struct Checker {
         if (path == "import" || path == "merge") exchangeWholeOrNone(path, dir);
         if (path == "restore") restoredWhole(dir);
         if (path == "wagons-import" || path == "wagons-copy") wagonsWholeOrNone(path, f);
+        if (path == "rename") renamedWhole(f);
+    }
+
+    // Every row names the station by one of its two names, all by the same one.
+    void renamedWhole(const File& f) {
+        const std::string w = std::to_string(kRenameWaybills);
+        const std::string p = std::to_string(kRenameParties);
+        const std::string total =
+            f.one("select count(*) from listy where st_nad in ('Zwönitz','Zwoenitz')");
+        if (total == "0") return;  // killed before the rows were made
+        expect(total == w, "waybills lost: " + total);
+        for (const char* name : {"Zwönitz", "Zwoenitz"}) {
+            const std::string q = std::string("'") + name + "'";
+            const std::string waybills = f.one("select count(*) from listy where st_nad=" + q);
+            const std::string parties = f.one("select count(*) from punkty where stacja=" + q);
+            const std::string stations = f.one("select count(*) from stacje where nazwa=" + q);
+            const bool none = waybills == "0" && parties == "0" && stations == "0";
+            const bool all = waybills == w && parties == p && stations == "1";
+            expect(none || all, std::string("a half rename to ") + name + ": " + waybills +
+                                    " waybills, " + parties + " shippers/receivers, " + stations +
+                                    " stations");
+        }
     }
 
     // The wagon table is there whole or not at all, and holds no part of an import or copy.

@@ -5,6 +5,7 @@
 #include "db/sql_connection.h"
 #include "db/text.h"
 #include "store/counters.h"
+#include "store/reference_data.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "store/stations.h"
@@ -170,7 +171,15 @@ RenameReport Session::renameLoad(const std::string& name, const std::string& wag
 }
 
 std::vector<NamedThing> Session::namedThings() {
-    return store::namedThings(*connection_);
+    return guarded([&] { return store::namedThings(*connection_); });
+}
+
+NamedThing Session::namedAt(NamedKind kind, int index, const ListedPair& shown) {
+    return guarded([&] {
+        const ListedPair whole = kind == NamedKind::Load ? wholeLoad(*connection_, index, shown)
+                                                         : wholeParty(*connection_, index, shown);
+        return NamedThing{kind, whole.first, whole.second};
+    });
 }
 
 std::vector<int> Session::copyWaybill(int index, int id, int count) {

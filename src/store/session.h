@@ -186,6 +186,9 @@ public:
     std::vector<int> copyWaybill(int index, int id, int count);
     // What can be renamed: every station, shipper/receiver and load.
     std::vector<NamedThing> namedThings();
+    // The load or shipper/receiver at `index` of its window's list, shown as `shown`, with
+    // its whole stored texts (the list cuts long ones).
+    NamedThing namedAt(NamedKind kind, int index, const ListedPair& shown);
     // "Połącz duplikaty…": the groups of names that are probably one thing, and the join of
     // the groups the user chose, in one transaction (duplicates.cpp).
     std::vector<DuplicateGroup> duplicates();

@@ -10,6 +10,7 @@
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
+#include "ui/name_fixes.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -113,6 +114,11 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
     dBGrid1_->setDesignedWidth(521);
     rememberPlace(*this, QStringLiteral("ladunki"));
     addHistoryKeys(*this, session_);
+    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<store::NamedThing> {
+        if (loads_.recordCount() == 0) return std::nullopt;
+        return session_.namedAt(store::NamedKind::Load, loads_.currentIndex(),
+                                {current("nazwa"), current("rodz_wag")});
+    });
 }
 
 void LoadsWindow::showEvent(QShowEvent* event) {

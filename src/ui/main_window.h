@@ -100,6 +100,8 @@ public:
     void undo();
     void redo();
     void renameName();
+    void joinDuplicateNames();
+    void offerDuplicates();
     void copyWaybill();
     void updateEditMenu();
     FindDialog* findDialog() const { return findDialog_; }

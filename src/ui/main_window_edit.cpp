@@ -11,6 +11,7 @@
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
 #include "ui/main_window.h"
+#include "ui/name_fixes.h"
 
 namespace ui {
 
@@ -33,6 +34,15 @@ void MainWindow::buildEditMenu() {
     QAction* rename = item("PoprawNazwe1");
     rename->setText(QStringLiteral("Popraw nazwę…"));
     connectHandler(rename, &QAction::triggered, this, &MainWindow::renameName);
+    QAction* join = item("PolaczDuplikaty1");
+    join->setText(tr("Połącz duplikaty…"));
+    connectHandler(join, &QAction::triggered, this, &MainWindow::joinDuplicateNames);
+    QAction* offer = item("DuplikatyPoImporcie1");
+    offer->setText(tr("Proponuj połączenie duplikatów po imporcie"));
+    offer->setCheckable(true);
+    offer->setChecked(offerDuplicatesAfterImport());
+    connect(offer, &QAction::toggled, this, [](bool on) { setOfferDuplicatesAfterImport(on); });
+    menu->addSeparator();
     QAction* copy = item("PowielList1");
     copy->setText(QStringLiteral("Powiel list…"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -100,34 +110,20 @@ void MainWindow::renameName() {
     const int picked =
         dialogs.choose(this, QStringLiteral("Popraw nazwę"), QStringLiteral("Co poprawić:"), items);
     if (picked < 0) return;
-    const store::NamedThing& t = things[static_cast<std::size_t>(picked)];
-    const std::optional<QString> newName =
-        dialogs.askText(this, QStringLiteral("Popraw nazwę"), QStringLiteral("Nowa nazwa:"),
-                        QString::fromStdString(t.name));
-    if (!newName || newName->isEmpty()) return;
-    store::RenameReport report;
-    switch (t.kind) {
-        case store::NamedKind::Station:
-            report = session_.renameStation(t.name, newName->toStdString());
-            break;
-        case store::NamedKind::Party:
-            report = session_.renameParty(t.name, t.scope, newName->toStdString());
-            break;
-        case store::NamedKind::Load: {
-            const std::optional<QString> wagon =
-                dialogs.askText(this, QStringLiteral("Popraw nazwę"),
-                                QStringLiteral("Rodzaj wagonu:"), QString::fromStdString(t.scope));
-            if (!wagon) return;
-            report = session_.renameLoad(t.name, t.scope, newName->toStdString(),
-                                         wagon->toUpper().toStdString());
-            break;
-        }
-    }
-    if (report.refused) {
-        dialogs.error(this, QString::fromStdString(report.summary));
-    } else {
-        dialogs.inform(this, QString::fromStdString(report.summary));
-    }
+    renameThing(this, session_, things[static_cast<std::size_t>(picked)]);
+    updateEditMenu();
+}
+
+void MainWindow::joinDuplicateNames() {
+    if (editing_) return;
+    ui::joinDuplicates(this, session_);
+    updateEditMenu();
+}
+
+// After an import or a merge, when the user asked for it in "Edycja".
+void MainWindow::offerDuplicates() {
+    if (!offerDuplicatesAfterImport()) return;
+    ui::joinDuplicates(this, session_, true);
     updateEditMenu();
 }
 

@@ -81,7 +81,10 @@ void MainWindow::importCsv() {
 void MainWindow::mergeDatabase() {
     const QString file = chooseDatabaseFile(this);
     if (file.isEmpty()) return;
-    showReport(this, session_.merge(QDir::toNativeSeparators(file).toStdString()));
+    const store::ExchangeReport report =
+        session_.merge(QDir::toNativeSeparators(file).toStdString());
+    showReport(this, report);
+    if (report.written) offerDuplicates();
 }
 
 void MainWindow::restoreBackup() {

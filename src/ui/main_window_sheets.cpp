@@ -70,6 +70,7 @@ void MainWindow::importFiles(const QStringList& files) {
         Dialogs::instance().error(this, text);
     } else {
         Dialogs::instance().inform(this, text);
+        if (report.written) offerDuplicates();
     }
 }
 

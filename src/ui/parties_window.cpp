@@ -12,6 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
+#include "ui/name_fixes.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -65,6 +66,11 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
     dBGrid1_->setDesignedWidth(417);
     rememberPlace(*this, QStringLiteral("punkty"));
     addHistoryKeys(*this, session_);
+    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<store::NamedThing> {
+        if (parties_.recordCount() == 0) return std::nullopt;
+        return session_.namedAt(store::NamedKind::Party, parties_.currentIndex(),
+                                {current("nazwa"), current("stacja")});
+    });
 }
 
 void PartiesWindow::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
+#include "ui/name_fixes.h"
 #include "ui/placement.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -101,6 +102,11 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     growth->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
     rememberPlace(*this, QStringLiteral("stacje"));
     addHistoryKeys(*this, session_);
+    addRenameMenu(*grid_, session_, [this]() -> std::optional<store::NamedThing> {
+        const int row = grid_->row();
+        if (row < 1 || row >= grid_->rowCount()) return std::nullopt;
+        return store::NamedThing{store::NamedKind::Station, grid_->cells(0, row).toStdString(), {}};
+    });
 }
 
 StationsWindow::~StationsWindow() {
