@@ -96,10 +96,12 @@ DuplicatesDialog::DuplicatesDialog(std::vector<store::DuplicateGroup> groups, QW
     setObjectName(QStringLiteral("DuplicatesDialog"));
     setWindowTitle(tr("Połącz duplikaty"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Te nazwy wyglądają na jedną rzecz. Zaznaczone grupy zostaną "
-                                    "połączone pod nazwą z kolumny „Zostaje”; listy przewozowe "
-                                    "nie są usuwane."),
-                                 this));
+    auto* intro = new QLabel(tr("Te nazwy wyglądają na jedną rzecz. Zaznaczone grupy zostaną "
+                                "połączone pod nazwą z kolumny „Zostaje”; listy przewozowe "
+                                "nie są usuwane."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
     table_ = new QTableWidget(static_cast<int>(groups_.size()), 4, this);
     table_->setObjectName(QStringLiteral("groups"));
     table_->setHorizontalHeaderLabels(
