@@ -4,6 +4,7 @@
 #define SQLITE_ENABLE_PREUPDATE_HOOK 1
 #include <sqlite3.h>
 
+#include <memory>
 #include <set>
 
 #include "db/errors.h"
@@ -260,15 +261,25 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
             list += ", " + quoteName(sqlite3_column_name(s.get(), i));
         return columns[table] = list;
     };
+    // Each statement is prepared once per table (a step may hold a hundred thousand rows).
+    std::map<std::string, std::unique_ptr<Statement>> prepared;
+    auto statement = [&](const std::string& key, auto&& sql) -> Statement& {
+        std::unique_ptr<Statement>& s = prepared[key];
+        if (!s) s = std::make_unique<Statement>(db, sql());
+        return *s;
+    };
     // Check every row first: nothing is written unless all hold what the change left.
     for (const RowChange& c : changes.rows) {
         if (skip && skip(c)) continue;
         const std::optional<Row>& expected = backwards ? c.after : c.before;
         std::optional<Row> present;
         try {
-            Statement s(db, "select * from main." + quoteName(c.table) + " where rowid=?;");
+            Statement& s = statement("select " + c.table, [&] {
+                return "select * from main." + quoteName(c.table) + " where rowid=?;";
+            });
             sqlite3_bind_int64(s.get(), 1, c.rowid);
             if (s.step()) present = s.row(0);
+            sqlite3_reset(s.get());
         } catch (const DatabaseError&) {
             throw RowsChangedError(c.table, c.rowid);  // the table is gone
         }
@@ -279,22 +290,25 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         const std::optional<Row>& target = backwards ? c.before : c.after;
         const std::string table = "main." + quoteName(c.table);
         if (!target) {
-            Statement s(db, "delete from " + table + " where rowid=?;");
+            Statement& s = statement("delete " + c.table,
+                                     [&] { return "delete from " + table + " where rowid=?;"; });
             sqlite3_bind_int64(s.get(), 1, c.rowid);
             s.run();
             continue;
         }
-        const std::string list = columnsOf(c.table);
-        std::string slots = "?";
-        for (std::size_t i = 0; i < target->size(); ++i) slots += ",?";
         // A row put back takes its old rowid, so the lists keep their order.
-        Statement s(db,
-                    "insert or replace into " + table + "(" + list + ") values(" + slots + ");");
+        Statement& s = statement("insert " + c.table + " " + std::to_string(target->size()), [&] {
+            std::string slots = "?";
+            for (std::size_t i = 0; i < target->size(); ++i) slots += ",?";
+            return "insert or replace into " + table + "(" + columnsOf(c.table) + ") values(" +
+                   slots + ");";
+        });
         sqlite3_bind_int64(s.get(), 1, c.rowid);
         for (std::size_t i = 0; i < target->size(); ++i)
             s.bind(static_cast<int>(i) + 2, (*target)[i]);
         s.run();
     }
+    prepared.clear();  // before a table is dropped
     for (const auto& [name, sql] : from) {
         if (!to.count(name)) runSql(db, "drop table main." + quoteName(name) + ";");
     }
