@@ -41,11 +41,12 @@ std::size_t at(ExchangeList list) {
 }
 
 // What each list is, in the order of ExchangeList: its table, the columns it is read from
-// and written to (in the order of its CSV header), the header, its file and its title.
+// and written to (in the order of its CSV header), the header in each language (in the
+// order of Language), its file and its title.
 struct ListInfo {
     const char* table;
     std::vector<std::string> columns;
-    std::vector<std::string> header;
+    std::array<std::vector<std::string>, kLanguages.size()> headers;
     const char* fileName;
     const char* title;
 };
@@ -58,17 +59,37 @@ std::vector<std::string> waybillColumns() {
 
 const ListInfo& infoOf(ExchangeList list) {
     static const std::array<ListInfo, kListCount> lists = {{
-        {"stacje", {"nazwa", "kolor"}, {"Nazwa stacji", "Kolor"}, "stacje.csv", "Stacje"},
-        {"punkty", {"nazwa", "stacja"}, {"Nazwa", "Stacja"}, "punkty.csv", "Nadawcy/odbiorcy"},
-        {"ladunki", {"nazwa", "rodz_wag"}, {"Nazwa", "Rodzaj wagonu"}, "ladunki.csv", "Ładunki"},
+        {"stacje",
+         {"nazwa", "kolor"},
+         {{{"Nazwa stacji", "Kolor"}, {"Bahnhof", "Farbe"}, {"Station", "Colour"}}},
+         "stacje.csv",
+         "Stacje"},
+        {"punkty",
+         {"nazwa", "stacja"},
+         {{{"Nazwa", "Stacja"},
+           {"Versender/Empfänger", "Bahnhof"},
+           {"Shipper/receiver", "Station"}}},
+         "punkty.csv",
+         "Nadawcy/odbiorcy"},
+        {"ladunki",
+         {"nazwa", "rodz_wag"},
+         {{{"Nazwa", "Rodzaj wagonu"}, {"Ladegut", "Wagengattung"}, {"Load", "Wagon type"}}},
+         "ladunki.csv",
+         "Ładunki"},
         {"listy",
          waybillColumns(),
-         {"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
+         {{{"Stacja nadania", "Nadawca", "Rodzaj wagonu", "Ładunek", "Odbiorca", "Stacja odbioru"},
+           {"Versandbahnhof", "Versender", "Wagengattung", "Ladegut", "Empfänger",
+            "Empfangsbahnhof"},
+           {"Sending station", "Shipper", "Wagon type", "Load", "Receiver", "Receiving station"}}},
          "listy.csv",
          "Listy przewozowe"},
         {"wagony",
          {"numer", "klasa", "wlasciciel", "stacja", "dlugosc", "predkosc", "uwagi"},
-         {"Numer", "Klasa", "Właściciel", "Stacja macierzysta", "Długość", "Prędkość", "Uwagi"},
+         {{{"Numer", "Klasa", "Właściciel", "Stacja macierzysta", "Długość", "Prędkość", "Uwagi"},
+           {"Wagennummer", "Gattung", "Eigentümer", "Heimatbahnhof", "Länge", "Geschwindigkeit",
+            "Bemerkung"},
+           {"Wagon number", "Class", "Owner", "Home station", "Length", "Speed", "Remarks"}}},
          "wagony.csv",
          "Wagony"},
     }};
@@ -221,8 +242,8 @@ std::string readFileBytes(const std::string& path) {
 
 }  // namespace
 
-const std::vector<std::string>& csvHeader(ExchangeList list) {
-    return infoOf(list).header;
+const std::vector<std::string>& csvHeader(ExchangeList list, Language language) {
+    return infoOf(list).headers[static_cast<std::size_t>(language)];
 }
 
 const char* csvFileName(ExchangeList list) {
@@ -234,13 +255,26 @@ const char* listTitle(ExchangeList list) {
 }
 
 std::optional<std::string_view> colourFromText(std::string_view text) {
-    const std::string folded = db::foldCase(db::trimBlanks(text));
-    for (const FremoColour& c : kFremoColours) {
-        const std::string_view word = c.label.substr(0, c.label.find(' '));
-        if (folded == db::foldCase(c.name) || folded == db::foldCase(c.label) ||
-            folded == db::foldCase(word)) {
-            return c.name;
+    // Every text a colour is known by, as its header key, with the colour's stored name.
+    static const std::vector<std::pair<std::string, std::string_view>> known = [] {
+        // The colour words of German and English, in the order of kFremoColours.
+        static constexpr std::string_view kGerman[] = {"weiß", "rot",     "gelb",  "grün",
+                                                       "blau", "schwarz", "braun", "orange"};
+        static constexpr std::string_view kEnglish[] = {"white", "red",   "yellow", "green",
+                                                        "blue",  "black", "brown",  "orange"};
+        std::vector<std::pair<std::string, std::string_view>> out;
+        for (const FremoColour& c : kFremoColours) {
+            const auto i = static_cast<std::size_t>(c.index);
+            const std::string_view word = c.label.substr(0, c.label.find(' '));
+            for (std::string_view t : {c.name, c.label, word, kGerman[i], kEnglish[i]})
+                out.emplace_back(headerKey(t), c.name);
         }
+        return out;
+    }();
+    const std::string key = headerKey(text);
+    if (key.empty()) return std::nullopt;
+    for (const auto& [candidate, name] : known) {
+        if (key == candidate) return name;
     }
     return std::nullopt;
 }
@@ -313,9 +347,9 @@ int appendCsvLine(void* arg, const db::ExecRow& r) {
 
 }  // namespace
 
-std::string exportCsv(db::SqlConnection& connection, ExchangeList list) {
+std::string exportCsv(db::SqlConnection& connection, ExchangeList list, Language language) {
     std::string out(csv::kBom);
-    out += csv::line(csvHeader(list), false);
+    out += csv::line(csvHeader(list, language), false);
     const std::string sql = selectSql(list);
     std::string error;
     const int rc = connection.xExec(sql, &appendCsvLine, &out, &error);
@@ -323,8 +357,8 @@ std::string exportCsv(db::SqlConnection& connection, ExchangeList list) {
     return out;
 }
 
-std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
-                                        const std::string& directory) {
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory,
+                                        Language language) {
     std::string dir = directory;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     std::error_code ec;
@@ -332,10 +366,10 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
     // Everything is read first: a failed read writes no file.
     std::vector<std::pair<std::string, std::string>> files;
     for (ExchangeList list : kExchangeLists)
-        files.emplace_back(dir + csvFileName(list), exportCsv(connection, list));
+        files.emplace_back(dir + csvFileName(list), exportCsv(connection, list, language));
     if (wagonTableExists(connection)) {
         files.emplace_back(dir + csvFileName(ExchangeList::Wagons),
-                           exportCsv(connection, ExchangeList::Wagons));
+                           exportCsv(connection, ExchangeList::Wagons, language));
     }
     // Each file is written and flushed under a temporary name first; only when all four
     // are on the disk do they take their names, so a failure part-way never leaves a new

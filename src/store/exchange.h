@@ -20,6 +20,7 @@
 
 #include "db/forward.h"
 #include "store/encoding.h"
+#include "store/language.h"
 
 namespace store {
 
@@ -33,23 +34,31 @@ inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
     ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills,
     ExchangeList::Wagons};
 
-// The header row of a list's CSV file, by which the import knows the list:
+// The header row of a list's CSV file in each language, by which the import knows the list
+// (in any of them, see list_reader.h); the export writes the chosen language's:
 //   waybills  "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru"
-//   stations  "Nazwa stacji;Kolor"
-//   parties   "Nazwa;Stacja"
-//   loads     "Nazwa;Rodzaj wagonu"
-//   wagons    "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi" (the speed
-//             as empty, "s" or "ss"). Wagons are matched by number, like stations by name: a
-//             wagon whose number is present is skipped (other data in the file reported).
-const std::vector<std::string>& csvHeader(ExchangeList list);
+//             "Versandbahnhof;Versender;Wagengattung;Ladegut;Empfänger;Empfangsbahnhof"
+//             "Sending station;Shipper;Wagon type;Load;Receiver;Receiving station"
+//   stations  "Nazwa stacji;Kolor", "Bahnhof;Farbe", "Station;Colour"
+//   parties   "Nazwa;Stacja", "Versender/Empfänger;Bahnhof", "Shipper/receiver;Station"
+//   loads     "Nazwa;Rodzaj wagonu", "Ladegut;Wagengattung", "Load;Wagon type"
+//   wagons    "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi"
+//             "Wagennummer;Gattung;Eigentümer;Heimatbahnhof;Länge;Geschwindigkeit;Bemerkung"
+//             "Wagon number;Class;Owner;Home station;Length;Speed;Remarks"
+//             (the speed as empty, "s" or "ss"). Wagons are matched by number, like stations
+//             by name: a wagon whose number is present is skipped (other data in the file
+//             reported).
+// Values are the same in every language: colours as stored (clred …), speeds as "s", "ss".
+const std::vector<std::string>& csvHeader(ExchangeList list, Language language = Language::Polish);
 // The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv.
 const char* csvFileName(ExchangeList list);
 // The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
 const char* listTitle(ExchangeList list);
 
-// The stored colour name (clwhite … clorange) for a text of a CSV file: a stored name or
-// a Polish colour word of the stations window's list ("Czerwony"), or a whole label of
-// that list, in any case. None for anything else.
+// The stored colour name (clwhite … clorange) for a text of a CSV file: a stored name, a
+// colour word in Polish (the stations window's list: "Czerwony"), German ("rot", "Grün") or
+// English ("red"), or a whole label of the Polish list; in any case, with or without
+// diacritics. None for anything else.
 std::optional<std::string_view> colourFromText(std::string_view text);
 
 // Rows to add, each with where it came from (for messages).
@@ -86,13 +95,15 @@ struct ExchangeReport {
 // --- export ----------------------------------------------------------------------------
 
 // The CSV file of one list: byte-order mark, header row, one line per row in the table's
-// order, values whole and always quoted, lines ended by CR LF. No ids.
-std::string exportCsv(db::SqlConnection& connection, ExchangeList list);
+// order, values whole and always quoted, lines ended by CR LF. No ids. The header is the
+// one of `language`; the values and the file names are the same in every language.
+std::string exportCsv(db::SqlConnection& connection, ExchangeList list,
+                      Language language = Language::Polish);
 // Writes the four files into `directory` (and wagony.csv when the file keeps wagons) (each written
 // under a temporary name and renamed into place). Returns their paths. DatabaseError when a file
 // cannot be written.
-std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
-                                        const std::string& directory);
+std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory,
+                                        Language language = Language::Polish);
 
 // --- import ----------------------------------------------------------------------------
 

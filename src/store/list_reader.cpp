@@ -50,8 +50,8 @@ std::string_view baseLetter(char32_t c) {
 
 std::string headerKey(std::string_view name) {
     const std::string folded = db::foldCase(db::trimBlanks(name));
-    std::string out;
-    out.reserve(folded.size());
+    std::string base;
+    base.reserve(folded.size());
     bool blank = false;
     for (std::size_t i = 0; i < folded.size();) {
         const auto b0 = static_cast<unsigned char>(folded[i]);
@@ -60,33 +60,46 @@ std::string headerKey(std::string_view name) {
             ++i;
             continue;
         }
-        if (blank) out += ' ';
+        // "Versender / Empfänger" is "Versender/Empfänger".
+        if (b0 == '/' || (!base.empty() && base.back() == '/')) blank = false;
+        if (blank) base += ' ';
         blank = false;
         if ((b0 & 0xE0) == 0xC0 && i + 1 < folded.size()) {
             const char32_t c =
                 (char32_t(b0 & 0x1F) << 6) | (static_cast<unsigned char>(folded[i + 1]) & 0x3F);
-            const std::string_view base = baseLetter(c);
-            if (!base.empty()) {
-                out += base;
+            const std::string_view letter = baseLetter(c);
+            if (!letter.empty()) {
+                base += letter;
                 i += 2;
                 continue;
             }
         }
-        out += folded[i++];
+        base += folded[i++];
+    }
+    // German written without umlauts: "Empfaenger" is "Empfänger" (whose ä became a).
+    std::string out;
+    out.reserve(base.size());
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        out += base[i];
+        const char c = base[i];
+        if ((c == 'a' || c == 'o' || c == 'u') && i + 1 < base.size() && base[i + 1] == 'e') ++i;
     }
     return out;
 }
 
 const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list) {
-    // Further languages add their header rows here; every variant lists the columns in the
-    // order of the list's first (exported) header.
-    static const std::array<std::vector<std::vector<std::string>>, kListCount> variants = {{
-        {csvHeader(ExchangeList::Stations)},
-        {csvHeader(ExchangeList::Parties)},
-        {csvHeader(ExchangeList::Loads)},
-        {csvHeader(ExchangeList::Waybills)},
-        {csvHeader(ExchangeList::Wagons)},
-    }};
+    // Every language's header, the exported Polish one first; every variant lists the
+    // columns in the order of the list's first header.
+    static const std::array<std::vector<std::vector<std::string>>, kListCount> variants = [] {
+        std::array<std::vector<std::vector<std::string>>, kListCount> out;
+        for (ExchangeList l : kAllExchangeLists) {
+            auto& of = out[static_cast<std::size_t>(l)];
+            for (Language language : kLanguages) of.push_back(csvHeader(l, language));
+        }
+        // American spreadsheets write "Color".
+        out[static_cast<std::size_t>(ExchangeList::Stations)].push_back({"Station", "Color"});
+        return out;
+    }();
     return variants[static_cast<std::size_t>(list)];
 }
 
@@ -118,7 +131,7 @@ ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& r
     : source_(std::move(source)), data_(data), report_(report) {
     sourceIndex_ = static_cast<int>(data_.sources.size());
     data_.sources.push_back(source_);
-    for (std::size_t l = 0; l < 4; ++l) before_[l] = data_.rows[l].size();
+    for (std::size_t l = 0; l < kListCount; ++l) before_[l] = data_.rows[l].size();
 }
 
 void ListReader::refuse(long line, const std::string& why) {
@@ -131,7 +144,7 @@ void ListReader::reserve(std::size_t rows) {
 }
 
 void ListReader::refuseFile(long line, const std::string& why) {
-    for (std::size_t l = 0; l < 4; ++l) data_.rows[l].resize(before_[l]);
+    for (std::size_t l = 0; l < kListCount; ++l) data_.rows[l].resize(before_[l]);
     refuse(line, why);
     refused_ = true;
 }
@@ -151,17 +164,18 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         }
         list_ = match->list;
         places_ = match->places;
+        // Messages name a column as the file does.
+        for (std::size_t place : places_) names_.push_back(std::string(db::trimBlanks(f[place])));
         if (reserve_) data_.of(*list_).reserve(data_.of(*list_).size() + reserve_);
         return true;
     }
     ++rows_;
-    const std::vector<std::string>& header = csvHeader(*list_);
-    const std::size_t columns = header.size();
+    const std::size_t columns = names_.size();
     if (f.size() < columns) {
         // Missing cells at the end: the first column the row lacks.
         for (std::size_t c = 0; c < columns; ++c) {
             if (places_[c] >= f.size()) {
-                refuse(line, "brak kolumny " + inQuotes(header[c]) + " (jest " +
+                refuse(line, "brak kolumny " + inQuotes(names_[c]) + " (jest " +
                                  std::to_string(f.size()) + " z " + std::to_string(columns) + ")");
                 return true;
             }
@@ -188,9 +202,11 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             }
             const auto colour = colourFromText(values[1]);
             if (!colour) {
-                refuse(line, "nieznany kolor " + inQuotes(values[1]) +
-                                 " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
-                                 "clblack, clbrown, clorange albo polskie nazwy kolorów)");
+                refuse(line,
+                       "nieznany kolor " + inQuotes(values[1]) +
+                           " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
+                           "clblack, clbrown, clorange albo nazwy kolorów po polsku, niemiecku "
+                           "lub angielsku)");
                 return true;
             }
             values[1] = std::string(*colour);

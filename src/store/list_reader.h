@@ -5,9 +5,10 @@
 // ExchangeReport, each with where it came from ("<file>, wiersz <n>" or
 // "<file>, arkusz „<sheet>”, wiersz <n>").
 //
-// A header is matched without regard to case, diacritics (ł as l) and blanks around its
-// names, and its columns may come in any order; each list may have several header
-// variants (headerVariants()).
+// A header is matched without regard to case, diacritics (ł as l, ß as ss, ä as a or ae)
+// and blanks around its names, and its columns may come in any order; each list is known
+// by its header in every language Listy speaks, and may have further variants
+// (headerVariants()), no two of them of different lists alike.
 
 #include <optional>
 #include <string>
@@ -19,11 +20,13 @@
 namespace store {
 
 // The text by which header names are compared: blanks around it removed and runs of blanks
-// inside made one space, small letters, letters with diacritics as their base letter
-// ("Ładunek " and "ladunek" give the same key).
+// inside made one space (none around "/"), small letters, letters with diacritics as their
+// base letter and German umlauts written out as their base letter too ("Ładunek " and
+// "ladunek" give the same key, and so do "Empfänger", "EMPFANGER" and "Empfaenger").
 std::string headerKey(std::string_view name);
 
-// The header rows a list is known by; the first is the one the export writes.
+// The header rows a list is known by, the first ones in the order of Language (the export
+// writes the chosen language's).
 const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list);
 
 // The list a header row names and, for each of the list's columns, where it is in the
@@ -62,7 +65,8 @@ private:
     int sourceIndex_;
     std::optional<ExchangeList> list_;
     std::vector<std::size_t> places_;
-    std::array<std::size_t, 4> before_{};
+    std::vector<std::string> names_;  // the file's own names of the list's columns
+    std::array<std::size_t, kListCount> before_{};
     long rows_ = 0;
     bool refused_ = false;
     std::size_t reserve_ = 0;

@@ -391,8 +391,8 @@ ExchangeReport Session::importFiles(const std::vector<std::string>& paths) {
     return importFiles(files);
 }
 
-void Session::exportWorkbook(const std::string& path) {
-    guarded([&] { store::exportWorkbook(*connection_, path); });
+void Session::exportWorkbook(const std::string& path, Language language) {
+    guarded([&] { store::exportWorkbook(*connection_, path, language); });
 }
 
 ExchangeReport Session::merge(const std::string& path) {
@@ -414,8 +414,8 @@ void Session::restore(const std::string& backupPath) {
     notify(Changes::all());
 }
 
-std::vector<std::string> Session::exportCsv(const std::string& directory) {
-    return guarded([&] { return exportCsvFiles(*connection_, directory); });
+std::vector<std::string> Session::exportCsv(const std::string& directory, Language language) {
+    return guarded([&] { return exportCsvFiles(*connection_, directory, language); });
 }
 
 bool Session::inTransaction() const {

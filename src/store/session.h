@@ -23,6 +23,7 @@
 #include "store/exchange.h"
 #include "store/failures.h"
 #include "store/import_files.h"
+#include "store/language.h"
 #include "store/legacy_migration.h"
 #include "store/reference_data.h"
 #include "store/rename.h"
@@ -148,10 +149,13 @@ public:
     ExchangeReport importFiles(const std::vector<std::string>& paths);
     // The waybills of the other file that name absent entries are noted in the report.
     ExchangeReport merge(const std::string& path);
-    // Every list into one .xlsx workbook at `path`.
-    void exportWorkbook(const std::string& path);
+    // Every list into one .xlsx workbook at `path`, its sheets named and headed in
+    // `language`.
+    void exportWorkbook(const std::string& path, Language language = Language::Polish);
     void restore(const std::string& backupPath);
-    std::vector<std::string> exportCsv(const std::string& directory);
+    // The lists' CSV files into `directory`, their headers in `language`.
+    std::vector<std::string> exportCsv(const std::string& directory,
+                                       Language language = Language::Polish);
     // The path of the copy the last command wrote; empty when it wrote none.
     const std::string& lastBackup() const { return lastBackup_; }
 

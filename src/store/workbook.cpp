@@ -655,7 +655,11 @@ std::vector<std::unique_ptr<SheetCells>> readOdsContent(std::string content,
     return std::move(handler.sheets);
 }
 
-constexpr const char* kSheetNames[] = {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy"};
+// In the order of Language, then of ExchangeList.
+constexpr const char* kSheetNames[][4] = {
+    {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy"},
+    {"Bahnhöfe", "Versender und Empfänger", "Ladegüter", "Frachtzettel"},
+    {"Stations", "Shippers and receivers", "Loads", "Waybills"}};
 
 const char* selectOf(ExchangeList list) {
     switch (list) {
@@ -870,11 +874,11 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
     if (!anySheet) report.refusals.push_back(name + ": skoroszyt nie zawiera żadnej listy");
 }
 
-const char* sheetName(ExchangeList list) {
-    return kSheetNames[static_cast<std::size_t>(list)];
+const char* sheetName(ExchangeList list, Language language) {
+    return kSheetNames[static_cast<std::size_t>(language)][static_cast<std::size_t>(list)];
 }
 
-void exportWorkbook(db::SqlConnection& connection, const std::string& path) {
+void exportWorkbook(db::SqlConnection& connection, const std::string& path, Language language) {
     // Everything is read first: a failed read writes no file.
     std::array<std::vector<std::vector<StoredValue>>, 4> lists;
     for (ExchangeList list : kExchangeLists)
@@ -893,8 +897,8 @@ void exportWorkbook(db::SqlConnection& connection, const std::string& path) {
     lxw_error failed = LXW_NO_ERROR;
     for (ExchangeList list : {ExchangeList::Waybills, ExchangeList::Stations, ExchangeList::Parties,
                               ExchangeList::Loads}) {
-        lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(list));
-        const std::vector<std::string>& header = csvHeader(list);
+        lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(list, language));
+        const std::vector<std::string>& header = csvHeader(list, language);
         std::vector<std::size_t> widths(header.size());
         for (std::size_t c = 0; c < header.size(); ++c) {
             widths[c] = db::charCount(header[c]);

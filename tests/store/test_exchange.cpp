@@ -24,10 +24,12 @@
 #include "store/exchange.h"
 #include "store/import_files.h"
 #include "store/legacy_migration.h"
+#include "store/list_reader.h"
 #include "store/maintenance.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 #include "store/transaction.h"
+#include "store/wagons.h"
 #include "store/workbook.h"
 #include "support/legacy_listing.h"
 #include "support/sql_helpers.h"
@@ -210,6 +212,10 @@ private slots:
     void stationsAreMatchedByName();
     void anyRefusedRowWritesNothing();
     void headerWithoutRowsSaysSo();
+    void listsAreKnownByTheirHeaderInEveryLanguage_data();
+    void listsAreKnownByTheirHeaderInEveryLanguage();
+    void exportInEveryLanguageReadsBack_data();
+    void exportInEveryLanguageReadsBack();
     void filesAreTakenInAnyOrder();
     void mergeOfACurrentFile();
     void mergeOfAnOldFormatFileLeavesItUnchanged();
@@ -805,6 +811,187 @@ void ExchangeTest::headerWithoutRowsSaysSo() {
     QVERIFY(!r.refused());
     QCOMPARE(r.totalAdded(), 0L);
     QVERIFY(QString::fromStdString(r.summary()).contains("tylko wiersz nagłówka"));
+}
+
+void ExchangeTest::listsAreKnownByTheirHeaderInEveryLanguage_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("select");    // what the import wrote
+    QTest::addColumn<QString>("expected");  // its rows; empty: refused
+    QTest::addColumn<QString>("report");    // in the summary
+    const QString waybills =
+        "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy";
+    const QString row = "Köln|Ford|Tads|Kohle|Hütte|Essen";
+    const QByteArray values = "\r\nKöln;Ford;Tads;Kohle;Hütte;Essen\r\n";
+    QTest::newRow("German waybills")
+        << "Versandbahnhof;Versender;Wagengattung;Ladegut;Empfänger;Empfangsbahnhof" + values
+        << waybills << row << "dodano 1";
+    QTest::newRow("English waybills")
+        << "Sending station;Shipper;Wagon type;Load;Receiver;Receiving station" + values << waybills
+        << row << "dodano 1";
+    QTest::newRow("Polish waybills without Ł")
+        << "Stacja nadania;Nadawca;Rodzaj wagonu;Ladunek;Odbiorca;Stacja odbioru" + values
+        << waybills << row << "dodano 1";
+    QTest::newRow("LADUNEK")
+        << "STACJA NADANIA;NADAWCA;RODZAJ WAGONU;LADUNEK;ODBIORCA;STACJA ODBIORU" + values
+        << waybills << row << "dodano 1";
+    QTest::newRow("blanks around Ładunek")
+        << " Stacja nadania ;Nadawca; Rodzaj  wagonu; Ładunek ;Odbiorca;Stacja odbioru" + values
+        << waybills << row << "dodano 1";
+    // As a spreadsheet without umlauts writes it: ae for ä, commas, columns in another order.
+    QTest::newRow("German, umlauts written out, other order")
+        << QByteArray(
+               "EMPFAENGER,versandbahnhof,Versender,Ladegut,Wagengattung,Empfangsbahnhof\r\n"
+               "Hütte,Köln,Ford,Kohle,Tads,Essen\r\n")
+        << waybills << row << "dodano 1";
+    QTest::newRow("German stations, German colour words, ß as ss")
+        << QByteArray("Bahnhof;Farbe\r\nKöln;rot\r\nGießen;GRÜN\r\nHagen;weiss\r\nLahr;Schwarz\r\n")
+        << "select nazwa, kolor from stacje order by id"
+        << "Köln|clred\nGießen|clgreen\nHagen|clwhite\nLahr|clblack"
+        << "dodano 4";
+    QTest::newRow("English stations, American spelling, English colour words")
+        << QByteArray("Station;Color\r\nYork;Brown\r\nDover;blue\r\n")
+        << "select nazwa, kolor from stacje order by id"
+        << "York|clbrown\nDover|clblue"
+        << "dodano 2";
+    QTest::newRow("German shippers/receivers, blanks around the slash")
+        << QByteArray("Versender / Empfänger;Bahnhof\r\nZeche Zollverein;Essen\r\n")
+        << "select nazwa, stacja from punkty"
+        << "Zeche Zollverein|Essen"
+        << "dodano 1";
+    QTest::newRow("English loads")
+        << QByteArray("Load;Wagon type\r\nCoal;Fals\r\n") << "select nazwa, rodz_wag from ladunki"
+        << "Coal|Fals"
+        << "dodano 1";
+    QTest::newRow("German wagons, ue for ü")
+        << QByteArray(
+               "Wagennummer;Gattung;Eigentuemer;Heimatbahnhof;Länge;Geschwindigkeit;Bemerkung\r\n"
+               "31 80 6651 123-4;Fals;DB;Essen;140;SS;Kohle\r\n")
+        << "select numer, klasa, wlasciciel, stacja, dlugosc, predkosc, uwagi from wagony"
+        << "31 80 6651 123-4|Fals|DB|Essen|140|ss|Kohle"
+        << "dodano 1";
+    QTest::newRow("one header in two languages is none")
+        << QByteArray("Bahnhof;Kolor\r\nKöln;rot\r\n") << "select count(*) from stacje"
+        << ""
+        << "stacje.csv, wiersz 1: nieznany wiersz nagłówka „Bahnhof;Kolor”";
+    QTest::newRow("a missing column is named as the file names it")
+        << QByteArray("Ladegut;Wagengattung\r\nKohle;Fals\r\nSand\r\n")
+        << "select count(*) from ladunki"
+        << ""
+        << "stacje.csv, wiersz 3: brak kolumny „Wagengattung”";
+    QTest::newRow("an unknown colour word")
+        << QByteArray("Station;Colour\r\nYork;purple\r\n") << "select count(*) from stacje"
+        << ""
+        << "stacje.csv, wiersz 2: nieznany kolor „purple”";
+}
+
+void ExchangeTest::listsAreKnownByTheirHeaderInEveryLanguage() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, select);
+    QFETCH(QString, expected);
+    QFETCH(QString, report);
+    testing::StoreDatabase d;
+    const QString path = d.dir.file("stacje.csv");
+    writeBytes(path, bytes.toStdString());
+    const store::ExchangeReport r = store::importCsvFiles(d.baza, {path.toStdString()});
+    const QString summary = QString::fromStdString(r.summary());
+    QVERIFY2(summary.contains(report), qPrintable(summary));
+    QCOMPARE(r.refused(), expected.isEmpty());
+    QCOMPARE(rowsOf(d.file(), select).join('\n'), expected.isEmpty() ? QString("0") : expected);
+}
+
+void ExchangeTest::exportInEveryLanguageReadsBack_data() {
+    QTest::addColumn<int>("languageIndex");
+    QTest::addColumn<QString>("waybillHeader");
+    QTest::addColumn<QString>("sheet");  // the waybills' sheet of the workbook
+    QTest::newRow("German") << int(store::Language::German)
+                            << "Versandbahnhof;Versender;Wagengattung;Ladegut;Empfänger;"
+                               "Empfangsbahnhof"
+                            << "Frachtzettel";
+    QTest::newRow("English") << int(store::Language::English)
+                             << "Sending station;Shipper;Wagon type;Load;Receiver;Receiving station"
+                             << "Waybills";
+}
+
+void ExchangeTest::exportInEveryLanguageReadsBack() {
+    QFETCH(int, languageIndex);
+    const auto language = store::Language(languageIndex);
+    QFETCH(QString, waybillHeader);
+    QFETCH(QString, sheet);
+    // No header row of one list is, in any language, read as another list's.
+    for (store::ExchangeList list : store::kAllExchangeLists) {
+        for (const auto& variant : store::headerVariants(list)) {
+            QStringList keys;
+            for (const std::string& name : variant)
+                keys << QString::fromStdString(store::headerKey(name));
+            keys.sort();
+            for (store::ExchangeList other : store::kAllExchangeLists) {
+                if (other == list) continue;
+                for (const auto& theirs : store::headerVariants(other)) {
+                    QStringList their;
+                    for (const std::string& name : theirs)
+                        their << QString::fromStdString(store::headerKey(name));
+                    their.sort();
+                    QVERIFY2(keys != their, qPrintable(keys.join(';')));
+                }
+            }
+        }
+        const auto match = store::matchHeader(store::csvHeader(list, language));
+        QVERIFY(match && match->list == list);
+    }
+
+    testing::StoreDatabase source;
+    execFile(
+        source.file(),
+        "insert into stacje values(2,'Łódź Kaliska','clred');"
+        "insert into stacje values(3,'Gießen','clorange');"
+        "insert into punkty values(2,'Huta \"Bobrek\"','Łódź Kaliska','');"
+        "insert into ladunki values('Węgiel;koks','Eas');"
+        "insert into listy values(2,'Łódź Kaliska','Huta','Eas','Węgiel','a\nb','007');"
+        "insert into listy values(3,'Gießen','','','','',' x ');" +
+            QString(store::wagonTableSql()) +
+            "insert into wagony values('31 80 665 1 234-5','Eas','PKP','Łódź','14,0','s','');");
+    const QString tables[][2] = {{"listy", kWaybillColumns},
+                                 {"stacje", "nazwa, kolor"},
+                                 {"punkty", "nazwa, stacja"},
+                                 {"ladunki", "nazwa, rodz_wag"},
+                                 {"wagony", "*"}};
+    for (bool workbook : {false, true}) {
+        std::vector<store::ImportFile> files;
+        if (workbook) {
+            const QString path = source.dir.file("wymiana.xlsx");
+            store::exportWorkbook(source.baza, path.toStdString(), language);
+            files.push_back({path.toStdString(), {}});
+        } else {
+            const QString folder = source.dir.file("csv");
+            for (const std::string& path :
+                 store::exportCsvFiles(source.baza, folder.toStdString(), language))
+                files.push_back({path, {}});
+            QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+                     QStringList(
+                         {"ladunki.csv", "listy.csv", "punkty.csv", "stacje.csv", "wagony.csv"}));
+            QVERIFY(bytesOf(folder + "/listy.csv")
+                        .startsWith("\xEF\xBB\xBF" + waybillHeader.toUtf8() + "\r\n"));
+        }
+        testing::StoreDatabase target;
+        const store::ExchangeReport r = store::importFiles(target.baza, files);
+        QVERIFY2(!r.refused(), r.summary().c_str());
+        for (const auto& [table, columns] : tables) {
+            // The workbook holds the four lists only.
+            if (workbook && table == "wagony") continue;
+            QCOMPARE(tableRows(target.file(), table, columns),
+                     tableRows(source.file(), table, columns));
+        }
+        if (workbook) {
+            store::ExchangeData data;
+            store::ExchangeReport report;
+            store::readWorkbook("wymiana.xlsx",
+                                bytesOf(source.dir.file("wymiana.xlsx")).toStdString(), data,
+                                report);
+            QVERIFY(std::find(data.sources.begin(), data.sources.end(),
+                              "wymiana.xlsx, arkusz „" + sheet.toStdString() + "”") !=
+                    data.sources.end());
+        }
+    }
 }
 
 void ExchangeTest::filesAreTakenInAnyOrder() {
