@@ -357,6 +357,10 @@ std::string exportCsv(db::SqlConnection& connection, ExchangeList list, Language
     return out;
 }
 
+std::string exchangeSelectSql(ExchangeList list) {
+    return selectSql(list);
+}
+
 std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory,
                                         Language language) {
     std::string dir = directory;

@@ -50,6 +50,8 @@ inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
 //             reported).
 // Values are the same in every language: colours as stored (clred …), speeds as "s", "ss".
 const std::vector<std::string>& csvHeader(ExchangeList list, Language language = Language::Polish);
+// The statement that reads a list's columns, in the header's order, from its table.
+std::string exchangeSelectSql(ExchangeList list);
 // The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv.
 const char* csvFileName(ExchangeList list);
 // The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").

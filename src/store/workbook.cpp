@@ -1,5 +1,7 @@
 #include "store/workbook.h"
 
+#include "store/wagons.h"
+
 #include <libxml/xmlreader.h>
 #include <xlsxwriter.h>
 #include <zlib.h>
@@ -656,10 +658,10 @@ std::vector<std::unique_ptr<SheetCells>> readOdsContent(std::string content,
 }
 
 // In the order of Language, then of ExchangeList.
-constexpr const char* kSheetNames[][4] = {
-    {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy"},
-    {"Bahnhöfe", "Versender und Empfänger", "Ladegüter", "Frachtzettel"},
-    {"Stations", "Shippers and receivers", "Loads", "Waybills"}};
+constexpr const char* kSheetNames[][5] = {
+    {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy", "Wagony"},
+    {"Bahnhöfe", "Versender und Empfänger", "Ladegüter", "Frachtzettel", "Wagen"},
+    {"Stations", "Shippers and receivers", "Loads", "Waybills", "Wagons"}};
 
 const char* selectOf(ExchangeList list) {
     switch (list) {
@@ -671,6 +673,8 @@ const char* selectOf(ExchangeList list) {
             return "select nazwa, rodz_wag from ladunki;";
         case ExchangeList::Waybills:
             return "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;";
+        default:
+            break;
     }
     return "";
 }
@@ -880,9 +884,17 @@ const char* sheetName(ExchangeList list, Language language) {
 
 void exportWorkbook(db::SqlConnection& connection, const std::string& path, Language language) {
     // Everything is read first: a failed read writes no file.
-    std::array<std::vector<std::vector<StoredValue>>, 4> lists;
+    std::array<std::vector<std::vector<StoredValue>>, 5> lists;
     for (ExchangeList list : kExchangeLists)
         lists[static_cast<std::size_t>(list)] = readStoredRows(connection, selectOf(list));
+    // The wagons get a sheet of their own once the file keeps them.
+    std::vector<ExchangeList> sheets = {ExchangeList::Waybills, ExchangeList::Stations,
+                                        ExchangeList::Parties, ExchangeList::Loads};
+    if (wagonTableExists(connection)) {
+        sheets.push_back(ExchangeList::Wagons);
+        lists[static_cast<std::size_t>(ExchangeList::Wagons)] =
+            readStoredRows(connection, exchangeSelectSql(ExchangeList::Wagons));
+    }
     const std::string part = path + ".zapis";
     std::error_code ec;
     lxw_workbook_options options{};
@@ -895,8 +907,7 @@ void exportWorkbook(db::SqlConnection& connection, const std::string& path, Lang
     format_set_num_format(bold, "@");
     format_set_bold(bold);
     lxw_error failed = LXW_NO_ERROR;
-    for (ExchangeList list : {ExchangeList::Waybills, ExchangeList::Stations, ExchangeList::Parties,
-                              ExchangeList::Loads}) {
+    for (ExchangeList list : sheets) {
         lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(list, language));
         const std::vector<std::string>& header = csvHeader(list, language);
         std::vector<std::size_t> widths(header.size());
