@@ -27,7 +27,7 @@ Changes Changes::of(std::initializer_list<ListKind> kinds) {
 
 Changes Changes::all() {
     return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties,
-               ListKind::Wagons, ListKind::CardColours});
+               ListKind::Wagons, ListKind::CardColours, ListKind::Relations, ListKind::Places});
 }
 
 Session::Session(DatabaseLocation location)

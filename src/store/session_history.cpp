@@ -15,10 +15,10 @@ namespace {
 // The lists a step's rows belong to; a table the lists do not show changes none.
 Changes changesOf(const db::RowChanges& rows) {
     Changes c;
-    const std::pair<const char*, ListKind> kinds[] = {{"listy", ListKind::Waybills},
-                                                      {"stacje", ListKind::Stations},
-                                                      {"ladunki", ListKind::Loads},
-                                                      {"punkty", ListKind::Parties}};
+    const std::pair<const char*, ListKind> kinds[] = {
+        {"listy", ListKind::Waybills},    {"stacje", ListKind::Stations},
+        {"ladunki", ListKind::Loads},     {"punkty", ListKind::Parties},
+        {"relacje", ListKind::Relations}, {"miejsca", ListKind::Places}};
     for (const db::RowChange& change : rows.rows) {
         for (const auto& [table, kind] : kinds) {
             if (change.table == table) c.lists |= static_cast<unsigned>(kind);
