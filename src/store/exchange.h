@@ -23,15 +23,24 @@
 
 namespace store {
 
-enum class ExchangeList { Stations = 0, Parties = 1, Loads = 2, Waybills = 3, Wagons = 4 };
+enum class ExchangeList {
+    Stations = 0,
+    Parties = 1,
+    Loads = 2,
+    Waybills = 3,
+    Wagons = 4,
+    Relations = 5,
+    Places = 6
+};
 // The four lists every file has.
 inline constexpr std::array<ExchangeList, 4> kExchangeLists = {
     ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills};
-// With the wagon list, which a file has once a wagon was written into it.
-inline constexpr std::size_t kListCount = 5;
+// With the wagon list, the traffic relations and the businesses' places, which a file has
+// once such a row was written into it.
+inline constexpr std::size_t kListCount = 7;
 inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
-    ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills,
-    ExchangeList::Wagons};
+    ExchangeList::Stations, ExchangeList::Parties,   ExchangeList::Loads, ExchangeList::Waybills,
+    ExchangeList::Wagons,   ExchangeList::Relations, ExchangeList::Places};
 
 // The header row of a list's CSV file, by which the import knows the list:
 //   waybills  "Stacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru"
@@ -41,8 +50,13 @@ inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
 //   wagons    "Numer;Klasa;Właściciel;Stacja macierzysta;Długość;Prędkość;Uwagi" (the speed
 //             as empty, "s" or "ss"). Wagons are matched by number, like stations by name: a
 //             wagon whose number is present is skipped (other data in the file reported).
+//   relations "Nadawca;Stacja nadania;Ładunek;Rodzaj wagonu;Odbiorca;Stacja odbioru;Wagonów na
+//             tydzień" (1–99), matched as a multiset; ids from nr_relacji; the note stays home.
+//   places    "Nazwa;Stacja;Miejsca" (1–999), matched by business (name and station) like
+//             stations by name.
 const std::vector<std::string>& csvHeader(ExchangeList list);
-// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv.
+// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv,
+// relacje.csv, miejsca.csv.
 const char* csvFileName(ExchangeList list);
 // The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
 const char* listTitle(ExchangeList list);
@@ -88,7 +102,8 @@ struct ExchangeReport {
 // The CSV file of one list: byte-order mark, header row, one line per row in the table's
 // order, values whole and always quoted, lines ended by CR LF. No ids.
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list);
-// Writes the four files into `directory` (and wagony.csv when the file keeps wagons) (each written
+// Writes the four files into `directory` (and wagony.csv, relacje.csv, miejsca.csv when the
+// file keeps wagons, relations, places) (each written
 // under a temporary name and renamed into place). Returns their paths. DatabaseError when a file
 // cannot be written.
 std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,

@@ -1,5 +1,6 @@
 #include "store/list_reader.h"
 
+#include "store/traffic.h"
 #include "store/wagons.h"
 
 #include <algorithm>
@@ -86,6 +87,8 @@ const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list) {
         {csvHeader(ExchangeList::Loads)},
         {csvHeader(ExchangeList::Waybills)},
         {csvHeader(ExchangeList::Wagons)},
+        {csvHeader(ExchangeList::Relations)},
+        {csvHeader(ExchangeList::Places)},
     }};
     return variants[static_cast<std::size_t>(list)];
 }
@@ -118,7 +121,7 @@ ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& r
     : source_(std::move(source)), data_(data), report_(report) {
     sourceIndex_ = static_cast<int>(data_.sources.size());
     data_.sources.push_back(source_);
-    for (std::size_t l = 0; l < 4; ++l) before_[l] = data_.rows[l].size();
+    for (std::size_t l = 0; l < kListCount; ++l) before_[l] = data_.rows[l].size();
 }
 
 void ListReader::refuse(long line, const std::string& why) {
@@ -131,7 +134,7 @@ void ListReader::reserve(std::size_t rows) {
 }
 
 void ListReader::refuseFile(long line, const std::string& why) {
-    for (std::size_t l = 0; l < 4; ++l) data_.rows[l].resize(before_[l]);
+    for (std::size_t l = 0; l < kListCount; ++l) data_.rows[l].resize(before_[l]);
     refuse(line, why);
     refused_ = true;
 }
@@ -217,6 +220,29 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
                 return true;
             }
             values[5] = std::string(speedText(*speed));
+            break;
+        }
+        case ExchangeList::Relations:
+        case ExchangeList::Places: {
+            const bool relation = *list_ == ExchangeList::Relations;
+            const std::size_t count = relation ? 6 : 2;
+            const int high = relation ? kMaxPerWeek : kMaxPlaces;
+            int n = 0;
+            try {
+                n = db::toInteger(values[count]);
+            } catch (const std::exception&) {
+                n = 0;
+            }
+            if (values[0].empty()) {
+                refuse(line, "pusta nazwa");
+                return true;
+            }
+            if (n < 1 || n > high) {
+                refuse(line, inQuotes(header[count]) + " musi być liczbą od 1 do " +
+                                 std::to_string(high) + ", a jest " + inQuotes(values[count]));
+                return true;
+            }
+            values[count] = std::to_string(n);
             break;
         }
     }

@@ -62,7 +62,7 @@ private:
     int sourceIndex_;
     std::optional<ExchangeList> list_;
     std::vector<std::size_t> places_;
-    std::array<std::size_t, 4> before_{};
+    std::array<std::size_t, kListCount> before_{};
     long rows_ = 0;
     bool refused_ = false;
     std::size_t reserve_ = 0;

@@ -352,11 +352,14 @@ std::string fileNameOf(const std::string& path) {
 Changes changesOf(const ExchangeReport& report) {
     Changes c;
     if (!report.written) return c;
-    const std::pair<ExchangeList, ListKind> kinds[] = {{ExchangeList::Stations, ListKind::Stations},
-                                                       {ExchangeList::Parties, ListKind::Parties},
-                                                       {ExchangeList::Loads, ListKind::Loads},
-                                                       {ExchangeList::Waybills, ListKind::Waybills},
-                                                       {ExchangeList::Wagons, ListKind::Wagons}};
+    const std::pair<ExchangeList, ListKind> kinds[] = {
+        {ExchangeList::Stations, ListKind::Stations},
+        {ExchangeList::Parties, ListKind::Parties},
+        {ExchangeList::Loads, ListKind::Loads},
+        {ExchangeList::Waybills, ListKind::Waybills},
+        {ExchangeList::Wagons, ListKind::Wagons},
+        {ExchangeList::Relations, ListKind::Relations},
+        {ExchangeList::Places, ListKind::Places}};
     for (const auto& [list, kind] : kinds) {
         if (report.added[static_cast<std::size_t>(list)] > 0)
             c.lists |= static_cast<unsigned>(kind);

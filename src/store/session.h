@@ -147,6 +147,7 @@ public:
     void changeRelation(const Relation& relation);
     void deleteRelation(int id);
     std::vector<Relation> relations();
+    std::optional<Relation> relation(int id);
     // The relations window's statement for `listing`.
     std::string relationListSql(const RelationListing& listing);
     // What the relation lacks (MissingPart bits).

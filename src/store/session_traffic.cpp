@@ -47,6 +47,10 @@ std::vector<Relation> Session::relations() {
     return guarded([&] { return readRelations(*connection_); });
 }
 
+std::optional<Relation> Session::relation(int id) {
+    return guarded([&] { return findRelation(*connection_, id); });
+}
+
 std::string Session::relationListSql(const RelationListing& listing) {
     return guarded([&] { return store::relationListSql(*connection_, listing); });
 }

@@ -71,14 +71,8 @@ void checkPerWeek(const Relation& relation) {
 
 // Creates the table and its counter the first time, in the caller's transaction.
 void createRelationTable(db::SqlQuery& query) {
-    exec(query,
-         "create table if not exists relacje (id integer, st_nad varchar(255), nadawca "
-         "varchar(255), rodz_wag varchar(255), ladunek varchar(255), odbiorca varchar(255), "
-         "st_odb varchar(255), na_tydzien integer, uwagi varchar(255));");
-    openQuery(query,
-              std::string("select count(*) from admin where key='") + kRelationCounter + "';");
-    if (query.fields(0).asInteger() == 0)
-        exec(query, std::string("insert into admin values('") + kRelationCounter + "','1');");
+    exec(query, relationTableSql());
+    exec(query, relationCounterSql());
 }
 
 // The marks as the list computes them, from the same rules as missingOf().
@@ -121,6 +115,22 @@ std::string missingText(unsigned missing) {
     if (missing & MissingParty) add("brak nadawcy/odbiorcy");
     if (missing & MissingLoad) add("brak ładunku");
     return out;
+}
+
+const char* relationTableSql() {
+    return "create table if not exists relacje (id integer, st_nad varchar(255), nadawca "
+           "varchar(255), rodz_wag varchar(255), ladunek varchar(255), odbiorca varchar(255), "
+           "st_odb varchar(255), na_tydzien integer, uwagi varchar(255));";
+}
+
+const char* relationCounterSql() {
+    return "insert into admin select 'nr_relacji','1' where not exists (select 1 from admin "
+           "where key='nr_relacji');";
+}
+
+const char* placesTableSql() {
+    return "create table if not exists miejsca (nazwa varchar(255), stacja varchar(255), "
+           "miejsca integer);";
 }
 
 bool relationTableExists(db::SqlConnection& connection) {
@@ -166,6 +176,14 @@ std::vector<Relation> readRelations(db::SqlConnection& connection) {
          readStoredRows(connection, std::string(kSelectRelations) + " order by id;"))
         out.push_back(relationOf(row));
     return out;
+}
+
+std::optional<Relation> findRelation(db::SqlConnection& connection, int id) {
+    if (!relationTableExists(connection)) return std::nullopt;
+    const auto rows = readStoredRows(
+        connection, std::string(kSelectRelations) + " where id=" + std::to_string(id) + ";");
+    if (rows.empty()) return std::nullopt;
+    return relationOf(rows.front());
 }
 
 namespace {
@@ -261,9 +279,7 @@ int placesOf(db::SqlConnection& connection, std::string_view name, std::string_v
 void writePlaces(db::SqlQuery& query, const Places& places) {
     if (places.places < 0 || places.places > kMaxPlaces)
         throw RelationRefused("Liczba miejsc musi być od 0 do 999.");
-    exec(query,
-         "create table if not exists miejsca (nazwa varchar(255), stacja varchar(255), miejsca "
-         "integer);");
+    exec(query, placesTableSql());
     const std::string where =
         " where nazwa=" + quoted(places.name) + " and stacja=" + quoted(places.station) + ";";
     exec(query, "delete from miejsca" + where);

@@ -15,6 +15,7 @@
 // one order on every build.
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -67,6 +68,11 @@ enum MissingPart : unsigned { MissingStation = 1, MissingParty = 2, MissingLoad 
 std::string missingText(unsigned missing);
 
 bool relationTableExists(db::SqlConnection& connection);
+// "create table if not exists relacje (…)", and the insert of the counter nr_relacji at 1
+// where admin has none: the two statements that make the table, in the caller's transaction.
+const char* relationTableSql();
+const char* relationCounterSql();
+const char* placesTableSql();
 bool placesTableExists(db::SqlConnection& connection);
 
 // How the relations window lists the relations.
@@ -82,6 +88,8 @@ std::string relationListSql(db::SqlConnection& connection, const RelationListing
 
 // Every relation, each text whole, in id order (empty without the table).
 std::vector<Relation> readRelations(db::SqlConnection& connection);
+// The relation numbered `id`, each text whole.
+std::optional<Relation> findRelation(db::SqlConnection& connection, int id);
 // What of `relation` the file lacks (MissingPart bits).
 unsigned missingOf(db::SqlConnection& connection, const Relation& relation);
 

@@ -3,6 +3,7 @@
 // by the first write and gone again with its undo, the marks of relations naming something
 // deleted, a rename reaching them, and hostile texts reaching the waybills byte for byte.
 
+#include <QFileInfo>
 #include <QtTest>
 #include <map>
 
@@ -23,6 +24,7 @@ private slots:
     void placesWarnOnlyWhereExceeded();
     void tableMadeOnFirstWriteMarksAndRename();
     void hostileTextsReachWaybillsWhole();
+    void exchangeCarriesRelationsAndPlaces();
 };
 
 namespace {
@@ -245,6 +247,55 @@ void TrafficTest::hostileTextsReachWaybillsWhole() {
                               QByteArray::fromStdString(longName).toHex().toUpper() + "|" +
                               QByteArray("Ea'os").toHex().toUpper() + "|" +
                               QByteArray::fromStdString(load).toHex().toUpper()));
+}
+
+// relacje.csv and miejsca.csv exported once the file holds them, imported by their headers
+// with the exchange's rules (a multiset of relations, places by business, a bad row refusing
+// the whole import), and both lists merged from another Listy file.
+void TrafficTest::exchangeCarriesRelationsAndPlaces() {
+    testing::WorkDir source;
+    store::Session a;
+    a.open();
+    QCOMPARE(a.exportCsv("plain").size(), std::size_t(4));
+    fillExample(a);
+    a.setPlaces({"Młyn", "Opole", 2});
+    const std::vector<std::string> paths = a.exportCsv("out");
+    QCOMPARE(paths.size(), std::size_t(6));
+    QFile relations(QString::fromStdString(paths[4]));
+    QVERIFY(relations.open(QIODevice::ReadOnly));
+    QVERIFY(relations.readAll().startsWith(
+        "\xEF\xBB\xBFNadawca;Stacja nadania;Ładunek;Rodzaj wagonu;Odbiorca;Stacja odbioru;"
+        "Wagonów na tydzień\r\n\"Kopalnia\";\"Gliwice\";\"Węgiel\";\"Eaos\""));
+    const std::vector<std::string> traffic = {
+        QFileInfo(QString::fromStdString(paths[4])).absoluteFilePath().toStdString(),
+        QFileInfo(QString::fromStdString(paths[5])).absoluteFilePath().toStdString()};
+    const std::string other = source.file(kFile).toStdString();
+
+    testing::WorkDir dir;
+    store::Session b;
+    b.open();
+    QFile bad(dir.file("zle.csv"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("Nazwa;Stacja;Miejsca\r\nMłyn;Opole;1\r\nHuta;Gliwice;0\r\n");
+    bad.close();
+    const store::ExchangeReport refused = b.importFiles({traffic[0], bad.fileName().toStdString()});
+    QVERIFY(!refused.written);
+    QVERIFY(refused.summary().find("wiersz 3") != std::string::npos);
+    QCOMPARE(rowsOf(kFile, "select name from sqlite_master where name in ('relacje','miejsca')"),
+             QStringList{});
+    store::ExchangeReport r = b.importFiles(traffic);
+    QCOMPARE(r.added[5], 4L);
+    QCOMPARE(r.added[6], 1L);
+    QCOMPARE(rowsOf(kFile, "select min(id), max(id), sum(na_tydzien) from relacje"),
+             QStringList{"2|5|11"});
+    r = b.importFiles(traffic);  // the same files again add nothing
+    QCOMPARE(r.added[5], 0L);
+    QCOMPARE(r.skipped[5], 4L);
+    QCOMPARE(r.skipped[6], 1L);
+    r = b.merge(other);
+    QCOMPARE(r.added[5], 0L);
+    QCOMPARE(r.added[0], 3L);  // the stations, which the CSV files did not carry
+    QCOMPARE(b.planGeneration({2, 0, 1, {}}).stack.size(), std::size_t(22));
 }
 
 QTEST_GUILESS_MAIN(TrafficTest)
