@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -54,8 +55,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kPaths[] = {"writes", "two",   "schema",  "newdb",         "v1",         "legacy",
-                              "import", "merge", "restore", "wagons-import", "wagons-copy"};
+                              "import", "merge", "restore", "wagons-import", "wagons-copy",
+                              "generate"};
 constexpr int kCsvWagons = 2000;
+constexpr int kGeneratedWaybills = 200;  // two weeks of 40 + 35 + 25 wagons
 constexpr int kWagonCopies = 300;
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
@@ -211,6 +214,38 @@ void childWagons(bool copy) {
     }
 }
 
+// The relations' waybills generated for two weeks (a backup first, one transaction), then
+// deleted again, over and over. The relations are written once, in one transaction.
+void childGenerate(int trial) {
+    store::Session s;
+    s.open();
+    if (s.relations().empty()) {
+        runStraight(
+            "begin immediate; "
+            "insert into stacje values(90,'Gliwice','clred'); "
+            "insert into stacje values(91,'Opole ''Wsch.''','clblue'); "
+            "insert into punkty values(90,'Huta','Gliwice',''); "
+            "insert into punkty values(91,'Młyn; \"Zbyszko\"','Opole ''Wsch.''',''); "
+            "insert into ladunki values('Koks','Fals'); "
+            "insert into ladunki values('Mąka','Gbs'); "
+            "update admin set value=91 where key in ('nr_stacji','nr_punktu'); "
+            "create table if not exists relacje (id integer, st_nad varchar(255), nadawca "
+            "varchar(255), rodz_wag varchar(255), ladunek varchar(255), odbiorca varchar(255), "
+            "st_odb varchar(255), na_tydzien integer, uwagi varchar(255)); "
+            "insert into admin values('nr_relacji','4'); "
+            "insert into relacje values(2,'Gliwice','Huta','Fals','Koks','Młyn; \"Zbyszko\"',"
+            "'Opole ''Wsch.''',40,''); "
+            "insert into relacje values(3,'Opole ''Wsch.''','Młyn; \"Zbyszko\"','Gbs','Mąka',"
+            "'Huta','Gliwice',35,''); "
+            "insert into relacje values(4,'Gliwice','Huta','Gbs','Mąka','Huta','Gliwice',25,''); "
+            "commit;");
+    }
+    for (std::uint64_t seed = static_cast<std::uint64_t>(trial);; ++seed) {
+        s.generate({2, 0, seed, {}});
+        runStraight("delete from listy;");
+    }
+}
+
 void childRestore() {
     store::Session s;
     s.open();
@@ -233,6 +268,7 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "restore") childRestore();
         if (path == "wagons-import") childWagons(false);
         if (path == "wagons-copy") childWagons(true);
+        if (path == "generate") childGenerate(trial);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
@@ -444,9 +480,21 @@ struct Checker {
         if (path == "import" || path == "merge") exchangeWholeOrNone(path, dir);
         if (path == "restore") restoredWhole(dir);
         if (path == "wagons-import" || path == "wagons-copy") wagonsWholeOrNone(path, f);
+        if (path == "generate") generatedWholeOrNone(f);
     }
 
     // The wagon table is there whole or not at all, and holds no part of an import or copy.
+    // The generator's waybills are all there, with ids in one run, or none of them.
+    void generatedWholeOrNone(const File& f) {
+        const std::string n = f.one("select count(*) from listy");
+        expect(n == "0" || n == std::to_string(kGeneratedWaybills), "a half stack: " + n);
+        if (n == "0") return;
+        expect(f.one("select max(id) - min(id) + 1 from listy") == n, "the ids are not in one run");
+        expect(f.one("select count(*) from listy where rodz_wag='Fals' and st_odb='Opole ''Wsch.'''") ==
+                   "80",
+               "a relation's waybills are not whole");
+    }
+
     void wagonsWholeOrNone(const std::string& path, const File& f) {
         const bool table = f.one("select count(*) from sqlite_master where name='wagony'") == "1";
         const std::string n = table ? f.one("select count(*) from wagony") : "0";
