@@ -53,15 +53,6 @@ struct Program : testing::Program {
     }
 };
 
-// Picks row `row` of the picker when it is shown; any other window goes to `other`.
-ui::ModalHook picking(Program& p, int row, const ui::ModalHook& other) {
-    return [&p, row, other](QDialog& w) {
-        if (&w != p.windows->picker.get()) return other(w);
-        w.show();
-        p.windows->picker->rows().setCurrentIndex(row);
-        p.windows->picker->gridClicked();
-    };
-}
 
 }  // namespace
 
@@ -79,18 +70,25 @@ void RelationsWindowTest::relationsThroughTheWindow() {
     QCOMPARE(traffic, QStringList({"Wagony…", "Relacje…", "Generuj listy…"}));
 
     bool shown = false;
-    ui::ModalHook inWindow = [&](QDialog& w) {
+    int pickRow = 0;  // the row the picker takes when it is shown
+    ui::setModalHook([&](QDialog& w) {
+        if (&w == p.windows->picker.get()) {
+            w.show();
+            p.windows->picker->rows().setCurrentIndex(pickRow);
+            p.windows->picker->gridClicked();
+            return;
+        }
         shown = &w == &p.window();
         w.show();
         QCOMPARE(p.column(1), QStringList{"Młyn"});
-        ui::setModalHook(picking(p, 0, inWindow));  // Huta, at Gliwice
+        pickRow = 0;  // Huta, at Gliwice
         p.widget<QComboBox>("sendingStation")->setEditText(QString());  // every station's
         p.click("pickShipper");
         QCOMPARE(p.widget<QComboBox>("sendingStation")->currentText(), QStringLiteral("Gliwice"));
-        ui::setModalHook(picking(p, 0, inWindow));  // Koks (Fals)
+        pickRow = 0;  // Koks (Fals)
         p.click("pickLoad");
         QCOMPARE(p.widget<QLineEdit>("wagonType")->text(), QStringLiteral("Fals"));
-        ui::setModalHook(picking(p, 1, inWindow));  // Młyn, at Opole
+        pickRow = 1;  // Młyn, at Opole
         p.widget<QComboBox>("receivingStation")->setEditText(QString());
         p.click("pickReceiver");
         p.widget<QSpinBox>("perWeek")->setValue(7);
@@ -119,8 +117,7 @@ void RelationsWindowTest::relationsThroughTheWindow() {
         p.dialogs.answer({true});
         p.click("delete");
         w.reject();
-    };
-    ui::setModalHook(inWindow);
+    });
     p.main().findChild<QAction*>("Relacje1")->trigger();
     ui::setModalHook(nullptr);
     QVERIFY(shown);
