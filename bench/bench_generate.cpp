@@ -36,11 +36,12 @@ void fill(sqlite3* db) {
                           sqlite3_bind_int(st, 1, i + 1);
                           bench::bindText(st, 2, "Stacja Łódź " + std::to_string(i));
                       });
-    bench::insertRows(db, "insert into punkty values(?1,?2,?3,'')", 20, [](sqlite3_stmt* st, int i) {
-        sqlite3_bind_int(st, 1, i + 1);
-        bench::bindText(st, 2, "Zakłady Chemiczne " + std::to_string(i));
-        bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i % 10));
-    });
+    bench::insertRows(db, "insert into punkty values(?1,?2,?3,'')", 20,
+                      [](sqlite3_stmt* st, int i) {
+                          sqlite3_bind_int(st, 1, i + 1);
+                          bench::bindText(st, 2, "Zakłady Chemiczne " + std::to_string(i));
+                          bench::bindText(st, 3, "Stacja Łódź " + std::to_string(1 + i % 10));
+                      });
     bench::insertRows(db, "insert into ladunki values(?1,?2)", 10, [](sqlite3_stmt* st, int i) {
         bench::bindText(st, 1, "Węgiel kamienny " + std::to_string(i));
         bench::bindText(st, 2, i % 2 ? "Eaos" : "Gbs");
@@ -54,14 +55,14 @@ void fill(sqlite3* db) {
                  nullptr, nullptr, nullptr);
     bench::insertRows(db, "insert into relacje values(?1,?2,?3,?4,?5,?6,?7,?8,'')", kRelations,
                       [](sqlite3_stmt* st, int i) {
-                          const int from = i % 20, to = (i * 7 + 3) % 20, load = i % 10;
+                          const int from = 1 + i % 20, to = 1 + (i * 7 + 3) % 20, load = 1 + i % 10;
                           sqlite3_bind_int(st, 1, i + 1);
-                          bench::bindText(st, 2, "Stacja Łódź " + std::to_string(from % 10));
+                          bench::bindText(st, 2, "Stacja Łódź " + std::to_string(1 + from % 10));
                           bench::bindText(st, 3, "Zakłady Chemiczne " + std::to_string(from));
                           bench::bindText(st, 4, load % 2 ? "Eaos" : "Gbs");
                           bench::bindText(st, 5, "Węgiel kamienny " + std::to_string(load));
                           bench::bindText(st, 6, "Zakłady Chemiczne " + std::to_string(to));
-                          bench::bindText(st, 7, "Stacja Łódź " + std::to_string(to % 10));
+                          bench::bindText(st, 7, "Stacja Łódź " + std::to_string(1 + to % 10));
                           sqlite3_bind_int(st, 8, kPerWeek);
                       });
 }
@@ -97,7 +98,8 @@ int main() {
     std::vector<double> ratios;
     for (int round = 0; round < 9; ++round) {
         double start = seconds();
-        const store::GenerationPlan plan = database.session.generate({kWeeks, 0, 1000u + round, {}});
+        const store::GenerationPlan plan =
+            database.session.generate({kWeeks, 0, 1000u + round, {}});
         const double ours = seconds() - start;
         if (plan.stack.size() != kWaybills) {
             std::fprintf(stderr, "bench_generate: %zu waybills instead of %zu\n", plan.stack.size(),

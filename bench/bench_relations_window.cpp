@@ -25,16 +25,15 @@ bench::Database& database() {
                               sqlite3_bind_int(st, 1, i + 1);
                               bench::bindText(st, 2, "Stacja Łódź " + std::to_string(i));
                           });
-        bench::insertRows(
-            raw, "insert into punkty values(?1,?2,?3,'')", 200, [](sqlite3_stmt* st, int i) {
-                sqlite3_bind_int(st, 1, i + 1);
-                bench::bindText(st, 2, "Huta " + std::to_string(i));
-                bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i % 40));
-            });
-        bench::insertRows(raw, "insert into ladunki values(?1,'Eaos')", 30,
+        bench::insertRows(raw, "insert into punkty values(?1,?2,?3,'')", 200,
                           [](sqlite3_stmt* st, int i) {
-                              bench::bindText(st, 1, "Węgiel " + std::to_string(i));
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Huta " + std::to_string(i));
+                              bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i % 40));
                           });
+        bench::insertRows(
+            raw, "insert into ladunki values(?1,'Eaos')", 30,
+            [](sqlite3_stmt* st, int i) { bench::bindText(st, 1, "Węgiel " + std::to_string(i)); });
         sqlite3_exec(raw,
                      "update admin set value=300 where key in ('nr_stacji','nr_punktu'); "
                      "create table relacje (id integer, st_nad varchar(255), nadawca "
@@ -77,9 +76,9 @@ void BM_PlainTableView(benchmark::State& state) {
         while (sqlite3_step(st) == SQLITE_ROW) {
             QList<QStandardItem*> row;
             for (int c = 0; c < 9; ++c) {
-                row << new QStandardItem(QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
-                    sqlite3_column_bytes(st, c)));
+                row << new QStandardItem(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                      sqlite3_column_bytes(st, c)));
             }
             model.appendRow(row);
         }
@@ -127,9 +126,10 @@ int main(int argc, char** argv) {
     bench::application();
     if (!bench::runBenchmarks(argc, argv)) return 1;
     if (g_plain > 0 && g_relations > 0) {
-        std::printf("\n%d relations (CPU time per showing): relations window %.1f ms, plain "
-                    "QTableView %.1f ms, ratio %.2f (goal <= 3)\n",
-                    kRelations, g_relations * 1e3, g_plain * 1e3, g_relations / g_plain);
+        std::printf(
+            "\n%d relations (CPU time per showing): relations window %.1f ms, plain "
+            "QTableView %.1f ms, ratio %.2f (goal <= 3)\n",
+            kRelations, g_relations * 1e3, g_plain * 1e3, g_relations / g_plain);
     }
     return 0;
 }

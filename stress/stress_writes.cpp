@@ -54,9 +54,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes", "two",   "schema",  "newdb",         "v1",         "legacy",
-                              "import", "merge", "restore", "wagons-import", "wagons-copy",
-                              "generate"};
+const char* const kPaths[] = {"writes",  "two",           "schema",      "newdb",
+                              "v1",      "legacy",        "import",      "merge",
+                              "restore", "wagons-import", "wagons-copy", "generate"};
 constexpr int kCsvWagons = 2000;
 constexpr int kGeneratedWaybills = 200;  // two weeks of 40 + 35 + 25 wagons
 constexpr int kWagonCopies = 300;
@@ -490,9 +490,11 @@ struct Checker {
         expect(n == "0" || n == std::to_string(kGeneratedWaybills), "a half stack: " + n);
         if (n == "0") return;
         expect(f.one("select max(id) - min(id) + 1 from listy") == n, "the ids are not in one run");
-        expect(f.one("select count(*) from listy where rodz_wag='Fals' and st_odb='Opole ''Wsch.'''") ==
-                   "80",
-               "a relation's waybills are not whole");
+        expect(
+            f.one(
+                "select count(*) from listy where rodz_wag='Fals' and st_odb='Opole ''Wsch.'''") ==
+                "80",
+            "a relation's waybills are not whole");
     }
 
     void wagonsWholeOrNone(const std::string& path, const File& f) {

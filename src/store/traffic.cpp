@@ -354,14 +354,14 @@ GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptio
         for (const Relation& r : used)
             counts.push_back(static_cast<long>(r.perWeek) * options.weeks);
     }
-    std::vector<Waybill> ordered;
+    std::vector<std::size_t> ordered;  // the relation of each waybill, in relation order
     std::map<std::string, StationSummary> stations;
     std::map<std::pair<std::string, std::string>, long> atBusiness;  // station, name: per week
     std::map<std::string, std::pair<std::string, long>> byClass;     // folded: shown, per week
     for (std::size_t i = 0; i < used.size(); ++i) {
         const Waybill& t = used[i].texts;
         plan.made.emplace_back(used[i], counts[i]);
-        for (long k = 0; k < counts[i]; ++k) ordered.push_back(t);
+        ordered.insert(ordered.end(), static_cast<std::size_t>(counts[i]), i);
         StationSummary& from = stations[t.sendingStation];
         StationSummary& to = stations[t.receivingStation];
         from.sent += counts[i];
@@ -380,7 +380,7 @@ GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptio
     }
     plan.stack.reserve(ordered.size());
     for (std::size_t i : shuffledOrder(ordered.size(), options.seed))
-        plan.stack.push_back(ordered[i]);
+        plan.stack.push_back(used[ordered[i]].texts);
 
     // A siding takes its wagons for loading and for unloading alike.
     for (const Places& p : readPlaces(connection)) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <memory>
@@ -432,7 +433,15 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             options.weeks = line.generateWeeks;
             options.days = line.generateDays;
             options.seed = line.seed ? *line.seed : std::random_device{}();
-            for (const QString& s : line.generateStations) options.stations.push_back(utf8(s));
+            const std::vector<std::string> known = session.lookups().stationNames;
+            for (const QString& s : line.generateStations) {
+                // A mistyped name would make an empty stack without a word.
+                if (std::find(known.begin(), known.end(), utf8(s)) == known.end()) {
+                    err << "listy: --station: w bazie nie ma stacji „" << utf8(s) << "”\n";
+                    return kExitRefused;
+                }
+                options.stations.push_back(utf8(s));
+            }
             const store::GenerationPlan plan = session.generate(options);
             out << "Ziarno losowania: " << options.seed << "\n" << plan.summary() << "\n";
             if (!session.lastBackup().empty())

@@ -53,7 +53,6 @@ struct Program : testing::Program {
     }
 };
 
-
 }  // namespace
 
 class RelationsWindowTest : public QObject {
@@ -81,7 +80,7 @@ void RelationsWindowTest::relationsThroughTheWindow() {
         shown = &w == &p.window();
         w.show();
         QCOMPARE(p.column(1), QStringList{"Młyn"});
-        pickRow = 0;  // Huta, at Gliwice
+        pickRow = 0;                                                    // Huta, at Gliwice
         p.widget<QComboBox>("sendingStation")->setEditText(QString());  // every station's
         p.click("pickShipper");
         QCOMPARE(p.widget<QComboBox>("sendingStation")->currentText(), QStringLiteral("Gliwice"));
@@ -158,6 +157,9 @@ void RelationsWindowTest::generatorPreviewsThenWrites() {
     QVERIFY(ui::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
     QVERIFY(!ui::parseCommandLine({"listy", "--seed", "7"}, line, error));
     QVERIFY(!ui::parseCommandLine({"listy", "--generate", "0"}, line, error));
+    QVERIFY(ui::parseCommandLine({"listy", "--generate", "1", "--station", "Opol"}, line, error));
+    std::ostringstream none, refused;
+    QCOMPARE(ui::runCommands(line, none, refused), ui::kExitRefused);  // no such station
     QVERIFY(ui::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
     std::ostringstream out, err;
     QCOMPARE(ui::runCommands(line, out, err), 0);
