@@ -240,6 +240,7 @@ void childGenerate(int trial) {
             "insert into relacje values(4,'Gliwice','Huta','Gbs','Mąka','Huta','Gliwice',25,''); "
             "commit;");
     }
+    runStraight("delete from listy;");  // a stack the last child left before deleting it
     for (std::uint64_t seed = static_cast<std::uint64_t>(trial);; ++seed) {
         s.generate({2, 0, seed, {}});
         runStraight("delete from listy;");
