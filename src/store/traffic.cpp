@@ -75,16 +75,19 @@ void createRelationTable(db::SqlQuery& query) {
     exec(query, relationCounterSql());
 }
 
-// The marks as the list computes them, from the same rules as missingOf().
+// The marks as the list computes them, from the same rules as missingOf(). Each name list is
+// an uncorrelated subquery, which the engine reads once into an index of its own.
 std::string missingSql() {
-    const std::string station =
-        "(not exists (select 1 from stacje s where s.nazwa=r.st_nad) or not exists "
-        "(select 1 from stacje s where s.nazwa=r.st_odb))";
-    const std::string party =
-        "(not exists (select 1 from punkty p where p.nazwa=r.nadawca and p.stacja=r.st_nad) or "
-        "not exists (select 1 from punkty p where p.nazwa=r.odbiorca and p.stacja=r.st_odb))";
-    const std::string load =
-        "not exists (select 1 from ladunki l where l.nazwa=r.ladunek and l.rodz_wag=r.rodz_wag)";
+    const std::string stations = "(select coalesce(nazwa,'') from stacje)";
+    const std::string parties = "(select coalesce(nazwa,''), coalesce(stacja,'') from punkty)";
+    const std::string loads = "(select coalesce(nazwa,''), coalesce(rodz_wag,'') from ladunki)";
+    auto text = [](const char* column) { return std::string("coalesce(r.") + column + ",'')"; };
+    const std::string station = "(" + text("st_nad") + " not in " + stations + " or " +
+                                text("st_odb") + " not in " + stations + ")";
+    const std::string party = "((" + text("nadawca") + ", " + text("st_nad") + ") not in " +
+                              parties + " or (" + text("odbiorca") + ", " + text("st_odb") +
+                              ") not in " + parties + ")";
+    const std::string load = "(" + text("ladunek") + ", " + text("rodz_wag") + ") not in " + loads;
     return "ltrim((case when " + station + " then ', brak stacji' else '' end) || (case when " +
            party + " then ', brak nadawcy/odbiorcy' else '' end) || (case when " + load +
            " then ', brak ładunku' else '' end), ', ')";
@@ -160,7 +163,7 @@ std::string relationListSql(db::SqlConnection& connection, const RelationListing
             where += std::string(where.empty() ? "" : " and ") + "0";
         } else {
             where += std::string(where.empty() ? "" : " and ") +
-                     "exists (select 1 from wagony w where upper(w.klasa)=upper(r.rodz_wag))";
+                     "upper(r.rodz_wag) in (select upper(klasa) from wagony)";
         }
     }
     if (!where.empty()) sql += " where " + where;
