@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -53,12 +54,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPaths[] = {"writes",  "two",           "schema",      "newdb",
-                              "v1",      "legacy",        "import",      "merge",
-                              "restore", "wagons-import", "wagons-copy", "rename"};
+const char* const kPaths[] = {"writes",      "two",    "schema",  "newdb",   "v1",
+                              "legacy",      "import", "merge",   "restore", "wagons-import",
+                              "wagons-copy", "rename", "generate"};
 constexpr int kRenameWaybills = 1000;
 constexpr int kRenameParties = 30;
 constexpr int kCsvWagons = 2000;
+constexpr int kGeneratedWaybills = 200;  // two weeks of 40 + 35 + 25 wagons
 constexpr int kWagonCopies = 300;
 constexpr int kV1Stations = 300;
 constexpr int kV1Waybills = 400;
@@ -251,6 +253,43 @@ void childRename() {
     }
 }
 
+// The relations' waybills generated for two weeks (a backup first, one transaction), then
+// deleted again, over and over. The relations are written once, in one transaction.
+void childGenerate(int trial) {
+    store::Session s;
+    s.open();
+    if (s.relations().empty()) {
+        runStraight(
+            "begin immediate; "
+            "insert into stacje values(90,'Gliwice','clred'); "
+            "insert into stacje values(91,'Opole ''Wsch.''','clblue'); "
+            "insert into punkty values(90,'Huta','Gliwice',''); "
+            "insert into punkty values(91,'Młyn; \"Zbyszko\"','Opole ''Wsch.''',''); "
+            "insert into ladunki values('Koks','Fals'); "
+            "insert into ladunki values('Mąka','Gbs'); "
+            "update admin set value=91 where key in ('nr_stacji','nr_punktu'); "
+            "create table if not exists relacje (id integer, st_nad varchar(255), nadawca "
+            "varchar(255), rodz_wag varchar(255), ladunek varchar(255), odbiorca "
+            "varchar(255), "
+            "st_odb varchar(255), na_tydzien integer, uwagi varchar(255)); "
+            "insert into admin values('nr_relacji','4'); "
+            "insert into relacje values(2,'Gliwice','Huta','Fals','Koks','Młyn; "
+            "\"Zbyszko\"',"
+            "'Opole ''Wsch.''',40,''); "
+            "insert into relacje values(3,'Opole ''Wsch.''','Młyn; "
+            "\"Zbyszko\"','Gbs','Mąka',"
+            "'Huta','Gliwice',35,''); "
+            "insert into relacje "
+            "values(4,'Gliwice','Huta','Gbs','Mąka','Huta','Gliwice',25,''); "
+            "commit;");
+    }
+    runStraight("delete from listy;");  // a stack the last child left before deleting it
+    for (std::uint64_t seed = static_cast<std::uint64_t>(trial);; ++seed) {
+        s.generate({2, 0, seed, {}});
+        runStraight("delete from listy;");
+    }
+}
+
 void childRestore() {
     store::Session s;
     s.open();
@@ -274,6 +313,7 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "wagons-import") childWagons(false);
         if (path == "wagons-copy") childWagons(true);
         if (path == "rename") childRename();
+        if (path == "generate") childGenerate(trial);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
@@ -281,14 +321,16 @@ int runChild(const QString& path, const QString& dir, int trial) {
     return 1;
 }
 
-// --- the parent: kill, then check --------------------------------------------------------------
+// --- the parent: kill, then check
+// --------------------------------------------------------------
 
 void makeVersion1Template(const std::string& path) {
     File f(path);
     std::string sql =
         "begin;"
         "create table listy(id integer[5], st_nad varchar[20], nadawca varchar[30], "
-        "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb varchar[20]);"
+        "rodz_wag varchar[20], ladunek varchar[20], odbiorca varchar[30], st_odb "
+        "varchar[20]);"
         "create table admin(key varchar[10], value varchar[20]);"
         "create table stacje(id integer[2], nazwa varchar[20]);"
         "create table ladunki(nazwa varchar[20], rodz_wag varchar[2]);"
@@ -330,7 +372,8 @@ std::string listsOf(const std::string& path) {
     File f(path);
     std::string out;
     for (const char* sql :
-         {"select id, st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy order by id",
+         {"select id, st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy "
+          "order by id",
           "select id, nazwa, kolor from stacje order by id",
           "select id, nazwa, stacja from punkty order by id",
           "select nazwa, rodz_wag from ladunki order by rowid",
@@ -348,14 +391,16 @@ std::string bytesOfFile(const std::string& path) {
 
 struct Checker {
     std::map<std::string, std::string> legacyCounts;
-    // The counts (listy, stacje, punkty, ladunki) a whole import / merge adds to an empty file.
+    // The counts (listy, stacje, punkty, ladunki) a whole import / merge adds to an empty
+    // file.
     std::string importCounts, mergeCounts;
     std::string legacyBytes;                 // the merged file as it must stay
     std::vector<std::string> restoreStates;  // the lists before and after each restore
 
     static std::string counts(const File& f) {
         return f.one(
-            "select (select count(*) from listy) || ',' || (select count(*) from stacje) || ',' || "
+            "select (select count(*) from listy) || ',' || (select count(*) from stacje) "
+            "|| ',' || "
             "(select count(*) from punkty) || ',' || (select count(*) from ladunki)");
     }
 
@@ -419,11 +464,11 @@ struct Checker {
         expect(f.one("select count(*) from listy where st_nad not in (select nazwa from stacje) "
                      "or st_odb not in (select nazwa from stacje)") == "0",
                "a waybill names a deleted station");
-        expect(
-            f.one("select count(*) from punkty where stacja not in (select nazwa from stacje)") ==
-                "0",
-            "a shipper/receiver belongs to a deleted station");
-        expect(f.one("select count(*) from listy l where not exists (select 1 from punkty p where "
+        expect(f.one("select count(*) from punkty where stacja not in (select nazwa from "
+                     "stacje)") == "0",
+               "a shipper/receiver belongs to a deleted station");
+        expect(f.one("select count(*) from listy l where not exists (select 1 from punkty p "
+                     "where "
                      "p.nazwa = l.nadawca and p.stacja = l.st_nad) or not exists (select 1 from "
                      "punkty p where p.nazwa = l.odbiorca and p.stacja = l.st_odb)") == "0",
                "a waybill names a deleted shipper/receiver");
@@ -471,7 +516,8 @@ struct Checker {
         if (path == "writes" || path == "two") noHalfCascade(f);
         if (path == "v1") {
             expect(f.one("select value from admin where key='wersja'") == "2", "not converted");
-            expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' "
+            expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = "
+                         "'Stacja ' "
                          "|| id") == std::to_string(kV1Stations),
                    "stations lost in the conversion: " + f.one("select count(*) from stacje"));
             expect(f.one("select count(*) from listy") == std::to_string(kV1Waybills),
@@ -486,6 +532,7 @@ struct Checker {
         if (path == "restore") restoredWhole(dir);
         if (path == "wagons-import" || path == "wagons-copy") wagonsWholeOrNone(path, f);
         if (path == "rename") renamedWhole(f);
+        if (path == "generate") generatedWholeOrNone(f);
     }
 
     // Every row names the station by one of its two names, all by the same one.
@@ -507,6 +554,17 @@ struct Checker {
                                     " waybills, " + parties + " shippers/receivers, " + stations +
                                     " stations");
         }
+    }
+
+    // The generator's waybills are all there, with ids in one run, or none of them.
+    void generatedWholeOrNone(const File& f) {
+        const std::string n = f.one("select count(*) from listy");
+        expect(n == "0" || n == std::to_string(kGeneratedWaybills), "a half stack: " + n);
+        if (n == "0") return;
+        expect(f.one("select max(id) - min(id) + 1 from listy") == n, "the ids are not in one run");
+        expect(f.one("select count(*) from listy where rodz_wag='Fals' and st_odb='Opole "
+                     "''Wsch.'''") == "80",
+               "a relation's waybills are not whole");
     }
 
     // The wagon table is there whole or not at all, and holds no part of an import or copy.
@@ -627,7 +685,8 @@ int runParent(int trials, const QString& only) {
         int pathFailures = 0;
         int unstopped = 0;
         for (int trial = 0; trial < trials; ++trial) {
-            // The "two" path runs two writers on the file at once, each with rows of its own.
+            // The "two" path runs two writers on the file at once, each with rows of its
+            // own.
             const int writers = std::string(path) == "two" ? 2 : 1;
             std::vector<std::unique_ptr<QProcess>> children;
             for (int w = 0; w < writers; ++w) {
@@ -645,7 +704,8 @@ int runParent(int trials, const QString& only) {
                 if (child->state() == QProcess::Running) {
                     child->kill();
                 } else {
-                    ++unstopped;  // the child ended by itself: its error is on standard error
+                    ++unstopped;  // the child ended by itself: its error is on standard
+                                  // error
                 }
                 child->waitForFinished();
             }

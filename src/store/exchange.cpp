@@ -25,6 +25,7 @@
 #include "store/list_reader.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
+#include "store/traffic.h"
 #include "store/transaction.h"
 #include "store/wagons.h"
 #include "store/waybills.h"
@@ -56,6 +57,18 @@ std::vector<std::string> waybillColumns() {
     for (WaybillField f : kWaybillFields) columns.emplace_back(columnOf(f));
     return columns;
 }
+
+// The headers of the traffic lists, each named once, in every language.
+using Headers = std::array<std::vector<std::string>, kLanguages.size()>;
+const Headers kRelationsHeaders = {{{"Nadawca", "Stacja nadania", "Ładunek", "Rodzaj wagonu",
+                                     "Odbiorca", "Stacja odbioru", "Wagonów na tydzień"},
+                                    {"Versender", "Versandbahnhof", "Ladegut", "Wagengattung",
+                                     "Empfänger", "Empfangsbahnhof", "Wagen pro Woche"},
+                                    {"Shipper", "Sending station", "Load", "Wagon type", "Receiver",
+                                     "Receiving station", "Wagons per week"}}};
+const Headers kPlacesHeaders = {{{"Nazwa", "Stacja", "Miejsca"},
+                                 {"Name", "Bahnhof", "Gleisplätze"},
+                                 {"Name", "Station", "Places"}}};
 
 const ListInfo& infoOf(ExchangeList list) {
     static const std::array<ListInfo, kListCount> lists = {{
@@ -92,6 +105,12 @@ const ListInfo& infoOf(ExchangeList list) {
            {"Wagon number", "Class", "Owner", "Home station", "Length", "Speed", "Remarks"}}},
          "wagony.csv",
          "Wagony"},
+        {"relacje",
+         {"nadawca", "st_nad", "ladunek", "rodz_wag", "odbiorca", "st_odb", "na_tydzien"},
+         kRelationsHeaders,
+         "relacje.csv",
+         "Relacje"},
+        {"miejsca", {"nazwa", "stacja", "miejsca"}, kPlacesHeaders, "miejsca.csv", "Miejsca"},
     }};
     return lists[at(list)];
 }
@@ -306,8 +325,9 @@ std::string ExchangeReport::summary() const {
         text = command + ": dodano " + std::to_string(totalAdded()) +
                ", pominięto jako już obecne " + std::to_string(totalSkipped()) + ", odrzucono 0.\n";
         for (ExchangeList list : kAllExchangeLists) {
-            if (list == ExchangeList::Wagons && added[at(list)] == 0 && skipped[at(list)] == 0)
-                continue;
+            const bool optional = list == ExchangeList::Wagons || list == ExchangeList::Relations ||
+                                  list == ExchangeList::Places;
+            if (optional && added[at(list)] == 0 && skipped[at(list)] == 0) continue;
             text += std::string("  ") + listTitle(list) + ": dodano " +
                     std::to_string(added[at(list)]) + ", pominięto " +
                     std::to_string(skipped[at(list)]) + "\n";
@@ -371,9 +391,13 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std
     std::vector<std::pair<std::string, std::string>> files;
     for (ExchangeList list : kExchangeLists)
         files.emplace_back(dir + csvFileName(list), exportCsv(connection, list, language));
-    if (wagonTableExists(connection)) {
-        files.emplace_back(dir + csvFileName(ExchangeList::Wagons),
-                           exportCsv(connection, ExchangeList::Wagons, language));
+    const std::pair<ExchangeList, bool> optional[] = {
+        {ExchangeList::Wagons, wagonTableExists(connection)},
+        {ExchangeList::Relations, relationTableExists(connection)},
+        {ExchangeList::Places, placesTableExists(connection)}};
+    for (const auto& [list, kept] : optional) {
+        if (kept)
+            files.emplace_back(dir + csvFileName(list), exportCsv(connection, list, language));
     }
     // Each file is written and flushed under a temporary name first; only when all four
     // are on the disk do they take their names, so a failure part-way never leaves a new
@@ -484,6 +508,20 @@ std::vector<int> columnPlaces(const SourceTable& table, const std::vector<std::s
     return places;
 }
 
+// Where a list's columns lie in its table when the names do not tell: stacje, punkty and
+// listy begin with an id, relacje too (and keeps the waybill's order).
+std::vector<int> fallbackPlaces(ExchangeList list) {
+    if (list == ExchangeList::Relations) return {2, 1, 4, 3, 5, 6, 7};
+    const int first =
+        list == ExchangeList::Loads || list == ExchangeList::Wagons || list == ExchangeList::Places
+            ? 0
+            : 1;
+    std::vector<int> out;
+    for (std::size_t i = 0; i < columnsOf(list).size(); ++i)
+        out.push_back(first + static_cast<int>(i));
+    return out;
+}
+
 std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
     sqlite3* db = nullptr;
     // Read-only: nothing this program does can change the other file.
@@ -552,19 +590,18 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
     std::map<std::string, SourceTable> tables;
     for (const auto& row : names.rows) {
         const std::string lower = db::lowerAscii(row[0]);
-        for (const char* wanted : {"listy", "stacje", "ladunki", "punkty", "admin"}) {
+        for (const char* wanted :
+             {"listy", "stacje", "ladunki", "punkty", "admin", "relacje", "miejsca"}) {
             if (lower == wanted && !tables.count(lower)) {
                 std::string quotedName = "\"";
                 for (char c : row[0])
                     quotedName += c == '"' ? std::string("\"\"") : std::string(1, c);
                 std::vector<std::string> wanted;
                 std::vector<int> fallback;
-                for (ExchangeList list : kExchangeLists) {
+                for (ExchangeList list : kAllExchangeLists) {
                     if (lower != tableOf(list)) continue;
                     wanted = columnsOf(list);
-                    const int first = list == ExchangeList::Loads ? 0 : 1;
-                    for (std::size_t i = 0; i < wanted.size(); ++i)
-                        fallback.push_back(first + static_cast<int>(i));
+                    fallback = fallbackPlaces(list);
                 }
                 query("select * from " + quotedName + "\";", tables[lower], wanted, fallback);
             }
@@ -629,12 +666,7 @@ ExchangeData readListyFile(const std::string& path) {
         if (found == tables.end()) continue;
         SourceTable& table = found->second;
         const std::vector<std::string> wanted = columnsOf(list);
-        // Places in the described layouts (stacje and punkty begin with an id, listy too).
-        std::vector<int> fallback;
-        const int first = list == ExchangeList::Loads || list == ExchangeList::Wagons ? 0 : 1;
-        for (std::size_t i = 0; i < wanted.size(); ++i)
-            fallback.push_back(first + static_cast<int>(i));
-        const std::vector<int> places = columnPlaces(table, wanted, fallback);
+        const std::vector<int> places = columnPlaces(table, wanted, fallbackPlaces(list));
         // A station of a version-1 file has no colour of its own: white.
         const bool noColour =
             list == ExchangeList::Stations &&
@@ -697,10 +729,25 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                 wagons.emplace(std::move(number), std::move(values));
             }
         }
-        std::array<RowCounts, 4> present;
-        for (ExchangeList list :
-             {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+        std::unordered_map<std::string, std::string> places;  // business key: places
+        auto businessKey = [](const std::vector<std::string>& v) {
+            std::string key;
+            appendKeyPart(key, v[0].data(), v[0].size());
+            appendKeyPart(key, v[1].data(), v[1].size());
+            return key;
+        };
+        if (!data.of(ExchangeList::Places).empty() && placesTableExists(connection)) {
+            for (const auto& row : readStoredRows(connection, selectSql(ExchangeList::Places))) {
+                const auto values = valuesOf(row);
+                places.emplace(businessKey(values), values[2]);
+            }
+        }
+        const bool relationsKept = relationTableExists(connection);
+        std::array<RowCounts, kListCount> present;
+        for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads,
+                                  ExchangeList::Waybills, ExchangeList::Relations}) {
             if (data.of(list).empty()) continue;
+            if (list == ExchangeList::Relations && !relationsKept) continue;
             countRows(connection, tableOf(list), selectSql(list), present[at(list)]);
         }
         const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
@@ -736,8 +783,21 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                                 " już jest na liście, z innymi danymi; dane z pliku pominięto");
             }
         }
-        for (ExchangeList list :
-             {ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills}) {
+        for (const ExchangeRow& row : data.of(ExchangeList::Places)) {
+            auto [it, isNew] = places.emplace(businessKey(row.values), row.values[2]);
+            if (isNew) {
+                adding[at(ExchangeList::Places)].push_back(&row);
+                continue;
+            }
+            ++skipped[at(ExchangeList::Places)];
+            if (it->second != row.values[2]) {
+                notes.push_back(where(data, row) + ": " + inQuotes(row.values[0]) + " (" +
+                                row.values[1] + ") ma już " + it->second +
+                                " miejsc; liczbę z pliku pominięto");
+            }
+        }
+        for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads,
+                                  ExchangeList::Waybills, ExchangeList::Relations}) {
             RowCounts& counts = present[at(list)];
             std::string key;
             for (const ExchangeRow& row : data.of(list)) {
@@ -804,6 +864,31 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             runStatement(connection, wagonTableSql());
             Insert insert(connection, "insert into wagony values (?,?,?,?,?,?,?);");
             for (const ExchangeRow* row : adding[at(ExchangeList::Wagons)])
+                insert.run(std::nullopt, row->values, false);
+        }
+        if (!adding[at(ExchangeList::Relations)].empty()) {
+            runStatement(connection, relationTableSql());
+            runStatement(connection, relationCounterSql());
+            const auto stored =
+                readStoredRows(connection, std::string("select value from admin where key='") +
+                                               kRelationCounter + "';");
+            int id = stored.empty() || !stored[0][0] ? 1 : db::toInteger(*stored[0][0]);
+            const auto& rows = adding[at(ExchangeList::Relations)];
+            if (static_cast<long long>(id) + static_cast<long long>(rows.size()) >
+                std::numeric_limits<int>::max()) {
+                throw db::DatabaseError("Licznik nr_relacji nie ma miejsca na tyle nowych wierszy");
+            }
+            Insert insert(connection,
+                          "insert into relacje (id, nadawca, st_nad, ladunek, rodz_wag, odbiorca, "
+                          "st_odb, na_tydzien, uwagi) values (?,?,?,?,?,?,?,?,?);");
+            for (const ExchangeRow* row : rows) insert.run(++id, row->values, true);
+            runStatement(connection, "update admin set value='" + std::to_string(id) +
+                                         "' where key='nr_relacji';");
+        }
+        if (!adding[at(ExchangeList::Places)].empty()) {
+            runStatement(connection, placesTableSql());
+            Insert insert(connection, "insert into miejsca values (?,?,?);");
+            for (const ExchangeRow* row : adding[at(ExchangeList::Places)])
                 insert.run(std::nullopt, row->values, false);
         }
         for (ExchangeList list : kAllExchangeLists) {

@@ -24,15 +24,24 @@
 
 namespace store {
 
-enum class ExchangeList { Stations = 0, Parties = 1, Loads = 2, Waybills = 3, Wagons = 4 };
+enum class ExchangeList {
+    Stations = 0,
+    Parties = 1,
+    Loads = 2,
+    Waybills = 3,
+    Wagons = 4,
+    Relations = 5,
+    Places = 6
+};
 // The four lists every file has.
 inline constexpr std::array<ExchangeList, 4> kExchangeLists = {
     ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills};
-// With the wagon list, which a file has once a wagon was written into it.
-inline constexpr std::size_t kListCount = 5;
+// With the wagon list, the traffic relations and the businesses' places, which a file has
+// once such a row was written into it.
+inline constexpr std::size_t kListCount = 7;
 inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
-    ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills,
-    ExchangeList::Wagons};
+    ExchangeList::Stations, ExchangeList::Parties,   ExchangeList::Loads, ExchangeList::Waybills,
+    ExchangeList::Wagons,   ExchangeList::Relations, ExchangeList::Places};
 
 // The header row of a list's CSV file in each language, by which the import knows the list
 // (in any of them, see list_reader.h); the export writes the chosen language's:
@@ -48,11 +57,20 @@ inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
 //             (the speed as empty, "s" or "ss"). Wagons are matched by number, like stations
 //             by name: a wagon whose number is present is skipped (other data in the file
 //             reported).
+//   relations "Nadawca;Stacja nadania;Ładunek;Rodzaj wagonu;Odbiorca;Stacja odbioru;Wagonów na
+//             tydzień" (1–99), "Versender;Versandbahnhof;Ladegut;Wagengattung;Empfänger;
+//             Empfangsbahnhof;Wagen pro Woche", "Shipper;Sending station;Load;Wagon type;
+//             Receiver;Receiving station;Wagons per week"; matched as a multiset; ids from
+//             nr_relacji; the note stays home.
+//   places    "Nazwa;Stacja;Miejsca" (1–999), "Name;Bahnhof;Gleisplätze",
+//             "Name;Station;Places", matched by business (name and station) like stations by
+//             name.
 // Values are the same in every language: colours as stored (clred …), speeds as "s", "ss".
 const std::vector<std::string>& csvHeader(ExchangeList list, Language language = Language::Polish);
 // The statement that reads a list's columns, in the header's order, from its table.
 std::string exchangeSelectSql(ExchangeList list);
-// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv.
+// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv,
+// relacje.csv, miejsca.csv.
 const char* csvFileName(ExchangeList list);
 // The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
 const char* listTitle(ExchangeList list);
@@ -101,7 +119,8 @@ struct ExchangeReport {
 // one of `language`; the values and the file names are the same in every language.
 std::string exportCsv(db::SqlConnection& connection, ExchangeList list,
                       Language language = Language::Polish);
-// Writes the four files into `directory` (and wagony.csv when the file keeps wagons) (each written
+// Writes the four files into `directory` (and wagony.csv, relacje.csv, miejsca.csv when the
+// file keeps wagons, relations, places) (each written
 // under a temporary name and renamed into place). Returns their paths. DatabaseError when a file
 // cannot be written.
 std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std::string& directory,

@@ -1,5 +1,6 @@
 #include "store/list_reader.h"
 
+#include "store/traffic.h"
 #include "store/wagons.h"
 
 #include <algorithm>
@@ -233,6 +234,29 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
                 return true;
             }
             values[5] = std::string(speedText(*speed));
+            break;
+        }
+        case ExchangeList::Relations:
+        case ExchangeList::Places: {
+            const bool relation = *list_ == ExchangeList::Relations;
+            const std::size_t count = relation ? 6 : 2;
+            const int high = relation ? kMaxPerWeek : kMaxPlaces;
+            int n = 0;
+            try {
+                n = db::toInteger(values[count]);
+            } catch (const std::exception&) {
+                n = 0;
+            }
+            if (values[0].empty()) {
+                refuse(line, "pusta nazwa");
+                return true;
+            }
+            if (n < 1 || n > high) {
+                refuse(line, inQuotes(names_[count]) + " musi być liczbą od 1 do " +
+                                 std::to_string(high) + ", a jest " + inQuotes(values[count]));
+                return true;
+            }
+            values[count] = std::to_string(n);
             break;
         }
     }

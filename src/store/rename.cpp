@@ -22,15 +22,22 @@ const std::vector<NameReference>& referencesTo(NamedKind kind) {
         {"listy", "st_nad", nullptr, "listy (stacja nadania)"},
         {"listy", "st_odb", nullptr, "listy (stacja odbioru)"},
         {"wagony", "stacja", nullptr, "wagony (stacja macierzysta)"},
+        {"relacje", "st_nad", nullptr, "relacje (stacja nadania)"},
+        {"relacje", "st_odb", nullptr, "relacje (stacja odbioru)"},
+        {"miejsca", "stacja", nullptr, "miejsca"},
     };
     static const std::vector<NameReference> parties = {
         {"punkty", "nazwa", "stacja", "nadawcy/odbiorcy"},
         {"listy", "nadawca", "st_nad", "listy (nadawca)"},
         {"listy", "odbiorca", "st_odb", "listy (odbiorca)"},
+        {"relacje", "nadawca", "st_nad", "relacje (nadawca)"},
+        {"relacje", "odbiorca", "st_odb", "relacje (odbiorca)"},
+        {"miejsca", "nazwa", "stacja", "miejsca"},
     };
     static const std::vector<NameReference> loads = {
         {"ladunki", "nazwa", "rodz_wag", "ładunki"},
         {"listy", "ladunek", "rodz_wag", "listy (ładunek)"},
+        {"relacje", "ladunek", "rodz_wag", "relacje (ładunek)"},
     };
     switch (kind) {
         case NamedKind::Station:
@@ -150,7 +157,8 @@ RenameReport Session::renameParty(const std::string& name, const std::string& st
             });
         });
     report.summary = summaryOf(name, newName, report);
-    notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
+    notify(Changes::of(
+        {ListKind::Parties, ListKind::Waybills, ListKind::Relations, ListKind::Places}));
     return report;
 }
 
@@ -166,7 +174,7 @@ RenameReport Session::renameLoad(const std::string& name, const std::string& wag
             });
         });
     report.summary = summaryOf(name + " (" + wagon + ")", newName + " (" + newWagon + ")", report);
-    notify(Changes::of({ListKind::Loads, ListKind::Waybills}));
+    notify(Changes::of({ListKind::Loads, ListKind::Waybills, ListKind::Relations}));
     return report;
 }
 

@@ -27,7 +27,7 @@ Changes Changes::of(std::initializer_list<ListKind> kinds) {
 
 Changes Changes::all() {
     return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties,
-               ListKind::Wagons, ListKind::CardColours});
+               ListKind::Wagons, ListKind::CardColours, ListKind::Relations, ListKind::Places});
 }
 
 Session::Session(DatabaseLocation location)
@@ -358,11 +358,14 @@ std::string fileNameOf(const std::string& path) {
 Changes changesOf(const ExchangeReport& report) {
     Changes c;
     if (!report.written) return c;
-    const std::pair<ExchangeList, ListKind> kinds[] = {{ExchangeList::Stations, ListKind::Stations},
-                                                       {ExchangeList::Parties, ListKind::Parties},
-                                                       {ExchangeList::Loads, ListKind::Loads},
-                                                       {ExchangeList::Waybills, ListKind::Waybills},
-                                                       {ExchangeList::Wagons, ListKind::Wagons}};
+    const std::pair<ExchangeList, ListKind> kinds[] = {
+        {ExchangeList::Stations, ListKind::Stations},
+        {ExchangeList::Parties, ListKind::Parties},
+        {ExchangeList::Loads, ListKind::Loads},
+        {ExchangeList::Waybills, ListKind::Waybills},
+        {ExchangeList::Wagons, ListKind::Wagons},
+        {ExchangeList::Relations, ListKind::Relations},
+        {ExchangeList::Places, ListKind::Places}};
     for (const auto& [list, kind] : kinds) {
         if (report.added[static_cast<std::size_t>(list)] > 0)
             c.lists |= static_cast<unsigned>(kind);

@@ -28,6 +28,7 @@
 #include "store/reference_data.h"
 #include "store/rename.h"
 #include "store/schema.h"
+#include "store/traffic.h"
 #include "store/wagons.h"
 #include "store/waybills.h"
 
@@ -43,7 +44,9 @@ enum class ListKind : unsigned {
     Loads = 4,
     Parties = 8,
     Wagons = 16,
-    CardColours = 32
+    CardColours = 32,
+    Relations = 64,
+    Places = 128
 };
 
 // What a command changed.
@@ -138,6 +141,28 @@ public:
     std::string wagonListSql(const WagonListing& listing);
     std::vector<CardColourGroup> cardColours();
     void setCardColours(const std::vector<CardColourGroup>& groups);
+
+    // --- traffic relations and the generator (session_traffic.cpp) -------------------
+    // The first relation creates the table and its counter nr_relacji; RelationRefused
+    // (nothing written) for wagons per week outside 1–99 or a relation no longer there.
+    int addRelation(const Relation& relation);
+    void changeRelation(const Relation& relation);
+    void deleteRelation(int id);
+    std::vector<Relation> relations();
+    std::optional<Relation> relation(int id);
+    // The relations window's statement for `listing`.
+    std::string relationListSql(const RelationListing& listing);
+    // What the relation lacks (MissingPart bits).
+    unsigned missingOf(const Relation& relation);
+    // A business's wagon places (0 forgets them).
+    void setPlaces(const Places& places);
+    std::vector<Places> places();
+    int placesOf(const std::string& name, const std::string& station);
+    // The stack `options` would make; nothing is written.
+    GenerationPlan planGeneration(const GenerateOptions& options);
+    // The same, planned again under the write lock and written in one transaction after a
+    // backup: one step of the history. Returns the plan with the waybills' ids.
+    GenerationPlan generate(const GenerateOptions& options);
 
     // --- the file as a whole -----------------------------------------------------------
     // "Nowa baza": a backup, every shown list closed, the file deleted and made anew.

@@ -16,9 +16,10 @@ namespace {
 Changes changesOf(const db::RowChanges& rows) {
     Changes c;
     const std::pair<const char*, ListKind> kinds[] = {
-        {"listy", ListKind::Waybills}, {"stacje", ListKind::Stations},
-        {"ladunki", ListKind::Loads},  {"punkty", ListKind::Parties},
-        {"wagony", ListKind::Wagons},  {"kolory_kart", ListKind::CardColours}};
+        {"listy", ListKind::Waybills},    {"stacje", ListKind::Stations},
+        {"ladunki", ListKind::Loads},     {"punkty", ListKind::Parties},
+        {"wagony", ListKind::Wagons},     {"kolory_kart", ListKind::CardColours},
+        {"relacje", ListKind::Relations}, {"miejsca", ListKind::Places}};
     for (const db::RowChange& change : rows.rows) {
         for (const auto& [table, kind] : kinds) {
             if (change.table == table) c.lists |= static_cast<unsigned>(kind);

@@ -15,16 +15,19 @@ AppWindows::AppWindows(const store::DatabaseLocation& location)
     print = std::make_unique<PrintWindow>(session, main.get());
     browser = std::make_unique<SqlBrowserWindow>(session, main.get());
     wagons = std::make_unique<WagonsWindow>(session, main.get());
+    relations = std::make_unique<RelationsWindow>(session, main.get());
+    relations->setPicker(picker.get());
     for (QDialog* d :
          std::initializer_list<QDialog*>{stations.get(), loads.get(), parties.get(), picker.get(),
-                                         print.get(), browser.get(), wagons.get()})
+                                         print.get(), browser.get(), wagons.get(), relations.get()})
         closeOnEscape(*d);
     main->setMenuWindows({stations.get(), loads.get(), parties.get(), print.get(), browser.get(),
-                          picker.get(), wagons.get()});
+                          picker.get(), wagons.get(), relations.get()});
 }
 
 // The other windows go first: their lists name the main window's session.
 AppWindows::~AppWindows() {
+    relations.reset();
     wagons.reset();
     browser.reset();
     print.reset();

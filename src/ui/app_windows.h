@@ -10,6 +10,7 @@
 #include "ui/parties_window.h"
 #include "ui/picker_dialog.h"
 #include "ui/print_window.h"
+#include "ui/relations_window.h"
 #include "ui/sql_browser_window.h"
 #include "ui/stations_window.h"
 #include "ui/wagons_window.h"
@@ -33,6 +34,7 @@ struct AppWindows {
     std::unique_ptr<PrintWindow> print;
     std::unique_ptr<SqlBrowserWindow> browser;
     std::unique_ptr<WagonsWindow> wagons;
+    std::unique_ptr<RelationsWindow> relations;
 };
 
 }  // namespace ui

@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <memory>
+#include <random>
 
 #include "print/car_cards.h"
 #include "print/print_all.h"
@@ -75,6 +77,21 @@ const OptionText kOptions[] = {
     {"--pocket", "NAZWA",
      "Kieszeń karty wagonu dopasowana do kart listów formatu NAZWA (listy, h0-europa, "
      "fremo87, wizytowki, n-re); bez niej kieszeń własna formatu."},
+    {"--generate", "TYGODNIE",
+     "Tworzy listy przewozowe z relacji (menu Ruch → Relacje…) na TYGODNIE tygodni (1–520): "
+     "z każdej relacji tyle listów, ile wagonów na tydzień razy tygodnie, w kolejności "
+     "wylosowanej, jak „Generuj listy…”. Przed zapisem powstaje kopia bazy w katalogu kopie/; "
+     "na koniec podsumowanie dla każdej stacji."},
+    {"--days", "N",
+     "Z --generate: listy na N dni ruchu (1–3640) zamiast tygodni; dzień to siódma część "
+     "tygodnia, a ułamki zaokrągla metoda największych reszt, tak by suma była dokładna."},
+    {"--seed", "N",
+     "Z --generate: ziarno losowania kolejności (liczba całkowita 0–18446744073709551615); to "
+     "samo ziarno na tej samej bazie daje te same listy w tej samej kolejności. Bez tej opcji "
+     "ziarno jest losowe i zostaje wypisane."},
+    {"--station", "NAZWA",
+     "Z --generate: tylko relacje nadawane na stacji NAZWA albo do niej odbierane; można "
+     "podać kilka razy."},
 };
 
 std::string utf8(const QString& s) {
@@ -101,8 +118,9 @@ QString helpText() {
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
         "Bez poleceń otwiera okno programu. Polecenia --export-csv, --export-xlsx, --import,\n"
-        "--merge, --print-pdf i --print-car-cards działają bez okna i bez ekranu; kończą się\n"
-        "stanem 0, a przy błędzie "
+        "--merge, --generate, --print-pdf i --print-car-cards działają bez okna i bez ekranu;\n"
+        "kończą się "
+        "stanem 0, a przy błędzie\n"
         "komunikatem na standardowym wyjściu błędów i stanem różnym od 0.\n\n"
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
@@ -123,7 +141,8 @@ QString helpText() {
         "  listy --print-pdf karty.pdf --copies 2\n"
         "  listy --print-pdf karty.pdf --order sending --first-slot 5 --letter-codes\n"
         "  listy --print-pdf karty.pdf --card-format h0-europa --paper letter --fold\n"
-        "  listy --print-car-cards wagony.pdf --car-card-format a6 --car-paper a4\n");
+        "  listy --print-car-cards wagony.pdf --car-card-format a6 --car-paper a4\n"
+        "  listy --generate 1 --seed 42 --station Gliwice --print-pdf stos.pdf\n");
     return text;
 }
 
@@ -176,6 +195,56 @@ bool carCardOptions(const QCommandLineParser& parser, const std::array<QCommandL
     return true;
 }
 
+// --generate WEEKS with --days, --seed and --station, which go only with it.
+template <typename Single>
+bool generatorOptions(const QCommandLineParser& parser, const std::array<QCommandLineOption, 4>& o,
+                      Single& single, CommandLine& line, QString& error) {
+    QString weeks, days, seed;
+    if (!single(o[0], weeks) || !single(o[1], days) || !single(o[2], seed)) return false;
+    line.generateStations = parser.values(o[3]);
+    if (weeks.isEmpty()) {
+        if (!days.isEmpty() || !seed.isEmpty() || !line.generateStations.isEmpty()) {
+            error = QStringLiteral(
+                "opcje --days, --seed i --station działają tylko razem z "
+                "--generate");
+            return false;
+        }
+        return true;
+    }
+    auto number = [&](const QString& text, const char* name, int low, int high, int& into) {
+        bool ok = false;
+        into = text.toInt(&ok);
+        if (ok && into >= low && into <= high) return true;
+        error = QStringLiteral("--%1: liczba musi być całkowita od %2 do %3, a jest „%4”")
+                    .arg(QLatin1String(name))
+                    .arg(low)
+                    .arg(high)
+                    .arg(text);
+        return false;
+    };
+    if (!number(weeks, "generate", 1, 520, line.generateWeeks)) return false;
+    if (!days.isEmpty() && !number(days, "days", 1, 3640, line.generateDays)) return false;
+    if (!seed.isEmpty()) {
+        bool ok = false;
+        const qulonglong value = seed.toULongLong(&ok);
+        if (!ok) {
+            error = QStringLiteral(
+                        "--seed: ziarno musi być liczbą całkowitą nieujemną, a jest "
+                        "„%1”")
+                        .arg(seed);
+            return false;
+        }
+        line.seed = value;
+    }
+    for (const QString& s : line.generateStations) {
+        if (s.isEmpty()) {
+            error = QStringLiteral("opcja --station wymaga niepustej wartości");
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QString& error) {
@@ -221,8 +290,14 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     const QCommandLineOption carPaper(QStringLiteral("car-paper"), QString(),
                                       QStringLiteral("PAPIER"));
     const QCommandLineOption pocket(QStringLiteral("pocket"), QString(), QStringLiteral("NAZWA"));
+    const QCommandLineOption generate(QStringLiteral("generate"), QString(),
+                                      QStringLiteral("TYGODNIE"));
+    const QCommandLineOption days(QStringLiteral("days"), QString(), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption station(QStringLiteral("station"), QString(), QStringLiteral("NAZWA"));
     parser.addOptions({help, version, database, exportCsv, exportXlsx, importCsv, importAny,
-                       encoding, merge, printPdf, copies, carCards, carFormat, carPaper, pocket});
+                       encoding, merge, printPdf, copies, carCards, carFormat, carPaper, pocket,
+                       generate, days, seed, station});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -310,7 +385,7 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
         }
         line.copies = n;
     }
-    return true;
+    return generatorOptions(parser, {generate, days, seed, station}, single, line, error);
 }
 
 int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -352,6 +427,25 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
                          "Kopia bazy sprzed dołączenia: ")) {
                 return kExitRefused;
             }
+        }
+        if (line.generateWeeks > 0) {
+            store::GenerateOptions options;
+            options.weeks = line.generateWeeks;
+            options.days = line.generateDays;
+            options.seed = line.seed ? *line.seed : std::random_device{}();
+            const std::vector<std::string> known = session.lookups().stationNames;
+            for (const QString& s : line.generateStations) {
+                // A mistyped name would make an empty stack without a word.
+                if (std::find(known.begin(), known.end(), utf8(s)) == known.end()) {
+                    err << "listy: --station: w bazie nie ma stacji „" << utf8(s) << "”\n";
+                    return kExitRefused;
+                }
+                options.stations.push_back(utf8(s));
+            }
+            const store::GenerationPlan plan = session.generate(options);
+            out << "Ziarno losowania: " << options.seed << "\n" << plan.summary() << "\n";
+            if (!session.lastBackup().empty())
+                out << "Kopia bazy sprzed generowania: " << session.lastBackup() << "\n";
         }
         if (!line.exportDir.isEmpty()) {
             for (const std::string& path :

@@ -2,7 +2,8 @@
 // The command line: listy [--database PATH] [--export-csv DIR] [--export-xlsx FILE]
 // [--import FILE… | --import-csv FILE…] [--encoding NAME] [--merge FILE]
 // [--print-pdf FILE [--copies N]] [--print-car-cards FILE [--car-card-format NAME]
-// [--car-paper PAPER] [--pocket NAME] [--copies N]] [--help] [--version]. Without a command
+// [--car-paper PAPER] [--pocket NAME] [--copies N]]
+// [--generate WEEKS [--days N] [--seed N] [--station S]…] [--help] [--version]. Without a command
 // the windows open (on PATH when given); the commands run without a window and without a
 // display, and end with status 0, or with a message on standard error and a non-zero status.
 
@@ -13,6 +14,7 @@
 #include "print/car_cards.h"
 #include "print/print_options.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "store/database_location.h"
@@ -31,14 +33,19 @@ struct CommandLine {
     QString mergeFile;                        // another Listy file merged in ("Dołącz bazę…")
     QString printPdf;
     int copies = 1;
-    print::PrintOptions printOptions;  // the layout of --print-pdf; never the window's choice
-    QString printCarCards;             // every wagon's car card into this PDF
-    print::CarCardFormat carCards;     // its format, paper and pocket
+    print::PrintOptions printOptions;   // the layout of --print-pdf; never the window's choice
+    QString printCarCards;              // every wagon's car card into this PDF
+    print::CarCardFormat carCards;      // its format, paper and pocket
+    int generateWeeks = 0;              // over 0: the relations' waybills for so many weeks
+    int generateDays = 0;               // over 0: for so many operating days instead
+    std::optional<std::uint64_t> seed;  // the stack's order; none: a random one
+    QStringList generateStations;       // only these stations' relations
 
     // No command: the program opens its windows.
     bool windowed() const {
         return exportDir.isEmpty() && exportXlsx.isEmpty() && importFiles.isEmpty() &&
-               mergeFile.isEmpty() && printPdf.isEmpty() && printCarCards.isEmpty();
+               mergeFile.isEmpty() && printPdf.isEmpty() && printCarCards.isEmpty() &&
+               generateWeeks == 0;
     }
     store::DatabaseLocation location() const;
 };
@@ -55,9 +62,9 @@ QString helpText();
 // "listy <version>".
 QString versionText();
 
-// Runs the commands of `line` (import, merge, then export, then printing) on the database,
-// without windows. Needs a QCoreApplication (a QGuiApplication for --print-pdf). Returns the
-// exit status; reports go to `out`, errors to `err`.
+// Runs the commands of `line` (import, merge, the generator, then export, then printing) on the
+// database, without windows. Needs a QCoreApplication (a QGuiApplication for --print-pdf). Returns
+// the exit status; reports go to `out`, errors to `err`.
 int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // The whole program: parses the command line, answers --help and --version, runs the

@@ -15,6 +15,7 @@
 #include "store/waybills.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
+#include "ui/generate_dialog.h"
 #include "ui/handlers.h"
 #include "ui/help_menu.h"
 #include "ui/modal.h"
@@ -218,6 +219,12 @@ void MainWindow::buildTrafficMenu() {
     QAction* wagons = menu->addAction(QStringLiteral("Wagony…"));
     wagons->setObjectName(QStringLiteral("Wagony1"));
     connectHandler(wagons, &QAction::triggered, this, &MainWindow::openWagonsWindow);
+    QAction* relations = menu->addAction(tr("Relacje…"));
+    relations->setObjectName(QStringLiteral("Relacje1"));
+    connectHandler(relations, &QAction::triggered, this, &MainWindow::openRelationsWindow);
+    QAction* generate = menu->addAction(tr("Generuj listy…"));
+    generate->setObjectName(QStringLiteral("Generuj1"));
+    connectHandler(generate, &QAction::triggered, this, &MainWindow::openGenerator);
 }
 
 // Opens the database in the working directory; an error ends the sequence, is shown, and
@@ -341,13 +348,7 @@ void MainWindow::enterBrowsing() {
 // "Anuluj"; the previous pick, or the station given, after the close box).
 PickerDialog* MainWindow::runPicker(const QString& title, const QString& source,
                                     const QString* station) {
-    PickerDialog* picker = windows_.picker;
-    if (!picker) return nullptr;
-    picker->setWindowTitle(title);
-    picker->pickSource = source;
-    if (station) picker->pickedInfo = *station;
-    showModal(*picker);
-    return picker;
+    return ui::runPicker(windows_.picker, title, source, station);
 }
 
 void MainWindow::pickShipper() {
@@ -496,6 +497,15 @@ void MainWindow::openLoadsWindow() {
 
 void MainWindow::openWagonsWindow() {
     if (windows_.wagons) showModal(*windows_.wagons);
+}
+
+void MainWindow::openRelationsWindow() {
+    if (windows_.relations) showModal(*windows_.relations);
+}
+
+void MainWindow::openGenerator() {
+    GenerateDialog dialog(session_, this);
+    showModal(dialog);
 }
 
 void MainWindow::openSqlBrowser() {

@@ -35,6 +35,7 @@ struct MenuWindows {
     SqlBrowserWindow* browser = nullptr;
     PickerDialog* picker = nullptr;  // the "..." buttons' picker
     QDialog* wagons = nullptr;       // "Ruch → Wagony…"
+    QDialog* relations = nullptr;    // "Ruch → Relacje…"
 };
 
 class MainWindow : public QMainWindow {
@@ -81,6 +82,8 @@ public:
     void openPartiesWindow();
     void openLoadsWindow();
     void openWagonsWindow();  // menu "Ruch"
+    void openRelationsWindow();
+    void openGenerator();
     void openSqlBrowser();
     void newDatabase();
     void deleteAllWaybills();

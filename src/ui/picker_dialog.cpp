@@ -8,6 +8,7 @@
 #include "store/reference_data.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 #include "ui/window_habits.h"
 
@@ -94,6 +95,16 @@ void PickerDialog::cancelPick() {
 
 void PickerDialog::clearOnClose() {
     rows_.close();
+}
+
+PickerDialog* runPicker(PickerDialog* picker, const QString& title, const QString& source,
+                        const QString* station) {
+    if (!picker) return nullptr;
+    picker->setWindowTitle(title);
+    picker->pickSource = source;
+    if (station) picker->pickedInfo = *station;
+    showModal(*picker);
+    return picker;
 }
 
 }  // namespace ui

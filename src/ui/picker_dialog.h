@@ -51,4 +51,12 @@ private:
     QPushButton* button2_ = nullptr;
 };
 
+// Shows `picker` (none: nothing happens, nullptr returned) titled `title` on `source`, with
+// `station` as the station to list shippers/receivers of when given, and returns it once it
+// has closed; whichever way it closed, its texts are the ones to copy back (empty after
+// "Anuluj"; the previous pick, or the station given, after the close box). The waybill
+// form and the relations window pick through it.
+PickerDialog* runPicker(PickerDialog* picker, const QString& title, const QString& source,
+                        const QString* station);
+
 }  // namespace ui

@@ -1,0 +1,135 @@
+// The relations window shown with 5,000 relations (its list read with the marks computed,
+// the grid painted), against a plain QTableView over the same rows: the same columns read by
+// a bare sqlite3 loop into a QStandardItemModel, then shown. Both at the same size, every
+// paint handled; CPU time of this thread, in the same run. Goal: within 3 x the plain view.
+
+#include <benchmark/benchmark.h>
+
+#include "bench_main.h"
+
+#include <QStandardItemModel>
+#include <QTableView>
+#include <cstdio>
+
+#include "ui/relations_window.h"
+#include "ui_bench.h"
+
+namespace {
+
+constexpr int kRelations = 5000;
+
+bench::Database& database() {
+    static bench::Database db([](sqlite3* raw) {
+        bench::insertRows(raw, "insert into stacje values(?1,?2,'clred')", 40,
+                          [](sqlite3_stmt* st, int i) {
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Stacja Łódź " + std::to_string(i));
+                          });
+        bench::insertRows(raw, "insert into punkty values(?1,?2,?3,'')", 200,
+                          [](sqlite3_stmt* st, int i) {
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Huta " + std::to_string(i));
+                              bench::bindText(st, 3, "Stacja Łódź " + std::to_string(i % 40));
+                          });
+        bench::insertRows(
+            raw, "insert into ladunki values(?1,'Eaos')", 30,
+            [](sqlite3_stmt* st, int i) { bench::bindText(st, 1, "Węgiel " + std::to_string(i)); });
+        sqlite3_exec(raw,
+                     "update admin set value=300 where key in ('nr_stacji','nr_punktu'); "
+                     "create table relacje (id integer, st_nad varchar(255), nadawca "
+                     "varchar(255), rodz_wag varchar(255), ladunek varchar(255), odbiorca "
+                     "varchar(255), st_odb varchar(255), na_tydzien integer, uwagi varchar(255)); "
+                     "insert into admin values('nr_relacji','6000');",
+                     nullptr, nullptr, nullptr);
+        bench::insertRows(raw, "insert into relacje values(?1,?2,?3,'Eaos',?4,?5,?6,?7,'')",
+                          kRelations, [](sqlite3_stmt* st, int i) {
+                              const int from = i % 200, to = (i * 7) % 200;
+                              sqlite3_bind_int(st, 1, i + 1);
+                              bench::bindText(st, 2, "Stacja Łódź " + std::to_string(from % 40));
+                              bench::bindText(st, 3, "Huta " + std::to_string(from));
+                              bench::bindText(st, 4, "Węgiel " + std::to_string(i % 31));
+                              bench::bindText(st, 5, "Huta " + std::to_string(to));
+                              bench::bindText(st, 6, "Stacja Łódź " + std::to_string(to % 40));
+                              sqlite3_bind_int(st, 7, 1 + i % 99);
+                          });
+    });
+    return db;
+}
+
+double g_plain = 0;
+double g_relations = 0;
+
+void BM_PlainTableView(benchmark::State& state) {
+    bench::application();
+    database();
+    double total = 0;
+    for (auto _ : state) {
+        const double start = bench::threadSeconds();
+        QStandardItemModel model(0, 9);
+        sqlite3* db = nullptr;
+        sqlite3_open((database().dir + "/listy.sdb").c_str(), &db);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db,
+                           "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb, "
+                           "na_tydzien, uwagi, '' from relacje order by st_nad, id",
+                           -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            QList<QStandardItem*> row;
+            for (int c = 0; c < 9; ++c) {
+                row << new QStandardItem(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                      sqlite3_column_bytes(st, c)));
+            }
+            model.appendRow(row);
+        }
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        QTableView view;
+        view.setModel(&model);
+        view.resize(900, 560);
+        view.show();
+        bench::settle();
+        total += bench::threadSeconds() - start;
+    }
+    g_plain = total / static_cast<double>(state.iterations());
+}
+
+void BM_RelationsWindow(benchmark::State& state) {
+    bench::application();
+    ui::RelationsWindow window(database().session);
+    window.resize(900, 560);
+    double total = 0;
+    int rows = 0;
+    for (auto _ : state) {
+        const double start = bench::threadSeconds();
+        window.show();
+        bench::settle();
+        total += bench::threadSeconds() - start;
+        state.PauseTiming();
+        rows = window.relations().recordCount();
+        window.hide();
+        window.done(0);
+        bench::settle();
+        state.ResumeTiming();
+    }
+    g_relations = total / static_cast<double>(state.iterations());
+    if (rows != kRelations) state.SkipWithError("rows missing");
+    if (g_plain > 0) state.counters["ratio_vs_plain"] = g_relations / g_plain;
+}
+
+BENCHMARK(BM_PlainTableView)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RelationsWindow)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bench::application();
+    if (!bench::runBenchmarks(argc, argv)) return 1;
+    if (g_plain > 0 && g_relations > 0) {
+        std::printf(
+            "\n%d relations (CPU time per showing): relations window %.1f ms, plain "
+            "QTableView %.1f ms, ratio %.2f (goal <= 3)\n",
+            kRelations, g_relations * 1e3, g_plain * 1e3, g_relations / g_plain);
+    }
+    return 0;
+}
