@@ -23,6 +23,7 @@
 #include "store/csv.h"
 #include "store/file_sync.h"
 #include "store/list_reader.h"
+#include "store/messages.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -258,35 +259,53 @@ long ExchangeReport::totalSkipped() const {
 }
 
 std::string ExchangeReport::summary() const {
+    // Composed when it is shown, in the language chosen then; the command and the lists'
+    // titles are Polish identifiers too.
+    auto n = [](auto v) { return std::to_string(v); };
+    const std::string what = message("store", command.c_str());
+    auto further = [&](std::size_t count) {
+        return "  " +
+               message("store", QT_TRANSLATE_NOOP("store", "… i %1 dalszych"),
+                       {n(count - kListedRefusals)}) +
+               "\n";
+    };
     std::string text;
     if (refused()) {
-        text = command + ": nic nie zapisano, bo odrzucono " + std::to_string(refusals.size()) +
-               (refusals.size() == 1 ? " pozycję" : " pozycji") + ":\n";
+        text =
+            message(
+                "store",
+                refusals.size() == 1
+                    ? QT_TRANSLATE_NOOP("store", "%1: nic nie zapisano, bo odrzucono %2 pozycję:")
+                    : QT_TRANSLATE_NOOP("store", "%1: nic nie zapisano, bo odrzucono %2 pozycji:"),
+                {what, n(refusals.size())}) +
+            "\n";
         for (std::size_t i = 0; i < refusals.size() && i < kListedRefusals; ++i) {
             text += "  " + refusals[i] + "\n";
         }
-        if (refusals.size() > kListedRefusals) {
-            text += "  … i " + std::to_string(refusals.size() - kListedRefusals) + " dalszych\n";
-        }
+        if (refusals.size() > kListedRefusals) text += further(refusals.size());
     } else {
-        text = command + ": dodano " + std::to_string(totalAdded()) +
-               ", pominięto jako już obecne " + std::to_string(totalSkipped()) + ", odrzucono 0.\n";
+        text = message("store",
+                       QT_TRANSLATE_NOOP(
+                           "store", "%1: dodano %2, pominięto jako już obecne %3, odrzucono 0."),
+                       {what, n(totalAdded()), n(totalSkipped())}) +
+               "\n";
         for (ExchangeList list : kAllExchangeLists) {
             if (list == ExchangeList::Wagons && added[at(list)] == 0 && skipped[at(list)] == 0)
                 continue;
-            text += std::string("  ") + listTitle(list) + ": dodano " +
-                    std::to_string(added[at(list)]) + ", pominięto " +
-                    std::to_string(skipped[at(list)]) + "\n";
+            text += "  " +
+                    message("store", QT_TRANSLATE_NOOP("store", "%1: dodano %2, pominięto %3"),
+                            {message("store", listTitle(list)), n(added[at(list)]),
+                             n(skipped[at(list)])}) +
+                    "\n";
         }
-        if (totalAdded() == 0) text += "Nic nie dodano.\n";
+        if (totalAdded() == 0)
+            text += message("store", QT_TRANSLATE_NOOP("store", "Nic nie dodano.")) + "\n";
     }
     if (!notes.empty()) {
-        text += "Uwagi:\n";
+        text += message("store", QT_TRANSLATE_NOOP("store", "Uwagi:")) + "\n";
         for (std::size_t i = 0; i < notes.size() && i < kListedRefusals; ++i)
             text += "  " + notes[i] + "\n";
-        if (notes.size() > kListedRefusals) {
-            text += "  … i " + std::to_string(notes.size() - kListedRefusals) + " dalszych\n";
-        }
+        if (notes.size() > kListedRefusals) text += further(notes.size());
     }
     if (!text.empty() && text.back() == '\n') text.pop_back();
     return text;
@@ -681,9 +700,12 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
             ++skipped[at(ExchangeList::Stations)];
             if (it->second != row.values[1]) {
-                notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
-                                " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
-                                inQuotes(row.values[1]) + " z pliku pominięto");
+                notes.push_back(message("store",
+                                        QT_TRANSLATE_NOOP("store",
+                                                          "%1: stacja %2 już jest, z kolorem %3; "
+                                                          "kolor %4 z pliku pominięto"),
+                                        {where(data, row), inQuotes(row.values[0]),
+                                         inQuotes(it->second), inQuotes(row.values[1])}));
             }
         }
         for (const ExchangeRow& row : data.of(ExchangeList::Wagons)) {
@@ -694,8 +716,11 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
             ++skipped[at(ExchangeList::Wagons)];
             if (it->second != row.values) {
-                notes.push_back(where(data, row) + ": wagon " + inQuotes(row.values[0]) +
-                                " już jest na liście, z innymi danymi; dane z pliku pominięto");
+                notes.push_back(message("store",
+                                        QT_TRANSLATE_NOOP("store",
+                                                          "%1: wagon %2 już jest na liście, z "
+                                                          "innymi danymi; dane z pliku pominięto"),
+                                        {where(data, row), inQuotes(row.values[0])}));
             }
         }
         for (ExchangeList list :

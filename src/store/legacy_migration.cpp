@@ -13,6 +13,7 @@
 #include "store/cp1250.h"
 #include "store/database_location.h"
 #include "store/file_sync.h"
+#include "store/messages.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 
@@ -302,15 +303,20 @@ MigrationResult migrateLegacyFile(const std::string& path) {
 }  // namespace
 
 std::string migrationMessage(const MigrationResult& result) {
-    std::string text = "Plik " + result.fileName +
-                       " był zapisany w starym formacie (SQLite 2) i został przekształcony do "
-                       "obecnego formatu: tabel " +
-                       std::to_string(result.tables) + ", wierszy " + std::to_string(result.rows) +
-                       ". Oryginalny plik zachowano bez zmian jako " + result.backupPath + ".";
+    std::string text = message(
+        "store",
+        QT_TRANSLATE_NOOP("store",
+                          "Plik %1 był zapisany w starym formacie (SQLite 2) i został "
+                          "przekształcony do obecnego formatu: tabel %2, wierszy %3. Oryginalny "
+                          "plik zachowano bez zmian jako %4."),
+        {result.fileName, std::to_string(result.tables), std::to_string(result.rows),
+         result.backupPath});
     if (result.numericChanges > 0) {
-        text += " W kolumnach liczbowych zapisano jako liczby " +
-                std::to_string(result.numericChanges) +
-                " wartości podane tekstem (na przykład \"007\" jako 7).";
+        text += message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          " W kolumnach liczbowych zapisano jako liczby %1 "
+                                          "wartości podane tekstem (na przykład \"007\" jako 7)."),
+                        {std::to_string(result.numericChanges)});
     }
     return text;
 }

@@ -110,6 +110,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void retranslate();
+    void retranslateExchangeMenu();
+    void retranslateEditMenu();
     void buildControls();
     void buildMenu();
     void addDesktopHabits();
