@@ -1857,7 +1857,7 @@ The slots before it stay empty: a sheet begun before.</translation>
     </message>
     <message>
         <source>Kolor FREMO</source>
-        <translation>FREMO colour</translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>Dopisz</source>

@@ -122,6 +122,7 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
         setTextOf(*this, "Button1", tr("Dopisz"));
         setTextOf(*this, "Button2", tr("Usuń"));
         setTextOf(*this, "Button3", tr("Zamknij"));
+        fitCaptions(*this);
     });
 }
 

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 
 #include "store/legacy_migration.h"
 #include "store/schema.h"
@@ -86,6 +88,54 @@ void MainWindow::retranslate() {
     setTextOf(*this, "Wagony1", tr("Wagony…"));
     retranslateExchangeMenu();
     retranslateEditMenu();
+    fitToLanguage();
+}
+
+void MainWindow::fitToLanguage() {
+    const bool isPolish = currentLanguage() == QStringLiteral("pl");
+    if (designedPlaces_.empty()) {
+        groupBox1_->setProperty("listyDesignedWidth", groupBox1_->width());
+        for (QWidget* w : groupBox1_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            designedPlaces_.emplace_back(w, w->geometry());
+    }
+    for (const auto& [w, place] : designedPlaces_) w->setGeometry(place);
+    groupBox1_->resize(groupBox1_->property("listyDesignedWidth").toInt(), groupBox1_->height());
+    fitCaptions(*this);
+    // What the labels still lack once they have the free room up to the fields.
+    constexpr int kFieldsLeft = 104;
+    int shift = 0;
+    for (QLabel* label : groupBox1_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const int needed = label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        shift = std::max(shift, needed - kFieldsLeft);
+    }
+    if (shift > 0) {
+        for (const auto& [w, place] : designedPlaces_) {
+            if (place.x() >= kFieldsLeft) {
+                w->move(place.x() + shift, place.y());
+            } else if (qobject_cast<QLabel*>(w)) {
+                w->resize(w->width() + shift, w->height());
+            }
+        }
+        groupBox1_->resize(groupBox1_->width() + shift, groupBox1_->height());
+    }
+    // The menu bar's items side by side, measured as the menu bar lays them out.
+    QMenuBar* bar = menuBar();
+    QStyle* style = bar->style();
+    int menus = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, bar));
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible()) continue;
+        QStyleOptionMenuItem option;
+        option.initFrom(bar);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = action->text();
+        const QSize text = bar->fontMetrics().size(Qt::TextShowMnemonic, action->text());
+        menus += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, bar).width() +
+                 style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, bar);
+    }
+    const int lacking = menus - insideOf({563, 557}).width();
+    // Polish keeps the designed window whatever the measure says.
+    if (growth_) growth_->widenForLanguage(isPolish ? 0 : std::max(shift, lacking));
 }
 
 void MainWindow::buildControls() {
@@ -183,8 +233,8 @@ void MainWindow::buildControls() {
 // width in their proportions), it comes back where it was left, and the buttons answer to
 // the usual keys.
 void MainWindow::addDesktopHabits() {
-    Growth* growth = new Growth(*this, insideOf({563, 557}));
-    growth->stretch(dBGrid1_, true, true);
+    growth_ = new Growth(*this, insideOf({563, 557}));
+    growth_->stretch(dBGrid1_, true, true);
     dBGrid1_->setDesignedWidth(kGridWidth);
     rememberPlace(*this, QStringLiteral("glowne"));
     setWindowIcon(applicationIcon());

@@ -73,6 +73,7 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
         setTextOf(*this, "Button1", tr("Dodaj"));
         setTextOf(*this, "Button3", tr("Usuń"));
         setTextOf(*this, "Button4", tr("Zamknij"));
+        fitCaptions(*this);
     });
 }
 

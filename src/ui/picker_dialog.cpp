@@ -46,7 +46,10 @@ PickerDialog::PickerDialog(store::Session& session, QWidget* parent)
     Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
     growth->follow(button2_, true, false);  // "Anuluj" stays at the right edge
     rememberPlace(*this, QStringLiteral("wybor"));
-    followLanguage(*this, [this] { button2_->setText(tr("Anuluj")); });
+    followLanguage(*this, [this] {
+        button2_->setText(tr("Anuluj"));
+        fitCaptions(*this);
+    });
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {

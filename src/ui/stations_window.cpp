@@ -126,6 +126,7 @@ void StationsWindow::retranslate() {
         grid_->setCells(0, 0, tr("Nazwa stacji"));
         grid_->setCells(1, 0, tr("Kolor"));
     }
+    fitCaptions(*this);
 }
 
 StationsWindow::~StationsWindow() {

@@ -45,6 +45,9 @@ void Growth::apply() {
                    qMax(0, window_.height() - designed_.height()));
     for (const Placed& p : placed_) {
         QRect r = p.designed;
+        // A caption that needs more room in the chosen language keeps it (see fitCaptions).
+        const QVariant fitted = p.control->property("listyFittedWidth");
+        if (fitted.isValid()) r.setWidth(fitted.toInt());
         if (p.moveRight) r.translate(extra_.width(), 0);
         if (p.moveDown) r.translate(0, extra_.height());
         if (p.growWidth) r.setWidth(r.width() + extra_.width());
@@ -52,6 +55,18 @@ void Growth::apply() {
         if (p.control->geometry() != r) p.control->setGeometry(r);
     }
     if (grown) grown(extra_);
+}
+
+void Growth::widenForLanguage(int by) {
+    by = qMax(0, by);
+    if (by == widened_) return;
+    const bool atMinimum = window_.width() == designed_.width() + widened_;
+    widened_ = by;
+    window_.setMinimumSize(designed_ + QSize(widened_, 0));
+    if (atMinimum || window_.width() < window_.minimumWidth()) {
+        window_.resize(designed_.width() + widened_, window_.height());
+    }
+    apply();
 }
 
 Growth* growWithList(QWidget& window, QSize designed, QWidget* list) {
