@@ -589,6 +589,10 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>Dołączenie bazy</source>
         <translation>Datenbank einbinden</translation>
     </message>
+    <message>
+        <source>Nieznany błąd</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -1213,6 +1217,25 @@ Datenbankdatei: %4</translation>
     </message>
 </context>
 <context>
+    <name>ui::Keys</name>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Spacja</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+</context>
+<context>
     <name>ui::LoadsWindow</name>
     <message>
         <source>Ładunki</source>
@@ -1580,7 +1603,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Ilosc</source>
-        <translation>Anzahl</translation>
+        <translation>Anz.</translation>
     </message>
 </context>
 <context>
@@ -1857,7 +1880,7 @@ Die Felder davor bleiben leer: ein früher angefangener Bogen.</translation>
     </message>
     <message>
         <source>Kolor FREMO</source>
-        <translation>FREMO-Farbe</translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Dopisz</source>

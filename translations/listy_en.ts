@@ -589,6 +589,10 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>Dołączenie bazy</source>
         <translation>Database merge</translation>
     </message>
+    <message>
+        <source>Nieznany błąd</source>
+        <translation>Unknown error</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -1213,6 +1217,25 @@ Database file: %4</translation>
     </message>
 </context>
 <context>
+    <name>ui::Keys</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Spacja</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
     <name>ui::LoadsWindow</name>
     <message>
         <source>Ładunki</source>
@@ -1580,7 +1603,7 @@ Replace them?</translation>
     </message>
     <message>
         <source>Ilosc</source>
-        <translation>Count</translation>
+        <translation>Qty</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,7 @@ void MainWindow::fitToLanguage() {
     constexpr int kFieldsLeft = 104;
     int shift = 0;
     for (QLabel* label : groupBox1_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (isPolish) break;  // the designed window, whatever the font
         const int needed = label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 2;
         shift = std::max(shift, needed - kFieldsLeft);
     }
@@ -116,7 +117,6 @@ void MainWindow::fitToLanguage() {
                 w->resize(w->width() + shift, w->height());
             }
         }
-        groupBox1_->resize(groupBox1_->width() + shift, groupBox1_->height());
     }
     // The menu bar's items side by side, measured as the menu bar lays them out.
     QMenuBar* bar = menuBar();
@@ -134,8 +134,12 @@ void MainWindow::fitToLanguage() {
                  style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, bar);
     }
     const int lacking = menus - insideOf({563, 557}).width();
-    // Polish keeps the designed window whatever the measure says.
-    if (growth_) growth_->widenForLanguage(isPolish ? 0 : std::max(shift, lacking));
+    // Polish keeps the designed window whatever the measure says; the group box widens
+    // with the window.
+    const int widen = isPolish ? 0 : std::max({0, shift, lacking});
+    groupBox1_->resize(groupBox1_->property("listyDesignedWidth").toInt() + widen,
+                       groupBox1_->height());
+    if (growth_) growth_->widenForLanguage(widen);
 }
 
 void MainWindow::buildControls() {

@@ -1,4 +1,5 @@
 #include "ui/window_habits.h"
+#include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
 #include <QAction>
@@ -189,10 +190,15 @@ void addShortcuts(QWidget& window, QPushButton* button, const QList<QKeySequence
         if (button->isEnabled() && button->isVisible()) button->click();
     });
     new EnabledFollower(button, action);
-    QStringList names;
-    for (const QKeySequence& k : keys) names << keyText(k);
-    button->setToolTip(button->text() + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
-                       QStringLiteral(")"));
+    // The tooltip names the button and its keys in the chosen language; the window has set
+    // the button's new text by the time the button hears of the change.
+    followLanguage(*button, [button, action, keys] {
+        QStringList names;
+        for (const QKeySequence& k : keys) names << keyText(k);
+        action->setText(button->text());
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           names.join(QStringLiteral(", ")) + QStringLiteral(")"));
+    });
 }
 
 // --- icon

@@ -258,6 +258,12 @@ void LanguagesTest::aSwitchReTextsTheOpenWindows() {
     const QString polishStep = stepName();
     QCOMPARE(polishStep, QStringLiteral("dopisanie stacji Adorf"));
 
+    QStringList items;
+    for (QAction* a : p.find<QMenu>(main, "Jezyk1")->actions()) {
+        QVERIFY(a->isCheckable());
+        items << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
+    }
+    QCOMPARE(items, QStringList({"Polski*", "Deutsch", "English"}));
     QAction* german = main.findChild<QAction*>(QStringLiteral("Jezyk_de"));
     QVERIFY(german);
     german->trigger();
