@@ -593,6 +593,70 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>Nieznany błąd</source>
         <translation>Unbekannter Fehler</translation>
     </message>
+    <message>
+        <source>%1: plik ma %2 MiB, więcej niż dopuszczalne %3 MiB; nie został odczytany</source>
+        <translation>%1: die Datei hat %2 MiB, mehr als die zulässigen %3 MiB; sie wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: %2</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku %1: %2</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>brak pamięci</source>
+        <translation>kein Speicher frei</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelną bazą danych (%2)</source>
+        <translation>Die Datei %1 ist keine lesbare Datenbank (%2)</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku %1 (%2)</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku %1 w starym formacie: %2</source>
+        <translation>Die Datei %1 im alten Format kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Nie ma pliku %1</source>
+        <translation>Die Datei %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie, a obok niego leży plik %1-journal: ostatnia zmiana w nim została przerwana. Plik nie został odczytany</source>
+        <translation>Die Datei %1 ist im alten Format, und neben ihr liegt die Datei %1-journal: die letzte Änderung daran wurde unterbrochen. Die Datei wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest bazą programu Listy (brak tabel listy, stacje, ladunki i punkty)</source>
+        <translation>Die Datei %1 ist keine Datenbank von Listy (die Tabellen listy, stacje, ladunki und punkty fehlen)</translation>
+    </message>
+    <message>
+        <source>Definicja tabeli %1 w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została wykonana. Plik nie został przekształcony i pozostał bez zmian.</source>
+        <translation>Die Definition der Tabelle %1 in der alten Datei ist kein reiner CREATE-TABLE-Befehl und wurde daher nicht ausgeführt. Die Datei wurde nicht umgewandelt und blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie (SQLite 2), a obok niego leży plik %1-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został przekształcony; oba pliki pozostały bez zmian</source>
+        <translation>Die Datei %1 ist im alten Format (SQLite 2), und neben ihr liegt die Datei %1-journal: die letzte Änderung dieser Datei wurde unterbrochen. Die Datei wurde nicht umgewandelt; beide Dateien blieben unverändert</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie (SQLite 2), ale jest uszkodzony, więc nie został przekształcony; pozostał bez zmian. Szczegóły: %2</source>
+        <translation>Die Datei %1 ist im alten Format (SQLite 2), aber beschädigt, daher wurde sie nicht umgewandelt; sie blieb unverändert. Einzelheiten: %2</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać kopii pliku %1 jako %2: %3. Plik nie został przekształcony.</source>
+        <translation>Die Kopie der Datei %1 kann nicht als %2 gespeichert werden: %3. Die Datei wurde nicht umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Nie można zastąpić pliku %1 przekształconym: %2. Plik pozostał bez zmian.</source>
+        <translation>Die Datei %1 kann nicht durch die umgewandelte ersetzt werden: %2. Die Datei blieb unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>

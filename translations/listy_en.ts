@@ -593,6 +593,70 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>Nieznany błąd</source>
         <translation>Unknown error</translation>
     </message>
+    <message>
+        <source>%1: plik ma %2 MiB, więcej niż dopuszczalne %3 MiB; nie został odczytany</source>
+        <translation>%1: the file has %2 MiB, more than the allowed %3 MiB; it was not read</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1</source>
+        <translation>Cannot save the file %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: %2</source>
+        <translation>Cannot save the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku %1: %2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+    <message>
+        <source>brak pamięci</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelną bazą danych (%2)</source>
+        <translation>The file %1 is not a readable database (%2)</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku %1 (%2)</source>
+        <translation>Cannot read the file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku %1 w starym formacie: %2</source>
+        <translation>Cannot read the file %1 in the old format: %2</translation>
+    </message>
+    <message>
+        <source>Nie ma pliku %1</source>
+        <translation>There is no file %1</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie, a obok niego leży plik %1-journal: ostatnia zmiana w nim została przerwana. Plik nie został odczytany</source>
+        <translation>The file %1 is in the old format, and beside it lies the file %1-journal: its last change was interrupted. The file was not read</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest bazą programu Listy (brak tabel listy, stacje, ladunki i punkty)</source>
+        <translation>The file %1 is not a Listy database (the tables listy, stacje, ladunki and punkty are missing)</translation>
+    </message>
+    <message>
+        <source>Definicja tabeli %1 w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została wykonana. Plik nie został przekształcony i pozostał bez zmian.</source>
+        <translation>The definition of the table %1 in the old file is not a plain CREATE TABLE command, so it was not run. The file was not converted and was left unchanged.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie (SQLite 2), a obok niego leży plik %1-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został przekształcony; oba pliki pozostały bez zmian</source>
+        <translation>The file %1 is in the old format (SQLite 2), and beside it lies the file %1-journal: the last change to this file was interrupted. The file was not converted; both files were left unchanged</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest w starym formacie (SQLite 2), ale jest uszkodzony, więc nie został przekształcony; pozostał bez zmian. Szczegóły: %2</source>
+        <translation>The file %1 is in the old format (SQLite 2) but damaged, so it was not converted; it was left unchanged. Details: %2</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać kopii pliku %1 jako %2: %3. Plik nie został przekształcony.</source>
+        <translation>Cannot save a copy of the file %1 as %2: %3. The file was not converted.</translation>
+    </message>
+    <message>
+        <source>Nie można zastąpić pliku %1 przekształconym: %2. Plik pozostał bez zmian.</source>
+        <translation>Cannot replace the file %1 with the converted one: %2. The file was left unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>

@@ -208,15 +208,22 @@ std::string readFileBytes(const std::string& path) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(path, ec);
     if (!ec && size > csv::Limits{}.maxBytes) {
-        throw db::DatabaseError(fileNameOf(path) + ": plik ma " + std::to_string(size >> 20) +
-                                " MiB, więcej niż dopuszczalne " +
-                                std::to_string(csv::Limits{}.maxBytes >> 20) +
-                                " MiB; nie został odczytany");
+        throw db::DatabaseError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "%1: plik ma %2 MiB, więcej niż dopuszczalne %3 MiB; nie został "
+                              "odczytany"),
+            {fileNameOf(path), std::to_string(size >> 20),
+             std::to_string(csv::Limits{}.maxBytes >> 20)}));
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (!in)
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1"), {path}));
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (in.bad())
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1"), {path}));
     return bytes;
 }
 
@@ -372,7 +379,8 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
         out.close();
         if (!written || !flushFileToDisk(part)) {
             removeParts();
-            throw db::DatabaseError("Nie można zapisać pliku " + path);
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1"), {path}));
         }
     }
     std::vector<std::string> paths;
@@ -381,7 +389,9 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection,
         fs::rename(path + ".zapis", path, ec);
         if (ec) {
             removeParts();
-            throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1: %2"),
+                        {path, ec.message()}));
         }
         paths.push_back(path);
     }
@@ -474,8 +484,10 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         ~Closer() { sqlite3_close_v2(db); }
     } closer{db};
     if (rc != SQLITE_OK) {
-        throw db::DatabaseError("Nie można otworzyć pliku " + path + ": " +
-                                (db ? sqlite3_errmsg(db) : "brak pamięci"));
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1: %2"),
+                    {path, db ? std::string(sqlite3_errmsg(db))
+                              : message("store", QT_TRANSLATE_NOOP("store", "brak pamięci"))}));
     }
     sqlite3_busy_timeout(db, 5000);
     // Reads `sql`; with `wanted` only those columns (by name, else at their place in the
@@ -484,8 +496,9 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
                      const std::vector<std::string>& wanted, const std::vector<int>& fallback) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-            throw db::DatabaseError("Plik " + path + " nie jest czytelną bazą danych (" +
-                                    sqlite3_errmsg(db) + ")");
+            throw db::DatabaseError(message(
+                "store", QT_TRANSLATE_NOOP("store", "Plik %1 nie jest czytelną bazą danych (%2)"),
+                {path, sqlite3_errmsg(db)}));
         }
         const int n = sqlite3_column_count(stmt);
         SourceTable all;
@@ -525,7 +538,9 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         const std::string error = sqlite3_errmsg(db);
         sqlite3_finalize(stmt);
         if (step != SQLITE_DONE) {
-            throw db::DatabaseError("Nie można odczytać pliku " + path + " (" + error + ")");
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1 (%2)"),
+                        {path, error}));
         }
     };
     SourceTable names;
@@ -568,8 +583,10 @@ std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
             }
         }
     } catch (const LegacyFormatError& e) {
-        throw db::DatabaseError("Nie można odczytać pliku " + path +
-                                " w starym formacie: " + e.what());
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1 w starym formacie: %2"),
+                    {path, e.what()}));
     }
     return tables;
 }
@@ -578,21 +595,28 @@ std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
 
 ExchangeData readListyFile(const std::string& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) throw db::DatabaseError("Nie ma pliku " + path);
+    if (!fs::is_regular_file(path, ec))
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie ma pliku %1"), {path}));
     const bool old = isSqlite2File(path);
     if (old && hasSqlite2Journal(path)) {
-        throw db::DatabaseError("Plik " + path +
-                                " jest w starym formacie, a obok niego leży plik " + path +
-                                "-journal: ostatnia zmiana w nim została przerwana. "
-                                "Plik nie został odczytany");
+        throw db::DatabaseError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie, a obok niego leży plik %1-journal: "
+                              "ostatnia zmiana w nim została przerwana. Plik nie został odczytany"),
+            {path}));
     }
     std::map<std::string, SourceTable> tables =
         old ? readSqlite2Tables(path) : readSqlite3Tables(path);
     if (!tables.count("listy") && !tables.count("stacje") && !tables.count("ladunki") &&
         !tables.count("punkty")) {
-        throw db::DatabaseError("Plik " + path +
-                                " nie jest bazą programu Listy (brak tabel listy, "
-                                "stacje, ladunki i punkty)");
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "Plik %1 nie jest bazą programu Listy (brak tabel listy, "
+                                      "stacje, ladunki i punkty)"),
+                    {path}));
     }
     std::string version;
     if (auto admin = tables.find("admin"); admin != tables.end()) {

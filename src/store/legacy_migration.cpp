@@ -144,10 +144,13 @@ void checkCreateStatement(const std::string& tableName, const std::string& sql) 
     if (head != "create table" || !isBlank(sql.size() > start + 12 ? sql[start + 12] : ' ') ||
         !onlyBlanksAfter || namesASchema(sql, start + 12)) {
         throw LegacyMigrationError(
-            "Definicja tabeli " + tableName +
-            " w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została "
-            "wykonana. Plik nie został przekształcony i pozostał bez zmian.\n" +
-            sql);
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "Definicja tabeli %1 w starym pliku nie jest samym "
+                                      "poleceniem CREATE TABLE, więc nie została wykonana. Plik "
+                                      "nie został przekształcony i pozostał bez zmian."),
+                    {tableName}) +
+            "\n" + sql);
     }
 }
 
@@ -234,20 +237,25 @@ MigrationResult migrateLegacyFile(const std::string& path) {
     MigrationResult result;
     if (!isSqlite2File(path)) return result;
     if (hasSqlite2Journal(path)) {
-        throw LegacyMigrationError(
-            "Plik " + path + " jest w starym formacie (SQLite 2), a obok niego leży plik " + path +
-            "-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został "
-            "przekształcony; oba pliki pozostały bez zmian");
+        throw LegacyMigrationError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie (SQLite 2), a obok niego leży plik "
+                              "%1-journal: ostatnia zmiana w tym pliku została przerwana. Plik "
+                              "nie został przekształcony; oba pliki pozostały bez zmian"),
+            {path}));
     }
     // Everything is read before anything on disk changes.
     std::vector<Sqlite2Table> tables;
     try {
         tables = Sqlite2Reader::fromFile(path).tables();
     } catch (const LegacyFormatError& e) {
-        throw LegacyMigrationError("Plik " + path +
-                                   " jest w starym formacie (SQLite 2), ale jest uszkodzony, więc "
-                                   "nie został przekształcony; pozostał bez zmian. Szczegóły: " +
-                                   e.what());
+        throw LegacyMigrationError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie (SQLite 2), ale jest uszkodzony, "
+                              "więc nie został przekształcony; pozostał bez zmian. Szczegóły: %2"),
+            {path, e.what()}));
     }
     const std::string oldBytes = readAll(path);
     try {
@@ -270,24 +278,34 @@ MigrationResult migrateLegacyFile(const std::string& path) {
             fs::copy_file(path, part, fs::copy_options::overwrite_existing, ec);
             if (ec || readAll(part) != oldBytes || !flushFileToDisk(part)) {
                 removeQuietly(part);
-                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
-                                           result.backupPath + ": " + ec.message() +
-                                           ". Plik nie został przekształcony.");
+                throw LegacyMigrationError(
+                    message("store",
+                            QT_TRANSLATE_NOOP("store",
+                                              "Nie można zapisać kopii pliku %1 jako %2: %3. "
+                                              "Plik nie został przekształcony."),
+                            {path, result.backupPath, ec.message()}));
             }
             fs::rename(part, result.backupPath, ec);
             if (ec) {
                 removeQuietly(part);
-                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
-                                           result.backupPath + ": " + ec.message() +
-                                           ". Plik nie został przekształcony.");
+                throw LegacyMigrationError(
+                    message("store",
+                            QT_TRANSLATE_NOOP("store",
+                                              "Nie można zapisać kopii pliku %1 jako %2: %3. "
+                                              "Plik nie został przekształcony."),
+                            {path, result.backupPath, ec.message()}));
             }
             flushFolderToDisk(folder);
         }
         flushFileToDisk(building);
         fs::rename(building, path, ec);
         if (ec) {
-            throw LegacyMigrationError("Nie można zastąpić pliku " + path + " przekształconym: " +
-                                       ec.message() + ". Plik pozostał bez zmian.");
+            throw LegacyMigrationError(
+                message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          "Nie można zastąpić pliku %1 przekształconym: %2. Plik "
+                                          "pozostał bez zmian."),
+                        {path, ec.message()}));
         }
         flushFolderToDisk(folder);
     } catch (...) {
