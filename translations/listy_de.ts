@@ -657,6 +657,34 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>Nie można zastąpić pliku %1 przekształconym: %2. Plik pozostał bez zmian.</source>
         <translation>Die Datei %1 kann nicht durch die umgewandelte ersetzt werden: %2. Die Datei blieb unverändert.</translation>
     </message>
+    <message>
+        <source>stacji nadania „%1”</source>
+        <translation>Versandbahnhof „%1“</translation>
+    </message>
+    <message>
+        <source>nadawcy „%1”</source>
+        <translation>Versender „%1“</translation>
+    </message>
+    <message>
+        <source>ładunku „%1”</source>
+        <translation>Ladegut „%1“</translation>
+    </message>
+    <message>
+        <source>odbiorcy „%1”</source>
+        <translation>Empfänger „%1“</translation>
+    </message>
+    <message>
+        <source>stacji odbioru „%1”</source>
+        <translation>Empfangsbahnhof „%1“</translation>
+    </message>
+    <message>
+        <source>%1, wiersz %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: list przewozowy zapisano, ale nie ma na listach %2</source>
+        <translation>%1: der Frachtzettel wurde gespeichert, aber in den Listen fehlen %2</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>

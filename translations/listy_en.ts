@@ -657,6 +657,34 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>Nie można zastąpić pliku %1 przekształconym: %2. Plik pozostał bez zmian.</source>
         <translation>Cannot replace the file %1 with the converted one: %2. The file was left unchanged.</translation>
     </message>
+    <message>
+        <source>stacji nadania „%1”</source>
+        <translation>sending station “%1”</translation>
+    </message>
+    <message>
+        <source>nadawcy „%1”</source>
+        <translation>shipper “%1”</translation>
+    </message>
+    <message>
+        <source>ładunku „%1”</source>
+        <translation>load “%1”</translation>
+    </message>
+    <message>
+        <source>odbiorcy „%1”</source>
+        <translation>receiver “%1”</translation>
+    </message>
+    <message>
+        <source>stacji odbioru „%1”</source>
+        <translation>receiving station “%1”</translation>
+    </message>
+    <message>
+        <source>%1, wiersz %2</source>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>%1: list przewozowy zapisano, ale nie ma na listach %2</source>
+        <translation>%1: the waybill was saved, but the lists lack %2</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
