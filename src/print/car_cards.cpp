@@ -1,11 +1,20 @@
 #include "print/car_cards.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 #include "print/card_layout.h"
 
 namespace print {
+namespace {
+
+// A text of the car cards (marked with its context "print::CarCards") in the chosen language.
+std::string translated(const char* text) {
+    return QCoreApplication::translate("print::CarCards", text).toStdString();
+}
+
+}  // namespace
 namespace {
 
 struct CarPresetText {
@@ -15,10 +24,10 @@ struct CarPresetText {
 };
 
 constexpr CarPresetText kCarPresetTexts[] = {
-    {CarCardPreset::A6, "a6", "Wagenkarte A6"},
-    {CarCardPreset::Fremo87, "fremo87", "FREMO:87 (127×104)"},
-    {CarCardPreset::NRe, "n-re", "N-RE (46×70)"},
-    {CarCardPreset::Custom, "wlasny", "Własny…"},
+    {CarCardPreset::A6, "a6", QT_TRANSLATE_NOOP("print::CarCards", "Wagenkarte A6")},
+    {CarCardPreset::Fremo87, "fremo87", QT_TRANSLATE_NOOP("print::CarCards", "FREMO:87 (127×104)")},
+    {CarCardPreset::NRe, "n-re", QT_TRANSLATE_NOOP("print::CarCards", "N-RE (46×70)")},
+    {CarCardPreset::Custom, "wlasny", QT_TRANSLATE_NOOP("print::CarCards", "Własny…")},
 };
 
 const CarPresetText& textOf(CarCardPreset preset) {
@@ -136,17 +145,24 @@ void drawCard(PrintService& s, const Rect& card, const store::Wagon& wagon, cons
     if (!wagon.length.empty()) {
         const bool millimetres = std::all_of(wagon.length.begin(), wagon.length.end(),
                                              [](char c) { return c >= '0' && c <= '9'; });
-        line("Długość: " + wagon.length + (millimetres ? " mm" : ""), dataPoints,
-             FontStyle::Regular);
+        line(translated(QT_TRANSLATE_NOOP("print::CarCards", "Długość: ")) + wagon.length +
+                 (millimetres ? " mm" : ""),
+             dataPoints, FontStyle::Regular);
     }
     if (wagon.speed != store::SpeedMark::None) {
-        line(std::string("Prędkość: ") +
+        line(translated(QT_TRANSLATE_NOOP("print::CarCards", "Prędkość: ")) +
                  (wagon.speed == store::SpeedMark::SS ? "ss (120 km/h)" : "s (100 km/h)"),
              dataPoints, FontStyle::Regular);
     }
-    if (!wagon.owner.empty()) line("Właściciel: " + wagon.owner, dataPoints, FontStyle::Regular);
-    if (!wagon.homeStation.empty())
-        line("Stacja macierzysta: " + wagon.homeStation, dataPoints, FontStyle::Regular);
+    if (!wagon.owner.empty()) {
+        line(translated(QT_TRANSLATE_NOOP("print::CarCards", "Właściciel: ")) + wagon.owner,
+             dataPoints, FontStyle::Regular);
+    }
+    if (!wagon.homeStation.empty()) {
+        line(translated(QT_TRANSLATE_NOOP("print::CarCards", "Stacja macierzysta: ")) +
+                 wagon.homeStation,
+             dataPoints, FontStyle::Regular);
+    }
     if (!wagon.note.empty()) line(wagon.note, dataPoints, FontStyle::Regular);
 
     const int captionPoints = std::max(kMinPoints, static_cast<int>(std::lround(6 * unit)));
@@ -154,8 +170,8 @@ void drawCard(PrintService& s, const Rect& card, const store::Wagon& wagon, cons
     s.setFontSize(captionPoints);
     const int inset = k.px(1);
     fittedText(s, pocket.x1 + inset, pocket.y1 + inset,
-               {pocket.x1, pocket.y1, pocket.x2 - inset, pocket.y2 - inset}, "List przewozowy",
-               captionPoints);
+               {pocket.x1, pocket.y1, pocket.x2 - inset, pocket.y2 - inset},
+               translated(QT_TRANSLATE_NOOP("print::CarCards", "List przewozowy")), captionPoints);
     s.unclip();
 }
 
@@ -210,18 +226,22 @@ CarCardFormat carCardFormat(CarCardPreset preset, Paper paper) {
 
 std::optional<CarCardFormat> customCarCardFormat(double width, double height, Paper paper,
                                                  std::string* why) {
-    auto refuse = [why](const char* text) -> std::optional<CarCardFormat> {
+    auto refuse = [why](const std::string& text) -> std::optional<CarCardFormat> {
         if (why) *why = text;
         return std::nullopt;
     };
-    if (!(width >= 40 && height >= 40)) return refuse("Karta musi mieć co najmniej 40 × 40 mm.");
+    if (!(width >= 40 && height >= 40))
+        return refuse(translated(
+            QT_TRANSLATE_NOOP("print::CarCards", "Karta musi mieć co najmniej 40 × 40 mm.")));
     CarCardFormat f;
     f.preset = CarCardPreset::Custom;
     f.paper = paper;
     f.width = width;
     f.height = height;
     placeOnSheet(f, kSheetMargin);
-    if (f.cardsPerSheet() == 0) return refuse("Karta tej wielkości nie mieści się na arkuszu.");
+    if (f.cardsPerSheet() == 0)
+        return refuse(translated(QT_TRANSLATE_NOOP(
+            "print::CarCards", "Karta tej wielkości nie mieści się na arkuszu.")));
     ownPocket(f);
     return f;
 }
@@ -286,11 +306,13 @@ int carCardSheets(const std::vector<CarCardRow>& rows, const CarCardOptions& opt
 long printCarCards(PrintService& service, int printerIndex, const std::vector<CarCardRow>& rows,
                    const CarCardOptions& options) {
     const CarCardFormat& f = options.format;
-    if (f.cardsPerSheet() == 0) throw std::invalid_argument("Karta nie mieści się na arkuszu.");
+    if (f.cardsPerSheet() == 0)
+        throw std::invalid_argument(
+            translated(QT_TRANSLATE_NOOP("print::CarCards", "Karta nie mieści się na arkuszu.")));
     service.selectPrinter(printerIndex);
     service.setPaper(f.paper, false);
     const Scale k{static_cast<double>(service.pageHeight()) / paperHeight(f.paper, false)};
-    service.setTitle("Karty wagonów");
+    service.setTitle(translated(QT_TRANSLATE_NOOP("print::CarCards", "Karty wagonów")));
     service.beginDoc();
     long printed = 0;
     try {

@@ -1,5 +1,6 @@
 #include "print/card_format.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -16,12 +17,16 @@ struct PresetText {
 };
 
 constexpr PresetText kPresetTexts[] = {
-    {CardPreset::Listy, "listy", "Listy 45×65 (16 na A4)", 45, 65},
-    {CardPreset::H0Europa, "h0-europa", "H0-Europa 90×45 (12 na A4)", 90, 45},
-    {CardPreset::Fremo87, "fremo87", "FREMO:87 90×57 (10 na A4)", 90, 57},
-    {CardPreset::Wizytowki, "wizytowki", "Wizytówki 85×54 (10 na A4)", 85, 54},
-    {CardPreset::NRe, "n-re", "N-RE 66×42", 66, 42},
-    {CardPreset::Custom, "wlasny", "Własny…", 0, 0},
+    {CardPreset::Listy, "listy", QT_TRANSLATE_NOOP("print::CardFormat", "Listy 45×65 (16 na A4)"),
+     45, 65},
+    {CardPreset::H0Europa, "h0-europa",
+     QT_TRANSLATE_NOOP("print::CardFormat", "H0-Europa 90×45 (12 na A4)"), 90, 45},
+    {CardPreset::Fremo87, "fremo87",
+     QT_TRANSLATE_NOOP("print::CardFormat", "FREMO:87 90×57 (10 na A4)"), 90, 57},
+    {CardPreset::Wizytowki, "wizytowki",
+     QT_TRANSLATE_NOOP("print::CardFormat", "Wizytówki 85×54 (10 na A4)"), 85, 54},
+    {CardPreset::NRe, "n-re", QT_TRANSLATE_NOOP("print::CardFormat", "N-RE 66×42"), 66, 42},
+    {CardPreset::Custom, "wlasny", QT_TRANSLATE_NOOP("print::CardFormat", "Własny…"), 0, 0},
 };
 
 const PresetText& textOf(CardPreset preset) {
@@ -157,21 +162,37 @@ std::optional<CardFormat> customCardFormat(double width, double height, Paper pa
         return s.substr(0, s.size() - 1) + (s.back() == '0' ? "" : "," + s.substr(s.size() - 1));
     };
     const std::string size = mm(width) + " × " + mm(height) + " mm";
-    if (!(width > 0) || !(height > 0)) return refuse("Wymiary karty muszą być większe od zera.");
+    auto text = [](const char* polish) {
+        return QCoreApplication::translate("print::CardFormat", polish);
+    };
+    auto q = [](const std::string& s) { return QString::fromStdString(s); };
+    if (!(width > 0) || !(height > 0)) {
+        return refuse(
+            text(QT_TRANSLATE_NOOP("print::CardFormat", "Wymiary karty muszą być większe od zera."))
+                .toStdString());
+    }
     placeOnSheet(f);
     if (f.cardsPerSheet() == 0) {
-        return refuse("Karta " + size + " nie mieści się na arkuszu " + paperLabel(paper) +
-                      (landscape ? " poziomo" : "") + " (marginesy " + mm(kSheetMargin) + " mm).");
+        return refuse(text(QT_TRANSLATE_NOOP("print::CardFormat",
+                                             "Karta %1 nie mieści się na arkuszu %2%3 (marginesy "
+                                             "%4 mm)."))
+                          .arg(q(size), QString::fromUtf8(paperLabel(paper)),
+                               landscape ? text(QT_TRANSLATE_NOOP("print::CardFormat", " poziomo"))
+                                         : QString(),
+                               q(mm(kSheetMargin)))
+                          .toStdString());
     }
     layBands(f);
     const double captionRoom =
         f.bandHeight.units - f.captionY.units - 2 * lineHeight(kMinPoints) + 0.01;
     if (f.bandWidth < kMinBandWidth || captionRoom < 0) {
-        return refuse("Karta " + size +
-                      " jest za mała na napisy listu przewozowego (pas stacji musi mieć co "
-                      "najmniej " +
-                      mm(kMinBandWidth) + " mm szerokości i " +
-                      mm(f.captionY.units + 2 * lineHeight(kMinPoints)) + " mm wysokości).");
+        return refuse(text(QT_TRANSLATE_NOOP("print::CardFormat",
+                                             "Karta %1 jest za mała na napisy listu przewozowego "
+                                             "(pas stacji musi mieć co najmniej %2 mm szerokości "
+                                             "i %3 mm wysokości)."))
+                          .arg(q(size), q(mm(kMinBandWidth)),
+                               q(mm(f.captionY.units + 2 * lineHeight(kMinPoints))))
+                          .toStdString());
     }
     return f;
 }

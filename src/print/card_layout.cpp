@@ -1,5 +1,6 @@
 #include "print/card_layout.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -10,8 +11,13 @@
 
 namespace print {
 
-const std::array<const char*, kBands> kBandCaptions{"Stacja odbioru", "Odbiorca", "Ładunek",
-                                                    "Rodzaj wagonu",  "Nadawca",  "Stacja nadania"};
+const std::array<const char*, kBands> kBandCaptions{
+    QT_TRANSLATE_NOOP("print::Card", "Stacja odbioru"),
+    QT_TRANSLATE_NOOP("print::Card", "Odbiorca"),
+    QT_TRANSLATE_NOOP("print::Card", "Ładunek"),
+    QT_TRANSLATE_NOOP("print::Card", "Rodzaj wagonu"),
+    QT_TRANSLATE_NOOP("print::Card", "Nadawca"),
+    QT_TRANSLATE_NOOP("print::Card", "Stacja nadania")};
 
 int toPixels(double x) {
     const double below = std::floor(x);
@@ -71,13 +77,15 @@ Rgb bandColour(const std::string& name) {
 Band bandFor(const std::string& name) {
     const auto found = store::colourByName(name);
     if (!found) return {};
+    // The code is the first three letters of the colour's name in the chosen language.
     const QString label =
-        QString::fromUtf8(found->label.data(), static_cast<qsizetype>(found->label.size()));
+        QCoreApplication::translate("store::FremoColour", std::string(found->label).c_str());
     return {{found->red, found->green, found->blue}, label.left(3).toUpper().toStdString()};
 }
 
 CardTexts returnCard(const CardTexts& t) {
-    return {t.stNad, t.nad, kEmptyLoad, t.wagon, t.odb, t.stOdb};
+    return {t.stNad, t.nad, QCoreApplication::translate("print::Card", kEmptyLoad).toStdString(),
+            t.wagon, t.odb, t.stOdb};
 }
 
 namespace {
@@ -177,8 +185,10 @@ void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& tex
     rectangle(service, g.band(5));
     service.setFillColour(kWhite);
     for (int k = 0; k < kBands; ++k) {
-        const char* caption = kBandCaptions[static_cast<std::size_t>(k)];
-        if (!g.fitTexts) {
+        const char* polish = kBandCaptions[static_cast<std::size_t>(k)];
+        const std::string caption =
+            QCoreApplication::translate("print::Card", polish).toStdString();
+        if (!g.fitTexts && caption == polish) {
             service.text(g.captionX(k), g.captionY(k), caption);
             continue;
         }

@@ -4,6 +4,7 @@
 // station at the top to the sending station at the bottom. Other sizes and sheets are
 // CardFormat values (card_format.h); a wide card has its bands in two columns of three.
 
+#include <QtGlobal>
 #include <array>
 #include <string>
 
@@ -63,7 +64,8 @@ struct CardTexts {
     std::string stNad;    // sending station
 };
 
-// The captions of the six bands, top to bottom.
+// The captions of the six bands, top to bottom, in Polish; a card shows them in the chosen
+// language (context "print::Card"), a longer one set smaller rather than cut.
 extern const std::array<const char*, kBands> kBandCaptions;
 
 inline constexpr Rgb kWhite{255, 255, 255};
@@ -104,7 +106,7 @@ void drawCard(PrintService& service, const CardGeometry& g, const CardTexts& tex
               const Band& bottom, const CardStyle& style);
 
 // The load of an empty-wagon return card.
-inline constexpr const char* kEmptyLoad = "Próżny";
+inline constexpr const char* kEmptyLoad = QT_TRANSLATE_NOOP("print::Card", "Próżny");
 
 // The return card of a waybill: the empty wagon goes back, so the stations and the parties
 // change places, the load is "Próżny" and the wagon type stays.

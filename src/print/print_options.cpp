@@ -1,9 +1,25 @@
 #include "print/print_options.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <optional>
 
 namespace print {
+namespace {
+
+// `polish` (a text of context "print::PrintOptions") in the chosen language, with %1, %2…
+// replaced by `args` in one pass (an argument's own "%2" stays as typed).
+std::string said(const char* polish, std::initializer_list<std::string> args) {
+    const QString text = QCoreApplication::translate("print::PrintOptions", polish);
+    std::vector<QString> a;
+    for (const std::string& s : args) a.push_back(QString::fromStdString(s));
+    if (a.size() == 1) return text.arg(a[0]).toStdString();
+    if (a.size() == 2) return text.arg(a[0], a[1]).toStdString();
+    return text.toStdString();
+}
+
+}  // namespace
 namespace {
 
 constexpr struct {
@@ -59,26 +75,36 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
         // The value of an option that takes one: after "=", or the next argument.
         auto valueOf = [&]() -> std::string {
             if (value) return *value;
-            if (i + 1 >= args.size()) throw PrintOptionsError(name + ": brak wartości");
+            if (i + 1 >= args.size())
+                throw PrintOptionsError(
+                    said(QT_TRANSLATE_NOOP("print::PrintOptions", "%1: brak wartości"), {name}));
             return args[++i];
         };
         auto noValue = [&] {
-            if (value) throw PrintOptionsError(name + ": ta opcja nie przyjmuje wartości");
+            if (value) {
+                throw PrintOptionsError(said(
+                    QT_TRANSLATE_NOOP("print::PrintOptions", "%1: ta opcja nie przyjmuje wartości"),
+                    {name}));
+            }
         };
         if (name == "--first-slot") {
             slot = valueOf();
         } else if (name == "--card-format") {
             const std::string text = valueOf();
             if (!presetFromName(text, preset) || preset == CardPreset::Custom) {
-                throw PrintOptionsError(
-                    "--card-format: format to listy, h0-europa, fremo87, wizytowki albo n-re, a "
-                    "nie '" +
-                    text + "'");
+                throw PrintOptionsError(said(QT_TRANSLATE_NOOP("print::PrintOptions",
+                                                               "--card-format: format to listy, "
+                                                               "h0-europa, fremo87, wizytowki albo "
+                                                               "n-re, a nie '%1'"),
+                                             {text}));
             }
         } else if (name == "--paper") {
             const std::string text = valueOf();
             if (!paperFromName(text, paper)) {
-                throw PrintOptionsError("--paper: papier to a4 albo letter, a nie '" + text + "'");
+                throw PrintOptionsError(
+                    said(QT_TRANSLATE_NOOP("print::PrintOptions",
+                                           "--paper: papier to a4 albo letter, a nie '%1'"),
+                         {text}));
             }
         } else if (name == "--fold") {
             noValue();
@@ -87,7 +113,10 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
             const std::string text = valueOf();
             if (!orderFromName(text, options.order)) {
                 throw PrintOptionsError(
-                    "--order: kolejność to listed, sending albo receiving, a nie '" + text + "'");
+                    said(QT_TRANSLATE_NOOP("print::PrintOptions",
+                                           "--order: kolejność to listed, sending albo receiving, "
+                                           "a nie '%1'"),
+                         {text}));
             }
         } else if (name == "--return-cards") {
             noValue();
@@ -107,26 +136,33 @@ PrintOptions takePrintOptions(std::vector<std::string>& args) {
         const int count = options.slotsPerSheet();
         options.firstSlot = slotFrom(*slot, count);
         if (options.firstSlot == 0) {
-            throw PrintOptionsError("--first-slot: pierwsze pole to liczba od 1 do " +
-                                    std::to_string(count) + ", a nie '" + *slot + "'");
+            throw PrintOptionsError(
+                said(QT_TRANSLATE_NOOP("print::PrintOptions",
+                                       "--first-slot: pierwsze pole to liczba od 1 do %1, a nie "
+                                       "'%2'"),
+                     {std::to_string(count), *slot}));
         }
     }
     args = std::move(rest);
     return options;
 }
 
-const char* printOptionsHelp() {
-    return "  --card-format NAZWA   format kart: listy (45×65, domyślny), h0-europa (90×45),\n"
-           "                        fremo87 (90×57), wizytowki (85×54), n-re (66×42)\n"
-           "  --paper PAPIER        a4 (domyślny) albo letter\n"
-           "  --fold                list składany: na odwrocie karta zwrotna próżnego wagonu\n"
-           "  --first-slot N        pierwsza karta w polu N pierwszego arkusza (1-16 przy\n"
-           "                        kartach listy, ile pól ma arkusz przy innych formatach)\n"
-           "  --order KOLEJNOŚĆ     listed (jak na liście), sending (wg stacji nadania),\n"
-           "                        receiving (wg stacji odbioru)\n"
-           "  --return-cards        karta zwrotna próżnego wagonu po każdej kopii\n"
-           "  --letter-codes        kody literowe kolorów na pasach stacji\n"
-           "  --toner-saver         bez szarego tła kart, z wyraźną linią cięcia\n";
+std::string printOptionsHelp() {
+    return said(
+        QT_TRANSLATE_NOOP(
+            "print::PrintOptions",
+            "  --card-format NAZWA   format kart: listy (45×65, domyślny), h0-europa (90×45),\n"
+            "                        fremo87 (90×57), wizytowki (85×54), n-re (66×42)\n"
+            "  --paper PAPIER        a4 (domyślny) albo letter\n"
+            "  --fold                list składany: na odwrocie karta zwrotna próżnego wagonu\n"
+            "  --first-slot N        pierwsza karta w polu N pierwszego arkusza (1-16 przy\n"
+            "                        kartach listy, ile pól ma arkusz przy innych formatach)\n"
+            "  --order KOLEJNOŚĆ     listed (jak na liście), sending (wg stacji nadania),\n"
+            "                        receiving (wg stacji odbioru)\n"
+            "  --return-cards        karta zwrotna próżnego wagonu po każdej kopii\n"
+            "  --letter-codes        kody literowe kolorów na pasach stacji\n"
+            "  --toner-saver         bez szarego tła kart, z wyraźną linią cięcia\n"),
+        {});
 }
 
 }  // namespace print

@@ -79,7 +79,7 @@ public:
 // PrintOptionsError, and `args` is left as it was.
 PrintOptions takePrintOptions(std::vector<std::string>& args);
 
-// The lines of the command line's help that describe these options, in Polish.
-const char* printOptionsHelp();
+// The lines of the command line's help that describe these options, in the chosen language.
+std::string printOptionsHelp();
 
 }  // namespace print

@@ -1,5 +1,6 @@
 #include "print/print_run.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <unordered_map>
@@ -179,7 +180,7 @@ void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
     service.setPaper(options.format.paper, options.format.landscape);
     // Layout units are millimetres of the sheet; on an upright A4 sheet its height over 297.
     skala = service.pageHeight() / paperHeight(options.format);
-    service.setTitle("Listy przewozowe");
+    service.setTitle(QCoreApplication::translate("print::Card", "Listy przewozowe").toStdString());
     service.beginDoc();
     try {
         CardRun run(service, sql2, skala, options);

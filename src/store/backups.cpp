@@ -18,6 +18,7 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "store/database_location.h"
+#include "store/messages.h"
 
 namespace store {
 namespace {
@@ -163,8 +164,10 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
         if (!fs::exists(location.path(), ec)) return {};
         if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY,
                             nullptr) != SQLITE_OK) {
-            throw db::DatabaseError("Nie można otworzyć pliku " + location.path() + " do kopii",
-                                    sqlite3_extended_errcode(ownSource.db));
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1 do kopii"),
+                        {location.path()}),
+                sqlite3_extended_errcode(ownSource.db));
         }
         sqlite3_busy_timeout(ownSource.db, 5000);
         source = ownSource.db;
@@ -172,7 +175,9 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        throw db::DatabaseError("Nie można założyć katalogu kopii " + folder + ": " + ec.message());
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można założyć katalogu kopii %1: %2"),
+                    {folder, ec.message()}));
     // Leftovers of this program's own copy stopped part-way, and of copies abandoned long
     // ago; another program's copy in progress is never touched.
     const std::string own = "." + std::to_string(processId()) + kPartSuffix;
@@ -194,10 +199,13 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
         if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                             nullptr) != SQLITE_OK) {
             throw db::DatabaseError(
-                "Nie można zapisać kopii w " + folder + ": " + sqlite3_errmsg(target.db),
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać kopii w %1: %2"),
+                        {folder, sqlite3_errmsg(target.db)}),
                 sqlite3_extended_errcode(target.db));
         }
-        copyPages(target.db, source, "Nie można zapisać kopii w " + folder);
+        copyPages(
+            target.db, source,
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać kopii w %1"), {folder}));
     } catch (...) {
         std::error_code ignored;
         fs::remove(part, ignored);
@@ -220,15 +228,19 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
             if (linkError) {
                 std::error_code ignored;
                 fs::remove(part, ignored);
-                throw db::DatabaseError("Nie można zapisać kopii " + folder + name + ": " +
-                                        linkError.message());
+                throw db::DatabaseError(
+                    message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać kopii %1: %2"),
+                            {folder + name, linkError.message()}));
             }
             path = folder + name;
         }
     }
     std::error_code ignored;
     fs::remove(part, ignored);
-    if (path.empty()) throw db::DatabaseError("Nie można nadać nazwy kopii w " + folder);
+    if (path.empty()) {
+        throw db::DatabaseError(message(
+            "store", QT_TRANSLATE_NOOP("store", "Nie można nadać nazwy kopii w %1"), {folder}));
+    }
     auto copies = copiesIn(folder, stem);
     for (std::size_t i = 0; keep >= 0 && i + static_cast<std::size_t>(keep) < copies.size(); ++i) {
         fs::remove(copies[i].second, ignored);
@@ -261,30 +273,41 @@ std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {
 void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
                    const std::string& backupPath) {
     if (!connection.connected() || !connection.handle()) {
-        throw db::DatabaseError("Baza danych nie jest otwarta: nie można przywrócić kopii");
+        throw db::DatabaseError(message(
+            "store", QT_TRANSLATE_NOOP(
+                         "store", "Baza danych nie jest otwarta: nie można przywrócić kopii")));
     }
     if (connection.inTransaction()) {
         throw db::DatabaseError(
-            "Otwarta jest transakcja (przeglądarka SQL): zakończ ją przed "
-            "przywróceniem kopii");
+            message("store", QT_TRANSLATE_NOOP("store",
+                                               "Otwarta jest transakcja (przeglądarka SQL): "
+                                               "zakończ ją przed przywróceniem kopii")));
     }
     Handle copy;
     if (sqlite3_open_v2(backupPath.c_str(), &copy.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        throw db::DatabaseError("Nie można otworzyć kopii " + backupPath);
+        throw db::DatabaseError(message(
+            "store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć kopii %1"), {backupPath}));
     }
     const std::string check = firstResult(copy.db, "PRAGMA quick_check;");
     if (check != "ok") {
-        throw db::DatabaseError("Kopia " + backupPath + " jest uszkodzona (" + check +
-                                "); baza pozostała bez zmian");
+        throw db::DatabaseError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store", "Kopia %1 jest uszkodzona (%2); baza pozostała bez zmian"),
+            {backupPath, check}));
     }
     if (countWaybills(copy.db) < 0 ||
         firstResult(copy.db, "select count(*) from admin;").rfind("error", 0) == 0) {
-        throw db::DatabaseError("Plik " + backupPath +
-                                " nie jest bazą programu Listy; baza pozostała bez zmian");
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP(
+                        "store", "Plik %1 nie jest bazą programu Listy; baza pozostała bez zmian"),
+                    {backupPath}));
     }
     backupDatabase(connection, location);
     // The engine writes the copy's pages into the open file as one journalled transaction.
-    copyPages(connection.handle(), copy.db, "Nie można przywrócić kopii " + backupPath);
+    copyPages(connection.handle(), copy.db,
+              message("store", QT_TRANSLATE_NOOP("store", "Nie można przywrócić kopii %1"),
+                      {backupPath}));
 }
 
 }  // namespace store

@@ -1,12 +1,14 @@
 #pragma once
 // The FREMO freight colour table: eight colour codes, each with the label of the stations
-// window's colour list, the colour name stored in stacje.kolor, and the colour it stands for
-// on screen and on paper.
+// window's colour list (Polish, shown in the chosen language: context "store::FremoColour"), the
+// colour name stored in stacje.kolor, and the colour it stands for on screen and on paper.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "store/messages.h"
 
 namespace store {
 
@@ -18,14 +20,27 @@ struct FremoColour {
 };
 
 inline constexpr std::array<FremoColour, 8> kFremoColours{{
-    {0, "Biały (bez znaczenia)", "clwhite", 255, 255, 255},
-    {1, "Czerwony (wojsko, tabor kolejowy, wódka)", "clred", 255, 0, 0},
-    {2, "Żółty (piasek, żwir, wapno, minerały)", "clyellow", 255, 255, 0},
-    {3, "Zielony (produkty rolne i leśne, wino)", "clgreen", 0, 128, 0},
-    {4, "Niebieski (ryby, cytrusy, kawa, samochody, maszyny, złom)", "clblue", 0, 0, 255},
-    {5, "Czarny (węgiel, koks, cement, odkuwki, blachy, rury)", "clblack", 0, 0, 0},
-    {6, "Brązowy (produkty chemiczne)", "clbrown", 187, 130, 91},
-    {7, "Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze", "clorange", 231, 120, 23},
+    {0, QT_TRANSLATE_NOOP("store::FremoColour", "Biały (bez znaczenia)"), "clwhite", 255, 255, 255},
+    {1, QT_TRANSLATE_NOOP("store::FremoColour", "Czerwony (wojsko, tabor kolejowy, wódka)"),
+     "clred", 255, 0, 0},
+    {2, QT_TRANSLATE_NOOP("store::FremoColour", "Żółty (piasek, żwir, wapno, minerały)"),
+     "clyellow", 255, 255, 0},
+    {3, QT_TRANSLATE_NOOP("store::FremoColour", "Zielony (produkty rolne i leśne, wino)"),
+     "clgreen", 0, 128, 0},
+    {4,
+     QT_TRANSLATE_NOOP("store::FremoColour",
+                       "Niebieski (ryby, cytrusy, kawa, samochody, maszyny, złom)"),
+     "clblue", 0, 0, 255},
+    {5,
+     QT_TRANSLATE_NOOP("store::FremoColour",
+                       "Czarny (węgiel, koks, cement, odkuwki, blachy, rury)"),
+     "clblack", 0, 0, 0},
+    {6, QT_TRANSLATE_NOOP("store::FremoColour", "Brązowy (produkty chemiczne)"), "clbrown", 187,
+     130, 91},
+    {7,
+     QT_TRANSLATE_NOOP("store::FremoColour",
+                       "Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze"),
+     "clorange", 231, 120, 23},
 }};
 
 // The stored name for a list index: 1..7 their names; 0 and anything else (no selection

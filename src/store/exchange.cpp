@@ -23,6 +23,7 @@
 #include "store/csv.h"
 #include "store/file_sync.h"
 #include "store/list_reader.h"
+#include "store/messages.h"
 #include "store/sqlite2_reader.h"
 #include "store/stored_rows.h"
 #include "store/traffic.h"
@@ -247,15 +248,22 @@ std::string readFileBytes(const std::string& path) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(path, ec);
     if (!ec && size > csv::Limits{}.maxBytes) {
-        throw db::DatabaseError(fileNameOf(path) + ": plik ma " + std::to_string(size >> 20) +
-                                " MiB, więcej niż dopuszczalne " +
-                                std::to_string(csv::Limits{}.maxBytes >> 20) +
-                                " MiB; nie został odczytany");
+        throw db::DatabaseError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "%1: plik ma %2 MiB, więcej niż dopuszczalne %3 MiB; nie został "
+                              "odczytany"),
+            {fileNameOf(path), std::to_string(size >> 20),
+             std::to_string(csv::Limits{}.maxBytes >> 20)}));
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (!in)
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1"), {path}));
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (in.bad())
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1"), {path}));
     return bytes;
 }
 
@@ -311,36 +319,54 @@ long ExchangeReport::totalSkipped() const {
 }
 
 std::string ExchangeReport::summary() const {
+    // Composed when it is shown, in the language chosen then; the command and the lists'
+    // titles are Polish identifiers too.
+    auto n = [](auto v) { return std::to_string(v); };
+    const std::string what = message("store", command.c_str());
+    auto further = [&](std::size_t count) {
+        return "  " +
+               message("store", QT_TRANSLATE_NOOP("store", "… i %1 dalszych"),
+                       {n(count - kListedRefusals)}) +
+               "\n";
+    };
     std::string text;
     if (refused()) {
-        text = command + ": nic nie zapisano, bo odrzucono " + std::to_string(refusals.size()) +
-               (refusals.size() == 1 ? " pozycję" : " pozycji") + ":\n";
+        text =
+            message(
+                "store",
+                refusals.size() == 1
+                    ? QT_TRANSLATE_NOOP("store", "%1: nic nie zapisano, bo odrzucono %2 pozycję:")
+                    : QT_TRANSLATE_NOOP("store", "%1: nic nie zapisano, bo odrzucono %2 pozycji:"),
+                {what, n(refusals.size())}) +
+            "\n";
         for (std::size_t i = 0; i < refusals.size() && i < kListedRefusals; ++i) {
             text += "  " + refusals[i] + "\n";
         }
-        if (refusals.size() > kListedRefusals) {
-            text += "  … i " + std::to_string(refusals.size() - kListedRefusals) + " dalszych\n";
-        }
+        if (refusals.size() > kListedRefusals) text += further(refusals.size());
     } else {
-        text = command + ": dodano " + std::to_string(totalAdded()) +
-               ", pominięto jako już obecne " + std::to_string(totalSkipped()) + ", odrzucono 0.\n";
+        text = message("store",
+                       QT_TRANSLATE_NOOP(
+                           "store", "%1: dodano %2, pominięto jako już obecne %3, odrzucono 0."),
+                       {what, n(totalAdded()), n(totalSkipped())}) +
+               "\n";
         for (ExchangeList list : kAllExchangeLists) {
             const bool optional = list == ExchangeList::Wagons || list == ExchangeList::Relations ||
                                   list == ExchangeList::Places;
             if (optional && added[at(list)] == 0 && skipped[at(list)] == 0) continue;
-            text += std::string("  ") + listTitle(list) + ": dodano " +
-                    std::to_string(added[at(list)]) + ", pominięto " +
-                    std::to_string(skipped[at(list)]) + "\n";
+            text += "  " +
+                    message("store", QT_TRANSLATE_NOOP("store", "%1: dodano %2, pominięto %3"),
+                            {message("store", listTitle(list)), n(added[at(list)]),
+                             n(skipped[at(list)])}) +
+                    "\n";
         }
-        if (totalAdded() == 0) text += "Nic nie dodano.\n";
+        if (totalAdded() == 0)
+            text += message("store", QT_TRANSLATE_NOOP("store", "Nic nie dodano.")) + "\n";
     }
     if (!notes.empty()) {
-        text += "Uwagi:\n";
+        text += message("store", QT_TRANSLATE_NOOP("store", "Uwagi:")) + "\n";
         for (std::size_t i = 0; i < notes.size() && i < kListedRefusals; ++i)
             text += "  " + notes[i] + "\n";
-        if (notes.size() > kListedRefusals) {
-            text += "  … i " + std::to_string(notes.size() - kListedRefusals) + " dalszych\n";
-        }
+        if (notes.size() > kListedRefusals) text += further(notes.size());
     }
     if (!text.empty() && text.back() == '\n') text.pop_back();
     return text;
@@ -415,7 +441,8 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std
         out.close();
         if (!written || !flushFileToDisk(part)) {
             removeParts();
-            throw db::DatabaseError("Nie można zapisać pliku " + path);
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1"), {path}));
         }
     }
     std::vector<std::string> paths;
@@ -424,7 +451,9 @@ std::vector<std::string> exportCsvFiles(db::SqlConnection& connection, const std
         fs::rename(path + ".zapis", path, ec);
         if (ec) {
             removeParts();
-            throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1: %2"),
+                        {path, ec.message()}));
         }
         paths.push_back(path);
     }
@@ -531,8 +560,10 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         ~Closer() { sqlite3_close_v2(db); }
     } closer{db};
     if (rc != SQLITE_OK) {
-        throw db::DatabaseError("Nie można otworzyć pliku " + path + ": " +
-                                (db ? sqlite3_errmsg(db) : "brak pamięci"));
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1: %2"),
+                    {path, db ? std::string(sqlite3_errmsg(db))
+                              : message("store", QT_TRANSLATE_NOOP("store", "brak pamięci"))}));
     }
     sqlite3_busy_timeout(db, 5000);
     // Reads `sql`; with `wanted` only those columns (by name, else at their place in the
@@ -541,8 +572,9 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
                      const std::vector<std::string>& wanted, const std::vector<int>& fallback) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-            throw db::DatabaseError("Plik " + path + " nie jest czytelną bazą danych (" +
-                                    sqlite3_errmsg(db) + ")");
+            throw db::DatabaseError(message(
+                "store", QT_TRANSLATE_NOOP("store", "Plik %1 nie jest czytelną bazą danych (%2)"),
+                {path, sqlite3_errmsg(db)}));
         }
         const int n = sqlite3_column_count(stmt);
         SourceTable all;
@@ -582,7 +614,9 @@ std::map<std::string, SourceTable> readSqlite3Tables(const std::string& path) {
         const std::string error = sqlite3_errmsg(db);
         sqlite3_finalize(stmt);
         if (step != SQLITE_DONE) {
-            throw db::DatabaseError("Nie można odczytać pliku " + path + " (" + error + ")");
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1 (%2)"),
+                        {path, error}));
         }
     };
     SourceTable names;
@@ -624,8 +658,10 @@ std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
             }
         }
     } catch (const LegacyFormatError& e) {
-        throw db::DatabaseError("Nie można odczytać pliku " + path +
-                                " w starym formacie: " + e.what());
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1 w starym formacie: %2"),
+                    {path, e.what()}));
     }
     return tables;
 }
@@ -634,21 +670,28 @@ std::map<std::string, SourceTable> readSqlite2Tables(const std::string& path) {
 
 ExchangeData readListyFile(const std::string& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) throw db::DatabaseError("Nie ma pliku " + path);
+    if (!fs::is_regular_file(path, ec))
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie ma pliku %1"), {path}));
     const bool old = isSqlite2File(path);
     if (old && hasSqlite2Journal(path)) {
-        throw db::DatabaseError("Plik " + path +
-                                " jest w starym formacie, a obok niego leży plik " + path +
-                                "-journal: ostatnia zmiana w nim została przerwana. "
-                                "Plik nie został odczytany");
+        throw db::DatabaseError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie, a obok niego leży plik %1-journal: "
+                              "ostatnia zmiana w nim została przerwana. Plik nie został odczytany"),
+            {path}));
     }
     std::map<std::string, SourceTable> tables =
         old ? readSqlite2Tables(path) : readSqlite3Tables(path);
     if (!tables.count("listy") && !tables.count("stacje") && !tables.count("ladunki") &&
         !tables.count("punkty")) {
-        throw db::DatabaseError("Plik " + path +
-                                " nie jest bazą programu Listy (brak tabel listy, "
-                                "stacje, ladunki i punkty)");
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "Plik %1 nie jest bazą programu Listy (brak tabel listy, "
+                                      "stacje, ladunki i punkty)"),
+                    {path}));
     }
     std::string version;
     if (auto admin = tables.find("admin"); admin != tables.end()) {
@@ -766,9 +809,12 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
             ++skipped[at(ExchangeList::Stations)];
             if (it->second != row.values[1]) {
-                notes.push_back(where(data, row) + ": stacja " + inQuotes(row.values[0]) +
-                                " już jest, z kolorem " + inQuotes(it->second) + "; kolor " +
-                                inQuotes(row.values[1]) + " z pliku pominięto");
+                notes.push_back(message("store",
+                                        QT_TRANSLATE_NOOP("store",
+                                                          "%1: stacja %2 już jest, z kolorem %3; "
+                                                          "kolor %4 z pliku pominięto"),
+                                        {where(data, row), inQuotes(row.values[0]),
+                                         inQuotes(it->second), inQuotes(row.values[1])}));
             }
         }
         for (const ExchangeRow& row : data.of(ExchangeList::Wagons)) {
@@ -779,8 +825,11 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
             ++skipped[at(ExchangeList::Wagons)];
             if (it->second != row.values) {
-                notes.push_back(where(data, row) + ": wagon " + inQuotes(row.values[0]) +
-                                " już jest na liście, z innymi danymi; dane z pliku pominięto");
+                notes.push_back(message("store",
+                                        QT_TRANSLATE_NOOP("store",
+                                                          "%1: wagon %2 już jest na liście, z "
+                                                          "innymi danymi; dane z pliku pominięto"),
+                                        {where(data, row), inQuotes(row.values[0])}));
             }
         }
         for (const ExchangeRow& row : data.of(ExchangeList::Places)) {

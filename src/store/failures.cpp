@@ -1,35 +1,39 @@
 #include "store/failures.h"
 
+#include "store/messages.h"
+
 namespace store {
 
 std::optional<std::string> causeMessage(const db::DatabaseError& error, const std::string& path) {
     const std::string below =
         "\n" + std::string(error.what()).substr(0, std::string(error.what()).find('\n'));
+    auto said = [&](const char* id) { return message("store", id, {path}) + below; };
     switch (db::causeOf(error)) {
         case db::Cause::Busy:
-            return "Plik bazy danych " + path +
-                   " jest zablokowany przez inny program dłużej, niż program czeka. Zamknij "
-                   "tamten program albo zakończ jego zmianę i spróbuj ponownie." +
-                   below;
+            return said(QT_TRANSLATE_NOOP("store",
+                                          "Plik bazy danych %1 jest zablokowany przez inny program "
+                                          "dłużej, niż program czeka. Zamknij tamten program albo "
+                                          "zakończ jego zmianę i spróbuj ponownie."));
         case db::Cause::ReadOnly:
-            return "Pliku bazy danych " + path +
-                   " nie można zmienić: plik albo jego katalog jest tylko do odczytu. Nic nie "
-                   "zapisano." +
-                   below;
+            return said(QT_TRANSLATE_NOOP("store",
+                                          "Pliku bazy danych %1 nie można zmienić: plik albo jego "
+                                          "katalog jest tylko do odczytu. Nic nie zapisano."));
         case db::Cause::Full:
-            return "Na dysku z plikiem bazy danych " + path +
-                   " zabrakło miejsca. Nic nie zapisano; zwolnij miejsce i spróbuj ponownie." +
-                   below;
+            return said(QT_TRANSLATE_NOOP("store",
+                                          "Na dysku z plikiem bazy danych %1 zabrakło miejsca. Nic "
+                                          "nie zapisano; zwolnij miejsce i spróbuj ponownie."));
         case db::Cause::Damaged:
-            return "Plik bazy danych " + path +
-                   " jest uszkodzony. Przywróć kopię zapasową albo skopiuj dane w przeglądarce "
-                   "SQL do nowej bazy." +
-                   below;
+            return said(QT_TRANSLATE_NOOP("store",
+                                          "Plik bazy danych %1 jest uszkodzony. Przywróć kopię "
+                                          "zapasową albo skopiuj dane w przeglądarce SQL do nowej "
+                                          "bazy."));
         case db::Cause::NotADatabase:
-            return "Plik " + path + " nie jest bazą danych. Nic w nim nie zmieniono." + below;
+            return said(QT_TRANSLATE_NOOP(
+                "store", "Plik %1 nie jest bazą danych. Nic w nim nie zmieniono."));
         case db::Cause::CannotOpen:
-            return "Nie można otworzyć pliku bazy danych " + path +
-                   " (brak pliku lub katalogu, brak dostępu albo katalog zamiast pliku)." + below;
+            return said(QT_TRANSLATE_NOOP("store",
+                                          "Nie można otworzyć pliku bazy danych %1 (brak pliku lub "
+                                          "katalogu, brak dostępu albo katalog zamiast pliku)."));
         case db::Cause::None:
         case db::Cause::Other:
             break;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "db/errors.h"
+#include "store/messages.h"
 
 namespace store {
 
@@ -23,6 +24,6 @@ void tellingCause(const std::string& path, const std::function<void()>& work);
 using Abort = db::Abort;
 
 // The message of an error that is no error of the engine's nor of the program's own kinds.
-inline constexpr const char* kUnknownError = "Nieznany błąd";
+inline constexpr const char* kUnknownError = QT_TRANSLATE_NOOP("store", "Nieznany błąd");
 
 }  // namespace store

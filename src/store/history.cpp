@@ -6,6 +6,7 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/text.h"
+#include "store/messages.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -72,18 +73,25 @@ long insertedRows(const db::RowChanges& changes, std::string_view table) {
     }));
 }
 
-std::string countOf(long n, std::string_view one, std::string_view many) {
-    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+std::string countOf(long n, const char* one, const char* many) {
+    return std::to_string(n) + " " + message("store", n == 1 ? one : many);
 }
 
 void applyStep(db::SqlConnection& connection, const HistoryStep& step, bool backwards) {
     try {
         db::applyRowChanges(connection, step.changes, backwards, &isCounterChange);
     } catch (const db::RowsChangedError& e) {
-        throw HistoryRefused(std::string(backwards ? "Nie można cofnąć: " : "Nie można ponowić: ") +
-                             step.what + ".\nInny program zmienił od tej pory te wiersze (tabela " +
-                             e.table() + ", wiersz " + std::to_string(e.rowid()) +
-                             "). Nic nie zostało zmienione.");
+        throw HistoryRefused(message(
+            "store",
+            backwards ? QT_TRANSLATE_NOOP("store",
+                                          "Nie można cofnąć: %1.\nInny program zmienił od tej "
+                                          "pory te wiersze (tabela %2, wiersz %3). Nic nie "
+                                          "zostało zmienione.")
+                      : QT_TRANSLATE_NOOP("store",
+                                          "Nie można ponowić: %1.\nInny program zmienił od tej "
+                                          "pory te wiersze (tabela %2, wiersz %3). Nic nie "
+                                          "zostało zmienione."),
+            {step.what, e.table(), std::to_string(e.rowid())}));
     }
     for (const db::RowChange& c : step.changes.rows) {
         if (!isCounterChange(c)) continue;

@@ -52,7 +52,7 @@ long deletedRows(const db::RowChanges& changes, std::string_view table);
 long insertedRows(const db::RowChanges& changes, std::string_view table);
 
 // "5 listów", "1 listu" (the counted noun in the genitive after "usunięcie … i").
-std::string countOf(long n, std::string_view one, std::string_view many);
+std::string countOf(long n, const char* one, const char* many);
 
 // Puts the rows of `step` back (`backwards`: the state before the command) inside the
 // caller's transaction: the counters only ever grow.

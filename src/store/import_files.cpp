@@ -6,6 +6,7 @@
 
 #include "db/errors.h"
 #include "store/csv.h"
+#include "store/messages.h"
 #include "store/reference_check.h"
 #include "store/workbook.h"
 
@@ -25,17 +26,19 @@ void readImportFile(const std::string& name, std::string_view bytes,
 std::string readImportBytes(const std::string& path) {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    if (ec) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    const std::string unreadable =
+        message("store", QT_TRANSLATE_NOOP("store", "Nie można odczytać pliku %1"), {path});
+    if (ec) throw db::DatabaseError(unreadable);
     const std::size_t limit = csv::Limits{}.maxBytes;
     if (size > limit) {
-        throw db::DatabaseError(fs::path(path).filename().string() + ": plik jest za duży (" +
-                                std::to_string(size) + " bajtów, najwięcej " +
-                                std::to_string(limit) + ")");
+        throw db::DatabaseError(message(
+            "store", QT_TRANSLATE_NOOP("store", "%1: plik jest za duży (%2 bajtów, najwięcej %3)"),
+            {fs::path(path).filename().string(), std::to_string(size), std::to_string(limit)}));
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (!in) throw db::DatabaseError(unreadable);
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw db::DatabaseError("Nie można odczytać pliku " + path);
+    if (in.bad()) throw db::DatabaseError(unreadable);
     return bytes;
 }
 

@@ -13,6 +13,7 @@
 #include "store/cp1250.h"
 #include "store/database_location.h"
 #include "store/file_sync.h"
+#include "store/messages.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 
@@ -143,10 +144,13 @@ void checkCreateStatement(const std::string& tableName, const std::string& sql) 
     if (head != "create table" || !isBlank(sql.size() > start + 12 ? sql[start + 12] : ' ') ||
         !onlyBlanksAfter || namesASchema(sql, start + 12)) {
         throw LegacyMigrationError(
-            "Definicja tabeli " + tableName +
-            " w starym pliku nie jest samym poleceniem CREATE TABLE, więc nie została "
-            "wykonana. Plik nie został przekształcony i pozostał bez zmian.\n" +
-            sql);
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "Definicja tabeli %1 w starym pliku nie jest samym "
+                                      "poleceniem CREATE TABLE, więc nie została wykonana. Plik "
+                                      "nie został przekształcony i pozostał bez zmian."),
+                    {tableName}) +
+            "\n" + sql);
     }
 }
 
@@ -233,20 +237,25 @@ MigrationResult migrateLegacyFile(const std::string& path) {
     MigrationResult result;
     if (!isSqlite2File(path)) return result;
     if (hasSqlite2Journal(path)) {
-        throw LegacyMigrationError(
-            "Plik " + path + " jest w starym formacie (SQLite 2), a obok niego leży plik " + path +
-            "-journal: ostatnia zmiana w tym pliku została przerwana. Plik nie został "
-            "przekształcony; oba pliki pozostały bez zmian");
+        throw LegacyMigrationError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie (SQLite 2), a obok niego leży plik "
+                              "%1-journal: ostatnia zmiana w tym pliku została przerwana. Plik "
+                              "nie został przekształcony; oba pliki pozostały bez zmian"),
+            {path}));
     }
     // Everything is read before anything on disk changes.
     std::vector<Sqlite2Table> tables;
     try {
         tables = Sqlite2Reader::fromFile(path).tables();
     } catch (const LegacyFormatError& e) {
-        throw LegacyMigrationError("Plik " + path +
-                                   " jest w starym formacie (SQLite 2), ale jest uszkodzony, więc "
-                                   "nie został przekształcony; pozostał bez zmian. Szczegóły: " +
-                                   e.what());
+        throw LegacyMigrationError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "Plik %1 jest w starym formacie (SQLite 2), ale jest uszkodzony, "
+                              "więc nie został przekształcony; pozostał bez zmian. Szczegóły: %2"),
+            {path, e.what()}));
     }
     const std::string oldBytes = readAll(path);
     try {
@@ -269,24 +278,34 @@ MigrationResult migrateLegacyFile(const std::string& path) {
             fs::copy_file(path, part, fs::copy_options::overwrite_existing, ec);
             if (ec || readAll(part) != oldBytes || !flushFileToDisk(part)) {
                 removeQuietly(part);
-                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
-                                           result.backupPath + ": " + ec.message() +
-                                           ". Plik nie został przekształcony.");
+                throw LegacyMigrationError(
+                    message("store",
+                            QT_TRANSLATE_NOOP("store",
+                                              "Nie można zapisać kopii pliku %1 jako %2: %3. "
+                                              "Plik nie został przekształcony."),
+                            {path, result.backupPath, ec.message()}));
             }
             fs::rename(part, result.backupPath, ec);
             if (ec) {
                 removeQuietly(part);
-                throw LegacyMigrationError("Nie można zapisać kopii pliku " + path + " jako " +
-                                           result.backupPath + ": " + ec.message() +
-                                           ". Plik nie został przekształcony.");
+                throw LegacyMigrationError(
+                    message("store",
+                            QT_TRANSLATE_NOOP("store",
+                                              "Nie można zapisać kopii pliku %1 jako %2: %3. "
+                                              "Plik nie został przekształcony."),
+                            {path, result.backupPath, ec.message()}));
             }
             flushFolderToDisk(folder);
         }
         flushFileToDisk(building);
         fs::rename(building, path, ec);
         if (ec) {
-            throw LegacyMigrationError("Nie można zastąpić pliku " + path + " przekształconym: " +
-                                       ec.message() + ". Plik pozostał bez zmian.");
+            throw LegacyMigrationError(
+                message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          "Nie można zastąpić pliku %1 przekształconym: %2. Plik "
+                                          "pozostał bez zmian."),
+                        {path, ec.message()}));
         }
         flushFolderToDisk(folder);
     } catch (...) {
@@ -302,15 +321,20 @@ MigrationResult migrateLegacyFile(const std::string& path) {
 }  // namespace
 
 std::string migrationMessage(const MigrationResult& result) {
-    std::string text = "Plik " + result.fileName +
-                       " był zapisany w starym formacie (SQLite 2) i został przekształcony do "
-                       "obecnego formatu: tabel " +
-                       std::to_string(result.tables) + ", wierszy " + std::to_string(result.rows) +
-                       ". Oryginalny plik zachowano bez zmian jako " + result.backupPath + ".";
+    std::string text = message(
+        "store",
+        QT_TRANSLATE_NOOP("store",
+                          "Plik %1 był zapisany w starym formacie (SQLite 2) i został "
+                          "przekształcony do obecnego formatu: tabel %2, wierszy %3. Oryginalny "
+                          "plik zachowano bez zmian jako %4."),
+        {result.fileName, std::to_string(result.tables), std::to_string(result.rows),
+         result.backupPath});
     if (result.numericChanges > 0) {
-        text += " W kolumnach liczbowych zapisano jako liczby " +
-                std::to_string(result.numericChanges) +
-                " wartości podane tekstem (na przykład \"007\" jako 7).";
+        text += message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          " W kolumnach liczbowych zapisano jako liczby %1 "
+                                          "wartości podane tekstem (na przykład \"007\" jako 7)."),
+                        {std::to_string(result.numericChanges)});
     }
     return text;
 }

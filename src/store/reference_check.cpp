@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "store/messages.h"
 #include "store/stored_rows.h"
 
 namespace store {
@@ -31,23 +32,29 @@ void noteMissingReferences(db::SqlConnection& connection, const ExchangeData& da
         const std::unordered_set<std::string>* list;
         const char* what;
     };
-    const Reference references[] = {{0, &stations, "stacji nadania"},
-                                    {1, &parties, "nadawcy"},
-                                    {3, &loads, "ładunku"},
-                                    {4, &parties, "odbiorcy"},
-                                    {5, &stations, "stacji odbioru"}};
+    const Reference references[] = {
+        {0, &stations, QT_TRANSLATE_NOOP("store", "stacji nadania „%1”")},
+        {1, &parties, QT_TRANSLATE_NOOP("store", "nadawcy „%1”")},
+        {3, &loads, QT_TRANSLATE_NOOP("store", "ładunku „%1”")},
+        {4, &parties, QT_TRANSLATE_NOOP("store", "odbiorcy „%1”")},
+        {5, &stations, QT_TRANSLATE_NOOP("store", "stacji odbioru „%1”")}};
     for (const ExchangeRow& row : waybills) {
         std::string missing;
         for (const Reference& r : references) {
             const std::string& name = row.values[r.column];
             if (name.empty() || r.list->count(name)) continue;
-            missing += std::string(missing.empty() ? "" : ", ") + r.what + " „" + name + "”";
+            missing += std::string(missing.empty() ? "" : ", ") + message("store", r.what, {name});
         }
         if (missing.empty()) continue;
         const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
-        report.notes.push_back(
-            (row.line > 0 ? source + ", wiersz " + std::to_string(row.line) : source) +
-            ": list przewozowy zapisano, ale nie ma na listach " + missing);
+        const std::string where =
+            row.line > 0 ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
+                                   {source, std::to_string(row.line)})
+                         : source;
+        report.notes.push_back(message(
+            "store",
+            QT_TRANSLATE_NOOP("store", "%1: list przewozowy zapisano, ale nie ma na listach %2"),
+            {where, missing}));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "db/sql_connection.h"
 #include "db/text.h"
 #include "store/counters.h"
+#include "store/messages.h"
 #include "store/reference_data.h"
 #include "store/session.h"
 #include "store/sql_text.h"
@@ -17,27 +18,27 @@ namespace store {
 
 const std::vector<NameReference>& referencesTo(NamedKind kind) {
     static const std::vector<NameReference> stations = {
-        {"stacje", "nazwa", nullptr, "stacje"},
-        {"punkty", "stacja", nullptr, "nadawcy/odbiorcy"},
-        {"listy", "st_nad", nullptr, "listy (stacja nadania)"},
-        {"listy", "st_odb", nullptr, "listy (stacja odbioru)"},
-        {"wagony", "stacja", nullptr, "wagony (stacja macierzysta)"},
-        {"relacje", "st_nad", nullptr, "relacje (stacja nadania)"},
-        {"relacje", "st_odb", nullptr, "relacje (stacja odbioru)"},
-        {"miejsca", "stacja", nullptr, "miejsca"},
+        {"stacje", "nazwa", nullptr, QT_TRANSLATE_NOOP("store", "stacje")},
+        {"punkty", "stacja", nullptr, QT_TRANSLATE_NOOP("store", "nadawcy/odbiorcy")},
+        {"listy", "st_nad", nullptr, QT_TRANSLATE_NOOP("store", "listy (stacja nadania)")},
+        {"listy", "st_odb", nullptr, QT_TRANSLATE_NOOP("store", "listy (stacja odbioru)")},
+        {"wagony", "stacja", nullptr, QT_TRANSLATE_NOOP("store", "wagony (stacja macierzysta)")},
+        {"relacje", "st_nad", nullptr, QT_TRANSLATE_NOOP("store", "relacje (stacja nadania)")},
+        {"relacje", "st_odb", nullptr, QT_TRANSLATE_NOOP("store", "relacje (stacja odbioru)")},
+        {"miejsca", "stacja", nullptr, QT_TRANSLATE_NOOP("store", "miejsca")},
     };
     static const std::vector<NameReference> parties = {
-        {"punkty", "nazwa", "stacja", "nadawcy/odbiorcy"},
-        {"listy", "nadawca", "st_nad", "listy (nadawca)"},
-        {"listy", "odbiorca", "st_odb", "listy (odbiorca)"},
-        {"relacje", "nadawca", "st_nad", "relacje (nadawca)"},
-        {"relacje", "odbiorca", "st_odb", "relacje (odbiorca)"},
-        {"miejsca", "nazwa", "stacja", "miejsca"},
+        {"punkty", "nazwa", "stacja", QT_TRANSLATE_NOOP("store", "nadawcy/odbiorcy")},
+        {"listy", "nadawca", "st_nad", QT_TRANSLATE_NOOP("store", "listy (nadawca)")},
+        {"listy", "odbiorca", "st_odb", QT_TRANSLATE_NOOP("store", "listy (odbiorca)")},
+        {"relacje", "nadawca", "st_nad", QT_TRANSLATE_NOOP("store", "relacje (nadawca)")},
+        {"relacje", "odbiorca", "st_odb", QT_TRANSLATE_NOOP("store", "relacje (odbiorca)")},
+        {"miejsca", "nazwa", "stacja", QT_TRANSLATE_NOOP("store", "miejsca")},
     };
     static const std::vector<NameReference> loads = {
-        {"ladunki", "nazwa", "rodz_wag", "ładunki"},
-        {"listy", "ladunek", "rodz_wag", "listy (ładunek)"},
-        {"relacje", "ladunek", "rodz_wag", "relacje (ładunek)"},
+        {"ladunki", "nazwa", "rodz_wag", QT_TRANSLATE_NOOP("store", "ładunki")},
+        {"listy", "ladunek", "rodz_wag", QT_TRANSLATE_NOOP("store", "listy (ładunek)")},
+        {"relacje", "ladunek", "rodz_wag", QT_TRANSLATE_NOOP("store", "relacje (ładunek)")},
     };
     switch (kind) {
         case NamedKind::Station:
@@ -113,10 +114,16 @@ std::vector<NamedThing> namedThings(db::SqlConnection& connection) {
 namespace {
 
 std::string summaryOf(const std::string& from, const std::string& to, const RenameReport& r) {
-    std::string text = "Nazwa „" + from + "” poprawiona na „" + to + "”.";
-    if (r.changed.empty()) return text + "\nŻaden wiersz nie nosił tej nazwy.";
-    text += "\nZmienione wiersze:";
-    for (const auto& [title, n] : r.changed) text += "\n  " + title + ": " + std::to_string(n);
+    std::string text =
+        message("store", QT_TRANSLATE_NOOP("store", "Nazwa „%1” poprawiona na „%2”."), {from, to});
+    if (r.changed.empty()) {
+        return text + "\n" +
+               message("store", QT_TRANSLATE_NOOP("store", "Żaden wiersz nie nosił tej nazwy."));
+    }
+    text += "\n" + message("store", QT_TRANSLATE_NOOP("store", "Zmienione wiersze:"));
+    for (const auto& [title, n] : r.changed) {
+        text += "\n  " + message("store", title.c_str()) + ": " + std::to_string(n);
+    }
     return text;
 }
 
@@ -125,7 +132,10 @@ std::string summaryOf(const std::string& from, const std::string& to, const Rena
 RenameReport Session::renameStation(const std::string& name, const std::string& newName) {
     RenameReport report;
     recorded(
-        [&](const db::RowChanges&) { return "poprawa nazwy stacji " + name + " na " + newName; },
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy stacji %1 na %2"),
+                           {name, newName});
+        },
         [&] {
             runInTransaction(*connection_, [&] {
                 // As "Dopisz": a name another station has is refused.
@@ -148,7 +158,9 @@ RenameReport Session::renameParty(const std::string& name, const std::string& st
     RenameReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return "poprawa nazwy nadawcy/odbiorcy " + name + " na " + newName;
+            return message("store",
+                           QT_TRANSLATE_NOOP("store", "poprawa nazwy nadawcy/odbiorcy %1 na %2"),
+                           {name, newName});
         },
         [&] {
             runInTransaction(*connection_, [&] {
@@ -166,7 +178,10 @@ RenameReport Session::renameLoad(const std::string& name, const std::string& wag
                                  const std::string& newName, const std::string& newWagon) {
     RenameReport report;
     recorded(
-        [&](const db::RowChanges&) { return "poprawa nazwy ładunku " + name + " na " + newName; },
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy ładunku %1 na %2"),
+                           {name, newName});
+        },
         [&] {
             runInTransaction(*connection_, [&] {
                 report =
@@ -191,19 +206,23 @@ NamedThing Session::namedAt(NamedKind kind, int index, const ListedPair& shown) 
 }
 
 std::vector<int> Session::copyWaybill(int index, int id, int count) {
-    if (count < 1 || count > 999) throw std::invalid_argument("Liczba kopii musi być od 1 do 999");
+    if (count < 1 || count > 999)
+        throw std::invalid_argument(
+            message("store", QT_TRANSLATE_NOOP("store", "Liczba kopii musi być od 1 do 999")));
     std::vector<int> ids;
     recorded(
         [&](const db::RowChanges&) {
-            return "powielenie listu nr " + std::to_string(id) + " (" + std::to_string(count) + ")";
+            return message("store", QT_TRANSLATE_NOOP("store", "powielenie listu nr %1 (%2)"),
+                           {std::to_string(id), std::to_string(count)});
         },
         [&] {
             runInTransaction(*connection_, [&] {
                 // The texts whole, as stored; the list position must still hold this waybill.
                 Waybill w;
                 if (!readStoredWaybill(*connection_, index, w) || w.id != id) {
-                    throw std::runtime_error("List nr " + std::to_string(id) +
-                                             " nie jest już w bazie");
+                    throw std::runtime_error(message(
+                        "store", QT_TRANSLATE_NOOP("store", "List nr %1 nie jest już w bazie"),
+                        {std::to_string(id)}));
                 }
                 for (int i = 0; i < count; ++i) {
                     ids.push_back(

@@ -10,6 +10,7 @@
 #include "db/sql_query.h"
 #include "store/database_location.h"
 #include "store/failures.h"
+#include "store/messages.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -71,8 +72,12 @@ std::string workingDirectory() {
     std::error_code ec;
     const std::filesystem::path dir = std::filesystem::current_path(ec);
     if (ec || dir.empty()) {
-        throw db::DatabaseError("Nie można odczytać katalogu roboczego (" + ec.message() +
-                                "). Uruchom program w istniejącym katalogu.");
+        throw db::DatabaseError(
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "Nie można odczytać katalogu roboczego (%1). Uruchom "
+                                      "program w istniejącym katalogu."),
+                    {ec.message()}));
     }
     return dir.string() + "/";
 }
@@ -83,8 +88,8 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list) {
 
 namespace {
 
-constexpr const char* kOpenedReadOnly =
-    " Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim zapisana.";
+constexpr const char* kOpenedReadOnly = QT_TRANSLATE_NOOP(
+    "store", " Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim zapisana.");
 
 std::string engineLine(const db::DatabaseError& e) {
     return "\n" + firstLine(e.what());
@@ -132,18 +137,26 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
         connection.open();
     } catch (const db::DatabaseError& e) {
         if (std::filesystem::is_directory(path, ec)) {
-            throw db::DatabaseError("Nie można otworzyć bazy danych " + path +
-                                        ": pod tą nazwą jest katalog, nie plik. Zmień nazwę "
-                                        "katalogu albo uruchom program w innym katalogu." +
+            throw db::DatabaseError(message("store",
+                                            QT_TRANSLATE_NOOP("store",
+                                                              "Nie można otworzyć bazy danych %1: "
+                                                              "pod tą nazwą jest katalog, nie "
+                                                              "plik. Zmień nazwę katalogu albo "
+                                                              "uruchom program w innym katalogu."),
+                                            {path}) +
                                         engineLine(e),
                                     e.code());
         }
         if (db::causeOf(e) == db::Cause::CannotOpen && !existed &&
             !folderWritable(location.directory())) {
-            throw db::DatabaseError("Nie można założyć pliku bazy danych " + path + ": katalog " +
-                                        location.directory() +
-                                        " jest tylko do odczytu. Uruchom program w katalogu, w "
-                                        "którym wolno zapisywać." +
+            throw db::DatabaseError(message("store",
+                                            QT_TRANSLATE_NOOP("store",
+                                                              "Nie można założyć pliku bazy "
+                                                              "danych %1: katalog %2 jest tylko do "
+                                                              "odczytu. Uruchom program w "
+                                                              "katalogu, w którym wolno "
+                                                              "zapisywać."),
+                                            {path, location.directory()}) +
                                         engineLine(e),
                                     e.code());
         }
@@ -157,16 +170,24 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
         } catch (const db::DatabaseError& e) {
             switch (db::causeOf(e)) {
                 case db::Cause::Busy:
-                    throw db::DatabaseError("Plik bazy danych " + path +
-                                                " jest zablokowany przez inny program. Zamknij "
-                                                "ten program i uruchom Listy ponownie." +
-                                                engineLine(e),
-                                            e.code());
+                    throw db::DatabaseError(
+                        message("store",
+                                QT_TRANSLATE_NOOP("store",
+                                                  "Plik bazy danych %1 jest zablokowany przez "
+                                                  "inny program. Zamknij ten program i uruchom "
+                                                  "Listy ponownie."),
+                                {path}) +
+                            engineLine(e),
+                        e.code());
                 case db::Cause::NotADatabase:
-                    throw db::DatabaseError("Plik " + path +
-                                                " nie jest bazą danych. Nic w nim nie zmieniono." +
-                                                engineLine(e),
-                                            e.code());
+                    throw db::DatabaseError(
+                        message("store",
+                                QT_TRANSLATE_NOOP("store",
+                                                  "Plik %1 nie jest bazą danych. Nic w "
+                                                  "nim nie zmieniono."),
+                                {path}) +
+                            engineLine(e),
+                        e.code());
                 case db::Cause::Damaged:
                     report.damage = firstLine(e.what());
                     break;
@@ -183,11 +204,15 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
         }
         if (report.damage.empty() && !isNew) report.damage = damageFound(connection);
         if (!report.damage.empty()) {
-            report.message = "Plik bazy danych " + path +
-                             " jest uszkodzony. Otwarto go tylko do odczytu: żadna zmiana nie "
-                             "zostanie w nim zapisana. Przywróć kopię zapasową albo skopiuj dane "
-                             "w przeglądarce SQL do nowej bazy.\n" +
-                             report.damage;
+            report.message = message("store",
+                                     QT_TRANSLATE_NOOP("store",
+                                                       "Plik bazy danych %1 jest uszkodzony. "
+                                                       "Otwarto go tylko do odczytu: żadna zmiana "
+                                                       "nie zostanie w nim zapisana. Przywróć "
+                                                       "kopię zapasową albo skopiuj dane w "
+                                                       "przeglądarce SQL do nowej bazy."),
+                                     {path}) +
+                             "\n" + report.damage;
             openReadOnly(connection);
             if (openList) openListTellingDamage(connection, list, path, report);
             return report;
@@ -197,28 +222,43 @@ StartupReport openDatabase(db::SqlConnection& connection, db::SqlQuery& list,
         const std::string version = isNew ? std::string() : list.fields(0).asString();
         if (!isNew && !version.empty() && version != "1" && version != "2") {
             readOnlyBecause(connection, report,
-                            "Plik bazy danych " + path +
-                                " pochodzi z nowszej wersji programu (wersja pliku: " + version +
-                                ", ten program zna wersje 1 i 2)." + kOpenedReadOnly);
+                            message("store",
+                                    QT_TRANSLATE_NOOP("store",
+                                                      "Plik bazy danych %1 pochodzi z nowszej "
+                                                      "wersji programu (wersja pliku: %2, ten "
+                                                      "program zna wersje 1 i 2)."),
+                                    {path, version}) +
+                                message("store", kOpenedReadOnly));
         } else if (fileReadOnly || folderReadOnly) {
             if (isNew || version == "1") {
+                const char* where =
+                    fileReadOnly ? QT_TRANSLATE_NOOP("store",
+                                                     "Plik bazy danych %1 jest tylko do odczytu, "
+                                                     "a trzeba w nim zapisać %2 Nic nie zmieniono.")
+                                 : QT_TRANSLATE_NOOP("store",
+                                                     "Plik bazy danych %1 leży w katalogu tylko do "
+                                                     "odczytu, a trzeba w nim zapisać %2 Nic nie "
+                                                     "zmieniono.");
                 throw db::DatabaseError(
-                    "Plik bazy danych " + path +
-                        (fileReadOnly ? " jest tylko do odczytu"
-                                      : " leży w katalogu tylko do odczytu") +
-                        ", a trzeba w nim zapisać " +
-                        (isNew ? "nowy schemat bazy." : "nowy układ tabeli stacji.") +
-                        " Nic nie zmieniono.",
+                    message("store", where,
+                            {path, message("store",
+                                           isNew ? QT_TRANSLATE_NOOP("store", "nowy schemat bazy.")
+                                                 : QT_TRANSLATE_NOOP(
+                                                       "store", "nowy układ tabeli stacji."))}),
                     8 /* SQLITE_READONLY */);
             }
             readOnlyBecause(
                 connection, report,
-                fileReadOnly
-                    ? "Plik bazy danych " + path + " jest tylko do odczytu." + kOpenedReadOnly
-                    : "Plik bazy danych " + path +
-                          " leży w katalogu tylko do odczytu (nie można w nim zapisać "
-                          "dziennika zmian)." +
-                          kOpenedReadOnly);
+                message(
+                    "store",
+                    fileReadOnly
+                        ? QT_TRANSLATE_NOOP("store", "Plik bazy danych %1 jest tylko do odczytu.")
+                        : QT_TRANSLATE_NOOP("store",
+                                            "Plik bazy danych %1 leży w katalogu tylko do "
+                                            "odczytu (nie można w nim zapisać dziennika "
+                                            "zmian)."),
+                    {path}) +
+                    message("store", kOpenedReadOnly));
         } else if (isNew) {
             tellingCause(path, [&] { createSchema(list); });
         } else if (version == "1") {
@@ -242,12 +282,16 @@ void openListTellingDamage(db::SqlConnection& connection, db::SqlQuery& list,
         list.close();
         if (report.damage.empty()) {
             report.damage = firstLine(e.what());
-            report.message = "Plik bazy danych " + path +
-                             " jest uszkodzony: nie można odczytać listy listów przewozowych. "
-                             "Otwarto go tylko do odczytu: żadna zmiana nie zostanie w nim "
-                             "zapisana. Przywróć kopię zapasową albo skopiuj dane w "
-                             "przeglądarce SQL do nowej bazy.\n" +
-                             report.damage;
+            report.message =
+                message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          "Plik bazy danych %1 jest uszkodzony: nie można "
+                                          "odczytać listy listów przewozowych. Otwarto go tylko do "
+                                          "odczytu: żadna zmiana nie zostanie w nim zapisana. "
+                                          "Przywróć kopię zapasową albo skopiuj dane w "
+                                          "przeglądarce SQL do nowej bazy."),
+                        {path}) +
+                "\n" + report.damage;
             openReadOnly(connection);
         }
     }

@@ -10,6 +10,7 @@
 #include "store/failures.h"
 #include "store/history.h"
 #include "store/maintenance.h"
+#include "store/messages.h"
 #include "store/reference_check.h"
 #include "store/reference_data.h"
 #include "store/shown_list.h"
@@ -138,8 +139,12 @@ Lookups Session::lookups() {
 
 int Session::addWaybill(const Waybill& waybill) {
     int id = 0;
-    recorded([&](const db::RowChanges&) { return "dopisanie listu nr " + std::to_string(id); },
-             [&] { id = store::addWaybill(*connection_, command(), waybill); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie listu nr %1"),
+                           {std::to_string(id)});
+        },
+        [&] { id = store::addWaybill(*connection_, command(), waybill); });
     notify(Changes::of({ListKind::Waybills}));
     return id;
 }
@@ -151,21 +156,31 @@ void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int ind
     if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
         whole = keepUnchangedTexts(edited, shown, stored);
     }
-    recorded([&](const db::RowChanges&) { return "zmiana listu nr " + std::to_string(whole.id); },
-             [&] { updateWaybill(command(), whole); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "zmiana listu nr %1"),
+                           {std::to_string(whole.id)});
+        },
+        [&] { updateWaybill(command(), whole); });
     notify(Changes::of({ListKind::Waybills}));
 }
 
 void Session::deleteWaybill(int id) {
-    recorded([&](const db::RowChanges&) { return "usunięcie listu nr " + std::to_string(id); },
-             [&] { store::deleteWaybill(command(), id); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie listu nr %1"),
+                           {std::to_string(id)});
+        },
+        [&] { store::deleteWaybill(command(), id); });
     notify(Changes::of({ListKind::Waybills}));
 }
 
 void Session::deleteAllWaybills() {
     recorded(
         [](const db::RowChanges& c) {
-            return "skasowanie " + countOf(deletedRows(c, "listy"), "listu", "listów");
+            return message("store", QT_TRANSLATE_NOOP("store", "skasowanie %1"),
+                           {countOf(deletedRows(c, "listy"), QT_TRANSLATE_NOOP("store", "listu"),
+                                    QT_TRANSLATE_NOOP("store", "listów"))});
         },
         [&] {
             runInTransaction(*connection_, [&] {
@@ -180,16 +195,22 @@ void Session::deleteAllWaybills() {
 
 std::optional<int> Session::addStation(const std::string& name, const std::string& colour) {
     std::optional<int> id;
-    recorded([&](const db::RowChanges&) { return "dopisanie stacji " + name; },
-             [&] { id = store::addStation(*connection_, command(), name, colour); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie stacji %1"), {name});
+        },
+        [&] { id = store::addStation(*connection_, command(), name, colour); });
     if (id) notify(Changes::of({ListKind::Stations}));
     return id;
 }
 
 int Session::recolourStation(const std::string& name, const std::string& colour) {
     int id = 0;
-    recorded([&](const db::RowChanges&) { return "zmiana koloru stacji " + name; },
-             [&] { id = store::recolourStation(command(), name, colour); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "zmiana koloru stacji %1"), {name});
+        },
+        [&] { id = store::recolourStation(command(), name, colour); });
     notify(Changes::of({ListKind::Stations}));
     return id;
 }
@@ -197,18 +218,22 @@ int Session::recolourStation(const std::string& name, const std::string& colour)
 void Session::deleteStation(const std::string& name) {
     recorded(
         [&](const db::RowChanges& c) {
-            std::string what = "usunięcie stacji " + name;
             const long waybills = deletedRows(c, "listy");
             const long parties = deletedRows(c, "punkty");
+            const std::string ofWaybills = countOf(waybills, QT_TRANSLATE_NOOP("store", "listu"),
+                                                   QT_TRANSLATE_NOOP("store", "listów"));
+            const std::string ofParties =
+                countOf(parties, QT_TRANSLATE_NOOP("store", "nadawcy/odbiorcy"),
+                        QT_TRANSLATE_NOOP("store", "nadawców/odbiorców"));
             if (waybills > 0 && parties > 0) {
-                what += ", " + countOf(waybills, "listu", "listów") + " i " +
-                        countOf(parties, "nadawcy/odbiorcy", "nadawców/odbiorców");
-            } else if (waybills > 0) {
-                what += " i " + countOf(waybills, "listu", "listów");
-            } else if (parties > 0) {
-                what += " i " + countOf(parties, "nadawcy/odbiorcy", "nadawców/odbiorców");
+                return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1, %2 i %3"),
+                               {name, ofWaybills, ofParties});
             }
-            return what;
+            if (waybills > 0 || parties > 0) {
+                return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1 i %2"),
+                               {name, waybills > 0 ? ofWaybills : ofParties});
+            }
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1"), {name});
         },
         [&] { store::deleteStation(*connection_, command(), name); });
     notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
@@ -217,22 +242,33 @@ void Session::deleteStation(const std::string& name) {
 // --- loads and shippers/receivers -------------------------------------------------------
 
 void Session::addLoad(const std::string& name, const std::string& wagon) {
-    recorded([&](const db::RowChanges&) { return "dopisanie ładunku " + name; },
-             [&] { store::addLoad(command(), name, wagon); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie ładunku %1"), {name});
+        },
+        [&] { store::addLoad(command(), name, wagon); });
     notify(Changes::of({ListKind::Loads}));
 }
 
 void Session::deleteLoad(int index, const ListedPair& shown) {
     const ListedPair load = wholeLoad(*connection_, index, shown);
-    recorded([&](const db::RowChanges&) { return "usunięcie ładunku " + load.first; },
-             [&] { store::deleteLoad(command(), load.first, load.second); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie ładunku %1"),
+                           {load.first});
+        },
+        [&] { store::deleteLoad(command(), load.first, load.second); });
     notify(Changes::of({ListKind::Loads}));
 }
 
 int Session::addParty(const std::string& name, const std::string& station) {
     int id = 0;
-    recorded([&](const db::RowChanges&) { return "dopisanie nadawcy/odbiorcy " + name; },
-             [&] { id = store::addParty(*connection_, command(), name, station); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie nadawcy/odbiorcy %1"),
+                           {name});
+        },
+        [&] { id = store::addParty(*connection_, command(), name, station); });
     notify(Changes::of({ListKind::Parties}));
     return id;
 }
@@ -241,10 +277,15 @@ void Session::deleteParty(int index, const ListedPair& shown) {
     const ListedPair party = wholeParty(*connection_, index, shown);
     recorded(
         [&](const db::RowChanges& c) {
-            std::string what = "usunięcie nadawcy/odbiorcy " + party.first;
             const long waybills = deletedRows(c, "listy");
-            if (waybills > 0) what += " i " + countOf(waybills, "listu", "listów");
-            return what;
+            if (waybills > 0) {
+                return message("store",
+                               QT_TRANSLATE_NOOP("store", "usunięcie nadawcy/odbiorcy %1 i %2"),
+                               {party.first, countOf(waybills, QT_TRANSLATE_NOOP("store", "listu"),
+                                                     QT_TRANSLATE_NOOP("store", "listów"))});
+            }
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie nadawcy/odbiorcy %1"),
+                           {party.first});
         },
         [&] { store::deleteParty(*connection_, command(), party.first, party.second); });
     notify(Changes::of({ListKind::Parties, ListKind::Waybills}));
@@ -253,27 +294,35 @@ void Session::deleteParty(int index, const ListedPair& shown) {
 // --- wagons and their cards ------------------------------------------------------------
 
 void Session::addWagon(const Wagon& wagon) {
-    recorded([&](const db::RowChanges&) { return "dopisanie wagonu " + wagon.number; },
-             [&] {
-                 runInTransaction(*connection_,
-                                  [&] { insertWagon(*connection_, command(), wagon); });
-             });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie wagonu %1"),
+                           {wagon.number});
+        },
+        [&] {
+            runInTransaction(*connection_, [&] { insertWagon(*connection_, command(), wagon); });
+        });
     notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::changeWagon(const std::string& number, const Wagon& wagon) {
-    recorded([&](const db::RowChanges&) { return "zmiana wagonu " + number; },
-             [&] {
-                 runInTransaction(*connection_,
-                                  [&] { updateWagon(*connection_, command(), number, wagon); });
-             });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "zmiana wagonu %1"), {number});
+        },
+        [&] {
+            runInTransaction(*connection_,
+                             [&] { updateWagon(*connection_, command(), number, wagon); });
+        });
     notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::deleteWagon(const std::string& number) {
     if (!guarded([&] { return wagonTableExists(*connection_); })) return;
     recorded(
-        [&](const db::RowChanges&) { return "usunięcie wagonu " + number; },
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie wagonu %1"), {number});
+        },
         [&] { runInTransaction(*connection_, [&] { store::deleteWagon(command(), number); }); });
     notify(Changes::of({ListKind::Wagons}));
 }
@@ -282,19 +331,26 @@ std::vector<std::string> Session::copyWagon(const std::string& number, int count
     std::vector<std::string> added;
     recorded(
         [&](const db::RowChanges&) {
-            return "powielenie wagonu " + number + " (" + std::to_string(added.size()) + ")";
+            return message("store", QT_TRANSLATE_NOOP("store", "powielenie wagonu %1 (%2)"),
+                           {number, std::to_string(added.size())});
         },
         [&] {
             runInTransaction(*connection_, [&] {
                 added.clear();
                 const std::optional<Wagon> original = findWagon(*connection_, number);
                 if (!original)
-                    throw WagonRefused("Wagonu o numerze „" + number + "” nie ma na liście.");
+                    throw WagonRefused(message(
+                        "store",
+                        QT_TRANSLATE_NOOP("store", "Wagonu o numerze „%1” nie ma na liście."),
+                        {number}));
                 Wagon copy = *original;
                 for (int step = 1; static_cast<int>(added.size()) < count; ++step) {
                     const std::optional<std::string> next = countedUp(number, step);
                     if (!next) {
-                        throw WagonRefused("Numeru „" + number + "” nie da się policzyć dalej.");
+                        throw WagonRefused(message(
+                            "store",
+                            QT_TRANSLATE_NOOP("store", "Numeru „%1” nie da się policzyć dalej."),
+                            {number}));
                     }
                     if (findWagon(*connection_, *next)) continue;
                     copy.number = *next;
@@ -324,15 +380,18 @@ std::vector<CardColourGroup> Session::cardColours() {
 }
 
 void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
-    recorded([](const db::RowChanges&) { return std::string("zmiana kolorów kart"); },
-             [&] { runInTransaction(*connection_, [&] { writeCardColours(command(), groups); }); });
+    recorded(
+        [](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "zmiana kolorów kart"));
+        },
+        [&] { runInTransaction(*connection_, [&] { writeCardColours(command(), groups); }); });
     notify(Changes::of({ListKind::CardColours}));
 }
 
 // --- the file as a whole ----------------------------------------------------------------
 
 void Session::newDatabase() {
-    recordedWhole("nowa baza", [&] {
+    recordedWhole(message("store", QT_TRANSLATE_NOOP("store", "nowa baza")), [&] {
         runInTransaction(*connection_, [&] { backup(); });
         // Every dataset is closed so the file can go; the lists that were open come back on
         // the new file.
@@ -380,8 +439,9 @@ ExchangeReport Session::importFiles(const std::vector<ImportFile>& files) {
     ExchangeReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return std::string(report.command == "Import arkusza" ? "import arkusza"
-                                                                  : "import CSV");
+            return message("store", report.command == "Import arkusza"
+                                        ? QT_TRANSLATE_NOOP("store", "import arkusza")
+                                        : QT_TRANSLATE_NOOP("store", "import CSV"));
         },
         [&] { report = store::importFiles(*connection_, files, [this] { backup(); }); });
     notify(changesOf(report));
@@ -401,8 +461,12 @@ void Session::exportWorkbook(const std::string& path, Language language) {
 ExchangeReport Session::merge(const std::string& path) {
     lastBackup_.clear();
     ExchangeReport report;
-    recorded([&](const db::RowChanges&) { return "dołączenie bazy " + fileNameOf(path); },
-             [&] { report = mergeDatabase(*connection_, path, [this] { backup(); }); });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dołączenie bazy %1"),
+                           {fileNameOf(path)});
+        },
+        [&] { report = mergeDatabase(*connection_, path, [this] { backup(); }); });
     // The other file was read without being changed; read again, it names the waybills
     // that refer to names none of the lists holds.
     if (report.written)
@@ -412,7 +476,8 @@ ExchangeReport Session::merge(const std::string& path) {
 }
 
 void Session::restore(const std::string& backupPath) {
-    recordedWhole("przywrócenie kopii " + fileNameOf(backupPath),
+    recordedWhole(message("store", QT_TRANSLATE_NOOP("store", "przywrócenie kopii %1"),
+                          {fileNameOf(backupPath)}),
                   [&] { restoreBackup(*connection_, location_, backupPath); });
     notify(Changes::all());
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "db/sql_query.h"
+#include "store/messages.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
@@ -53,9 +54,12 @@ bool blank(std::string_view text) {
 }
 
 void checkNumber(db::SqlConnection& connection, const Wagon& wagon, std::string_view except) {
-    if (blank(wagon.number)) throw WagonRefused("Wagon musi mieć numer.");
+    if (blank(wagon.number))
+        throw WagonRefused(message("store", QT_TRANSLATE_NOOP("store", "Wagon musi mieć numer.")));
     if (wagon.number != except && findWagon(connection, wagon.number)) {
-        throw WagonRefused("Wagon o numerze „" + wagon.number + "” już jest na liście.");
+        throw WagonRefused(
+            message("store", QT_TRANSLATE_NOOP("store", "Wagon o numerze „%1” już jest na liście."),
+                    {wagon.number}));
     }
 }
 
@@ -174,7 +178,9 @@ void insertWagon(db::SqlConnection& connection, db::SqlQuery& query, const Wagon
 void updateWagon(db::SqlConnection& connection, db::SqlQuery& query, std::string_view number,
                  const Wagon& wagon) {
     if (!findWagon(connection, number)) {
-        throw WagonRefused("Wagonu o numerze „" + std::string(number) + "” nie ma na liście.");
+        throw WagonRefused(
+            message("store", QT_TRANSLATE_NOOP("store", "Wagonu o numerze „%1” nie ma na liście."),
+                    {number}));
     }
     checkNumber(connection, wagon, number);
     std::string sets;
@@ -261,7 +267,10 @@ void writeCardColours(db::SqlQuery& query, const std::vector<CardColourGroup>& g
         const bool hex = g.colour.size() == 7 && g.colour[0] == '#' &&
                          std::all_of(g.colour.begin() + 1, g.colour.end(),
                                      [](unsigned char c) { return std::isxdigit(c) != 0; });
-        if (!hasLetter) throw WagonRefused("Grupa kolorów „" + g.group + "” nie ma żadnej litery.");
+        if (!hasLetter)
+            throw WagonRefused(message(
+                "store", QT_TRANSLATE_NOOP("store", "Grupa kolorów „%1” nie ma żadnej litery."),
+                {g.group}));
         if (!hex) throw WagonRefused("Kolor „" + g.colour + "” nie jest kolorem #rrggbb.");
     }
     exec(query,

@@ -2,13 +2,11 @@
 
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QLoggingCategory>
-#include <QTranslator>
 
 #include "store/output.h"
 #include "ui/dialogs.h"
+#include "ui/language.h"
 #include "ui/window_habits.h"
 
 Q_LOGGING_CATEGORY(listySql, "listy.sql", QtInfoMsg)
@@ -20,11 +18,8 @@ void setUpLookAndText(QApplication& app) {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont font(QStringLiteral("MS Sans Serif"), 8);
     app.setFont(font);
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(translator);
-    }
+    // The language chosen last (Polish when none was), with Qt's own texts in it.
+    setLanguage(savedLanguage());
 }
 
 void routeAccessLayerOutput() {

@@ -1,7 +1,8 @@
 #pragma once
-// The application object: Polish texts for Qt's own buttons, the 8-point "MS Sans Serif"
-// face of the windows mapped to a face this system has, the access layer's debug lines and
-// message boxes routed into Qt, and a last backstop for errors that escape a handler.
+// The application object: the chosen language (Polish at the default), Qt's own buttons'
+// texts in it too, the 8-point "MS Sans Serif" face of the windows mapped to a face this
+// system has, the access layer's debug lines and message boxes routed into Qt, and a last
+// backstop for errors that escape a handler.
 
 #include <QApplication>
 

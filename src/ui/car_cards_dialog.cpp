@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -45,12 +46,11 @@ QComboBox* combo(QWidget* owner, const char* name) {
 
 CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session), wagons_(session.wagons()) {
-    setWindowTitle(QStringLiteral("Karty wagonów"));
+    setWindowTitle(tr("Karty wagonów"));
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(static_cast<int>(wagons_.size()), 3, this);
     table_->setObjectName(QStringLiteral("wagons"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Wagon"), QStringLiteral("Klasa"), QStringLiteral("Kopie")});
+    table_->setHorizontalHeaderLabels({tr("Wagon"), tr("Klasa"), tr("Kopie")});
     table_->horizontalHeader()->setStretchLastSection(true);
     for (int i = 0; i < static_cast<int>(wagons_.size()); ++i) {
         const store::Wagon& w = wagons_[static_cast<std::size_t>(i)];
@@ -69,24 +69,28 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
     format_ = combo(this, "format");
     for (print::CarCardPreset p : print::kCarPresets) {
         if (p != print::CarCardPreset::Custom)
-            format_->addItem(QString::fromUtf8(print::carPresetLabel(p)), static_cast<int>(p));
+            format_->addItem(
+                QCoreApplication::translate("print::CarCards", print::carPresetLabel(p)),
+                static_cast<int>(p));
     }
     paper_ = combo(this, "paper");
     for (print::Paper p : {print::Paper::A4, print::Paper::Letter, print::Paper::A6})
         paper_->addItem(QString::fromUtf8(print::paperLabel(p)), static_cast<int>(p));
     pocket_ = combo(this, "pocket");
-    pocket_->addItem(QStringLiteral("własna formatu"), -1);
+    pocket_->addItem(tr("własna formatu"), -1);
     for (print::CardPreset p : print::kPresets) {
         if (p != print::CardPreset::Custom)
-            pocket_->addItem(QString::fromUtf8(print::presetLabel(p)), static_cast<int>(p));
+            pocket_->addItem(
+                QCoreApplication::translate("print::CardFormat", print::presetLabel(p)),
+                static_cast<int>(p));
     }
     QSettings settings;
     format_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/format").toInt()));
     paper_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/arkusz").toInt()));
     pocket_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/kieszen").toInt()));
-    form->addRow(QStringLiteral("&Format karty:"), format_);
-    form->addRow(QStringLiteral("&Arkusz:"), paper_);
-    form->addRow(QStringLiteral("&Kieszeń na list:"), pocket_);
+    form->addRow(tr("&Format karty:"), format_);
+    form->addRow(tr("&Arkusz:"), paper_);
+    form->addRow(tr("&Kieszeń na list:"), pocket_);
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;
@@ -98,10 +102,10 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
         buttons->addWidget(b);
         connectHandler(b, &QPushButton::clicked, this, m);
     };
-    button(QStringLiteral("&Podgląd"), "preview", &CarCardsDialog::preview);
-    button(QStringLiteral("P&DF…"), "pdf", &CarCardsDialog::printToPdf);
-    button(QStringLiteral("&Drukuj"), "print", &CarCardsDialog::printCards);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    button(tr("&Podgląd"), "preview", &CarCardsDialog::preview);
+    button(tr("P&DF…"), "pdf", &CarCardsDialog::printToPdf);
+    button(tr("&Drukuj"), "print", &CarCardsDialog::printCards);
+    auto* close = new QPushButton(tr("Zamknij"), this);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
@@ -121,7 +125,7 @@ std::vector<print::CarCardRow> CarCardsDialog::rows() const {
         const int copies = table_->item(i, 2)->text().trimmed().toInt(&ok);
         if (!ok || copies < 0 || copies > kMaxCopies) {
             throw std::runtime_error(
-                QStringLiteral("Liczba kopii wagonu %1 musi być liczbą od 0 do %2, a jest „%3”.")
+                tr("Liczba kopii wagonu %1 musi być liczbą od 0 do %2, a jest „%3”.")
                     .arg(table_->item(i, 0)->text())
                     .arg(kMaxCopies)
                     .arg(table_->item(i, 2)->text())
@@ -138,7 +142,7 @@ print::CarCardOptions CarCardsDialog::options() const {
     const auto paper = static_cast<print::Paper>(paper_->currentData().toInt());
     o.format = print::carCardFormat(preset, paper);
     if (o.format.cardsPerSheet() == 0) {
-        throw std::runtime_error(QStringLiteral("Karta %1 nie mieści się na arkuszu %2.")
+        throw std::runtime_error(tr("Karta %1 nie mieści się na arkuszu %2.")
                                      .arg(format_->currentText(), paper_->currentText())
                                      .toStdString());
     }
@@ -146,7 +150,7 @@ print::CarCardOptions CarCardsDialog::options() const {
     if (pocket >= 0) {
         const print::CardFormat slip = print::cardFormat(static_cast<print::CardPreset>(pocket));
         if (!print::fitPocket(o.format, slip)) {
-            throw std::runtime_error(QStringLiteral("Karta listu %1 nie mieści się na karcie %2.")
+            throw std::runtime_error(tr("Karta listu %1 nie mieści się na karcie %2.")
                                          .arg(pocket_->currentText(), format_->currentText())
                                          .toStdString());
         }
@@ -168,7 +172,7 @@ void CarCardsDialog::preview() {
     remember();
     QPrintPreviewDialog preview(this);
     preview.setObjectName(QStringLiteral("preview"));
-    preview.setWindowTitle(QStringLiteral("Karty wagonów: %1, arkusze: %2")
+    preview.setWindowTitle(tr("Karty wagonów: %1, arkusze: %2")
                                .arg(format_->currentText())
                                .arg(print::carCardSheets(rows, options)));
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -183,11 +187,10 @@ void CarCardsDialog::printToPdf() {
     const auto rows = this->rows();
     const auto options = this->options();
     remember();
-    const QString file = pdfChooser()
-                             ? pdfChooser()(this)
-                             : QFileDialog::getSaveFileName(
-                                   this, QStringLiteral("Karty wagonów do pliku PDF"),
-                                   QStringLiteral("wagony.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString file = pdfChooser() ? pdfChooser()(this)
+                                      : QFileDialog::getSaveFileName(
+                                            this, tr("Karty wagonów do pliku PDF"),
+                                            QStringLiteral("wagony.pdf"), tr("PDF (*.pdf)"));
     if (file.isEmpty()) return;
     auto service = print::QtPrintService::toPdf(file);
     print::printCarCards(*service, -1, rows, options);
@@ -216,19 +219,18 @@ void CarCardsDialog::printCards() {
 
 CardColoursDialog::CardColoursDialog(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-    setWindowTitle(QStringLiteral("Kolory kart"));
+    setWindowTitle(tr("Kolory kart"));
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(0, 2, this);
     table_->setObjectName(QStringLiteral("groups"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Grupa klas (pierwsze litery)"), QStringLiteral("Kolor papieru")});
+    table_->setHorizontalHeaderLabels({tr("Grupa klas (pierwsze litery)"), tr("Kolor papieru")});
     table_->horizontalHeader()->setStretchLastSection(true);
     for (const store::CardColourGroup& g : session_.cardColours()) addRow(g);
     layout->addWidget(table_, 1);
     auto* rowButtons = new QHBoxLayout;
-    auto* add = new QPushButton(QStringLiteral("&Dodaj grupę"), this);
-    auto* remove = new QPushButton(QStringLiteral("&Usuń grupę"), this);
-    auto* colour = new QPushButton(QStringLiteral("&Kolor…"), this);
+    auto* add = new QPushButton(tr("&Dodaj grupę"), this);
+    auto* remove = new QPushButton(tr("&Usuń grupę"), this);
+    auto* colour = new QPushButton(tr("&Kolor…"), this);
     for (QPushButton* b : {add, remove, colour}) {
         b->setAutoDefault(false);
         rowButtons->addWidget(b);
@@ -269,9 +271,9 @@ void CardColoursDialog::chooseColour(int row) {
     if (row < 0 || row >= table_->rowCount()) return;
     QTableWidgetItem* item = table_->item(row, 1);
     const QColor start(item->text());
-    const QColor chosen =
-        colourChooser() ? colourChooser()(this, start)
-                        : QColorDialog::getColor(start, this, QStringLiteral("Kolor papieru"));
+    const QColor chosen = colourChooser()
+                              ? colourChooser()(this, start)
+                              : QColorDialog::getColor(start, this, tr("Kolor papieru"));
     if (!chosen.isValid()) return;
     item->setText(chosen.name());
     item->setBackground(chosen);

@@ -20,6 +20,7 @@
 #include "store/session.h"
 #include "ui/app_windows.h"
 #include "ui/application.h"
+#include "ui/language.h"
 
 #ifndef LISTY_VERSION
 #define LISTY_VERSION "0.1"
@@ -35,63 +36,96 @@ struct OptionText {
 };
 
 const OptionText kOptions[] = {
-    {"-h, --help", "", "Wypisuje ten opis i kończy pracę."},
-    {"-v, --version", "", "Wypisuje nazwę i wersję programu i kończy pracę."},
-    {"--database", "PLIK",
-     "Używa bazy PLIK zamiast ./listy.sdb (każda operacja na plikach, także "
-     "kopie w katalogu kopie/, dotyczy wtedy tego pliku i jego katalogu). Plik, "
-     "którego nie ma, zostaje założony z pustą bazą."},
-    {"--export-csv", "KATALOG",
-     "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
-     "i ladunki.csv w KATALOGU (UTF-8, separator \";\"), a gdy baza ma listę wagonów, także "
-     "wagony.csv."},
-    {"--export-xlsx", "PLIK",
-     "Zapisuje wszystkie listy do jednego skoroszytu .xlsx, po arkuszu na listę "
-     "(każda komórka jako tekst)."},
-    {"--import", "PLIK…",
-     "Dodaje do bazy wiersze z podanych plików CSV i skoroszytów .xlsx i .ods "
-     "(lista rozpoznawana po wierszu nagłówka, pliki w dowolnej kolejności). "
-     "Przed zapisem powstaje kopia bazy w katalogu kopie/."},
-    {"--import-csv", "PLIK…", "To samo co --import."},
-    {"--encoding", "NAZWA",
-     "Kodowanie plików CSV, które nie są zapisane w UTF-8: utf-8, windows-1250, "
-     "windows-1252, iso-8859-2 albo iso-8859-1. Bez tej opcji taki plik jest "
-     "odrzucany, a komunikat podaje najbardziej prawdopodobne kodowania."},
-    {"--merge", "PLIK",
-     "Dołącza do bazy listy z innego pliku programu Listy (jak „Dołącz bazę…”: te same "
-     "reguły duplikatów, jedna transakcja). Przed zapisem powstaje kopia bazy w katalogu "
-     "kopie/."},
-    {"--print-pdf", "PLIK", "Drukuje wszystkie listy przewozowe jako karty do pliku PDF."},
-    {"--copies", "N",
-     "Liczba kopii każdego listu dla --print-pdf albo każdej karty wagonu dla "
-     "--print-car-cards (domyślnie 1)."},
-    {"--print-car-cards", "PLIK",
-     "Drukuje karty wszystkich wagonów z listy wagonów do pliku PDF, w kolorach kart "
-     "zapisanych w bazie."},
-    {"--car-card-format", "NAZWA",
-     "Format kart wagonów dla --print-car-cards: a6 (Wagenkarte A6, domyślny), fremo87, "
-     "n-re."},
-    {"--car-paper", "a4|letter|a6",
-     "Arkusz dla --print-car-cards (domyślnie a4; karta A6: cztery na A4 bez odstępów, "
-     "jedna na arkusz A6)."},
-    {"--pocket", "NAZWA",
-     "Kieszeń karty wagonu dopasowana do kart listów formatu NAZWA (listy, h0-europa, "
-     "fremo87, wizytowki, n-re); bez niej kieszeń własna formatu."},
-    {"--generate", "TYGODNIE",
-     "Tworzy listy przewozowe z relacji (menu Ruch → Relacje…) na TYGODNIE tygodni (1–520): "
-     "z każdej relacji tyle listów, ile wagonów na tydzień razy tygodnie, w kolejności "
-     "wylosowanej, jak „Generuj listy…”. Przed zapisem powstaje kopia bazy w katalogu kopie/; "
-     "na koniec podsumowanie dla każdej stacji."},
-    {"--days", "N",
-     "Z --generate: listy na N dni ruchu (1–3640) zamiast tygodni; dzień to siódma część "
-     "tygodnia, a ułamki zaokrągla metoda największych reszt, tak by suma była dokładna."},
-    {"--seed", "N",
-     "Z --generate: ziarno losowania kolejności (liczba całkowita 0–18446744073709551615); to "
-     "samo ziarno na tej samej bazie daje te same listy w tej samej kolejności. Bez tej opcji "
-     "ziarno jest losowe i zostaje wypisane."},
-    {"--station", "NAZWA",
-     "Z --generate: tylko relacje nadawane na stacji NAZWA albo do niej odbierane; można "
-     "podać kilka razy."},
+    {"-h, --help", "", QT_TRANSLATE_NOOP("ui::CommandLine", "Wypisuje ten opis i kończy pracę.")},
+    {"-v, --version", "",
+     QT_TRANSLATE_NOOP("ui::CommandLine", "Wypisuje nazwę i wersję programu i kończy pracę.")},
+    {"--database", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Używa bazy PLIK zamiast ./listy.sdb (każda operacja na plikach, także "
+                       "kopie w katalogu kopie/, dotyczy wtedy tego pliku i jego katalogu). Plik, "
+                       "którego nie ma, zostaje założony z pustą bazą.")},
+    {"--export-csv", QT_TRANSLATE_NOOP("ui::CommandLine", "KATALOG"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Zapisuje cztery listy do plików listy.csv, stacje.csv, punkty.csv "
+         "i ladunki.csv w KATALOGU (UTF-8, separator \";\"), a gdy baza ma listę wagonów, także "
+         "wagony.csv.")},
+    {"--export-xlsx", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Zapisuje wszystkie listy do jednego skoroszytu .xlsx, po arkuszu na listę "
+                       "(każda komórka jako tekst).")},
+    {"--import", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK…"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Dodaje do bazy wiersze z podanych plików CSV i skoroszytów .xlsx i .ods "
+                       "(lista rozpoznawana po wierszu nagłówka, pliki w dowolnej kolejności). "
+                       "Przed zapisem powstaje kopia bazy w katalogu kopie/.")},
+    {"--import-csv", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK…"),
+     QT_TRANSLATE_NOOP("ui::CommandLine", "To samo co --import.")},
+    {"--encoding", QT_TRANSLATE_NOOP("ui::CommandLine", "NAZWA"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Kodowanie plików CSV, które nie są zapisane w UTF-8: utf-8, windows-1250, "
+                       "windows-1252, iso-8859-2 albo iso-8859-1. Bez tej opcji taki plik jest "
+                       "odrzucany, a komunikat podaje najbardziej prawdopodobne kodowania.")},
+    {"--merge", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Dołącza do bazy listy z innego pliku programu Listy (jak „Dołącz bazę…”: te same "
+         "reguły duplikatów, jedna transakcja). Przed zapisem powstaje kopia bazy w katalogu "
+         "kopie/.")},
+    {"--print-pdf", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Drukuje wszystkie listy przewozowe jako karty do pliku PDF.")},
+    {"--copies", QT_TRANSLATE_NOOP("ui::CommandLine", "N"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Liczba kopii każdego listu dla --print-pdf albo każdej karty wagonu dla "
+                       "--print-car-cards (domyślnie 1).")},
+    {"--print-car-cards", QT_TRANSLATE_NOOP("ui::CommandLine", "PLIK"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Drukuje karty wszystkich wagonów z listy wagonów do pliku PDF, w kolorach kart "
+         "zapisanych w bazie.")},
+    {"--car-card-format", QT_TRANSLATE_NOOP("ui::CommandLine", "NAZWA"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Format kart wagonów dla --print-car-cards: a6 (Wagenkarte A6, domyślny), fremo87, "
+         "n-re.")},
+    {"--car-paper", QT_TRANSLATE_NOOP("ui::CommandLine", "a4|letter|a6"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Arkusz dla --print-car-cards (domyślnie a4; karta A6: cztery na A4 bez odstępów, "
+         "jedna na arkusz A6).")},
+    {"--language", "pl|de|en",
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Język programu w tym uruchomieniu (okna, komunikaty, karty): pl (polski), "
+                       "de (niemiecki), en (angielski). Bez tej opcji język wybrany w menu "
+                       "„Język / Sprache / Language”, a gdy nie wybrano żadnego, polski.")},
+    {"--pocket", QT_TRANSLATE_NOOP("ui::CommandLine", "NAZWA"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Kieszeń karty wagonu dopasowana do kart listów formatu NAZWA (listy, h0-europa, "
+         "fremo87, wizytowki, n-re); bez niej kieszeń własna formatu.")},
+    {"--generate", QT_TRANSLATE_NOOP("ui::CommandLine", "TYGODNIE"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Tworzy listy przewozowe z relacji (menu Ruch → Relacje…) na TYGODNIE tygodni (1–520): "
+         "z każdej relacji tyle listów, ile wagonów na tydzień razy tygodnie, w kolejności "
+         "wylosowanej, jak „Generuj listy…”. Przed zapisem powstaje kopia bazy w katalogu kopie/; "
+         "na koniec podsumowanie dla każdej stacji.")},
+    {"--days", QT_TRANSLATE_NOOP("ui::CommandLine", "N"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Z --generate: listy na N dni ruchu (1–3640) zamiast tygodni; dzień to siódma część "
+         "tygodnia, a ułamki zaokrągla metoda największych reszt, tak by suma była dokładna.")},
+    {"--seed", QT_TRANSLATE_NOOP("ui::CommandLine", "N"),
+     QT_TRANSLATE_NOOP(
+         "ui::CommandLine",
+         "Z --generate: ziarno losowania kolejności (liczba całkowita 0–18446744073709551615); to "
+         "samo ziarno na tej samej bazie daje te same listy w tej samej kolejności. Bez tej opcji "
+         "ziarno jest losowe i zostaje wypisane.")},
+    {"--station", QT_TRANSLATE_NOOP("ui::CommandLine", "NAZWA"),
+     QT_TRANSLATE_NOOP("ui::CommandLine",
+                       "Z --generate: tylko relacje nadawane na stacji NAZWA albo do niej "
+                       "odbierane; można podać kilka razy.")},
 };
 
 std::string utf8(const QString& s) {
@@ -114,7 +148,8 @@ QString versionText() {
 }
 
 QString helpText() {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "ui::CommandLine",
         "Użycie: listy [opcje]\n"
         "Listy przewozowe: wagonowe listy przewozowe na sesje ruchowe FREMO.\n"
         "Bez poleceń otwiera okno programu. Polecenia --export-csv, --export-xlsx, --import,\n"
@@ -125,14 +160,18 @@ QString helpText() {
         "Opcje:\n");
     for (const OptionText& o : kOptions) {
         QString head = QStringLiteral("  ") + QString::fromUtf8(o.names);
-        if (*o.value) head += QStringLiteral(" ") + QString::fromUtf8(o.value);
-        text += head + QStringLiteral("\n      ") + QString::fromUtf8(o.description) +
+        if (*o.value)
+            head += QStringLiteral(" ") + QCoreApplication::translate("ui::CommandLine", o.value);
+        text += head + QStringLiteral("\n      ") +
+                QCoreApplication::translate("ui::CommandLine", o.description) +
                 QStringLiteral("\n");
     }
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+                "ui::CommandLine",
                 "\nUkład kart dla --print-pdf (bez nich: układ domyślny, nigdy wybór z okna):\n") +
-            QString::fromUtf8(print::printOptionsHelp());
-    text += QStringLiteral(
+            QString::fromStdString(print::printOptionsHelp());
+    text += QCoreApplication::translate(
+        "ui::CommandLine",
         "\nPrzykłady:\n"
         "  listy --database spotkanie.sdb --export-csv wymiana\n"
         "  listy --database spotkanie.sdb --import-csv wymiana/*.csv\n"
@@ -154,7 +193,8 @@ bool carCardOptions(const QCommandLineParser& parser, const std::array<QCommandL
                     Single& single, CommandLine& line, QString& error) {
     const bool any = parser.isSet(o[0]) || parser.isSet(o[1]) || parser.isSet(o[2]);
     if (any && line.printCarCards.isEmpty()) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+            "ui::CommandLine",
             "opcje --car-card-format, --car-paper i --pocket działają tylko razem z "
             "--print-car-cards");
         return false;
@@ -164,18 +204,23 @@ bool carCardOptions(const QCommandLineParser& parser, const std::array<QCommandL
     print::CarCardPreset preset = print::CarCardPreset::A6;
     if (!format.isEmpty() && (!print::carPresetFromName(utf8(format), preset) ||
                               preset == print::CarCardPreset::Custom)) {
-        error = QStringLiteral("--car-card-format: nieznany format „%1” (a6, fremo87, n-re)")
-                    .arg(format);
+        error =
+            QCoreApplication::translate(
+                "ui::CommandLine", "--car-card-format: nieznany format „%1” (a6, fremo87, n-re)")
+                .arg(format);
         return false;
     }
     print::Paper sheet = print::Paper::A4;
     if (!paper.isEmpty() && !print::carPaperFromName(utf8(paper), sheet)) {
-        error = QStringLiteral("--car-paper: nieznany arkusz „%1” (a4, letter, a6)").arg(paper);
+        error = QCoreApplication::translate("ui::CommandLine",
+                                            "--car-paper: nieznany arkusz „%1” (a4, letter, a6)")
+                    .arg(paper);
         return false;
     }
     line.carCards = print::carCardFormat(preset, sheet);
     if (line.carCards.cardsPerSheet() == 0) {
-        error = QStringLiteral("--car-paper: karta %1 nie mieści się na arkuszu %2")
+        error = QCoreApplication::translate("ui::CommandLine",
+                                            "--car-paper: karta %1 nie mieści się na arkuszu %2")
                     .arg(QString::fromUtf8(print::carPresetLabel(preset)),
                          QString::fromUtf8(print::paperLabel(sheet)));
         return false;
@@ -183,12 +228,16 @@ bool carCardOptions(const QCommandLineParser& parser, const std::array<QCommandL
     if (!pocket.isEmpty()) {
         print::CardPreset waybill;
         if (!print::presetFromName(utf8(pocket), waybill) || waybill == print::CardPreset::Custom) {
-            error = QStringLiteral("--pocket: nieznany format kart listów „%1”").arg(pocket);
+            error = QCoreApplication::translate("ui::CommandLine",
+                                                "--pocket: nieznany format kart listów „%1”")
+                        .arg(pocket);
             return false;
         }
         if (!print::fitPocket(line.carCards, print::cardFormat(waybill))) {
-            error = QStringLiteral("--pocket: karta listu %1 nie mieści się na karcie wagonu")
-                        .arg(QString::fromUtf8(print::presetLabel(waybill)));
+            error =
+                QCoreApplication::translate(
+                    "ui::CommandLine", "--pocket: karta listu %1 nie mieści się na karcie wagonu")
+                    .arg(QString::fromUtf8(print::presetLabel(waybill)));
             return false;
         }
     }
@@ -295,18 +344,21 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     const QCommandLineOption days(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
     const QCommandLineOption station(QStringLiteral("station"), QString(), QStringLiteral("NAZWA"));
-    parser.addOptions({help, version, database, exportCsv, exportXlsx, importCsv, importAny,
-                       encoding, merge, printPdf, copies, carCards, carFormat, carPaper, pocket,
-                       generate, days, seed, station});
+    const QCommandLineOption language(QStringLiteral("language"), QString(),
+                                      QStringLiteral("JEZYK"));
+    parser.addOptions({help,     version,  database, exportCsv, exportXlsx, importCsv, importAny,
+                       encoding, merge,    printPdf, copies,    carCards,   carFormat, carPaper,
+                       pocket,   generate, days,     seed,      station,    language});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             error =
-                QStringLiteral("nieznana opcja: %1%2")
+                QCoreApplication::translate("ui::CommandLine", "nieznana opcja: %1%2")
                     .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                          unknown.first());
         } else {
-            error = QStringLiteral("błąd w wierszu poleceń (brak wartości opcji?): %1")
+            error = QCoreApplication::translate("ui::CommandLine",
+                                                "błąd w wierszu poleceń (brak wartości opcji?): %1")
                         .arg(parser.errorText());
         }
         return false;
@@ -314,13 +366,16 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     auto single = [&](const QCommandLineOption& o, QString& into) {
         const QStringList values = parser.values(o);
         if (values.size() > 1) {
-            error = QStringLiteral("opcję --%1 można podać tylko raz").arg(o.names().constLast());
+            error =
+                QCoreApplication::translate("ui::CommandLine", "opcję --%1 można podać tylko raz")
+                    .arg(o.names().constLast());
             return false;
         }
         into = values.isEmpty() ? QString() : values.first();
         if (!values.isEmpty() && into.isEmpty()) {
-            error =
-                QStringLiteral("opcja --%1 wymaga niepustej wartości").arg(o.names().constLast());
+            error = QCoreApplication::translate("ui::CommandLine",
+                                                "opcja --%1 wymaga niepustej wartości")
+                        .arg(o.names().constLast());
             return false;
         }
         return true;
@@ -336,9 +391,17 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
         return false;
     }
     if (!carCardOptions(parser, {carFormat, carPaper, pocket}, single, line, error)) return false;
+    if (!single(language, line.language)) return false;
+    if (!line.language.isEmpty() && !isLanguageCode(line.language)) {
+        error = QCoreApplication::translate("ui::CommandLine",
+                                            "--language: nieznany język „%1” (pl, de, en)")
+                    .arg(line.language);
+        return false;
+    }
     line.printOptions = printOptions;
     if (anyPrintOption && line.printPdf.isEmpty()) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+            "ui::CommandLine",
             "opcje układu kart (--card-format, --paper, --fold, --first-slot, --order, "
             "--return-cards, --letter-codes, --toner-saver) działają tylko razem z --print-pdf");
         return false;
@@ -348,12 +411,14 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     if (!encodingName.isEmpty()) {
         line.encoding = store::encodingFromName(encodingName.toStdString());
         if (!line.encoding) {
-            error = QStringLiteral("--encoding: nieznane kodowanie „%1” (możliwe: %2)")
+            error = QCoreApplication::translate("ui::CommandLine",
+                                                "--encoding: nieznane kodowanie „%1” (możliwe: %2)")
                         .arg(encodingName, QString::fromStdString(store::encodingNames()));
             return false;
         }
         if (line.importFiles.isEmpty()) {
-            error = QStringLiteral("--encoding działa tylko razem z --import albo --import-csv");
+            error = QCoreApplication::translate(
+                "ui::CommandLine", "--encoding działa tylko razem z --import albo --import-csv");
             return false;
         }
     }
@@ -361,7 +426,8 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
     if (!rest.isEmpty()) {
         // A shell's *.csv after --import gives the further files as plain arguments.
         if (line.importFiles.isEmpty()) {
-            error = QStringLiteral("nieoczekiwany argument: %1").arg(rest.first());
+            error = QCoreApplication::translate("ui::CommandLine", "nieoczekiwany argument: %1")
+                        .arg(rest.first());
             return false;
         }
         line.importFiles += rest;
@@ -373,14 +439,16 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
         const int n = text.toInt(&ok);
         if (!ok || n < 1 || n > 1000) {
             error =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "ui::CommandLine",
                     "--copies: liczba kopii musi być liczbą całkowitą od 1 do 1000, a jest „%1”")
                     .arg(text);
             return false;
         }
         if (line.printPdf.isEmpty() && line.printCarCards.isEmpty()) {
-            error =
-                QStringLiteral("--copies działa tylko razem z --print-pdf albo --print-car-cards");
+            error = QCoreApplication::translate(
+                "ui::CommandLine",
+                "--copies działa tylko razem z --print-pdf albo --print-car-cards");
             return false;
         }
         line.copies = n;
@@ -405,7 +473,9 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
                 return false;
             }
             out << result.summary() << "\n";
-            if (!session.lastBackup().empty()) out << before << session.lastBackup() << "\n";
+            if (!session.lastBackup().empty())
+                out << utf8(QCoreApplication::translate("ui::CommandLine", before))
+                    << session.lastBackup() << "\n";
             return true;
         };
         if (!line.importFiles.isEmpty()) {
@@ -413,18 +483,22 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             for (const QString& f : line.importFiles)
                 files.push_back({utf8(QDir::toNativeSeparators(f)), line.encoding});
             const store::ExchangeReport result = session.importFiles(files);
-            if (!written(result, "Kopia bazy sprzed importu: ")) {
+            if (!written(result,
+                         QT_TRANSLATE_NOOP("ui::CommandLine", "Kopia bazy sprzed importu: "))) {
                 if (!line.encoding &&
                     result.summary().find("podaj jego kodowanie") != std::string::npos) {
-                    err << "listy: kodowanie podaje opcja --encoding, np. --encoding "
-                           "windows-1252\n";
+                    err << "listy: "
+                        << utf8(QCoreApplication::translate(
+                               "ui::CommandLine",
+                               "kodowanie podaje opcja --encoding, np. --encoding windows-1252"))
+                        << "\n";
                 }
                 return kExitRefused;
             }
         }
         if (!line.mergeFile.isEmpty()) {
             if (!written(session.merge(utf8(QDir::toNativeSeparators(line.mergeFile))),
-                         "Kopia bazy sprzed dołączenia: ")) {
+                         QT_TRANSLATE_NOOP("ui::CommandLine", "Kopia bazy sprzed dołączenia: "))) {
                 return kExitRefused;
             }
         }
@@ -448,15 +522,19 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
                 out << "Kopia bazy sprzed generowania: " << session.lastBackup() << "\n";
         }
         if (!line.exportDir.isEmpty()) {
-            for (const std::string& path :
-                 session.exportCsv(utf8(QDir::toNativeSeparators(line.exportDir)))) {
-                out << "Zapisano " << path << "\n";
+            for (const std::string& path : session.exportCsv(
+                     utf8(QDir::toNativeSeparators(line.exportDir)), exchangeLanguage())) {
+                out << utf8(QCoreApplication::translate("ui::CommandLine", "Zapisano %1")
+                                .arg(QString::fromStdString(path)))
+                    << "\n";
             }
         }
         if (!line.exportXlsx.isEmpty()) {
             const std::string path = utf8(QDir::toNativeSeparators(line.exportXlsx));
-            session.exportWorkbook(path);
-            out << "Zapisano " << path << "\n";
+            session.exportWorkbook(path, exchangeLanguage());
+            out << utf8(QCoreApplication::translate("ui::CommandLine", "Zapisano %1")
+                            .arg(QString::fromStdString(path)))
+                << "\n";
         }
         if (!line.printPdf.isEmpty()) {
             auto service = print::QtPrintService::toPdf(line.printPdf);
@@ -464,7 +542,11 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             options.copies = line.copies;
             options.layout = line.printOptions;
             const long cards = print::printAllWaybills(*service, session.connection(), options);
-            out << "Zapisano " << cards << " kart do pliku " << utf8(line.printPdf) << "\n";
+            out << utf8(QCoreApplication::translate("ui::CommandLine",
+                                                    "Zapisano %1 kart do pliku %2")
+                            .arg(cards)
+                            .arg(line.printPdf))
+                << "\n";
         }
         if (!line.printCarCards.isEmpty()) {
             auto service = print::QtPrintService::toPdf(line.printCarCards);
@@ -474,7 +556,10 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             std::vector<print::CarCardRow> rows;
             for (store::Wagon& w : session.wagons()) rows.push_back({std::move(w), line.copies});
             const long cards = print::printCarCards(*service, -1, rows, options);
-            out << "Zapisano " << cards << " kart wagonów do pliku " << utf8(line.printCarCards)
+            out << utf8(QCoreApplication::translate("ui::CommandLine",
+                                                    "Zapisano %1 kart wagonów do pliku %2")
+                            .arg(cards)
+                            .arg(line.printCarCards))
                 << "\n";
         }
     } catch (const std::exception& e) {
@@ -484,13 +569,35 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int runProgram(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    CommandLine line;
+namespace {
+
+// The language of this run: --language when it is given and known, else the one chosen in
+// the menu. Read before the command line is parsed, so that its own messages speak it.
+QString languageOfRun(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        QString value;
+        if ((a == QStringLiteral("--language") || a == QStringLiteral("-language")) &&
+            i + 1 < arguments.size()) {
+            value = arguments[i + 1];
+        } else if (a.startsWith(QStringLiteral("--language="))) {
+            value = a.mid(11);
+        }
+        if (isLanguageCode(value)) return value;
+    }
+    return savedLanguage();
+}
+
+// Parses `arguments` in the run's language and answers what needs no database: a wrong
+// command line, --help and --version. Needs a QCoreApplication.
+std::optional<int> answerAlone(const QStringList& arguments, CommandLine& line) {
+    setLanguage(languageOfRun(arguments));
     QString error;
     if (!parseCommandLine(arguments, line, error)) {
-        std::cerr << "listy: " << utf8(error) << "\nlisty --help opisuje opcje.\n";
+        std::cerr << "listy: " << utf8(error) << "\n"
+                  << utf8(QCoreApplication::translate("ui::CommandLine",
+                                                      "listy --help opisuje opcje."))
+                  << "\n";
         return kExitUsage;
     }
     if (line.help) {
@@ -501,17 +608,37 @@ int runProgram(int argc, char** argv) {
         std::cout << utf8(versionText()) << "\n";
         return 0;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    QString error;
+    // Which kind of application the run needs; its messages come once the language is set.
+    const bool parsed = parseCommandLine(arguments, line, error);
+    if (!parsed || line.help || line.version) {
+        QCoreApplication app(argc, argv);
+        return answerAlone(arguments, line).value_or(0);
+    }
     if (!line.windowed()) {
         // No display is needed: the cards are drawn offscreen, the rest needs no GUI at all.
         if (!line.printPdf.isEmpty() || !line.printCarCards.isEmpty()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QGuiApplication app(argc, argv);
+            setLanguage(languageOfRun(arguments));
             return runCommands(line, std::cout, std::cerr);
         }
         QCoreApplication app(argc, argv);
+        setLanguage(languageOfRun(arguments));
         return runCommands(line, std::cout, std::cerr);
     }
     Application app(argc, argv);
+    // The menu's choice is set by the application; --language overrides it for this run.
+    if (!line.language.isEmpty()) setLanguage(line.language);
     AppWindows windows(line.location());
     windows.main->show();
     return app.exec();

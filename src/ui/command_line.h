@@ -40,6 +40,7 @@ struct CommandLine {
     int generateDays = 0;               // over 0: for so many operating days instead
     std::optional<std::uint64_t> seed;  // the stack's order; none: a random one
     QStringList generateStations;       // only these stations' relations
+    QString language;                   // --language: pl, de or en for this run; empty: the menu's
 
     // No command: the program opens its windows.
     bool windowed() const {
@@ -53,11 +54,11 @@ struct CommandLine {
 inline constexpr int kExitRefused = 1;  // a command failed or was refused
 inline constexpr int kExitUsage = 2;    // the command line itself is wrong
 
-// Reads `arguments` (the program's name first). False, with `error` in Polish, for an
+// Reads `arguments` (the program's name first). False, with `error` in the run's language, for an
 // unknown option, a missing value, a bad count or a stray argument.
 bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& error);
 
-// The Polish help text of --help.
+// The help text of --help, in the run's language.
 QString helpText();
 // "listy <version>".
 QString versionText();

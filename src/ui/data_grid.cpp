@@ -1,5 +1,7 @@
 #include "ui/data_grid.h"
 
+#include <QEvent>
+
 #include <QScrollBar>
 
 #include <QHeaderView>
@@ -113,6 +115,13 @@ void DataGrid::followWidth() {
     if (columns <= 0) return;
     const int fixed = designedWidth_ - columns;
     setColumnScale(qMax(1.0, double(width() - fixed) / columns));
+}
+
+void DataGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && model_->columnCount() > 0) {
+        emit model_->headerDataChanged(Qt::Horizontal, 0, model_->columnCount() - 1);
+    }
 }
 
 void DataGrid::resizeEvent(QResizeEvent* event) {

@@ -46,6 +46,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;  // a new language re-titles the columns
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "ui/dataset_model.h"
 
+#include <QCoreApplication>
+
 #include "db/sql_dataset.h"
 
 namespace ui {
@@ -107,7 +109,12 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
         if (role == Qt::DisplayRole && section >= 0 && section < shown_.size()) {
-            return shown_[section].title;
+            // A given title is Polish and shown in the chosen language; a field's own
+            // name is shown as it is.
+            const QString& title = shown_[section].title;
+            return columns_.isEmpty()
+                       ? title
+                       : QCoreApplication::translate("ui::GridColumn", title.toUtf8().constData());
         }
         return {};
     }

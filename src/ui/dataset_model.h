@@ -14,7 +14,7 @@ namespace ui {
 
 struct GridColumn {
     QString field;
-    QString title;
+    QString title;  // Polish, marked QT_TRANSLATE_NOOP("ui::GridColumn", …); shown translated
     int width = 64;
     bool visible = true;
 };

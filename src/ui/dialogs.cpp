@@ -11,11 +11,11 @@ Dialogs* g_installed = nullptr;
 }
 
 void Dialogs::inform(QWidget* owner, const QString& text) {
-    message(owner, QStringLiteral("Informacja"), text);
+    message(owner, QCoreApplication::translate("ui::Dialogs", "Informacja"), text);
 }
 
 void Dialogs::error(QWidget* owner, const QString& text) {
-    message(owner, QStringLiteral("BŁĄD"), text);
+    message(owner, QCoreApplication::translate("ui::Dialogs", "BŁĄD"), text);
 }
 
 Dialogs& Dialogs::instance() {
@@ -57,7 +57,7 @@ namespace {
 
 void polishButtons(QInputDialog& dialog) {
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    dialog.setCancelButtonText(QCoreApplication::translate("ui::Dialogs", "Anuluj"));
 }
 
 }  // namespace

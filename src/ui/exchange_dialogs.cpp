@@ -1,5 +1,6 @@
 #include "ui/exchange_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -27,39 +28,45 @@ ExchangeChoosers setExchangeChoosers(ExchangeChoosers c) {
 
 QString chooseExportFolder(QWidget* owner) {
     if (choosers().exportFolder) return choosers().exportFolder(owner);
-    return QFileDialog::getExistingDirectory(owner,
-                                             QStringLiteral("Eksport CSV – katalog na pliki"));
+    return QFileDialog::getExistingDirectory(
+        owner,
+        QCoreApplication::translate("ui::ExchangeDialogs", "Eksport CSV – katalog na pliki"));
 }
 
 QStringList chooseCsvFiles(QWidget* owner) {
     if (choosers().csvFiles) return choosers().csvFiles(owner);
-    return QFileDialog::getOpenFileNames(owner, QStringLiteral("Import CSV"), QString(),
-                                         QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+    return QFileDialog::getOpenFileNames(
+        owner, QCoreApplication::translate("ui::ExchangeDialogs", "Import CSV"), QString(),
+        QCoreApplication::translate("ui::ExchangeDialogs",
+                                    "Pliki CSV (*.csv);;Wszystkie pliki (*)"));
 }
 
 QString chooseDatabaseFile(QWidget* owner) {
     if (choosers().databaseFile) return choosers().databaseFile(owner);
-    return QFileDialog::getOpenFileName(owner, QStringLiteral("Dołącz bazę"), QString(),
-                                        QStringLiteral("Bazy Listy (*.sdb);;Wszystkie pliki (*)"));
+    return QFileDialog::getOpenFileName(
+        owner, QCoreApplication::translate("ui::ExchangeDialogs", "Dołącz bazę"), QString(),
+        QCoreApplication::translate("ui::ExchangeDialogs",
+                                    "Bazy Listy (*.sdb);;Wszystkie pliki (*)"));
 }
 
 QString sizeText(std::uintmax_t bytes) {
     const QLocale polish(QLocale::Polish);
     if (bytes < 1024) return QStringLiteral("%1 B").arg(bytes);
     if (bytes < 1024 * 1024)
-        return polish.toString(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" kB");
-    return polish.toString(double(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
+        return polish.toString(double(bytes) / 1024.0, 'f', 1) +
+               QCoreApplication::translate("ui::ExchangeDialogs", " kB");
+    return polish.toString(double(bytes) / (1024.0 * 1024.0), 'f', 1) +
+           QCoreApplication::translate("ui::ExchangeDialogs", " MB");
 }
 
 RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidget* parent)
     : QDialog(parent), copies_(copies) {
     setObjectName(QStringLiteral("restoreDialog"));
-    setWindowTitle(QStringLiteral("Przywróć kopię"));
+    setWindowTitle(tr("Przywróć kopię"));
     closeOnEscape(*this);
     table_ = new QTableWidget(int(copies_.size()), 3, this);
     table_->setObjectName(QStringLiteral("backups"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Data"), QStringLiteral("Rozmiar"), QStringLiteral("Listów")});
+    table_->setHorizontalHeaderLabels({tr("Data"), tr("Rozmiar"), tr("Listów")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -72,8 +79,8 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
         auto* size = new QTableWidgetItem(sizeText(c.size));
         size->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(i, 1, size);
-        auto* count = new QTableWidgetItem(c.waybills < 0 ? QStringLiteral("nieczytelna")
-                                                          : QString::number(c.waybills));
+        auto* count =
+            new QTableWidgetItem(c.waybills < 0 ? tr("nieczytelna") : QString::number(c.waybills));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(i, 2, count);
     }
@@ -81,10 +88,9 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     table_->horizontalHeader()->setStretchLastSection(true);
     if (!copies_.empty()) table_->selectRow(0);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* restore =
-        buttons->addButton(QStringLiteral("Przywróć"), QDialogButtonBox::AcceptRole);
+    QPushButton* restore = buttons->addButton(tr("Przywróć"), QDialogButtonBox::AcceptRole);
     restore->setObjectName(QStringLiteral("restoreButton"));
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("Anuluj"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

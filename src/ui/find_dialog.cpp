@@ -11,6 +11,7 @@
 #include "store/output.h"
 #include "store/shown_list.h"
 #include "ui/handlers.h"
+#include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
 namespace ui {
@@ -45,24 +46,30 @@ int findWaybillRow(const store::ShownList& list, const QString& text, int from, 
 FindDialog::FindDialog(store::ShownList& list, std::function<void()> shown, QWidget* parent)
     : QDialog(parent), list_(list), shown_(std::move(shown)) {
     setObjectName(QStringLiteral("findDialog"));
-    setWindowTitle(QStringLiteral("Szukaj"));
     closeOnEscape(*this);
     setModal(false);
-    auto* label = new QLabel(QStringLiteral("&Szukaj:"), this);
+    auto* label = new QLabel(this);
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("findText"));
     label->setBuddy(text_);
-    next_ = new QPushButton(QStringLiteral("&Następny"), this);
+    next_ = new QPushButton(this);
     next_->setObjectName(QStringLiteral("findNext"));
     next_->setDefault(true);
-    previous_ = new QPushButton(QStringLiteral("&Poprzedni"), this);
+    previous_ = new QPushButton(this);
     previous_->setObjectName(QStringLiteral("findPrevious"));
     previous_->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    auto* close = new QPushButton(this);
     close->setObjectName(QStringLiteral("findClose"));
     close->setAutoDefault(false);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("findStatus"));
+    followLanguage(*this, [this, label, close] {
+        setWindowTitle(tr("Szukaj"));
+        label->setText(tr("&Szukaj:"));
+        next_->setText(tr("&Następny"));
+        previous_->setText(tr("&Poprzedni"));
+        close->setText(tr("Zamknij"));
+    });
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -102,17 +109,17 @@ QString FindDialog::status() const {
 bool FindDialog::find(int step) {
     const QString text = text_->text();
     if (text.isEmpty()) {
-        status_->setText(QStringLiteral("Wpisz szukany tekst."));
+        status_->setText(tr("Wpisz szukany tekst."));
         return false;
     }
     bool wrapped = false;
     const int row = findWaybillRow(list_, text, list_.currentIndex(), step, wrapped);
     if (row < 0) {
-        status_->setText(QStringLiteral("Nie znaleziono „%1”.").arg(text));
+        status_->setText(tr("Nie znaleziono „%1”.").arg(text));
         return false;
     }
-    status_->setText(wrapped ? (step > 0 ? QStringLiteral("Szukanie wróciło na początek listy.")
-                                         : QStringLiteral("Szukanie wróciło na koniec listy."))
+    status_->setText(wrapped ? (step > 0 ? tr("Szukanie wróciło na początek listy.")
+                                         : tr("Szukanie wróciło na koniec listy."))
                              : QString());
     list_.setCurrentIndex(row);
     if (shown_) shown_();

@@ -1,5 +1,7 @@
 #include "ui/handlers.h"
 
+#include <QCoreApplication>
+
 #include "store/failures.h"
 #include "ui/dialogs.h"
 
@@ -13,7 +15,8 @@ void runHandler(QWidget* owner, const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         Dialogs::instance().standardError(owner, QString::fromUtf8(e.what()));
     } catch (...) {
-        Dialogs::instance().standardError(owner, QString::fromUtf8(store::kUnknownError));
+        Dialogs::instance().standardError(
+            owner, QCoreApplication::translate("store", store::kUnknownError));
     }
 }
 

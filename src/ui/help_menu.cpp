@@ -14,6 +14,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
 #ifndef LISTY_VERSION
@@ -60,18 +61,21 @@ QString shortcutsText(QMainWindow& window) {
     for (QAction* menu : window.menuBar()->actions()) {
         if (menu->menu()) main += menu->menu()->actions();
     }
-    QString text = QStringLiteral("%1:\n").arg(window.windowTitle()) + lines(main) +
-                   QStringLiteral("  Alt+podkreślona litera – otwiera menu\n");
+    QString text =
+        QStringLiteral("%1:\n").arg(window.windowTitle()) + lines(main) +
+        QCoreApplication::translate("ui::HelpMenu", "  Alt+podkreślona litera – otwiera menu\n");
     // The other windows are the main window's dialogs.
     for (QDialog* dialog : window.findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString keys = lines(dialog->actions());
         if (!keys.isEmpty()) text += QStringLiteral("\n%1:\n").arg(dialog->windowTitle()) + keys;
     }
-    return text + QStringLiteral("\nEsc zamyka każde okno oprócz głównego.");
+    return text +
+           QCoreApplication::translate("ui::HelpMenu", "\nEsc zamyka każde okno oprócz głównego.");
 }
 
 QString aboutText(const QString& databasePath) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ui::HelpMenu",
                "Listy przewozowe %1\n"
                "Wagonowe listy przewozowe na sesje ruchowe kolei modelowej.\n\n"
                "SQLite %2, Qt %3\n"
@@ -81,40 +85,54 @@ QString aboutText(const QString& databasePath) {
 }
 
 void addHelpMenu(QMainWindow& window, std::function<QString()> databasePath) {
-    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Pomo&c"));
+    QMenu* menu = window.menuBar()->addMenu(QString());
     menu->setObjectName(QStringLiteral("Pomoc1"));
-    auto item = [menu](const QString& title, const char* name) {
-        QAction* action = menu->addAction(title);
+    auto item = [menu](const char* name) {
+        QAction* action = menu->addAction(QString());
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QAction* guide = item(QStringLiteral("Podręcznik użytkownika"), "Podrecznik1");
+    QAction* guide = item("Podrecznik1");
     guide->setShortcut(QKeySequence(Qt::Key_F1));
     connectHandler(guide, &QAction::triggered, &window, [&window](bool) {
         const QString path = guidePath();
         if (path.isEmpty()) {
-            Dialogs::instance().error(&window, QStringLiteral("Nie znaleziono podręcznika "
-                                                              "(podrecznik.md) przy programie."));
+            Dialogs::instance().error(
+                &window, QCoreApplication::translate("ui::HelpMenu",
+                                                     "Nie znaleziono podręcznika "
+                                                     "(podrecznik.md) przy programie."));
             return;
         }
         const QUrl url = QUrl::fromLocalFile(path);
         const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
         if (!opened) {
             Dialogs::instance().error(
-                &window, QStringLiteral("Nie udało się otworzyć podręcznika %1 w przeglądarce.")
-                             .arg(QDir::toNativeSeparators(path)));
+                &window,
+                QCoreApplication::translate("ui::HelpMenu",
+                                            "Nie udało się otworzyć podręcznika %1 w przeglądarce.")
+                    .arg(QDir::toNativeSeparators(path)));
         }
     });
-    connectHandler(item(QStringLiteral("Skróty klawiszowe"), "Skroty1"), &QAction::triggered,
-                   &window, [&window](bool) {
-                       Dialogs::instance().message(&window, QStringLiteral("Skróty klawiszowe"),
-                                                   shortcutsText(window));
-                   });
-    connectHandler(item(QStringLiteral("O programie"), "Oprogramie1"), &QAction::triggered, &window,
-                   [&window, databasePath](bool) {
-                       Dialogs::instance().message(&window, QStringLiteral("O programie"),
-                                                   aboutText(databasePath()));
-                   });
+    connectHandler(item("Skroty1"), &QAction::triggered, &window, [&window](bool) {
+        Dialogs::instance().message(
+            &window, QCoreApplication::translate("ui::HelpMenu", "Skróty klawiszowe"),
+            shortcutsText(window));
+    });
+    connectHandler(
+        item("Oprogramie1"), &QAction::triggered, &window, [&window, databasePath](bool) {
+            Dialogs::instance().message(&window,
+                                        QCoreApplication::translate("ui::HelpMenu", "O programie"),
+                                        aboutText(databasePath()));
+        });
+    followLanguage(window, [&window] {
+        setTextOf(window, "Pomoc1", QCoreApplication::translate("ui::HelpMenu", "Pomo&c"));
+        setTextOf(window, "Podrecznik1",
+                  QCoreApplication::translate("ui::HelpMenu", "Podręcznik użytkownika"));
+        setTextOf(window, "Skroty1",
+                  QCoreApplication::translate("ui::HelpMenu", "Skróty klawiszowe"));
+        setTextOf(window, "Oprogramie1",
+                  QCoreApplication::translate("ui::HelpMenu", "O programie"));
+    });
 }
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include "ui/history_keys.h"
 #include "ui/name_fixes.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
 
@@ -79,22 +80,23 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
       loads_(session, "loads", store::kLoadListSql, store::ListKind::Loads) {
-    setWindowTitle(QStringLiteral("Ładunki"));
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 521, 241);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setList(loads_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 377},
-                               {QStringLiteral("rodz_wag"), QStringLiteral("Rodzaj wag."), 100}});
-    place(new QLabel(QStringLiteral("Ładunek"), this), "Label1", 0, 248, 43, 13);
+    dBGrid1_->setList(
+        loads_,
+        {{QStringLiteral("nazwa"), QT_TRANSLATE_NOOP("ui::GridColumn", "Nazwa"), 377},
+         {QStringLiteral("rodz_wag"), QT_TRANSLATE_NOOP("ui::GridColumn", "Rodzaj wag."), 100}});
+    place(new QLabel(this), "Label1", 0, 248, 43, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 48, 248, 249, 21);
-    place(new QLabel(QStringLiteral("Wagony"), this), "Label2", 0, 272, 40, 13);
+    place(new QLabel(this), "Label2", 0, 272, 40, 13);
     edit2_ = place(new QLineEdit(this), "Edit2", 48, 272, 249, 21);
-    button1_ = place(new QPushButton(QStringLiteral("Dopisz"), this), "Button1", 48, 296, 75, 25);
-    button2_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button2", 224, 296, 75, 25);
-    button3_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button3", 448, 296, 75, 25);
+    button1_ = place(new QPushButton(this), "Button1", 48, 296, 75, 25);
+    button2_ = place(new QPushButton(this), "Button2", 224, 296, 75, 25);
+    button3_ = place(new QPushButton(this), "Button3", 448, 296, 75, 25);
 
     limitTyping(edit1_, kTypedChars);
     auto* upperCase = new UpperCaseTyping(edit2_);
@@ -118,6 +120,15 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
         if (loads_.recordCount() == 0) return std::nullopt;
         return session_.namedAt(store::NamedKind::Load, loads_.currentIndex(),
                                 {current("nazwa"), current("rodz_wag")});
+    });
+    followLanguage(*this, [this] {
+        setWindowTitle(tr("Ładunki"));
+        setTextOf(*this, "Label1", tr("Ładunek"));
+        setTextOf(*this, "Label2", tr("Wagony"));
+        setTextOf(*this, "Button1", tr("Dopisz"));
+        setTextOf(*this, "Button2", tr("Usuń"));
+        setTextOf(*this, "Button3", tr("Zamknij"));
+        fitCaptions(*this);
     });
 }
 

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 
 #include "store/legacy_migration.h"
 #include "store/schema.h"
@@ -18,10 +20,12 @@
 #include "ui/generate_dialog.h"
 #include "ui/handlers.h"
 #include "ui/help_menu.h"
+#include "ui/language.h"
 #include "ui/modal.h"
 #include "ui/open_transaction.h"
 #include "ui/picker_dialog.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/sql_browser_window.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
@@ -38,15 +42,11 @@ MainWindow::MainWindow(store::Session& session, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
       waybills_(session, "sql1", store::kWaybillListSql, store::ListKind::Waybills) {
-    setWindowTitle(QStringLiteral("Listy przewozowe"));
-    if (location().isGiven()) {
-        setWindowTitle(windowTitle() + QStringLiteral(" - ") +
-                       QString::fromStdString(location().fileName()));
-    }
     listener_ = session_.listen([this](const store::Changes& changes) { followChanges(changes); });
     buildControls();
     buildMenu();
     addDesktopHabits();
+    followLanguage(*this, [this] { retranslate(); });
     centreOnScreen(*this, frameGeometry().size());
     openDatabaseAtStart();
 }
@@ -55,42 +55,126 @@ MainWindow::~MainWindow() {
     session_.unlisten(listener_);
 }
 
+// Every text of the window and its menus, in the chosen language.
+void MainWindow::retranslate() {
+    QString title = tr("Listy przewozowe");
+    if (location().isGiven())
+        title += QStringLiteral(" - ") + QString::fromStdString(location().fileName());
+    setWindowTitle(title);
+    setTextOf(*this, "GroupBox1", tr("Listy"));
+    setTextOf(*this, "Label1", tr("Stacja nadania"));
+    setTextOf(*this, "Label2", tr("Nadawca"));
+    setTextOf(*this, "Label3", tr("Ładunek"));
+    setTextOf(*this, "Label4", tr("Typ wagonu"));
+    setTextOf(*this, "Label6", tr("Stacja odbioru"));
+    setTextOf(*this, "Label5", tr("Odbiorca"));
+    setTextOf(*this, "Button8", tr("Nowy list"));
+    setTextOf(*this, "Button9", tr("Edycja"));
+    setTextOf(*this, "Button10", tr("Usuń"));
+    setTextOf(*this, "Button11", tr("Zatwierdź"));
+    setTextOf(*this, "Button12", tr("Anuluj"));
+    setTextOf(*this, "Plik1", tr("&Plik"));
+    setTextOf(*this, "Wydrukstacji1", tr("Wyjscie"));
+    setTextOf(*this, "Wydruki1", tr("&Wydruk"));
+    setTextOf(*this, "Wydruklistw1", tr("Wydruk listów"));
+    setTextOf(*this, "Parametry1", tr("P&arametry"));
+    setTextOf(*this, "Stacje1", tr("Stacje"));
+    setTextOf(*this, "Nadawcyodbiorcy1", tr("Nadawcy/odbiorcy"));
+    setTextOf(*this, "adunki1", tr("Ładunki"));
+    setTextOf(*this, "Baza1", tr("&Baza"));
+    setTextOf(*this, "Nowabaza1", tr("Kasowanie zawartości/Nowa baza"));
+    setTextOf(*this, "Kasowanielistw1", tr("Kasowanie listów"));
+    setTextOf(*this, "Przegldarka1", tr("Przeglądarka"));
+    setTextOf(*this, "Ruch1", tr("&Ruch"));
+    setTextOf(*this, "Wagony1", tr("Wagony…"));
+    retranslateExchangeMenu();
+    retranslateEditMenu();
+    fitToLanguage();
+}
+
+void MainWindow::fitToLanguage() {
+    const bool isPolish = currentLanguage() == QStringLiteral("pl");
+    if (designedPlaces_.empty()) {
+        groupBox1_->setProperty("listyDesignedWidth", groupBox1_->width());
+        for (QWidget* w : groupBox1_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            designedPlaces_.emplace_back(w, w->geometry());
+    }
+    for (const auto& [w, place] : designedPlaces_) w->setGeometry(place);
+    groupBox1_->resize(groupBox1_->property("listyDesignedWidth").toInt(), groupBox1_->height());
+    fitCaptions(*this);
+    // What the labels still lack once they have the free room up to the fields.
+    constexpr int kFieldsLeft = 104;
+    int shift = 0;
+    for (QLabel* label : groupBox1_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (isPolish) break;  // the designed window, whatever the font
+        const int needed = label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        shift = std::max(shift, needed - kFieldsLeft);
+    }
+    if (shift > 0) {
+        for (const auto& [w, place] : designedPlaces_) {
+            if (place.x() >= kFieldsLeft) {
+                w->move(place.x() + shift, place.y());
+            } else if (qobject_cast<QLabel*>(w)) {
+                w->resize(w->width() + shift, w->height());
+            }
+        }
+    }
+    // The menu bar's items side by side, measured as the menu bar lays them out.
+    QMenuBar* bar = menuBar();
+    QStyle* style = bar->style();
+    int menus = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, bar));
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible()) continue;
+        QStyleOptionMenuItem option;
+        option.initFrom(bar);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = action->text();
+        const QSize text = bar->fontMetrics().size(Qt::TextShowMnemonic, action->text());
+        menus += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, bar).width() +
+                 style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, bar);
+    }
+    const int lacking = menus - insideOf({563, 557}).width();
+    // Polish keeps the designed window whatever the measure says; the group box widens
+    // with the window.
+    const int widen = isPolish ? 0 : std::max({0, shift, lacking});
+    groupBox1_->resize(groupBox1_->property("listyDesignedWidth").toInt() + widen,
+                       groupBox1_->height());
+    if (growth_) growth_->widenForLanguage(widen);
+}
+
 void MainWindow::buildControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
     setCentralWidget(central);
     central->setMinimumSize(547, 498);
 
-    groupBox1_ =
-        place(new QGroupBox(QStringLiteral("Listy"), central), "GroupBox1", 0, 0, 545, 265);
+    groupBox1_ = place(new QGroupBox(central), "GroupBox1", 0, 0, 545, 265);
     QWidget* g = groupBox1_;
-    place(new QLabel(QStringLiteral("Stacja nadania"), g), "Label1", 16, 16, 71, 13);
+    place(new QLabel(g), "Label1", 16, 16, 71, 13);
     stn_ = place(new QComboBox(g), "stn", 104, 16, 433, 21);
-    place(new QLabel(QStringLiteral("Nadawca"), g), "Label2", 16, 48, 46, 13);
+    place(new QLabel(g), "Label2", 16, 48, 46, 13);
     nad_ = place(new QLineEdit(g), "nad", 104, 48, 417, 21);
     buttons_[1] = place(new QPushButton(QStringLiteral("..."), g), "Button1", 520, 48, 17, 25);
-    place(new QLabel(QStringLiteral("Ładunek"), g), "Label3", 16, 80, 43, 13);
+    place(new QLabel(g), "Label3", 16, 80, 43, 13);
     lad_ = place(new QLineEdit(g), "lad", 104, 80, 417, 21);
     buttons_[2] = place(new QPushButton(QStringLiteral("..."), g), "Button2", 520, 80, 17, 25);
-    place(new QLabel(QStringLiteral("Typ wagonu"), g), "Label4", 16, 112, 59, 13);
+    place(new QLabel(g), "Label4", 16, 112, 59, 13);
     rwa_ = place(new QLineEdit(g), "rwa", 104, 112, 225, 21);
-    place(new QLabel(QStringLiteral("Stacja odbioru"), g), "Label6", 16, 144, 68, 13);
+    place(new QLabel(g), "Label6", 16, 144, 68, 13);
     sto_ = place(new QComboBox(g), "sto", 104, 144, 433, 21);
-    place(new QLabel(QStringLiteral("Odbiorca"), g), "Label5", 16, 176, 43, 13);
+    place(new QLabel(g), "Label5", 16, 176, 43, 13);
     odb_ = place(new QLineEdit(g), "odb", 104, 176, 417, 21);
     buttons_[3] = place(new QPushButton(QStringLiteral("..."), g), "Button3", 520, 176, 17, 25);
     buttons_[4] = place(new QPushButton(QStringLiteral("|<"), g), "Button4", 104, 200, 75, 25);
     buttons_[5] = place(new QPushButton(QStringLiteral("<"), g), "Button5", 192, 200, 75, 25);
     buttons_[6] = place(new QPushButton(QStringLiteral(">"), g), "Button6", 288, 200, 75, 25);
     buttons_[7] = place(new QPushButton(QStringLiteral(">|"), g), "Button7", 376, 200, 75, 25);
-    buttons_[8] =
-        place(new QPushButton(QStringLiteral("Nowy list"), g), "Button8", 104, 232, 75, 25);
-    buttons_[9] = place(new QPushButton(QStringLiteral("Edycja"), g), "Button9", 192, 232, 75, 25);
-    buttons_[10] = place(new QPushButton(QStringLiteral("Usuń"), g), "Button10", 288, 232, 75, 25);
-    buttons_[11] =
-        place(new QPushButton(QStringLiteral("Zatwierdź"), g), "Button11", 376, 232, 75, 25);
-    buttons_[12] =
-        place(new QPushButton(QStringLiteral("Anuluj"), g), "Button12", 464, 232, 75, 25);
+    buttons_[8] = place(new QPushButton(g), "Button8", 104, 232, 75, 25);
+    buttons_[9] = place(new QPushButton(g), "Button9", 192, 232, 75, 25);
+    buttons_[10] = place(new QPushButton(g), "Button10", 288, 232, 75, 25);
+    buttons_[11] = place(new QPushButton(g), "Button11", 376, 232, 75, 25);
+    buttons_[12] = place(new QPushButton(g), "Button12", 464, 232, 75, 25);
 
     for (QComboBox* box : {stn_, sto_}) {
         box->setEditable(true);
@@ -120,11 +204,12 @@ void MainWindow::buildControls() {
 
     dBGrid1_ = place(new DataGrid(central), "DBGrid1", 0, 264, 545, 233);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setList(waybills_, {{"ladunek", QStringLiteral("Ładunek"), 105},
-                                  {"nadawca", QStringLiteral("Nadawca"), 105},
-                                  {"st_nad", QStringLiteral("Stacja nad"), 105},
-                                  {"odbiorca", QStringLiteral("Odbiorca"), 105},
-                                  {"st_odb", QStringLiteral("Stacja odb."), 105}});
+    dBGrid1_->setList(waybills_,
+                      {{"ladunek", QT_TRANSLATE_NOOP("ui::GridColumn", "Ładunek"), 105},
+                       {"nadawca", QT_TRANSLATE_NOOP("ui::GridColumn", "Nadawca"), 105},
+                       {"st_nad", QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja nad"), 105},
+                       {"odbiorca", QT_TRANSLATE_NOOP("ui::GridColumn", "Odbiorca"), 105},
+                       {"st_odb", QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja odb."), 105}});
     dBGrid1_->setLastColumnYields(true);
     setTabOrder(buttons_[12], dBGrid1_);
 
@@ -153,8 +238,8 @@ void MainWindow::buildControls() {
 // width in their proportions), it comes back where it was left, and the buttons answer to
 // the usual keys.
 void MainWindow::addDesktopHabits() {
-    Growth* growth = new Growth(*this, insideOf({563, 557}));
-    growth->stretch(dBGrid1_, true, true);
+    growth_ = new Growth(*this, insideOf({563, 557}));
+    growth_->stretch(dBGrid1_, true, true);
     dBGrid1_->setDesignedWidth(kGridWidth);
     rememberPlace(*this, QStringLiteral("glowne"));
     setWindowIcon(applicationIcon());
@@ -182,41 +267,42 @@ void MainWindow::buildMenu() {
         if (name) action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* plik = addMenu(QStringLiteral("&Plik"), "Plik1");
+    QMenu* plik = addMenu(QString(), "Plik1");
     addItem(plik, QString(), nullptr);
     // "Wyjscie" ends the program as closing the window does (closeEvent asks about a
     // transaction left open).
-    connectHandler(addItem(plik, QStringLiteral("Wyjscie"), "Wydrukstacji1"), &QAction::triggered,
-                   this, [this](bool) { close(); });
-    QMenu* wydruk = addMenu(QStringLiteral("&Wydruk"), "Wydruki1");
-    QAction* printWaybills = addItem(wydruk, QStringLiteral("Wydruk listów"), "Wydruklistw1");
+    connectHandler(addItem(plik, QString(), "Wydrukstacji1"), &QAction::triggered, this,
+                   [this](bool) { close(); });
+    QMenu* wydruk = addMenu(QString(), "Wydruki1");
+    QAction* printWaybills = addItem(wydruk, QString(), "Wydruklistw1");
     printWaybills->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connectHandler(printWaybills, &QAction::triggered, this, &MainWindow::openPrintWindow);
-    QMenu* parametry = addMenu(QStringLiteral("P&arametry"), "Parametry1");
-    connectHandler(addItem(parametry, QStringLiteral("Stacje"), "Stacje1"), &QAction::triggered,
-                   this, &MainWindow::openStationsWindow);
-    connectHandler(addItem(parametry, QStringLiteral("Nadawcy/odbiorcy"), "Nadawcyodbiorcy1"),
-                   &QAction::triggered, this, &MainWindow::openPartiesWindow);
-    connectHandler(addItem(parametry, QStringLiteral("Ładunki"), "adunki1"), &QAction::triggered,
-                   this, &MainWindow::openLoadsWindow);
-    QMenu* baza = addMenu(QStringLiteral("&Baza"), "Baza1");
-    connectHandler(addItem(baza, QStringLiteral("Kasowanie zawartości/Nowa baza"), "Nowabaza1"),
-                   &QAction::triggered, this, &MainWindow::newDatabase);
-    connectHandler(addItem(baza, QStringLiteral("Kasowanie listów"), "Kasowanielistw1"),
-                   &QAction::triggered, this, &MainWindow::deleteAllWaybills);
-    connectHandler(addItem(baza, QStringLiteral("Przeglądarka"), "Przegldarka1"),
-                   &QAction::triggered, this, &MainWindow::openSqlBrowser);
+    QMenu* parametry = addMenu(QString(), "Parametry1");
+    connectHandler(addItem(parametry, QString(), "Stacje1"), &QAction::triggered, this,
+                   &MainWindow::openStationsWindow);
+    connectHandler(addItem(parametry, QString(), "Nadawcyodbiorcy1"), &QAction::triggered, this,
+                   &MainWindow::openPartiesWindow);
+    connectHandler(addItem(parametry, QString(), "adunki1"), &QAction::triggered, this,
+                   &MainWindow::openLoadsWindow);
+    QMenu* baza = addMenu(QString(), "Baza1");
+    connectHandler(addItem(baza, QString(), "Nowabaza1"), &QAction::triggered, this,
+                   &MainWindow::newDatabase);
+    connectHandler(addItem(baza, QString(), "Kasowanielistw1"), &QAction::triggered, this,
+                   &MainWindow::deleteAllWaybills);
+    connectHandler(addItem(baza, QString(), "Przegldarka1"), &QAction::triggered, this,
+                   &MainWindow::openSqlBrowser);
     buildExchangeMenu();
     buildEditMenu();
     buildTrafficMenu();
+    addLanguageMenu(*this);
     addHelpMenu(*this, [this] { return QString::fromStdString(location().path()); });
 }
 
 // "Ruch" follows "Wymiana": the traffic of a session, beginning with the wagon list.
 void MainWindow::buildTrafficMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Ruch"));
+    QMenu* menu = menuBar()->addMenu(QString());
     menu->setObjectName(QStringLiteral("Ruch1"));
-    QAction* wagons = menu->addAction(QStringLiteral("Wagony…"));
+    QAction* wagons = menu->addAction(QString());
     wagons->setObjectName(QStringLiteral("Wagony1"));
     connectHandler(wagons, &QAction::triggered, this, &MainWindow::openWagonsWindow);
     QAction* relations = menu->addAction(tr("Relacje…"));
@@ -354,7 +440,7 @@ PickerDialog* MainWindow::runPicker(const QString& title, const QString& source,
 void MainWindow::pickShipper() {
     const QString station = stn_->currentText();
     if (PickerDialog* picker =
-            runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+            runPicker(tr("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
         nad_->setText(picker->pickedName);
         lad_->setFocus();
     }
@@ -362,8 +448,7 @@ void MainWindow::pickShipper() {
 
 // The load picker lists every load, whatever station text the picker still holds.
 void MainWindow::pickLoad() {
-    if (PickerDialog* picker =
-            runPicker(QStringLiteral("Ładunki"), QStringLiteral("ladunki"), nullptr)) {
+    if (PickerDialog* picker = runPicker(tr("Ładunki"), QStringLiteral("ladunki"), nullptr)) {
         lad_->setText(picker->pickedName);
         rwa_->setText(picker->pickedInfo);
         rwa_->setFocus();
@@ -374,7 +459,7 @@ void MainWindow::pickLoad() {
 void MainWindow::pickReceiver() {
     const QString station = sto_->currentText();
     if (PickerDialog* picker =
-            runPicker(QStringLiteral("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
+            runPicker(tr("Nadawcy/odbiorcy"), QStringLiteral("punkty"), &station)) {
         odb_->setText(picker->pickedName);
         sto_->setEditText(picker->pickedInfo);
     }
@@ -403,8 +488,7 @@ void MainWindow::cancelEdit() {
 }
 
 void MainWindow::askToDelete() {
-    const bool yes = Dialogs::instance().ask(this, QStringLiteral("Pytanie"),
-                                             QStringLiteral("Skasować list przewozowy?"));
+    const bool yes = Dialogs::instance().ask(this, tr("Pytanie"), tr("Skasować list przewozowy?"));
     editMode_ = yes ? EditMode::DeleteWaybill : EditMode::KeepWaybill;
     confirmEdit();
 }
@@ -427,13 +511,13 @@ void MainWindow::confirmEdit() {
         if (id >= 1) {
             session_.deleteWaybill(id);
             written = true;
-            Dialogs::instance().inform(this, QStringLiteral("List przewozowy ZOSTAŁ skasowany."));
+            Dialogs::instance().inform(this, tr("List przewozowy ZOSTAŁ skasowany."));
         } else {
             editMode_ = EditMode::KeepWaybill;
         }
     }
     if (editMode_ == EditMode::KeepWaybill) {
-        Dialogs::instance().inform(this, QStringLiteral("List przewozowy NIE skasowany."));
+        Dialogs::instance().inform(this, tr("List przewozowy NIE skasowany."));
     }
     enterBrowsing();
     buttons_[4]->setFocus();
@@ -518,15 +602,14 @@ namespace ui {
 
 void MainWindow::newDatabase() {
     Dialogs& dialogs = Dialogs::instance();
-    if (dialogs.ask(this, QStringLiteral("UWAGA"),
-                    QStringLiteral("Zostaną skasowane wszystkie dane!!"))) {
+    if (dialogs.ask(this, tr("UWAGA"), tr("Zostaną skasowane wszystkie dane!!"))) {
         // The command closes every list (the browser's too) and its notice opens the
         // shown ones on the new file.
         session_.newDatabase();
-        dialogs.inform(this, QStringLiteral("Nowa baza ZOSTAŁA założona"));
+        dialogs.inform(this, tr("Nowa baza ZOSTAŁA założona"));
         if (!waybills_.active()) waybills_.open();
     } else {
-        dialogs.inform(this, QStringLiteral("Nowa baza NIE ZOSTAŁA założona"));
+        dialogs.inform(this, tr("Nowa baza NIE ZOSTAŁA założona"));
         waybills_.reopen();
     }
     refreshLookups();

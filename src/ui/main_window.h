@@ -4,6 +4,8 @@
 // waybills; the menu opens the other windows. Creating the window opens the database.
 
 #include <QMainWindow>
+#include <utility>
+#include <vector>
 
 #include "store/database_location.h"
 #include "store/session.h"
@@ -22,6 +24,7 @@ class QDialog;
 namespace ui {
 
 class DataGrid;
+class Growth;
 class FindDialog;
 class PickerDialog;
 class SqlBrowserWindow;
@@ -115,6 +118,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void retranslate();
+    // Room for the captions of the chosen language: a label wider than the label column
+    // moves the fields right, and the window widens for that and for its menu bar.
+    void fitToLanguage();
+    void retranslateExchangeMenu();
+    void retranslateEditMenu();
     void buildControls();
     void buildMenu();
     void addDesktopHabits();
@@ -160,6 +169,8 @@ private:
     FindDialog* findDialog_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    Growth* growth_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> designedPlaces_;  // the group box's controls
 };
 
 }  // namespace ui

@@ -12,11 +12,12 @@
 #include "ui/history_keys.h"
 #include "ui/main_window.h"
 #include "ui/name_fixes.h"
+#include "ui/retranslate.h"
 
 namespace ui {
 
 void MainWindow::buildEditMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    QMenu* menu = menuBar()->addMenu(tr("&Edycja"));
     menu->setObjectName(QStringLiteral("MenuEdycja1"));
     auto item = [menu](const char* name) {
         QAction* action = menu->addAction(QString());
@@ -32,7 +33,7 @@ void MainWindow::buildEditMenu() {
     connectHandler(redoAction_, &QAction::triggered, this, &MainWindow::redo);
     menu->addSeparator();
     QAction* rename = item("PoprawNazwe1");
-    rename->setText(QStringLiteral("Popraw nazwę…"));
+    rename->setText(tr("Popraw nazwę…"));
     connectHandler(rename, &QAction::triggered, this, &MainWindow::renameName);
     QAction* join = item("PolaczDuplikaty1");
     join->setText(tr("Połącz duplikaty…"));
@@ -44,10 +45,19 @@ void MainWindow::buildEditMenu() {
     connect(offer, &QAction::toggled, this, [](bool on) { setOfferDuplicatesAfterImport(on); });
     menu->addSeparator();
     QAction* copy = item("PowielList1");
-    copy->setText(QStringLiteral("Powiel list…"));
+    copy->setText(tr("Powiel list…"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connectHandler(copy, &QAction::triggered, this, &MainWindow::copyWaybill);
     connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
+    updateEditMenu();
+}
+
+void MainWindow::retranslateEditMenu() {
+    setTextOf(*this, "MenuEdycja1", tr("&Edycja"));
+    setTextOf(*this, "PoprawNazwe1", tr("Popraw nazwę…"));
+    setTextOf(*this, "PolaczDuplikaty1", tr("Połącz duplikaty…"));
+    setTextOf(*this, "DuplikatyPoImporcie1", tr("Proponuj połączenie duplikatów po imporcie"));
+    setTextOf(*this, "PowielList1", tr("Powiel list…"));
     updateEditMenu();
 }
 
@@ -56,13 +66,11 @@ void MainWindow::updateEditMenu() {
     if (!undoAction_) return;
     const bool canUndo = session_.canUndo();
     const bool canRedo = session_.canRedo();
-    undoAction_->setText(canUndo ? QStringLiteral("Cofnij: ") +
-                                       QString::fromStdString(session_.undoText())
-                                 : QStringLiteral("Nie ma czego cofnąć"));
+    undoAction_->setText(canUndo ? tr("Cofnij: ") + QString::fromStdString(session_.undoText())
+                                 : tr("Nie ma czego cofnąć"));
     undoAction_->setEnabled(canUndo);
-    redoAction_->setText(canRedo ? QStringLiteral("Ponów: ") +
-                                       QString::fromStdString(session_.redoText())
-                                 : QStringLiteral("Nie ma czego ponowić"));
+    redoAction_->setText(canRedo ? tr("Ponów: ") + QString::fromStdString(session_.redoText())
+                                 : tr("Nie ma czego ponowić"));
     redoAction_->setEnabled(canRedo);
 }
 
@@ -87,8 +95,7 @@ void MainWindow::renameName() {
     Dialogs& dialogs = Dialogs::instance();
     const std::vector<store::NamedThing> things = session_.namedThings();
     if (things.empty()) {
-        dialogs.inform(this, QStringLiteral("Baza nie zawiera stacji, nadawców/odbiorców ani "
-                                            "ładunków."));
+        dialogs.inform(this, tr("Baza nie zawiera stacji, nadawców/odbiorców ani ładunków."));
         return;
     }
     QStringList items;
@@ -97,18 +104,17 @@ void MainWindow::renameName() {
         const QString scope = QString::fromStdString(t.scope);
         switch (t.kind) {
             case store::NamedKind::Station:
-                items << QStringLiteral("Stacja: ") + name;
+                items << tr("Stacja: ") + name;
                 break;
             case store::NamedKind::Party:
-                items << QStringLiteral("Nadawca/odbiorca: %1 (stacja %2)").arg(name, scope);
+                items << tr("Nadawca/odbiorca: %1 (stacja %2)").arg(name, scope);
                 break;
             case store::NamedKind::Load:
-                items << QStringLiteral("Ładunek: %1 (wagony %2)").arg(name, scope);
+                items << tr("Ładunek: %1 (wagony %2)").arg(name, scope);
                 break;
         }
     }
-    const int picked =
-        dialogs.choose(this, QStringLiteral("Popraw nazwę"), QStringLiteral("Co poprawić:"), items);
+    const int picked = dialogs.choose(this, tr("Popraw nazwę"), tr("Co poprawić:"), items);
     if (picked < 0) return;
     renameThing(this, session_, things[static_cast<std::size_t>(picked)]);
     updateEditMenu();
@@ -132,8 +138,7 @@ void MainWindow::copyWaybill() {
     if (editing_ || waybills_.recordCount() == 0) return;
     const int id = waybills_.integer("id");
     const std::optional<int> count = Dialogs::instance().askNumber(
-        this, QStringLiteral("Powiel list"), QStringLiteral("Liczba kopii listu nr %1:").arg(id), 1,
-        1, 999);
+        this, tr("Powiel list"), tr("Liczba kopii listu nr %1:").arg(id), 1, 1, 999);
     if (!count) return;
     session_.copyWaybill(waybills_.currentIndex(), id, *count);
     updateEditMenu();

@@ -16,8 +16,10 @@
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
 #include "ui/handlers.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/modal.h"
+#include "ui/retranslate.h"
 #include "ui/sql_browser_window.h"
 
 namespace ui {
@@ -35,30 +37,41 @@ void showReport(QWidget* owner, const store::ExchangeReport& report) {
 }  // namespace
 
 void MainWindow::buildExchangeMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Wy&miana"));
+    QMenu* menu = menuBar()->addMenu(tr("Wy&miana"));
     menu->setObjectName(QStringLiteral("Wymiana1"));
     auto item = [menu](const QString& title, const char* name) {
         QAction* action = menu->addAction(title);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    connectHandler(item(QStringLiteral("Eksport CSV…"), "EksportCsv1"), &QAction::triggered, this,
+    connectHandler(item(tr("Eksport CSV…"), "EksportCsv1"), &QAction::triggered, this,
                    &MainWindow::exportCsv);
-    connectHandler(item(QStringLiteral("Import CSV…"), "ImportCsv1"), &QAction::triggered, this,
+    connectHandler(item(tr("Import CSV…"), "ImportCsv1"), &QAction::triggered, this,
                    &MainWindow::importCsv);
-    connectHandler(item(QStringLiteral("Eksport arkusza…"), "EksportArkusza1"), &QAction::triggered,
-                   this, &MainWindow::exportWorkbook);
-    connectHandler(item(QStringLiteral("Import arkusza…"), "ImportArkusza1"), &QAction::triggered,
-                   this, &MainWindow::importWorkbook);
-    connectHandler(item(QStringLiteral("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
+    connectHandler(item(tr("Eksport arkusza…"), "EksportArkusza1"), &QAction::triggered, this,
+                   &MainWindow::exportWorkbook);
+    connectHandler(item(tr("Import arkusza…"), "ImportArkusza1"), &QAction::triggered, this,
+                   &MainWindow::importWorkbook);
+    connectHandler(item(tr("Dołącz bazę…"), "DolaczBaze1"), &QAction::triggered, this,
                    &MainWindow::mergeDatabase);
-    connectHandler(item(QStringLiteral("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered,
-                   this, &MainWindow::restoreBackup);
+    connectHandler(item(tr("Przywróć kopię…"), "PrzywrocKopie1"), &QAction::triggered, this,
+                   &MainWindow::restoreBackup);
     menu->addSeparator();
-    QAction* search = item(QStringLiteral("Szukaj…"), "Szukaj1");
+    QAction* search = item(tr("Szukaj…"), "Szukaj1");
     search->setShortcut(QKeySequence::Find);
     search->setShortcutContext(Qt::WindowShortcut);
     connectHandler(search, &QAction::triggered, this, &MainWindow::openSearch);
+}
+
+void MainWindow::retranslateExchangeMenu() {
+    setTextOf(*this, "Wymiana1", tr("Wy&miana"));
+    setTextOf(*this, "EksportCsv1", tr("Eksport CSV…"));
+    setTextOf(*this, "ImportCsv1", tr("Import CSV…"));
+    setTextOf(*this, "EksportArkusza1", tr("Eksport arkusza…"));
+    setTextOf(*this, "ImportArkusza1", tr("Import arkusza…"));
+    setTextOf(*this, "DolaczBaze1", tr("Dołącz bazę…"));
+    setTextOf(*this, "PrzywrocKopie1", tr("Przywróć kopię…"));
+    setTextOf(*this, "Szukaj1", tr("Szukaj…"));
 }
 
 void MainWindow::exportCsv() {
@@ -68,10 +81,11 @@ void MainWindow::exportCsv() {
     for (store::ExchangeList list : store::kExchangeLists)
         targets << QDir(folder).filePath(QString::fromLatin1(store::csvFileName(list)));
     if (!mayReplace(targets)) return;
-    const auto paths = session_.exportCsv(QDir::toNativeSeparators(folder).toStdString());
+    const auto paths =
+        session_.exportCsv(QDir::toNativeSeparators(folder).toStdString(), exchangeLanguage());
     QStringList names;
     for (const std::string& p : paths) names << QString::fromStdString(p);
-    Dialogs::instance().inform(this, QStringLiteral("Zapisano pliki:\n") + names.join('\n'));
+    Dialogs::instance().inform(this, tr("Zapisano pliki:\n") + names.join('\n'));
 }
 
 void MainWindow::importCsv() {
@@ -91,7 +105,7 @@ void MainWindow::restoreBackup() {
     const std::vector<store::BackupInfo> copies = store::listBackups(location());
     if (copies.empty()) {
         Dialogs::instance().inform(this,
-                                   QStringLiteral("Brak kopii zapasowych w katalogu ") +
+                                   tr("Brak kopii zapasowych w katalogu ") +
                                        QString::fromStdString(store::backupFolder(location())));
         return;
     }
@@ -108,7 +122,7 @@ void MainWindow::restoreBackup() {
         return;
     }
     session_.restore(chosen->path);
-    Dialogs::instance().inform(this, QStringLiteral("Przywrócono kopię z %1.").arg(when));
+    Dialogs::instance().inform(this, tr("Przywrócono kopię z %1.").arg(when));
 }
 
 void MainWindow::openSearch() {

@@ -13,6 +13,7 @@
 #include "store/session.h"
 #include "store/workbook.h"
 #include "ui/dialogs.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/sheet_dialogs.h"
 
@@ -26,17 +27,16 @@ bool MainWindow::mayReplace(const QStringList& paths) {
     if (present.isEmpty()) return true;
     return Dialogs::instance().ask(
         this, QStringLiteral("UWAGA"),
-        (present.size() == 1 ? QStringLiteral("Plik %1 już istnieje. Zastąpić go?")
-                             : QStringLiteral("Te pliki już istnieją:\n%1\nZastąpić je?"))
+        (present.size() == 1 ? tr("Plik %1 już istnieje. Zastąpić go?")
+                             : tr("Te pliki już istnieją:\n%1\nZastąpić je?"))
             .arg(present.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::exportWorkbook() {
     const QString file = chooseWorkbookFile(this);
     if (file.isEmpty() || !mayReplace({file})) return;
-    session_.exportWorkbook(QDir::toNativeSeparators(file).toStdString());
-    Dialogs::instance().inform(this,
-                               QStringLiteral("Zapisano plik:\n") + QDir::toNativeSeparators(file));
+    session_.exportWorkbook(QDir::toNativeSeparators(file).toStdString(), exchangeLanguage());
+    Dialogs::instance().inform(this, tr("Zapisano plik:\n") + QDir::toNativeSeparators(file));
 }
 
 void MainWindow::importWorkbook() {

@@ -1,5 +1,7 @@
 #include "ui/open_transaction.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include "store/session.h"
@@ -11,8 +13,8 @@ namespace ui {
 bool settleOpenTransaction(QWidget* owner, store::Session& session) {
     if (!session.inTransaction()) return true;
     const Answer answer = Dialogs::instance().askOrCancel(
-        owner, QStringLiteral("Pytanie"),
-        QStringLiteral("Transakcja jest otwarta. Zatwierdzić zmiany?"));
+        owner, QCoreApplication::translate("ui::Dialogs", "Pytanie"),
+        QCoreApplication::translate("ui::Dialogs", "Transakcja jest otwarta. Zatwierdzić zmiany?"));
     // "Anuluj", Escape or the close box: the window stays open with the transaction.
     if (answer == Answer::Cancel) return false;
     runHandler(owner, [&] {

@@ -14,6 +14,7 @@
 #include "ui/history_keys.h"
 #include "ui/name_fixes.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
 
@@ -31,24 +32,24 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
       session_(session),
       parties_(session, "parties", store::kPartyListSql, store::ListKind::Parties),
       stations_(session, "stations", store::kStationListSql) {
-    setWindowTitle(QStringLiteral("Nadawcy/odbiorcy"));
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
 
     dBGrid1_ = place(new DataGrid(this), "DBGrid1", 0, 0, 417, 321);
     dBGrid1_->setColumnsResizable(false);
-    dBGrid1_->setList(parties_, {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), 244},
-                                 {QStringLiteral("stacja"), QStringLiteral("Stacja"), 130}});
-    place(new QLabel(QStringLiteral("Nazwa"), this), "Label1", 16, 328, 33, 13);
+    dBGrid1_->setList(
+        parties_, {{QStringLiteral("nazwa"), QT_TRANSLATE_NOOP("ui::GridColumn", "Nazwa"), 244},
+                   {QStringLiteral("stacja"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja"), 130}});
+    place(new QLabel(this), "Label1", 16, 328, 33, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 64, 328, 345, 21);
-    place(new QLabel(QStringLiteral("Stacja"), this), "Label2", 16, 352, 30, 13);
+    place(new QLabel(this), "Label2", 16, 352, 30, 13);
     comboBox1_ = place(new QComboBox(this), "ComboBox1", 64, 352, 345, 21);
     comboBox1_->setEditable(true);
     comboBox1_->setCompleter(nullptr);  // a typed station is stored as typed, never completed
-    button1_ = place(new QPushButton(QStringLiteral("Dodaj"), this), "Button1", 64, 384, 75, 25);
-    button3_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button3", 240, 384, 75, 25);
-    button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 336, 384, 75, 25);
+    button1_ = place(new QPushButton(this), "Button1", 64, 384, 75, 25);
+    button3_ = place(new QPushButton(this), "Button3", 240, 384, 75, 25);
+    button4_ = place(new QPushButton(this), "Button4", 336, 384, 75, 25);
 
     limitTyping(edit1_, kTypedChars);
     limitTyping(comboBox1_, kTypedChars);
@@ -70,6 +71,15 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
         if (parties_.recordCount() == 0) return std::nullopt;
         return session_.namedAt(store::NamedKind::Party, parties_.currentIndex(),
                                 {current("nazwa"), current("stacja")});
+    });
+    followLanguage(*this, [this] {
+        setWindowTitle(tr("Nadawcy/odbiorcy"));
+        setTextOf(*this, "Label1", tr("Nazwa"));
+        setTextOf(*this, "Label2", tr("Stacja"));
+        setTextOf(*this, "Button1", tr("Dodaj"));
+        setTextOf(*this, "Button3", tr("Usuń"));
+        setTextOf(*this, "Button4", tr("Zamknij"));
+        fitCaptions(*this);
     });
 }
 
@@ -128,10 +138,9 @@ void PartiesWindow::deleteParty() {
     // whole stored texts.
     const int index = parties_.currentIndex();
     const store::ListedPair party{current("nazwa"), current("stacja")};
-    if (!Dialogs::instance().ask(
-            this, QStringLiteral("UWAGA"),
-            QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe z tym "
-                           "nadawcą/odbiorcą. Jesteś pewien?"))) {
+    if (!Dialogs::instance().ask(this, tr("UWAGA"),
+                                 tr("Uwaga, zostaną skasowane również: listy przewozowe z tym "
+                                    "nadawcą/odbiorcą. Jesteś pewien?"))) {
         return;
     }
     if (edit1_->text().isEmpty()) return;

@@ -10,6 +10,7 @@
 #include "ui/handlers.h"
 #include "ui/modal.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/window_habits.h"
 
 namespace ui {
@@ -31,9 +32,10 @@ PickerDialog::PickerDialog(store::Session& session, QWidget* parent)
     dBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     dBGrid1_->setGeometry(0, 0, 321, 120);
     dBGrid1_->setColumnsResizable(true);
-    dBGrid1_->setList(rows_, {{QStringLiteral("nazwa"), QStringLiteral("Nadawca/odbiorca"), 300},
+    dBGrid1_->setList(rows_, {{QStringLiteral("nazwa"),
+                               QT_TRANSLATE_NOOP("ui::GridColumn", "Nadawca/odbiorca"), 300},
                               {QStringLiteral("stacja"), QString(), 64, false}});
-    button2_ = new QPushButton(QStringLiteral("Anuluj"), this);
+    button2_ = new QPushButton(this);
     button2_->setObjectName(QStringLiteral("Button2"));
     button2_->setGeometry(248, 128, 75, 25);
     button2_->setAutoDefault(false);
@@ -45,6 +47,10 @@ PickerDialog::PickerDialog(store::Session& session, QWidget* parent)
     Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
     growth->follow(button2_, true, false);  // "Anuluj" stays at the right edge
     rememberPlace(*this, QStringLiteral("wybor"));
+    followLanguage(*this, [this] {
+        button2_->setText(tr("Anuluj"));
+        fitCaptions(*this);
+    });
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -60,7 +61,7 @@ QString printerKey(const QString& printer, const char* value) {
 
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("opcjeWydruku"));
-    setWindowTitle(QStringLiteral("Opcje wydruku"));
+    setWindowTitle(tr("Opcje wydruku"));
     closeOnEscape(*this);
 
     firstSlot_ = named(new QSpinBox(this), "firstSlot");
@@ -68,62 +69,58 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     slotHint_ = new QLabel(this);
     slotHint_->setEnabled(false);
     order_ = named(new QComboBox(this), "order");
-    order_->addItems({QStringLiteral("Jak na liście"), QStringLiteral("Według stacji nadania"),
-                      QStringLiteral("Według stacji odbioru")});
-    returnCards_ =
-        named(new QCheckBox(QStringLiteral("Karta &zwrotna próżnego wagonu po każdej kopii"), this),
-              "returnCards");
+    order_->addItems(
+        {tr("Jak na liście"), tr("Według stacji nadania"), tr("Według stacji odbioru")});
+    returnCards_ = named(new QCheckBox(tr("Karta &zwrotna próżnego wagonu po każdej kopii"), this),
+                         "returnCards");
     letterCodes_ =
-        named(new QCheckBox(
-                  QStringLiteral("Kody &literowe kolorów na pasach stacji (BIA, CZE, ŻÓŁ…)"), this),
+        named(new QCheckBox(tr("Kody &literowe kolorów na pasach stacji (BIA, CZE, ŻÓŁ…)"), this),
               "letterCodes");
     tonerSaver_ = named(
-        new QCheckBox(QStringLiteral("&Oszczędzanie tonera: bez szarego tła, wyraźna linia cięcia"),
-                      this),
+        new QCheckBox(tr("&Oszczędzanie tonera: bez szarego tła, wyraźna linia cięcia"), this),
         "tonerSaver");
 
     format_ = named(new QComboBox(this), "cardFormat");
     for (print::CardPreset preset : print::kPresets)
-        format_->addItem(QString::fromUtf8(print::presetLabel(preset)));
+        format_->addItem(
+            QCoreApplication::translate("print::CardFormat", print::presetLabel(preset)));
     paper_ = named(new QComboBox(this), "paper");
     for (print::Paper paper : kPapers) paper_->addItem(QString::fromUtf8(print::paperLabel(paper)));
     customWidth_ = millimetres(this, "customWidth");
     customHeight_ = millimetres(this, "customHeight");
     customWidth_->setValue(45);
     customHeight_->setValue(65);
-    customLandscape_ =
-        named(new QCheckBox(QStringLiteral("Arkusz pozio&my"), this), "customLandscape");
+    customLandscape_ = named(new QCheckBox(tr("Arkusz pozio&my"), this), "customLandscape");
     fold_ = named(
-        new QCheckBox(
-            QStringLiteral("List &składany: karta zwrotna na odwrocie, złożyć wzdłuż linii"), this),
+        new QCheckBox(tr("List &składany: karta zwrotna na odwrocie, złożyć wzdłuż linii"), this),
         "fold");
     offsetLabel_ = new QLabel(this);
     offsetX_ = tenths(this, "offsetX");
     offsetY_ = tenths(this, "offsetY");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Pierwsze pole arkusza:"), firstSlot_);
+    form->addRow(tr("&Pierwsze pole arkusza:"), firstSlot_);
     form->addRow(QString(), slotHint_);
-    form->addRow(QStringLiteral("&Kolejność kart:"), order_);
+    form->addRow(tr("&Kolejność kart:"), order_);
 
     auto* formatForm = new QFormLayout;
-    formatForm->addRow(QStringLiteral("&Format kart:"), format_);
-    formatForm->addRow(QStringLiteral("P&apier:"), paper_);
+    formatForm->addRow(tr("&Format kart:"), format_);
+    formatForm->addRow(tr("P&apier:"), paper_);
     auto* custom = new QHBoxLayout;
-    auto* widthLabel = new QLabel(QStringLiteral("Sz&erokość"), this);
+    auto* widthLabel = new QLabel(tr("Sz&erokość"), this);
     widthLabel->setBuddy(customWidth_);
-    auto* heightLabel = new QLabel(QStringLiteral("&Wysokość"), this);
+    auto* heightLabel = new QLabel(tr("&Wysokość"), this);
     heightLabel->setBuddy(customHeight_);
     custom->addWidget(widthLabel);
     custom->addWidget(customWidth_);
     custom->addWidget(heightLabel);
     custom->addWidget(customHeight_);
     custom->addWidget(customLandscape_);
-    formatForm->addRow(QStringLiteral("Własny format:"), custom);
+    formatForm->addRow(tr("Własny format:"), custom);
     auto* offset = new QHBoxLayout;
-    auto* rightLabel = new QLabel(QStringLiteral("w p&rawo"), this);
+    auto* rightLabel = new QLabel(tr("w p&rawo"), this);
     rightLabel->setBuddy(offsetX_);
-    auto* downLabel = new QLabel(QStringLiteral("w dó&ł"), this);
+    auto* downLabel = new QLabel(tr("w dó&ł"), this);
     downLabel->setBuddy(offsetY_);
     offset->addWidget(rightLabel);
     offset->addWidget(offsetX_);
@@ -135,9 +132,9 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
                                                    QDialogButtonBox::RestoreDefaults,
                                                this),
                           "buttons");
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    buttons->button(QDialogButtonBox::RestoreDefaults)->setText(QStringLiteral("&Domyślne"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
+    buttons->button(QDialogButtonBox::RestoreDefaults)->setText(tr("&Domyślne"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
@@ -191,16 +188,15 @@ void PrintOptionsDialog::followFormat() {
     if (!format) return;  // the slots stay as they were until the sizes fit
     const int count = print::sheetGrid(*format, fold_->isChecked()).count();
     firstSlot_->setRange(print::PrintOptions::kFirstSlotMin, qMax(1, count));
-    slotHint_->setText(QStringLiteral("Pola arkusza liczone rzędami od lewego górnego (1–%1).\n"
-                                      "Pola przed nim zostają puste: arkusz zaczęty poprzednio.")
+    slotHint_->setText(tr("Pola arkusza liczone rzędami od lewego górnego (1–%1).\n"
+                          "Pola przed nim zostają puste: arkusz zaczęty poprzednio.")
                            .arg(count));
 }
 
 void PrintOptionsDialog::setPrinterName(const QString& name) {
-    offsetLabel_->setText(
-        name.isEmpty()
-            ? QStringLiteral("Przesunięcie wydruku na drukarce domyślnej (w 0,1 mm):")
-            : QStringLiteral("Przesunięcie wydruku na drukarce „%1” (w 0,1 mm):").arg(name));
+    offsetLabel_->setText(name.isEmpty()
+                              ? tr("Przesunięcie wydruku na drukarce domyślnej (w 0,1 mm):")
+                              : tr("Przesunięcie wydruku na drukarce „%1” (w 0,1 mm):").arg(name));
 }
 
 void PrintOptionsDialog::accept() {

@@ -1,4 +1,5 @@
 #include "ui/print_row.h"
+#include "ui/retranslate.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -168,21 +169,26 @@ PrintHeaderRow::PrintHeaderRow(QWidget* parent) : QFrame(parent) {
         const char* text;
         int left;
     };
-    static const Caption kCaptions[] = {{"ladunek", "Ładunek", 30},
-                                        {"st_odb", "Stacja odb.", 105},
-                                        {"odb", "Odbiorca", 180},
-                                        {"wagon", "Wagon", 245},
-                                        {"nad", "Nadawca", 285},
-                                        {"st_nad", "Stacja nad.", 360},
-                                        {"ilosc", "Ilosc", 435 + kEditTextMargin}};
+    static const Caption kCaptions[] = {{"ladunek", QT_TR_NOOP("Ładunek"), 30},
+                                        {"st_odb", QT_TR_NOOP("Stacja odb."), 105},
+                                        {"odb", QT_TR_NOOP("Odbiorca"), 180},
+                                        {"wagon", QT_TR_NOOP("Wagon"), 245},
+                                        {"nad", QT_TR_NOOP("Nadawca"), 285},
+                                        {"st_nad", QT_TR_NOOP("Stacja nad."), 360},
+                                        {"ilosc", QT_TR_NOOP("Ilosc"), 435 + kEditTextMargin}};
     for (std::size_t i = 0; i < captions_.size(); ++i) {
-        auto* label = new QLabel(QString::fromUtf8(kCaptions[i].text), this);
+        auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(kCaptions[i].name));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(kCaptions[i].left, kControlTop, label->sizeHint().width(),
-                           kControlHeight);
+        label->move(kCaptions[i].left, kControlTop);
         captions_[i] = label;
     }
+    followLanguage(*this, [this] {
+        for (std::size_t i = 0; i < captions_.size(); ++i) {
+            captions_[i]->setText(tr(kCaptions[i].text));
+            captions_[i]->resize(captions_[i]->sizeHint().width(), kControlHeight);
+        }
+    });
 }
 
 }  // namespace ui

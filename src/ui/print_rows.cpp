@@ -1,5 +1,7 @@
 #include "ui/print_rows.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <unordered_set>
@@ -10,10 +12,16 @@
 namespace ui {
 namespace {
 
-const std::array<QString, PrintRowsModel::ColumnCount> kCaptions{
-    QStringLiteral("V"),           QStringLiteral("Ładunek"), QStringLiteral("Stacja odb."),
-    QStringLiteral("Odbiorca"),    QStringLiteral("Wagon"),   QStringLiteral("Nadawca"),
-    QStringLiteral("Stacja nad."), QStringLiteral("Ilosc")};
+// Polish, shown in the chosen language (the print window's header row has the same).
+const std::array<const char*, PrintRowsModel::ColumnCount> kCaptions{
+    "V",
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Ładunek"),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Stacja odb."),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Odbiorca"),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Wagon"),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Nadawca"),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Stacja nad."),
+    QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Ilosc")};
 
 // The waybill text that each text column shows.
 using F = store::WaybillField;
@@ -185,7 +193,8 @@ Qt::ItemFlags PrintRowsModel::flags(const QModelIndex& index) const {
 QVariant PrintRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount) {
-        return kCaptions[static_cast<std::size_t>(section)];
+        return QCoreApplication::translate("ui::PrintHeaderRow",
+                                           kCaptions[static_cast<std::size_t>(section)]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

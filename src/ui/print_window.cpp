@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHideEvent>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include "ui/print_options_dialog.h"
 #include "ui/print_row.h"
 #include "ui/print_rows.h"
+#include "ui/retranslate.h"
 #include "ui/window_habits.h"
 #include "ui/window_keys.h"
 
@@ -40,8 +42,9 @@ constexpr int kRowsTop = 50;
 constexpr int kRowStep = 28;
 
 QString askPdfFile(QWidget* owner) {
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("Wydruk do pliku PDF"),
-                                        QStringLiteral("listy.pdf"), QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        owner, QCoreApplication::translate("ui::PrintWindow", "Wydruk do pliku PDF"),
+        QStringLiteral("listy.pdf"), QCoreApplication::translate("ui::PrintWindow", "PDF (*.pdf)"));
 }
 
 PrintWindow::PdfFileChooser& pdfChooser() {
@@ -53,13 +56,15 @@ QString choosePdfFile(QWidget* owner) {
     return pdfChooser() ? pdfChooser()(owner) : askPdfFile(owner);
 }
 
-// "1 arkusz", "2 arkusze", "5 arkuszy", "22 arkusze", "0 arkuszy".
+// "1 arkusz", "2 arkusze", "5 arkuszy", "22 arkusze", "0 arkuszy"; in the other languages
+// their own plural ("1 Bogen", "2 Bogen"; "1 sheet", "2 sheets").
 QString sheetsText(int n) {
     const int ones = n % 10, tens = n % 100;
-    const char* word = n == 1                                                  ? "arkusz"
-                       : ones >= 2 && ones <= 4 && !(tens >= 12 && tens <= 14) ? "arkusze"
-                                                                               : "arkuszy";
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(word));
+    const char* word = n == 1 ? QT_TRANSLATE_NOOP("ui::PrintWindow", "%1 arkusz")
+                       : ones >= 2 && ones <= 4 && !(tens >= 12 && tens <= 14)
+                           ? QT_TRANSLATE_NOOP("ui::PrintWindow", "%1 arkusze")
+                           : QT_TRANSLATE_NOOP("ui::PrintWindow", "%1 arkuszy");
+    return QCoreApplication::translate("ui::PrintWindow", word).arg(n);
 }
 
 }  // namespace
@@ -72,7 +77,6 @@ PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
     : QDialog(parent),
       waybills_(session, "sql1", store::kWaybillListSql),
       colours_(session, "sql2", std::string()) {
-    setWindowTitle(QStringLiteral("Wydruk"));
     resize(insideOf({554, 447}));
     // Enlarged, the window shows more of its list; never smaller than designed.
     setMinimumSize(insideOf({554, 447}));
@@ -90,17 +94,16 @@ PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
     scroll_ = new QScrollBar(Qt::Vertical, this);
     scroll_->setObjectName(QStringLiteral("scroll"));
     scroll_->setSingleStep(20);
-    label1_ = new QLabel(QStringLiteral("Wybór drukarki"), this);
+    label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setGeometry(8, 16, 72, 13);
-    label1_->resize(qMax(72, label1_->sizeHint().width()), 13);
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setGeometry(104, 16, 329, 21);
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->setCompleter(nullptr);
-    button1_ = new QPushButton(QStringLiteral("Drukuj"), this);
+    button1_ = new QPushButton(this);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setGeometry(440, 16, 75, 25);
     button1_->setAutoDefault(false);
@@ -113,10 +116,10 @@ PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
     connectHandler(button1_, &QPushButton::clicked, this, &PrintWindow::printTicked);
     connectHandler(button1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        QAction* pdf = menu.addAction(QStringLiteral("Drukuj do pliku PDF..."));
-        QAction* preview = menu.addAction(QStringLiteral("Podgląd wydruku"));
+        QAction* pdf = menu.addAction(tr("Drukuj do pliku PDF..."));
+        QAction* preview = menu.addAction(tr("Podgląd wydruku"));
         menu.addSeparator();
-        QAction* options = menu.addAction(QStringLiteral("Opcje wydruku…"));
+        QAction* options = menu.addAction(tr("Opcje wydruku…"));
         QAction* chosen = menu.exec(button1_->mapToGlobal(at));
         if (chosen == pdf) printToPdf();
         if (chosen == preview) printPreview();
@@ -124,6 +127,7 @@ PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
     });
     makeListMenu();
     addPrintKeys();
+    followLanguage(*this, [this] { retranslate(); });
     // Typed text that is not exactly a printer's name leaves no printer selected.
     connectHandler(comboBox1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         const int index = comboBox1_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -270,27 +274,28 @@ void PrintWindow::editPrintOptions() {
 void PrintWindow::makeListMenu() {
     struct Command {
         const char* name;
-        QString text;
+        const char* text;  // Polish, shown translated
         QKeySequence keys;
         void (PrintWindow::*handler)();
     };
     const Command commands[] = {
-        {"zaznaczWszystkie", QStringLiteral("Zaznacz wszystkie"),
-         QKeySequence(Qt::CTRL | Qt::Key_A), &PrintWindow::tickAll},
-        {"odznaczWszystkie", QStringLiteral("Odznacz wszystkie"),
+        {"zaznaczWszystkie", QT_TR_NOOP("Zaznacz wszystkie"), QKeySequence(Qt::CTRL | Qt::Key_A),
+         &PrintWindow::tickAll},
+        {"odznaczWszystkie", QT_TR_NOOP("Odznacz wszystkie"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &PrintWindow::untickAll},
-        {"odwrocZaznaczenie", QStringLiteral("Odwróć zaznaczenie"),
-         QKeySequence(Qt::CTRL | Qt::Key_I), &PrintWindow::invertTicks},
-        {"zaznaczNadania", QStringLiteral("Zaznacz ze stacji nadania…"),
+        {"odwrocZaznaczenie", QT_TR_NOOP("Odwróć zaznaczenie"), QKeySequence(Qt::CTRL | Qt::Key_I),
+         &PrintWindow::invertTicks},
+        {"zaznaczNadania", QT_TR_NOOP("Zaznacz ze stacji nadania…"),
          QKeySequence(Qt::CTRL | Qt::Key_N), &PrintWindow::tickBySendingStation},
-        {"zaznaczOdbioru", QStringLiteral("Zaznacz do stacji odbioru…"),
+        {"zaznaczOdbioru", QT_TR_NOOP("Zaznacz do stacji odbioru…"),
          QKeySequence(Qt::CTRL | Qt::Key_O), &PrintWindow::tickByReceivingStation},
-        {"liczbaKopii", QStringLiteral("Liczba kopii zaznaczonych…"),
+        {"liczbaKopii", QT_TR_NOOP("Liczba kopii zaznaczonych…"),
          QKeySequence(Qt::CTRL | Qt::Key_L), &PrintWindow::setTickedCounts},
     };
     QList<QAction*> actions;
     for (const Command& c : commands) {
-        auto* action = new QAction(c.text, this);
+        auto* action = new QAction(tr(c.text), this);
+        action->setProperty("sourceText", QByteArray(c.text));
         action->setObjectName(QLatin1String(c.name));
         action->setShortcut(c.keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -324,13 +329,13 @@ void PrintWindow::invertTicks() {
 }
 
 void PrintWindow::tickBySendingStation() {
-    tickByStation(PrintRowsModel::SendingStation, QStringLiteral("Zaznacz ze stacji nadania"),
-                  QStringLiteral("Stacja nadania:"));
+    tickByStation(PrintRowsModel::SendingStation, tr("Zaznacz ze stacji nadania"),
+                  tr("Stacja nadania:"));
 }
 
 void PrintWindow::tickByReceivingStation() {
-    tickByStation(PrintRowsModel::ReceivingStation, QStringLiteral("Zaznacz do stacji odbioru"),
-                  QStringLiteral("Stacja odbioru:"));
+    tickByStation(PrintRowsModel::ReceivingStation, tr("Zaznacz do stacji odbioru"),
+                  tr("Stacja odbioru:"));
 }
 
 // The stations of the listed waybills to pick from; the rows of the picked one are ticked
@@ -348,36 +353,53 @@ void PrintWindow::tickByStation(int column, const QString& caption, const QStrin
 void PrintWindow::addPrintKeys() {
     struct Command {
         const char* name;
-        QString text;
+        const char* text;  // Polish, shown translated
         QKeySequence keys;
         void (PrintWindow::*handler)();
     };
     const Command commands[] = {
-        {"drukujPdf", QStringLiteral("Drukuj do pliku PDF"), QKeySequence(Qt::CTRL | Qt::Key_E),
+        {"drukujPdf", QT_TR_NOOP("Drukuj do pliku PDF"), QKeySequence(Qt::CTRL | Qt::Key_E),
          &PrintWindow::printToPdf},
-        {"podgladWydruku", QStringLiteral("Podgląd wydruku"),
+        {"podgladWydruku", QT_TR_NOOP("Podgląd wydruku"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &PrintWindow::printPreview},
-        {"opcjeWydruku", QStringLiteral("Opcje wydruku"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+        {"opcjeWydruku", QT_TR_NOOP("Opcje wydruku"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
          &PrintWindow::editPrintOptions},
     };
     QStringList named;
     for (const Command& c : commands) {
-        auto* action = new QAction(c.text, this);
+        auto* action = new QAction(tr(c.text), this);
+        action->setProperty("sourceText", QByteArray(c.text));
         action->setObjectName(QLatin1String(c.name));
         action->setShortcut(c.keys);
         action->setShortcutContext(Qt::WindowShortcut);
         connectHandler(action, &QAction::triggered, this, c.handler);
         addAction(action);
-        named << QStringLiteral("%1 (%2)").arg(c.text, keyText(c.keys));
     }
-    button1_->setToolTip(QStringLiteral("Drukuje zaznaczone listy. Prawy przycisk myszy: %1.")
+}
+
+// The window's texts in the chosen language, the actions' from the Polish each one keeps.
+void PrintWindow::retranslate() {
+    setWindowTitle(tr("Wydruk"));
+    label1_->setText(tr("Wybór drukarki"));
+    label1_->resize(qMax(72, label1_->sizeHint().width()), 13);
+    button1_->setText(tr("Drukuj"));
+    for (QAction* action : actions()) {
+        const QByteArray source = action->property("sourceText").toByteArray();
+        if (!source.isEmpty()) action->setText(tr(source.constData()));
+    }
+    QStringList named;
+    for (const char* name : {"drukujPdf", "podgladWydruku", "opcjeWydruku"}) {
+        const QAction* action = findChild<QAction*>(QLatin1String(name));
+        named << QStringLiteral("%1 (%2)").arg(action->text(), keyText(action->shortcut()));
+    }
+    button1_->setToolTip(tr("Drukuje zaznaczone listy. Prawy przycisk myszy: %1.")
                              .arg(named.join(QStringLiteral(", "))));
 }
 
 // One number for every ticked row, starting from the current row's count when that is one.
 void PrintWindow::setTickedCounts() {
     if (rows_->tickedRows() == 0) {
-        Dialogs::instance().inform(this, QStringLiteral("Nie zaznaczono żadnego listu."));
+        Dialogs::instance().inform(this, tr("Nie zaznaczono żadnego listu."));
         return;
     }
     constexpr int kMaxCopies = 999;
@@ -389,8 +411,8 @@ void PrintWindow::setTickedCounts() {
         if (ok && count >= 0 && count <= kMaxCopies) start = count;
     }
     const std::optional<int> copies = Dialogs::instance().askNumber(
-        this, QStringLiteral("Liczba kopii"),
-        QStringLiteral("Liczba kopii każdego zaznaczonego listu:"), start, 0, kMaxCopies);
+        this, tr("Liczba kopii"), tr("Liczba kopii każdego zaznaczonego listu:"), start, 0,
+        kMaxCopies);
     if (copies) rows_->setTickedCounts(QString::number(*copies));
 }
 
@@ -426,12 +448,12 @@ void PrintWindow::printPreview() {
     const print::CardFormat& f = options.format;
     const QString format =
         f.preset == print::CardPreset::Custom
-            ? QStringLiteral("%1×%2 mm").arg(f.width).arg(f.height)
+            ? tr("%1×%2 mm").arg(f.width).arg(f.height)
             : QString::fromUtf8(print::presetLabel(f.preset)).section(QLatin1Char(' '), 0, 1);
-    preview.setWindowTitle(QStringLiteral("Listy przewozowe: %1 %2, %3%4")
+    preview.setWindowTitle(tr("Listy przewozowe: %1 %2, %3%4")
                                .arg(sheetsText(print::sheetsNeeded(rows, options)),
                                     QString::fromUtf8(print::paperLabel(f.paper)), format,
-                                    options.fold ? QStringLiteral(", składane") : QString()));
+                                    options.fold ? tr(", składane") : QString()));
     connectHandler(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &rows, &options](QPrinter* printer) {
                        auto service = print::QtPrintService::toPrinter(*printer);

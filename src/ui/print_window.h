@@ -79,6 +79,7 @@ private:
     void run(print::PrintService& service, int printerIndex, bool toPrinter);
     // The chosen printer's name, or the default printer's with none chosen.
     QString printerName() const;
+    void retranslate();
     void makeListMenu();
     void addPrintKeys();
     void tickByStation(int column, const QString& caption, const QString& label);

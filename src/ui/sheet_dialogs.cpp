@@ -1,5 +1,6 @@
 #include "ui/sheet_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -32,8 +33,10 @@ QString chooseWorkbookFile(QWidget* owner) {
     if (choosers().workbookFile) return choosers().workbookFile(owner);
     // The window asks before replacing a file itself (the same question for every export).
     QString file = QFileDialog::getSaveFileName(
-        owner, QStringLiteral("Eksport arkusza"), QStringLiteral("listy.xlsx"),
-        QStringLiteral("Skoroszyty Excel (*.xlsx)"), nullptr, QFileDialog::DontConfirmOverwrite);
+        owner, QCoreApplication::translate("ui::ExchangeDialogs", "Eksport arkusza"),
+        QStringLiteral("listy.xlsx"),
+        QCoreApplication::translate("ui::ExchangeDialogs", "Skoroszyty Excel (*.xlsx)"), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty() && !file.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         file += QStringLiteral(".xlsx");
     return file;
@@ -42,8 +45,10 @@ QString chooseWorkbookFile(QWidget* owner) {
 QStringList chooseImportFiles(QWidget* owner) {
     if (choosers().importFiles) return choosers().importFiles(owner);
     return QFileDialog::getOpenFileNames(
-        owner, QStringLiteral("Import arkusza"), QString(),
-        QStringLiteral("Arkusze i pliki CSV (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
+        owner, QCoreApplication::translate("ui::ExchangeDialogs", "Import arkusza"), QString(),
+        QCoreApplication::translate(
+            "ui::ExchangeDialogs",
+            "Arkusze i pliki CSV (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
 }
 
 std::optional<store::Encoding> chooseEncoding(QWidget* owner, const QString& name,
@@ -59,14 +64,13 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
                                std::vector<store::Encoding> candidates, QWidget* parent)
     : QDialog(parent), candidates_(std::move(candidates)) {
     setObjectName(QStringLiteral("encodingDialog"));
-    setWindowTitle(QStringLiteral("Kodowanie pliku %1").arg(name));
+    setWindowTitle(tr("Kodowanie pliku %1").arg(name));
     closeOnEscape(*this);
-    auto* label =
-        new QLabel(QStringLiteral("Plik %1 nie jest zapisany w UTF-8. Wybierz kodowanie, w którym "
-                                  "wszystkie litery wyglądają dobrze (pierwsze jest najbardziej "
-                                  "prawdopodobne):")
-                       .arg(name),
-                   this);
+    auto* label = new QLabel(tr("Plik %1 nie jest zapisany w UTF-8. Wybierz kodowanie, w którym "
+                                "wszystkie litery wyglądają dobrze (pierwsze jest najbardziej "
+                                "prawdopodobne):")
+                                 .arg(name),
+                             this);
     label->setWordWrap(true);
     // The first rows only.
     std::size_t end = 0;
@@ -95,10 +99,9 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* buttons = new QDialogButtonBox(this);
     for (std::size_t c = 0; c < candidates_.size(); ++c) {
-        QPushButton* b =
-            buttons->addButton(QStringLiteral("Wczytaj jako %1")
-                                   .arg(QString::fromLatin1(store::encodingName(candidates_[c]))),
-                               QDialogButtonBox::AcceptRole);
+        QPushButton* b = buttons->addButton(
+            tr("Wczytaj jako %1").arg(QString::fromLatin1(store::encodingName(candidates_[c]))),
+            QDialogButtonBox::AcceptRole);
         b->setObjectName(QStringLiteral("encoding%1").arg(c));
         connect(b, &QPushButton::clicked, this, [this, c] {
             chosen_ = candidates_[c];
@@ -110,7 +113,7 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
         }
         buttons_.push_back(b);
     }
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("Anuluj"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -10,13 +10,13 @@
 #include "ui/handlers.h"
 #include "ui/open_transaction.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/window_habits.h"
 
 namespace ui {
 
 SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session), results_(session, "results", store::kStationListSql) {
-    setWindowTitle(QStringLiteral("Dostęp do bazy"));
     resize(insideOf({1060, 563}));
     move(308, 217);
 
@@ -48,6 +48,8 @@ SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
     growth->follow(exec, true, false);
     growth->stretch(dBGrid1_, true, true);
     rememberPlace(*this, QStringLiteral("przegladarka"));
+    // "Open" and "Exec" are the same in every language.
+    followLanguage(*this, [this] { setWindowTitle(tr("Dostęp do bazy")); });
 }
 
 // A statement of the user's other than a plain select ends the history: what it changed

@@ -1,4 +1,6 @@
 #include "ui/stations_window.h"
+
+#include <QCoreApplication>
 #include "store/schema.h"
 
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include "ui/history_keys.h"
 #include "ui/name_fixes.h"
 #include "ui/placement.h"
+#include "ui/retranslate.h"
 #include "ui/typing_limit.h"
 #include "ui/window_habits.h"
 #include "widgets/color_string_grid.h"
@@ -35,7 +38,6 @@ QString fromUtf8(std::string_view text) {
 
 StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session), stations_(session, "stations", store::kStationListSql) {
-    setWindowTitle(QStringLiteral("Stacje"));
     resize(insideOf({534, 376}));
     // The grid shows the stations as every command leaves them.
     listener_ = session_.listen([this](const store::Changes& changes) {
@@ -60,22 +62,22 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     grid_->setFocusPolicy(Qt::StrongFocus);
     grid_->lineDesign().setLineUpColor(kWhite);
 
-    label1_ = place(new QLabel(QStringLiteral("Nazwa stacji"), this), "Label1", 8, 240, 60, 13);
+    label1_ = place(new QLabel(this), "Label1", 8, 240, 60, 13);
     edit1_ = place(new QLineEdit(this), "Edit1", 80, 240, 433, 21);
     limitTyping(edit1_, kTypedChars);
-    label2_ = place(new QLabel(QStringLiteral("Kolor FREMO"), this), "Label2", 8, 264, 65, 13);
+    label2_ = place(new QLabel(this), "Label2", 8, 264, 65, 13);
     comboBox1_ = place(new QComboBox(this), "ComboBox1", 80, 264, 433, 21);
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->setCompleter(nullptr);  // typed text selects an item only when it is one exactly
     comboBox1_->setMaxVisibleItems(8);
-    for (const store::FremoColour& c : store::kFremoColours) comboBox1_->addItem(fromUtf8(c.label));
+    for (std::size_t i = 0; i < store::kFremoColours.size(); ++i) comboBox1_->addItem(QString());
     comboBox1_->setCurrentIndex(-1);
 
-    button1_ = place(new QPushButton(QStringLiteral("Dopisz"), this), "Button1", 80, 312, 75, 25);
-    button2_ = place(new QPushButton(QStringLiteral("Zmień"), this), "Button2", 168, 312, 75, 25);
-    button3_ = place(new QPushButton(QStringLiteral("Usuń"), this), "Button3", 256, 312, 75, 25);
-    button4_ = place(new QPushButton(QStringLiteral("Zamknij"), this), "Button4", 440, 312, 75, 25);
+    button1_ = place(new QPushButton(this), "Button1", 80, 312, 75, 25);
+    button2_ = place(new QPushButton(this), "Button2", 168, 312, 75, 25);
+    button3_ = place(new QPushButton(this), "Button3", 256, 312, 75, 25);
+    button4_ = place(new QPushButton(this), "Button4", 440, 312, 75, 25);
     for (QPushButton* b : {button1_, button2_, button3_, button4_}) b->setAutoDefault(false);
 
     QWidget* order[] = {edit1_, comboBox1_, button1_, button2_, button3_, button4_, grid_};
@@ -107,6 +109,30 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
         if (row < 1 || row >= grid_->rowCount()) return std::nullopt;
         return store::NamedThing{store::NamedKind::Station, grid_->cells(0, row).toStdString(), {}};
     });
+    followLanguage(*this, [this] { retranslate(); });
+}
+
+void StationsWindow::retranslate() {
+    setWindowTitle(tr("Stacje"));
+    setTextOf(*this, "Label1", tr("Nazwa stacji"));
+    setTextOf(*this, "Label2", tr("Kolor FREMO"));
+    setTextOf(*this, "Button1", tr("Dopisz"));
+    setTextOf(*this, "Button2", tr("Zmień"));
+    setTextOf(*this, "Button3", tr("Usuń"));
+    setTextOf(*this, "Button4", tr("Zamknij"));
+    // The colour list in the chosen language; the selection and any typed text stay.
+    const QString typed = comboBox1_->currentText();
+    const int index = comboBox1_->currentIndex();
+    for (const store::FremoColour& c : store::kFremoColours) {
+        comboBox1_->setItemText(c.index, QCoreApplication::translate("store::FremoColour",
+                                                                     std::string(c.label).c_str()));
+    }
+    if (index < 0) comboBox1_->setEditText(typed);
+    if (grid_->rowCount() > 0) {
+        grid_->setCells(0, 0, tr("Nazwa stacji"));
+        grid_->setCells(1, 0, tr("Kolor"));
+    }
+    fitCaptions(*this);
 }
 
 StationsWindow::~StationsWindow() {
@@ -121,8 +147,8 @@ void StationsWindow::fillGrid() {
     stations_.reopen();
     const int count = stations_.recordCount();
     grid_->setRowCount(count + 1);
-    grid_->setCells(0, 0, QStringLiteral("Nazwa stacji"));
-    grid_->setCells(1, 0, QStringLiteral("Kolor"));
+    grid_->setCells(0, 0, tr("Nazwa stacji"));
+    grid_->setCells(1, 0, tr("Kolor"));
     for (int row = 1; row <= count; ++row) {
         grid_->setCells(0, row, QString::fromStdString(stations_.text("nazwa")));
         grid_->cellStyle(0, row).setBgColor(kWhite);
@@ -235,7 +261,7 @@ void StationsWindow::pickStation(int row) {
 void StationsWindow::addStation() {
     if (edit1_->text().isEmpty()) return;
     if (!session_.addStation(typedName(), currentColour_.toStdString())) {
-        Dialogs::instance().error(this, QStringLiteral("Istnieje taka stacja"));
+        Dialogs::instance().error(this, tr("Istnieje taka stacja"));
     }
 }
 
@@ -245,10 +271,9 @@ void StationsWindow::recolourStation() {
 }
 
 void StationsWindow::deleteStation() {
-    if (!Dialogs::instance().ask(
-            this, QStringLiteral("UWAGA"),
-            QStringLiteral("Uwaga, zostaną skasowane również: listy przewozowe "
-                           "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
+    if (!Dialogs::instance().ask(this, tr("UWAGA"),
+                                 tr("Uwaga, zostaną skasowane również: listy przewozowe "
+                                    "i nadawcy/odbiorcy z tą stacją. Jesteś pewien?"))) {
         return;
     }
     if (edit1_->text().isEmpty()) return;

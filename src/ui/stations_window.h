@@ -30,6 +30,7 @@ public:
     // The colour name that "Dopisz" and "Zmień" write.
     const QString& currentColour() const { return currentColour_; }
 
+    void retranslate();
     void fillGrid();
 
     void fillOnShow();

@@ -16,6 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/modal.h"
+#include "ui/retranslate.h"
 #include "ui/window_habits.h"
 
 namespace ui {
@@ -31,14 +32,14 @@ constexpr int kMaxCopies = 500;
 
 WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session), wagons_(session, "wagons", "", store::ListKind::Wagons) {
-    setWindowTitle(QStringLiteral("Wagony"));
     setObjectName(QStringLiteral("Wagony"));
     wagons_.setSqlSource([this] { return session_.wagonListSql(listing()); });
 
     auto* layout = new QVBoxLayout(this);
     auto* filters = new QHBoxLayout;
-    auto labelled = [this, filters](const QString& text, QWidget* field) {
-        auto* label = new QLabel(text, this);
+    auto labelled = [this, filters](const char* text, QWidget* field) {
+        auto* label = new QLabel(this);
+        markText(label, staticMetaObject.className(), text);
         label->setBuddy(field);
         filters->addWidget(label);
         filters->addWidget(field, 1);
@@ -51,67 +52,72 @@ WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
     ownerFilter_->setEditable(true);
     sortBy_ = new QComboBox(this);
     sortBy_->setObjectName(QStringLiteral("sortBy"));
-    for (const char* name :
-         {"numer", "klasa", "właściciel", "stacja macierzysta", "długość", "prędkość", "uwagi"}) {
-        sortBy_->addItem(QString::fromUtf8(name));
-    }
-    descending_ = new QCheckBox(QStringLiteral("male&jąco"), this);
+    for (int i = 0; i < 7; ++i) sortBy_->addItem(QString());
+    descending_ = new QCheckBox(this);
+    markText(descending_, staticMetaObject.className(), QT_TR_NOOP("male&jąco"));
     descending_->setObjectName(QStringLiteral("descending"));
-    labelled(QStringLiteral("&Klasa:"), classFilter_);
-    labelled(QStringLiteral("Wł&aściciel:"), ownerFilter_);
-    labelled(QStringLiteral("&Sortuj wg:"), sortBy_);
+    labelled(QT_TR_NOOP("&Klasa:"), classFilter_);
+    labelled(QT_TR_NOOP("Wł&aściciel:"), ownerFilter_);
+    labelled(QT_TR_NOOP("&Sortuj wg:"), sortBy_);
     filters->addWidget(descending_);
     layout->addLayout(filters);
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setList(wagons_, {{QStringLiteral("numer"), QStringLiteral("Numer"), 150},
-                             {QStringLiteral("klasa"), QStringLiteral("Klasa"), 70},
-                             {QStringLiteral("wlasciciel"), QStringLiteral("Właściciel"), 90},
-                             {QStringLiteral("stacja"), QStringLiteral("Stacja macierzysta"), 130},
-                             {QStringLiteral("dlugosc"), QStringLiteral("Długość"), 60},
-                             {QStringLiteral("predkosc"), QStringLiteral("Prędkość"), 60},
-                             {QStringLiteral("uwagi"), QStringLiteral("Uwagi"), 150}});
+    grid_->setList(
+        wagons_,
+        {{QStringLiteral("numer"), QT_TRANSLATE_NOOP("ui::GridColumn", "Numer"), 150},
+         {QStringLiteral("klasa"), QT_TRANSLATE_NOOP("ui::GridColumn", "Klasa"), 70},
+         {QStringLiteral("wlasciciel"), QT_TRANSLATE_NOOP("ui::GridColumn", "Właściciel"), 90},
+         {QStringLiteral("stacja"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja macierzysta"), 130},
+         {QStringLiteral("dlugosc"), QT_TRANSLATE_NOOP("ui::GridColumn", "Długość"), 60},
+         {QStringLiteral("predkosc"), QT_TRANSLATE_NOOP("ui::GridColumn", "Prędkość"), 60},
+         {QStringLiteral("uwagi"), QT_TRANSLATE_NOOP("ui::GridColumn", "Uwagi"), 150}});
     layout->addWidget(grid_, 1);
 
     auto* form = new QFormLayout;
-    auto field = [this, form](const QString& label, const char* name) {
+    auto rowLabel = [this](const char* text) {
+        auto* label = new QLabel(this);
+        markText(label, staticMetaObject.className(), text);
+        return label;
+    };
+    auto field = [this, form, rowLabel](const char* label, const char* name) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
-        form->addRow(label, edit);
+        form->addRow(rowLabel(label), edit);
         return edit;
     };
-    number_ = field(QStringLiteral("&Numer:"), "number");
-    class_ = field(QStringLiteral("K&lasa:"), "class");
-    owner_ = field(QStringLiteral("&Właściciel:"), "owner");
-    home_ = field(QStringLiteral("Stacja &macierzysta:"), "home");
-    length_ = field(QStringLiteral("&Długość (mm lub osie):"), "length");
+    number_ = field(QT_TR_NOOP("&Numer:"), "number");
+    class_ = field(QT_TR_NOOP("K&lasa:"), "class");
+    owner_ = field(QT_TR_NOOP("&Właściciel:"), "owner");
+    home_ = field(QT_TR_NOOP("Stacja &macierzysta:"), "home");
+    length_ = field(QT_TR_NOOP("&Długość (mm lub osie):"), "length");
     speed_ = new QComboBox(this);
     speed_->setObjectName(QStringLiteral("speed"));
-    speed_->addItems({QStringLiteral("bez znaku"), QStringLiteral("s (100 km/h)"),
-                      QStringLiteral("ss (120 km/h)")});
-    form->addRow(QStringLiteral("&Prędkość:"), speed_);
-    note_ = field(QStringLiteral("&Uwagi:"), "note");
+    speed_->addItems({QString(), QString(), QString()});
+    form->addRow(rowLabel(QT_TR_NOOP("&Prędkość:")), speed_);
+    note_ = field(QT_TR_NOOP("&Uwagi:"), "note");
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, const char* name,
-                                  void (WagonsWindow::*m)()) {
-        auto* b = new QPushButton(text, this);
+    auto button = [this, buttons](const char* text, const char* name, void (WagonsWindow::*m)()) {
+        auto* b = new QPushButton(this);
+        markText(b, staticMetaObject.className(), text);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         buttons->addWidget(b);
         connectHandler(b, &QPushButton::clicked, this, m);
         return b;
     };
-    button(QStringLiteral("D&opisz"), "add", &WagonsWindow::addWagon);
-    button(QStringLiteral("&Zmień"), "change", &WagonsWindow::changeWagon);
-    button(QStringLiteral("U&suń"), "delete", &WagonsWindow::deleteWagon);
-    button(QStringLiteral("Kop&iuj…"), "copy", &WagonsWindow::copyWagon);
+    button(QT_TR_NOOP("D&opisz"), "add", &WagonsWindow::addWagon);
+    button(QT_TR_NOOP("&Zmień"), "change", &WagonsWindow::changeWagon);
+    button(QT_TR_NOOP("U&suń"), "delete", &WagonsWindow::deleteWagon);
+    button(QT_TR_NOOP("Kop&iuj…"), "copy", &WagonsWindow::copyWagon);
     buttons->addStretch();
-    button(QStringLiteral("Ko&lory kart…"), "colours", &WagonsWindow::editColours);
-    button(QStringLiteral("&Karty wagonów…"), "cards", &WagonsWindow::printCards);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    button(QT_TR_NOOP("Ko&lory kart…"), "colours", &WagonsWindow::editColours);
+    button(QT_TR_NOOP("&Karty wagonów…"), "cards", &WagonsWindow::printCards);
+    auto* close = new QPushButton(this);
+    markText(close, staticMetaObject.className(), QT_TR_NOOP("Zamknij"));
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     buttons->addWidget(close);
@@ -135,6 +141,18 @@ WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
 
     resize(760, 520);
     rememberPlace(*this, QStringLiteral("wagony"));
+    followLanguage(*this, [this] {
+        setWindowTitle(tr("Wagony"));
+        retranslateMarked(*this);
+        const char* const sortKeys[] = {QT_TR_NOOP("numer"),      QT_TR_NOOP("klasa"),
+                                        QT_TR_NOOP("właściciel"), QT_TR_NOOP("stacja macierzysta"),
+                                        QT_TR_NOOP("długość"),    QT_TR_NOOP("prędkość"),
+                                        QT_TR_NOOP("uwagi")};
+        for (int i = 0; i < 7; ++i) sortBy_->setItemText(i, tr(sortKeys[i]));
+        speed_->setItemText(0, tr("bez znaku"));
+        speed_->setItemText(1, tr("s (100 km/h)"));
+        speed_->setItemText(2, tr("ss (120 km/h)"));
+    });
 }
 
 WagonsWindow::~WagonsWindow() {
@@ -225,8 +243,7 @@ void WagonsWindow::changeWagon() {
 void WagonsWindow::deleteWagon() {
     if (wagons_.recordCount() == 0) return;
     const std::string number = wagons_.text("numer");
-    if (!Dialogs::instance().ask(this, QStringLiteral("Usuń wagon"),
-                                 QStringLiteral("Usunąć wagon %1?").arg(q(number)))) {
+    if (!Dialogs::instance().ask(this, tr("Usuń wagon"), tr("Usunąć wagon %1?").arg(q(number)))) {
         return;
     }
     session_.deleteWagon(number);
@@ -236,9 +253,8 @@ void WagonsWindow::copyWagon() {
     if (wagons_.recordCount() == 0) return;
     const std::string number = wagons_.text("numer");
     const std::optional<int> count = Dialogs::instance().askNumber(
-        this, QStringLiteral("Kopiuj wagon"),
-        QStringLiteral("Ile kopii wagonu %1 (numery liczone dalej)?").arg(q(number)), 3, 1,
-        kMaxCopies);
+        this, tr("Kopiuj wagon"), tr("Ile kopii wagonu %1 (numery liczone dalej)?").arg(q(number)),
+        3, 1, kMaxCopies);
     if (!count) return;
     session_.copyWagon(number, *count);
 }

@@ -1,4 +1,5 @@
 #include "ui/window_habits.h"
+#include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
 #include <QAction>
@@ -45,6 +46,9 @@ void Growth::apply() {
                    qMax(0, window_.height() - designed_.height()));
     for (const Placed& p : placed_) {
         QRect r = p.designed;
+        // A caption that needs more room in the chosen language keeps it (see fitCaptions).
+        const QVariant fitted = p.control->property("listyFittedWidth");
+        if (fitted.isValid()) r.setWidth(fitted.toInt());
         if (p.moveRight) r.translate(extra_.width(), 0);
         if (p.moveDown) r.translate(0, extra_.height());
         if (p.growWidth) r.setWidth(r.width() + extra_.width());
@@ -52,6 +56,18 @@ void Growth::apply() {
         if (p.control->geometry() != r) p.control->setGeometry(r);
     }
     if (grown) grown(extra_);
+}
+
+void Growth::widenForLanguage(int by) {
+    by = qMax(0, by);
+    if (by == widened_) return;
+    const bool atMinimum = window_.width() == designed_.width() + widened_;
+    widened_ = by;
+    window_.setMinimumSize(designed_ + QSize(widened_, 0));
+    if (atMinimum || window_.width() < window_.minimumWidth()) {
+        window_.resize(designed_.width() + widened_, window_.height());
+    }
+    apply();
 }
 
 Growth* growWithList(QWidget& window, QSize designed, QWidget* list) {
@@ -174,10 +190,15 @@ void addShortcuts(QWidget& window, QPushButton* button, const QList<QKeySequence
         if (button->isEnabled() && button->isVisible()) button->click();
     });
     new EnabledFollower(button, action);
-    QStringList names;
-    for (const QKeySequence& k : keys) names << keyText(k);
-    button->setToolTip(button->text() + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
-                       QStringLiteral(")"));
+    // The tooltip names the button and its keys in the chosen language; the window has set
+    // the button's new text by the time the button hears of the change.
+    followLanguage(*button, [button, action, keys] {
+        QStringList names;
+        for (const QKeySequence& k : keys) names << keyText(k);
+        action->setText(button->text());
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           names.join(QStringLiteral(", ")) + QStringLiteral(")"));
+    });
 }
 
 // --- icon

@@ -35,6 +35,11 @@ public:
 
     QSize extra() const { return extra_; }
 
+    // The window needs `by` pixels more width than designed for the texts of the chosen
+    // language: its minimum grows by as much, and a window at its minimum grows with it (or
+    // comes back to the designed size with 0). The extra width goes where any extra goes.
+    void widenForLanguage(int by);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -49,6 +54,7 @@ private:
     QWidget& window_;
     QSize designed_;
     QSize extra_;
+    int widened_ = 0;
     std::vector<Placed> placed_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/window_keys.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -8,10 +9,16 @@ namespace ui {
 
 QString keyText(const QKeySequence& keys) {
     // Qt's own names (PortableText is English and never translated), then the few a Polish
-    // keyboard labels otherwise.
+    // keyboard labels otherwise (and a German one: Strg, Entf, Einfg, Leertaste).
     static const std::pair<const char*, const char*> kLabels[] = {
-        {"PgDown", "PgDn"},  {"Return", "Enter"}, {"Del", "Delete"},         {"Ins", "Insert"},
-        {"Space", "Spacja"}, {"Meta", "Win"},     {"Backspace", "Backspace"}};
+        {"PgDown", "PgDn"},
+        {"Return", "Enter"},
+        {"Del", QT_TRANSLATE_NOOP("ui::Keys", "Delete")},
+        {"Ins", QT_TRANSLATE_NOOP("ui::Keys", "Insert")},
+        {"Space", QT_TRANSLATE_NOOP("ui::Keys", "Spacja")},
+        {"Ctrl", QT_TRANSLATE_NOOP("ui::Keys", "Ctrl")},
+        {"Meta", "Win"},
+        {"Backspace", "Backspace"}};
     QStringList chords;
     for (int i = 0; i < keys.count(); ++i) {
         QStringList parts =
@@ -23,7 +30,7 @@ QString keyText(const QKeySequence& keys) {
         }
         for (QString& p : parts) {
             for (const auto& [qt, label] : kLabels) {
-                if (p == QLatin1String(qt)) p = QString::fromUtf8(label);
+                if (p == QLatin1String(qt)) p = QCoreApplication::translate("ui::Keys", label);
             }
         }
         chords << parts.join(QLatin1Char('+'));

@@ -121,9 +121,9 @@ void ExchangeMenuTest::menuFollowsBaza() {
     // The captions read as before; Alt with the marked letter opens each menu.
     // The described menus first, then the new ones; "Pomoc" always last.
     QCOMPARE(read, QStringList({"Plik", "Wydruk", "Parametry", "Baza", "Wymiana", "Edycja", "Ruch",
-                                "Pomoc"}));
+                                "Język / Sprache / Language", "Pomoc"}));
     QCOMPARE(titles, QStringList({"&Plik", "&Wydruk", "P&arametry", "&Baza", "Wy&miana", "&Edycja",
-                                  "&Ruch", "Pomo&c"}));
+                                  "&Ruch", "&Język / Sprache / Language", "Pomo&c"}));
     QStringList items;
     for (QAction* a : p.main().findChild<QMenu*>("Wymiana1")->actions()) items << a->text();
     QCOMPARE(items,
