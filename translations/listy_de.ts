@@ -741,6 +741,86 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>Miejsca</source>
         <translation>Gleisplätze</translation>
     </message>
+    <message>
+        <source>stacja %1 (%2)</source>
+        <translation>Bahnhof %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nadawca/odbiorca %1 (stacja %2)</source>
+        <translation>Versender/Empfänger %1 (Bahnhof %2)</translation>
+    </message>
+    <message>
+        <source>ładunek %1 (wagony %2)</source>
+        <translation>Ladegut %1 (Wagen %2)</translation>
+    </message>
+    <message>
+        <source>Połączono duplikaty.</source>
+        <translation>Duplikate zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Usunięte wiersze:</source>
+        <translation>Entfernte Zeilen:</translation>
+    </message>
+    <message>
+        <source>połączenie duplikatów (%1)</source>
+        <translation>Zusammenführen von Duplikaten (%1)</translation>
+    </message>
+    <message>
+        <source>dopisanie relacji %1</source>
+        <translation>Hinzufügen der Relation %1</translation>
+    </message>
+    <message>
+        <source>zmiana relacji %1</source>
+        <translation>Ändern der Relation %1</translation>
+    </message>
+    <message>
+        <source>usunięcie relacji nr %1</source>
+        <translation>Löschen der Relation Nr. %1</translation>
+    </message>
+    <message>
+        <source>miejsca %1 (%2): %3</source>
+        <translation>Gleisplätze %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>wygenerowanie %1</source>
+        <translation>Erzeugen von %1</translation>
+    </message>
+    <message>
+        <source>brak stacji</source>
+        <translation>Bahnhof fehlt</translation>
+    </message>
+    <message>
+        <source>brak nadawcy/odbiorcy</source>
+        <translation>Versender/Empfänger fehlt</translation>
+    </message>
+    <message>
+        <source>brak ładunku</source>
+        <translation>Ladegut fehlt</translation>
+    </message>
+    <message>
+        <source>„%1” (%2): średnio %3 wagonu na dzień ruchu, a miejsc %4</source>
+        <translation>„%1“ (%2): im Mittel %3 Wagen je Betriebstag, aber %4 Gleisplätze</translation>
+    </message>
+    <message>
+        <source>Rodzaj wagonu „%1”: %2 listów na tydzień, a wagonów na liście %3</source>
+        <translation>Wagengattung „%1“: %2 Frachtzettel pro Woche, aber %3 Wagen in der Liste</translation>
+    </message>
+    <message>
+        <source>Listów: %1 z %2 relacji.</source>
+        <translation>Frachtzettel: %1 aus %2 Relationen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (nadanych %3, odbieranych %4)</source>
+        <translation>%1: %2 (versandt %3, empfangen %4)</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenia:</source>
+        <translation>Warnungen:</translation>
+    </message>
+    <message>
+        <source>Pominięte relacje (nazwa już nie istnieje):</source>
+        <translation>Übersprungene Relationen (ein Name existiert nicht mehr):</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -1139,6 +1219,34 @@ Beispiele:
   listy --generate 1 --seed 42 --station Gliwice --print-pdf stapel.pdf
   listy --language de --print-pdf karten.pdf
 </translation>
+    </message>
+    <message>
+        <source>opcje --days, --seed i --station działają tylko razem z --generate</source>
+        <translation>die Optionen --days, --seed und --station wirken nur zusammen mit --generate</translation>
+    </message>
+    <message>
+        <source>--%1: liczba musi być całkowita od %2 do %3, a jest „%4”</source>
+        <translation>--%1: die Zahl muss ganz sein, von %2 bis %3, ist aber „%4“</translation>
+    </message>
+    <message>
+        <source>--seed: ziarno musi być liczbą całkowitą nieujemną, a jest „%1”</source>
+        <translation>--seed: der Startwert muss eine nicht negative ganze Zahl sein, ist aber „%1“</translation>
+    </message>
+    <message>
+        <source>opcja --station wymaga niepustej wartości</source>
+        <translation>die Option --station braucht einen nicht leeren Wert</translation>
+    </message>
+    <message>
+        <source>--station: w bazie nie ma stacji „%1”</source>
+        <translation>--station: die Datenbank hat keinen Bahnhof „%1“</translation>
+    </message>
+    <message>
+        <source>Ziarno losowania: %1</source>
+        <translation>Startwert: %1</translation>
+    </message>
+    <message>
+        <source>Kopia bazy sprzed generowania: %1</source>
+        <translation>Sicherungskopie vor dem Erzeugen: %1</translation>
     </message>
 </context>
 <context>

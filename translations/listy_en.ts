@@ -741,6 +741,86 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>Miejsca</source>
         <translation>Places</translation>
     </message>
+    <message>
+        <source>stacja %1 (%2)</source>
+        <translation>station %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nadawca/odbiorca %1 (stacja %2)</source>
+        <translation>shipper/receiver %1 (station %2)</translation>
+    </message>
+    <message>
+        <source>ładunek %1 (wagony %2)</source>
+        <translation>load %1 (wagons %2)</translation>
+    </message>
+    <message>
+        <source>Połączono duplikaty.</source>
+        <translation>Duplicates joined.</translation>
+    </message>
+    <message>
+        <source>Usunięte wiersze:</source>
+        <translation>Rows removed:</translation>
+    </message>
+    <message>
+        <source>połączenie duplikatów (%1)</source>
+        <translation>joining duplicates (%1)</translation>
+    </message>
+    <message>
+        <source>dopisanie relacji %1</source>
+        <translation>adding relation %1</translation>
+    </message>
+    <message>
+        <source>zmiana relacji %1</source>
+        <translation>changing relation %1</translation>
+    </message>
+    <message>
+        <source>usunięcie relacji nr %1</source>
+        <translation>deleting relation no. %1</translation>
+    </message>
+    <message>
+        <source>miejsca %1 (%2): %3</source>
+        <translation>places %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>wygenerowanie %1</source>
+        <translation>generating %1</translation>
+    </message>
+    <message>
+        <source>brak stacji</source>
+        <translation>station missing</translation>
+    </message>
+    <message>
+        <source>brak nadawcy/odbiorcy</source>
+        <translation>shipper/receiver missing</translation>
+    </message>
+    <message>
+        <source>brak ładunku</source>
+        <translation>load missing</translation>
+    </message>
+    <message>
+        <source>„%1” (%2): średnio %3 wagonu na dzień ruchu, a miejsc %4</source>
+        <translation>&quot;%1&quot; (%2): on average %3 wagons per operating day, but %4 places</translation>
+    </message>
+    <message>
+        <source>Rodzaj wagonu „%1”: %2 listów na tydzień, a wagonów na liście %3</source>
+        <translation>Wagon type &quot;%1&quot;: %2 waybills a week, but %3 wagons in the list</translation>
+    </message>
+    <message>
+        <source>Listów: %1 z %2 relacji.</source>
+        <translation>Waybills: %1 from %2 relations.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (nadanych %3, odbieranych %4)</source>
+        <translation>%1: %2 (sent %3, received %4)</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenia:</source>
+        <translation>Warnings:</translation>
+    </message>
+    <message>
+        <source>Pominięte relacje (nazwa już nie istnieje):</source>
+        <translation>Relations skipped (a name no longer exists):</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -1139,6 +1219,34 @@ Examples:
   listy --generate 1 --seed 42 --station Gliwice --print-pdf stack.pdf
   listy --language en --print-pdf cards.pdf
 </translation>
+    </message>
+    <message>
+        <source>opcje --days, --seed i --station działają tylko razem z --generate</source>
+        <translation>the options --days, --seed and --station work only together with --generate</translation>
+    </message>
+    <message>
+        <source>--%1: liczba musi być całkowita od %2 do %3, a jest „%4”</source>
+        <translation>--%1: the number must be whole, from %2 to %3, but is &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>--seed: ziarno musi być liczbą całkowitą nieujemną, a jest „%1”</source>
+        <translation>--seed: the seed must be a whole number of 0 or more, but is &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>opcja --station wymaga niepustej wartości</source>
+        <translation>the option --station needs a value that is not empty</translation>
+    </message>
+    <message>
+        <source>--station: w bazie nie ma stacji „%1”</source>
+        <translation>--station: the database has no station &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Ziarno losowania: %1</source>
+        <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>Kopia bazy sprzed generowania: %1</source>
+        <translation>Backup before generating: %1</translation>
     </message>
 </context>
 <context>

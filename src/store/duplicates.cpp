@@ -8,6 +8,7 @@
 #include "db/case_fold.h"
 #include "db/text.h"
 #include "store/list_reader.h"
+#include "store/messages.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "store/stored_rows.h"
@@ -130,13 +131,14 @@ std::string shown(NamedKind kind, const std::vector<StoredValue>& row) {
     const std::string second = row.size() > 2 ? row[2].value_or("") : "";
     switch (kind) {
         case NamedKind::Station:
-            return "stacja " + name + " (" + second + ")";
+            return message("store", QT_TRANSLATE_NOOP("store", "stacja %1 (%2)"), {name, second});
         case NamedKind::Party:
-            return "nadawca/odbiorca " + name + " (stacja " + second + ")";
+            return message("store", QT_TRANSLATE_NOOP("store", "nadawca/odbiorca %1 (stacja %2)"),
+                           {name, second});
         case NamedKind::Load:
             break;
     }
-    return "ładunek " + name + " (wagony " + second + ")";
+    return message("store", QT_TRANSLATE_NOOP("store", "ładunek %1 (wagony %2)"), {name, second});
 }
 
 std::vector<StoredValue> rowAt(db::SqlConnection& connection, NamedKind kind, long long rowid) {
@@ -252,13 +254,14 @@ JoinReport joinDuplicates(db::SqlConnection& connection, const std::vector<JoinC
 namespace {
 
 std::string joinSummary(const JoinReport& r) {
-    std::string text = "Połączono duplikaty.";
+    std::string text = message("store", QT_TRANSLATE_NOOP("store", "Połączono duplikaty."));
     if (!r.changed.empty()) {
-        text += "\nZmienione wiersze:";
-        for (const auto& [title, n] : r.changed) text += "\n  " + title + ": " + std::to_string(n);
+        text += "\n" + message("store", QT_TRANSLATE_NOOP("store", "Zmienione wiersze:"));
+        for (const auto& [title, n] : r.changed)
+            text += "\n  " + message("store", title.c_str()) + ": " + std::to_string(n);
     }
     if (!r.removed.empty()) {
-        text += "\nUsunięte wiersze:";
+        text += "\n" + message("store", QT_TRANSLATE_NOOP("store", "Usunięte wiersze:"));
         for (const std::string& row : r.removed) text += "\n  " + row;
     }
     return text;
@@ -275,7 +278,8 @@ JoinReport Session::joinDuplicates(const std::vector<JoinChoice>& choices) {
     if (choices.empty()) return report;
     recorded(
         [&](const db::RowChanges&) {
-            return "połączenie duplikatów (" + std::to_string(choices.size()) + ")";
+            return message("store", QT_TRANSLATE_NOOP("store", "połączenie duplikatów (%1)"),
+                           {std::to_string(choices.size())});
         },
         [&] {
             runInTransaction(*connection_,

@@ -2,6 +2,7 @@
 
 #include "db/sql_connection.h"
 #include "store/history.h"
+#include "store/messages.h"
 #include "store/session.h"
 #include "store/transaction.h"
 
@@ -17,29 +18,40 @@ std::string nameOf(const Relation& r) {
 int Session::addRelation(const Relation& relation) {
     int id = 0;
     recorded(
-        [&](const db::RowChanges&) { return "dopisanie relacji " + nameOf(relation); },
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie relacji %1"),
+                           {nameOf(relation)});
+        },
         [&] { runInTransaction(*connection_, [&] { id = insertRelation(command(), relation); }); });
     notify(Changes::of({ListKind::Relations}));
     return id;
 }
 
 void Session::changeRelation(const Relation& relation) {
-    recorded([&](const db::RowChanges&) { return "zmiana relacji " + nameOf(relation); },
-             [&] {
-                 runInTransaction(*connection_,
-                                  [&] { updateRelation(*connection_, command(), relation); });
-             });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "zmiana relacji %1"),
+                           {nameOf(relation)});
+        },
+        [&] {
+            runInTransaction(*connection_,
+                             [&] { updateRelation(*connection_, command(), relation); });
+        });
     notify(Changes::of({ListKind::Relations}));
 }
 
 void Session::deleteRelation(int id) {
     bool any = false;
-    recorded([&](const db::RowChanges&) { return "usunięcie relacji nr " + std::to_string(id); },
-             [&] {
-                 if (!relationTableExists(*connection_)) return;
-                 any = true;
-                 runInTransaction(*connection_, [&] { store::deleteRelation(command(), id); });
-             });
+    recorded(
+        [&](const db::RowChanges&) {
+            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie relacji nr %1"),
+                           {std::to_string(id)});
+        },
+        [&] {
+            if (!relationTableExists(*connection_)) return;
+            any = true;
+            runInTransaction(*connection_, [&] { store::deleteRelation(command(), id); });
+        });
     if (any) notify(Changes::of({ListKind::Relations}));
 }
 
@@ -62,8 +74,8 @@ unsigned Session::missingOf(const Relation& relation) {
 void Session::setPlaces(const Places& places) {
     recorded(
         [&](const db::RowChanges&) {
-            return "miejsca " + places.name + " (" + places.station +
-                   "): " + std::to_string(places.places);
+            return message("store", QT_TRANSLATE_NOOP("store", "miejsca %1 (%2): %3"),
+                           {places.name, places.station, std::to_string(places.places)});
         },
         [&] { runInTransaction(*connection_, [&] { writePlaces(command(), places); }); });
     notify(Changes::of({ListKind::Places}));
@@ -86,7 +98,9 @@ GenerationPlan Session::generate(const GenerateOptions& options) {
     GenerationPlan plan;
     recorded(
         [&](const db::RowChanges& c) {
-            return "wygenerowanie " + countOf(insertedRows(c, "listy"), "listu", "listów");
+            return message("store", QT_TRANSLATE_NOOP("store", "wygenerowanie %1"),
+                           {countOf(insertedRows(c, "listy"), QT_TRANSLATE_NOOP("store", "listu"),
+                                    QT_TRANSLATE_NOOP("store", "listów"))});
         },
         [&] {
             runInTransaction(*connection_, [&] {

@@ -1,5 +1,7 @@
 #include "store/traffic.h"
 
+#include "store/messages.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -88,9 +90,13 @@ std::string missingSql() {
                               parties + " or (" + text("odbiorca") + ", " + text("st_odb") +
                               ") not in " + parties + ")";
     const std::string load = "(" + text("ladunek") + ", " + text("rodz_wag") + ") not in " + loads;
-    return "ltrim((case when " + station + " then ', brak stacji' else '' end) || (case when " +
-           party + " then ', brak nadawcy/odbiorcy' else '' end) || (case when " + load +
-           " then ', brak ładunku' else '' end), ', ')";
+    // The marks in the language of the texts when the list is read.
+    auto mark = [](const char* id) { return "', " + sqlEscape(message("store", id)) + "'"; };
+    return "ltrim((case when " + station + " then " +
+           mark(QT_TRANSLATE_NOOP("store", "brak stacji")) + " else '' end) || (case when " +
+           party + " then " + mark(QT_TRANSLATE_NOOP("store", "brak nadawcy/odbiorcy")) +
+           " else '' end) || (case when " + load + " then " +
+           mark(QT_TRANSLATE_NOOP("store", "brak ładunku")) + " else '' end), ', ')";
 }
 
 std::string fold(std::string_view text) {
@@ -114,9 +120,9 @@ const char* relationColumn(RelationField field) {
 std::string missingText(unsigned missing) {
     std::string out;
     auto add = [&out](const char* text) { out += (out.empty() ? "" : ", ") + std::string(text); };
-    if (missing & MissingStation) add("brak stacji");
-    if (missing & MissingParty) add("brak nadawcy/odbiorcy");
-    if (missing & MissingLoad) add("brak ładunku");
+    if (missing & MissingStation) add(message("store", "brak stacji").c_str());
+    if (missing & MissingParty) add(message("store", "brak nadawcy/odbiorcy").c_str());
+    if (missing & MissingLoad) add(message("store", "brak ładunku").c_str());
     return out;
 }
 
@@ -390,9 +396,11 @@ GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptio
         const auto it = atBusiness.find({p.station, p.name});
         if (it == atBusiness.end() || p.places <= 0) continue;
         if (it->second > static_cast<long>(p.places) * 7) {
-            plan.warnings.push_back("„" + p.name + "” (" + p.station + "): średnio " +
-                                    perDay(it->second) + " wagonu na dzień ruchu, a miejsc " +
-                                    std::to_string(p.places));
+            plan.warnings.push_back(
+                message("store",
+                        QT_TRANSLATE_NOOP(
+                            "store", "„%1” (%2): średnio %3 wagonu na dzień ruchu, a miejsc %4"),
+                        {p.name, p.station, perDay(it->second), std::to_string(p.places)}));
         }
     }
     if (wagonTableExists(connection)) {
@@ -403,9 +411,12 @@ GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptio
             for (const auto& [key, cls] : byClass) {
                 const long have = wagons.count(key) ? wagons[key] : 0;
                 if (cls.second > have) {
-                    plan.warnings.push_back(
-                        "Rodzaj wagonu „" + cls.first + "”: " + std::to_string(cls.second) +
-                        " listów na tydzień, a wagonów na liście " + std::to_string(have));
+                    plan.warnings.push_back(message(
+                        "store",
+                        QT_TRANSLATE_NOOP(
+                            "store",
+                            "Rodzaj wagonu „%1”: %2 listów na tydzień, a wagonów na liście %3"),
+                        {cls.first, std::to_string(cls.second), std::to_string(have)}));
                 }
             }
         }
@@ -435,18 +446,22 @@ void writeGeneration(db::SqlConnection& connection, db::SqlQuery& query, Generat
 std::string GenerationPlan::summary() const {
     long total = 0;
     for (const auto& [r, n] : made) total += n;
-    std::string text =
-        "Listów: " + std::to_string(total) + " z " + std::to_string(made.size()) + " relacji.";
+    std::string text = message("store", QT_TRANSLATE_NOOP("store", "Listów: %1 z %2 relacji."),
+                               {std::to_string(total), std::to_string(made.size())});
     for (const StationSummary& s : stations) {
-        text += "\n  " + s.station + ": " + std::to_string(s.made) + " (nadanych " +
-                std::to_string(s.sent) + ", odbieranych " + std::to_string(s.received) + ")";
+        text += "\n  " + message("store",
+                                 QT_TRANSLATE_NOOP("store", "%1: %2 (nadanych %3, odbieranych %4)"),
+                                 {s.station, std::to_string(s.made), std::to_string(s.sent),
+                                  std::to_string(s.received)});
     }
     if (!warnings.empty()) {
-        text += "\nOstrzeżenia:";
+        text += "\n" + message("store", QT_TRANSLATE_NOOP("store", "Ostrzeżenia:"));
         for (const std::string& w : warnings) text += "\n  " + w;
     }
     if (!skipped.empty()) {
-        text += "\nPominięte relacje (nazwa już nie istnieje):";
+        text += "\n" +
+                message("store",
+                        QT_TRANSLATE_NOOP("store", "Pominięte relacje (nazwa już nie istnieje):"));
         for (const auto& [r, m] : skipped) {
             text += "\n  " + r.texts.shipper + " (" + r.texts.sendingStation + ") → " +
                     r.texts.receiver + " (" + r.texts.receivingStation + "), " + r.texts.load +

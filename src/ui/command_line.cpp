@@ -253,9 +253,9 @@ bool generatorOptions(const QCommandLineParser& parser, const std::array<QComman
     line.generateStations = parser.values(o[3]);
     if (weeks.isEmpty()) {
         if (!days.isEmpty() || !seed.isEmpty() || !line.generateStations.isEmpty()) {
-            error = QStringLiteral(
-                "opcje --days, --seed i --station działają tylko razem z "
-                "--generate");
+            error = QCoreApplication::translate(
+                "ui::CommandLine",
+                "opcje --days, --seed i --station działają tylko razem z --generate");
             return false;
         }
         return true;
@@ -264,7 +264,8 @@ bool generatorOptions(const QCommandLineParser& parser, const std::array<QComman
         bool ok = false;
         into = text.toInt(&ok);
         if (ok && into >= low && into <= high) return true;
-        error = QStringLiteral("--%1: liczba musi być całkowita od %2 do %3, a jest „%4”")
+        error = QCoreApplication::translate(
+                    "ui::CommandLine", "--%1: liczba musi być całkowita od %2 do %3, a jest „%4”")
                     .arg(QLatin1String(name))
                     .arg(low)
                     .arg(high)
@@ -277,9 +278,9 @@ bool generatorOptions(const QCommandLineParser& parser, const std::array<QComman
         bool ok = false;
         const qulonglong value = seed.toULongLong(&ok);
         if (!ok) {
-            error = QStringLiteral(
-                        "--seed: ziarno musi być liczbą całkowitą nieujemną, a jest "
-                        "„%1”")
+            error = QCoreApplication::translate(
+                        "ui::CommandLine",
+                        "--seed: ziarno musi być liczbą całkowitą nieujemną, a jest „%1”")
                         .arg(seed);
             return false;
         }
@@ -287,7 +288,8 @@ bool generatorOptions(const QCommandLineParser& parser, const std::array<QComman
     }
     for (const QString& s : line.generateStations) {
         if (s.isEmpty()) {
-            error = QStringLiteral("opcja --station wymaga niepustej wartości");
+            error = QCoreApplication::translate("ui::CommandLine",
+                                                "opcja --station wymaga niepustej wartości");
             return false;
         }
     }
@@ -511,15 +513,26 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             for (const QString& s : line.generateStations) {
                 // A mistyped name would make an empty stack without a word.
                 if (std::find(known.begin(), known.end(), utf8(s)) == known.end()) {
-                    err << "listy: --station: w bazie nie ma stacji „" << utf8(s) << "”\n";
+                    err << "listy: "
+                        << utf8(QCoreApplication::translate("ui::CommandLine",
+                                                            "--station: w bazie nie ma stacji „%1”")
+                                    .arg(s))
+                        << "\n";
                     return kExitRefused;
                 }
                 options.stations.push_back(utf8(s));
             }
             const store::GenerationPlan plan = session.generate(options);
-            out << "Ziarno losowania: " << options.seed << "\n" << plan.summary() << "\n";
-            if (!session.lastBackup().empty())
-                out << "Kopia bazy sprzed generowania: " << session.lastBackup() << "\n";
+            out << utf8(QCoreApplication::translate("ui::CommandLine", "Ziarno losowania: %1")
+                            .arg(options.seed))
+                << "\n"
+                << plan.summary() << "\n";
+            if (!session.lastBackup().empty()) {
+                out << utf8(QCoreApplication::translate("ui::CommandLine",
+                                                        "Kopia bazy sprzed generowania: %1")
+                                .arg(QString::fromStdString(session.lastBackup())))
+                    << "\n";
+            }
         }
         if (!line.exportDir.isEmpty()) {
             for (const std::string& path : session.exportCsv(

@@ -87,6 +87,8 @@ void MainWindow::retranslate() {
     setTextOf(*this, "Przegldarka1", tr("Przeglądarka"));
     setTextOf(*this, "Ruch1", tr("&Ruch"));
     setTextOf(*this, "Wagony1", tr("Wagony…"));
+    setTextOf(*this, "Relacje1", tr("Relacje…"));
+    setTextOf(*this, "Generuj1", tr("Generuj listy…"));
     retranslateExchangeMenu();
     retranslateEditMenu();
     fitToLanguage();

@@ -1,4 +1,5 @@
 #include "ui/relations_window.h"
+#include "ui/retranslate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,19 +42,24 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
       relations_(session, "relations", "", store::ListKind::Relations) {
-    setWindowTitle(tr("Relacje"));
     setObjectName(QStringLiteral("Relacje"));
+    followLanguage(*this, [this] {
+        setWindowTitle(tr("Relacje"));
+        retranslateMarked(*this);
+    });
     relations_.setSqlSource([this] { return session_.relationListSql(listing_); });
 
     auto* layout = new QVBoxLayout(this);
     auto* filters = new QHBoxLayout;
     stationFilter_ = new QComboBox(this);
     stationFilter_->setObjectName(QStringLiteral("stationFilter"));
-    auto* filterLabel = new QLabel(tr("&Stacja:"), this);
+    auto* filterLabel = new QLabel(this);
+    markText(filterLabel, "ui::RelationsWindow", QT_TR_NOOP("&Stacja:"));
     filterLabel->setBuddy(stationFilter_);
     filters->addWidget(filterLabel);
     filters->addWidget(stationFilter_, 1);
-    availableOnly_ = new QCheckBox(tr("tylko dostępne wagony"), this);
+    availableOnly_ = new QCheckBox(this);
+    markText(availableOnly_, "ui::RelationsWindow", QT_TR_NOOP("tylko dostępne wagony"));
     availableOnly_->setObjectName(QStringLiteral("availableOnly"));
     filters->addWidget(availableOnly_);
     layout->addLayout(filters);
@@ -75,10 +81,13 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     layout->addWidget(grid_, 1);
 
     auto* form = new QFormLayout;
-    auto row = [this, form](const QString& label, std::initializer_list<QWidget*> widgets) {
+    auto row = [this, form](const char* label, std::initializer_list<QWidget*> widgets) {
         auto* line = new QHBoxLayout;
         for (QWidget* w : widgets) line->addWidget(w, qobject_cast<QPushButton*>(w) ? 0 : 1);
-        form->addRow(label, line);
+        auto* caption = new QLabel(this);
+        markText(caption, "ui::RelationsWindow", label);
+        caption->setBuddy(*widgets.begin());
+        form->addRow(caption, line);
     };
     auto edit = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -105,33 +114,36 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     note_ = edit("note");
     places_ = new QLabel(this);
     places_->setObjectName(QStringLiteral("places"));
-    row(tr("Stacja &nadania:"), {sendingStation_});
-    row(tr("N&adawca:"), {shipper_, dots("pickShipper", &RelationsWindow::pickShipper)});
-    row(tr("Ł&adunek:"), {load_, wagonType_, dots("pickLoad", &RelationsWindow::pickLoad)});
-    row(tr("&Odbiorca:"), {receiver_, dots("pickReceiver", &RelationsWindow::pickReceiver)});
-    row(tr("Stacja o&dbioru:"), {receivingStation_});
-    row(tr("&Wagonów na tydzień:"), {perWeek_});
-    row(tr("&Uwagi:"), {note_});
-    row(tr("Miejsca:"), {places_});
+    row(QT_TR_NOOP("Stacja &nadania:"), {sendingStation_});
+    row(QT_TR_NOOP("N&adawca:"), {shipper_, dots("pickShipper", &RelationsWindow::pickShipper)});
+    row(QT_TR_NOOP("Ł&adunek:"), {load_, wagonType_, dots("pickLoad", &RelationsWindow::pickLoad)});
+    row(QT_TR_NOOP("&Odbiorca:"),
+        {receiver_, dots("pickReceiver", &RelationsWindow::pickReceiver)});
+    row(QT_TR_NOOP("Stacja o&dbioru:"), {receivingStation_});
+    row(QT_TR_NOOP("&Wagonów na tydzień:"), {perWeek_});
+    row(QT_TR_NOOP("&Uwagi:"), {note_});
+    row(QT_TR_NOOP("Miejsca:"), {places_});
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, const char* name, auto handler) {
-        auto* b = new QPushButton(text, this);
+    auto button = [this, buttons](const char* text, const char* name, auto handler) {
+        auto* b = new QPushButton(this);
+        markText(b, "ui::RelationsWindow", text);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         buttons->addWidget(b);
         connectHandler(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    button(tr("D&opisz"), "add", &RelationsWindow::addRelation);
-    button(tr("&Zmień"), "change", &RelationsWindow::changeRelation);
-    button(tr("U&suń"), "delete", &RelationsWindow::deleteRelation);
-    button(tr("&Miejsca nadawcy…"), "shipperPlaces", [this](bool) { editPlaces(false); });
-    button(tr("M&iejsca odbiorcy…"), "receiverPlaces", [this](bool) { editPlaces(true); });
+    button(QT_TR_NOOP("D&opisz"), "add", &RelationsWindow::addRelation);
+    button(QT_TR_NOOP("&Zmień"), "change", &RelationsWindow::changeRelation);
+    button(QT_TR_NOOP("U&suń"), "delete", &RelationsWindow::deleteRelation);
+    button(QT_TR_NOOP("&Miejsca nadawcy…"), "shipperPlaces", [this](bool) { editPlaces(false); });
+    button(QT_TR_NOOP("M&iejsca odbiorcy…"), "receiverPlaces", [this](bool) { editPlaces(true); });
     buttons->addStretch();
-    button(tr("&Generuj listy…"), "generate", &RelationsWindow::openGenerator);
-    auto* close = new QPushButton(tr("Zamknij"), this);
+    button(QT_TR_NOOP("&Generuj listy…"), "generate", &RelationsWindow::openGenerator);
+    auto* close = new QPushButton(this);
+    markText(close, "ui::RelationsWindow", QT_TR_NOOP("Zamknij"));
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     buttons->addWidget(close);
