@@ -931,6 +931,10 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>&amp;Własny rozmiar:</source>
+        <translation>&amp;Eigene Größe:</translation>
+    </message>
 </context>
 <context>
     <name>ui::CardColoursDialog</name>

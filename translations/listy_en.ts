@@ -931,6 +931,10 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>&amp;Własny rozmiar:</source>
+        <translation>&amp;Own size:</translation>
+    </message>
 </context>
 <context>
     <name>ui::CardColoursDialog</name>

@@ -4,10 +4,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -67,12 +69,9 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
 
     auto* form = new QFormLayout;
     format_ = combo(this, "format");
-    for (print::CarCardPreset p : print::kCarPresets) {
-        if (p != print::CarCardPreset::Custom)
-            format_->addItem(
-                QCoreApplication::translate("print::CarCards", print::carPresetLabel(p)),
-                static_cast<int>(p));
-    }
+    for (print::CarCardPreset p : print::kCarPresets)
+        format_->addItem(QCoreApplication::translate("print::CarCards", print::carPresetLabel(p)),
+                         static_cast<int>(p));
     paper_ = combo(this, "paper");
     for (print::Paper p : {print::Paper::A4, print::Paper::Letter, print::Paper::A6})
         paper_->addItem(QString::fromUtf8(print::paperLabel(p)), static_cast<int>(p));
@@ -84,11 +83,36 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
                 QCoreApplication::translate("print::CardFormat", print::presetLabel(p)),
                 static_cast<int>(p));
     }
+    // The user's own card size, used with "Własny…".
+    auto size = [this](const char* name, double value) {
+        auto* box = new QDoubleSpinBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(20, 400);
+        box->setDecimals(1);
+        box->setSuffix(QStringLiteral(" mm"));
+        box->setValue(value);
+        return box;
+    };
     QSettings settings;
+    width_ = size("width", settings.value("kartyWagonow/szerokosc", 105.0).toDouble());
+    height_ = size("height", settings.value("kartyWagonow/wysokosc", 148.0).toDouble());
+    auto customSize = [this] {
+        const bool custom = static_cast<print::CarCardPreset>(format_->currentData().toInt()) ==
+                            print::CarCardPreset::Custom;
+        width_->setEnabled(custom);
+        height_->setEnabled(custom);
+    };
+    connect(format_, &QComboBox::currentIndexChanged, this, customSize);
     format_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/format").toInt()));
     paper_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/arkusz").toInt()));
     pocket_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/kieszen").toInt()));
     form->addRow(tr("&Format karty:"), format_);
+    auto* sizes = new QHBoxLayout;
+    sizes->addWidget(width_);
+    sizes->addWidget(new QLabel(QStringLiteral("×"), this));
+    sizes->addWidget(height_);
+    form->addRow(tr("&Własny rozmiar:"), sizes);
+    customSize();
     form->addRow(tr("&Arkusz:"), paper_);
     form->addRow(tr("&Kieszeń na list:"), pocket_);
     layout->addLayout(form);
@@ -140,7 +164,15 @@ print::CarCardOptions CarCardsDialog::options() const {
     print::CarCardOptions o;
     const auto preset = static_cast<print::CarCardPreset>(format_->currentData().toInt());
     const auto paper = static_cast<print::Paper>(paper_->currentData().toInt());
-    o.format = print::carCardFormat(preset, paper);
+    if (preset == print::CarCardPreset::Custom) {
+        std::string why;
+        const std::optional<print::CarCardFormat> custom =
+            print::customCarCardFormat(width_->value(), height_->value(), paper, &why);
+        if (!custom) throw std::runtime_error(why);
+        o.format = *custom;
+    } else {
+        o.format = print::carCardFormat(preset, paper);
+    }
     if (o.format.cardsPerSheet() == 0) {
         throw std::runtime_error(tr("Karta %1 nie mieści się na arkuszu %2.")
                                      .arg(format_->currentText(), paper_->currentText())
@@ -164,6 +196,8 @@ void CarCardsDialog::remember() const {
     settings.setValue("kartyWagonow/format", format_->currentIndex());
     settings.setValue("kartyWagonow/arkusz", paper_->currentIndex());
     settings.setValue("kartyWagonow/kieszen", pocket_->currentIndex());
+    settings.setValue("kartyWagonow/szerokosc", width_->value());
+    settings.setValue("kartyWagonow/wysokosc", height_->value());
 }
 
 void CarCardsDialog::preview() {

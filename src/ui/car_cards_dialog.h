@@ -12,6 +12,7 @@
 #include "store/session.h"
 
 class QComboBox;
+class QDoubleSpinBox;
 class QTableWidget;
 
 namespace ui {
@@ -44,6 +45,8 @@ private:
     QComboBox* format_ = nullptr;
     QComboBox* paper_ = nullptr;
     QComboBox* pocket_ = nullptr;
+    QDoubleSpinBox* width_ = nullptr;  // the user's own size ("Własny…"), in mm
+    QDoubleSpinBox* height_ = nullptr;
     print::PrintService* testService_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
@@ -130,6 +131,19 @@ void WagonsWindowTest::coloursAndCardsThroughTheDialogs() {
     QVERIFY(service.calls.contains("fill 16,32,48"));  // the Gbs card's paper
     cards.table()->item(0, 2)->setText("x");
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, cards.rows());
+    // The user's own size: 60 x 90 mm cards, as many as fit on A4; one too large is refused.
+    auto* format = cards.findChild<QComboBox*>("format");
+    auto* width = cards.findChild<QDoubleSpinBox*>("width");
+    QVERIFY(!width->isEnabled());
+    format->setCurrentIndex(format->findData(static_cast<int>(print::CarCardPreset::Custom)));
+    QVERIFY(width->isEnabled());
+    width->setValue(60);
+    cards.findChild<QDoubleSpinBox*>("height")->setValue(90);
+    const print::CarCardFormat own = cards.options().format;
+    QCOMPARE(own.width, 60.0);
+    QCOMPARE(own.cardsPerSheet(), 3 * 3);
+    width->setValue(400);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, cards.options());
 }
 
 // 200 wagons from a CSV file by --import-csv, then their car cards by --print-car-cards: four
