@@ -4,6 +4,7 @@
 #define SQLITE_ENABLE_PREUPDATE_HOOK 1
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -122,6 +123,7 @@ void preupdate(void* arg, sqlite3*, int op, const char* database, const char* ta
 Row rowOf(sqlite3* db, bool old) {
     Row out;
     const int n = sqlite3_preupdate_count(db);
+    out.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         sqlite3_value* v = nullptr;
         if (old) {
@@ -164,34 +166,38 @@ RowRecorder::~RowRecorder() {
 
 void RowRecorder::record(int op, const char* table, std::int64_t oldRowid, std::int64_t newRowid) {
     sqlite3* db = connection_.handle();
-    const std::optional<Row> none;
     if (op == SQLITE_INSERT) {
-        const std::optional<Row> row = rowOf(db, false);
-        note(table, newRowid, &none, &row);
+        note(table, newRowid, std::nullopt, rowOf(db, false));
     } else if (op == SQLITE_DELETE) {
-        const std::optional<Row> row = rowOf(db, true);
-        note(table, oldRowid, &row, &none);
+        note(table, oldRowid, rowOf(db, true), std::nullopt);
     } else if (op == SQLITE_UPDATE) {
-        const std::optional<Row> before = rowOf(db, true);
-        const std::optional<Row> after = rowOf(db, false);
+        Row before = rowOf(db, true);
+        Row after = rowOf(db, false);
         if (oldRowid == newRowid) {
-            note(table, oldRowid, &before, &after);
+            note(table, oldRowid, std::move(before), std::move(after));
         } else {
-            note(table, oldRowid, &before, &none);
-            note(table, newRowid, &none, &after);
+            note(table, oldRowid, std::move(before), std::nullopt);
+            note(table, newRowid, std::nullopt, std::move(after));
         }
     }
 }
 
-void RowRecorder::note(const std::string& table, std::int64_t rowid,
-                       const std::optional<Row>* before, const std::optional<Row>* after) {
-    const auto key = std::make_pair(table, rowid);
-    const auto found = index_.find(key);
-    if (found == index_.end()) {
-        index_[key] = rows_.size();
-        rows_.push_back({table, rowid, *before, *after});
+void RowRecorder::note(const char* table, std::int64_t rowid, std::optional<Row> before,
+                       std::optional<Row> after) {
+    if (tables_.empty() || tables_[lastTable_] != table) {
+        const auto found = std::find(tables_.begin(), tables_.end(), std::string_view(table));
+        lastTable_ = static_cast<std::size_t>(found - tables_.begin());
+        if (found == tables_.end()) {
+            tables_.emplace_back(table);
+            index_.emplace_back();
+        }
+    }
+    auto& positions = index_[lastTable_];
+    const auto [at, fresh] = positions.try_emplace(rowid, rows_.size());
+    if (fresh) {
+        rows_.push_back({tables_[lastTable_], rowid, std::move(before), std::move(after)});
     } else {
-        rows_[found->second].after = *after;
+        rows_[at->second].after = std::move(after);
     }
 }
 
@@ -202,6 +208,7 @@ RowChanges RowRecorder::take() {
     }
     rows_.clear();
     index_.clear();
+    tables_.clear();
     TableSchema after = tablesOf(connection_);
     if (after != tablesBefore_) {
         out.tablesBefore = tablesBefore_;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -80,13 +81,17 @@ public:
     void record(int op, const char* table, std::int64_t oldRowid, std::int64_t newRowid);
 
 private:
-    void note(const std::string& table, std::int64_t rowid, const std::optional<Row>* before,
-              const std::optional<Row>* after);
+    void note(const char* table, std::int64_t rowid, std::optional<Row> before,
+              std::optional<Row> after);
 
     SqlConnection& connection_;
     TableSchema tablesBefore_;
     std::vector<RowChange> rows_;
-    std::map<std::pair<std::string, std::int64_t>, std::size_t> index_;
+    // The tables seen so far, and for each the position in rows_ of every rowid it touched
+    // (a command may touch a hundred thousand rows: no string is built per row).
+    std::vector<std::string> tables_;
+    std::vector<std::unordered_map<std::int64_t, std::size_t>> index_;
+    std::size_t lastTable_ = 0;
 };
 
 // Every row of every table of the main database, by table and rowid, and the tables'
