@@ -663,22 +663,6 @@ constexpr const char* kSheetNames[][5] = {
     {"Bahnhöfe", "Versender und Empfänger", "Ladegüter", "Frachtzettel", "Wagen"},
     {"Stations", "Shippers and receivers", "Loads", "Waybills", "Wagons"}};
 
-const char* selectOf(ExchangeList list) {
-    switch (list) {
-        case ExchangeList::Stations:
-            return "select nazwa, kolor from stacje;";
-        case ExchangeList::Parties:
-            return "select nazwa, stacja from punkty;";
-        case ExchangeList::Loads:
-            return "select nazwa, rodz_wag from ladunki;";
-        case ExchangeList::Waybills:
-            return "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;";
-        default:
-            break;
-    }
-    return "";
-}
-
 }  // namespace
 
 bool looksLikeWorkbook(std::string_view bytes) {
@@ -884,17 +868,13 @@ const char* sheetName(ExchangeList list, Language language) {
 
 void exportWorkbook(db::SqlConnection& connection, const std::string& path, Language language) {
     // Everything is read first: a failed read writes no file.
-    std::array<std::vector<std::vector<StoredValue>>, 5> lists;
-    for (ExchangeList list : kExchangeLists)
-        lists[static_cast<std::size_t>(list)] = readStoredRows(connection, selectOf(list));
     // The wagons get a sheet of their own once the file keeps them.
     std::vector<ExchangeList> sheets = {ExchangeList::Waybills, ExchangeList::Stations,
                                         ExchangeList::Parties, ExchangeList::Loads};
-    if (wagonTableExists(connection)) {
-        sheets.push_back(ExchangeList::Wagons);
-        lists[static_cast<std::size_t>(ExchangeList::Wagons)] =
-            readStoredRows(connection, exchangeSelectSql(ExchangeList::Wagons));
-    }
+    if (wagonTableExists(connection)) sheets.push_back(ExchangeList::Wagons);
+    std::array<std::vector<std::vector<StoredValue>>, kListCount> lists;
+    for (ExchangeList list : sheets)
+        lists[static_cast<std::size_t>(list)] = readStoredRows(connection, exchangeSelectSql(list));
     const std::string part = path + ".zapis";
     std::error_code ec;
     lxw_workbook_options options{};
