@@ -59,12 +59,6 @@ long RenameReport::total() const {
 
 namespace {
 
-bool tableExists(db::SqlConnection& connection, const char* table) {
-    return !readStoredRows(connection, "select 1 from sqlite_master where type='table' and name='" +
-                                           sqlEscape(table) + "';")
-                .empty();
-}
-
 long countOf(db::SqlConnection& connection, const std::string& sql) {
     const auto rows = readStoredRows(connection, sql);
     return rows.empty() || rows[0].empty() || !rows[0][0] ? 0 : db::toInteger(*rows[0][0]);

@@ -1,5 +1,7 @@
 #include "store/stored_rows.h"
 
+#include "store/sql_text.h"
+
 #include "db/errors.h"
 #include "db/sql_connection.h"
 
@@ -64,6 +66,12 @@ bool readStoredRow(db::SqlConnection& connection, const std::string& sql, int in
     // Stopping after the wanted row is reported as an abort; that one is no error.
     if (!error.empty() && !pick.done) throw db::DatabaseError(error, rc, sql);
     return pick.done;
+}
+
+bool tableExists(db::SqlConnection& connection, const char* table) {
+    return !readStoredRows(connection, "select 1 from sqlite_master where type='table' and name='" +
+                                           sqlEscape(table) + "';")
+                .empty();
 }
 
 }  // namespace store

@@ -23,4 +23,8 @@ using StoredValue = std::optional<std::string>;
 std::vector<std::vector<StoredValue>> readStoredRows(db::SqlConnection& connection,
                                                      const std::string& sql);
 
+// Whether the main database has a table named `table` (the tables later features make by
+// their first write).
+bool tableExists(db::SqlConnection& connection, const char* table);
+
 }  // namespace store

@@ -30,13 +30,6 @@ std::string quoted(std::string_view text) {
     return "'" + sqlEscape(text) + "'";
 }
 
-bool tableExists(db::SqlConnection& connection, const char* table) {
-    return !readStoredRows(connection, std::string("select name from sqlite_master where "
-                                                   "type='table' and name='") +
-                                           table + "';")
-                .empty();
-}
-
 std::string textOf(const std::vector<StoredValue>& row, std::size_t i) {
     return i < row.size() && row[i] ? *row[i] : std::string();
 }

@@ -20,13 +20,6 @@ std::string quoted(std::string_view text) {
     return "'" + sqlEscape(text) + "'";
 }
 
-bool tableExists(db::SqlConnection& connection, const char* table) {
-    return !readStoredRows(connection, std::string("select name from sqlite_master where "
-                                                   "type='table' and name='") +
-                                           table + "';")
-                .empty();
-}
-
 Wagon wagonOf(const std::vector<StoredValue>& row) {
     auto at = [&row](WagonField f) {
         const auto i = static_cast<std::size_t>(f);
