@@ -5,7 +5,6 @@
 #include <numeric>
 #include <set>
 
-#include "db/case_fold.h"
 #include "db/text.h"
 #include "store/list_reader.h"
 #include "store/messages.h"
@@ -16,47 +15,10 @@
 
 namespace store {
 
-std::vector<std::string> duplicateKeys(std::string_view name) {
-    // The German writing first: ä, ö, ü as ae, oe, ue; the rest as the header keys fold.
-    const std::string folded = db::foldCase(name);
-    std::string german;
-    german.reserve(folded.size());
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        if (i + 1 < folded.size() && folded[i] == '\xC3') {
-            const char next = folded[i + 1];
-            const char* with = next == '\xA4'   ? "ae"
-                               : next == '\xB6' ? "oe"
-                               : next == '\xBC' ? "ue"
-                                                : nullptr;
-            if (with) {
-                german += with;
-                ++i;
-                continue;
-            }
-        }
-        german += folded[i];
-    }
-    std::vector<std::string> keys{headerKey(name), headerKey(german)};
-    for (std::string& key : keys) {
-        // ß = ss whatever the header keys make of it.
-        std::string out;
-        for (std::size_t i = 0; i < key.size(); ++i) {
-            if (i + 1 < key.size() && key[i] == '\xC3' && key[i + 1] == '\x9F') {
-                out += "ss";
-                ++i;
-            } else {
-                out += key[i];
-            }
-        }
-        key = out;
-    }
-    if (keys[0] == keys[1]) keys.pop_back();
-    return keys;
-}
-
 namespace {
 
-// Union-find over the things: two share a group when they share a key.
+// Union-find over the things: two share a group when their names have one header key
+// (case, blanks, diacritics, and the German writing without umlauts folded alike).
 std::vector<std::vector<std::size_t>> groupsOf(const std::vector<NamedThing>& things) {
     std::vector<std::size_t> parent(things.size());
     std::iota(parent.begin(), parent.end(), 0);
@@ -66,10 +28,9 @@ std::vector<std::vector<std::size_t>> groupsOf(const std::vector<NamedThing>& th
     };
     std::map<std::pair<std::string, std::string>, std::size_t> firstWithKey;
     for (std::size_t i = 0; i < things.size(); ++i) {
-        for (const std::string& key : duplicateKeys(things[i].name)) {
-            const auto [it, fresh] = firstWithKey.emplace(std::pair{things[i].scope, key}, i);
-            if (!fresh) parent[root(i)] = root(it->second);
-        }
+        const auto [it, fresh] =
+            firstWithKey.emplace(std::pair{things[i].scope, headerKey(things[i].name)}, i);
+        if (!fresh) parent[root(i)] = root(it->second);
     }
     std::map<std::size_t, std::vector<std::size_t>> byRoot;
     for (std::size_t i = 0; i < things.size(); ++i) byRoot[root(i)].push_back(i);

@@ -6,7 +6,6 @@
 // identical. Waybills are never removed: identical waybills are several wagons.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "db/forward.h"
@@ -14,12 +13,9 @@
 
 namespace store {
 
-// The keys under which two names count as one: case, blanks at either end and repeated
-// blanks ignored, letters with diacritics as their base letter, and the German writing
-// without umlauts (ö = oe, ü = ue, ä = ae, ß = ss) counted as equal too.
-std::vector<std::string> duplicateKeys(std::string_view name);
-
-// A group of names that are probably one thing, in the tables' order. Shippers/receivers
+// A group of names that are probably one thing (equal by their header key: case, blanks
+// at either end and repeated, diacritics, and ö = oe, ü = ue, ä = ae, ß = ss ignored), in
+// the tables' order. Shippers/receivers
 // are grouped within one station, loads within one wagon type.
 struct DuplicateGroup {
     NamedKind kind = NamedKind::Station;
