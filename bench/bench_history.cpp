@@ -54,6 +54,20 @@ void exec(sqlite3* db, const char* sql) {
 
 using Rows = std::vector<std::vector<std::string>>;
 
+// The rows through one bare prepared insert, inside the caller's transaction.
+void insertRows(sqlite3* db, const Rows& rows) {
+    sqlite3_stmt* ins = nullptr;
+    sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
+    for (const auto& row : rows) {
+        for (int c = 0; c < 7; ++c)
+            sqlite3_bind_text(ins, c + 1, row[static_cast<std::size_t>(c)].c_str(), -1,
+                              SQLITE_STATIC);
+        sqlite3_step(ins);
+        sqlite3_reset(ins);
+    }
+    sqlite3_finalize(ins);
+}
+
 // The template: the program's own schema, then the rows.
 Rows makeTemplate(const std::string& path) {
     fs::remove(path);
@@ -72,16 +86,7 @@ Rows makeTemplate(const std::string& path) {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     exec(db, "begin");
-    sqlite3_stmt* ins = nullptr;
-    sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
-    for (const auto& row : rows) {
-        for (int c = 0; c < 7; ++c)
-            sqlite3_bind_text(ins, c + 1, row[static_cast<std::size_t>(c)].c_str(), -1,
-                              SQLITE_STATIC);
-        sqlite3_step(ins);
-        sqlite3_reset(ins);
-    }
-    sqlite3_finalize(ins);
+    insertRows(db, rows);
     exec(db, ("update admin set value='" + std::to_string(kRows + 1) + "' where key='nr_listu'")
                  .c_str());
     exec(db, "commit");
@@ -128,16 +133,7 @@ int main() {
         const Clock floorDelete = since(start);
         const Clock insertStart = now();
         exec(db, "begin immediate");
-        sqlite3_stmt* ins = nullptr;
-        sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &ins, nullptr);
-        for (const auto& row : rows) {
-            for (int c = 0; c < 7; ++c)
-                sqlite3_bind_text(ins, c + 1, row[static_cast<std::size_t>(c)].c_str(), -1,
-                                  SQLITE_STATIC);
-            sqlite3_step(ins);
-            sqlite3_reset(ins);
-        }
-        sqlite3_finalize(ins);
+        insertRows(db, rows);
         exec(db, "commit");
         const Clock floorInsert = since(insertStart);
         sqlite3_close(db);
