@@ -415,6 +415,10 @@ int SqlConnection::xExec(std::string_view sql, RowCallback callback, void* arg,
     return runStatements(handle_, sql, callback, arg, err);
 }
 
+std::int64_t SqlConnection::changes() const {
+    return handle_ ? sqlite3_changes(handle_) : 0;
+}
+
 std::int64_t SqlConnection::lastInsertRowId() const {
     return handle_ ? sqlite3_last_insert_rowid(handle_) : 0;
 }

@@ -148,6 +148,8 @@ public:
     std::string formPath();
     sqlite3* handle() const { return handle_; }
     std::int64_t lastInsertRowId() const;
+    // The rows the last insert, update or delete on this connection changed.
+    std::int64_t changes() const;
     const std::string& lastError() const { return lastError_; }
 
     // For tests: make the next library loads fail, as an engine that cannot be initialised.

@@ -57,15 +57,6 @@ long RenameReport::total() const {
     return n;
 }
 
-namespace {
-
-long countOf(db::SqlConnection& connection, const std::string& sql) {
-    const auto rows = readStoredRows(connection, sql);
-    return rows.empty() || rows[0].empty() || !rows[0][0] ? 0 : db::toInteger(*rows[0][0]);
-}
-
-}  // namespace
-
 RenameReport renameEverywhere(db::SqlConnection& connection, NamedKind kind,
                               const std::string& name, const std::string& scope,
                               const std::string& newName, const std::string& newScope) {
@@ -80,11 +71,9 @@ RenameReport renameEverywhere(db::SqlConnection& connection, NamedKind kind,
             if (kind == NamedKind::Load && newScope != scope)
                 set += std::string(", ") + ref.scope + "='" + sqlEscape(newScope) + "'";
         }
-        const long n =
-            countOf(connection, std::string("select count(*) from ") + ref.table + where + ";");
-        if (n == 0) continue;
         runStatement(connection, std::string("update ") + ref.table + " set " + set + where + ";");
-        report.changed.emplace_back(ref.title, n);
+        const auto n = static_cast<long>(connection.changes());
+        if (n > 0) report.changed.emplace_back(ref.title, n);
     }
     return report;
 }
