@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="pl_PL">
 <context>
+    <name>db</name>
+    <message>
+        <source>Syntax error: Masterfields not build of a=b;... pairs</source>
+        <translation>Syntaxfehler: Masterfields bestehen nicht aus Paaren a=b;...</translation>
+    </message>
+    <message>
+        <source>no query specified</source>
+        <translation>Keine Abfrage angegeben</translation>
+    </message>
+</context>
+<context>
     <name>print::CarCards</name>
     <message>
         <source>Wagenkarte A6</source>
@@ -185,6 +196,33 @@
   --letter-codes        Buchstabenkürzel der Farben auf den Bahnhofsstreifen
   --toner-saver         ohne grauen Kartenhintergrund, mit deutlicher Schnittlinie
 </translation>
+    </message>
+</context>
+<context>
+    <name>print::QtPrintService</name>
+    <message>
+        <source>Nie ma zainstalowanej drukarki</source>
+        <translation>Es ist kein Drucker eingerichtet</translation>
+    </message>
+    <message>
+        <source>Nie ma drukarki o numerze %1</source>
+        <translation>Es gibt keinen Drucker mit der Nummer %1</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku: %1</source>
+        <translation>Der Druck kann nicht begonnen werden: %1</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć nowej strony wydruku</source>
+        <translation>Eine neue Druckseite kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Nie można zakończyć wydruku</source>
+        <translation>Der Druck kann nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -821,6 +859,246 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
         <source>Pominięte relacje (nazwa już nie istnieje):</source>
         <translation>Übersprungene Relationen (ein Name existiert nicht mehr):</translation>
     </message>
+    <message>
+        <source>W tabeli admin brak licznika %1</source>
+        <translation>In der Tabelle admin fehlt der Zähler %1</translation>
+    </message>
+    <message>
+        <source>Licznik %1 osiągnął największą wartość (%2)</source>
+        <translation>Der Zähler %1 hat seinen größten Wert erreicht (%2)</translation>
+    </message>
+    <message>
+        <source>plik jest za duży (%1 bajtów, najwięcej %2)</source>
+        <translation>die Datei ist zu groß (%1 Bytes, höchstens %2)</translation>
+    </message>
+    <message>
+        <source>znak NUL (bajt zerowy): to nie jest plik tekstowy</source>
+        <translation>NUL-Zeichen (Nullbyte): das ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>niedozwolony znak sterujący (kod %1): to nie jest plik tekstowy</source>
+        <translation>unzulässiges Steuerzeichen (Code %1): das ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>plik nie jest zapisany w UTF-8 ani w żadnym z kodowań windows-1250, windows-1252, iso-8859-2; podaj kodowanie (możliwe: %1)</source>
+        <translation>die Datei ist weder in UTF-8 noch in einer der Kodierungen windows-1250, windows-1252, iso-8859-2 gespeichert; gib die Kodierung an (möglich: %1)</translation>
+    </message>
+    <message>
+        <source>plik nie jest zapisany w UTF-8; podaj jego kodowanie, najbardziej prawdopodobne: %1</source>
+        <translation>die Datei ist nicht in UTF-8 gespeichert; gib ihre Kodierung an, am wahrscheinlichsten: %1</translation>
+    </message>
+    <message>
+        <source>bajt %1 nie oznacza żadnego znaku w kodowaniu %2</source>
+        <translation>das Byte %1 bedeutet kein Zeichen in der Kodierung %2</translation>
+    </message>
+    <message>
+        <source>wartość dłuższa niż %1 znaków (%2)</source>
+        <translation>Wert länger als %1 Zeichen (%2)</translation>
+    </message>
+    <message>
+        <source>plik ma więcej niż %1 wierszy danych</source>
+        <translation>die Datei hat mehr als %1 Datenzeilen</translation>
+    </message>
+    <message>
+        <source>cudzysłów otwarty w tym wierszu nie jest zamknięty</source>
+        <translation>das in dieser Zeile geöffnete Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>po zamykającym cudzysłowie stoi znak zamiast separatora albo końca wiersza (cudzysłów w wartości trzeba podwoić)</source>
+        <translation>nach dem schließenden Anführungszeichen steht ein Zeichen statt des Trennzeichens oder des Zeilenendes (ein Anführungszeichen im Wert muss verdoppelt werden)</translation>
+    </message>
+    <message>
+        <source>cudzysłów wewnątrz wartości, która nie jest ujęta w cudzysłowy</source>
+        <translation>Anführungszeichen in einem Wert, der nicht in Anführungszeichen steht</translation>
+    </message>
+    <message>
+        <source>%1: odczytano w kodowaniu %2</source>
+        <translation>%1: in der Kodierung %2 gelesen</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) ma już %4 miejsc; liczbę z pliku pominięto</source>
+        <translation>%1: %2 (%3) hat schon %4 Gleisplätze; die Zahl aus der Datei wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>Licznik %1 nie ma miejsca na tyle nowych wierszy</source>
+        <translation>Der Zähler %1 reicht nicht für so viele neue Zeilen</translation>
+    </message>
+    <message>
+        <source>nieznany wiersz nagłówka %1; oczekiwano jednego z:%2</source>
+        <translation>unbekannte Kopfzeile %1; erwartet wurde eine von:%2</translation>
+    </message>
+    <message>
+        <source>brak kolumny %1 (jest %2 z %3)</source>
+        <translation>die Spalte %1 fehlt (%2 von %3 vorhanden)</translation>
+    </message>
+    <message>
+        <source>za dużo kolumn (%1, oczekiwano %2)</source>
+        <translation>zu viele Spalten (%1, erwartet %2)</translation>
+    </message>
+    <message>
+        <source>pusta nazwa stacji</source>
+        <translation>leerer Bahnhofsname</translation>
+    </message>
+    <message>
+        <source>nieznany kolor %1 (dozwolone: clwhite, clred, clyellow, clgreen, clblue, clblack, clbrown, clorange albo nazwy kolorów po polsku, niemiecku lub angielsku)</source>
+        <translation>unbekannte Farbe %1 (zulässig: clwhite, clred, clyellow, clgreen, clblue, clblack, clbrown, clorange oder die Namen der Farben auf Polnisch, Deutsch oder Englisch)</translation>
+    </message>
+    <message>
+        <source>pusta nazwa</source>
+        <translation>leerer Name</translation>
+    </message>
+    <message>
+        <source>pusty numer wagonu</source>
+        <translation>leere Wagennummer</translation>
+    </message>
+    <message>
+        <source>nieznany znak prędkości %1 (dozwolone: puste, s, ss)</source>
+        <translation>unbekanntes Geschwindigkeitszeichen %1 (zulässig: leer, s, ss)</translation>
+    </message>
+    <message>
+        <source>%1 musi być liczbą od 1 do %2, a jest %3</source>
+        <translation>%1 muss eine Zahl von 1 bis %2 sein, ist aber %3</translation>
+    </message>
+    <message>
+        <source>plik jest pusty (brak wiersza nagłówka)</source>
+        <translation>die Datei ist leer (keine Kopfzeile)</translation>
+    </message>
+    <message>
+        <source>%1: plik zawiera tylko wiersz nagłówka (%2), brak wierszy do dodania</source>
+        <translation>%1: die Datei enthält nur die Kopfzeile (%2), keine Zeilen zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Istnieje taka stacja</source>
+        <translation>Diesen Bahnhof gibt es schon</translation>
+    </message>
+    <message>
+        <source>Liczba wagonów na tydzień musi być od 1 do 99 (jest %1).</source>
+        <translation>Die Zahl der Wagen pro Woche muss zwischen 1 und 99 liegen (sie ist %1).</translation>
+    </message>
+    <message>
+        <source>Licznik %1 osiągnął największą wartość.</source>
+        <translation>Der Zähler %1 hat seinen größten Wert erreicht.</translation>
+    </message>
+    <message>
+        <source>Relacji nr %1 nie ma już w bazie.</source>
+        <translation>Die Relation Nr. %1 ist nicht mehr in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Liczba miejsc musi być od 0 do 999.</source>
+        <translation>Die Zahl der Gleisplätze muss zwischen 0 und 999 liegen.</translation>
+    </message>
+    <message>
+        <source>Okres musi mieć od 1 dnia do 520 tygodni.</source>
+        <translation>Der Zeitraum muss zwischen 1 Tag und 520 Wochen lang sein.</translation>
+    </message>
+    <message>
+        <source>Licznik %1 nie pomieści tylu nowych listów.</source>
+        <translation>Der Zähler %1 reicht nicht für so viele neue Frachtzettel.</translation>
+    </message>
+    <message>
+        <source>Kolor „%1” nie jest kolorem #rrggbb.</source>
+        <translation>Die Farbe „%1“ ist keine Farbe #rrggbb.</translation>
+    </message>
+    <message>
+        <source>plik nie jest poprawnym skoroszytem (%1)</source>
+        <translation>die Datei ist keine gültige Arbeitsmappe (%1)</translation>
+    </message>
+    <message>
+        <source>wpis %1 ma inny rozmiar niż w spisie</source>
+        <translation>der Eintrag %1 hat eine andere Größe als im Verzeichnis</translation>
+    </message>
+    <message>
+        <source>wpis %1 skoroszytu rozpakowuje się do większego rozmiaru, niż podaje spis archiwum: skoroszyt odrzucono</source>
+        <translation>der Eintrag %1 der Arbeitsmappe entpackt sich zu einer größeren Größe, als das Verzeichnis des Archivs angibt: die Arbeitsmappe wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>wpis %1 jest uszkodzony</source>
+        <translation>der Eintrag %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>wpis %1 jest ucięty</source>
+        <translation>der Eintrag %1 ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>część %1 nie jest poprawnym XML</source>
+        <translation>der Teil %1 ist kein gültiges XML</translation>
+    </message>
+    <message>
+        <source>niepoprawny adres komórki %1</source>
+        <translation>ungültige Zelladresse %1</translation>
+    </message>
+    <message>
+        <source>skoroszyt zawiera łącza do innych plików (%1); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy</source>
+        <translation>die Arbeitsmappe enthält Verknüpfungen zu anderen Dateien (%1); das Programm holt nichts von außen — speichere die Arbeitsmappe ohne Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>to nie jest archiwum ZIP</source>
+        <translation>das ist kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>brak spisu archiwum ZIP</source>
+        <translation>das Verzeichnis des ZIP-Archivs fehlt</translation>
+    </message>
+    <message>
+        <source>skoroszyt w formacie ZIP64 jest za duży dla programu</source>
+        <translation>eine Arbeitsmappe im Format ZIP64 ist zu groß für das Programm</translation>
+    </message>
+    <message>
+        <source>skoroszyt ma za dużo części (%1)</source>
+        <translation>die Arbeitsmappe hat zu viele Teile (%1)</translation>
+    </message>
+    <message>
+        <source>spis archiwum wskazuje poza plik</source>
+        <translation>das Verzeichnis des Archivs zeigt über die Datei hinaus</translation>
+    </message>
+    <message>
+        <source>uszkodzony spis archiwum</source>
+        <translation>beschädigtes Verzeichnis des Archivs</translation>
+    </message>
+    <message>
+        <source>skoroszyt rozpakowuje się do ponad %1 (według spisu archiwum): skoroszyt odrzucono, nic nie rozpakowano</source>
+        <translation>die Arbeitsmappe entpackt sich zu mehr als %1 (laut Verzeichnis des Archivs): die Arbeitsmappe wurde abgelehnt, nichts wurde entpackt</translation>
+    </message>
+    <message>
+        <source>nieznana metoda kompresji wpisu %1</source>
+        <translation>unbekanntes Kompressionsverfahren des Eintrags %1</translation>
+    </message>
+    <message>
+        <source>uszkodzony wpis %1</source>
+        <translation>beschädigter Eintrag %1</translation>
+    </message>
+    <message>
+        <source>skoroszyt zawiera łącza do innych skoroszytów (%1); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy</source>
+        <translation>die Arbeitsmappe enthält Verknüpfungen zu anderen Arbeitsmappen (%1); das Programm holt nichts von außen — speichere die Arbeitsmappe ohne Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>brak arkuszy .xlsx ani .ods</source>
+        <translation>weder .xlsx- noch .ods-Blätter vorhanden</translation>
+    </message>
+    <message>
+        <source>%1, arkusz „%2”</source>
+        <translation>%1, Blatt „%2“</translation>
+    </message>
+    <message>
+        <source>komórka z formułą; formuł program nie oblicza — zapisz w arkuszu same wartości</source>
+        <translation>Zelle mit einer Formel; Formeln berechnet das Programm nicht — speichere im Blatt nur die Werte</translation>
+    </message>
+    <message>
+        <source>arkusz ma więcej niż %1 wierszy danych</source>
+        <translation>das Blatt hat mehr als %1 Datenzeilen</translation>
+    </message>
+    <message>
+        <source>komórka dalej niż w kolumnie %1</source>
+        <translation>eine Zelle weiter rechts als in Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 komórek z liczbą, datą lub wartością logiczną odczytano jako tekst (arkusz mógł zmienić ich zapis, np. usunąć zera z przodu)</source>
+        <translation>%1: %2 Zellen mit einer Zahl, einem Datum oder einem Wahrheitswert wurden als Text gelesen (das Tabellenprogramm kann ihre Schreibweise geändert haben, z. B. führende Nullen entfernt)</translation>
+    </message>
+    <message>
+        <source>%1: skoroszyt nie zawiera żadnej listy</source>
+        <translation>%1: die Arbeitsmappe enthält keine Liste</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -855,6 +1133,13 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
     <message>
         <source>Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze</source>
         <translation>Orange – Stückgut, Papier, Textilien, Möbel, Lebensmittel</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1894,26 @@ Beispiele:
         <source>Uwagi</source>
         <translation>Bemerkungen</translation>
     </message>
+    <message>
+        <source>Stacja nadania</source>
+        <translation>Versandbahnhof</translation>
+    </message>
+    <message>
+        <source>Rodzaj wagonu</source>
+        <translation>Wagengattung</translation>
+    </message>
+    <message>
+        <source>Stacja odbioru</source>
+        <translation>Empfangsbahnhof</translation>
+    </message>
+    <message>
+        <source>Wagonów na tydzień</source>
+        <translation>Wagen pro Woche</translation>
+    </message>
+    <message>
+        <source>Braki</source>
+        <translation>Fehlt</translation>
+    </message>
 </context>
 <context>
     <name>ui::HelpMenu</name>
@@ -2300,42 +2605,6 @@ Die Felder davor bleiben leer: ein früher angefangener Bogen.</translation>
     <message>
         <source>tylko dostępne wagony</source>
         <translation>nur verfügbare Wagen</translation>
-    </message>
-    <message>
-        <source>Stacja nadania</source>
-        <translation>Versandbahnhof</translation>
-    </message>
-    <message>
-        <source>Nadawca</source>
-        <translation>Versender</translation>
-    </message>
-    <message>
-        <source>Rodzaj wagonu</source>
-        <translation>Wagengattung</translation>
-    </message>
-    <message>
-        <source>Ładunek</source>
-        <translation>Ladegut</translation>
-    </message>
-    <message>
-        <source>Odbiorca</source>
-        <translation>Empfänger</translation>
-    </message>
-    <message>
-        <source>Stacja odbioru</source>
-        <translation>Empfangsbahnhof</translation>
-    </message>
-    <message>
-        <source>Wagonów na tydzień</source>
-        <translation>Wagen pro Woche</translation>
-    </message>
-    <message>
-        <source>Uwagi</source>
-        <translation>Bemerkung</translation>
-    </message>
-    <message>
-        <source>Braki</source>
-        <translation>Fehlt</translation>
     </message>
     <message>
         <source>Stacja &amp;nadania:</source>

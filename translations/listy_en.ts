@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
 <context>
+    <name>db</name>
+    <message>
+        <source>Syntax error: Masterfields not build of a=b;... pairs</source>
+        <translation>Syntax error: Masterfields not build of a=b;... pairs</translation>
+    </message>
+    <message>
+        <source>no query specified</source>
+        <translation>no query specified</translation>
+    </message>
+</context>
+<context>
     <name>print::CarCards</name>
     <message>
         <source>Wagenkarte A6</source>
@@ -185,6 +196,33 @@
   --letter-codes        letter codes of the colours on the station bands
   --toner-saver         no grey card background, a clear cutting line
 </translation>
+    </message>
+</context>
+<context>
+    <name>print::QtPrintService</name>
+    <message>
+        <source>Nie ma zainstalowanej drukarki</source>
+        <translation>No printer is installed</translation>
+    </message>
+    <message>
+        <source>Nie ma drukarki o numerze %1</source>
+        <translation>There is no printer number %1</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku: %1</source>
+        <translation>Cannot start printing: %1</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć nowej strony wydruku</source>
+        <translation>Cannot start a new page of the print</translation>
+    </message>
+    <message>
+        <source>Nie można zakończyć wydruku</source>
+        <translation>Cannot finish printing</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1</source>
+        <translation>Cannot save the file %1</translation>
     </message>
 </context>
 <context>
@@ -821,6 +859,246 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
         <source>Pominięte relacje (nazwa już nie istnieje):</source>
         <translation>Relations skipped (a name no longer exists):</translation>
     </message>
+    <message>
+        <source>W tabeli admin brak licznika %1</source>
+        <translation>The table admin lacks the counter %1</translation>
+    </message>
+    <message>
+        <source>Licznik %1 osiągnął największą wartość (%2)</source>
+        <translation>The counter %1 has reached its largest value (%2)</translation>
+    </message>
+    <message>
+        <source>plik jest za duży (%1 bajtów, najwięcej %2)</source>
+        <translation>the file is too large (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>znak NUL (bajt zerowy): to nie jest plik tekstowy</source>
+        <translation>NUL character (zero byte): this is not a text file</translation>
+    </message>
+    <message>
+        <source>niedozwolony znak sterujący (kod %1): to nie jest plik tekstowy</source>
+        <translation>forbidden control character (code %1): this is not a text file</translation>
+    </message>
+    <message>
+        <source>plik nie jest zapisany w UTF-8 ani w żadnym z kodowań windows-1250, windows-1252, iso-8859-2; podaj kodowanie (możliwe: %1)</source>
+        <translation>the file is saved neither in UTF-8 nor in any of the encodings windows-1250, windows-1252, iso-8859-2; give the encoding (possible: %1)</translation>
+    </message>
+    <message>
+        <source>plik nie jest zapisany w UTF-8; podaj jego kodowanie, najbardziej prawdopodobne: %1</source>
+        <translation>the file is not saved in UTF-8; give its encoding, the likeliest: %1</translation>
+    </message>
+    <message>
+        <source>bajt %1 nie oznacza żadnego znaku w kodowaniu %2</source>
+        <translation>the byte %1 stands for no character in the encoding %2</translation>
+    </message>
+    <message>
+        <source>wartość dłuższa niż %1 znaków (%2)</source>
+        <translation>value longer than %1 characters (%2)</translation>
+    </message>
+    <message>
+        <source>plik ma więcej niż %1 wierszy danych</source>
+        <translation>the file has more than %1 data rows</translation>
+    </message>
+    <message>
+        <source>cudzysłów otwarty w tym wierszu nie jest zamknięty</source>
+        <translation>the quote opened in this line is not closed</translation>
+    </message>
+    <message>
+        <source>po zamykającym cudzysłowie stoi znak zamiast separatora albo końca wiersza (cudzysłów w wartości trzeba podwoić)</source>
+        <translation>a character follows the closing quote instead of a separator or the end of the line (a quote in a value must be doubled)</translation>
+    </message>
+    <message>
+        <source>cudzysłów wewnątrz wartości, która nie jest ujęta w cudzysłowy</source>
+        <translation>a quote inside a value that is not enclosed in quotes</translation>
+    </message>
+    <message>
+        <source>%1: odczytano w kodowaniu %2</source>
+        <translation>%1: read in the encoding %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) ma już %4 miejsc; liczbę z pliku pominięto</source>
+        <translation>%1: %2 (%3) already has %4 places; the number from the file was skipped</translation>
+    </message>
+    <message>
+        <source>Licznik %1 nie ma miejsca na tyle nowych wierszy</source>
+        <translation>The counter %1 has no room for so many new rows</translation>
+    </message>
+    <message>
+        <source>nieznany wiersz nagłówka %1; oczekiwano jednego z:%2</source>
+        <translation>unknown header row %1; expected one of:%2</translation>
+    </message>
+    <message>
+        <source>brak kolumny %1 (jest %2 z %3)</source>
+        <translation>the column %1 is missing (%2 of %3 present)</translation>
+    </message>
+    <message>
+        <source>za dużo kolumn (%1, oczekiwano %2)</source>
+        <translation>too many columns (%1, expected %2)</translation>
+    </message>
+    <message>
+        <source>pusta nazwa stacji</source>
+        <translation>empty station name</translation>
+    </message>
+    <message>
+        <source>nieznany kolor %1 (dozwolone: clwhite, clred, clyellow, clgreen, clblue, clblack, clbrown, clorange albo nazwy kolorów po polsku, niemiecku lub angielsku)</source>
+        <translation>unknown colour %1 (allowed: clwhite, clred, clyellow, clgreen, clblue, clblack, clbrown, clorange or the colour names in Polish, German or English)</translation>
+    </message>
+    <message>
+        <source>pusta nazwa</source>
+        <translation>empty name</translation>
+    </message>
+    <message>
+        <source>pusty numer wagonu</source>
+        <translation>empty wagon number</translation>
+    </message>
+    <message>
+        <source>nieznany znak prędkości %1 (dozwolone: puste, s, ss)</source>
+        <translation>unknown speed mark %1 (allowed: empty, s, ss)</translation>
+    </message>
+    <message>
+        <source>%1 musi być liczbą od 1 do %2, a jest %3</source>
+        <translation>%1 must be a number from 1 to %2, but is %3</translation>
+    </message>
+    <message>
+        <source>plik jest pusty (brak wiersza nagłówka)</source>
+        <translation>the file is empty (no header row)</translation>
+    </message>
+    <message>
+        <source>%1: plik zawiera tylko wiersz nagłówka (%2), brak wierszy do dodania</source>
+        <translation>%1: the file holds only the header row (%2), no rows to add</translation>
+    </message>
+    <message>
+        <source>Istnieje taka stacja</source>
+        <translation>There is such a station</translation>
+    </message>
+    <message>
+        <source>Liczba wagonów na tydzień musi być od 1 do 99 (jest %1).</source>
+        <translation>The number of wagons per week must be from 1 to 99 (it is %1).</translation>
+    </message>
+    <message>
+        <source>Licznik %1 osiągnął największą wartość.</source>
+        <translation>The counter %1 has reached its largest value.</translation>
+    </message>
+    <message>
+        <source>Relacji nr %1 nie ma już w bazie.</source>
+        <translation>The relation no. %1 is no longer in the database.</translation>
+    </message>
+    <message>
+        <source>Liczba miejsc musi być od 0 do 999.</source>
+        <translation>The number of places must be from 0 to 999.</translation>
+    </message>
+    <message>
+        <source>Okres musi mieć od 1 dnia do 520 tygodni.</source>
+        <translation>The period must be from 1 day to 520 weeks long.</translation>
+    </message>
+    <message>
+        <source>Licznik %1 nie pomieści tylu nowych listów.</source>
+        <translation>The counter %1 has no room for so many new waybills.</translation>
+    </message>
+    <message>
+        <source>Kolor „%1” nie jest kolorem #rrggbb.</source>
+        <translation>The colour “%1” is not a colour #rrggbb.</translation>
+    </message>
+    <message>
+        <source>plik nie jest poprawnym skoroszytem (%1)</source>
+        <translation>the file is not a valid workbook (%1)</translation>
+    </message>
+    <message>
+        <source>wpis %1 ma inny rozmiar niż w spisie</source>
+        <translation>the entry %1 has another size than in the directory</translation>
+    </message>
+    <message>
+        <source>wpis %1 skoroszytu rozpakowuje się do większego rozmiaru, niż podaje spis archiwum: skoroszyt odrzucono</source>
+        <translation>the entry %1 of the workbook unpacks to a larger size than the archive directory gives: the workbook was refused</translation>
+    </message>
+    <message>
+        <source>wpis %1 jest uszkodzony</source>
+        <translation>the entry %1 is damaged</translation>
+    </message>
+    <message>
+        <source>wpis %1 jest ucięty</source>
+        <translation>the entry %1 is cut short</translation>
+    </message>
+    <message>
+        <source>część %1 nie jest poprawnym XML</source>
+        <translation>the part %1 is not valid XML</translation>
+    </message>
+    <message>
+        <source>niepoprawny adres komórki %1</source>
+        <translation>invalid cell address %1</translation>
+    </message>
+    <message>
+        <source>skoroszyt zawiera łącza do innych plików (%1); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy</source>
+        <translation>the workbook holds links to other files (%1); the program fetches nothing from outside — save the workbook without links</translation>
+    </message>
+    <message>
+        <source>to nie jest archiwum ZIP</source>
+        <translation>this is not a ZIP archive</translation>
+    </message>
+    <message>
+        <source>brak spisu archiwum ZIP</source>
+        <translation>the ZIP archive has no directory</translation>
+    </message>
+    <message>
+        <source>skoroszyt w formacie ZIP64 jest za duży dla programu</source>
+        <translation>a workbook in the ZIP64 format is too large for the program</translation>
+    </message>
+    <message>
+        <source>skoroszyt ma za dużo części (%1)</source>
+        <translation>the workbook has too many parts (%1)</translation>
+    </message>
+    <message>
+        <source>spis archiwum wskazuje poza plik</source>
+        <translation>the archive directory points outside the file</translation>
+    </message>
+    <message>
+        <source>uszkodzony spis archiwum</source>
+        <translation>damaged archive directory</translation>
+    </message>
+    <message>
+        <source>skoroszyt rozpakowuje się do ponad %1 (według spisu archiwum): skoroszyt odrzucono, nic nie rozpakowano</source>
+        <translation>the workbook unpacks to more than %1 (by the archive directory): the workbook was refused, nothing was unpacked</translation>
+    </message>
+    <message>
+        <source>nieznana metoda kompresji wpisu %1</source>
+        <translation>unknown compression method of the entry %1</translation>
+    </message>
+    <message>
+        <source>uszkodzony wpis %1</source>
+        <translation>damaged entry %1</translation>
+    </message>
+    <message>
+        <source>skoroszyt zawiera łącza do innych skoroszytów (%1); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy</source>
+        <translation>the workbook holds links to other workbooks (%1); the program fetches nothing from outside — save the workbook without links</translation>
+    </message>
+    <message>
+        <source>brak arkuszy .xlsx ani .ods</source>
+        <translation>no .xlsx or .ods sheets</translation>
+    </message>
+    <message>
+        <source>%1, arkusz „%2”</source>
+        <translation>%1, sheet “%2”</translation>
+    </message>
+    <message>
+        <source>komórka z formułą; formuł program nie oblicza — zapisz w arkuszu same wartości</source>
+        <translation>a cell with a formula; the program does not calculate formulas — save only the values in the sheet</translation>
+    </message>
+    <message>
+        <source>arkusz ma więcej niż %1 wierszy danych</source>
+        <translation>the sheet has more than %1 data rows</translation>
+    </message>
+    <message>
+        <source>komórka dalej niż w kolumnie %1</source>
+        <translation>a cell beyond the column %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 komórek z liczbą, datą lub wartością logiczną odczytano jako tekst (arkusz mógł zmienić ich zapis, np. usunąć zera z przodu)</source>
+        <translation>%1: %2 cells with a number, a date or a logical value were read as text (the spreadsheet may have changed how they are written, e.g. dropped leading zeros)</translation>
+    </message>
+    <message>
+        <source>%1: skoroszyt nie zawiera żadnej listy</source>
+        <translation>%1: the workbook holds no list</translation>
+    </message>
 </context>
 <context>
     <name>store::FremoColour</name>
@@ -855,6 +1133,13 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
     <message>
         <source>Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze</source>
         <translation>Orange – general cargo, paper, textiles, furniture, food</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1894,26 @@ Examples:
         <source>Uwagi</source>
         <translation>Notes</translation>
     </message>
+    <message>
+        <source>Stacja nadania</source>
+        <translation>Sending station</translation>
+    </message>
+    <message>
+        <source>Rodzaj wagonu</source>
+        <translation>Wagon type</translation>
+    </message>
+    <message>
+        <source>Stacja odbioru</source>
+        <translation>Receiving station</translation>
+    </message>
+    <message>
+        <source>Wagonów na tydzień</source>
+        <translation>Wagons per week</translation>
+    </message>
+    <message>
+        <source>Braki</source>
+        <translation>Missing</translation>
+    </message>
 </context>
 <context>
     <name>ui::HelpMenu</name>
@@ -2300,42 +2605,6 @@ The slots before it stay empty: a sheet begun before.</translation>
     <message>
         <source>tylko dostępne wagony</source>
         <translation>available wagons only</translation>
-    </message>
-    <message>
-        <source>Stacja nadania</source>
-        <translation>Sending station</translation>
-    </message>
-    <message>
-        <source>Nadawca</source>
-        <translation>Shipper</translation>
-    </message>
-    <message>
-        <source>Rodzaj wagonu</source>
-        <translation>Wagon type</translation>
-    </message>
-    <message>
-        <source>Ładunek</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Odbiorca</source>
-        <translation>Receiver</translation>
-    </message>
-    <message>
-        <source>Stacja odbioru</source>
-        <translation>Receiving station</translation>
-    </message>
-    <message>
-        <source>Wagonów na tydzień</source>
-        <translation>Wagons per week</translation>
-    </message>
-    <message>
-        <source>Uwagi</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Braki</source>
-        <translation>Missing</translation>
     </message>
     <message>
         <source>Stacja &amp;nadania:</source>

@@ -7,6 +7,12 @@
 #include <string>
 #include <string_view>
 
+// The marker by which the translation tools find a message; defined as Qt defines it, since
+// db has no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace db {
 
 using DebugSink = std::function<void(std::string_view line)>;
@@ -17,7 +23,9 @@ using MessageSink = std::function<void(const std::string& text)>;
 DebugSink setDebugSink(DebugSink sink);
 void debugOut(std::string_view line);
 
-// The dataset's own modal boxes ("no query specified", the master/detail messages).
+// The dataset's own modal boxes ("no query specified", the master/detail messages). The
+// text is the message's identifier, marked QT_TRANSLATE_NOOP("db", …) and without arguments:
+// the sink's owner shows it in the chosen language (the text itself is the default's).
 // Returns the previous sink. The default sink writes the text to standard error.
 MessageSink setMessageSink(MessageSink sink);
 void showMessage(const std::string& text);

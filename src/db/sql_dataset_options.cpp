@@ -73,7 +73,8 @@ std::optional<std::string> SqlDataset::masterFilter() const {
         const std::string masterName =
             eq == std::string::npos ? "" : trimBlanks(pair.substr(eq + 1));
         if (detailName.empty() || masterName.empty()) {
-            showMessage("Syntax error: Masterfields not build of a=b;... pairs");
+            showMessage(
+                QT_TRANSLATE_NOOP("db", "Syntax error: Masterfields not build of a=b;... pairs"));
             return std::nullopt;
         }
         const Field& field = masterSource_->fieldByName(masterName);

@@ -94,7 +94,7 @@ void SqlQuery::sqliteMasterChanged() {
 
 void SqlQuery::internalOpen() {
     if (trimBlanks(sql()).empty()) {
-        showMessage("no query specified");
+        showMessage(QT_TRANSLATE_NOOP("db", "no query specified"));
         throw Abort();
     }
     if (maxResults() == 0 && startResult() != 0) setMaxResults(-1);

@@ -1,5 +1,6 @@
 #include "print/qt_print_service.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -16,6 +17,14 @@ QPageLayout wholeSheet(Paper paper, bool landscape) {
                                  : paper == Paper::A6 ? QPageSize::A6
                                                       : QPageSize::Letter),
                        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+// `polish`, a text of context "print::QtPrintService", in the chosen language.
+std::string said(const char* polish) {
+    return QCoreApplication::translate("print::QtPrintService", polish).toStdString();
+}
+std::string said(const char* polish, const QString& arg) {
+    return QCoreApplication::translate("print::QtPrintService", polish).arg(arg).toStdString();
 }
 
 }  // namespace
@@ -57,12 +66,16 @@ void QtPrintService::selectPrinter(int index) {
                 info = QPrinterInfo::defaultPrinter();
                 if (info.isNull() && !names.isEmpty())
                     info = QPrinterInfo::printerInfo(names.first());
-                if (info.isNull()) throw std::runtime_error("Nie ma zainstalowanej drukarki");
+                if (info.isNull())
+                    throw std::runtime_error(said(QT_TRANSLATE_NOOP(
+                        "print::QtPrintService", "Nie ma zainstalowanej drukarki")));
             } else if (index >= 0 && index < names.size()) {
                 info = QPrinterInfo::printerInfo(names.at(index));
             }
             if (info.isNull())
-                throw std::runtime_error("Nie ma drukarki o numerze " + std::to_string(index));
+                throw std::runtime_error(
+                    said(QT_TRANSLATE_NOOP("print::QtPrintService", "Nie ma drukarki o numerze %1"),
+                         QString::number(index)));
             owned_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             printer_ = owned_.get();
             break;
@@ -125,26 +138,32 @@ void QtPrintService::beginDoc() {
         const QString where = target_ == Target::Pdf                 ? pdfFile_
                               : printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                      : printer_->outputFileName();
-        throw std::runtime_error("Nie można rozpocząć wydruku: " + where.toStdString());
+        throw std::runtime_error(said(
+            QT_TRANSLATE_NOOP("print::QtPrintService", "Nie można rozpocząć wydruku: %1"), where));
     }
 }
 
 void QtPrintService::newPage() {
     canvas();
     const bool ok = target_ == Target::Pdf ? pdf_->newPage() : printer_->newPage();
-    if (!ok) throw std::runtime_error("Nie można rozpocząć nowej strony wydruku");
+    if (!ok)
+        throw std::runtime_error(said(QT_TRANSLATE_NOOP(
+            "print::QtPrintService", "Nie można rozpocząć nowej strony wydruku")));
 }
 
 void QtPrintService::endDoc() {
     canvas();
     if (!endPainting()) {
         if (target_ == Target::Pdf) discardPdf();
-        throw std::runtime_error("Nie można zakończyć wydruku");
+        throw std::runtime_error(
+            said(QT_TRANSLATE_NOOP("print::QtPrintService", "Nie można zakończyć wydruku")));
     }
     if (target_ == Target::Pdf) {
         // The finished file takes the place of the one chosen, in one step.
         if (!pdfOut_->commit())
-            throw std::runtime_error("Nie można zapisać pliku " + pdfFile_.toStdString());
+            throw std::runtime_error(
+                said(QT_TRANSLATE_NOOP("print::QtPrintService", "Nie można zapisać pliku %1"),
+                     pdfFile_));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "db/errors.h"
 #include "db/sql_query.h"
 #include "db/text.h"
+#include "store/messages.h"
 #include "store/stored_rows.h"
 #include "store/transaction.h"
 
@@ -38,7 +39,8 @@ int readCounter(db::SqlConnection& connection, Counter counter) {
     const auto rows =
         readStoredRows(connection, "select value from admin where key='" + key + "';");
     if (rows.empty() || rows[0].empty() || !rows[0][0]) {
-        throw db::DatabaseError("W tabeli admin brak licznika " + key);
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "W tabeli admin brak licznika %1"), {key}));
     }
     return db::toInteger(*rows[0][0]);
 }
@@ -57,8 +59,9 @@ int addWithCounterInTransaction(db::SqlQuery& query, Counter counter,
     const std::string key = counterKey(counter);
     const int current = readCounter(query, key);
     if (current == std::numeric_limits<int>::max()) {
-        throw db::DatabaseError("Licznik " + key + " osiągnął największą wartość (" +
-                                std::to_string(current) + ")");
+        throw db::DatabaseError(message(
+            "store", QT_TRANSLATE_NOOP("store", "Licznik %1 osiągnął największą wartość (%2)"),
+            {key, std::to_string(current)}));
     }
     const int id = current + 1;
     exec(query, insertSql(id));

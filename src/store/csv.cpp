@@ -1,6 +1,7 @@
 #include "store/csv.h"
 
 #include "db/text.h"
+#include "store/messages.h"
 
 namespace store::csv {
 namespace {
@@ -19,8 +20,10 @@ std::string decode(std::string_view bytes, std::optional<Encoding> encoding, Enc
                    const Limits& limits) {
     used = Encoding::Utf8;
     if (bytes.size() > limits.maxBytes) {
-        throw CsvError(0, "plik jest za duży (" + std::to_string(bytes.size()) +
-                              " bajtów, najwięcej " + std::to_string(limits.maxBytes) + ")");
+        throw CsvError(
+            0, message("store",
+                       QT_TRANSLATE_NOOP("store", "plik jest za duży (%1 bajtów, najwięcej %2)"),
+                       {std::to_string(bytes.size()), std::to_string(limits.maxBytes)}));
     }
     if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
     long line = 1;
@@ -28,10 +31,19 @@ std::string decode(std::string_view bytes, std::optional<Encoding> encoding, Enc
         const auto c = static_cast<unsigned char>(ch);
         if (c >= 0x20) continue;
         if (c == '\n') ++line;
-        if (c == 0) throw CsvError(line, "znak NUL (bajt zerowy): to nie jest plik tekstowy");
+        if (c == 0)
+            throw CsvError(
+                line, message("store",
+                              QT_TRANSLATE_NOOP(
+                                  "store", "znak NUL (bajt zerowy): to nie jest plik tekstowy")));
         if (isForbiddenControl(c)) {
-            throw CsvError(line, "niedozwolony znak sterujący (kod " + std::to_string(c) +
-                                     "): to nie jest plik tekstowy");
+            throw CsvError(
+                line,
+                message(
+                    "store",
+                    QT_TRANSLATE_NOOP(
+                        "store", "niedozwolony znak sterujący (kod %1): to nie jest plik tekstowy"),
+                    {std::to_string(c)}));
         }
     }
     if (isValidUtf8(bytes)) return std::string(bytes);
@@ -41,25 +53,35 @@ std::string decode(std::string_view bytes, std::optional<Encoding> encoding, Enc
         for (Encoding e : likely)
             names += (names.empty() ? "" : ", ") + std::string(encodingName(e));
         if (likely.empty()) {
-            throw CsvError(0,
-                           "plik nie jest zapisany w UTF-8 ani w żadnym z kodowań "
-                           "windows-1250, windows-1252, iso-8859-2; podaj kodowanie "
-                           "(możliwe: " +
-                               encodingNames() + ")");
+            throw CsvError(
+                0,
+                message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          "plik nie jest zapisany w UTF-8 ani w żadnym z kodowań "
+                                          "windows-1250, windows-1252, iso-8859-2; podaj kodowanie "
+                                          "(możliwe: %1)"),
+                        {encodingNames()}),
+                CsvError::Cause::EncodingNeeded);
         }
-        throw CsvError(0,
-                       "plik nie jest zapisany w UTF-8; podaj jego kodowanie, "
-                       "najbardziej prawdopodobne: " +
-                           names);
+        throw CsvError(
+            0,
+            message("store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "plik nie jest zapisany w UTF-8; podaj jego kodowanie, "
+                                      "najbardziej prawdopodobne: %1"),
+                    {names}),
+            CsvError::Cause::EncodingNeeded);
     }
     line = 1;
     for (char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == '\n') ++line;
         if (!definedIn(*encoding, c)) {
-            throw CsvError(line, std::string("bajt ") + hexByte(c) +
-                                     " nie oznacza żadnego znaku w kodowaniu " +
-                                     encodingName(*encoding));
+            throw CsvError(
+                line, message("store",
+                              QT_TRANSLATE_NOOP("store",
+                                                "bajt %1 nie oznacza żadnego znaku w kodowaniu %2"),
+                              {hexByte(c), encodingName(*encoding)}));
         }
     }
     used = *encoding;
@@ -92,14 +114,19 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
     const std::size_t n = text.size();
     auto checkLength = [&](const std::string& value) {
         if (value.size() > limits.maxFieldChars && db::charCount(value) > limits.maxFieldChars) {
-            throw CsvError(line, "wartość dłuższa niż " + std::to_string(limits.maxFieldChars) +
-                                     " znaków (" + std::to_string(db::charCount(value)) + ")");
+            throw CsvError(
+                line,
+                message(
+                    "store", QT_TRANSLATE_NOOP("store", "wartość dłuższa niż %1 znaków (%2)"),
+                    {std::to_string(limits.maxFieldChars), std::to_string(db::charCount(value))}));
         }
     };
     auto countRecord = [&] {
         if (++records > limits.maxRecords) {
-            throw CsvError(line, "plik ma więcej niż " + std::to_string(limits.maxRecords - 1) +
-                                     " wierszy danych");
+            throw CsvError(
+                line,
+                message("store", QT_TRANSLATE_NOOP("store", "plik ma więcej niż %1 wierszy danych"),
+                        {std::to_string(limits.maxRecords - 1)}));
         }
     };
     while (i < n) {
@@ -123,8 +150,12 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                     // Whole runs up to the next quote at once.
                     const std::size_t quote = text.find('"', i);
                     if (quote == std::string_view::npos) {
-                        throw CsvError(opened,
-                                       "cudzysłów otwarty w tym wierszu nie jest zamknięty");
+                        throw CsvError(
+                            opened,
+                            message("store",
+                                    QT_TRANSLATE_NOOP(
+                                        "store",
+                                        "cudzysłów otwarty w tym wierszu nie jest zamknięty")));
                     }
                     const std::string_view run = text.substr(i, quote - i);
                     for (char c : run) line += c == '\n';
@@ -139,18 +170,24 @@ void parse(std::string_view text, const std::function<void(Record&&)>& visit, co
                     break;
                 }
                 if (i < n && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
-                    throw CsvError(line,
-                                   "po zamykającym cudzysłowie stoi znak zamiast separatora "
-                                   "albo końca wiersza (cudzysłów w wartości trzeba "
-                                   "podwoić)");
+                    throw CsvError(
+                        line, message("store",
+                                      QT_TRANSLATE_NOOP(
+                                          "store",
+                                          "po zamykającym cudzysłowie stoi znak zamiast separatora "
+                                          "albo końca wiersza (cudzysłów w wartości trzeba "
+                                          "podwoić)")));
                 }
             } else {
                 std::size_t end = text.find_first_of(stops, i);
                 if (end == std::string_view::npos) end = n;
                 if (end < n && text[end] == '"') {
-                    throw CsvError(line,
-                                   "cudzysłów wewnątrz wartości, która nie jest ujęta "
-                                   "w cudzysłowy");
+                    throw CsvError(
+                        line,
+                        message("store", QT_TRANSLATE_NOOP(
+                                             "store",
+                                             "cudzysłów wewnątrz wartości, która nie jest ujęta "
+                                             "w cudzysłowy")));
                 }
                 value.assign(text.substr(i, end - i));
                 i = end;

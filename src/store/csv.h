@@ -24,13 +24,21 @@ inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
 inline constexpr char kSeparator = ';';
 
 // A file the reader refuses; `line` is the 1-based line where the fault is (0: the file).
+// The message is in the chosen language; what the caller may act on is told by `cause`.
 class CsvError : public std::runtime_error {
 public:
-    CsvError(long line, const std::string& what) : std::runtime_error(what), line_(line) {}
+    enum class Cause {
+        Fault,           // the file's bytes or quotes
+        EncodingNeeded,  // not UTF-8, and no encoding was given: the caller may name one
+    };
+    CsvError(long line, const std::string& what, Cause cause = Cause::Fault)
+        : std::runtime_error(what), line_(line), cause_(cause) {}
     long line() const { return line_; }
+    Cause cause() const { return cause_; }
 
 private:
     long line_;
+    Cause cause_;
 };
 
 struct Limits {

@@ -239,7 +239,7 @@ JoinReport Session::joinDuplicates(const std::vector<JoinChoice>& choices) {
     if (choices.empty()) return report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "połączenie duplikatów (%1)"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "połączenie duplikatów (%1)"),
                            {std::to_string(choices.size())});
         },
         [&] {

@@ -136,7 +136,9 @@ std::string inQuotes(std::string_view text) {
 
 std::string where(const ExchangeData& data, const ExchangeRow& row) {
     const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
-    return row.line > 0 ? source + ", wiersz " + std::to_string(row.line) : source;
+    return row.line > 0 ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
+                                  {source, std::to_string(row.line)})
+                        : source;
 }
 
 std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {
@@ -471,10 +473,13 @@ void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data
     try {
         text = csv::decode(bytes, encoding, used);
     } catch (const csv::CsvError& e) {
+        if (e.cause() == csv::CsvError::Cause::EncodingNeeded) report.encodingNeeded = true;
         reader.refuseFile(e.line(), e.what());
         return;
     }
-    report.notes.push_back(name + ": odczytano w kodowaniu " + encodingName(used));
+    report.notes.push_back(message("store",
+                                   QT_TRANSLATE_NOOP("store", "%1: odczytano w kodowaniu %2"),
+                                   {name, encodingName(used)}));
     const char separator = csv::detectSeparator(text);
     reader.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     try {
@@ -840,9 +845,11 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
             ++skipped[at(ExchangeList::Places)];
             if (it->second != row.values[2]) {
-                notes.push_back(where(data, row) + ": " + inQuotes(row.values[0]) + " (" +
-                                row.values[1] + ") ma już " + it->second +
-                                " miejsc; liczbę z pliku pominięto");
+                notes.push_back(message(
+                    "store",
+                    QT_TRANSLATE_NOOP("store",
+                                      "%1: %2 (%3) ma już %4 miejsc; liczbę z pliku pominięto"),
+                    {where(data, row), inQuotes(row.values[0]), row.values[1], it->second}));
             }
         }
         for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads,
@@ -875,8 +882,10 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         for (Counter c : counters) {
             if (static_cast<long long>(next[c]) + static_cast<long long>(countFor(c)) >
                 std::numeric_limits<int>::max()) {
-                throw db::DatabaseError(std::string("Licznik ") + counterKey(c) +
-                                        " nie ma miejsca na tyle nowych wierszy");
+                throw db::DatabaseError(message(
+                    "store",
+                    QT_TRANSLATE_NOOP("store", "Licznik %1 nie ma miejsca na tyle nowych wierszy"),
+                    {counterKey(c)}));
             }
         }
 
@@ -925,7 +934,10 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             const auto& rows = adding[at(ExchangeList::Relations)];
             if (static_cast<long long>(id) + static_cast<long long>(rows.size()) >
                 std::numeric_limits<int>::max()) {
-                throw db::DatabaseError("Licznik nr_relacji nie ma miejsca na tyle nowych wierszy");
+                throw db::DatabaseError(message(
+                    "store",
+                    QT_TRANSLATE_NOOP("store", "Licznik %1 nie ma miejsca na tyle nowych wierszy"),
+                    {kRelationCounter}));
             }
             Insert insert(connection,
                           "insert into relacje (id, nadawca, st_nad, ladunek, rodz_wag, odbiorca, "

@@ -104,6 +104,8 @@ struct ExchangeReport {
     std::vector<std::string> notes;     // reported, not refused (a station's other colour …)
     std::vector<std::string> refusals;  // "<file>, wiersz <n>: <reason>"
     bool written = false;               // the rows are in the database
+    // A CSV file was refused as not UTF-8 because no encoding was given (naming one helps).
+    bool encodingNeeded = false;
 
     bool refused() const { return !refusals.empty(); }
     long totalAdded() const;

@@ -73,8 +73,8 @@ long insertedRows(const db::RowChanges& changes, std::string_view table) {
     }));
 }
 
-std::string countOf(long n, const char* one, const char* many) {
-    return std::to_string(n) + " " + message("store", n == 1 ? one : many);
+Message countOf(long n, const char* one, const char* many) {
+    return Message::joined("%1 %2", {std::to_string(n), Message("store", n == 1 ? one : many)});
 }
 
 void applyStep(db::SqlConnection& connection, const HistoryStep& step, bool backwards) {
@@ -91,7 +91,7 @@ void applyStep(db::SqlConnection& connection, const HistoryStep& step, bool back
                                           "Nie można ponowić: %1.\nInny program zmienił od tej "
                                           "pory te wiersze (tabela %2, wiersz %3). Nic nie "
                                           "zostało zmienione."),
-            {step.what, e.table(), std::to_string(e.rowid())}));
+            {step.what.text(), e.table(), std::to_string(e.rowid())}));
     }
     for (const db::RowChange& c : step.changes.rows) {
         if (!isCounterChange(c)) continue;

@@ -1,11 +1,11 @@
 #pragma once
 // The history of the session's commands, for "Cofnij" and "Ponów". Each command that
 // changed the file leaves one step: its name for the menu ("usunięcie stacji Gliwice i
-// 12 listów") and the rows it changed, by rowid, with their texts before and after. An
-// undo puts the rows before back in one transaction, a redo the rows after; both first
-// check that the rows still hold what the step left there, and refuse (HistoryRefused,
-// nothing written) when another program changed them. The counters never go back: a
-// counter is written as the larger of its present and its recorded value.
+// 12 listów", kept as a message, so it is shown in the language of the moment) and the rows it
+// changed, by rowid, with their texts before and after. An undo puts the rows before back in one
+// transaction, a redo the rows after; both first check that the rows still hold what the step left
+// there, and refuse (HistoryRefused, nothing written) when another program changed them. The
+// counters never go back: a counter is written as the larger of its present and its recorded value.
 
 #include <cstddef>
 #include <deque>
@@ -14,11 +14,12 @@
 #include <string_view>
 
 #include "db/row_changes.h"
+#include "store/messages.h"
 
 namespace store {
 
 struct HistoryStep {
-    std::string what;
+    Message what;
     db::RowChanges changes;
 };
 
@@ -51,8 +52,9 @@ public:
 long deletedRows(const db::RowChanges& changes, std::string_view table);
 long insertedRows(const db::RowChanges& changes, std::string_view table);
 
-// "5 listów", "1 listu" (the counted noun in the genitive after "usunięcie … i").
-std::string countOf(long n, const char* one, const char* many);
+// "5 listów", "1 listu" (the counted noun in the genitive after "usunięcie … i"); `one`
+// and `many` are messages of context "store".
+Message countOf(long n, const char* one, const char* many);
 
 // Puts the rows of `step` back (`backwards`: the state before the command) inside the
 // caller's transaction: the counters only ever grow.

@@ -7,6 +7,7 @@
 
 #include "db/case_fold.h"
 #include "db/text.h"
+#include "store/messages.h"
 
 namespace store {
 namespace {
@@ -136,8 +137,11 @@ ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& r
 }
 
 void ListReader::refuse(long line, const std::string& why) {
-    report_.refusals.push_back(line > 0 ? source_ + ", wiersz " + std::to_string(line) + ": " + why
-                                        : source_ + ": " + why);
+    report_.refusals.push_back((line > 0
+                                    ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
+                                              {source_, std::to_string(line)})
+                                    : source_) +
+                               ": " + why);
 }
 
 void ListReader::reserve(std::size_t rows) {
@@ -158,8 +162,11 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             while (!f.empty() && f.back().empty()) f.pop_back();
             std::string expected;
             for (ExchangeList l : kAllExchangeLists) expected += "\n    " + joined(csvHeader(l));
-            refuse(line, "nieznany wiersz nagłówka " + inQuotes(joined(f)) +
-                             "; oczekiwano jednego z:" + expected);
+            refuse(line,
+                   message("store",
+                           QT_TRANSLATE_NOOP(
+                               "store", "nieznany wiersz nagłówka %1; oczekiwano jednego z:%2"),
+                           {inQuotes(joined(f)), expected}));
             refused_ = true;
             return false;
         }
@@ -176,8 +183,10 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         // Missing cells at the end: the first column the row lacks.
         for (std::size_t c = 0; c < columns; ++c) {
             if (places_[c] >= f.size()) {
-                refuse(line, "brak kolumny " + inQuotes(names_[c]) + " (jest " +
-                                 std::to_string(f.size()) + " z " + std::to_string(columns) + ")");
+                refuse(line, message("store",
+                                     QT_TRANSLATE_NOOP("store", "brak kolumny %1 (jest %2 z %3)"),
+                                     {inQuotes(names_[c]), std::to_string(f.size()),
+                                      std::to_string(columns)}));
                 return true;
             }
         }
@@ -186,8 +195,9 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         const bool extraEmpty = std::all_of(f.begin() + static_cast<long>(columns), f.end(),
                                             [](const std::string& v) { return v.empty(); });
         if (!extraEmpty) {
-            refuse(line, "za dużo kolumn (" + std::to_string(f.size()) + ", oczekiwano " +
-                             std::to_string(columns) + ")");
+            refuse(line, message("store",
+                                 QT_TRANSLATE_NOOP("store", "za dużo kolumn (%1, oczekiwano %2)"),
+                                 {std::to_string(f.size()), std::to_string(columns)}));
             return true;
         }
         f.resize(columns);
@@ -198,16 +208,21 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
     switch (*list_) {
         case ExchangeList::Stations: {
             if (values[0].empty()) {
-                refuse(line, "pusta nazwa stacji");
+                refuse(line, message("store", QT_TRANSLATE_NOOP("store", "pusta nazwa stacji")));
                 return true;
             }
             const auto colour = colourFromText(values[1]);
             if (!colour) {
                 refuse(line,
-                       "nieznany kolor " + inQuotes(values[1]) +
-                           " (dozwolone: clwhite, clred, clyellow, clgreen, clblue, "
-                           "clblack, clbrown, clorange albo nazwy kolorów po polsku, niemiecku "
-                           "lub angielsku)");
+                       message(
+                           "store",
+                           QT_TRANSLATE_NOOP(
+                               "store",
+                               "nieznany kolor %1 (dozwolone: clwhite, clred, clyellow, clgreen, "
+                               "clblue, "
+                               "clblack, clbrown, clorange albo nazwy kolorów po polsku, niemiecku "
+                               "lub angielsku)"),
+                           {inQuotes(values[1])}));
                 return true;
             }
             values[1] = std::string(*colour);
@@ -216,7 +231,7 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         case ExchangeList::Parties:
         case ExchangeList::Loads:
             if (values[0].empty()) {
-                refuse(line, "pusta nazwa");
+                refuse(line, message("store", QT_TRANSLATE_NOOP("store", "pusta nazwa")));
                 return true;
             }
             break;
@@ -224,13 +239,16 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             break;
         case ExchangeList::Wagons: {
             if (values[0].empty()) {
-                refuse(line, "pusty numer wagonu");
+                refuse(line, message("store", QT_TRANSLATE_NOOP("store", "pusty numer wagonu")));
                 return true;
             }
             const auto speed = speedFromText(values[5]);
             if (!speed) {
-                refuse(line, "nieznany znak prędkości " + inQuotes(values[5]) +
-                                 " (dozwolone: puste, s, ss)");
+                refuse(line,
+                       message("store",
+                               QT_TRANSLATE_NOOP(
+                                   "store", "nieznany znak prędkości %1 (dozwolone: puste, s, ss)"),
+                               {inQuotes(values[5])}));
                 return true;
             }
             values[5] = std::string(speedText(*speed));
@@ -248,12 +266,16 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
                 n = 0;
             }
             if (values[0].empty()) {
-                refuse(line, "pusta nazwa");
+                refuse(line, message("store", QT_TRANSLATE_NOOP("store", "pusta nazwa")));
                 return true;
             }
             if (n < 1 || n > high) {
-                refuse(line, inQuotes(names_[count]) + " musi być liczbą od 1 do " +
-                                 std::to_string(high) + ", a jest " + inQuotes(values[count]));
+                refuse(
+                    line,
+                    message(
+                        "store",
+                        QT_TRANSLATE_NOOP("store", "%1 musi być liczbą od 1 do %2, a jest %3"),
+                        {inQuotes(names_[count]), std::to_string(high), inQuotes(values[count])}));
                 return true;
             }
             values[count] = std::to_string(n);
@@ -267,12 +289,16 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
 void ListReader::finish() {
     if (refused_) return;
     if (!list_) {
-        refuse(0, "plik jest pusty (brak wiersza nagłówka)");
+        refuse(0, message("store",
+                          QT_TRANSLATE_NOOP("store", "plik jest pusty (brak wiersza nagłówka)")));
         return;
     }
     if (rows_ == 0) {
-        report_.notes.push_back(source_ + ": plik zawiera tylko wiersz nagłówka (" +
-                                listTitle(*list_) + "), brak wierszy do dodania");
+        report_.notes.push_back(message(
+            "store",
+            QT_TRANSLATE_NOOP(
+                "store", "%1: plik zawiera tylko wiersz nagłówka (%2), brak wierszy do dodania"),
+            {source_, message("store", listTitle(*list_))}));
     }
 }
 

@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
@@ -27,5 +29,45 @@ void setMessageTranslator(MessageTranslator translator);
 // argument's own "%1" stays as it is).
 std::string message(const char* context, const char* id,
                     std::initializer_list<std::string_view> args = {});
+
+class Message;
+
+// An argument of a kept message: a plain text (a name, a number), or a message of its own,
+// composed in the language of the moment with the message around it.
+class MessageArg {
+public:
+    MessageArg(std::string text) : text_(std::move(text)) {}
+    MessageArg(const char* text) : text_(text) {}
+    MessageArg(Message message);
+
+    std::string text() const;
+
+private:
+    std::string text_;
+    std::shared_ptr<const Message> message_;
+};
+
+// A message kept as its identifier and arguments rather than as text, for what is shown
+// long after it was made (the name of a history step): its text is composed each time it
+// is asked for, so it follows a change of language.
+class Message {
+public:
+    Message() = default;
+    // `id` is a template of `context`, marked with QT_TRANSLATE_NOOP.
+    Message(const char* context, const char* id, std::vector<MessageArg> args = {})
+        : context_(context), id_(id), args_(std::move(args)) {}
+    // A pattern that is no text of its own ("%1 %2" joining a number and its noun): never
+    // translated, only its arguments are.
+    static Message joined(const char* pattern, std::vector<MessageArg> args);
+
+    bool empty() const { return id_.empty(); }
+    // The text in the chosen language.
+    std::string text() const;
+
+private:
+    std::string context_;  // empty: `id_` is a pattern, not translated
+    std::string id_;
+    std::vector<MessageArg> args_;
+};
 
 }  // namespace store

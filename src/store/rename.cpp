@@ -116,7 +116,7 @@ RenameReport Session::renameStation(const std::string& name, const std::string& 
     RenameReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy stacji %1 na %2"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy stacji %1 na %2"),
                            {name, newName});
         },
         [&] {
@@ -124,7 +124,8 @@ RenameReport Session::renameStation(const std::string& name, const std::string& 
                 // As "Dopisz": a name another station has is refused.
                 if (newName != name && stationExists(command(), newName)) {
                     report.refused = true;
-                    report.summary = "Istnieje taka stacja";
+                    report.summary =
+                        message("store", QT_TRANSLATE_NOOP("store", "Istnieje taka stacja"));
                     return;
                 }
                 report = renameEverywhere(*connection_, NamedKind::Station, name, "", newName, "");
@@ -141,7 +142,7 @@ RenameReport Session::renameParty(const std::string& name, const std::string& st
     RenameReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store",
+            return Message("store",
                            QT_TRANSLATE_NOOP("store", "poprawa nazwy nadawcy/odbiorcy %1 na %2"),
                            {name, newName});
         },
@@ -162,7 +163,7 @@ RenameReport Session::renameLoad(const std::string& name, const std::string& wag
     RenameReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy ładunku %1 na %2"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "poprawa nazwy ładunku %1 na %2"),
                            {name, newName});
         },
         [&] {
@@ -195,7 +196,7 @@ std::vector<int> Session::copyWaybill(int index, int id, int count) {
     std::vector<int> ids;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "powielenie listu nr %1 (%2)"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "powielenie listu nr %1 (%2)"),
                            {std::to_string(id), std::to_string(count)});
         },
         [&] {

@@ -141,7 +141,7 @@ int Session::addWaybill(const Waybill& waybill) {
     int id = 0;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie listu nr %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie listu nr %1"),
                            {std::to_string(id)});
         },
         [&] { id = store::addWaybill(*connection_, command(), waybill); });
@@ -158,7 +158,7 @@ void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int ind
     }
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "zmiana listu nr %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "zmiana listu nr %1"),
                            {std::to_string(whole.id)});
         },
         [&] { updateWaybill(command(), whole); });
@@ -168,7 +168,7 @@ void Session::changeWaybill(const Waybill& edited, const Waybill& shown, int ind
 void Session::deleteWaybill(int id) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie listu nr %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie listu nr %1"),
                            {std::to_string(id)});
         },
         [&] { store::deleteWaybill(command(), id); });
@@ -178,7 +178,7 @@ void Session::deleteWaybill(int id) {
 void Session::deleteAllWaybills() {
     recorded(
         [](const db::RowChanges& c) {
-            return message("store", QT_TRANSLATE_NOOP("store", "skasowanie %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "skasowanie %1"),
                            {countOf(deletedRows(c, "listy"), QT_TRANSLATE_NOOP("store", "listu"),
                                     QT_TRANSLATE_NOOP("store", "listów"))});
         },
@@ -197,7 +197,7 @@ std::optional<int> Session::addStation(const std::string& name, const std::strin
     std::optional<int> id;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie stacji %1"), {name});
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie stacji %1"), {name});
         },
         [&] { id = store::addStation(*connection_, command(), name, colour); });
     if (id) notify(Changes::of({ListKind::Stations}));
@@ -208,7 +208,7 @@ int Session::recolourStation(const std::string& name, const std::string& colour)
     int id = 0;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "zmiana koloru stacji %1"), {name});
+            return Message("store", QT_TRANSLATE_NOOP("store", "zmiana koloru stacji %1"), {name});
         },
         [&] { id = store::recolourStation(command(), name, colour); });
     notify(Changes::of({ListKind::Stations}));
@@ -220,20 +220,20 @@ void Session::deleteStation(const std::string& name) {
         [&](const db::RowChanges& c) {
             const long waybills = deletedRows(c, "listy");
             const long parties = deletedRows(c, "punkty");
-            const std::string ofWaybills = countOf(waybills, QT_TRANSLATE_NOOP("store", "listu"),
-                                                   QT_TRANSLATE_NOOP("store", "listów"));
-            const std::string ofParties =
+            const Message ofWaybills = countOf(waybills, QT_TRANSLATE_NOOP("store", "listu"),
+                                               QT_TRANSLATE_NOOP("store", "listów"));
+            const Message ofParties =
                 countOf(parties, QT_TRANSLATE_NOOP("store", "nadawcy/odbiorcy"),
                         QT_TRANSLATE_NOOP("store", "nadawców/odbiorców"));
             if (waybills > 0 && parties > 0) {
-                return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1, %2 i %3"),
+                return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1, %2 i %3"),
                                {name, ofWaybills, ofParties});
             }
             if (waybills > 0 || parties > 0) {
-                return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1 i %2"),
+                return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1 i %2"),
                                {name, waybills > 0 ? ofWaybills : ofParties});
             }
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1"), {name});
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie stacji %1"), {name});
         },
         [&] { store::deleteStation(*connection_, command(), name); });
     notify(Changes::of({ListKind::Stations, ListKind::Waybills, ListKind::Parties}));
@@ -244,7 +244,7 @@ void Session::deleteStation(const std::string& name) {
 void Session::addLoad(const std::string& name, const std::string& wagon) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie ładunku %1"), {name});
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie ładunku %1"), {name});
         },
         [&] { store::addLoad(command(), name, wagon); });
     notify(Changes::of({ListKind::Loads}));
@@ -254,7 +254,7 @@ void Session::deleteLoad(int index, const ListedPair& shown) {
     const ListedPair load = wholeLoad(*connection_, index, shown);
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie ładunku %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie ładunku %1"),
                            {load.first});
         },
         [&] { store::deleteLoad(command(), load.first, load.second); });
@@ -265,7 +265,7 @@ int Session::addParty(const std::string& name, const std::string& station) {
     int id = 0;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie nadawcy/odbiorcy %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie nadawcy/odbiorcy %1"),
                            {name});
         },
         [&] { id = store::addParty(*connection_, command(), name, station); });
@@ -279,12 +279,12 @@ void Session::deleteParty(int index, const ListedPair& shown) {
         [&](const db::RowChanges& c) {
             const long waybills = deletedRows(c, "listy");
             if (waybills > 0) {
-                return message("store",
+                return Message("store",
                                QT_TRANSLATE_NOOP("store", "usunięcie nadawcy/odbiorcy %1 i %2"),
                                {party.first, countOf(waybills, QT_TRANSLATE_NOOP("store", "listu"),
                                                      QT_TRANSLATE_NOOP("store", "listów"))});
             }
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie nadawcy/odbiorcy %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie nadawcy/odbiorcy %1"),
                            {party.first});
         },
         [&] { store::deleteParty(*connection_, command(), party.first, party.second); });
@@ -296,7 +296,7 @@ void Session::deleteParty(int index, const ListedPair& shown) {
 void Session::addWagon(const Wagon& wagon) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie wagonu %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie wagonu %1"),
                            {wagon.number});
         },
         [&] {
@@ -308,7 +308,7 @@ void Session::addWagon(const Wagon& wagon) {
 void Session::changeWagon(const std::string& number, const Wagon& wagon) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "zmiana wagonu %1"), {number});
+            return Message("store", QT_TRANSLATE_NOOP("store", "zmiana wagonu %1"), {number});
         },
         [&] {
             runInTransaction(*connection_,
@@ -321,7 +321,7 @@ void Session::deleteWagon(const std::string& number) {
     if (!guarded([&] { return wagonTableExists(*connection_); })) return;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie wagonu %1"), {number});
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie wagonu %1"), {number});
         },
         [&] { runInTransaction(*connection_, [&] { store::deleteWagon(command(), number); }); });
     notify(Changes::of({ListKind::Wagons}));
@@ -331,7 +331,7 @@ std::vector<std::string> Session::copyWagon(const std::string& number, int count
     std::vector<std::string> added;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "powielenie wagonu %1 (%2)"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "powielenie wagonu %1 (%2)"),
                            {number, std::to_string(added.size())});
         },
         [&] {
@@ -382,7 +382,7 @@ std::vector<CardColourGroup> Session::cardColours() {
 void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
     recorded(
         [](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "zmiana kolorów kart"));
+            return Message("store", QT_TRANSLATE_NOOP("store", "zmiana kolorów kart"));
         },
         [&] { runInTransaction(*connection_, [&] { writeCardColours(command(), groups); }); });
     notify(Changes::of({ListKind::CardColours}));
@@ -391,7 +391,7 @@ void Session::setCardColours(const std::vector<CardColourGroup>& groups) {
 // --- the file as a whole ----------------------------------------------------------------
 
 void Session::newDatabase() {
-    recordedWhole(message("store", QT_TRANSLATE_NOOP("store", "nowa baza")), [&] {
+    recordedWhole(Message("store", QT_TRANSLATE_NOOP("store", "nowa baza")), [&] {
         runInTransaction(*connection_, [&] { backup(); });
         // Every dataset is closed so the file can go; the lists that were open come back on
         // the new file.
@@ -439,7 +439,7 @@ ExchangeReport Session::importFiles(const std::vector<ImportFile>& files) {
     ExchangeReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", report.command == "Import arkusza"
+            return Message("store", report.command == "Import arkusza"
                                         ? QT_TRANSLATE_NOOP("store", "import arkusza")
                                         : QT_TRANSLATE_NOOP("store", "import CSV"));
         },
@@ -463,7 +463,7 @@ ExchangeReport Session::merge(const std::string& path) {
     ExchangeReport report;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dołączenie bazy %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "dołączenie bazy %1"),
                            {fileNameOf(path)});
         },
         [&] { report = mergeDatabase(*connection_, path, [this] { backup(); }); });
@@ -476,7 +476,7 @@ ExchangeReport Session::merge(const std::string& path) {
 }
 
 void Session::restore(const std::string& backupPath) {
-    recordedWhole(message("store", QT_TRANSLATE_NOOP("store", "przywrócenie kopii %1"),
+    recordedWhole(Message("store", QT_TRANSLATE_NOOP("store", "przywrócenie kopii %1"),
                           {fileNameOf(backupPath)}),
                   [&] { restoreBackup(*connection_, location_, backupPath); });
     notify(Changes::all());

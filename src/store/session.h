@@ -25,6 +25,7 @@
 #include "store/import_files.h"
 #include "store/language.h"
 #include "store/legacy_migration.h"
+#include "store/messages.h"
 #include "store/reference_data.h"
 #include "store/rename.h"
 #include "store/schema.h"
@@ -189,7 +190,8 @@ public:
     // transaction the user opened in the SQL browser.
     bool canUndo() const;
     bool canRedo() const;
-    // The next step's name ("usunięcie stacji Gliwice i 12 listów"); empty when none.
+    // The next step's name ("usunięcie stacji Gliwice i 12 listów") in the language chosen
+    // now, whichever it was taken in; empty when none.
     std::string undoText() const;
     std::string redoText() const;
     // HistoryRefused (nothing written) when another program changed the rows since.
@@ -253,10 +255,10 @@ private:
     }
     // Runs `work` and, outside a transaction the user opened, keeps what it changed as one
     // step of the history, named by `what` from the rows it changed.
-    void recorded(const std::function<std::string(const db::RowChanges&)>& what,
+    void recorded(const std::function<Message(const db::RowChanges&)>& what,
                   const std::function<void()>& work);
     // The same for the commands that replace the file's contents as a whole.
-    void recordedWhole(const std::string& what, const std::function<void()>& work);
+    void recordedWhole(const Message& what, const std::function<void()>& work);
 
     DatabaseLocation location_;
     std::unique_ptr<db::SqlConnection> connection_;

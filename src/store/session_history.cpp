@@ -31,7 +31,7 @@ Changes changesOf(const db::RowChanges& rows) {
 
 }  // namespace
 
-void Session::recorded(const std::function<std::string(const db::RowChanges&)>& what,
+void Session::recorded(const std::function<Message(const db::RowChanges&)>& what,
                        const std::function<void()>& work) {
     // Inside a transaction the user opened nothing is recorded: the history ended when it
     // began, and the user may still roll it back.
@@ -48,7 +48,7 @@ void Session::recorded(const std::function<std::string(const db::RowChanges&)>& 
     if (!changes.empty()) history_->push({what(changes), std::move(changes)});
 }
 
-void Session::recordedWhole(const std::string& what, const std::function<void()>& work) {
+void Session::recordedWhole(const Message& what, const std::function<void()>& work) {
     if (!connection_->connected() || connection_->inTransaction()) {
         tellingCause(pathForMessages(), work);
         return;
@@ -69,12 +69,12 @@ bool Session::canRedo() const {
 
 std::string Session::undoText() const {
     const HistoryStep* step = history_->nextUndo();
-    return step ? step->what : std::string();
+    return step ? step->what.text() : std::string();
 }
 
 std::string Session::redoText() const {
     const HistoryStep* step = history_->nextRedo();
-    return step ? step->what : std::string();
+    return step ? step->what.text() : std::string();
 }
 
 void Session::undo() {

@@ -19,7 +19,7 @@ int Session::addRelation(const Relation& relation) {
     int id = 0;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "dopisanie relacji %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "dopisanie relacji %1"),
                            {nameOf(relation)});
         },
         [&] { runInTransaction(*connection_, [&] { id = insertRelation(command(), relation); }); });
@@ -30,7 +30,7 @@ int Session::addRelation(const Relation& relation) {
 void Session::changeRelation(const Relation& relation) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "zmiana relacji %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "zmiana relacji %1"),
                            {nameOf(relation)});
         },
         [&] {
@@ -44,7 +44,7 @@ void Session::deleteRelation(int id) {
     bool any = false;
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "usunięcie relacji nr %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "usunięcie relacji nr %1"),
                            {std::to_string(id)});
         },
         [&] {
@@ -74,7 +74,7 @@ unsigned Session::missingOf(const Relation& relation) {
 void Session::setPlaces(const Places& places) {
     recorded(
         [&](const db::RowChanges&) {
-            return message("store", QT_TRANSLATE_NOOP("store", "miejsca %1 (%2): %3"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "miejsca %1 (%2): %3"),
                            {places.name, places.station, std::to_string(places.places)});
         },
         [&] { runInTransaction(*connection_, [&] { writePlaces(command(), places); }); });
@@ -98,7 +98,7 @@ GenerationPlan Session::generate(const GenerateOptions& options) {
     GenerationPlan plan;
     recorded(
         [&](const db::RowChanges& c) {
-            return message("store", QT_TRANSLATE_NOOP("store", "wygenerowanie %1"),
+            return Message("store", QT_TRANSLATE_NOOP("store", "wygenerowanie %1"),
                            {countOf(insertedRows(c, "listy"), QT_TRANSLATE_NOOP("store", "listu"),
                                     QT_TRANSLATE_NOOP("store", "listów"))});
         },

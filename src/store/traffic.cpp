@@ -59,8 +59,10 @@ constexpr const char* kSelectRelations =
 
 void checkPerWeek(const Relation& relation) {
     if (relation.perWeek < kMinPerWeek || relation.perWeek > kMaxPerWeek) {
-        throw RelationRefused("Liczba wagonów na tydzień musi być od 1 do 99 (jest " +
-                              std::to_string(relation.perWeek) + ").");
+        throw RelationRefused(message(
+            "store",
+            QT_TRANSLATE_NOOP("store", "Liczba wagonów na tydzień musi być od 1 do 99 (jest %1)."),
+            {std::to_string(relation.perWeek)}));
     }
 }
 
@@ -229,7 +231,9 @@ int insertRelation(db::SqlQuery& query, const Relation& relation) {
     createRelationTable(query);
     const int current = readCounter(query, kRelationCounter);
     if (current == std::numeric_limits<int>::max())
-        throw RelationRefused("Licznik nr_relacji osiągnął największą wartość.");
+        throw RelationRefused(
+            message("store", QT_TRANSLATE_NOOP("store", "Licznik %1 osiągnął największą wartość."),
+                    {kRelationCounter}));
     const int id = current + 1;
     std::string values = std::to_string(id);
     for (WaybillField f : kWaybillFields) values += "," + quoted(relation.texts[f]);
@@ -246,7 +250,9 @@ void updateRelation(db::SqlConnection& connection, db::SqlQuery& query, const Re
         readStoredRows(connection,
                        "select 1 from relacje where id=" + std::to_string(relation.id) + ";")
             .empty()) {
-        throw RelationRefused("Relacji nr " + std::to_string(relation.id) + " nie ma już w bazie.");
+        throw RelationRefused(
+            message("store", QT_TRANSLATE_NOOP("store", "Relacji nr %1 nie ma już w bazie."),
+                    {std::to_string(relation.id)}));
     }
     std::string sets;
     for (WaybillField f : kWaybillFields)
@@ -280,7 +286,8 @@ int placesOf(db::SqlConnection& connection, std::string_view name, std::string_v
 
 void writePlaces(db::SqlQuery& query, const Places& places) {
     if (places.places < 0 || places.places > kMaxPlaces)
-        throw RelationRefused("Liczba miejsc musi być od 0 do 999.");
+        throw RelationRefused(
+            message("store", QT_TRANSLATE_NOOP("store", "Liczba miejsc musi być od 0 do 999.")));
     exec(query, placesTableSql());
     const std::string where =
         " where nazwa=" + quoted(places.name) + " and stacja=" + quoted(places.station) + ";";
@@ -331,7 +338,8 @@ std::vector<std::size_t> shuffledOrder(std::size_t n, std::uint64_t seed) {
 
 GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptions& options) {
     if (options.days > 0 ? options.days > 520 * 7 : (options.weeks < 1 || options.weeks > 520))
-        throw std::invalid_argument("Okres musi mieć od 1 dnia do 520 tygodni.");
+        throw std::invalid_argument(message(
+            "store", QT_TRANSLATE_NOOP("store", "Okres musi mieć od 1 dnia do 520 tygodni.")));
     GenerationPlan plan;
     plan.options = options;
     const KnownNames known(connection);
@@ -422,7 +430,9 @@ void writeGeneration(db::SqlConnection& connection, db::SqlQuery& query, Generat
     const int current = readCounter(query, counterKey(Counter::Waybills));
     if (static_cast<long long>(current) + static_cast<long long>(plan.stack.size()) >
         std::numeric_limits<int>::max())
-        throw RelationRefused("Licznik nr_listu nie pomieści tylu nowych listów.");
+        throw RelationRefused(message(
+            "store", QT_TRANSLATE_NOOP("store", "Licznik %1 nie pomieści tylu nowych listów."),
+            {counterKey(Counter::Waybills)}));
     // One prepared insert with bound values: the texts go in byte for byte.
     db::SqlStatement insert(connection, "insert into listy values(?,?,?,?,?,?,?);");
     int id = current;

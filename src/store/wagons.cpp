@@ -264,7 +264,10 @@ void writeCardColours(db::SqlQuery& query, const std::vector<CardColourGroup>& g
             throw WagonRefused(message(
                 "store", QT_TRANSLATE_NOOP("store", "Grupa kolorów „%1” nie ma żadnej litery."),
                 {g.group}));
-        if (!hex) throw WagonRefused("Kolor „" + g.colour + "” nie jest kolorem #rrggbb.");
+        if (!hex)
+            throw WagonRefused(
+                message("store", QT_TRANSLATE_NOOP("store", "Kolor „%1” nie jest kolorem #rrggbb."),
+                        {g.colour}));
     }
     exec(query,
          "create table if not exists kolory_kart (poz integer, grupa varchar(40), kolor "

@@ -23,6 +23,7 @@
 #include "db/errors.h"
 #include "db/text.h"
 #include "store/list_reader.h"
+#include "store/messages.h"
 #include "store/stored_rows.h"
 
 namespace store {
@@ -41,7 +42,8 @@ std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
 }
 
 [[noreturn]] void damaged(const std::string& why) {
-    throw WorkbookError("plik nie jest poprawnym skoroszytem (" + why + ")");
+    throw WorkbookError(message(
+        "store", QT_TRANSLATE_NOOP("store", "plik nie jest poprawnym skoroszytem (%1)"), {why}));
 }
 
 // Inflates one entry's data, to see that it holds exactly `size` bytes; the bytes go to
@@ -49,12 +51,16 @@ std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
 void unpack(std::string_view data, std::uint32_t method, std::uint64_t size,
             const std::string& name, std::string* into = nullptr) {
     if (method == 0) {
-        if (data.size() != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
+        if (data.size() != size)
+            damaged(message("store",
+                            QT_TRANSLATE_NOOP("store", "wpis %1 ma inny rozmiar niż w spisie"),
+                            {name}));
         if (into) into->assign(data);
         return;
     }
     z_stream z{};
-    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) damaged("brak pamięci");
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "brak pamięci")));
     struct End {
         z_stream* z;
         ~End() { inflateEnd(z); }
@@ -71,16 +77,24 @@ void unpack(std::string_view data, std::uint32_t method, std::uint64_t size,
         const std::size_t got = sizeof out - z.avail_out;
         total += got;
         if (total > size) {
-            throw WorkbookError("wpis " + name +
-                                " skoroszytu rozpakowuje się do większego rozmiaru, niż "
-                                "podaje spis archiwum: skoroszyt odrzucono");
+            throw WorkbookError(message(
+                "store",
+                QT_TRANSLATE_NOOP("store",
+                                  "wpis %1 skoroszytu rozpakowuje się do większego rozmiaru, niż "
+                                  "podaje spis archiwum: skoroszyt odrzucono"),
+                {name}));
         }
         if (into) into->append(reinterpret_cast<const char*>(out), got);
         if (rc == Z_STREAM_END) break;
-        if (rc != Z_OK) damaged("wpis " + name + " jest uszkodzony");
-        if (z.avail_in == 0 && z.avail_out != 0) damaged("wpis " + name + " jest ucięty");
+        if (rc != Z_OK)
+            damaged(
+                message("store", QT_TRANSLATE_NOOP("store", "wpis %1 jest uszkodzony"), {name}));
+        if (z.avail_in == 0 && z.avail_out != 0)
+            damaged(message("store", QT_TRANSLATE_NOOP("store", "wpis %1 jest ucięty"), {name}));
     }
-    if (total != size) damaged("wpis " + name + " ma inny rozmiar niż w spisie");
+    if (total != size)
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "wpis %1 ma inny rozmiar niż w spisie"),
+                        {name}));
 }
 
 // Whether an entry is a picture, which no reader parses as XML.
@@ -104,12 +118,14 @@ void proveWellFormed(const std::string& xml, const std::string& name) {
     xmlTextReaderPtr reader =
         xmlReaderForMemory(xml.data(), static_cast<int>(xml.size()), nullptr, nullptr,
                            XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    if (!reader) damaged("brak pamięci");
+    if (!reader) damaged(message("store", QT_TRANSLATE_NOOP("store", "brak pamięci")));
     int rc;
     while ((rc = xmlTextReaderRead(reader)) == 1) {
     }
     xmlFreeTextReader(reader);
-    if (rc != 0) damaged("część " + name + " nie jest poprawnym XML");
+    if (rc != 0)
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "część %1 nie jest poprawnym XML"),
+                        {name}));
 }
 
 // What the directory check found: the kind of workbook and, for .ods, where its sheets are.
@@ -383,7 +399,8 @@ public:
                row < 10'000'000)
             row = row * 10 + (text[i++] - '0');
         if (i != text.size() || (i == letters) || (digits == i && letters == digits)) {
-            throw std::invalid_argument("niepoprawny adres komórki " + std::string(text));
+            throw std::invalid_argument(message(
+                "store", QT_TRANSLATE_NOOP("store", "niepoprawny adres komórki %1"), {text}));
         }
         a.column = col > 0 ? static_cast<orcus::spreadsheet::col_t>(col - 1) : 0;
         a.row = row > 0 ? static_cast<orcus::spreadsheet::row_t>(row - 1) : 0;
@@ -650,9 +667,12 @@ std::vector<std::unique_ptr<SheetCells>> readOdsContent(std::string content,
     orcus::sax_ns_parser<OdsContent> parser(content.data(), size, context, handler);
     parser.parse();
     if (!handler.links().empty()) {
-        throw WorkbookError("skoroszyt zawiera łącza do innych plików (" + handler.links() +
-                            "); program niczego z zewnątrz nie pobiera — zapisz skoroszyt "
-                            "bez łączy");
+        throw WorkbookError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store",
+                              "skoroszyt zawiera łącza do innych plików (%1); program niczego z "
+                              "zewnątrz nie pobiera — zapisz skoroszyt bez łączy"),
+            {handler.links()}));
     }
     return std::move(handler.sheets);
 }
@@ -675,7 +695,8 @@ Archive scanArchive(std::string_view b, const WorkbookLimits& limits) {
     Archive archive;
     // The end-of-directory record: the last 22 bytes, or up to 64 kB earlier with a comment.
     constexpr std::size_t kEnd = 22;
-    if (b.size() < kEnd || !looksLikeWorkbook(b)) damaged("to nie jest archiwum ZIP");
+    if (b.size() < kEnd || !looksLikeWorkbook(b))
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "to nie jest archiwum ZIP")));
     std::size_t end = std::string_view::npos;
     const std::size_t lowest = b.size() > kEnd + 0xFFFF ? b.size() - kEnd - 0xFFFF : 0;
     for (std::size_t at = b.size() - kEnd + 1; at-- > lowest;) {
@@ -684,23 +705,30 @@ Archive scanArchive(std::string_view b, const WorkbookLimits& limits) {
             break;
         }
     }
-    if (end == std::string_view::npos) damaged("brak spisu archiwum ZIP");
+    if (end == std::string_view::npos)
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "brak spisu archiwum ZIP")));
     const std::uint32_t entries = le(b, end + 10, 2);
     const std::uint32_t dirSize = le(b, end + 12, 4);
     const std::uint32_t dirAt = le(b, end + 16, 4);
     if (entries == 0xFFFF || dirSize == 0xFFFFFFFF || dirAt == 0xFFFFFFFF) {
-        throw WorkbookError("skoroszyt w formacie ZIP64 jest za duży dla programu");
+        throw WorkbookError(message(
+            "store",
+            QT_TRANSLATE_NOOP("store", "skoroszyt w formacie ZIP64 jest za duży dla programu")));
     }
     if (entries > limits.maxEntries) {
-        throw WorkbookError("skoroszyt ma za dużo części (" + std::to_string(entries) + ")");
+        throw WorkbookError(message("store",
+                                    QT_TRANSLATE_NOOP("store", "skoroszyt ma za dużo części (%1)"),
+                                    {std::to_string(entries)}));
     }
-    if (std::uint64_t(dirAt) + dirSize > end) damaged("spis archiwum wskazuje poza plik");
+    if (std::uint64_t(dirAt) + dirSize > end)
+        damaged(message("store", QT_TRANSLATE_NOOP("store", "spis archiwum wskazuje poza plik")));
     std::uint64_t unpacked = 0;
     bool workbook = false, content = false;
     std::string links;
     std::size_t at = dirAt;
     for (std::uint32_t e = 0; e < entries; ++e) {
-        if (at + 46 > end || le(b, at, 4) != 0x02014b50) damaged("uszkodzony spis archiwum");
+        if (at + 46 > end || le(b, at, 4) != 0x02014b50)
+            damaged(message("store", QT_TRANSLATE_NOOP("store", "uszkodzony spis archiwum")));
         const std::uint32_t method = le(b, at + 10, 2);
         const std::uint32_t packed = le(b, at + 20, 4);
         const std::uint32_t size = le(b, at + 24, 4);
@@ -708,28 +736,36 @@ Archive scanArchive(std::string_view b, const WorkbookLimits& limits) {
         const std::uint32_t extra = le(b, at + 30, 2);
         const std::uint32_t comment = le(b, at + 32, 2);
         const std::uint32_t local = le(b, at + 42, 4);
-        if (at + 46 + nameLength > end) damaged("uszkodzony spis archiwum");
+        if (at + 46 + nameLength > end)
+            damaged(message("store", QT_TRANSLATE_NOOP("store", "uszkodzony spis archiwum")));
         const std::string name(b.substr(at + 46, nameLength));
         if (packed == 0xFFFFFFFF || size == 0xFFFFFFFF) {
-            throw WorkbookError("skoroszyt w formacie ZIP64 jest za duży dla programu");
+            throw WorkbookError(message(
+                "store", QT_TRANSLATE_NOOP(
+                             "store", "skoroszyt w formacie ZIP64 jest za duży dla programu")));
         }
         unpacked += size;
         if (unpacked > limits.maxUnpacked) {
-            throw WorkbookError("skoroszyt rozpakowuje się do ponad " +
-                                sizeText(limits.maxUnpacked) +
-                                " (według spisu archiwum): skoroszyt odrzucono, nic nie "
-                                "rozpakowano");
+            throw WorkbookError(message(
+                "store",
+                QT_TRANSLATE_NOOP("store",
+                                  "skoroszyt rozpakowuje się do ponad %1 (według spisu archiwum): "
+                                  "skoroszyt odrzucono, nic nie rozpakowano"),
+                {sizeText(limits.maxUnpacked)}));
         }
-        if (method != 0 && method != 8) damaged("nieznana metoda kompresji wpisu " + name);
+        if (method != 0 && method != 8)
+            damaged(message(
+                "store", QT_TRANSLATE_NOOP("store", "nieznana metoda kompresji wpisu %1"), {name}));
         if (name == "xl/workbook.xml") workbook = true;
         if (name == "content.xml") content = true;
         if (name.rfind("xl/externalLinks/", 0) == 0 && links.empty()) links = name;
         // The entry's data behind its local header.
         if (std::uint64_t(local) + 30 > b.size() || le(b, local, 4) != 0x04034b50)
-            damaged("uszkodzony wpis " + name);
+            damaged(message("store", QT_TRANSLATE_NOOP("store", "uszkodzony wpis %1"), {name}));
         const std::uint64_t data =
             std::uint64_t(local) + 30 + le(b, local + 26, 2) + le(b, local + 28, 2);
-        if (data + packed > b.size()) damaged("wpis " + name + " jest ucięty");
+        if (data + packed > b.size())
+            damaged(message("store", QT_TRANSLATE_NOOP("store", "wpis %1 jest ucięty"), {name}));
         const std::string_view stored = b.substr(static_cast<std::size_t>(data), packed);
         if (size == 0 || name == "mimetype" || isPicture(name)) {
             unpack(stored, method, size, name);
@@ -747,15 +783,19 @@ Archive scanArchive(std::string_view b, const WorkbookLimits& limits) {
     }
     if (!links.empty()) {
         throw WorkbookError(
-            "skoroszyt zawiera łącza do innych skoroszytów (" + links +
-            "); program niczego z zewnątrz nie pobiera — zapisz skoroszyt bez łączy");
+            message("store",
+                    QT_TRANSLATE_NOOP(
+                        "store",
+                        "skoroszyt zawiera łącza do innych skoroszytów (%1); program niczego z "
+                        "zewnątrz nie pobiera — zapisz skoroszyt bez łączy"),
+                    {links}));
     }
     if (workbook) return archive;
     if (content) {
         archive.kind = WorkbookKind::Ods;
         return archive;
     }
-    damaged("brak arkuszy .xlsx ani .ods");
+    damaged(message("store", QT_TRANSLATE_NOOP("store", "brak arkuszy .xlsx ani .ods")));
 }
 
 }  // namespace
@@ -790,8 +830,10 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
         report.refusals.push_back(name + ": " + e.what());
         return;
     } catch (const std::exception& e) {
-        report.refusals.push_back(name + ": plik nie jest poprawnym skoroszytem (" + e.what() +
-                                  ")");
+        report.refusals.push_back(
+            name + ": " +
+            message("store", QT_TRANSLATE_NOOP("store", "plik nie jest poprawnym skoroszytem (%1)"),
+                    {e.what()}));
         return;
     }
     bool anySheet = false;
@@ -803,22 +845,31 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
         });
         if (empty && !sheet->formulaRow) continue;
         anySheet = true;
-        ListReader reader(name + ", arkusz „" + sheet->name + "”", data, report);
+        ListReader reader(
+            message("store", QT_TRANSLATE_NOOP("store", "%1, arkusz „%2”"), {name, sheet->name}),
+            data, report);
         if (sheet->formulaRow) {
-            reader.refuseFile(sheet->formulaRow,
-                              "komórka z formułą; formuł program nie oblicza — zapisz w "
-                              "arkuszu same wartości");
+            reader.refuseFile(
+                sheet->formulaRow,
+                message("store", QT_TRANSLATE_NOOP(
+                                     "store",
+                                     "komórka z formułą; formuł program nie oblicza — zapisz w "
+                                     "arkuszu same wartości")));
             continue;
         }
         if (sheet->overRow) {
             reader.refuseFile(
                 sheet->overRow,
-                "arkusz ma więcej niż " + std::to_string(limits.maxRows - 1) + " wierszy danych");
+                message("store",
+                        QT_TRANSLATE_NOOP("store", "arkusz ma więcej niż %1 wierszy danych"),
+                        {std::to_string(limits.maxRows - 1)}));
             continue;
         }
         if (sheet->overColumnRow) {
-            reader.refuseFile(sheet->overColumnRow,
-                              "komórka dalej niż w kolumnie " + std::to_string(limits.maxColumns));
+            reader.refuseFile(
+                sheet->overColumnRow,
+                message("store", QT_TRANSLATE_NOOP("store", "komórka dalej niż w kolumnie %1"),
+                        {std::to_string(limits.maxColumns)}));
             continue;
         }
         reader.reserve(rows.size());
@@ -834,9 +885,12 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
             for (std::string& c : cells) {
                 if (kind == WorkbookKind::Xlsx) c = unescapeXlsx(c);
                 if (db::charCount(c) > limits.maxFieldChars) {
-                    reader.refuseFile(line, "wartość dłuższa niż " +
-                                                std::to_string(limits.maxFieldChars) + " znaków (" +
-                                                std::to_string(db::charCount(c)) + ")");
+                    reader.refuseFile(
+                        line,
+                        message("store",
+                                QT_TRANSLATE_NOOP("store", "wartość dłuższa niż %1 znaków (%2)"),
+                                {std::to_string(limits.maxFieldChars),
+                                 std::to_string(db::charCount(c))}));
                     tooLong = true;
                     break;
                 }
@@ -854,12 +908,17 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
         reader.finish();
         if (sheet->typedCells > 0 && !report.refused()) {
             report.notes.push_back(
-                reader.source() + ": " + std::to_string(sheet->typedCells) +
-                " komórek z liczbą, datą lub wartością logiczną odczytano jako tekst (arkusz "
-                "mógł zmienić ich zapis, np. usunąć zera z przodu)");
+                message("store",
+                        QT_TRANSLATE_NOOP("store",
+                                          "%1: %2 komórek z liczbą, datą lub wartością logiczną "
+                                          "odczytano jako tekst (arkusz "
+                                          "mógł zmienić ich zapis, np. usunąć zera z przodu)"),
+                        {reader.source(), std::to_string(sheet->typedCells)}));
         }
     }
-    if (!anySheet) report.refusals.push_back(name + ": skoroszyt nie zawiera żadnej listy");
+    if (!anySheet)
+        report.refusals.push_back(message(
+            "store", QT_TRANSLATE_NOOP("store", "%1: skoroszyt nie zawiera żadnej listy"), {name}));
 }
 
 const char* sheetName(ExchangeList list, Language language) {
@@ -880,7 +939,9 @@ void exportWorkbook(db::SqlConnection& connection, const std::string& path, Lang
     lxw_workbook_options options{};
     options.constant_memory = LXW_FALSE;
     lxw_workbook* book = workbook_new_opt(part.c_str(), &options);
-    if (!book) throw db::DatabaseError("Nie można zapisać pliku " + path);
+    if (!book)
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1"), {path}));
     lxw_format* text = workbook_add_format(book);
     format_set_num_format(text, "@");
     lxw_format* bold = workbook_add_format(book);
@@ -918,13 +979,16 @@ void exportWorkbook(db::SqlConnection& connection, const std::string& path, Lang
     const lxw_error closed = workbook_close(book);
     if (failed || closed) {
         fs::remove(part, ec);
-        throw db::DatabaseError("Nie można zapisać pliku " + path + ": " +
-                                lxw_strerror(failed ? failed : closed));
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1: %2"),
+                    {path, lxw_strerror(failed ? failed : closed)}));
     }
     fs::rename(part, path, ec);
     if (ec) {
         fs::remove(part, ec);
-        throw db::DatabaseError("Nie można zapisać pliku " + path + ": " + ec.message());
+        throw db::DatabaseError(
+            message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać pliku %1: %2"),
+                    {path, ec.message()}));
     }
 }
 

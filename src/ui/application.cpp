@@ -27,8 +27,9 @@ void routeAccessLayerOutput() {
         qCDebug(listySql).noquote() << QString::fromUtf8(line.data(), qsizetype(line.size()));
     });
     store::setMessageOutput([](const std::string& text) {
+        // The access layer names its messages by their texts, in context "db".
         Dialogs::instance().message(QApplication::activeWindow(), applicationTitle(),
-                                    QString::fromStdString(text));
+                                    QCoreApplication::translate("db", text.c_str()));
     });
 }
 
@@ -49,7 +50,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         Dialogs::instance().standardError(activeWindow(), QString::fromUtf8(e.what()));
     } catch (...) {
-        Dialogs::instance().standardError(activeWindow(), QStringLiteral("Unknown error"));
+        Dialogs::instance().standardError(
+            activeWindow(), QCoreApplication::translate("ui::Application", "Unknown error"));
     }
     return false;
 }

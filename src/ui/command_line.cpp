@@ -487,8 +487,7 @@ int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
             const store::ExchangeReport result = session.importFiles(files);
             if (!written(result,
                          QT_TRANSLATE_NOOP("ui::CommandLine", "Kopia bazy sprzed importu: "))) {
-                if (!line.encoding &&
-                    result.summary().find("podaj jego kodowanie") != std::string::npos) {
+                if (!line.encoding && result.encodingNeeded) {
                     err << "listy: "
                         << utf8(QCoreApplication::translate(
                                "ui::CommandLine",

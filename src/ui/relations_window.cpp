@@ -46,6 +46,9 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     followLanguage(*this, [this] {
         setWindowTitle(tr("Relacje"));
         retranslateMarked(*this);
+        // The column titles follow by themselves; the filter's "(wszystkie)" and the marks,
+        // which the list's statement composes, are made again.
+        if (isVisible()) fillOnShow();
     });
     relations_.setSqlSource([this] { return session_.relationListSql(listing_); });
 
@@ -66,15 +69,18 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setList(relations_, {{QStringLiteral("st_nad"), tr("Stacja nadania"), 100},
-                                {QStringLiteral("nadawca"), tr("Nadawca"), 110},
-                                {QStringLiteral("rodz_wag"), tr("Rodzaj wagonu"), 60},
-                                {QStringLiteral("ladunek"), tr("Ładunek"), 90},
-                                {QStringLiteral("odbiorca"), tr("Odbiorca"), 110},
-                                {QStringLiteral("st_odb"), tr("Stacja odbioru"), 100},
-                                {QStringLiteral("na_tydzien"), tr("Wagonów na tydzień"), 60},
-                                {QStringLiteral("uwagi"), tr("Uwagi"), 100},
-                                {QStringLiteral("braki"), tr("Braki"), 150}});
+    grid_->setList(
+        relations_,
+        {{QStringLiteral("st_nad"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja nadania"), 100},
+         {QStringLiteral("nadawca"), QT_TRANSLATE_NOOP("ui::GridColumn", "Nadawca"), 110},
+         {QStringLiteral("rodz_wag"), QT_TRANSLATE_NOOP("ui::GridColumn", "Rodzaj wagonu"), 60},
+         {QStringLiteral("ladunek"), QT_TRANSLATE_NOOP("ui::GridColumn", "Ładunek"), 90},
+         {QStringLiteral("odbiorca"), QT_TRANSLATE_NOOP("ui::GridColumn", "Odbiorca"), 110},
+         {QStringLiteral("st_odb"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja odbioru"), 100},
+         {QStringLiteral("na_tydzien"), QT_TRANSLATE_NOOP("ui::GridColumn", "Wagonów na tydzień"),
+          60},
+         {QStringLiteral("uwagi"), QT_TRANSLATE_NOOP("ui::GridColumn", "Uwagi"), 100},
+         {QStringLiteral("braki"), QT_TRANSLATE_NOOP("ui::GridColumn", "Braki"), 150}});
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     grid_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);

@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QtTest>
 #include <functional>
+#include <map>
 
 #include "store/backups.h"
 #include "store/history.h"
+#include "store/messages.h"
 #include "store/session.h"
 #include "store/shown_list.h"
 #include "support/sql_helpers.h"
@@ -24,6 +26,7 @@ private slots:
     void undoRefusesRowsAnotherProgramChanged();
     void renameReachesEveryRowAndUndoesAtOnce();
     void browserStatementsEndTheHistory();
+    void stepNamesFollowTheLanguage();
     void joiningDuplicatesLeavesOneOfEach();
 };
 
@@ -261,6 +264,36 @@ void HistoryTest::browserStatementsEndTheHistory() {
     session.commit();
     session.addStation("C", "clred");
     QCOMPARE(session.undoText(), std::string("dopisanie stacji C"));
+}
+
+// A step's name is composed when it is shown, its counted noun too: a step taken in Polish
+// is named in the language chosen afterwards, and in Polish again once that comes back.
+void HistoryTest::stepNamesFollowTheLanguage() {
+    testing::WorkDir dir;
+    store::Session session;
+    session.open();
+    fill(session);
+    session.deleteStation("Gliwice");
+    const QString polish =
+        QStringLiteral("usunięcie stacji Gliwice, 4 listów i 1 nadawcy/odbiorcy");
+    QCOMPARE(QString::fromStdString(session.undoText()), polish);
+    const std::map<std::string, std::string> german = {
+        {"usunięcie stacji %1, %2 i %3", "Bahnhof %1, %2 und %3 entfernen"},
+        {"listów", "Frachtzettel"},
+        {"nadawcy/odbiorcy", "Versender/Empfänger"}};
+    store::setMessageTranslator([&](const char* context, const char* id) {
+        const auto found = german.find(id);
+        return std::string(context) == "store" && found != german.end() ? found->second
+                                                                        : std::string(id);
+    });
+    const QString translated = QString::fromStdString(session.undoText());
+    session.undo();
+    const QString redo = QString::fromStdString(session.redoText());
+    store::setMessageTranslator(nullptr);
+    QCOMPARE(translated,
+             QStringLiteral("Bahnhof Gliwice, 4 Frachtzettel und 1 Versender/Empfänger entfernen"));
+    QCOMPARE(redo, translated);
+    QCOMPARE(QString::fromStdString(session.redoText()), polish);
 }
 
 // "Zwönitz", "Zwoenitz" and " zwönitz " are one station: joined, one station is left, with

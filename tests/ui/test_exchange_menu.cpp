@@ -471,6 +471,12 @@ void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
                           "najbardziej prawdopodobne: windows-1252, windows-1250, iso-8859-2"),
              qPrintable(err));
     QVERIFY(err.contains("--encoding"));
+    // In German the refusal is German and the hint is still given.
+    run({"--language", "de", "--database", "z-arkusza.sdb", "--import-csv", "dk.csv"}, 1, &err);
+    QVERIFY2(err.contains("dk.csv: die Datei ist nicht in UTF-8 gespeichert; gib ihre Kodierung "
+                          "an, am wahrscheinlichsten: windows-1252") &&
+                 err.contains("--encoding windows-1252"),
+             qPrintable(err));
     run({"--database", "z-arkusza.sdb", "--import-csv", "dk.csv", "--encoding", "windows-1252"}, 0,
         nullptr, &out);
     QVERIFY2(out.contains("odczytano w kodowaniu windows-1252"), qPrintable(out));

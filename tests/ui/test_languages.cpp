@@ -21,6 +21,8 @@
 #include <QtTest>
 #include <map>
 
+#include "print/car_cards.h"
+#include "print/card_format.h"
 #include "store/session.h"
 #include "support/program.h"
 #include "ui/car_cards_dialog.h"
@@ -243,8 +245,8 @@ void LanguagesTest::textsFitTheirControlsInEveryLanguage() {
 }
 
 // With the stations window open, the menu switches every text at once, also the grids'
-// titles, the colour list, the menus and the messages store composes; Polish comes back
-// character for character.
+// titles, the colour list, the menus, the messages store composes and the names of the
+// history steps taken before; Polish comes back character for character.
 void LanguagesTest::aSwitchReTextsTheOpenWindows() {
     testing::Program p;
     ui::MainWindow& main = p.main();
@@ -280,6 +282,15 @@ void LanguagesTest::aSwitchReTextsTheOpenWindows() {
     QVERIFY2(colours->itemText(1).startsWith(QStringLiteral("Rot – Osten")),
              qPrintable(colours->itemText(1)));
     QCOMPARE(gridTitle(), QStringLiteral("Ladegut"));
+    QCOMPARE(stepName(), QStringLiteral("Bahnhof Adorf hinzufügen"));  // taken in Polish
+    // The print layer's refusals of an own card size, composed at the moment.
+    std::string why, carWhy;
+    QVERIFY(!print::customCardFormat(30, 20, print::Paper::A4, false, &why));
+    QVERIFY(!print::customCarCardFormat(30, 30, print::Paper::A4, &carWhy));
+    QVERIFY2(QString::fromStdString(why).startsWith(QStringLiteral("Die Karte 30 × 20 mm")),
+             why.c_str());
+    QCOMPARE(QString::fromStdString(carWhy),
+             QStringLiteral("Die Karte muss mindestens 40 × 40 mm groß sein."));
     p.windows->session.addStation("Bedorf", "clblue");
     QCOMPARE(stepName(), QStringLiteral("Bahnhof Bedorf hinzufügen"));
 
@@ -290,6 +301,7 @@ void LanguagesTest::aSwitchReTextsTheOpenWindows() {
     QCOMPARE(p.windows->stations->windowTitle(), QStringLiteral("Stacje"));
     QCOMPARE(colours->itemText(1), QStringLiteral("Czerwony (wojsko, tabor kolejowy, wódka)"));
     QCOMPARE(gridTitle(), QStringLiteral("Ładunek"));
+    QCOMPARE(stepName(), QStringLiteral("dopisanie stacji Bedorf"));  // taken in German
     p.windows->session.addStation("Cedorf", "clblue");
     QCOMPARE(stepName(), QStringLiteral("dopisanie stacji Cedorf"));
 }

@@ -16,12 +16,14 @@
 #include <QTableWidget>
 #include <QtTest>
 #include <sstream>
+#include <tuple>
 
 #include "support/program.h"
 #include "support/sql_helpers.h"
 #include "ui/command_line.h"
 #include "ui/data_grid.h"
 #include "ui/generate_dialog.h"
+#include "ui/language.h"
 #include "ui/modal.h"
 
 using testing::rowsOf;
@@ -113,6 +115,19 @@ void RelationsWindowTest::relationsThroughTheWindow() {
         QCOMPARE(p.column(2), QStringList{"Fals"});  // the class matched in any case
         p.windows->session.deleteLoad(0, {"Koks", "Fals"});
         QCOMPARE(p.column(8), QStringList{"brak ładunku"});
+        // A change of language reaches the column titles, the marks and the filter.
+        auto title = [&p] {
+            return p.widget<ui::DataGrid>("grid")->model()->headerData(0, Qt::Horizontal);
+        };
+        for (const auto& [code, heading, mark, all] :
+             {std::tuple{"de", "Versandbahnhof", "Ladegut fehlt", "(alle)"},
+              std::tuple{"pl", "Stacja nadania", "brak ładunku", "(wszystkie)"}}) {
+            QVERIFY(ui::setLanguage(QString::fromLatin1(code)));
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(title().toString(), QString::fromUtf8(heading));
+            QCOMPARE(p.column(8), QStringList{QString::fromUtf8(mark)});
+            QCOMPARE(p.widget<QComboBox>("stationFilter")->itemText(0), QString::fromUtf8(all));
+        }
         p.dialogs.answer({true});
         p.click("delete");
         w.reject();
