@@ -161,7 +161,9 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
         if (!match) {
             while (!f.empty() && f.back().empty()) f.pop_back();
             std::string expected;
-            for (ExchangeList l : kAllExchangeLists) expected += "\n    " + joined(csvHeader(l));
+            // The headers of the language the message speaks (any language's is read).
+            for (ExchangeList l : kAllExchangeLists)
+                expected += "\n    " + joined(csvHeader(l, messageLanguage()));
             refuse(line,
                    message("store",
                            QT_TRANSLATE_NOOP(

@@ -32,10 +32,20 @@ std::string translated(const char* context, const char* id) {
     return translator() ? translator()(context, id) : std::string(id);
 }
 
+Language& language() {
+    static Language l = Language::Polish;
+    return l;
+}
+
 }  // namespace
 
-void setMessageTranslator(MessageTranslator t) {
+void setMessageTranslator(MessageTranslator t, Language spoken) {
+    language() = t ? spoken : Language::Polish;
     translator() = std::move(t);
+}
+
+Language messageLanguage() {
+    return language();
 }
 
 std::string message(const char* context, const char* id,

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/language.h"
+
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
@@ -22,8 +24,11 @@ namespace store {
 
 // Returns the text of `id` (a template of `context`) in the chosen language.
 using MessageTranslator = std::function<std::string(const char* context, const char* id)>;
-// Installs `translator`; an empty one restores the Polish templates.
-void setMessageTranslator(MessageTranslator translator);
+// Installs `translator`, which speaks `language`; an empty one restores the Polish templates.
+void setMessageTranslator(MessageTranslator translator, Language language = Language::Polish);
+// The language of the messages now: for what a message names that is data of a language
+// rather than text of its own (the list headers a refusal expects).
+Language messageLanguage();
 
 // The text of `id` in the chosen language, with %1..%9 replaced by `args` in one pass (an
 // argument's own "%1" stays as it is).

@@ -88,7 +88,8 @@ bool setLanguage(const QString& code) {
         own ? store::MessageTranslator([](const char* context, const char* text) {
             return QCoreApplication::translate(context, text).toStdString();
         })
-            : store::MessageTranslator());
+            : store::MessageTranslator(),
+        exchangeLanguage());
     // Qt's first, so that installing the program's own tells the windows last.
     replace(qtTranslator(), qt);
     replace(ownTranslator(), own);

@@ -26,6 +26,7 @@
 #include "store/legacy_migration.h"
 #include "store/list_reader.h"
 #include "store/maintenance.h"
+#include "store/messages.h"
 #include "store/schema.h"
 #include "store/sqlite2_reader.h"
 #include "store/transaction.h"
@@ -214,6 +215,7 @@ private slots:
     void headerWithoutRowsSaysSo();
     void listsAreKnownByTheirHeaderInEveryLanguage_data();
     void listsAreKnownByTheirHeaderInEveryLanguage();
+    void unknownHeaderNamesTheHeadersOfTheMessagesLanguage();
     void exportInEveryLanguageReadsBack_data();
     void exportInEveryLanguageReadsBack();
     void filesAreTakenInAnyOrder();
@@ -897,6 +899,20 @@ void ExchangeTest::listsAreKnownByTheirHeaderInEveryLanguage() {
     QVERIFY2(summary.contains(report), qPrintable(summary));
     QCOMPARE(r.refused(), expected.isEmpty());
     QCOMPARE(rowsOf(d.file(), select).join('\n'), expected.isEmpty() ? QString("0") : expected);
+}
+
+// A file of no list's header is told the headers it could have in the language the
+// messages speak: German ones when they are German, the Polish ones without a translator.
+void ExchangeTest::unknownHeaderNamesTheHeadersOfTheMessagesLanguage() {
+    store::setMessageTranslator([](const char*, const char* id) { return std::string(id); },
+                                store::Language::German);
+    const QString german = refusalOf("Kolumna;Inna\r\n");
+    store::setMessageTranslator(nullptr, store::Language::German);
+    const QString polish = refusalOf("Kolumna;Inna\r\n");
+    QVERIFY2(german.contains("\n    Bahnhof;Farbe\n") && !german.contains("Nazwa stacji"),
+             qPrintable(german));
+    QVERIFY2(polish.contains("\n    Nazwa stacji;Kolor\n") && !polish.contains("Bahnhof"),
+             qPrintable(polish));
 }
 
 void ExchangeTest::exportInEveryLanguageReadsBack_data() {
