@@ -5,7 +5,10 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <memory>
+#include <mutex>
 #include <set>
 
 #include "db/errors.h"
@@ -14,6 +17,7 @@
 namespace db {
 namespace {
 
+// A view of `v`: its bytes stay valid until the engine's next call on the value.
 RowValue valueOf(sqlite3_value* v) {
     RowValue out;
     if (!v) return out;
@@ -29,13 +33,13 @@ RowValue valueOf(sqlite3_value* v) {
         case SQLITE_TEXT: {
             out.kind = RowValue::Text;
             const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            out.bytes.assign(t ? t : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
+            if (t) out.bytes = {t, static_cast<std::size_t>(sqlite3_value_bytes(v))};
             break;
         }
         case SQLITE_BLOB: {
             out.kind = RowValue::Blob;
             const auto* b = static_cast<const char*>(sqlite3_value_blob(v));
-            out.bytes.assign(b ? b : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
+            if (b) out.bytes = {b, static_cast<std::size_t>(sqlite3_value_bytes(v))};
             break;
         }
         default:
@@ -104,7 +108,7 @@ public:
     Row row(int from) {
         Row out;
         const int n = sqlite3_column_count(stmt_);
-        for (int i = from; i < n; ++i) out.push_back(valueOf(sqlite3_column_value(stmt_, i)));
+        for (int i = from; i < n; ++i) out.append(valueOf(sqlite3_column_value(stmt_, i)));
         return out;
     }
 
@@ -120,18 +124,52 @@ void preupdate(void* arg, sqlite3*, int op, const char* database, const char* ta
     static_cast<RowRecorder*>(arg)->record(op, table, oldRowid, newRowid);
 }
 
+// The recorder following each engine connection, for RecordedInsert.
+std::mutex recordersLock;
+std::vector<std::pair<sqlite3*, RowRecorder*>> recorders;
+
+RowRecorder* recorderOf(sqlite3* db) {
+    const std::lock_guard<std::mutex> lock(recordersLock);
+    for (const auto& [handle, recorder] : recorders)
+        if (handle == db) return recorder;
+    return nullptr;
+}
+
+// The column affinity of a declared type, by the engine's rules.
+char affinityOf(std::string type) {
+    for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (type.find("INT") != std::string::npos) return 'i';
+    if (type.find("CHAR") != std::string::npos || type.find("CLOB") != std::string::npos ||
+        type.find("TEXT") != std::string::npos)
+        return 't';
+    if (type.empty() || type.find("BLOB") != std::string::npos) return 'b';
+    if (type.find("REAL") != std::string::npos || type.find("FLOA") != std::string::npos ||
+        type.find("DOUB") != std::string::npos)
+        return 'r';
+    return 'n';
+}
+
 Row rowOf(sqlite3* db, bool old) {
+    // Read first, then packed into a buffer of the right size: one allocation a row.
+    constexpr int kColumns = 32;
+    RowValue values[kColumns];
     Row out;
     const int n = sqlite3_preupdate_count(db);
-    out.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        sqlite3_value* v = nullptr;
-        if (old) {
-            sqlite3_preupdate_old(db, i, &v);
-        } else {
-            sqlite3_preupdate_new(db, i, &v);
+    for (int from = 0; from < n; from += kColumns) {
+        const int count = std::min(kColumns, n - from);
+        std::size_t bytes = 0;
+        for (int i = 0; i < count; ++i) {
+            sqlite3_value* v = nullptr;
+            if (old) {
+                sqlite3_preupdate_old(db, from + i, &v);
+            } else {
+                sqlite3_preupdate_new(db, from + i, &v);
+            }
+            values[i] = valueOf(v);
+            bytes += values[i].bytes.size();
         }
-        out.push_back(valueOf(v));
+        if (from == 0) out.reserve(static_cast<std::size_t>(n), bytes);
+        for (int i = 0; i < count; ++i) out.append(values[i]);
     }
     return out;
 }
@@ -143,6 +181,57 @@ void runSql(sqlite3* db, const std::string& sql) {
 
 }  // namespace
 
+void Row::append(const RowValue& value) {
+    packed_ += static_cast<char>(value.kind);
+    char eight[8];
+    switch (value.kind) {
+        case RowValue::Integer:
+            std::memcpy(eight, &value.integer, 8);
+            packed_.append(eight, 8);
+            break;
+        case RowValue::Real:
+            std::memcpy(eight, &value.real, 8);
+            packed_.append(eight, 8);
+            break;
+        case RowValue::Text:
+        case RowValue::Blob: {
+            const std::uint64_t length = value.bytes.size();
+            std::memcpy(eight, &length, 8);
+            packed_.append(eight, 8);
+            packed_.append(value.bytes);
+            break;
+        }
+        case RowValue::Null:
+            break;
+    }
+    ++count_;
+}
+
+RowValue Row::next(std::size_t& at) const {
+    RowValue out;
+    out.kind = static_cast<RowValue::Kind>(packed_[at++]);
+    if (out.kind == RowValue::Null) return out;
+    const char* eight = packed_.data() + at;
+    at += 8;
+    if (out.kind == RowValue::Integer) {
+        std::memcpy(&out.integer, eight, 8);
+    } else if (out.kind == RowValue::Real) {
+        std::memcpy(&out.real, eight, 8);
+    } else {
+        std::uint64_t length = 0;
+        std::memcpy(&length, eight, 8);
+        out.bytes = std::string_view(packed_).substr(at, length);
+        at += length;
+    }
+    return out;
+}
+
+RowValue Row::operator[](std::size_t column) const {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < column; ++i) next(at);
+    return next(at);
+}
+
 TableSchema tablesOf(SqlConnection& connection) {
     TableSchema out;
     Statement s(connection.handle(),
@@ -150,7 +239,7 @@ TableSchema tablesOf(SqlConnection& connection) {
                 "'sqlite_%';");
     while (s.step()) {
         const Row r = s.row(0);
-        out[r[0].bytes] = r[1].bytes;
+        out[std::string(r[0].bytes)] = std::string(r[1].bytes);
     }
     return out;
 }
@@ -158,15 +247,43 @@ TableSchema tablesOf(SqlConnection& connection) {
 RowRecorder::RowRecorder(SqlConnection& connection) : connection_(connection) {
     tablesBefore_ = tablesOf(connection);
     sqlite3_preupdate_hook(connection.handle(), &preupdate, this);
+    const std::lock_guard<std::mutex> lock(recordersLock);
+    recorders.emplace_back(connection.handle(), this);
 }
 
 RowRecorder::~RowRecorder() {
+    {
+        const std::lock_guard<std::mutex> lock(recordersLock);
+        recorders.erase(std::remove_if(recorders.begin(), recorders.end(),
+                                       [&](const auto& r) { return r.second == this; }),
+                        recorders.end());
+    }
     if (connection_.handle()) sqlite3_preupdate_hook(connection_.handle(), nullptr, nullptr);
+}
+
+std::size_t* RowRecorder::Positions::find(std::int64_t rowid) {
+    if (!rising.empty() && rowid <= rising.back().first) {
+        const auto at = std::lower_bound(rising.begin(), rising.end(), rowid,
+                                         [](const auto& p, std::int64_t r) { return p.first < r; });
+        if (at != rising.end() && at->first == rowid) return &at->second;
+    }
+    if (others.empty()) return nullptr;
+    const auto found = others.find(rowid);
+    return found == others.end() ? nullptr : &found->second;
+}
+
+void RowRecorder::Positions::add(std::int64_t rowid, std::size_t position) {
+    if (rising.empty() || rowid > rising.back().first) {
+        rising.emplace_back(rowid, position);
+    } else {
+        others.emplace(rowid, position);
+    }
 }
 
 void RowRecorder::record(int op, const char* table, std::int64_t oldRowid, std::int64_t newRowid) {
     sqlite3* db = connection_.handle();
     if (op == SQLITE_INSERT) {
+        if (!insertsRecordedApart_.empty() && insertsRecordedApart_ == table) return;
         note(table, newRowid, std::nullopt, rowOf(db, false));
     } else if (op == SQLITE_DELETE) {
         note(table, oldRowid, rowOf(db, true), std::nullopt);
@@ -192,21 +309,23 @@ void RowRecorder::note(const char* table, std::int64_t rowid, std::optional<Row>
             index_.emplace_back();
         }
     }
-    auto& positions = index_[lastTable_];
-    const auto [at, fresh] = positions.try_emplace(rowid, rows_.size());
-    if (fresh) {
-        rows_.push_back({tables_[lastTable_], rowid, std::move(before), std::move(after)});
+    Positions& positions = index_[lastTable_];
+    if (std::size_t* at = positions.find(rowid)) {
+        rows_[*at].after = std::move(after);
     } else {
-        rows_[at->second].after = std::move(after);
+        positions.add(rowid, rows_.size());
+        rows_.push_back({tables_[lastTable_], rowid, std::move(before), std::move(after)});
     }
 }
 
 RowChanges RowRecorder::take() {
     RowChanges out;
-    for (RowChange& c : rows_) {
-        if (c.before != c.after) out.rows.push_back(std::move(c));
-    }
-    rows_.clear();
+    // Rows that came back to what they held are dropped in place; the rest move once.
+    rows_.erase(std::remove_if(rows_.begin(), rows_.end(),
+                               [](const RowChange& c) { return c.before == c.after; }),
+                rows_.end());
+    out.rows = std::move(rows_);
+    rows_ = {};
     index_.clear();
     tables_.clear();
     TableSchema after = tablesOf(connection_);
@@ -215,6 +334,101 @@ RowChanges RowRecorder::take() {
         out.tablesAfter = std::move(after);
     }
     return out;
+}
+
+RecordedInsert::RecordedInsert(SqlConnection& connection, std::string table)
+    : connection_(connection), table_(std::move(table)) {
+    sqlite3* db = connection.handle();
+    {
+        std::string literal = "'";
+        for (char c : table_) literal += c == '\'' ? std::string("''") : std::string(1, c);
+        Statement columns(db, "select type from pragma_table_info(" + literal + "', 'main');");
+        while (columns.step()) {
+            const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 0));
+            affinity_.push_back(affinityOf(type ? type : ""));
+        }
+    }
+    std::string slots = "?";
+    for (std::size_t i = 1; i < affinity_.size(); ++i) slots += ",?";
+    const std::string sql = "insert into main." + quoteName(table_) + " values(" + slots + ");";
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_finalize(insert_);
+        throw DatabaseError(message, sqlite3_extended_errcode(db), sql);
+    }
+    values_.resize(affinity_.size());
+    RowRecorder* recorder = recorderOf(db);
+    if (!recorder) return;
+    Statement triggers(db, "select count(*) from main.sqlite_master where type='trigger';");
+    if (triggers.step() && sqlite3_column_int64(triggers.get(), 0) != 0) return;
+    const std::string back = "select * from main." + quoteName(table_) + " where rowid=?;";
+    if (sqlite3_prepare_v2(db, back.c_str(), -1, &readBack_, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_finalize(insert_);
+        sqlite3_finalize(readBack_);
+        throw DatabaseError(message, sqlite3_extended_errcode(db), back);
+    }
+    recorder_ = recorder;
+}
+
+RecordedInsert::~RecordedInsert() {
+    sqlite3_finalize(insert_);
+    sqlite3_finalize(readBack_);
+}
+
+void RecordedInsert::bind(int slot, std::string_view text) {
+    sqlite3_bind_text(insert_, slot, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+    if (slot < 1 || static_cast<std::size_t>(slot) > values_.size()) return;
+    values_[slot - 1] = {RowValue::Text, 0, 0, text};
+    const char a = affinity_[slot - 1];
+    if (a != 't' && a != 'b') exact_ = false;  // a number-looking text may become a number
+}
+
+void RecordedInsert::bind(int slot, std::int64_t number) {
+    sqlite3_bind_int64(insert_, slot, number);
+    if (slot < 1 || static_cast<std::size_t>(slot) > values_.size()) return;
+    values_[slot - 1] = {RowValue::Integer, number, 0, {}};
+    const char a = affinity_[slot - 1];
+    if (a != 'i' && a != 'n' && a != 'b') exact_ = false;
+}
+
+void RecordedInsert::reserve(std::size_t rows) {
+    if (recorder_) recorder_->rows_.reserve(recorder_->rows_.size() + rows);
+}
+
+void RecordedInsert::run() {
+    sqlite3* db = connection_.handle();
+    if (recorder_ && recorderOf(db) != recorder_) recorder_ = nullptr;  // it has gone
+    if (recorder_) recorder_->insertsRecordedApart_ = table_;
+    const int rc = sqlite3_step(insert_);
+    if (recorder_) recorder_->insertsRecordedApart_.clear();
+    sqlite3_reset(insert_);
+    if (rc != SQLITE_DONE)
+        throw DatabaseError(sqlite3_errmsg(db), sqlite3_extended_errcode(db), sqlite3_sql(insert_));
+    if (recorder_) {
+        const std::int64_t rowid = sqlite3_last_insert_rowid(db);
+        Row row;
+        if (exact_) {
+            std::size_t bytes = 0;
+            for (const RowValue& v : values_) bytes += v.bytes.size();
+            row.reserve(values_.size(), bytes);
+            for (const RowValue& v : values_) row.append(v);
+        } else {
+            sqlite3_bind_int64(readBack_, 1, rowid);
+            if (sqlite3_step(readBack_) == SQLITE_ROW) {
+                for (int i = 0; i < sqlite3_column_count(readBack_); ++i)
+                    row.append(valueOf(sqlite3_column_value(readBack_, i)));
+            }
+            const int back = sqlite3_reset(readBack_);
+            if (back != SQLITE_OK)
+                throw DatabaseError(sqlite3_errmsg(db), sqlite3_extended_errcode(db),
+                                    sqlite3_sql(readBack_));
+        }
+        recorder_->note(table_.c_str(), rowid, std::nullopt, std::move(row));
+    }
+    for (RowValue& v : values_) v = {};
+    exact_ = true;
+    sqlite3_clear_bindings(insert_);
 }
 
 Snapshot takeSnapshot(SqlConnection& connection) {
@@ -311,8 +525,8 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
                    slots + ");";
         });
         sqlite3_bind_int64(s.get(), 1, c.rowid);
-        for (std::size_t i = 0; i < target->size(); ++i)
-            s.bind(static_cast<int>(i) + 2, (*target)[i]);
+        int slot = 2;
+        target->forEach([&](const RowValue& v) { s.bind(slot++, v); });
         s.run();
     }
     prepared.clear();  // before a table is dropped

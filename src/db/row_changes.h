@@ -11,9 +11,12 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+struct sqlite3_stmt;
 
 namespace db {
 
@@ -21,14 +24,39 @@ class SqlConnection;
 
 // One stored value, with its storage class, so that it goes back byte for byte.
 struct RowValue {
-    enum Kind { Null, Integer, Real, Text, Blob };
+    enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
     Kind kind = Null;
     std::int64_t integer = 0;
     double real = 0;
-    std::string bytes;  // Text and Blob
-    bool operator==(const RowValue&) const = default;
+    std::string_view bytes;  // Text and Blob; points into the row it was read from
 };
-using Row = std::vector<RowValue>;
+
+// The values of one row, packed one after another in a single buffer (a kind byte, then
+// eight bytes of a number or a length and the bytes of a text), so that recording a row
+// of any width costs one allocation. Rows compare byte for byte.
+class Row {
+public:
+    void append(const RowValue& value);
+    // Room for values of `bytes` bytes in all (texts and blobs) in `columns` columns.
+    void reserve(std::size_t columns, std::size_t bytes) { packed_.reserve(columns * 9 + bytes); }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // The value in column `column` (its bytes live as long as the row).
+    RowValue operator[](std::size_t column) const;
+    // Calls `f(value)` for each value in column order.
+    template <class F>
+    void forEach(F&& f) const {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < count_; ++i) f(next(at));
+    }
+    bool operator==(const Row&) const = default;
+
+private:
+    RowValue next(std::size_t& at) const;
+
+    std::string packed_;
+    std::uint32_t count_ = 0;
+};
 
 // One row of one table: what it held before the command and after it (nullopt: no row).
 struct RowChange {
@@ -81,17 +109,61 @@ public:
     void record(int op, const char* table, std::int64_t oldRowid, std::int64_t newRowid);
 
 private:
+    friend class RecordedInsert;
+    // The positions in rows_ of the rowids one table touched: those that came in rising
+    // order (the usual case: new rows) in a sorted list, the others hashed.
+    struct Positions {
+        std::vector<std::pair<std::int64_t, std::size_t>> rising;
+        std::unordered_map<std::int64_t, std::size_t> others;
+        std::size_t* find(std::int64_t rowid);
+        void add(std::int64_t rowid, std::size_t position);
+    };
     void note(const char* table, std::int64_t rowid, std::optional<Row> before,
               std::optional<Row> after);
 
     SqlConnection& connection_;
     TableSchema tablesBefore_;
     std::vector<RowChange> rows_;
-    // The tables seen so far, and for each the position in rows_ of every rowid it touched
-    // (a command may touch a hundred thousand rows: no string is built per row).
+    // The tables seen so far, and for each the rowids it touched (a command may touch a
+    // hundred thousand rows: no string is built per row).
     std::vector<std::string> tables_;
-    std::vector<std::unordered_map<std::int64_t, std::size_t>> index_;
+    std::vector<Positions> index_;
     std::size_t lastTable_ = 0;
+    // While a RecordedInsert runs: its table, whose insert it records itself.
+    std::string insertsRecordedApart_;
+};
+
+// Many rows put into one table by one prepared insert of every column ("insert into
+// main.T values(?,…)"): the generator's stack. While a recorder follows the connection,
+// each row is recorded from the values bound instead of by the engine's hook, which would
+// read every new row back value by value; a value the table's column would store otherwise
+// than bound (a number in a text column, a text in a numeric one) makes that row read back
+// from the file instead. A file with triggers is left to the hook. Texts are not copied:
+// they must stay alive until run().
+class RecordedInsert {
+public:
+    RecordedInsert(SqlConnection& connection, std::string table);
+    ~RecordedInsert();
+    RecordedInsert(const RecordedInsert&) = delete;
+    RecordedInsert& operator=(const RecordedInsert&) = delete;
+
+    // Slots count from 1, one a column in the table's order.
+    void bind(int slot, std::string_view text);
+    void bind(int slot, std::int64_t number);
+    // Inserts the row bound; DatabaseError on failure.
+    void run();
+    // Room in the record for `rows` more rows, when their number is known.
+    void reserve(std::size_t rows);
+
+private:
+    SqlConnection& connection_;
+    std::string table_;
+    sqlite3_stmt* insert_ = nullptr;
+    sqlite3_stmt* readBack_ = nullptr;
+    RowRecorder* recorder_ = nullptr;  // set while inserts are recorded here
+    std::vector<char> affinity_;       // of each column: 'i', 'n', 'r', 't' or 'b' (none)
+    std::vector<RowValue> values_;     // as bound
+    bool exact_ = true;                // every value bound is stored as bound
 };
 
 // Every row of every table of the main database, by table and rowid, and the tables'

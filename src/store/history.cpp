@@ -16,7 +16,7 @@ namespace {
 
 bool isCounterKey(const db::Row& row) {
     if (row.empty() || row[0].kind != db::RowValue::Text) return false;
-    const std::string& key = row[0].bytes;
+    const std::string_view key = row[0].bytes;
     return key == "nr_listu" || key == "nr_stacji" || key == "nr_punktu" || key == "nr_relacji";
 }
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "db/row_changes.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "db/sql_statement.h"
@@ -390,7 +391,7 @@ GenerationPlan planGeneration(db::SqlConnection& connection, const GenerateOptio
     }
     plan.stack.reserve(ordered.size());
     for (std::size_t i : shuffledOrder(ordered.size(), options.seed))
-        plan.stack.push_back(used[ordered[i]].texts);
+        plan.stack.push_back(static_cast<std::uint32_t>(ordered[i]));
 
     // A siding takes its wagons for loading and for unloading alike.
     for (const Places& p : readPlaces(connection)) {
@@ -433,17 +434,26 @@ void writeGeneration(db::SqlConnection& connection, db::SqlQuery& query, Generat
         throw RelationRefused(message(
             "store", QT_TRANSLATE_NOOP("store", "Licznik %1 nie pomieści tylu nowych listów."),
             {counterKey(Counter::Waybills)}));
-    // One prepared insert with bound values: the texts go in byte for byte.
-    db::SqlStatement insert(connection, "insert into listy values(?,?,?,?,?,?,?);");
+    // One prepared insert with bound values: the texts go in byte for byte, straight from
+    // the relations, and the history records them from there.
+    db::RecordedInsert insert(connection, "listy");
+    insert.reserve(plan.stack.size());
+    plan.firstId = current + 1;
     int id = current;
-    for (Waybill& w : plan.stack) {
-        w.id = ++id;
-        insert.bind(1, static_cast<std::int64_t>(w.id));
+    for (const std::uint32_t r : plan.stack) {
+        const Waybill& w = plan.made[r].first.texts;
+        insert.bind(1, static_cast<std::int64_t>(++id));
         for (std::size_t i = 0; i < kWaybillFields.size(); ++i)
             insert.bind(static_cast<int>(i) + 2, w[kWaybillFields[i]]);
         insert.run();
     }
     exec(query, counterUpdateSql(Counter::Waybills, id));
+}
+
+Waybill GenerationPlan::waybill(std::size_t i) const {
+    Waybill w = made[stack[i]].first.texts;
+    w.id = firstId > 0 ? firstId + static_cast<int>(i) : 0;
+    return w;
 }
 
 std::string GenerationPlan::summary() const {

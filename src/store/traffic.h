@@ -131,12 +131,17 @@ struct StationSummary {
 
 struct GenerationPlan {
     GenerateOptions options;
-    std::vector<Waybill> stack;                          // in the shuffled order, ids from writing
-    std::vector<std::pair<Relation, long>> made;         // per relation used, in id order
+    // The stack in its shuffled order: for each waybill, the relation it comes from (an
+    // index into `made`); the waybill itself is waybill(i).
+    std::vector<std::uint32_t> stack;
+    std::vector<std::pair<Relation, long>> made;  // per relation used, in id order
+    int firstId = 0;  // once written: the id of the stack's first waybill, the others follow
     std::vector<std::pair<Relation, unsigned>> skipped;  // with what each lacks
     std::vector<StationSummary> stations;                // by name
     std::vector<std::string> warnings;                   // places and wagons exceeded
 
+    // The waybill at place `i` of the stack, with its id once written.
+    Waybill waybill(std::size_t i) const;
     // The summary per station, the warnings and the relations passed over, for the user.
     std::string summary() const;
 };

@@ -158,7 +158,7 @@ void GenerateDialog::showPreview() {
     const int rows = static_cast<int>(std::min<std::size_t>(plan.stack.size(), kPreviewRows));
     preview_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
-        const store::Waybill& w = plan.stack[static_cast<std::size_t>(r)];
+        const store::Waybill w = plan.waybill(static_cast<std::size_t>(r));
         for (int c = 0; c < 6; ++c) {
             preview_->setItem(r, c, new QTableWidgetItem(q(w[store::kWaybillFields[c]])));
         }

@@ -7,11 +7,14 @@
 #include <functional>
 #include <map>
 
+#include "db/row_changes.h"
+#include "db/sql_connection.h"
 #include "store/backups.h"
 #include "store/history.h"
 #include "store/messages.h"
 #include "store/session.h"
 #include "store/shown_list.h"
+#include "support/db_helpers.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
 
@@ -27,6 +30,7 @@ private slots:
     void renameReachesEveryRowAndUndoesAtOnce();
     void browserStatementsEndTheHistory();
     void stepNamesFollowTheLanguage();
+    void bulkInsertsAreRecordedAsStored();
     void joiningDuplicatesLeavesOneOfEach();
 };
 
@@ -342,6 +346,47 @@ void HistoryTest::joiningDuplicatesLeavesOneOfEach() {
         QString::fromStdString(report.summary).contains("nadawca/odbiorca Huta (stacja Zwoenitz)"));
     session.undo();
     QCOMPARE(exactDumpOf(kFile), before);
+}
+
+// Rows put in by one prepared insert are recorded from their bound values, or read back
+// where the column stores a value otherwise than bound (a text "007" in an integer column
+// is 7, a number in a text column a text, in a real one a real): undone and redone, the
+// table is byte for byte, storage classes included, what the inserts left.
+void HistoryTest::bulkInsertsAreRecordedAsStored() {
+    testing::WorkDir dir;
+    db::SqlConnection connection;
+    connection.setDatabase("bulk.sdb");
+    connection.open();
+    testing::execDirect(connection,
+                        "create table t (a integer, b varchar(9), c real, d); "
+                        "insert into t values (1, 'old', 0.5, x'00');");
+    const QString before = exactDumpOf("bulk.sdb");
+    db::RowChanges changes;
+    {
+        db::RowRecorder recorder(connection);
+        db::RecordedInsert insert(connection, "t");
+        insert.bind(1, std::int64_t{2});
+        insert.bind(2, std::string_view("Zwönitz;\"\n"));
+        insert.bind(4, std::string_view("7"));
+        insert.run();  // every value as bound, c left NULL
+        // Each of these is stored otherwise than bound, so its row is read back.
+        insert.bind(1, std::string_view("007"));
+        insert.run();
+        insert.bind(2, std::int64_t{5});
+        insert.run();
+        insert.bind(3, std::int64_t{3});
+        insert.bind(4, std::int64_t{-1});
+        insert.run();
+        changes = recorder.take();
+    }
+    const QString after = exactDumpOf("bulk.sdb");
+    QCOMPARE(rowsOf("bulk.sdb", "select typeof(a)||typeof(b)||typeof(c) from t where rowid>2"),
+             (QStringList{"integernullnull", "nulltextnull", "nullnullreal"}));
+    QCOMPARE(changes.rows.size(), std::size_t(4));
+    db::applyRowChanges(connection, changes, true);
+    QCOMPARE(exactDumpOf("bulk.sdb"), before);
+    db::applyRowChanges(connection, changes, false);
+    QCOMPARE(exactDumpOf("bulk.sdb"), after);
 }
 
 int main(int argc, char** argv) {
