@@ -111,7 +111,10 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
     sizes->addWidget(width_);
     sizes->addWidget(new QLabel(QStringLiteral("×"), this));
     sizes->addWidget(height_);
-    form->addRow(tr("&Własny rozmiar:"), sizes);
+    // A row of a text and a layout would leave its label without a buddy, showing the "&".
+    auto* sizesLabel = new QLabel(tr("&Własny rozmiar:"), this);
+    sizesLabel->setBuddy(width_);
+    form->addRow(sizesLabel, sizes);
     customSize();
     form->addRow(tr("&Arkusz:"), paper_);
     form->addRow(tr("&Kieszeń na list:"), pocket_);

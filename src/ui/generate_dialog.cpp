@@ -81,7 +81,11 @@ GenerateDialog::GenerateDialog(store::Session& session, QWidget* parent)
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(seed_, 1);
     seedRow->addWidget(reseedButton);
-    form->addRow(tr("&Ziarno losowania:"), seedRow);
+    // The label names the box it leads to, so that its "&" marks the key (Alt+Z) instead of
+    // showing: a row made from a text and a layout would leave the label without a buddy.
+    auto* seedLabel = new QLabel(tr("&Ziarno losowania:"), this);
+    seedLabel->setBuddy(seed_);
+    form->addRow(seedLabel, seedRow);
     layout->addLayout(form);
 
     counts_ = new QLabel(this);

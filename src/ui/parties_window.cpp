@@ -63,7 +63,7 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
     connectHandler(button3_, &QPushButton::clicked, this, &PartiesWindow::deleteParty);
     connectHandler(button4_, &QPushButton::clicked, this, &PartiesWindow::closeWindow);
 
-    growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
+    Growth* growth = growWithList(*this, insideOf({kOuterWidth, kOuterHeight}), dBGrid1_);
     dBGrid1_->setDesignedWidth(417);
     rememberPlace(*this, QStringLiteral("punkty"));
     addHistoryKeys(*this, session_);
@@ -72,7 +72,7 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
         return session_.namedAt(store::NamedKind::Party, parties_.currentIndex(),
                                 {current("nazwa"), current("stacja")});
     });
-    followLanguage(*this, [this] {
+    followLanguage(*this, [this, growth] {
         setWindowTitle(tr("Nadawcy/odbiorcy"));
         setTextOf(*this, "Label1", tr("Nazwa"));
         setTextOf(*this, "Label2", tr("Stacja"));
@@ -80,6 +80,11 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
         setTextOf(*this, "Button3", tr("Usuń"));
         setTextOf(*this, "Button4", tr("Zamknij"));
         fitCaptions(*this);
+        // German "Bahnhof" needs more room than lies before its field.
+        indentFieldsForLabels(*growth, 64,
+                              {findChild<QLabel*>(QStringLiteral("Label1")),
+                               findChild<QLabel*>(QStringLiteral("Label2"))},
+                              {edit1_, comboBox1_});
     });
 }
 

@@ -88,7 +88,11 @@ void fitCaptions(QWidget& window) {
                                  ? qobject_cast<QLabel*>(control)->text()
                                  : qobject_cast<QAbstractButton*>(control)->text();
         const bool words = text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
-        const int need = polish || !words ? 0 : overflowOf(control);
+        // A label is widened to its text in every language, Polish too (place() did so while
+        // the labels got their texts at construction): the designed widths were measured in
+        // another font. Polish buttons keep their designed width.
+        const bool label = qobject_cast<QLabel*>(control) != nullptr;
+        const int need = (polish && !label) || !words ? 0 : overflowOf(control);
         if (need > 0) {
             // The free room on the right: up to the nearest control beside it, with a gap.
             QWidget* parent = control->parentWidget();

@@ -21,7 +21,8 @@ void setTextOf(QObject& root, const char* name, const QString& text);
 // For windows whose controls are placed by hand: after a change of language, every label,
 // button and tick box of `window` whose caption needs more room than its designed width gets
 // it from the free room on its right (up to the next control on its line, or the window's
-// edge); in Polish, and whenever the caption fits, each keeps its designed width exactly.
+// edge); whenever the caption fits, and for the buttons and tick boxes in Polish, each keeps
+// its designed width exactly.
 // Growth keeps the fitted widths when the window is resized.
 void fitCaptions(QWidget& window);
 

@@ -100,8 +100,8 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
 
     centreOnScreen(*this, {534, 376});
 
-    Growth* growth = growWithList(*this, insideOf({534, 376}), grid_);
-    growth->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
+    growth_ = growWithList(*this, insideOf({534, 376}), grid_);
+    growth_->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
     rememberPlace(*this, QStringLiteral("stacje"));
     addHistoryKeys(*this, session_);
     addRenameMenu(*grid_, session_, [this]() -> std::optional<store::NamedThing> {
@@ -133,6 +133,8 @@ void StationsWindow::retranslate() {
         grid_->setCells(1, 0, tr("Kolor"));
     }
     fitCaptions(*this);
+    // English "Station name" needs more room than lies before its field.
+    if (growth_) indentFieldsForLabels(*growth_, 80, {label1_, label2_}, {edit1_, comboBox1_});
 }
 
 StationsWindow::~StationsWindow() {

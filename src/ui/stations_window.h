@@ -20,6 +20,8 @@ class ColorStringGrid;
 
 namespace ui {
 
+class Growth;
+
 class StationsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -74,6 +76,7 @@ private:
     QPushButton* button2_ = nullptr;
     QPushButton* button3_ = nullptr;
     QPushButton* button4_ = nullptr;
+    Growth* growth_ = nullptr;
 };
 
 }  // namespace ui

@@ -81,10 +81,16 @@ WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
         markText(label, staticMetaObject.className(), text);
         return label;
     };
-    auto field = [this, form, rowLabel](const char* label, const char* name) {
+    // Each label names its field, so that its "&" marks the key to it instead of showing.
+    auto addRow = [form, rowLabel](const char* label, QWidget* control) {
+        QLabel* caption = rowLabel(label);
+        caption->setBuddy(control);
+        form->addRow(caption, control);
+    };
+    auto field = [this, addRow](const char* label, const char* name) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
-        form->addRow(rowLabel(label), edit);
+        addRow(label, edit);
         return edit;
     };
     number_ = field(QT_TR_NOOP("&Numer:"), "number");
@@ -95,7 +101,7 @@ WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
     speed_ = new QComboBox(this);
     speed_->setObjectName(QStringLiteral("speed"));
     speed_->addItems({QString(), QString(), QString()});
-    form->addRow(rowLabel(QT_TR_NOOP("&Prędkość:")), speed_);
+    addRow(QT_TR_NOOP("&Prędkość:"), speed_);
     note_ = field(QT_TR_NOOP("&Uwagi:"), "note");
     layout->addLayout(form);
 

@@ -1,4 +1,5 @@
 #include "ui/window_habits.h"
+#include "ui/language.h"
 #include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
@@ -6,6 +7,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -49,6 +51,7 @@ void Growth::apply() {
         // A caption that needs more room in the chosen language keeps it (see fitCaptions).
         const QVariant fitted = p.control->property("listyFittedWidth");
         if (fitted.isValid()) r.setWidth(fitted.toInt());
+        r.setLeft(r.left() + p.control->property("listyLanguageIndent").toInt());
         if (p.moveRight) r.translate(extra_.width(), 0);
         if (p.moveDown) r.translate(0, extra_.height());
         if (p.growWidth) r.setWidth(r.width() + extra_.width());
@@ -68,6 +71,26 @@ void Growth::widenForLanguage(int by) {
         window_.resize(designed_.width() + widened_, window_.height());
     }
     apply();
+}
+
+void indentFieldsForLabels(Growth& growth, int fieldsLeft, std::initializer_list<QLabel*> labels,
+                           std::initializer_list<QWidget*> fields) {
+    int indent = 0;
+    if (currentLanguage() != QStringLiteral("pl")) {
+        for (QLabel* label : labels) {
+            const int needed =
+                label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 2;
+            indent = std::max(indent, needed - fieldsLeft);
+        }
+    }
+    for (QWidget* field : fields) field->setProperty("listyLanguageIndent", indent);
+    if (indent > 0) {
+        for (QLabel* label : labels) {
+            const int width = fieldsLeft + indent - 2 - label->x();
+            if (width > label->width()) label->setProperty("listyFittedWidth", width);
+        }
+    }
+    growth.apply();
 }
 
 Growth* growWithList(QWidget& window, QSize designed, QWidget* list) {

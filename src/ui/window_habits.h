@@ -16,6 +16,8 @@ class QIcon;
 class QPushButton;
 class QWidget;
 
+class QLabel;
+
 namespace ui {
 
 // Lets `window` grow past `designed`, its inside size at which every control is in its
@@ -40,6 +42,11 @@ public:
     // comes back to the designed size with 0). The extra width goes where any extra goes.
     void widenForLanguage(int by);
 
+    // Places every control again: after a change of a fitted width (the property
+    // "listyFittedWidth") or of a field's indent ("listyLanguageIndent": the field begins that
+    // many pixels further right and keeps its right edge), both set for the chosen language.
+    void apply();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -49,7 +56,6 @@ private:
         QRect designed;
         bool growWidth, growHeight, moveRight, moveDown;
     };
-    void apply();
 
     QWidget& window_;
     QSize designed_;
@@ -57,6 +63,13 @@ private:
     int widened_ = 0;
     std::vector<Placed> placed_;
 };
+
+// In German and English, a label of `labels` whose text needs more room than lies before the
+// fields (which begin at `fieldsLeft` as designed) moves every field of `fields` right by
+// what the widest lacks, the fields keeping their right edge, and takes the room; Polish
+// keeps the designed places. Run after fitCaptions, on every change of language.
+void indentFieldsForLabels(Growth& growth, int fieldsLeft, std::initializer_list<QLabel*> labels,
+                           std::initializer_list<QWidget*> fields);
 
 // The usual growth of a window with one list: the list takes all the extra room, and every
 // control below the list moves down with the window's bottom edge.

@@ -28,6 +28,7 @@
 #include "ui/car_cards_dialog.h"
 #include "ui/data_grid.h"
 #include "ui/find_dialog.h"
+#include "ui/generate_dialog.h"
 #include "ui/language.h"
 #include "ui/print_options_dialog.h"
 
@@ -122,6 +123,7 @@ private slots:
     void cleanup() { ui::setLanguage(QStringLiteral("pl")); }
     void everyTextIsTranslated();
     void textsFitTheirControlsInEveryLanguage();
+    void everyMarkedKeyOfALabelLeadsToAControl();
     void aSwitchReTextsTheOpenWindows();
     void cardsFromTheCommandLineSpeakTheChosenLanguage();
 };
@@ -241,6 +243,29 @@ void LanguagesTest::textsFitTheirControlsInEveryLanguage() {
                  qPrintable(QStringLiteral("%1 %2 in %3")
                                 .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
                                      w->window()->objectName())));
+    }
+}
+
+// A label's "&" marks the key that moves to the control it names; a label that names none
+// shows the "&" itself. Every window, in every language.
+void LanguagesTest::everyMarkedKeyOfALabelLeadsToAControl() {
+    testing::Program p;
+    for (const QString& code : {QStringLiteral("pl"), QStringLiteral("de"), QStringLiteral("en")}) {
+        switchTo(code);
+        std::vector<QWidget*> windows = persistentWindows(p);
+        windows.push_back(p.windows->relations.get());
+        auto dialogs = dialogsOnDemand(p);
+        dialogs.push_back(std::make_unique<ui::GenerateDialog>(p.windows->session));
+        for (auto& d : dialogs) windows.push_back(d.get());
+        QStringList shown;
+        for (QWidget* w : windows) {
+            for (QLabel* label : w->findChildren<QLabel*>()) {
+                if (label->textFormat() == Qt::RichText || label->buddy()) continue;
+                if (label->text().contains(QRegularExpression(QStringLiteral("&(?!&)"))))
+                    shown << w->objectName() + QLatin1Char('/') + label->text();
+            }
+        }
+        QVERIFY2(shown.isEmpty(), qPrintable(code + QStringLiteral(": ") + shown.join(", ")));
     }
 }
 
