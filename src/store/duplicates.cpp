@@ -147,6 +147,47 @@ void removeBecameIdentical(db::SqlConnection& connection, NamedKind kind, const 
 
 }  // namespace
 
+namespace {
+
+void removePlacesMadeTwice(db::SqlConnection& connection,
+                           const std::map<long long, std::pair<std::string, std::string>>& before,
+                           JoinReport& report) {
+    const auto rows = readStoredRows(
+        connection,
+        "select rowid, nazwa, stacja, miejsca from miejsca where (nazwa, stacja) in (select "
+        "nazwa, stacja from miejsca group by nazwa, stacja having count(*) > 1) order by "
+        "nazwa, stacja, rowid;");
+    std::size_t i = 0;
+    while (i < rows.size()) {
+        std::size_t end = i;
+        const auto business = [&](std::size_t k) {
+            return std::make_pair(rows[k][1].value_or(""), rows[k][2].value_or(""));
+        };
+        while (end < rows.size() && business(end) == business(i)) ++end;
+        std::size_t keep = i;
+        for (std::size_t k = i; k < end; ++k) {
+            const auto was = before.find(std::stoll(rows[k][0].value_or("0")));
+            if (was != before.end() && was->second == business(k)) {
+                keep = k;
+                break;
+            }
+        }
+        for (std::size_t k = i; k < end; ++k) {
+            if (k == keep) continue;
+            runStatement(connection,
+                         "delete from miejsca where rowid=" + rows[k][0].value_or("0") + ";");
+            const auto was = before.find(std::stoll(rows[k][0].value_or("0")));
+            const auto& [name, station] = was != before.end() ? was->second : business(k);
+            report.removed.push_back(message("store",
+                                             QT_TRANSLATE_NOOP("store", "miejsca %1 (%2): %3"),
+                                             {name, station, rows[k][3].value_or("")}));
+        }
+        i = end;
+    }
+}
+
+}  // namespace
+
 std::vector<DuplicateGroup> proposeDuplicates(db::SqlConnection& connection) {
     const std::vector<NamedThing> all = namedThings(connection);
     std::vector<DuplicateGroup> out;
@@ -183,6 +224,16 @@ JoinReport joinDuplicates(db::SqlConnection& connection, const std::vector<JoinC
             changed[title] += n;
         }
     };
+    // A business keeps one row of places: where a join makes two alike, the row that had
+    // the kept name stays.
+    std::map<long long, std::pair<std::string, std::string>> placesBefore;
+    const bool places = tableExists(connection, "miejsca");
+    if (places) {
+        for (const auto& row :
+             readStoredRows(connection, "select rowid, nazwa, stacja from miejsca;"))
+            placesBefore[std::stoll(row[0].value_or("0"))] = {row[1].value_or(""),
+                                                              row[2].value_or("")};
+    }
     // Shippers/receivers and loads first: their groups name the stations as they are now.
     std::vector<JoinChoice> ordered = choices;
     std::stable_partition(ordered.begin(), ordered.end(),
@@ -208,6 +259,7 @@ JoinReport joinDuplicates(db::SqlConnection& connection, const std::vector<JoinC
         removeBecameIdentical(connection, choice.kind, touched, report);
         if (!parties.empty()) removeBecameIdentical(connection, NamedKind::Party, parties, report);
     }
+    if (places) removePlacesMadeTwice(connection, placesBefore, report);
     for (const std::string& title : titles) report.changed.emplace_back(title, changed[title]);
     return report;
 }

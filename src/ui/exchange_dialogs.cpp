@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/language.h"
 #include "ui/window_keys.h"
 
 namespace ui {
@@ -50,12 +51,13 @@ QString chooseDatabaseFile(QWidget* owner) {
 }
 
 QString sizeText(std::uintmax_t bytes) {
-    const QLocale polish(QLocale::Polish);
+    // Numbers as the chosen language writes them ("32,0 kB" in Polish and German).
+    const QLocale local(currentLanguage());
     if (bytes < 1024) return QStringLiteral("%1 B").arg(bytes);
     if (bytes < 1024 * 1024)
-        return polish.toString(double(bytes) / 1024.0, 'f', 1) +
+        return local.toString(double(bytes) / 1024.0, 'f', 1) +
                QCoreApplication::translate("ui::ExchangeDialogs", " kB");
-    return polish.toString(double(bytes) / (1024.0 * 1024.0), 'f', 1) +
+    return local.toString(double(bytes) / (1024.0 * 1024.0), 'f', 1) +
            QCoreApplication::translate("ui::ExchangeDialogs", " MB");
 }
 

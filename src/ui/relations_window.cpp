@@ -73,14 +73,14 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
         relations_,
         {{QStringLiteral("st_nad"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja nadania"), 100},
          {QStringLiteral("nadawca"), QT_TRANSLATE_NOOP("ui::GridColumn", "Nadawca"), 110},
-         {QStringLiteral("rodz_wag"), QT_TRANSLATE_NOOP("ui::GridColumn", "Rodzaj wagonu"), 60},
+         {QStringLiteral("rodz_wag"), QT_TRANSLATE_NOOP("ui::GridColumn", "Rodzaj wagonu"), 100},
          {QStringLiteral("ladunek"), QT_TRANSLATE_NOOP("ui::GridColumn", "Ładunek"), 90},
          {QStringLiteral("odbiorca"), QT_TRANSLATE_NOOP("ui::GridColumn", "Odbiorca"), 110},
          {QStringLiteral("st_odb"), QT_TRANSLATE_NOOP("ui::GridColumn", "Stacja odbioru"), 100},
          {QStringLiteral("na_tydzien"), QT_TRANSLATE_NOOP("ui::GridColumn", "Wagonów na tydzień"),
-          60},
-         {QStringLiteral("uwagi"), QT_TRANSLATE_NOOP("ui::GridColumn", "Uwagi"), 100},
-         {QStringLiteral("braki"), QT_TRANSLATE_NOOP("ui::GridColumn", "Braki"), 150}});
+          130},
+         {QStringLiteral("uwagi"), QT_TRANSLATE_NOOP("ui::GridColumn", "Uwagi"), 90},
+         {QStringLiteral("braki"), QT_TRANSLATE_NOOP("ui::GridColumn", "Braki"), 120}});
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     grid_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
@@ -175,7 +175,7 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
         if (c.has(store::ListKind::Relations)) showCurrent();
     });
 
-    resize(900, 560);
+    resize(980, 560);
     rememberPlace(*this, QStringLiteral("relacje"));
 }
 
