@@ -13,6 +13,7 @@
 
 #include "db/errors.h"
 #include "db/sql_connection.h"
+#include "db/sql_statement.h"
 
 namespace db {
 namespace {
@@ -56,6 +57,10 @@ std::string quoteName(const std::string& name) {
     }
     return out + "\"";
 }
+
+}  // namespace
+
+namespace detail {
 
 // A statement prepared on the connection's engine, finalized when it goes.
 class Statement {
@@ -117,6 +122,12 @@ private:
     std::string sql_;
     sqlite3_stmt* stmt_ = nullptr;
 };
+
+}  // namespace detail
+
+using detail::Statement;
+
+namespace {
 
 void preupdate(void* arg, sqlite3*, int op, const char* database, const char* table,
                sqlite3_int64 oldRowid, sqlite3_int64 newRowid) {
@@ -350,85 +361,84 @@ RecordedInsert::RecordedInsert(SqlConnection& connection, std::string table)
     }
     std::string slots = "?";
     for (std::size_t i = 1; i < affinity_.size(); ++i) slots += ",?";
-    const std::string sql = "insert into main." + quoteName(table_) + " values(" + slots + ");";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db);
-        sqlite3_finalize(insert_);
-        throw DatabaseError(message, sqlite3_extended_errcode(db), sql);
-    }
+    insert_ = std::make_unique<SqlStatement>(
+        connection, "insert into main." + quoteName(table_) + " values(" + slots + ");");
     values_.resize(affinity_.size());
     RowRecorder* recorder = recorderOf(db);
     if (!recorder) return;
     Statement triggers(db, "select count(*) from main.sqlite_master where type='trigger';");
     if (triggers.step() && sqlite3_column_int64(triggers.get(), 0) != 0) return;
-    const std::string back = "select * from main." + quoteName(table_) + " where rowid=?;";
-    if (sqlite3_prepare_v2(db, back.c_str(), -1, &readBack_, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db);
-        sqlite3_finalize(insert_);
-        sqlite3_finalize(readBack_);
-        throw DatabaseError(message, sqlite3_extended_errcode(db), back);
-    }
+    readBack_ = std::make_unique<Statement>(
+        db, "select * from main." + quoteName(table_) + " where rowid=?;");
     recorder_ = recorder;
 }
 
-RecordedInsert::~RecordedInsert() {
-    sqlite3_finalize(insert_);
-    sqlite3_finalize(readBack_);
-}
+RecordedInsert::~RecordedInsert() = default;
 
 void RecordedInsert::bind(int slot, std::string_view text) {
-    sqlite3_bind_text(insert_, slot, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
-    if (slot < 1 || static_cast<std::size_t>(slot) > values_.size()) return;
-    values_[slot - 1] = {RowValue::Text, 0, 0, text};
-    const char a = affinity_[slot - 1];
-    if (a != 't' && a != 'b') exact_ = false;  // a number-looking text may become a number
+    insert_->bind(slot, text);
+    if (slot >= 1 && static_cast<std::size_t>(slot) <= values_.size())
+        values_[slot - 1] = {RowValue::Text, 0, 0, text};
 }
 
 void RecordedInsert::bind(int slot, std::int64_t number) {
-    sqlite3_bind_int64(insert_, slot, number);
-    if (slot < 1 || static_cast<std::size_t>(slot) > values_.size()) return;
-    values_[slot - 1] = {RowValue::Integer, number, 0, {}};
-    const char a = affinity_[slot - 1];
-    if (a != 'i' && a != 'n' && a != 'b') exact_ = false;
+    insert_->bind(slot, number);
+    if (slot >= 1 && static_cast<std::size_t>(slot) <= values_.size())
+        values_[slot - 1] = {RowValue::Integer, number, 0, {}};
 }
 
-void RecordedInsert::reserve(std::size_t rows) {
-    if (recorder_) recorder_->rows_.reserve(recorder_->rows_.size() + rows);
+bool RecordedInsert::storedAsBound() const {
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        const char a = affinity_[i];
+        switch (values_[i].kind) {
+            case RowValue::Text:  // a number-looking text may become a number
+                if (a != 't' && a != 'b') return false;
+                break;
+            case RowValue::Integer:
+                if (a != 'i' && a != 'n' && a != 'b') return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
 }
 
 void RecordedInsert::run() {
     sqlite3* db = connection_.handle();
     if (recorder_ && recorderOf(db) != recorder_) recorder_ = nullptr;  // it has gone
     if (recorder_) recorder_->insertsRecordedApart_ = table_;
-    const int rc = sqlite3_step(insert_);
-    if (recorder_) recorder_->insertsRecordedApart_.clear();
-    sqlite3_reset(insert_);
-    if (rc != SQLITE_DONE)
-        throw DatabaseError(sqlite3_errmsg(db), sqlite3_extended_errcode(db), sqlite3_sql(insert_));
-    if (recorder_) {
-        const std::int64_t rowid = sqlite3_last_insert_rowid(db);
-        Row row;
-        if (exact_) {
-            std::size_t bytes = 0;
-            for (const RowValue& v : values_) bytes += v.bytes.size();
-            row.reserve(values_.size(), bytes);
-            for (const RowValue& v : values_) row.append(v);
-        } else {
-            sqlite3_bind_int64(readBack_, 1, rowid);
-            if (sqlite3_step(readBack_) == SQLITE_ROW) {
-                for (int i = 0; i < sqlite3_column_count(readBack_); ++i)
-                    row.append(valueOf(sqlite3_column_value(readBack_, i)));
-            }
-            const int back = sqlite3_reset(readBack_);
-            if (back != SQLITE_OK)
-                throw DatabaseError(sqlite3_errmsg(db), sqlite3_extended_errcode(db),
-                                    sqlite3_sql(readBack_));
-        }
-        recorder_->note(table_.c_str(), rowid, std::nullopt, std::move(row));
+    try {
+        insert_->run();
+    } catch (...) {
+        if (recorder_) recorder_->insertsRecordedApart_.clear();
+        throw;
     }
+    if (!recorder_) return clear();
+    recorder_->insertsRecordedApart_.clear();
+    const std::int64_t rowid = sqlite3_last_insert_rowid(db);
+    Row row;
+    if (storedAsBound()) {
+        std::size_t bytes = 0;
+        for (const RowValue& v : values_) bytes += v.bytes.size();
+        row.reserve(values_.size(), bytes);
+        for (const RowValue& v : values_) row.append(v);
+    } else {
+        readBack_->bind(1, {RowValue::Integer, rowid, 0, {}});
+        if (readBack_->step()) row = readBack_->row(0);
+        sqlite3_reset(readBack_->get());
+    }
+    recorder_->note(table_.c_str(), rowid, std::nullopt, std::move(row));
+    clear();
+}
+
+void RecordedInsert::clear() {
+    insert_->clearBindings();
     for (RowValue& v : values_) v = {};
-    exact_ = true;
-    sqlite3_clear_bindings(insert_);
+}
+
+void RecordedInsert::reserve(std::size_t rows) {
+    if (recorder_) recorder_->rows_.reserve(recorder_->rows_.size() + rows);
 }
 
 Snapshot takeSnapshot(SqlConnection& connection) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,11 +17,13 @@
 #include <utility>
 #include <vector>
 
-struct sqlite3_stmt;
-
 namespace db {
 
 class SqlConnection;
+class SqlStatement;
+namespace detail {
+class Statement;  // a statement on the engine, for the recorder
+}
 
 // One stored value, with its storage class, so that it goes back byte for byte.
 struct RowValue {
@@ -139,7 +142,7 @@ private:
 // read every new row back value by value; a value the table's column would store otherwise
 // than bound (a number in a text column, a text in a numeric one) makes that row read back
 // from the file instead. A file with triggers is left to the hook. Texts are not copied:
-// they must stay alive until run().
+// they must stay alive until run(). After run() every slot is NULL until bound again.
 class RecordedInsert {
 public:
     RecordedInsert(SqlConnection& connection, std::string table);
@@ -156,14 +159,17 @@ public:
     void reserve(std::size_t rows);
 
 private:
+    // Every value bound is stored as bound.
+    bool storedAsBound() const;
+    void clear();  // every slot NULL again
+
     SqlConnection& connection_;
     std::string table_;
-    sqlite3_stmt* insert_ = nullptr;
-    sqlite3_stmt* readBack_ = nullptr;
-    RowRecorder* recorder_ = nullptr;  // set while inserts are recorded here
-    std::vector<char> affinity_;       // of each column: 'i', 'n', 'r', 't' or 'b' (none)
-    std::vector<RowValue> values_;     // as bound
-    bool exact_ = true;                // every value bound is stored as bound
+    std::unique_ptr<SqlStatement> insert_;
+    std::unique_ptr<detail::Statement> readBack_;  // only while a recorder follows
+    RowRecorder* recorder_ = nullptr;              // set while inserts are recorded here
+    std::vector<char> affinity_;    // of each column: 'i', 'n', 'r', 't' or 'b' (none)
+    std::vector<RowValue> values_;  // as bound
 };
 
 // Every row of every table of the main database, by table and rowid, and the tables'

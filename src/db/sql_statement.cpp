@@ -50,6 +50,11 @@ void SqlStatement::bindNull(int slot) {
     sqlite3_bind_null(stmt_, slot);
 }
 
+void SqlStatement::clearBindings() {
+    reset();
+    sqlite3_clear_bindings(stmt_);
+}
+
 bool SqlStatement::step() {
     reset();
     const int rc = sqlite3_step(stmt_);

@@ -27,6 +27,8 @@ public:
     void bind(int slot, std::string_view text);
     void bind(int slot, std::int64_t number);
     void bindNull(int slot);
+    // Every slot NULL again.
+    void clearBindings();
 
     // Runs the statement once with the values bound; false when it has no (further) row.
     // DatabaseError on failure. After the last row, the next run() starts it again.
