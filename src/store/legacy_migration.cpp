@@ -276,7 +276,7 @@ MigrationResult migrateLegacyFile(const std::string& path) {
             // whole and on the disk: a stop part-way never leaves an empty or cut copy.
             const std::string part = path + ".sqlite2.zapis";
             fs::copy_file(path, part, fs::copy_options::overwrite_existing, ec);
-            if (ec || readAll(part) != oldBytes || !flushFileToDisk(part)) {
+            const auto refuse = [&] {
                 removeQuietly(part);
                 throw LegacyMigrationError(
                     message("store",
@@ -284,17 +284,10 @@ MigrationResult migrateLegacyFile(const std::string& path) {
                                               "Nie można zapisać kopii pliku %1 jako %2: %3. "
                                               "Plik nie został przekształcony."),
                             {path, result.backupPath, ec.message()}));
-            }
+            };
+            if (ec || readAll(part) != oldBytes || !flushFileToDisk(part)) refuse();
             fs::rename(part, result.backupPath, ec);
-            if (ec) {
-                removeQuietly(part);
-                throw LegacyMigrationError(
-                    message("store",
-                            QT_TRANSLATE_NOOP("store",
-                                              "Nie można zapisać kopii pliku %1 jako %2: %3. "
-                                              "Plik nie został przekształcony."),
-                            {path, result.backupPath, ec.message()}));
-            }
+            if (ec) refuse();
             flushFolderToDisk(folder);
         }
         flushFileToDisk(building);
