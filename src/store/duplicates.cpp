@@ -152,37 +152,34 @@ namespace {
 void removePlacesMadeTwice(db::SqlConnection& connection,
                            const std::map<long long, std::pair<std::string, std::string>>& before,
                            JoinReport& report) {
-    const auto rows = readStoredRows(
-        connection,
-        "select rowid, nazwa, stacja, miejsca from miejsca where (nazwa, stacja) in (select "
-        "nazwa, stacja from miejsca group by nazwa, stacja having count(*) > 1) order by "
-        "nazwa, stacja, rowid;");
-    std::size_t i = 0;
-    while (i < rows.size()) {
-        std::size_t end = i;
-        const auto business = [&](std::size_t k) {
-            return std::make_pair(rows[k][1].value_or(""), rows[k][2].value_or(""));
-        };
-        while (end < rows.size() && business(end) == business(i)) ++end;
-        std::size_t keep = i;
-        for (std::size_t k = i; k < end; ++k) {
-            const auto was = before.find(std::stoll(rows[k][0].value_or("0")));
-            if (was != before.end() && was->second == business(k)) {
-                keep = k;
-                break;
-            }
-        }
-        for (std::size_t k = i; k < end; ++k) {
-            if (k == keep) continue;
-            runStatement(connection,
-                         "delete from miejsca where rowid=" + rows[k][0].value_or("0") + ";");
-            const auto was = before.find(std::stoll(rows[k][0].value_or("0")));
-            const auto& [name, station] = was != before.end() ? was->second : business(k);
+    struct Place {
+        std::string rowid, places;
+        std::pair<std::string, std::string> business, was;  // name and station, now and before
+    };
+    std::vector<Place> rows;
+    for (const auto& r : readStoredRows(
+             connection,
+             "select rowid, nazwa, stacja, miejsca from miejsca where (nazwa, stacja) in (select "
+             "nazwa, stacja from miejsca group by nazwa, stacja having count(*) > 1) order by "
+             "nazwa, stacja, rowid;")) {
+        Place p{r[0].value_or("0"), r[3].value_or(""), {r[1].value_or(""), r[2].value_or("")}, {}};
+        const auto was = before.find(std::stoll(p.rowid));
+        p.was = was != before.end() ? was->second : p.business;
+        rows.push_back(std::move(p));
+    }
+    for (std::size_t i = 0, end = 0; i < rows.size(); i = end) {
+        while (end < rows.size() && rows[end].business == rows[i].business) ++end;
+        const auto first = rows.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto last = rows.begin() + static_cast<std::ptrdiff_t>(end);
+        auto keep = std::find_if(first, last, [](const Place& p) { return p.was == p.business; });
+        if (keep == last) keep = first;
+        for (auto p = first; p != last; ++p) {
+            if (p == keep) continue;
+            runStatement(connection, "delete from miejsca where rowid=" + p->rowid + ";");
             report.removed.push_back(message("store",
                                              QT_TRANSLATE_NOOP("store", "miejsca %1 (%2): %3"),
-                                             {name, station, rows[k][3].value_or("")}));
+                                             {p->was.first, p->was.second, p->places}));
         }
-        i = end;
     }
 }
 
