@@ -6,8 +6,11 @@
 #include <cctype>
 #include <chrono>
 #include <ctime>
+#include <exception>
 #include <filesystem>
+#include <thread>
 #include <tuple>
+#include <utility>
 
 #ifdef _WIN32
 #include <process.h>
@@ -150,50 +153,80 @@ std::string backupFolder(const DatabaseLocation& location) {
     return location.directory() + "kopie/";
 }
 
-std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location,
-                           int keep) {
-    const std::string folder = backupFolder(location);
-    const std::string stem = stemOf(location);
+namespace {
+
+// A copy begun: the source it reads, and the names it will take. While the source is a
+// connection of its own, it holds the engine's read lock from here to the end of the
+// copy, so the command's write lock cannot reach the file before the copy is whole.
+struct BackupJob {
     Handle ownSource;
-    sqlite3* source = connection.connected() ? connection.handle() : nullptr;
+    sqlite3* source = nullptr;
+    std::string folder, stem, stamp, part;
+    int keep = kBackupsKept;
+};
+
+// Opens the source, makes the folder, clears leftovers and names the copy; false when
+// there is no file to copy.
+bool beginBackup(BackupJob& job, db::SqlConnection& connection, const DatabaseLocation& location,
+                 int keep) {
+    job.folder = backupFolder(location);
+    job.stem = stemOf(location);
+    job.keep = keep;
+    job.source = connection.connected() ? connection.handle() : nullptr;
     // Under a command's write lock the engine cannot copy from the connection that holds
     // it: a connection of its own reads the file, which the lock keeps as it is until the
     // command has written.
-    if (!source || connection.inTransaction()) {
+    if (!job.source || connection.inTransaction()) {
         std::error_code ec;
-        if (!fs::exists(location.path(), ec)) return {};
-        if (sqlite3_open_v2(location.path().c_str(), &ownSource.db, SQLITE_OPEN_READONLY,
+        if (!fs::exists(location.path(), ec)) return false;
+        if (sqlite3_open_v2(location.path().c_str(), &job.ownSource.db, SQLITE_OPEN_READONLY,
                             nullptr) != SQLITE_OK) {
             throw db::DatabaseError(
                 message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1 do kopii"),
                         {location.path()}),
-                sqlite3_extended_errcode(ownSource.db));
+                sqlite3_extended_errcode(job.ownSource.db));
         }
-        sqlite3_busy_timeout(ownSource.db, 5000);
-        source = ownSource.db;
+        sqlite3_busy_timeout(job.ownSource.db, 5000);
+        job.source = job.ownSource.db;
+        if (sqlite3_exec(job.source, "begin; select count(*) from main.sqlite_master;", nullptr,
+                         nullptr, nullptr) != SQLITE_OK) {
+            throw db::DatabaseError(
+                message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1 do kopii"),
+                        {location.path()}),
+                sqlite3_extended_errcode(job.source));
+        }
     }
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(job.folder, ec);
     if (ec)
         throw db::DatabaseError(
             message("store", QT_TRANSLATE_NOOP("store", "Nie można założyć katalogu kopii %1: %2"),
-                    {folder, ec.message()}));
+                    {job.folder, ec.message()}));
     // Leftovers of this program's own copy stopped part-way, and of copies abandoned long
     // ago; another program's copy in progress is never touched.
     const std::string own = "." + std::to_string(processId()) + kPartSuffix;
     const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(job.folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         const bool part =
             name.ends_with(kPartSuffix) || name.ends_with(std::string(kPartSuffix) + "-journal");
-        if (name.rfind(stem + "-", 0) != 0 || !part) continue;
+        if (name.rfind(job.stem + "-", 0) != 0 || !part) continue;
         std::error_code ignored;
         const bool mine = name.find(own) != std::string::npos;
         if (mine || fs::last_write_time(it->path(), ignored) < longAgo)
             fs::remove(it->path(), ignored);
     }
-    const std::string stamp = timeStamp();
-    const std::string part = folder + stem + "-" + stamp + own;
+    job.stamp = timeStamp();
+    job.part = job.folder + job.stem + "-" + job.stamp + own;
+    return true;
+}
+
+// Writes the copy begun, publishes it under the first free name and removes all but the
+// newest copies; returns its path. Uses nothing but the job, so it may run on a thread of
+// its own.
+std::string writeBackup(BackupJob& job) {
+    const std::string& folder = job.folder;
+    const std::string& part = job.part;
     try {
         Handle target;
         if (sqlite3_open_v2(part.c_str(), &target.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
@@ -203,19 +236,26 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
                         {folder, sqlite3_errmsg(target.db)}),
                 sqlite3_extended_errcode(target.db));
         }
+        // The copy stands under its temporary name until it is whole: a copy stopped
+        // part-way is never taken for one, so it needs no journal of its own. It is still
+        // flushed to the disk before it is published.
+        sqlite3_exec(target.db, "pragma journal_mode=off;", nullptr, nullptr, nullptr);
         copyPages(
-            target.db, source,
+            target.db, job.source,
             message("store", QT_TRANSLATE_NOOP("store", "Nie można zapisać kopii w %1"), {folder}));
     } catch (...) {
         std::error_code ignored;
         fs::remove(part, ignored);
         throw;
     }
+    // The file may change once the copy is whole.
+    if (job.ownSource.db) sqlite3_exec(job.ownSource.db, "commit;", nullptr, nullptr, nullptr);
+    std::error_code ec;
     // The copy takes the first free name: a link never replaces a name another program
     // has just taken in the same second.
     std::string path;
     for (int n = 1; path.empty() && n < 1000; ++n) {
-        const std::string name = stem + "-" + stamp +
+        const std::string name = job.stem + "-" + job.stamp +
                                  (n == 1 ? std::string() : "-" + std::to_string(n)) +
                                  kBackupExtension;
         std::error_code linkError;
@@ -241,11 +281,51 @@ std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation
         throw db::DatabaseError(message(
             "store", QT_TRANSLATE_NOOP("store", "Nie można nadać nazwy kopii w %1"), {folder}));
     }
-    auto copies = copiesIn(folder, stem);
-    for (std::size_t i = 0; keep >= 0 && i + static_cast<std::size_t>(keep) < copies.size(); ++i) {
+    auto copies = copiesIn(folder, job.stem);
+    for (std::size_t i = 0; job.keep >= 0 && i + static_cast<std::size_t>(job.keep) < copies.size();
+         ++i) {
         fs::remove(copies[i].second, ignored);
     }
     return path;
+}
+
+}  // namespace
+
+std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location,
+                           int keep) {
+    BackupJob job;
+    if (!beginBackup(job, connection, location, keep)) return {};
+    return writeBackup(job);
+}
+
+struct BackupInBackground::Job : BackupJob {};
+
+BackupInBackground::BackupInBackground(db::SqlConnection& connection,
+                                       const DatabaseLocation& location, int keep)
+    : job_(std::make_unique<Job>()) {
+    if (!beginBackup(*job_, connection, location, keep)) return;
+    if (!job_->ownSource.db) {
+        // Copied from the command's own connection: it cannot be shared with a thread.
+        path_ = writeBackup(*job_);
+        return;
+    }
+    thread_ = std::thread([this] {
+        try {
+            path_ = writeBackup(*job_);
+        } catch (...) {
+            error_ = std::current_exception();
+        }
+    });
+}
+
+BackupInBackground::~BackupInBackground() {
+    if (thread_.joinable()) thread_.join();
+}
+
+std::string BackupInBackground::finish() {
+    if (thread_.joinable()) thread_.join();
+    if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+    return path_;
 }
 
 std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {

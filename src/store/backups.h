@@ -7,7 +7,10 @@
 // stopped part-way never stands among the copies.
 
 #include <cstdint>
+#include <exception>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "db/forward.h"
@@ -27,6 +30,30 @@ std::string backupFolder(const DatabaseLocation& location);
 // copy cannot be written (then no copy is made).
 std::string backupDatabase(db::SqlConnection& connection, const DatabaseLocation& location,
                            int keep = kBackupsKept);
+
+// The same copy, written on a thread of its own while a command goes on under its write
+// lock. The copy reads the file through a connection of its own that takes the engine's
+// read lock before the constructor returns and keeps it until the copy is whole, so the
+// command's writes stay in its own cache (or wait) and the copy holds the file as it was
+// before the command. finish() waits for the copy and returns its path, or throws what
+// stopped it: a command calls it before it commits, so nothing is committed without a
+// copy. Outside a transaction the copy is written at once, by the constructor.
+class BackupInBackground {
+public:
+    BackupInBackground(db::SqlConnection& connection, const DatabaseLocation& location,
+                       int keep = kBackupsKept);
+    ~BackupInBackground();  // waits for the copy
+    BackupInBackground(const BackupInBackground&) = delete;
+    BackupInBackground& operator=(const BackupInBackground&) = delete;
+    std::string finish();
+
+private:
+    struct Job;
+    std::unique_ptr<Job> job_;
+    std::thread thread_;
+    std::string path_;
+    std::exception_ptr error_;
+};
 
 struct BackupInfo {
     std::string path;

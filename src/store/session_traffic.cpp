@@ -1,6 +1,7 @@
 // The commands of the traffic relations, the businesses' places and the generator.
 
 #include "db/sql_connection.h"
+#include "store/backups.h"
 #include "store/history.h"
 #include "store/messages.h"
 #include "store/session.h"
@@ -107,8 +108,10 @@ GenerationPlan Session::generate(const GenerateOptions& options) {
                 // Planned again under the write lock: what is written is what the file holds.
                 plan = store::planGeneration(*connection_, options);
                 if (plan.stack.empty()) return;
-                backup();
+                // The copy is written beside the inserts, and whole before the commit.
+                BackupInBackground copy(*connection_, location_);
                 writeGeneration(*connection_, command(), plan);
+                lastBackup_ = copy.finish();
             });
         });
     if (!plan.stack.empty()) notify(Changes::of({ListKind::Waybills}));

@@ -7,8 +7,11 @@
 #include <QtTest>
 #include <string>
 
+#include "store/backups.h"
+#include "store/database_location.h"
 #include "store/session.h"
 #include "store/shown_list.h"
+#include "support/db_helpers.h"
 #include "support/sql_helpers.h"
 #include "support/store_fixture.h"
 
@@ -20,6 +23,7 @@ private slots:
     void twoProgramsNeverShareAnId();
     void twoImportsAtOnceAddTheRowsOnce();
     void shownListsFollowTheCommands();
+    void aCopyBesideACommandHoldsTheFileAsBefore();
 };
 
 namespace {
@@ -99,6 +103,28 @@ void SessionTest::shownListsFollowTheCommands() {
     QCOMPARE(waybills.recordCount(), 0);
     QCOMPARE(heard, 4);
     QVERIFY(!loads.active());
+}
+
+// A copy written on its own thread while the command writes holds the file as it was
+// before, though the command's cache of one page spills its writes as soon as it may.
+void SessionTest::aCopyBesideACommandHoldsTheFileAsBefore() {
+    testing::StoreDatabase d;
+    testing::execDirect(d.baza, "pragma cache_size=1;");
+    d.baza.startWriteTransaction();
+    std::string path;
+    {
+        store::BackupInBackground copy(d.baza,
+                                       store::DatabaseLocation::file(d.file().toStdString()));
+        testing::execDirect(d.baza,
+                            "with recursive n(i) as (select 1 union all select i+1 from n "
+                            "where i<20000) insert into listy select i, hex(randomblob(60)), "
+                            "'N', 'Eaos', 'W', 'O', 'B' from n;");
+        path = copy.finish();
+    }
+    d.baza.commit();
+    QCOMPARE(rowsOf(QString::fromStdString(path), "select count(*) from listy"),
+             QStringList({"0"}));
+    QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"20000"}));
 }
 
 // Children: `--add-waybills FILE N` adds N waybills one by one; `--import FILE CSV` imports.
