@@ -192,33 +192,43 @@ void runSql(sqlite3* db, const std::string& sql) {
 
 }  // namespace
 
-void Row::append(const RowValue& value) {
-    packed_ += static_cast<char>(value.kind);
+namespace {
+
+// Packs `value` after the others in `packed`: a kind byte, then eight bytes of a number
+// or a length and the bytes of a text.
+void appendValue(std::string& packed, const RowValue& value) {
+    packed += static_cast<char>(value.kind);
     char eight[8];
     switch (value.kind) {
         case RowValue::Integer:
             std::memcpy(eight, &value.integer, 8);
-            packed_.append(eight, 8);
+            packed.append(eight, 8);
             break;
         case RowValue::Real:
             std::memcpy(eight, &value.real, 8);
-            packed_.append(eight, 8);
+            packed.append(eight, 8);
             break;
         case RowValue::Text:
         case RowValue::Blob: {
             const std::uint64_t length = value.bytes.size();
             std::memcpy(eight, &length, 8);
-            packed_.append(eight, 8);
-            packed_.append(value.bytes);
+            packed.append(eight, 8);
+            packed.append(value.bytes);
             break;
         }
         case RowValue::Null:
             break;
     }
+}
+
+}  // namespace
+
+void Row::append(const RowValue& value) {
+    appendValue(packed_, value);
     ++count_;
 }
 
-RowValue Row::next(std::size_t& at) const {
+RowValue RowView::next(std::size_t& at) const {
     RowValue out;
     out.kind = static_cast<RowValue::Kind>(packed_[at++]);
     if (out.kind == RowValue::Null) return out;
@@ -231,16 +241,22 @@ RowValue Row::next(std::size_t& at) const {
     } else {
         std::uint64_t length = 0;
         std::memcpy(&length, eight, 8);
-        out.bytes = std::string_view(packed_).substr(at, length);
+        out.bytes = packed_.substr(at, length);
         at += length;
     }
     return out;
 }
 
-RowValue Row::operator[](std::size_t column) const {
+RowValue RowView::operator[](std::size_t column) const {
     std::size_t at = 0;
     for (std::size_t i = 0; i < column; ++i) next(at);
     return next(at);
+}
+
+std::size_t RowChanges::size() const {
+    std::size_t n = rows.size();
+    for (const InsertedRows& block : inserted) n += block.size();
+    return n;
 }
 
 TableSchema tablesOf(SqlConnection& connection) {
@@ -310,8 +326,7 @@ void RowRecorder::record(int op, const char* table, std::int64_t oldRowid, std::
     }
 }
 
-void RowRecorder::note(const char* table, std::int64_t rowid, std::optional<Row> before,
-                       std::optional<Row> after) {
+std::size_t RowRecorder::tableIndex(const char* table) {
     if (tables_.empty() || tables_[lastTable_] != table) {
         const auto found = std::find(tables_.begin(), tables_.end(), std::string_view(table));
         lastTable_ = static_cast<std::size_t>(found - tables_.begin());
@@ -320,13 +335,45 @@ void RowRecorder::note(const char* table, std::int64_t rowid, std::optional<Row>
             index_.emplace_back();
         }
     }
-    Positions& positions = index_[lastTable_];
+    return lastTable_;
+}
+
+void RowRecorder::note(const char* table, std::int64_t rowid, std::optional<Row> before,
+                       std::optional<Row> after) {
+    const std::size_t t = tableIndex(table);
+    Positions& positions = index_[t];
     if (std::size_t* at = positions.find(rowid)) {
         rows_[*at].after = std::move(after);
-    } else {
-        positions.add(rowid, rows_.size());
-        rows_.push_back({tables_[lastTable_], rowid, std::move(before), std::move(after)});
+        return;
     }
+    // A row a RecordedInsert put in and the command changes again: it had no row before.
+    for (std::size_t b = 0; b < inserted_.size(); ++b) {
+        const std::vector<std::int64_t>& rowids = inserted_[b].rowids;
+        if (insertedTable_[b] != t || rowids.empty() || rowid < rowids.front() ||
+            rowid > rowids.back())
+            continue;
+        const auto at = std::lower_bound(rowids.begin(), rowids.end(), rowid);
+        if (*at != rowid) continue;
+        takenOut_.emplace_back(b, static_cast<std::size_t>(at - rowids.begin()));
+        before.reset();
+        break;
+    }
+    positions.add(rowid, rows_.size());
+    rows_.push_back({tables_[t], rowid, std::move(before), std::move(after)});
+}
+
+InsertedRows& RowRecorder::insertedBlock(std::size_t table, std::int64_t rowid,
+                                         std::uint32_t columns) {
+    const auto takes = [&](const InsertedRows& block) {
+        return block.columns == columns && (block.rowids.empty() || rowid > block.rowids.back());
+    };
+    if (inserted_.empty() || insertedTable_.back() != table || !takes(inserted_.back())) {
+        InsertedRows& block = inserted_.emplace_back();
+        block.table = tables_[table];
+        block.columns = columns;
+        insertedTable_.push_back(table);
+    }
+    return inserted_.back();
 }
 
 RowChanges RowRecorder::take() {
@@ -337,6 +384,32 @@ RowChanges RowRecorder::take() {
                 rows_.end());
     out.rows = std::move(rows_);
     rows_ = {};
+    // Rows taken out of their blocks leave them; a block left empty goes.
+    std::sort(takenOut_.begin(), takenOut_.end());
+    for (auto gone = takenOut_.begin(); gone != takenOut_.end();) {
+        const std::size_t b = gone->first;
+        const InsertedRows& block = inserted_[b];
+        InsertedRows kept;
+        kept.table = block.table;
+        kept.columns = block.columns;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            if (gone != takenOut_.end() && gone->first == b && gone->second == i) {
+                ++gone;
+                continue;
+            }
+            kept.packed.append(block.row(i).packed());
+            kept.rowids.push_back(block.rowids[i]);
+            kept.ends.push_back(kept.packed.size());
+        }
+        inserted_[b] = std::move(kept);
+    }
+    inserted_.erase(std::remove_if(inserted_.begin(), inserted_.end(),
+                                   [](const InsertedRows& b) { return b.rowids.empty(); }),
+                    inserted_.end());
+    out.inserted = std::move(inserted_);
+    inserted_ = {};
+    insertedTable_.clear();
+    takenOut_.clear();
     index_.clear();
     tables_.clear();
     TableSchema after = tablesOf(connection_);
@@ -417,18 +490,43 @@ void RecordedInsert::run() {
     if (!recorder_) return clear();
     recorder_->insertsRecordedApart_.clear();
     const std::int64_t rowid = sqlite3_last_insert_rowid(db);
-    Row row;
-    if (storedAsBound()) {
-        std::size_t bytes = 0;
-        for (const RowValue& v : values_) bytes += v.bytes.size();
-        row.reserve(values_.size(), bytes);
-        for (const RowValue& v : values_) row.append(v);
-    } else {
+    const bool asBound = storedAsBound();
+    const auto readBack = [&] {
+        Row row;
         readBack_->bind(1, {RowValue::Integer, rowid, 0, {}});
         if (readBack_->step()) row = readBack_->row(0);
         sqlite3_reset(readBack_->get());
+        return row;
+    };
+    const std::size_t t = recorder_->tableIndex(table_.c_str());
+    if (recorder_->index_[t].find(rowid)) {
+        // The rowid was a row the command removed: one change of that row.
+        Row row;
+        if (asBound) {
+            for (const RowValue& v : values_) row.append(v);
+        } else {
+            row = readBack();
+        }
+        recorder_->note(table_.c_str(), rowid, std::nullopt, std::move(row));
+        return clear();
     }
-    recorder_->note(table_.c_str(), rowid, std::nullopt, std::move(row));
+    const auto columns = static_cast<std::uint32_t>(values_.size());
+    InsertedRows& block = recorder_->insertedBlock(t, rowid, columns);
+    if (block.rowids.empty() && reserved_ > 0) {
+        block.rowids.reserve(reserved_);
+        block.ends.reserve(reserved_);
+    }
+    const std::size_t from = block.packed.size();
+    if (asBound) {
+        for (const RowValue& v : values_) appendValue(block.packed, v);
+    } else {
+        block.packed.append(readBack().view().packed());
+    }
+    // Room for the rows announced, by the size of the first.
+    if (block.rowids.empty() && reserved_ > 1)
+        block.packed.reserve(block.packed.size() + (block.packed.size() - from) * reserved_);
+    block.rowids.push_back(rowid);
+    block.ends.push_back(block.packed.size());
     clear();
 }
 
@@ -438,7 +536,7 @@ void RecordedInsert::clear() {
 }
 
 void RecordedInsert::reserve(std::size_t rows) {
-    if (recorder_) recorder_->rows_.reserve(recorder_->rows_.size() + rows);
+    reserved_ = rows;
 }
 
 Snapshot takeSnapshot(SqlConnection& connection) {
@@ -500,44 +598,65 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         return *s;
     };
     // Check every row first: nothing is written unless all hold what the change left.
-    for (const RowChange& c : changes.rows) {
-        if (skip && skip(c)) continue;
-        const std::optional<Row>& expected = backwards ? c.after : c.before;
+    const auto check = [&](const std::string& table, std::int64_t rowid,
+                           std::optional<RowView> expected) {
         std::optional<Row> present;
         try {
-            Statement& s = statement("select " + c.table, [&] {
-                return "select * from main." + quoteName(c.table) + " where rowid=?;";
+            Statement& s = statement("select " + table, [&] {
+                return "select * from main." + quoteName(table) + " where rowid=?;";
             });
-            sqlite3_bind_int64(s.get(), 1, c.rowid);
+            sqlite3_bind_int64(s.get(), 1, rowid);
             if (s.step()) present = s.row(0);
             sqlite3_reset(s.get());
         } catch (const DatabaseError&) {
-            throw RowsChangedError(c.table, c.rowid);  // the table is gone
+            throw RowsChangedError(table, rowid);  // the table is gone
         }
-        if (present != expected) throw RowsChangedError(c.table, c.rowid);
-    }
+        if (present.has_value() != expected.has_value() ||
+            (present && present->view() != *expected))
+            throw RowsChangedError(table, rowid);
+    };
+    const auto view = [](const std::optional<Row>& row) {
+        return row ? std::optional<RowView>(row->view()) : std::nullopt;
+    };
     for (const RowChange& c : changes.rows) {
         if (skip && skip(c)) continue;
-        const std::optional<Row>& target = backwards ? c.before : c.after;
-        const std::string table = "main." + quoteName(c.table);
+        check(c.table, c.rowid, view(backwards ? c.after : c.before));
+    }
+    for (const InsertedRows& block : changes.inserted) {
+        for (std::size_t i = 0; i < block.size(); ++i)
+            check(block.table, block.rowids[i],
+                  backwards ? std::optional<RowView>(block.row(i)) : std::nullopt);
+    }
+    const auto write = [&](const std::string& name, std::int64_t rowid,
+                           std::optional<RowView> target) {
+        const std::string table = "main." + quoteName(name);
         if (!target) {
-            Statement& s = statement("delete " + c.table,
+            Statement& s = statement("delete " + name,
                                      [&] { return "delete from " + table + " where rowid=?;"; });
-            sqlite3_bind_int64(s.get(), 1, c.rowid);
+            sqlite3_bind_int64(s.get(), 1, rowid);
             s.run();
-            continue;
+            return;
         }
         // A row put back takes its old rowid, so the lists keep their order.
-        Statement& s = statement("insert " + c.table + " " + std::to_string(target->size()), [&] {
+        Statement& s = statement("insert " + name + " " + std::to_string(target->size()), [&] {
             std::string slots = "?";
             for (std::size_t i = 0; i < target->size(); ++i) slots += ",?";
-            return "insert or replace into " + table + "(" + columnsOf(c.table) + ") values(" +
-                   slots + ");";
+            return "insert or replace into " + table + "(" + columnsOf(name) + ") values(" + slots +
+                   ");";
         });
-        sqlite3_bind_int64(s.get(), 1, c.rowid);
+        sqlite3_bind_int64(s.get(), 1, rowid);
         int slot = 2;
         target->forEach([&](const RowValue& v) { s.bind(slot++, v); });
         s.run();
+    };
+    for (const RowChange& c : changes.rows) {
+        if (skip && skip(c)) continue;
+        write(c.table, c.rowid, view(backwards ? c.before : c.after));
+    }
+    for (const InsertedRows& block : changes.inserted) {
+        for (std::size_t i = 0; i < block.size(); ++i)
+            write(block.table, block.rowids[i],
+                  backwards ? std::nullopt : std::optional<RowView>(block.row(i)));
     }
     prepared.clear();  // before a table is dropped
     for (const auto& [name, sql] : from) {

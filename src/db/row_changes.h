@@ -34,6 +34,34 @@ struct RowValue {
     std::string_view bytes;  // Text and Blob; points into the row it was read from
 };
 
+// The values of one row where they are kept packed, in a Row or among the rows of an
+// InsertedRows: read in place, compared byte for byte.
+class RowView {
+public:
+    RowView() = default;
+    RowView(std::string_view packed, std::uint32_t count) : packed_(packed), count_(count) {}
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // The value in column `column` (its bytes live as long as the row viewed).
+    RowValue operator[](std::size_t column) const;
+    // Calls `f(value)` for each value in column order.
+    template <class F>
+    void forEach(F&& f) const {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < count_; ++i) f(next(at));
+    }
+    std::string_view packed() const { return packed_; }
+    bool operator==(const RowView& other) const {
+        return count_ == other.count_ && packed_ == other.packed_;
+    }
+
+private:
+    RowValue next(std::size_t& at) const;
+
+    std::string_view packed_;
+    std::uint32_t count_ = 0;
+};
+
 // The values of one row, packed one after another in a single buffer (a kind byte, then
 // eight bytes of a number or a length and the bytes of a text), so that recording a row
 // of any width costs one allocation. Rows compare byte for byte.
@@ -45,18 +73,16 @@ public:
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
     // The value in column `column` (its bytes live as long as the row).
-    RowValue operator[](std::size_t column) const;
+    RowValue operator[](std::size_t column) const { return view()[column]; }
     // Calls `f(value)` for each value in column order.
     template <class F>
     void forEach(F&& f) const {
-        std::size_t at = 0;
-        for (std::size_t i = 0; i < count_; ++i) f(next(at));
+        view().forEach(std::forward<F>(f));
     }
+    RowView view() const { return {packed_, count_}; }
     bool operator==(const Row&) const = default;
 
 private:
-    RowValue next(std::size_t& at) const;
-
     std::string packed_;
     std::uint32_t count_ = 0;
 };
@@ -69,14 +95,35 @@ struct RowChange {
     std::optional<Row> after;
 };
 
+// Rows that one RecordedInsert put into one table and the command left as they went in:
+// new rows, kept together rather than as a RowChange each (a generated stack is ten
+// thousand of them). Their rowids rise; their values are packed one row after another in
+// one buffer, as a Row packs them.
+struct InsertedRows {
+    std::string table;
+    std::uint32_t columns = 0;
+    std::vector<std::int64_t> rowids;
+    std::vector<std::size_t> ends;  // where each row's values end in `packed`
+    std::string packed;
+
+    std::size_t size() const { return rowids.size(); }
+    RowView row(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return {std::string_view(packed).substr(begin, ends[i] - begin), columns};
+    }
+};
+
 // A table's creating statement, by name.
 using TableSchema = std::map<std::string, std::string>;
 
 struct RowChanges {
     std::vector<RowChange> rows;
-    TableSchema tablesBefore;  // only filled when the command created or dropped a table
+    std::vector<InsertedRows> inserted;  // rows that had no rowid before the command
+    TableSchema tablesBefore;            // only filled when the command created or dropped a table
     TableSchema tablesAfter;
-    bool empty() const { return rows.empty() && tablesBefore == tablesAfter; }
+    bool empty() const { return rows.empty() && inserted.empty() && tablesBefore == tablesAfter; }
+    // The rows changed, each once.
+    std::size_t size() const;
 };
 
 // The rows no longer hold what the change recorded (another program changed them, or a
@@ -123,6 +170,10 @@ private:
     };
     void note(const char* table, std::int64_t rowid, std::optional<Row> before,
               std::optional<Row> after);
+    std::size_t tableIndex(const char* table);
+    // The rows of table `table` (an index in tables_) put in by a RecordedInsert, with room
+    // after them for `rowid`; a new block when the last one cannot take it.
+    InsertedRows& insertedBlock(std::size_t table, std::int64_t rowid, std::uint32_t columns);
 
     SqlConnection& connection_;
     TableSchema tablesBefore_;
@@ -132,6 +183,12 @@ private:
     std::vector<std::string> tables_;
     std::vector<Positions> index_;
     std::size_t lastTable_ = 0;
+    // The rows RecordedInserts put in, in blocks, each with its table's index in tables_;
+    // a row of a block that the command changed again leaves its block (block, row) for a
+    // RowChange of its own.
+    std::vector<InsertedRows> inserted_;
+    std::vector<std::size_t> insertedTable_;
+    std::vector<std::pair<std::size_t, std::size_t>> takenOut_;
     // While a RecordedInsert runs: its table, whose insert it records itself.
     std::string insertsRecordedApart_;
 };
@@ -139,7 +196,8 @@ private:
 // Many rows put into one table by one prepared insert of every column ("insert into
 // main.T values(?,…)"): the generator's stack. While a recorder follows the connection,
 // each row is recorded from the values bound instead of by the engine's hook, which would
-// read every new row back value by value; a value the table's column would store otherwise
+// read every new row back value by value, and kept with the others in one InsertedRows
+// (one buffer for all, not an allocation a row); a value the table's column would store otherwise
 // than bound (a number in a text column, a text in a numeric one) makes that row read back
 // from the file instead. A file with triggers is left to the hook. Texts are not copied:
 // they must stay alive until run(). After run() every slot is NULL until bound again.
@@ -170,6 +228,7 @@ private:
     RowRecorder* recorder_ = nullptr;              // set while inserts are recorded here
     std::vector<char> affinity_;    // of each column: 'i', 'n', 'r', 't' or 'b' (none)
     std::vector<RowValue> values_;  // as bound
+    std::size_t reserved_ = 0;      // rows announced by reserve()
 };
 
 // Every row of every table of the main database, by table and rowid, and the tables'

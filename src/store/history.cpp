@@ -68,9 +68,13 @@ long deletedRows(const db::RowChanges& changes, std::string_view table) {
 }
 
 long insertedRows(const db::RowChanges& changes, std::string_view table) {
-    return static_cast<long>(std::count_if(changes.rows.begin(), changes.rows.end(), [&](auto& c) {
-        return c.table == table && !c.before && c.after;
-    }));
+    long n =
+        static_cast<long>(std::count_if(changes.rows.begin(), changes.rows.end(), [&](auto& c) {
+            return c.table == table && !c.before && c.after;
+        }));
+    for (const db::InsertedRows& block : changes.inserted)
+        if (block.table == table) n += static_cast<long>(block.size());
+    return n;
 }
 
 Message countOf(long n, const char* one, const char* many) {

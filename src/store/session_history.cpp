@@ -20,11 +20,13 @@ Changes changesOf(const db::RowChanges& rows) {
         {"ladunki", ListKind::Loads},     {"punkty", ListKind::Parties},
         {"wagony", ListKind::Wagons},     {"kolory_kart", ListKind::CardColours},
         {"relacje", ListKind::Relations}, {"miejsca", ListKind::Places}};
-    for (const db::RowChange& change : rows.rows) {
+    const auto touched = [&](const std::string& name) {
         for (const auto& [table, kind] : kinds) {
-            if (change.table == table) c.lists |= static_cast<unsigned>(kind);
+            if (name == table) c.lists |= static_cast<unsigned>(kind);
         }
-    }
+    };
+    for (const db::RowChange& change : rows.rows) touched(change.table);
+    for (const db::InsertedRows& block : rows.inserted) touched(block.table);
     if (rows.tablesBefore != rows.tablesAfter) c = Changes::all();
     return c;
 }

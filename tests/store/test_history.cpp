@@ -388,11 +388,33 @@ void HistoryTest::bulkInsertsAreRecordedAsStored() {
     const QString after = exactDumpOf("bulk.sdb");
     QCOMPARE(rowsOf("bulk.sdb", "select typeof(a)||typeof(b)||typeof(c) from t where rowid>2"),
              (QStringList{"integernullnull", "nulltextnull", "nullnullreal"}));
-    QCOMPARE(changes.rows.size(), std::size_t(4));
+    QCOMPARE(changes.size(), std::size_t(4));
     db::applyRowChanges(connection, changes, true);
     QCOMPARE(exactDumpOf("bulk.sdb"), before);
     db::applyRowChanges(connection, changes, false);
     QCOMPARE(exactDumpOf("bulk.sdb"), after);
+
+    // Within one command: an insert takes the rowid of a row deleted before it, and rows
+    // it put in are changed and deleted again. Each row counts once, as it ended.
+    {
+        db::RowRecorder recorder(connection);
+        testing::execDirect(connection, "delete from t where rowid=5;");
+        db::RecordedInsert insert(connection, "t");
+        for (std::int64_t a = 10; a < 14; ++a) {
+            insert.bind(1, a);
+            insert.run();
+        }
+        testing::execDirect(connection, "update t set b='x' where a=12; delete from t where a=13;");
+        changes = recorder.take();
+    }
+    const QString last = exactDumpOf("bulk.sdb");
+    QCOMPARE(rowsOf("bulk.sdb", "select rowid||':'||a||coalesce(b,'') from t where rowid>4"),
+             (QStringList{"5:10", "6:11", "7:12x"}));
+    QCOMPARE(changes.size(), std::size_t(3));
+    db::applyRowChanges(connection, changes, true);
+    QCOMPARE(exactDumpOf("bulk.sdb"), after);
+    db::applyRowChanges(connection, changes, false);
+    QCOMPARE(exactDumpOf("bulk.sdb"), last);
 }
 
 int main(int argc, char** argv) {
