@@ -179,22 +179,20 @@ bool beginBackup(BackupJob& job, db::SqlConnection& connection, const DatabaseLo
     if (!job.source || connection.inTransaction()) {
         std::error_code ec;
         if (!fs::exists(location.path(), ec)) return false;
-        if (sqlite3_open_v2(location.path().c_str(), &job.ownSource.db, SQLITE_OPEN_READONLY,
-                            nullptr) != SQLITE_OK) {
+        // The read lock is taken here, before the command writes anything.
+        const bool reading =
+            sqlite3_open_v2(location.path().c_str(), &job.ownSource.db, SQLITE_OPEN_READONLY,
+                            nullptr) == SQLITE_OK &&
+            sqlite3_busy_timeout(job.ownSource.db, 5000) == SQLITE_OK &&
+            sqlite3_exec(job.ownSource.db, "begin; select count(*) from main.sqlite_master;",
+                         nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (!reading) {
             throw db::DatabaseError(
                 message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1 do kopii"),
                         {location.path()}),
                 sqlite3_extended_errcode(job.ownSource.db));
         }
-        sqlite3_busy_timeout(job.ownSource.db, 5000);
         job.source = job.ownSource.db;
-        if (sqlite3_exec(job.source, "begin; select count(*) from main.sqlite_master;", nullptr,
-                         nullptr, nullptr) != SQLITE_OK) {
-            throw db::DatabaseError(
-                message("store", QT_TRANSLATE_NOOP("store", "Nie można otworzyć pliku %1 do kopii"),
-                        {location.path()}),
-                sqlite3_extended_errcode(job.source));
-        }
     }
     std::error_code ec;
     fs::create_directories(job.folder, ec);
