@@ -165,80 +165,122 @@ private:
     db::SqlStatement statement_;
 };
 
-// How many times each row is present, by its key (each value with its length before it,
-// so no two different rows meet). The keys live in large blocks of their own, so counting
-// a list of many rows makes no allocation per row.
-class RowCounts {
-public:
-    void reserve(std::size_t rows) { counts_.reserve(rows); }
-    bool empty() const { return counts_.empty(); }
-
-    void add(std::string_view key) {
-        if (auto it = counts_.find(key); it != counts_.end()) {
-            ++it->second;
-            return;
-        }
-        counts_.emplace(store(key), 1);
-    }
-    // Takes one of the rows of `key` if one is present; true when it did.
-    bool take(std::string_view key) {
-        auto it = counts_.find(key);
-        if (it == counts_.end() || it->second == 0) return false;
-        --it->second;
-        return true;
-    }
-
-private:
-    std::string_view store(std::string_view key) {
-        if (blocks_.empty() || used_ + key.size() > kBlock) {
-            blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, key.size())));
-            used_ = 0;
-        }
-        char* at = blocks_.back().get() + used_;
-        std::copy(key.begin(), key.end(), at);
-        used_ += key.size();
-        return {at, key.size()};
-    }
-
-    static constexpr std::size_t kBlock = 1 << 20;
-    std::unordered_map<std::string_view, long> counts_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t used_ = 0;
-};
-
 void appendKeyPart(std::string& key, const char* value, std::size_t length) {
     const auto n = static_cast<std::uint32_t>(length);
     key.append(reinterpret_cast<const char*>(&n), sizeof n);
     if (value) key.append(value, length);
 }
 
-struct Counting {
-    RowCounts* counts;
-    std::string key;
-};
-
-int countKey(void* arg, const db::ExecRow& r) {
-    auto* counting = static_cast<Counting*>(arg);
-    if (r.values == nullptr) return 0;
-    counting->key.clear();
-    for (int i = 0; i < r.columnCount; ++i) {
-        appendKeyPart(counting->key, r.values[i],
-                      r.values[i] ? static_cast<std::size_t>(r.lengths[i]) : 0);
-    }
-    counting->counts->add(counting->key);
-    return 0;
+// A row's key: each value with its length before it, so no two different rows meet.
+std::string_view keyOf(std::string& key, const std::vector<std::string>& values) {
+    key.clear();
+    for (const std::string& v : values) appendKeyPart(key, v.data(), v.size());
+    return key;
 }
 
-// Counts the rows of list `list` in the file, read straight from the engine's row texts.
-void countRows(db::SqlConnection& connection, const std::string& table, const std::string& sql,
-               RowCounts& counts) {
-    const auto total = readStoredRows(connection, "select count(*) from " + table + ";");
-    if (!total.empty() && !total[0].empty() && total[0][0])
-        counts.reserve(static_cast<std::size_t>(std::stoll(*total[0][0])));
-    Counting counting{&counts, {}};
+std::uint64_t hashOf(std::string_view key) {
+    const std::uint64_t h = std::hash<std::string_view>{}(key);
+    return h == 0 ? 1 : h;  // 0 marks an empty slot
+}
+
+// A set of 64-bit hashes in one flat table (open addressing), so that knowing a hundred
+// thousand rows by their hashes costs one allocation and one memory access a look-up.
+class HashSet {
+public:
+    explicit HashSet(std::size_t expected = 0) { grow(expected); }
+    void insert(std::uint64_t h) {
+        if ((size_ + 1) * 2 > slots_.size()) grow(size_ + 1);
+        std::uint64_t& slot = find(h);
+        if (slot == 0) {
+            slot = h;
+            ++size_;
+        }
+    }
+    bool contains(std::uint64_t h) const { return const_cast<HashSet*>(this)->find(h) == h; }
+    bool empty() const { return size_ == 0; }
+
+private:
+    std::uint64_t& find(std::uint64_t h) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == 0 || slots_[i] == h) return slots_[i];
+        }
+    }
+    void grow(std::size_t wanted) {
+        std::size_t n = 16;
+        while (n < wanted * 2) n *= 2;
+        if (n <= slots_.size()) return;
+        std::vector<std::uint64_t> old(n, 0);
+        old.swap(slots_);
+        size_ = 0;
+        for (std::uint64_t h : old)
+            if (h != 0) insert(h);
+    }
+
+    std::vector<std::uint64_t> slots_;
+    std::size_t size_ = 0;
+};
+
+// Reads the rows of `sql` from the file and hands each row's key to `f`.
+template <typename F>
+void forEachStoredKey(db::SqlConnection& connection, const std::string& sql, F f) {
+    struct Reading {
+        F* f;
+        std::string key;
+    } reading{&f, {}};
+    const auto each = [](void* arg, const db::ExecRow& r) -> int {
+        auto* reading = static_cast<Reading*>(arg);
+        if (r.values == nullptr) return 0;
+        reading->key.clear();
+        for (int i = 0; i < r.columnCount; ++i) {
+            appendKeyPart(reading->key, r.values[i],
+                          r.values[i] ? static_cast<std::size_t>(r.lengths[i]) : 0);
+        }
+        (*reading->f)(std::string_view(reading->key));
+        return 0;
+    };
     std::string error;
-    const int rc = connection.xExec(sql, &countKey, &counting, &error);
+    const int rc = connection.xExec(sql, each, &reading, &error);
     if (!error.empty()) throw db::DatabaseError(error, rc, sql);
+}
+
+// Which of `rows` the file holds already, by the multiset rule: each stored row of `sql`
+// with the same values makes one of them present, the first first. The stored rows are
+// first known by their hashes alone; only the rows whose hash a stored row shares are
+// compared by their values, counted in a second reading for those hashes only. So a list
+// of new rows copies no stored value, and no two different rows are ever taken for one.
+std::vector<bool> presentRows(db::SqlConnection& connection, const std::string& table,
+                              const std::string& sql, const std::vector<ExchangeRow>& rows) {
+    std::vector<bool> present(rows.size(), false);
+    const auto total = readStoredRows(connection, "select count(*) from " + table + ";");
+    std::size_t stored = 0;
+    if (!total.empty() && !total[0].empty() && total[0][0])
+        stored = static_cast<std::size_t>(std::stoll(*total[0][0]));
+    if (stored == 0 || rows.empty()) return present;
+    HashSet storedHashes(stored);
+    forEachStoredKey(connection, sql,
+                     [&](std::string_view key) { storedHashes.insert(hashOf(key)); });
+    std::vector<std::size_t> maybe;
+    HashSet wanted;
+    std::string key;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::uint64_t h = hashOf(keyOf(key, rows[i].values));
+        if (!storedHashes.contains(h)) continue;
+        maybe.push_back(i);
+        wanted.insert(h);
+    }
+    if (maybe.empty()) return present;
+    std::unordered_map<std::string, long> counts;
+    forEachStoredKey(connection, sql, [&](std::string_view k) {
+        if (wanted.contains(hashOf(k))) ++counts[std::string(k)];
+    });
+    for (std::size_t i : maybe) {
+        const auto found = counts.find(std::string(keyOf(key, rows[i].values)));
+        if (found == counts.end() || found->second == 0) continue;
+        --found->second;
+        present[i] = true;
+    }
+    return present;
 }
 
 std::string fileNameOf(const std::string& path) {
@@ -723,9 +765,19 @@ ExchangeData readListyFile(const std::string& path) {
                           [](const std::string& c) { return db::equalsNoCase(c, "kolor"); }));
         auto& rows = data.of(list);
         rows.reserve(table.rows.size());
+        // Columns read in the list's order (the usual case) move over row by row.
+        bool inOrder = true;
+        for (std::size_t i = 0; i < places.size(); ++i)
+            inOrder = inOrder && places[i] == static_cast<int>(i);
         for (auto& row : table.rows) {
             ExchangeRow out;
             out.source = 0;
+            if (inOrder && row.size() == places.size()) {
+                out.values = std::move(row);
+                if (noColour) out.values[1] = "clwhite";
+                rows.push_back(std::move(out));
+                continue;
+            }
             out.values.reserve(places.size());
             for (std::size_t i = 0; i < places.size(); ++i) {
                 const auto p = static_cast<std::size_t>(places[i]);
@@ -745,9 +797,13 @@ ExchangeData readListyFile(const std::string& path) {
 
 ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& path,
                              const std::function<void()>& beforeWriting) {
+    return mergeDatabase(connection, readListyFile(path), beforeWriting);
+}
+
+ExchangeReport mergeDatabase(db::SqlConnection& connection, const ExchangeData& data,
+                             const std::function<void()>& beforeWriting) {
     ExchangeReport report;
     report.command = "Dołączenie bazy";
-    const ExchangeData data = readListyFile(path);
     addRows(connection, data, report, beforeWriting);
     return report;
 }
@@ -791,12 +847,13 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             }
         }
         const bool relationsKept = relationTableExists(connection);
-        std::array<RowCounts, kListCount> present;
+        std::array<std::vector<bool>, kListCount> present;
         for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads,
                                   ExchangeList::Waybills, ExchangeList::Relations}) {
             if (data.of(list).empty()) continue;
             if (list == ExchangeList::Relations && !relationsKept) continue;
-            countRows(connection, tableOf(list), selectSql(list), present[at(list)]);
+            present[at(list)] =
+                presentRows(connection, tableOf(list), selectSql(list), data.of(list));
         }
         const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
         std::map<Counter, int> next;
@@ -854,18 +911,14 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
         }
         for (ExchangeList list : {ExchangeList::Parties, ExchangeList::Loads,
                                   ExchangeList::Waybills, ExchangeList::Relations}) {
-            RowCounts& counts = present[at(list)];
-            std::string key;
-            for (const ExchangeRow& row : data.of(list)) {
-                if (!counts.empty()) {
-                    key.clear();
-                    for (const std::string& v : row.values) appendKeyPart(key, v.data(), v.size());
-                    if (counts.take(key)) {
-                        ++skipped[at(list)];
-                        continue;
-                    }
+            const std::vector<bool>& isPresent = present[at(list)];
+            const std::vector<ExchangeRow>& rows = data.of(list);
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                if (i < isPresent.size() && isPresent[i]) {
+                    ++skipped[at(list)];
+                    continue;
                 }
-                adding[at(list)].push_back(&row);
+                adding[at(list)].push_back(&rows[i]);
             }
         }
         auto countFor = [&](Counter c) -> std::size_t {

@@ -158,6 +158,9 @@ ExchangeData readListyFile(const std::string& path);
 // Merges the lists of the Listy file at `path` into the database, in one transaction.
 ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& path,
                              const std::function<void()>& beforeWriting = {});
+// The same for the lists `data` read from the file `path` names.
+ExchangeReport mergeDatabase(db::SqlConnection& connection, const ExchangeData& data,
+                             const std::function<void()>& beforeWriting = {});
 
 // --- both ------------------------------------------------------------------------------
 

@@ -10,21 +10,23 @@ MessageTranslator& translator() {
     return t;
 }
 
-// `text` with %1..%9 replaced by `given` in one pass.
-std::string substituted(const std::string& text, const std::vector<std::string_view>& given) {
+// `text` with %1..%9 replaced by the `count` texts at `given` in one pass.
+std::string substituted(const std::string& text, const std::string_view* given, std::size_t count) {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            const std::size_t n = static_cast<std::size_t>(text[i + 1] - '1');
-            if (n < given.size()) {
-                out += given[n];
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
+    std::size_t size = text.size();
+    for (std::size_t n = 0; n < count; ++n) size += given[n].size();
+    out.reserve(size);
+    std::size_t from = 0;
+    for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) {
+        if (at + 1 >= text.size() || text[at + 1] < '1' || text[at + 1] > '9') continue;
+        const auto n = static_cast<std::size_t>(text[at + 1] - '1');
+        if (n >= count) continue;
+        out.append(text, from, at - from);
+        out += given[n];
+        from = at + 2;
+        ++at;
     }
+    out.append(text, from, std::string::npos);
     return out;
 }
 
@@ -50,7 +52,14 @@ Language messageLanguage() {
 
 std::string message(const char* context, const char* id,
                     std::initializer_list<std::string_view> args) {
-    return substituted(translated(context, id), std::vector<std::string_view>(args));
+    return substituted(translated(context, id), args.begin(), args.size());
+}
+
+MessageTemplate::MessageTemplate(const char* context, const char* id)
+    : text_(translated(context, id)) {}
+
+std::string MessageTemplate::operator()(std::initializer_list<std::string_view> args) const {
+    return substituted(text_, args.begin(), args.size());
 }
 
 MessageArg::MessageArg(Message message)
@@ -72,7 +81,8 @@ std::string Message::text() const {
     texts.reserve(args_.size());
     for (const MessageArg& a : args_) texts.push_back(a.text());
     const std::vector<std::string_view> given(texts.begin(), texts.end());
-    return substituted(context_.empty() ? id_ : translated(context_.c_str(), id_.c_str()), given);
+    return substituted(context_.empty() ? id_ : translated(context_.c_str(), id_.c_str()),
+                       given.data(), given.size());
 }
 
 }  // namespace store

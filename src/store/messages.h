@@ -35,6 +35,17 @@ Language messageLanguage();
 std::string message(const char* context, const char* id,
                     std::initializer_list<std::string_view> args = {});
 
+// One message composed many times over (a note for each of thousands of rows): its
+// template is translated once, when it is made.
+class MessageTemplate {
+public:
+    MessageTemplate(const char* context, const char* id);
+    std::string operator()(std::initializer_list<std::string_view> args = {}) const;
+
+private:
+    std::string text_;
+};
+
 class Message;
 
 // An argument of a kept message: a plain text (a name, a number), or a message of its own,

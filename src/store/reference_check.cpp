@@ -30,31 +30,33 @@ void noteMissingReferences(db::SqlConnection& connection, const ExchangeData& da
     struct Reference {
         std::size_t column;  // in the order of the waybill header
         const std::unordered_set<std::string>* list;
-        const char* what;
+        MessageTemplate what;
     };
+    // A file of thousands of waybills may miss a name in each: every text is translated once.
     const Reference references[] = {
-        {0, &stations, QT_TRANSLATE_NOOP("store", "stacji nadania „%1”")},
-        {1, &parties, QT_TRANSLATE_NOOP("store", "nadawcy „%1”")},
-        {3, &loads, QT_TRANSLATE_NOOP("store", "ładunku „%1”")},
-        {4, &parties, QT_TRANSLATE_NOOP("store", "odbiorcy „%1”")},
-        {5, &stations, QT_TRANSLATE_NOOP("store", "stacji odbioru „%1”")}};
+        {0, &stations, {"store", QT_TRANSLATE_NOOP("store", "stacji nadania „%1”")}},
+        {1, &parties, {"store", QT_TRANSLATE_NOOP("store", "nadawcy „%1”")}},
+        {3, &loads, {"store", QT_TRANSLATE_NOOP("store", "ładunku „%1”")}},
+        {4, &parties, {"store", QT_TRANSLATE_NOOP("store", "odbiorcy „%1”")}},
+        {5, &stations, {"store", QT_TRANSLATE_NOOP("store", "stacji odbioru „%1”")}}};
+    const MessageTemplate atLine("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"));
+    const MessageTemplate note(
+        "store",
+        QT_TRANSLATE_NOOP("store", "%1: list przewozowy zapisano, ale nie ma na listach %2"));
+    std::string missing;
     for (const ExchangeRow& row : waybills) {
-        std::string missing;
+        missing.clear();
         for (const Reference& r : references) {
             const std::string& name = row.values[r.column];
             if (name.empty() || r.list->count(name)) continue;
-            missing += std::string(missing.empty() ? "" : ", ") + message("store", r.what, {name});
+            if (!missing.empty()) missing += ", ";
+            missing += r.what({name});
         }
         if (missing.empty()) continue;
         const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
-        const std::string where =
-            row.line > 0 ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
-                                   {source, std::to_string(row.line)})
-                         : source;
-        report.notes.push_back(message(
-            "store",
-            QT_TRANSLATE_NOOP("store", "%1: list przewozowy zapisano, ale nie ma na listach %2"),
-            {where, missing}));
+        report.notes.push_back(row.line > 0
+                                   ? note({atLine({source, std::to_string(row.line)}), missing})
+                                   : note({source, missing}));
     }
 }
 

@@ -461,16 +461,18 @@ void Session::exportWorkbook(const std::string& path, Language language) {
 ExchangeReport Session::merge(const std::string& path) {
     lastBackup_.clear();
     ExchangeReport report;
+    ExchangeData data;
     recorded(
         [&](const db::RowChanges&) {
             return Message("store", QT_TRANSLATE_NOOP("store", "dołączenie bazy %1"),
                            {fileNameOf(path)});
         },
-        [&] { report = mergeDatabase(*connection_, path, [this] { backup(); }); });
-    // The other file was read without being changed; read again, it names the waybills
-    // that refer to names none of the lists holds.
-    if (report.written)
-        guarded([&] { noteMissingReferences(*connection_, readListyFile(path), report); });
+        [&] {
+            data = readListyFile(path);
+            report = mergeDatabase(*connection_, data, [this] { backup(); });
+        });
+    // The lists read name the waybills that refer to names none of the lists holds.
+    if (report.written) guarded([&] { noteMissingReferences(*connection_, data, report); });
     notify(changesOf(report));
     return report;
 }

@@ -200,6 +200,9 @@ public:
     // Nothing can be undone or redone any more: the SQL browser ran a statement of the
     // user's other than a plain select.
     void endHistory();
+    // Whether the commands leave steps at all (on by default): the command line, which
+    // runs its commands once and has no undo, does not record what they change.
+    void keepHistory(bool on) { keepHistory_ = on; }
 
     // --- the organiser's clean-up (rename.cpp) ---------------------------------------
     // The station `name` renamed to `newName` everywhere it is named. Refused (nothing
@@ -268,6 +271,7 @@ private:
     int nextListener_ = 1;
     std::string lastBackup_;
     std::unique_ptr<History> history_;
+    bool keepHistory_ = true;
 };
 
 }  // namespace store

@@ -37,7 +37,7 @@ void Session::recorded(const std::function<Message(const db::RowChanges&)>& what
                        const std::function<void()>& work) {
     // Inside a transaction the user opened nothing is recorded: the history ended when it
     // began, and the user may still roll it back.
-    if (!connection_->connected() || connection_->inTransaction()) {
+    if (!keepHistory_ || !connection_->connected() || connection_->inTransaction()) {
         tellingCause(pathForMessages(), work);
         return;
     }
@@ -51,7 +51,7 @@ void Session::recorded(const std::function<Message(const db::RowChanges&)>& what
 }
 
 void Session::recordedWhole(const Message& what, const std::function<void()>& work) {
-    if (!connection_->connected() || connection_->inTransaction()) {
+    if (!keepHistory_ || !connection_->connected() || connection_->inTransaction()) {
         tellingCause(pathForMessages(), work);
         return;
     }

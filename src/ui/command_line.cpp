@@ -460,6 +460,7 @@ bool parseCommandLine(const QStringList& givenArguments, CommandLine& line, QStr
 
 int runCommands(const CommandLine& line, std::ostream& out, std::ostream& err) {
     store::Session session(locationOf(line));
+    session.keepHistory(false);  // one run, no undo
     const bool writes = !line.importFiles.isEmpty() || !line.mergeFile.isEmpty();
     try {
         const store::MigrationResult migration = session.convertOldFormat();
