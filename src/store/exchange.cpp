@@ -249,17 +249,14 @@ void forEachStoredKey(db::SqlConnection& connection, const std::string& sql, F f
 // first known by their hashes alone; only the rows whose hash a stored row shares are
 // compared by their values, counted in a second reading for those hashes only. So a list
 // of new rows copies no stored value, and no two different rows are ever taken for one.
-std::vector<bool> presentRows(db::SqlConnection& connection, const std::string& table,
-                              const std::string& sql, const std::vector<ExchangeRow>& rows) {
+std::vector<bool> presentRows(db::SqlConnection& connection, const std::string& sql,
+                              const std::vector<ExchangeRow>& rows) {
     std::vector<bool> present(rows.size(), false);
-    const auto total = readStoredRows(connection, "select count(*) from " + table + ";");
-    std::size_t stored = 0;
-    if (!total.empty() && !total[0].empty() && total[0][0])
-        stored = static_cast<std::size_t>(std::stoll(*total[0][0]));
-    if (stored == 0 || rows.empty()) return present;
-    HashSet storedHashes(stored);
+    if (rows.empty()) return present;
+    HashSet storedHashes;
     forEachStoredKey(connection, sql,
                      [&](std::string_view key) { storedHashes.insert(hashOf(key)); });
+    if (storedHashes.empty()) return present;
     std::vector<std::size_t> maybe;
     HashSet wanted;
     std::string key;
@@ -852,8 +849,7 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
                                   ExchangeList::Waybills, ExchangeList::Relations}) {
             if (data.of(list).empty()) continue;
             if (list == ExchangeList::Relations && !relationsKept) continue;
-            present[at(list)] =
-                presentRows(connection, tableOf(list), selectSql(list), data.of(list));
+            present[at(list)] = presentRows(connection, selectSql(list), data.of(list));
         }
         const Counter counters[] = {Counter::Stations, Counter::Parties, Counter::Waybills};
         std::map<Counter, int> next;
