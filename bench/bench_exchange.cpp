@@ -3,18 +3,16 @@
 // transaction (the rows already in memory). Every run starts from a fresh copy of the same
 // empty file; all three run in the same process.
 //
-// Reported: the CPU time of each (this thread; the machine may be busy) and the ratios
-// import / bare and merge / bare (the goal is at most 2), and the wall-clock ratios beside
-// them. The import and merge include reading and checking the file, the duplicate rules
-// and the counter; the backup that the window and the command line write before them is
+// Reported: the median over rounds that run the three in turn of the ratios import / bare
+// and merge / bare in CPU time of this thread (the goal is at most 2), and the wall-clock
+// ratios beside them. The import and merge include reading and checking the file, the duplicate
+// rules and the counter; the backup that the window and the command line write before them is
 // measured on its own.
-
-#include <benchmark/benchmark.h>
 
 #include <sqlite3.h>
 #include <stdlib.h>
-#include "bench_main.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -131,7 +129,6 @@ Data& data() {
 struct Timing {
     double cpu = 0, wall = 0;
 };
-Timing g_bare, g_import, g_merge, g_backup;
 
 long countRows(sqlite3* db) {
     sqlite3_stmt* st = nullptr;
@@ -142,84 +139,71 @@ long countRows(sqlite3* db) {
     return n;
 }
 
+// One run of `work` on a fresh copy of the empty file; false when not every row went in.
 template <typename Work>
-void measure(benchmark::State& state, Timing& into, Work work) {
-    double cpu = 0, wall = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const std::string target = data().freshTarget();
-        db::SqlConnection baza("baza");
-        baza.setDatabase(target);
-        baza.open();
-        state.ResumeTiming();
-        const double c0 = threadSeconds(), w0 = wallSeconds();
-        work(baza);
-        cpu += threadSeconds() - c0;
-        wall += wallSeconds() - w0;
-        state.PauseTiming();
-        if (countRows(baza.handle()) != kRows) state.SkipWithError("not every row was written");
-        baza.close();
-        state.ResumeTiming();
-    }
-    into.cpu = cpu / double(state.iterations());
-    into.wall = wall / double(state.iterations());
-    if (&into != &g_bare && g_bare.cpu > 0) state.counters["ratio_vs_bare"] = into.cpu / g_bare.cpu;
-}
-
-void BM_BareInsert(benchmark::State& state) {
-    measure(state, g_bare, [](db::SqlConnection& baza) { insertBare(baza.handle(), data().rows); });
-}
-
-void BM_ImportCsv(benchmark::State& state) {
-    measure(state, g_import, [](db::SqlConnection& baza) {
-        const auto report = store::importCsvFiles(baza, {data().csvFile});
-        if (report.refused()) std::fprintf(stderr, "%s\n", report.summary().c_str());
-    });
-}
-
-void BM_MergeDatabase(benchmark::State& state) {
-    measure(state, g_merge,
-            [](db::SqlConnection& baza) { store::mergeDatabase(baza, data().sourceFile); });
-}
-
-// The copy written before an import or a merge, of a file holding 10,000 waybills.
-void BM_BackupOfTheFile(benchmark::State& state) {
+bool measure(Timing& into, Work work) {
+    const std::string target = data().freshTarget();
     db::SqlConnection baza("baza");
-    baza.setDatabase(data().sourceFile);
+    baza.setDatabase(target);
     baza.open();
-    const auto location = store::DatabaseLocation::file(data().sourceFile);
-    double cpu = 0, wall = 0;
-    for (auto _ : state) {
-        const double c0 = threadSeconds(), w0 = wallSeconds();
-        store::backupDatabase(baza, location);
-        cpu += threadSeconds() - c0;
-        wall += wallSeconds() - w0;
-    }
-    g_backup.cpu = cpu / double(state.iterations());
-    g_backup.wall = wall / double(state.iterations());
+    const double c0 = threadSeconds(), w0 = wallSeconds();
+    work(baza);
+    into = {threadSeconds() - c0, wallSeconds() - w0};
+    const bool whole = countRows(baza.handle()) == kRows;
+    baza.close();
+    return whole;
 }
 
-BENCHMARK(BM_BareInsert)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ImportCsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_MergeDatabase)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_BackupOfTheFile)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!bench::runBenchmarks(argc, argv)) return 1;
-    if (g_bare.cpu > 0 && g_import.cpu > 0 && g_merge.cpu > 0) {
-        std::printf(
-            "\n%d waybills into an empty database (CPU time of this thread; wall clock in "
-            "brackets):\n"
-            "  bare prepared insert, one transaction: %.1f ms (%.1f ms)\n"
-            "  import CSV:     %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
-            "  merge database: %.1f ms (%.1f ms), ratio %.2f (%.2f), goal <= 2\n"
-            "  backup of the 10,000-waybill file, not in the above: %.1f ms (%.1f ms)\n",
-            kRows, g_bare.cpu * 1e3, g_bare.wall * 1e3, g_import.cpu * 1e3, g_import.wall * 1e3,
-            g_import.cpu / g_bare.cpu, g_import.wall / g_bare.wall, g_merge.cpu * 1e3,
-            g_merge.wall * 1e3, g_merge.cpu / g_bare.cpu, g_merge.wall / g_bare.wall,
-            g_backup.cpu * 1e3, g_backup.wall * 1e3);
+int main() {
+    constexpr int kRounds = 9;
+    std::vector<double> bareCpu, importRatio, importWall, mergeRatio, mergeWall, backupCpu;
+    for (int round = 0; round < kRounds; ++round) {
+        Timing bare, imported, merged;
+        const bool whole =
+            measure(bare,
+                    [](db::SqlConnection& baza) { insertBare(baza.handle(), data().rows); }) &&
+            measure(imported,
+                    [](db::SqlConnection& baza) {
+                        const auto report = store::importCsvFiles(baza, {data().csvFile});
+                        if (report.refused())
+                            std::fprintf(stderr, "%s\n", report.summary().c_str());
+                    }) &&
+            measure(merged,
+                    [](db::SqlConnection& baza) { store::mergeDatabase(baza, data().sourceFile); });
+        if (!whole) {
+            std::fprintf(stderr, "bench_exchange: not every row was written\n");
+            return 1;
+        }
+        // The copy written before an import or a merge, of a file holding 10,000 waybills.
+        db::SqlConnection source("baza");
+        source.setDatabase(data().sourceFile);
+        source.open();
+        const double c0 = threadSeconds();
+        store::backupDatabase(source, store::DatabaseLocation::file(data().sourceFile));
+        backupCpu.push_back(threadSeconds() - c0);
+        bareCpu.push_back(bare.cpu);
+        importRatio.push_back(imported.cpu / bare.cpu);
+        importWall.push_back(imported.wall / bare.wall);
+        mergeRatio.push_back(merged.cpu / bare.cpu);
+        mergeWall.push_back(merged.wall / bare.wall);
+        std::printf("round %d: bare %.1f ms, import %.1f ms, merge %.1f ms (CPU)\n", round,
+                    bare.cpu * 1e3, imported.cpu * 1e3, merged.cpu * 1e3);
     }
+    std::printf(
+        "%d waybills into an empty database, CPU time of this thread (wall clock in brackets), "
+        "median of %d alternating rounds:\n"
+        "  bare prepared insert, one transaction: %.1f ms\n"
+        "  import CSV:     ratio %.2f (%.2f), goal <= 2\n"
+        "  merge database: ratio %.2f (%.2f), goal <= 2\n"
+        "  backup of the 10,000-waybill file, not in the above: %.1f ms\n",
+        kRows, kRounds, median(bareCpu) * 1e3, median(importRatio), median(importWall),
+        median(mergeRatio), median(mergeWall), median(backupCpu) * 1e3);
     return 0;
 }
