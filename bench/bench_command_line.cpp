@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_main.h"
+
 #ifndef LISTY_PROGRAM
 #define LISTY_PROGRAM "listy"
 #endif
@@ -160,10 +162,7 @@ double childSeconds(std::vector<std::string> args) {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
 
 }  // namespace
 

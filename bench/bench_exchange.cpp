@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_main.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "store/backups.h"
@@ -154,10 +155,7 @@ bool measure(Timing& into, Work work) {
     return whole;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
 
 }  // namespace
 

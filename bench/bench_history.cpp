@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_main.h"
 #include "store/session.h"
 
 namespace {
@@ -94,10 +95,7 @@ Rows makeTemplate(const std::string& path) {
     return rows;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
 
 }  // namespace
 

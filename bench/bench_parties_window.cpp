@@ -3,8 +3,6 @@
 // CPU time of this thread. Goal: the shippers/receivers window within 3 x the stations
 // window.
 
-#include <benchmark/benchmark.h>
-
 #include "bench_main.h"
 
 #include <QComboBox>
@@ -38,50 +36,31 @@ bench::Database& database() {
     return db;
 }
 
-double g_stations = 0;
-double g_parties = 0;
-
+// One showing of `window`, hidden again after; CPU seconds of the showing.
 template <typename Window>
-double showings(benchmark::State& state) {
-    bench::application();
-    Window window(database().session);
-    double total = 0;
-    for (auto _ : state) {
-        const double start = bench::threadSeconds();
-        window.show();
-        bench::settle();
-        total += bench::threadSeconds() - start;
-        state.PauseTiming();
-        window.hide();
-        bench::settle();
-        state.ResumeTiming();
-    }
-    return total / static_cast<double>(state.iterations());
+double showing(Window& window) {
+    const double start = bench::threadSeconds();
+    window.show();
+    bench::settle();
+    const double took = bench::threadSeconds() - start;
+    window.hide();
+    bench::settle();
+    return took;
 }
-
-void BM_StationsWindow(benchmark::State& state) {
-    g_stations = showings<ui::StationsWindow>(state);
-}
-
-void BM_PartiesWindow(benchmark::State& state) {
-    g_parties = showings<ui::PartiesWindow>(state);
-    if (g_stations > 0) state.counters["ratio_vs_stations"] = g_parties / g_stations;
-}
-
-BENCHMARK(BM_StationsWindow)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_PartiesWindow)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     bench::application();
-    if (!bench::runBenchmarks(argc, argv)) return 1;
-    if (g_stations > 0 && g_parties > 0) {
-        std::printf(
-            "\n%d stations (CPU time per showing): shippers/receivers window %.1f ms, stations "
-            "window "
-            "%.1f ms, ratio %.2f (goal <= 3)\n",
-            kStations, g_parties * 1e3, g_stations * 1e3, g_parties / g_stations);
-    }
+    ui::StationsWindow stations(database().session);
+    ui::PartiesWindow parties(database().session);
+    showing(stations);  // the first showings build what both share
+    showing(parties);
+    const bench::Alternated r = bench::alternate(
+        15, [&] { return showing(parties); }, [&] { return showing(stations); });
+    std::printf(
+        "%d stations (CPU time per showing, median of 15 rounds in turn): shippers/receivers "
+        "window %.1f ms, stations window %.1f ms, ratio %.2f (goal <= 3)\n",
+        kStations, r.ours * 1e3, r.floor * 1e3, r.ratio);
     return 0;
 }

@@ -3,8 +3,6 @@
 // a bare sqlite3 loop into a QStandardItemModel, then shown. Both at the same size, every
 // paint handled; CPU time of this thread, in the same run. Goal: within 3 x the plain view.
 
-#include <benchmark/benchmark.h>
-
 #include "bench_main.h"
 
 #include <QStandardItemModel>
@@ -56,80 +54,62 @@ bench::Database& database() {
     return db;
 }
 
-double g_plain = 0;
-double g_relations = 0;
-
-void BM_PlainTableView(benchmark::State& state) {
-    bench::application();
-    database();
-    double total = 0;
-    for (auto _ : state) {
-        const double start = bench::threadSeconds();
-        QStandardItemModel model(0, 9);
-        sqlite3* db = nullptr;
-        sqlite3_open((database().dir + "/listy.sdb").c_str(), &db);
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db,
-                           "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb, "
-                           "na_tydzien, uwagi, '' from relacje order by st_nad, id",
-                           -1, &st, nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            QList<QStandardItem*> row;
-            for (int c = 0; c < 9; ++c) {
-                row << new QStandardItem(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
-                                      sqlite3_column_bytes(st, c)));
-            }
-            model.appendRow(row);
+// The floor: the same columns read by a bare loop into a QStandardItemModel, shown.
+double plainTableView() {
+    const double start = bench::threadSeconds();
+    QStandardItemModel model(0, 9);
+    sqlite3* db = nullptr;
+    sqlite3_open((database().dir + "/listy.sdb").c_str(), &db);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb, "
+                       "na_tydzien, uwagi, '' from relacje order by st_nad, id",
+                       -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QList<QStandardItem*> row;
+        for (int c = 0; c < 9; ++c) {
+            row << new QStandardItem(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                  sqlite3_column_bytes(st, c)));
         }
-        sqlite3_finalize(st);
-        sqlite3_close(db);
-        QTableView view;
-        view.setModel(&model);
-        view.resize(900, 560);
-        view.show();
-        bench::settle();
-        total += bench::threadSeconds() - start;
+        model.appendRow(row);
     }
-    g_plain = total / static_cast<double>(state.iterations());
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    QTableView view;
+    view.setModel(&model);
+    view.resize(900, 560);
+    view.show();
+    bench::settle();
+    return bench::threadSeconds() - start;
 }
 
-void BM_RelationsWindow(benchmark::State& state) {
+}  // namespace
+
+int main() {
     bench::application();
     ui::RelationsWindow window(database().session);
     window.resize(900, 560);
-    double total = 0;
     int rows = 0;
-    for (auto _ : state) {
+    const auto relationsWindow = [&] {
         const double start = bench::threadSeconds();
         window.show();
         bench::settle();
-        total += bench::threadSeconds() - start;
-        state.PauseTiming();
+        const double took = bench::threadSeconds() - start;
         rows = window.relations().recordCount();
         window.hide();
         window.done(0);
         bench::settle();
-        state.ResumeTiming();
+        return took;
+    };
+    const bench::Alternated r = bench::alternate(15, relationsWindow, plainTableView);
+    if (rows != kRelations) {
+        std::fprintf(stderr, "bench_relations_window: %d rows instead of %d\n", rows, kRelations);
+        return 1;
     }
-    g_relations = total / static_cast<double>(state.iterations());
-    if (rows != kRelations) state.SkipWithError("rows missing");
-    if (g_plain > 0) state.counters["ratio_vs_plain"] = g_relations / g_plain;
-}
-
-BENCHMARK(BM_PlainTableView)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RelationsWindow)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    bench::application();
-    if (!bench::runBenchmarks(argc, argv)) return 1;
-    if (g_plain > 0 && g_relations > 0) {
-        std::printf(
-            "\n%d relations (CPU time per showing): relations window %.1f ms, plain "
-            "QTableView %.1f ms, ratio %.2f (goal <= 3)\n",
-            kRelations, g_relations * 1e3, g_plain * 1e3, g_relations / g_plain);
-    }
+    std::printf(
+        "%d relations (CPU time per showing, median of 15 rounds in turn): relations window "
+        "%.1f ms, plain QTableView %.1f ms, ratio %.2f (goal <= 3)\n",
+        kRelations, r.ours * 1e3, r.floor * 1e3, r.ratio);
     return 0;
 }
