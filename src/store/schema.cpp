@@ -42,17 +42,27 @@ db::SqlConnection& connectionOf(db::SqlQuery& query) {
 }  // namespace
 
 void createSchema(db::SqlQuery& query) {
-    // A file holds the whole schema or none of it, whenever the program is stopped.
-    runInTransaction(connectionOf(query), [&] {
+    db::SqlConnection& connection = connectionOf(query);
+    // A file holds the whole schema or none of it, whenever the program is stopped. Another
+    // program started on the same new file at the same moment may have made it while this
+    // one waited for the write lock: then it stands, and nothing is made twice.
+    runInTransaction(connection, [&] {
+        if (tableExists(connection, "admin")) return;
         for (const char* statement : kCreationStatements) exec(query, statement);
     });
 }
 
 void convertFromVersion1(db::SqlQuery& query) {
     db::SqlConnection& connection = connectionOf(query);
-    // Read whole from the file: a name is never cut on its way into the new table.
-    const auto stations = readStoredRows(connection, kStationListSql);
     runInTransaction(connection, [&] {
+        // Under the write lock: a file another program has converted meanwhile is left as
+        // it is (its colours kept).
+        const auto version =
+            readStoredRows(connection, "select value from admin where key='wersja';");
+        if (version.empty() || version[0].empty() || !version[0][0] || *version[0][0] != "1")
+            return;
+        // Read whole from the file: a name is never cut on its way into the new table.
+        const auto stations = readStoredRows(connection, kStationListSql);
         exec(query, "drop table stacje;");
         exec(query, "create table stacje(id integer[2], nazwa varchar[20], kolor varchar[20]);");
         for (const auto& row : stations) {

@@ -22,12 +22,13 @@ inline constexpr const char* kPartyListSql = "select * from punkty;";
 // The nine statements that make a new database, in the order they run.
 extern const std::array<const char*, 9> kCreationStatements;
 
-// Runs the nine creation statements on `query`, one by one, as one transaction.
+// Runs the nine creation statements on `query`, one by one, as one transaction; nothing
+// when the file has its table admin by then (another program made the schema).
 void createSchema(db::SqlQuery& query);
 
 // Rebuilds table stacje of a version-1 file in the version-2 layout, as one transaction:
 // every station keeps its id, its name and its place, and gets the colour "clwhite"; then
-// wersja becomes "2".
+// wersja becomes "2". Nothing when the file is no longer of version 1 by then.
 void convertFromVersion1(db::SqlQuery& query);
 
 // The working directory with "/" appended; DatabaseError when it cannot be read (it was

@@ -83,6 +83,17 @@ void StartupTest::firstStartCreatesSchemaOnce() {
     Database second;
     second.start();
     QCOMPARE(dumpOf(file), before);
+
+    // Two programs started at once on a new file both find it new; the one that got the
+    // write lock second finds the schema made and makes nothing, nor converts a file the
+    // other has converted (a station's colour stays).
+    execFile(file, "insert into stacje values(2,'A','clred');");
+    const QString made = dumpOf(file);
+    db::SqlQuery late("sqlt");
+    late.setConnection(&second.baza);
+    store::createSchema(late);
+    store::convertFromVersion1(late);
+    QCOMPARE(dumpOf(file), made);
 }
 
 void StartupTest::version1FileIsConverted_data() {
