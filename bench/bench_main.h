@@ -1,8 +1,6 @@
 #pragma once
-// What the benchmark programs share: the median of repeated runs, a program and its floor
-// run in turn round by round, and Google Benchmark's own start for the one that uses it.
-
-#include <benchmark/benchmark.h>
+// What the benchmark programs share: the median of repeated runs, and a program and its
+// floor run in turn round by round.
 
 #include <algorithm>
 #include <vector>
@@ -29,16 +27,6 @@ Alternated alternate(int rounds, Ours ours, Floor floor) {
         ratios.push_back(a.back() / b.back());
     }
     return {median(ratios), median(a), median(b)};
-}
-
-// Google Benchmark's arguments taken, every benchmark run; false when an argument was not
-// understood.
-inline bool runBenchmarks(int& argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return true;
 }
 
 }  // namespace bench

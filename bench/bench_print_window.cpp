@@ -10,8 +10,6 @@
 // instant, under 50 ms) and the 20,000 cards of their default two copies written into a PDF
 // file through the window; wall-clock time of each.
 
-#include <benchmark/benchmark.h>
-
 #include "bench_main.h"
 
 #include <QAbstractTableModel>
@@ -20,6 +18,7 @@
 #include <QFileInfo>
 #include <QTableView>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -93,65 +92,60 @@ private:
 };
 
 struct Figures {
-    double plain = 0, first = 0, later = 0, heapBefore = 0, heapAfter = 0;
+    double plain = 0, first = 0, later = 0, ratio = 0, heapBefore = 0, heapAfter = 0;
 };
-std::map<int, Figures> g_figures;
 
-void BM_PlainTableView(benchmark::State& state) {
-    bench::application();
-    const int rows = static_cast<int>(state.range(0));
-    bench::Database& db = database(rows);
-    double total = 0;
-    for (auto _ : state) {
-        const double start = bench::threadSeconds();
-        ResultModel model(db.dir + "/listy.sdb");
-        QTableView view;
-        view.resize(538, 408);
-        view.setModel(&model);
-        view.show();
-        bench::settle();
-        total += bench::threadSeconds() - start;
-        if (model.rowCount() != rows) state.SkipWithError("the view did not get every row");
-        state.PauseTiming();
-        view.hide();
-        view.setModel(nullptr);
-        state.ResumeTiming();
+// The floor once: the rows read into one buffer and shown by a plain table view.
+double plainTableView(bench::Database& db, int rows) {
+    const double start = bench::threadSeconds();
+    ResultModel model(db.dir + "/listy.sdb");
+    QTableView view;
+    view.resize(538, 408);
+    view.setModel(&model);
+    view.show();
+    bench::settle();
+    const double took = bench::threadSeconds() - start;
+    if (model.rowCount() != rows) {
+        std::fprintf(stderr, "bench_print_window: the view did not get every row\n");
+        std::exit(1);
     }
-    g_figures[rows].plain = total / static_cast<double>(state.iterations());
+    view.hide();
+    view.setModel(nullptr);
+    return took;
 }
 
-void BM_PrintWindow(benchmark::State& state) {
-    bench::application();
-    const int rows = static_cast<int>(state.range(0));
+// One showing of the print window, hidden again after; CPU seconds of the showing.
+double showing(ui::PrintWindow& window, int rows) {
+    const double start = bench::threadSeconds();
+    window.show();
+    bench::settle();
+    const double took = bench::threadSeconds() - start;
+    if (window.rows().rowCount() != rows) {
+        std::fprintf(stderr, "bench_print_window: the window did not list every row\n");
+        std::exit(1);
+    }
+    window.hide();
+    bench::settle();
+    return took;
+}
+
+// The first showing on its own, then later showings and the floor in turn.
+Figures measureWindow(int rows) {
     bench::Database& db = database(rows);
-    Figures& f = g_figures[rows];
+    Figures f;
     {
         ui::PrintWindow window(db.session);
         bench::settle();
         f.heapBefore = bench::heapInUse();
-        double later = 0;
-        std::int64_t showings = 0;
-        for (auto _ : state) {
-            const double start = bench::threadSeconds();
-            window.show();
-            bench::settle();
-            const double took = bench::threadSeconds() - start;
-            if (showings++ == 0) {
-                f.first = took;
-            } else {
-                later += took;
-            }
-            if (window.rows().rowCount() != rows)
-                state.SkipWithError("the window did not list every row");
-            state.PauseTiming();
-            window.hide();
-            bench::settle();
-            state.ResumeTiming();
-        }
-        f.later = showings > 1 ? later / static_cast<double>(showings - 1) : f.first;
+        f.first = showing(window, rows);
+        const bench::Alternated r = bench::alternate(
+            9, [&] { return showing(window, rows); }, [&] { return plainTableView(db, rows); });
+        f.later = r.ours;
+        f.plain = r.floor;
+        f.ratio = r.ratio;
         f.heapAfter = bench::heapInUse();  // closed, not yet destroyed
     }
-    if (f.plain > 0) state.counters["ratio_vs_table_view"] = (f.first + f.later) / 2 / f.plain;
+    return f;
 }
 
 struct PrintFigures {
@@ -159,67 +153,60 @@ struct PrintFigures {
     int cards = 0;
     double pdfBytes = 0;
 };
-PrintFigures g_print;
 
-void BM_TickAllAndPrintPdf(benchmark::State& state) {
-    bench::application();
-    const int rows = static_cast<int>(state.range(0));
+PrintFigures tickAllAndPrintPdf(int rows) {
     bench::Database& db = database(rows);
     const QString pdf = QString::fromStdString(db.dir + "/session.pdf");
     ui::PrintWindow::setPdfFileChooser([pdf](QWidget*) { return pdf; });
     ui::PrintWindow window(db.session);
     auto* tickAll = window.findChild<QAction*>(QStringLiteral("zaznaczWszystkie"));
-    for (auto _ : state) {
-        window.show();
-        bench::settle();
-        QElapsedTimer clock;
-        clock.start();
-        tickAll->trigger();
-        bench::settle();
-        g_print.tick = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-        if (window.rows().tickedRows() != rows) state.SkipWithError("not every row was ticked");
-        clock.restart();
-        window.printToPdf();
-        g_print.pdf = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-        g_print.cards = 2 * rows;
-        g_print.pdfBytes = static_cast<double>(QFileInfo(pdf).size());
-        if (g_print.pdfBytes <= 0) state.SkipWithError("no PDF file was written");
-        state.PauseTiming();
-        window.hide();
-        bench::settle();
-        state.ResumeTiming();
+    PrintFigures out;
+    window.show();
+    bench::settle();
+    QElapsedTimer clock;
+    clock.start();
+    tickAll->trigger();
+    bench::settle();
+    out.tick = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    if (window.rows().tickedRows() != rows) {
+        std::fprintf(stderr, "bench_print_window: not every row was ticked\n");
+        std::exit(1);
     }
+    clock.restart();
+    window.printToPdf();
+    out.pdf = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    out.cards = 2 * rows;
+    out.pdfBytes = static_cast<double>(QFileInfo(pdf).size());
+    if (out.pdfBytes <= 0) {
+        std::fprintf(stderr, "bench_print_window: no PDF file was written\n");
+        std::exit(1);
+    }
+    window.hide();
+    bench::settle();
     ui::PrintWindow::setPdfFileChooser(nullptr);
+    return out;
 }
-
-BENCHMARK(BM_PlainTableView)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_PrintWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_TickAllAndPrintPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     bench::application();
-    if (!bench::runBenchmarks(argc, argv)) return 1;
-    for (const auto& [rows, f] : g_figures) {
-        if (f.plain <= 0 || f.first <= 0) continue;
+    for (const int rows : {10000, 100000}) {
+        const Figures f = measureWindow(rows);
         std::printf(
-            "\nprint window, %d waybills (CPU time per showing): first %.1f ms, later %.1f ms; "
-            "plain table view %.1f ms\n  ratio first/table view %.2f, later/table view %.2f (goal "
-            "<= 3); "
-            "later/first %.2f (goal: the same)\n  heap in use before opening %.1f MB, after "
-            "closing "
-            "%.1f MB, difference %.1f MB (goal within 10 MB)\n",
-            rows, f.first * 1e3, f.later * 1e3, f.plain * 1e3, f.first / f.plain, f.later / f.plain,
+            "print window, %d waybills (CPU time per showing): first %.1f ms, later %.1f ms; "
+            "plain table view %.1f ms\n  ratio first/table view %.2f, later/table view %.2f "
+            "(median of 9 rounds in turn; goal <= 3); later/first %.2f (goal: the same)\n"
+            "  heap in use before opening %.1f MB, after closing %.1f MB, difference %.1f MB "
+            "(goal within 10 MB)\n",
+            rows, f.first * 1e3, f.later * 1e3, f.plain * 1e3, f.first / f.plain, f.ratio,
             f.later / f.first, f.heapBefore / 1e6, f.heapAfter / 1e6,
             (f.heapAfter - f.heapBefore) / 1e6);
     }
-    if (g_print.cards > 0) {
-        std::printf(
-            "\n10,000 waybills: ticking every row %.1f ms (goal: under 50 ms); %d cards into a PDF "
-            "file "
-            "%.1f s (%.1f MB)\n",
-            g_print.tick * 1e3, g_print.cards, g_print.pdf, g_print.pdfBytes / 1e6);
-    }
+    const PrintFigures p = tickAllAndPrintPdf(10000);
+    std::printf(
+        "10,000 waybills: ticking every row %.1f ms (goal: under 50 ms); %d cards into a PDF "
+        "file %.1f s (%.1f MB)\n",
+        p.tick * 1e3, p.cards, p.pdf, p.pdfBytes / 1e6);
     return 0;
 }
