@@ -597,9 +597,9 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         if (!s) s = std::make_unique<Statement>(db, sql());
         return *s;
     };
+    using MaybeRow = std::optional<RowView>;  // no row: nullopt
     // Check every row first: nothing is written unless all hold what the change left.
-    const auto check = [&](const std::string& table, std::int64_t rowid,
-                           std::optional<RowView> expected) {
+    const auto check = [&](const std::string& table, std::int64_t rowid, const MaybeRow& expected) {
         std::optional<Row> present;
         try {
             Statement& s = statement("select " + table, [&] {
@@ -616,19 +616,22 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
             throw RowsChangedError(table, rowid);
     };
     const auto view = [](const std::optional<Row>& row) {
-        return row ? std::optional<RowView>(row->view()) : std::nullopt;
+        return row ? MaybeRow(row->view()) : std::nullopt;
     };
-    for (const RowChange& c : changes.rows) {
-        if (skip && skip(c)) continue;
-        check(c.table, c.rowid, view(backwards ? c.after : c.before));
-    }
-    for (const InsertedRows& block : changes.inserted) {
-        for (std::size_t i = 0; i < block.size(); ++i)
-            check(block.table, block.rowids[i],
-                  backwards ? std::optional<RowView>(block.row(i)) : std::nullopt);
-    }
-    const auto write = [&](const std::string& name, std::int64_t rowid,
-                           std::optional<RowView> target) {
+    // Every change in turn as its table, rowid, row before and row after (`skip`'s left out).
+    const auto eachChange = [&](auto&& f) {
+        for (const RowChange& c : changes.rows) {
+            if (!skip || !skip(c)) f(c.table, c.rowid, view(c.before), view(c.after));
+        }
+        for (const InsertedRows& block : changes.inserted) {
+            for (std::size_t i = 0; i < block.size(); ++i)
+                f(block.table, block.rowids[i], std::nullopt, MaybeRow(block.row(i)));
+        }
+    };
+    eachChange([&](const std::string& table, std::int64_t rowid, MaybeRow before, MaybeRow after) {
+        check(table, rowid, backwards ? after : before);
+    });
+    const auto write = [&](const std::string& name, std::int64_t rowid, const MaybeRow& target) {
         const std::string table = "main." + quoteName(name);
         if (!target) {
             Statement& s = statement("delete " + name,
@@ -649,15 +652,9 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         target->forEach([&](const RowValue& v) { s.bind(slot++, v); });
         s.run();
     };
-    for (const RowChange& c : changes.rows) {
-        if (skip && skip(c)) continue;
-        write(c.table, c.rowid, view(backwards ? c.before : c.after));
-    }
-    for (const InsertedRows& block : changes.inserted) {
-        for (std::size_t i = 0; i < block.size(); ++i)
-            write(block.table, block.rowids[i],
-                  backwards ? std::nullopt : std::optional<RowView>(block.row(i)));
-    }
+    eachChange([&](const std::string& table, std::int64_t rowid, MaybeRow before, MaybeRow after) {
+        write(table, rowid, backwards ? before : after);
+    });
     prepared.clear();  // before a table is dropped
     for (const auto& [name, sql] : from) {
         if (!to.count(name)) runSql(db, "drop table main." + quoteName(name) + ";");
