@@ -5,8 +5,12 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
+
+#include <chrono>
+#include <thread>
 
 namespace store {
 
@@ -36,6 +40,26 @@ bool flushFolderToDisk(const std::string& folder) {
     const bool ok = ::fsync(fd) == 0;
     ::close(fd);
     return ok;
+#endif
+}
+
+FileLock::FileLock(const std::string& path, int waitMs) {
+#ifdef _WIN32
+    (void)path;
+    (void)waitMs;
+#else
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (!(held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0) &&
+           std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+#endif
+}
+
+FileLock::~FileLock() {
+#ifndef _WIN32
+    if (fd_ >= 0) ::close(fd_);  // lets the lock go
 #endif
 }
 

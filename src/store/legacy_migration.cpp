@@ -1,7 +1,5 @@
 #include "store/legacy_migration.h"
 
-#include "store/file_sync.h"
-
 #include <sqlite3.h>
 
 #include <cctype>
@@ -231,11 +229,22 @@ namespace {
 
 MigrationResult migrateLegacyFile(const std::string& path) {
     const std::string building = path + ".konwersja";
-    removeQuietly(building + "-journal");  // leftovers of a conversion that was stopped
-    removeQuietly(building);
-    removeQuietly(path + ".sqlite2.zapis");
+    const auto removeLeftovers = [&] {  // of a conversion that was stopped
+        removeQuietly(building + "-journal");
+        removeQuietly(building);
+        removeQuietly(path + ".sqlite2.zapis");
+    };
     MigrationResult result;
+    if (!isSqlite2File(path)) {
+        removeLeftovers();
+        return result;
+    }
+    // Two programs started at once on an old file: the second waits for the first to end
+    // its conversion (the lock is on the old file itself), then finds the file converted.
+    // Without the wait each removed the other's half-built file.
+    const FileLock converting(path, 60000);
     if (!isSqlite2File(path)) return result;
+    removeLeftovers();
     if (hasSqlite2Journal(path)) {
         throw LegacyMigrationError(message(
             "store",

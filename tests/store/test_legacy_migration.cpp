@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
@@ -99,6 +101,7 @@ private slots:
     void damagedFilesAreLeftAsTheyWere_data();
     void damagedFilesAreLeftAsTheyWere();
     void stoppedConversionIsRedoneCleanly();
+    void twoProgramsAtOnceConvertOnce();
     void journalBesideTheFileStopsEverything();
     void otherFilesAreNotTouched();
     void numericTextsAreCountedAndNamed();
@@ -259,6 +262,33 @@ void LegacyMigrationTest::stoppedConversionIsRedoneCleanly() {
              QStringList({"listy.sdb", "listy.sdb.sqlite2"}));
     QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy"),
              QStringList({"6"}));
+}
+
+// Two programs started at the same moment on an old file: one converts it, the other waits
+// and finds it converted; neither fails, and nothing stray is left.
+void LegacyMigrationTest::twoProgramsAtOnceConvertOnce() {
+    for (int round = 0; round < 5; ++round) {
+        testing::WorkDir dir;
+        QVERIFY(QFile::copy(sample("big-v2.sdb"), dir.file("listy.sdb")));
+        const std::string folder = dirOf(dir);
+        std::atomic<int> migrated{0}, failed{0};
+        auto convert = [&] {
+            try {
+                migrated += store::migrateLegacyDatabase(folder).migrated ? 1 : 0;
+            } catch (const std::exception&) {
+                ++failed;
+            }
+        };
+        std::thread first(convert), second(convert);
+        first.join();
+        second.join();
+        QCOMPARE(failed.load(), 0);
+        QCOMPARE(migrated.load(), 1);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({"listy.sdb", "listy.sdb.sqlite2"}));
+        QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) > 1000 from listy"),
+                 QStringList({"1"}));
+    }
 }
 
 void LegacyMigrationTest::journalBesideTheFileStopsEverything() {
