@@ -798,17 +798,19 @@ ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& p
 }
 
 ExchangeReport mergeDatabase(db::SqlConnection& connection, const ExchangeData& data,
-                             const std::function<void()>& beforeWriting) {
+                             const std::function<void()>& beforeWriting,
+                             const std::function<void()>& beforeCommit) {
     ExchangeReport report;
     report.command = "Dołączenie bazy";
-    addRows(connection, data, report, beforeWriting);
+    addRows(connection, data, report, beforeWriting, beforeCommit);
     return report;
 }
 
 // --- adding ----------------------------------------------------------------------------
 
 void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeReport& report,
-             const std::function<void()>& beforeWriting) {
+             const std::function<void()>& beforeWriting,
+             const std::function<void()>& beforeCommit) {
     report.written = false;
     if (report.refused()) return;
     std::array<long, kListCount> added{};
@@ -1006,6 +1008,7 @@ void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeRe
             skippedTotal[at(list)] = skipped[at(list)];
         }
         notesTotal = std::move(notes);
+        if (anything && beforeCommit) beforeCommit();
     });
     for (ExchangeList list : kAllExchangeLists) {
         report.added[at(list)] += added[at(list)];

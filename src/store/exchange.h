@@ -160,13 +160,18 @@ ExchangeReport mergeDatabase(db::SqlConnection& connection, const std::string& p
                              const std::function<void()>& beforeWriting = {});
 // The same for the lists `data` read from the file `path` names.
 ExchangeReport mergeDatabase(db::SqlConnection& connection, const ExchangeData& data,
-                             const std::function<void()>& beforeWriting = {});
+                             const std::function<void()>& beforeWriting = {},
+                             const std::function<void()>& beforeCommit = {});
 
 // --- both ------------------------------------------------------------------------------
 
 // Adds `data` to the database by the duplicate rules, in one transaction, unless `report`
-// holds refusals already (then nothing is written). Counts go to `report`.
+// holds refusals already (then nothing is written). Counts go to `report`. When rows are
+// written, `beforeWriting` runs under the write lock before the first and `beforeCommit`
+// after the last, before the commit (the callers start their backup in the one and wait
+// for it in the other); either may be empty.
 void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeReport& report,
-             const std::function<void()>& beforeWriting = {});
+             const std::function<void()>& beforeWriting = {},
+             const std::function<void()>& beforeCommit = {});
 
 }  // namespace store

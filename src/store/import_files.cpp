@@ -43,7 +43,8 @@ std::string readImportBytes(const std::string& path) {
 }
 
 ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<ImportFile>& files,
-                           const std::function<void()>& beforeWriting) {
+                           const std::function<void()>& beforeWriting,
+                           const std::function<void()>& beforeCommit) {
     ExchangeReport report;
     // "Import CSV" as long as every file is CSV, as the import of CSV files always said.
     report.command = "Import CSV";
@@ -59,7 +60,7 @@ ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<Impo
         if (looksLikeWorkbook(bytes)) report.command = "Import arkusza";
         readImportFile(fs::path(file.path).filename().string(), bytes, file.encoding, data, report);
     }
-    addRows(connection, data, report, beforeWriting);
+    addRows(connection, data, report, beforeWriting, beforeCommit);
     if (report.written) noteMissingReferences(connection, data, report);
     return report;
 }

@@ -32,6 +32,7 @@ void readImportFile(const std::string& name, std::string_view bytes,
 std::string readImportBytes(const std::string& path);
 
 ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<ImportFile>& files,
-                           const std::function<void()>& beforeWriting = {});
+                           const std::function<void()>& beforeWriting = {},
+                           const std::function<void()>& beforeCommit = {});
 
 }  // namespace store

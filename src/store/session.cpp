@@ -184,8 +184,9 @@ void Session::deleteAllWaybills() {
         },
         [&] {
             runInTransaction(*connection_, [&] {
-                backup();
+                BackupInBackground copy(*connection_, location_);
                 exec(command(), "delete from listy;");
+                lastBackup_ = copy.finish();
             });
         });
     notify(Changes::of({ListKind::Waybills}));
@@ -443,7 +444,14 @@ ExchangeReport Session::importFiles(const std::vector<ImportFile>& files) {
                                         ? QT_TRANSLATE_NOOP("store", "import arkusza")
                                         : QT_TRANSLATE_NOOP("store", "import CSV"));
         },
-        [&] { report = store::importFiles(*connection_, files, [this] { backup(); }); });
+        [&] {
+            // The copy is written beside the inserts, and whole before the commit.
+            std::unique_ptr<BackupInBackground> copy;
+            report = store::importFiles(
+                *connection_, files,
+                [&] { copy = std::make_unique<BackupInBackground>(*connection_, location_); },
+                [&] { lastBackup_ = copy->finish(); });
+        });
     notify(changesOf(report));
     return report;
 }
@@ -469,7 +477,11 @@ ExchangeReport Session::merge(const std::string& path) {
         },
         [&] {
             data = readListyFile(path);
-            report = mergeDatabase(*connection_, data, [this] { backup(); });
+            std::unique_ptr<BackupInBackground> copy;
+            report = mergeDatabase(
+                *connection_, data,
+                [&] { copy = std::make_unique<BackupInBackground>(*connection_, location_); },
+                [&] { lastBackup_ = copy->finish(); });
         });
     // The lists read name the waybills that refer to names none of the lists holds.
     if (report.written) guarded([&] { noteMissingReferences(*connection_, data, report); });

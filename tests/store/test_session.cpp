@@ -106,7 +106,8 @@ void SessionTest::shownListsFollowTheCommands() {
 }
 
 // A copy written on its own thread while the command writes holds the file as it was
-// before, though the command's cache of one page spills its writes as soon as it may.
+// before, though the command's cache of one page spills its writes as soon as it may:
+// rows inserted, and rows deleted by "Kasowanie listów".
 void SessionTest::aCopyBesideACommandHoldsTheFileAsBefore() {
     testing::StoreDatabase d;
     testing::execDirect(d.baza, "pragma cache_size=1;");
@@ -125,6 +126,16 @@ void SessionTest::aCopyBesideACommandHoldsTheFileAsBefore() {
     QCOMPARE(rowsOf(QString::fromStdString(path), "select count(*) from listy"),
              QStringList({"0"}));
     QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"20000"}));
+    d.baza.close();
+
+    // "Kasowanie listów" deletes beside its copy: the copy keeps every waybill.
+    store::Session session(store::DatabaseLocation::file(d.file().toStdString()));
+    session.open();
+    testing::execDirect(session.connection(), "pragma cache_size=1;");
+    session.deleteAllWaybills();
+    QCOMPARE(rowsOf(QString::fromStdString(session.lastBackup()), "select count(*) from listy"),
+             QStringList({"20000"}));
+    QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"0"}));
 }
 
 // Children: `--add-waybills FILE N` adds N waybills one by one; `--import FILE CSV` imports.
