@@ -8,7 +8,6 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <set>
 
 #include "db/errors.h"
@@ -133,17 +132,6 @@ void preupdate(void* arg, sqlite3*, int op, const char* database, const char* ta
                sqlite3_int64 oldRowid, sqlite3_int64 newRowid) {
     if (std::string_view(database) != "main") return;
     static_cast<RowRecorder*>(arg)->record(op, table, oldRowid, newRowid);
-}
-
-// The recorder following each engine connection, for RecordedInsert.
-std::mutex recordersLock;
-std::vector<std::pair<sqlite3*, RowRecorder*>> recorders;
-
-RowRecorder* recorderOf(sqlite3* db) {
-    const std::lock_guard<std::mutex> lock(recordersLock);
-    for (const auto& [handle, recorder] : recorders)
-        if (handle == db) return recorder;
-    return nullptr;
 }
 
 // The column affinity of a declared type, by the engine's rules.
@@ -274,17 +262,11 @@ TableSchema tablesOf(SqlConnection& connection) {
 RowRecorder::RowRecorder(SqlConnection& connection) : connection_(connection) {
     tablesBefore_ = tablesOf(connection);
     sqlite3_preupdate_hook(connection.handle(), &preupdate, this);
-    const std::lock_guard<std::mutex> lock(recordersLock);
-    recorders.emplace_back(connection.handle(), this);
+    connection.recorder_ = this;
 }
 
 RowRecorder::~RowRecorder() {
-    {
-        const std::lock_guard<std::mutex> lock(recordersLock);
-        recorders.erase(std::remove_if(recorders.begin(), recorders.end(),
-                                       [&](const auto& r) { return r.second == this; }),
-                        recorders.end());
-    }
+    if (connection_.recorder_ == this) connection_.recorder_ = nullptr;
     if (connection_.handle()) sqlite3_preupdate_hook(connection_.handle(), nullptr, nullptr);
 }
 
@@ -310,7 +292,7 @@ void RowRecorder::Positions::add(std::int64_t rowid, std::size_t position) {
 void RowRecorder::record(int op, const char* table, std::int64_t oldRowid, std::int64_t newRowid) {
     sqlite3* db = connection_.handle();
     if (op == SQLITE_INSERT) {
-        if (!insertsRecordedApart_.empty() && insertsRecordedApart_ == table) return;
+        if (insertsRecordedApart_ && *insertsRecordedApart_ == table) return;
         note(table, newRowid, std::nullopt, rowOf(db, false));
     } else if (op == SQLITE_DELETE) {
         note(table, oldRowid, rowOf(db, true), std::nullopt);
@@ -424,9 +406,8 @@ RecordedInsert::RecordedInsert(SqlConnection& connection, std::string table)
     : connection_(connection), table_(std::move(table)) {
     sqlite3* db = connection.handle();
     {
-        std::string literal = "'";
-        for (char c : table_) literal += c == '\'' ? std::string("''") : std::string(1, c);
-        Statement columns(db, "select type from pragma_table_info(" + literal + "', 'main');");
+        Statement columns(db, "select type from pragma_table_info(?1, 'main');");
+        columns.bind(1, {RowValue::Text, 0, 0, table_});
         while (columns.step()) {
             const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 0));
             affinity_.push_back(affinityOf(type ? type : ""));
@@ -437,7 +418,7 @@ RecordedInsert::RecordedInsert(SqlConnection& connection, std::string table)
     insert_ = std::make_unique<SqlStatement>(
         connection, "insert into main." + quoteName(table_) + " values(" + slots + ");");
     values_.resize(affinity_.size());
-    RowRecorder* recorder = recorderOf(db);
+    RowRecorder* recorder = connection.recorder();
     if (!recorder) return;
     Statement triggers(db, "select count(*) from main.sqlite_master where type='trigger';");
     if (triggers.step() && sqlite3_column_int64(triggers.get(), 0) != 0) return;
@@ -479,16 +460,16 @@ bool RecordedInsert::storedAsBound() const {
 
 void RecordedInsert::run() {
     sqlite3* db = connection_.handle();
-    if (recorder_ && recorderOf(db) != recorder_) recorder_ = nullptr;  // it has gone
-    if (recorder_) recorder_->insertsRecordedApart_ = table_;
+    if (recorder_ && connection_.recorder() != recorder_) recorder_ = nullptr;  // it has gone
+    if (recorder_) recorder_->insertsRecordedApart_ = &table_;
     try {
         insert_->run();
     } catch (...) {
-        if (recorder_) recorder_->insertsRecordedApart_.clear();
+        if (recorder_) recorder_->insertsRecordedApart_ = nullptr;
         throw;
     }
     if (!recorder_) return clear();
-    recorder_->insertsRecordedApart_.clear();
+    recorder_->insertsRecordedApart_ = nullptr;
     const std::int64_t rowid = sqlite3_last_insert_rowid(db);
     const bool asBound = storedAsBound();
     const auto readBack = [&] {

@@ -190,7 +190,7 @@ private:
     std::vector<std::size_t> insertedTable_;
     std::vector<std::pair<std::size_t, std::size_t>> takenOut_;
     // While a RecordedInsert runs: its table, whose insert it records itself.
-    std::string insertsRecordedApart_;
+    const std::string* insertsRecordedApart_ = nullptr;
 };
 
 // Many rows put into one table by one prepared insert of every column ("insert into

@@ -17,6 +17,7 @@ namespace db {
 
 class SqlConnection;
 class SqlDataset;
+class RowRecorder;
 
 // One result row handed to a row callback. `values` is null for the single call made for a
 // statement that returns columns but no rows; a null entry in `values` is SQL NULL.
@@ -155,9 +156,13 @@ public:
     // For tests: make the next library loads fail, as an engine that cannot be initialised.
     static void setLibraryLoadFailsForTesting(bool fails);
 
+    // The recorder following this connection's row changes now; null when none.
+    RowRecorder* recorder() const { return recorder_; }
+
 private:
     friend class SqlDataset;
     friend class ConnectionCompanion;
+    friend class RowRecorder;
     void dbConnect();
     void dbDisconnect();
     void releaseLibrary();
@@ -186,6 +191,7 @@ private:
     SqlNotifyEvent beforeConnect_, afterConnect_, beforeDisconnect_, afterDisconnect_;
     std::string lastError_;
     std::vector<SqlDataset*> datasets_;
+    RowRecorder* recorder_ = nullptr;
 };
 
 }  // namespace db
