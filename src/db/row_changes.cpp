@@ -613,10 +613,10 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         check(table, rowid, backwards ? after : before);
     });
     const auto write = [&](const std::string& name, std::int64_t rowid, const MaybeRow& target) {
-        const std::string table = "main." + quoteName(name);
+        const auto table = [&] { return "main." + quoteName(name); };
         if (!target) {
             Statement& s = statement("delete " + name,
-                                     [&] { return "delete from " + table + " where rowid=?;"; });
+                                     [&] { return "delete from " + table() + " where rowid=?;"; });
             sqlite3_bind_int64(s.get(), 1, rowid);
             s.run();
             return;
@@ -625,8 +625,8 @@ void applyRowChanges(SqlConnection& connection, const RowChanges& changes, bool 
         Statement& s = statement("insert " + name + " " + std::to_string(target->size()), [&] {
             std::string slots = "?";
             for (std::size_t i = 0; i < target->size(); ++i) slots += ",?";
-            return "insert or replace into " + table + "(" + columnsOf(name) + ") values(" + slots +
-                   ");";
+            return "insert or replace into " + table() + "(" + columnsOf(name) + ") values(" +
+                   slots + ");";
         });
         sqlite3_bind_int64(s.get(), 1, rowid);
         int slot = 2;

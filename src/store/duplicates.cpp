@@ -145,10 +145,6 @@ void removeBecameIdentical(db::SqlConnection& connection, NamedKind kind, const 
     }
 }
 
-}  // namespace
-
-namespace {
-
 void removePlacesMadeTwice(db::SqlConnection& connection,
                            const std::map<long long, std::pair<std::string, std::string>>& before,
                            JoinReport& report) {

@@ -187,23 +187,24 @@ std::uint64_t hashOf(std::string_view key) {
 // thousand rows by their hashes costs one allocation and one memory access a look-up.
 class HashSet {
 public:
-    explicit HashSet(std::size_t expected = 0) { grow(expected); }
+    HashSet() { grow(0); }
     void insert(std::uint64_t h) {
         if ((size_ + 1) * 2 > slots_.size()) grow(size_ + 1);
-        std::uint64_t& slot = find(h);
+        std::uint64_t& slot = slots_[slotOf(h)];
         if (slot == 0) {
             slot = h;
             ++size_;
         }
     }
-    bool contains(std::uint64_t h) const { return const_cast<HashSet*>(this)->find(h) == h; }
+    bool contains(std::uint64_t h) const { return slots_[slotOf(h)] == h; }
     bool empty() const { return size_ == 0; }
 
 private:
-    std::uint64_t& find(std::uint64_t h) {
+    // Where `h` stands, or the empty slot where it would go.
+    std::size_t slotOf(std::uint64_t h) const {
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
-            if (slots_[i] == 0 || slots_[i] == h) return slots_[i];
+            if (slots_[i] == 0 || slots_[i] == h) return i;
         }
     }
     void grow(std::size_t wanted) {
