@@ -130,15 +130,8 @@ std::string selectSql(ExchangeList list) {
     return sql + " from " + tableOf(list) + ";";
 }
 
-std::string inQuotes(std::string_view text) {
-    return "„" + std::string(text) + "”";
-}
-
 std::string where(const ExchangeData& data, const ExchangeRow& row) {
-    const std::string& source = data.sources[static_cast<std::size_t>(row.source)];
-    return row.line > 0 ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
-                                  {source, std::to_string(row.line)})
-                        : source;
+    return placeOfRow(data.sources[static_cast<std::size_t>(row.source)], row.line);
 }
 
 std::vector<std::string> valuesOf(const std::vector<StoredValue>& row) {

@@ -12,10 +12,6 @@
 namespace store {
 namespace {
 
-std::string inQuotes(std::string_view text) {
-    return "„" + std::string(text) + "”";
-}
-
 std::string joined(const std::vector<std::string>& values) {
     std::string out;
     for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ";" : "") + values[i];
@@ -136,12 +132,18 @@ ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& r
     for (std::size_t l = 0; l < kListCount; ++l) before_[l] = data_.rows[l].size();
 }
 
+std::string placeOfRow(const std::string& source, long line) {
+    return line > 0 ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
+                              {source, std::to_string(line)})
+                    : source;
+}
+
+std::string inQuotes(std::string_view text) {
+    return "„" + std::string(text) + "”";
+}
+
 void ListReader::refuse(long line, const std::string& why) {
-    report_.refusals.push_back((line > 0
-                                    ? message("store", QT_TRANSLATE_NOOP("store", "%1, wiersz %2"),
-                                              {source_, std::to_string(line)})
-                                    : source_) +
-                               ": " + why);
+    report_.refusals.push_back(placeOfRow(source_, line) + ": " + why);
 }
 
 void ListReader::reserve(std::size_t rows) {

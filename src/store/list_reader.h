@@ -37,6 +37,12 @@ struct HeaderMatch {
 };
 std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names);
 
+// Where a row came from, for messages: "<source>, wiersz <n>" in the chosen language, the
+// source alone for line 0 (a row of a database).
+std::string placeOfRow(const std::string& source, long line);
+// `text` between Polish quotes: „text”.
+std::string inQuotes(std::string_view text);
+
 class ListReader {
 public:
     // `source` names the file or sheet in messages (it is added to data.sources).
