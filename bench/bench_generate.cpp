@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "store/session.h"
-#include "store/traffic.h"
+#include "model/traffic.h"
+#include "session/session.h"
 #include "ui_bench.h"
 
 namespace {
@@ -68,16 +68,16 @@ void fill(sqlite3* db) {
 }
 
 // The floor: the same rows, ids and all, by one prepared insert in one transaction.
-double bareInserts(sqlite3* db, const store::GenerationPlan& plan) {
+double bareInserts(sqlite3* db, const model::GenerationPlan& plan) {
     const double start = seconds();
     sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr);
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db, "insert into listy values(?,?,?,?,?,?,?)", -1, &st, nullptr);
     for (std::size_t i = 0; i < plan.stack.size(); ++i) {
-        const store::Waybill& w = plan.made[plan.stack[i]].first.texts;
+        const model::Waybill& w = plan.made[plan.stack[i]].first.texts;
         sqlite3_bind_int(st, 1, plan.firstId + static_cast<int>(i));
-        for (std::size_t c = 0; c < store::kWaybillFields.size(); ++c) {
-            const std::string& t = w[store::kWaybillFields[c]];
+        for (std::size_t c = 0; c < model::kWaybillFields.size(); ++c) {
+            const std::string& t = w[model::kWaybillFields[c]];
             sqlite3_bind_text(st, static_cast<int>(c) + 2, t.data(), static_cast<int>(t.size()),
                               SQLITE_STATIC);
         }
@@ -99,7 +99,7 @@ int main() {
     std::vector<double> ratios;
     for (int round = 0; round < 9; ++round) {
         double start = seconds();
-        const store::GenerationPlan plan =
+        const model::GenerationPlan plan =
             database.session.generate({kWeeks, 0, 1000u + round, {}});
         const double ours = seconds() - start;
         if (plan.stack.size() != kWaybills) {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "bench_main.h"
-#include "store/session.h"
+#include "session/session.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void insertRows(sqlite3* db, const Rows& rows) {
 Rows makeTemplate(const std::string& path) {
     fs::remove(path);
     {
-        store::Session s(store::DatabaseLocation::file(path));
+        session::Session s(files::DatabaseLocation::file(path));
         s.open();
     }
     Rows rows;
@@ -112,7 +112,7 @@ int main() {
         fs::copy_file("template.sdb", "listy.sdb", fs::copy_options::overwrite_existing);
         Clock programDelete, programUndo;
         {
-            store::Session s;
+            session::Session s;
             s.open();
             const Clock start = now();
             s.deleteAllWaybills();

@@ -23,7 +23,7 @@
 #include <memory>
 
 #include "db/sql_dataset.h"
-#include "store/schema.h"
+#include "model/schema.h"
 #include "ui/print_rows.h"
 #include "ui/print_window.h"
 #include "ui_bench.h"
@@ -61,7 +61,7 @@ public:
         sqlite3* db = nullptr;
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, store::kWaybillListSql, -1, &st, nullptr);
+        sqlite3_prepare_v2(db, model::kWaybillListSql, -1, &st, nullptr);
         columns_ = sqlite3_column_count(st);
         while (sqlite3_step(st) == SQLITE_ROW) {
             for (int i = 0; i < columns_; ++i) {

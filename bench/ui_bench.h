@@ -18,8 +18,8 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
-#include "store/schema.h"
-#include "store/session.h"
+#include "model/schema.h"
+#include "session/session.h"
 
 namespace bench {
 
@@ -53,7 +53,7 @@ inline QApplication& application() {
 // listy.sdb with the schema in a fresh working directory, and the command layer on it.
 struct Database {
     std::string dir;
-    store::Session session;
+    session::Session session;
     db::SqlConnection& baza = session.connection();
 
     explicit Database(const std::function<void(sqlite3*)>& fill) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "db/text.h"
-#include "store/csv.h"
-#include "store/exchange.h"
+#include "formats/csv.h"
+#include "formats/exchange.h"
 
 namespace {
 
@@ -24,20 +24,20 @@ void check(bool ok) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    store::csv::Limits limits;
+    formats::csv::Limits limits;
     limits.maxRecords = 200;
     limits.maxFieldChars = 40;
-    std::vector<store::csv::Record> records;
+    std::vector<formats::csv::Record> records;
     try {
         // The likeliest encoding when the bytes are not UTF-8, and the separator of its header.
-        const auto likely = store::likelyEncodings(bytes);
-        store::Encoding used;
-        const std::string text = store::csv::decode(
+        const auto likely = formats::likelyEncodings(bytes);
+        formats::Encoding used;
+        const std::string text = formats::csv::decode(
             bytes, likely.empty() ? std::nullopt : std::optional(likely.front()), used, limits);
-        store::csv::parse(
-            text, [&](store::csv::Record&& r) { records.push_back(std::move(r)); }, limits,
-            store::csv::detectSeparator(text));
-    } catch (const store::csv::CsvError& e) {
+        formats::csv::parse(
+            text, [&](formats::csv::Record&& r) { records.push_back(std::move(r)); }, limits,
+            formats::csv::detectSeparator(text));
+    } catch (const formats::csv::CsvError& e) {
         check(e.line() >= 0);
         records.clear();
     }
@@ -45,21 +45,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string written;
     for (const auto& r : records) {
         for (const auto& v : r.fields) check(db::charCount(v) <= limits.maxFieldChars);
-        written += store::csv::line(r.fields);
+        written += formats::csv::line(r.fields);
     }
-    std::vector<store::csv::Record> again;
-    store::csv::parse(
-        written, [&](store::csv::Record&& r) { again.push_back(std::move(r)); }, limits);
+    std::vector<formats::csv::Record> again;
+    formats::csv::parse(
+        written, [&](formats::csv::Record&& r) { again.push_back(std::move(r)); }, limits);
     check(again.size() == records.size());
     for (std::size_t i = 0; i < again.size(); ++i) check(again[i].fields == records[i].fields);
 
     // The import's reading of one file: refusals or rows, never anything else.
-    store::ExchangeData exchange;
-    store::ExchangeReport report;
-    store::readCsv("fuzz.csv", bytes, exchange, report);
-    for (store::ExchangeList list : store::kExchangeLists) {
+    formats::ExchangeData exchange;
+    formats::ExchangeReport report;
+    formats::readCsv("fuzz.csv", bytes, exchange, report);
+    for (formats::ExchangeList list : formats::kExchangeLists) {
         for (const auto& row : exchange.of(list))
-            check(row.values.size() == store::csvHeader(list).size());
+            check(row.values.size() == formats::csvHeader(list).size());
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 // Arbitrary bytes as an SQLite 2.x file: the reader must either read it or raise
-// store::LegacyFormatError; anything else (a crash, a sanitizer report, another exception,
+// formats::LegacyFormatError; anything else (a crash, a sanitizer report, another exception,
 // a hang) is a bug.
-#include "store/cp1250.h"
-#include "store/sqlite2_reader.h"
+#include "formats/cp1250.h"
+#include "formats/sqlite2_reader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,14 +12,14 @@ namespace {
 
 void readAll(std::string bytes) {
     try {
-        const store::Sqlite2Reader reader(std::move(bytes));
+        const formats::Sqlite2Reader reader(std::move(bytes));
         for (const auto& table : reader.tables())
             for (const auto& row : table.rows)
                 for (const auto& value : row.values)
-                    if (value) (void)store::cp1250ToUtf8(*value);
+                    if (value) (void)formats::cp1250ToUtf8(*value);
         (void)reader.masterTable();
         (void)reader.freePages();
-    } catch (const store::LegacyFormatError&) {
+    } catch (const formats::LegacyFormatError&) {
     }
 }
 
@@ -27,12 +27,12 @@ void readAll(std::string bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    (void)store::isSqlite2Header(bytes);
+    (void)formats::isSqlite2Header(bytes);
     readAll(bytes);
     // Most mutations change the length, which the reader rejects at once; read the whole
     // pages as well so that the page structures get exercised.
     const std::size_t whole =
-        size / store::Sqlite2Reader::kPageSize * store::Sqlite2Reader::kPageSize;
+        size / formats::Sqlite2Reader::kPageSize * formats::Sqlite2Reader::kPageSize;
     if (whole != 0 && whole != size) readAll(bytes.substr(0, whole));
     return 0;
 }

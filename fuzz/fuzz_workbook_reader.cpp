@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "db/text.h"
-#include "store/exchange.h"
-#include "store/workbook.h"
+#include "formats/exchange.h"
+#include "formats/workbook.h"
 
 namespace {
 
@@ -22,16 +22,16 @@ void check(bool ok) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    store::WorkbookLimits limits;
+    formats::WorkbookLimits limits;
     limits.maxUnpacked = 8u << 20;
     limits.maxRows = 200;
     limits.maxColumns = 16;
-    store::ExchangeData exchange;
-    store::ExchangeReport report;
-    store::readWorkbook("fuzz.xlsx", bytes, exchange, report, limits);
-    for (store::ExchangeList list : store::kExchangeLists) {
+    formats::ExchangeData exchange;
+    formats::ExchangeReport report;
+    formats::readWorkbook("fuzz.xlsx", bytes, exchange, report, limits);
+    for (formats::ExchangeList list : formats::kExchangeLists) {
         for (const auto& row : exchange.of(list)) {
-            check(row.values.size() == store::csvHeader(list).size());
+            check(row.values.size() == formats::csvHeader(list).size());
             for (const auto& v : row.values) check(db::charCount(v) <= limits.maxFieldChars);
         }
     }

@@ -38,17 +38,18 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
-#include "store/backups.h"
-#include "store/database_location.h"
-#include "store/exchange.h"
-#include "store/legacy_migration.h"
-#include "store/maintenance.h"
-#include "store/reference_data.h"
-#include "store/schema.h"
-#include "store/session.h"
-#include "store/stations.h"
-#include "store/transaction.h"
-#include "store/waybills.h"
+#include "files/backups.h"
+#include "files/database_location.h"
+#include "files/maintenance.h"
+#include "formats/exchange.h"
+#include "model/reference_data.h"
+#include "model/schema.h"
+#include "model/stations.h"
+#include "model/transaction.h"
+#include "model/waybills.h"
+#include "session/old_format.h"
+#include "session/session.h"
+#include "session/startup.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ void copyInPlace(const std::string& from, const std::string& to) {
 // Adds, recolours and deletes through the command layer, as the windows do; two of these
 // run at once on one file in the "two" path, each with names of its own.
 void childWrites(int trial) {
-    store::Session s;
+    session::Session s;
     s.open();
     const std::string t = "t" + std::to_string(trial) + "_";
     for (int i = 0;; ++i) {
@@ -118,7 +119,7 @@ void childWrites(int trial) {
         const std::string party = t + "P" + std::to_string(i);
         s.addStation(station, "clred");
         s.addParty(party, station);
-        store::Waybill w{0, station, party, "Eaos", "węgiel", party, station};
+        model::Waybill w{0, station, party, "Eaos", "węgiel", party, station};
         if (i > 0 && (i - 1) % 5 != 4) {  // the previous shipper/receiver was not deleted
             w.receivingStation = t + "S" + std::to_string(i - 1);
             w.receiver = t + "P" + std::to_string(i - 1);
@@ -134,13 +135,13 @@ void childWrites(int trial) {
 void childSchema() {
     for (;;) {
         fs::remove("listy.sdb");
-        store::Session s;
+        session::Session s;
         s.open();
     }
 }
 
 void childNewDatabase() {
-    store::Session s;
+    session::Session s;
     s.open();
     for (int i = 0;; ++i) {
         s.addStation("S" + std::to_string(i), "clblue");
@@ -151,7 +152,7 @@ void childNewDatabase() {
 void childConversion(const std::string& templateFile, bool legacy) {
     for (;;) {
         copyInPlace(templateFile, "listy.sdb");
-        store::Session s;
+        session::Session s;
         if (legacy) s.convertOldFormat();
         s.open();
     }
@@ -160,8 +161,8 @@ void childConversion(const std::string& templateFile, bool legacy) {
 // The four lists' CSV files the "import" path reads (written by the parent).
 std::vector<std::string> csvFiles() {
     std::vector<std::string> files;
-    for (store::ExchangeList list : store::kExchangeLists)
-        files.push_back(std::string("csv/") + store::csvFileName(list));
+    for (formats::ExchangeList list : formats::kExchangeLists)
+        files.push_back(std::string("csv/") + formats::csvFileName(list));
     return files;
 }
 
@@ -180,10 +181,10 @@ void clearLists() {
 
 // Import (or merge), its backup first; then the four lists emptied in one transaction.
 void childExchange(bool merge) {
-    store::Session s;
+    session::Session s;
     s.open();
     for (;;) {
-        const store::ExchangeReport report =
+        const formats::ExchangeReport report =
             merge ? s.merge("legacy-template.sdb") : s.importFiles(csvFiles());
         if (report.refused()) throw std::runtime_error(report.summary());
         clearLists();
@@ -201,7 +202,7 @@ void runStraight(const char* sql) {
 }
 
 void childWagons(bool copy) {
-    store::Session s;
+    session::Session s;
     s.open();
     if (copy && !s.wagon("W 1000")) s.addWagon({"W 1000", "Gbs", "PKP", "Łódź", "14020"});
     // The copies a killed child left are not this child's to count.
@@ -211,7 +212,7 @@ void childWagons(bool copy) {
             s.copyWagon("W 1000", kWagonCopies);
             runStraight("delete from wagony where numer <> 'W 1000';");
         } else {
-            const store::ExchangeReport report = s.importFiles({"csv-wagons/wagony.csv"});
+            const formats::ExchangeReport report = s.importFiles({"csv-wagons/wagony.csv"});
             if (report.refused()) throw std::runtime_error(report.summary());
             runStraight("delete from wagony;");
         }
@@ -221,7 +222,7 @@ void childWagons(bool copy) {
 // A station named in 1,000 waybills and 30 shippers/receivers (made in one transaction the
 // first time), renamed back and forth.
 void childRename() {
-    store::Session s;
+    session::Session s;
     s.open();
     const auto names = s.lookups().stationNames;
     const bool made = std::find(names.begin(), names.end(), "Zwönitz") != names.end() ||
@@ -256,7 +257,7 @@ void childRename() {
 // The relations' waybills generated for two weeks (a backup first, one transaction), then
 // deleted again, over and over. The relations are written once, in one transaction.
 void childGenerate(int trial) {
-    store::Session s;
+    session::Session s;
     s.open();
     if (s.relations().empty()) {
         runStraight(
@@ -291,7 +292,7 @@ void childGenerate(int trial) {
 }
 
 void childRestore() {
-    store::Session s;
+    session::Session s;
     s.open();
     for (;;) {
         s.restore("stan-a.sdb");
@@ -361,7 +362,7 @@ std::map<std::string, std::string> referenceCounts(const std::string& legacyTemp
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString() + "/";
     fs::copy_file(legacyTemplate, d + "listy.sdb");
-    store::migrateLegacyDatabase(d);
+    session::migrateLegacyDatabase(d);
     File f(d + "listy.sdb");
     return {{"listy", f.one("select count(*) from listy")},
             {"stacje", f.one("select count(*) from stacje")}};
@@ -484,12 +485,12 @@ struct Checker {
     // Opens the file the way the program starts; the next start must work.
     void startsAgain(const std::string& dir, bool legacy) {
         try {
-            if (legacy) store::migrateLegacyDatabase(dir);
+            if (legacy) session::migrateLegacyDatabase(dir);
             QDir::setCurrent(QString::fromStdString(dir));
             db::SqlConnection baza("baza");
             db::SqlQuery list("sql1");
             list.setConnection(&baza);
-            store::openDatabase(baza, list);
+            session::openDatabase(baza, list);
         } catch (const std::exception& e) {
             problems.push_back(std::string("the next start failed: ") + e.what());
         }
@@ -586,7 +587,7 @@ void makeListyFile(const std::string& path, const std::string& sql) {
         db::SqlConnection baza("baza");
         db::SqlQuery list("sql1");
         list.setConnection(&baza);
-        store::openDatabase(baza, list, store::DatabaseLocation::file(path));
+        session::openDatabase(baza, list, files::DatabaseLocation::file(path));
     }
     File f(path);
     sqlite3_exec(f.db, sql.c_str(), nullptr, nullptr, nullptr);
@@ -619,26 +620,26 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
                   "update admin set value='9' where key='nr_listu';"
                   "update admin set value=2 where key='nr_stacji';");
     {
-        db::SqlConnection baza("baza");
-        baza.setDatabase(base + "stan-a.sdb");
-        baza.open();
-        store::exportCsvFiles(baza, base + "csv");
+        session::Session s(files::DatabaseLocation::file(base + "stan-a.sdb"));
+        s.keepHistory(false);
+        s.open();
+        s.exportCsv(base + "csv");
     }
     // Reference: a whole import and a whole merge into empty files.
     makeListyFile(base + "ref-import.sdb", "");
     makeListyFile(base + "ref-merge.sdb", "");
     for (const auto& [file, merge] : {std::pair<std::string, bool>{base + "ref-import.sdb", false},
                                       std::pair<std::string, bool>{base + "ref-merge.sdb", true}}) {
-        db::SqlConnection baza("baza");
-        baza.setDatabase(file);
-        baza.open();
+        session::Session s(files::DatabaseLocation::file(file));
+        s.keepHistory(false);
+        s.open();
         std::vector<std::string> files;
-        for (store::ExchangeList list : store::kExchangeLists)
-            files.push_back(base + "csv/" + store::csvFileName(list));
+        for (formats::ExchangeList list : formats::kExchangeLists)
+            files.push_back(base + "csv/" + formats::csvFileName(list));
         if (merge) {
-            store::mergeDatabase(baza, legacySample);
+            s.merge(legacySample);
         } else {
-            store::importCsvFiles(baza, files);
+            s.importFiles(files);
         }
     }
     checker.importCounts = Checker::counts(File(base + "ref-import.sdb"));

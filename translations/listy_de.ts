@@ -226,7 +226,7 @@
     </message>
 </context>
 <context>
-    <name>store</name>
+    <name>listy</name>
     <message>
         <source>Nie można otworzyć pliku %1 do kopii</source>
         <translation>Die Datei %1 kann für die Sicherung nicht geöffnet werden</translation>
@@ -1101,7 +1101,7 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
     </message>
 </context>
 <context>
-    <name>store::FremoColour</name>
+    <name>model::FremoColour</name>
     <message>
         <source>Biały (bez znaczenia)</source>
         <translation>Weiß (ohne Bedeutung)</translation>
@@ -1249,7 +1249,7 @@ Ein anderes Programm hat diese Zeilen inzwischen geändert (Tabelle %2, Zeile %3
     </message>
 </context>
 <context>
-    <name>ui::CommandLine</name>
+    <name>cli::CommandLine</name>
     <message>
         <source>Wypisuje ten opis i kończy pracę.</source>
         <translation>Gibt diese Beschreibung aus und beendet das Programm.</translation>

@@ -226,7 +226,7 @@
     </message>
 </context>
 <context>
-    <name>store</name>
+    <name>listy</name>
     <message>
         <source>Nie można otworzyć pliku %1 do kopii</source>
         <translation>Cannot open the file %1 for the backup</translation>
@@ -1101,7 +1101,7 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
     </message>
 </context>
 <context>
-    <name>store::FremoColour</name>
+    <name>model::FremoColour</name>
     <message>
         <source>Biały (bez znaczenia)</source>
         <translation>White (no meaning)</translation>
@@ -1249,7 +1249,7 @@ Another program has changed these rows since (table %2, row %3). Nothing was cha
     </message>
 </context>
 <context>
-    <name>ui::CommandLine</name>
+    <name>cli::CommandLine</name>
     <message>
         <source>Wypisuje ten opis i kończy pracę.</source>
         <translation>Prints this description and exits.</translation>

@@ -101,15 +101,15 @@ void drawStripes(PrintService& s, const Rect& card, const CarCardFormat& f, int 
     }
 }
 
-void drawCard(PrintService& s, const Rect& card, const store::Wagon& wagon, const CarCardOptions& o,
+void drawCard(PrintService& s, const Rect& card, const model::Wagon& wagon, const CarCardOptions& o,
               const Scale& k) {
     const CarCardFormat& f = o.format;
-    const Rgb paper = colourOf(store::cardColourOf(o.colours, wagon.wagonClass));
+    const Rgb paper = colourOf(model::cardColourOf(o.colours, wagon.wagonClass));
     s.clip(card);
     s.setFillColour(paper);
     s.rectangle(card.x1, card.y1, card.x2, card.y2);
-    const int stripes = wagon.speed == store::SpeedMark::SS  ? 2
-                        : wagon.speed == store::SpeedMark::S ? 1
+    const int stripes = wagon.speed == model::SpeedMark::SS  ? 2
+                        : wagon.speed == model::SpeedMark::S ? 1
                                                              : 0;
     drawStripes(s, card, f, stripes, k);
 
@@ -149,9 +149,9 @@ void drawCard(PrintService& s, const Rect& card, const store::Wagon& wagon, cons
                  (millimetres ? " mm" : ""),
              dataPoints, FontStyle::Regular);
     }
-    if (wagon.speed != store::SpeedMark::None) {
+    if (wagon.speed != model::SpeedMark::None) {
         line(translated(QT_TRANSLATE_NOOP("print::CarCards", "Prędkość: ")) +
-                 (wagon.speed == store::SpeedMark::SS ? "ss (120 km/h)" : "s (100 km/h)"),
+                 (wagon.speed == model::SpeedMark::SS ? "ss (120 km/h)" : "s (100 km/h)"),
              dataPoints, FontStyle::Regular);
     }
     if (!wagon.owner.empty()) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "model/wagons.h"
 #include "print/card_format.h"
 #include "print/print_service.h"
-#include "store/wagons.h"
 
 namespace print {
 
@@ -63,13 +63,13 @@ bool fitPocket(CarCardFormat& format, const CardFormat& waybill);
 
 // One wagon of the run and its copies.
 struct CarCardRow {
-    store::Wagon wagon;
+    model::Wagon wagon;
     int copies = 1;
 };
 
 struct CarCardOptions {
     CarCardFormat format;
-    std::vector<store::CardColourGroup> colours = store::defaultCardColours();
+    std::vector<model::CardColourGroup> colours = model::defaultCardColours();
     int offsetX = 0, offsetY = 0;  // the printer offset, tenths of a millimetre
 };
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/colours.h"
 #include "print/card_format.h"
-#include "store/colours.h"
 
 namespace print {
 
@@ -70,16 +70,16 @@ CardGeometry cardGeometry(const CardFormat& f, double s, double left, double top
 }
 
 Rgb bandColour(const std::string& name) {
-    const auto found = store::colourByName(name);
+    const auto found = model::colourByName(name);
     return found ? Rgb{found->red, found->green, found->blue} : kWhite;
 }
 
 Band bandFor(const std::string& name) {
-    const auto found = store::colourByName(name);
+    const auto found = model::colourByName(name);
     if (!found) return {};
     // The code is the first three letters of the colour's name in the chosen language.
     const QString label =
-        QCoreApplication::translate("store::FremoColour", std::string(found->label).c_str());
+        QCoreApplication::translate("model::FremoColour", std::string(found->label).c_str());
     return {{found->red, found->green, found->blue}, label.left(3).toUpper().toStdString()};
 }
 

@@ -2,8 +2,8 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
-#include "store/schema.h"
-#include "store/stored_rows.h"
+#include "model/schema.h"
+#include "model/stored_rows.h"
 
 namespace print {
 
@@ -11,7 +11,7 @@ std::vector<PrintRowData> allWaybillRows(db::SqlConnection& connection,
                                          const PrintAllOptions& options) {
     std::vector<PrintRowData> rows;
     // Read whole from the file: a card shows the stored texts.
-    for (const auto& row : store::readStoredRows(
+    for (const auto& row : model::readStoredRows(
              connection,
              "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb from listy;")) {
         auto text = [&](std::size_t i) {

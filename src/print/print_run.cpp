@@ -7,16 +7,16 @@
 
 #include "db/sql_query.h"
 #include "db/text.h"
+#include "model/sql_text.h"
+#include "model/transaction.h"
 #include "print/polish_order.h"
-#include "store/sql_text.h"
-#include "store/transaction.h"
 
 namespace print {
 namespace {
 
 Band stationBand(db::SqlQuery& sql2, const std::string& station) {
-    store::openQuery(sql2,
-                     "select kolor from stacje where nazwa='" + store::sqlEscape(station) + "';");
+    model::openQuery(sql2,
+                     "select kolor from stacje where nazwa='" + model::sqlEscape(station) + "';");
     if (sql2.recordCount() == 0) return {};
     return bandFor(sql2.fields(0).asString());
 }

@@ -4,9 +4,9 @@
 
 namespace ui {
 
-AppWindows::AppWindows() : AppWindows(store::DatabaseLocation()) {}
+AppWindows::AppWindows() : AppWindows(files::DatabaseLocation()) {}
 
-AppWindows::AppWindows(const store::DatabaseLocation& location)
+AppWindows::AppWindows(const files::DatabaseLocation& location)
     : session(location), main(std::make_unique<MainWindow>(session)) {
     stations = std::make_unique<StationsWindow>(session, main.get());
     loads = std::make_unique<LoadsWindow>(session, main.get());

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "store/session.h"
+#include "session/session.h"
 #include "ui/loads_window.h"
 #include "ui/main_window.h"
 #include "ui/parties_window.h"
@@ -20,12 +20,12 @@ namespace ui {
 struct AppWindows {
     AppWindows();
     // The windows on the database file at `location` (the command line's --database).
-    explicit AppWindows(const store::DatabaseLocation& location);
+    explicit AppWindows(const files::DatabaseLocation& location);
     ~AppWindows();
 
     // The command layer and its one connection, which every window works through. Declared
     // first, it is destroyed last, after every window and list that names it.
-    store::Session session;
+    session::Session session;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<StationsWindow> stations;
     std::unique_ptr<LoadsWindow> loads;

@@ -1,10 +1,11 @@
 #include "ui/application.h"
+#include "config/language.h"
 
 #include <QFont>
 #include <QIcon>
 #include <QLoggingCategory>
 
-#include "store/output.h"
+#include "session/output.h"
 #include "ui/dialogs.h"
 #include "ui/language.h"
 #include "ui/window_habits.h"
@@ -19,14 +20,14 @@ void setUpLookAndText(QApplication& app) {
     QFont font(QStringLiteral("MS Sans Serif"), 8);
     app.setFont(font);
     // The language chosen last (Polish when none was), with Qt's own texts in it.
-    setLanguage(savedLanguage());
+    config::setLanguage(config::savedLanguage());
 }
 
 void routeAccessLayerOutput() {
-    store::setDebugOutput([](std::string_view line) {
+    session::setDebugOutput([](std::string_view line) {
         qCDebug(listySql).noquote() << QString::fromUtf8(line.data(), qsizetype(line.size()));
     });
-    store::setMessageOutput([](const std::string& text) {
+    session::setMessageOutput([](const std::string& text) {
         // The access layer names its messages by their texts, in context "db".
         Dialogs::instance().message(QApplication::activeWindow(), applicationTitle(),
                                     QCoreApplication::translate("db", text.c_str()));
@@ -40,8 +41,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 Application::~Application() {
-    store::setDebugOutput(nullptr);
-    store::setMessageOutput(nullptr);
+    session::setDebugOutput(nullptr);
+    session::setMessageOutput(nullptr);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

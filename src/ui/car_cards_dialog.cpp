@@ -46,7 +46,7 @@ QComboBox* combo(QWidget* owner, const char* name) {
 
 }  // namespace
 
-CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
+CarCardsDialog::CarCardsDialog(session::Session& session, QWidget* parent)
     : QDialog(parent), session_(session), wagons_(session.wagons()) {
     setWindowTitle(tr("Karty wagonów"));
     auto* layout = new QVBoxLayout(this);
@@ -55,7 +55,7 @@ CarCardsDialog::CarCardsDialog(store::Session& session, QWidget* parent)
     table_->setHorizontalHeaderLabels({tr("Wagon"), tr("Klasa"), tr("Kopie")});
     table_->horizontalHeader()->setStretchLastSection(true);
     for (int i = 0; i < static_cast<int>(wagons_.size()); ++i) {
-        const store::Wagon& w = wagons_[static_cast<std::size_t>(i)];
+        const model::Wagon& w = wagons_[static_cast<std::size_t>(i)];
         auto* number = new QTableWidgetItem(QString::fromStdString(w.number));
         number->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         number->setCheckState(Qt::Checked);
@@ -254,7 +254,7 @@ void CarCardsDialog::printCards() {
 
 // --- Kolory kart ------------------------------------------------------------------------
 
-CardColoursDialog::CardColoursDialog(store::Session& session, QWidget* parent)
+CardColoursDialog::CardColoursDialog(session::Session& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setWindowTitle(tr("Kolory kart"));
     auto* layout = new QVBoxLayout(this);
@@ -262,7 +262,7 @@ CardColoursDialog::CardColoursDialog(store::Session& session, QWidget* parent)
     table_->setObjectName(QStringLiteral("groups"));
     table_->setHorizontalHeaderLabels({tr("Grupa klas (pierwsze litery)"), tr("Kolor papieru")});
     table_->horizontalHeader()->setStretchLastSection(true);
-    for (const store::CardColourGroup& g : session_.cardColours()) addRow(g);
+    for (const model::CardColourGroup& g : session_.cardColours()) addRow(g);
     layout->addWidget(table_, 1);
     auto* rowButtons = new QHBoxLayout;
     auto* add = new QPushButton(tr("&Dodaj grupę"), this);
@@ -294,7 +294,7 @@ void CardColoursDialog::setColourChooser(ColourChooser chooser) {
     colourChooser() = std::move(chooser);
 }
 
-void CardColoursDialog::addRow(const store::CardColourGroup& g) {
+void CardColoursDialog::addRow(const model::CardColourGroup& g) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(g.group)));
@@ -316,8 +316,8 @@ void CardColoursDialog::chooseColour(int row) {
     item->setBackground(chosen);
 }
 
-std::vector<store::CardColourGroup> CardColoursDialog::groups() const {
-    std::vector<store::CardColourGroup> out;
+std::vector<model::CardColourGroup> CardColoursDialog::groups() const {
+    std::vector<model::CardColourGroup> out;
     for (int i = 0; i < table_->rowCount(); ++i) {
         out.push_back({table_->item(i, 0)->text().trimmed().toStdString(),
                        table_->item(i, 1)->text().toStdString()});

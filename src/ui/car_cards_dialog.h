@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "print/car_cards.h"
-#include "store/session.h"
+#include "session/session.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -20,7 +20,7 @@ namespace ui {
 class CarCardsDialog : public QDialog {
     Q_OBJECT
 public:
-    CarCardsDialog(store::Session& session, QWidget* parent = nullptr);
+    CarCardsDialog(session::Session& session, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     // The ticked wagons with their copies, in the list's order.
@@ -39,8 +39,8 @@ public:
 private:
     void remember() const;
 
-    store::Session& session_;
-    std::vector<store::Wagon> wagons_;
+    session::Session& session_;
+    std::vector<model::Wagon> wagons_;
     QTableWidget* table_ = nullptr;
     QComboBox* format_ = nullptr;
     QComboBox* paper_ = nullptr;
@@ -53,10 +53,10 @@ private:
 class CardColoursDialog : public QDialog {
     Q_OBJECT
 public:
-    CardColoursDialog(store::Session& session, QWidget* parent = nullptr);
+    CardColoursDialog(session::Session& session, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
-    std::vector<store::CardColourGroup> groups() const;
+    std::vector<model::CardColourGroup> groups() const;
     // A colour chooser for tests; by default QColorDialog.
     using ColourChooser = std::function<QColor(QWidget* owner, const QColor& start)>;
     static void setColourChooser(ColourChooser chooser);
@@ -64,9 +64,9 @@ public:
     void accept() override;
 
 private:
-    void addRow(const store::CardColourGroup& group);
+    void addRow(const model::CardColourGroup& group);
 
-    store::Session& session_;
+    session::Session& session_;
     QTableWidget* table_ = nullptr;
 };
 

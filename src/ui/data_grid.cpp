@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 
 #include "db/sql_dataset.h"
-#include "store/shown_list.h"
+#include "session/shown_list.h"
 
 namespace ui {
 
@@ -39,7 +39,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DatasetMode
             &DataGrid::viewRowChanged);
 }
 
-void DataGrid::setList(store::ShownList& list, QVector<GridColumn> columns) {
+void DataGrid::setList(session::ShownList& list, QVector<GridColumn> columns) {
     setDataset(&list.dataset(), std::move(columns));
 }
 

@@ -8,7 +8,7 @@
 
 #include "ui/dataset_model.h"
 
-namespace store {
+namespace session {
 class ShownList;
 }
 
@@ -21,7 +21,7 @@ public:
 
     void setDataset(db::SqlDataset* dataset, QVector<GridColumn> columns = {});
     // The grid of a window's list.
-    void setList(store::ShownList& list, QVector<GridColumn> columns = {});
+    void setList(session::ShownList& list, QVector<GridColumn> columns = {});
     DatasetModel* datasetModel() const { return model_; }
     // Whether the user may resize the columns.
     void setColumnsResizable(bool on);

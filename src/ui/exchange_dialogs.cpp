@@ -1,4 +1,5 @@
 #include "ui/exchange_dialogs.h"
+#include "config/language.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -52,7 +53,7 @@ QString chooseDatabaseFile(QWidget* owner) {
 
 QString sizeText(std::uintmax_t bytes) {
     // Numbers as the chosen language writes them ("32,0 kB" in Polish and German).
-    const QLocale local(currentLanguage());
+    const QLocale local(config::currentLanguage());
     if (bytes < 1024) return QStringLiteral("%1 B").arg(bytes);
     if (bytes < 1024 * 1024)
         return local.toString(double(bytes) / 1024.0, 'f', 1) +
@@ -61,7 +62,7 @@ QString sizeText(std::uintmax_t bytes) {
            QCoreApplication::translate("ui::ExchangeDialogs", " MB");
 }
 
-RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidget* parent)
+RestoreDialog::RestoreDialog(const std::vector<files::BackupInfo>& copies, QWidget* parent)
     : QDialog(parent), copies_(copies) {
     setObjectName(QStringLiteral("restoreDialog"));
     setWindowTitle(tr("Przywróć kopię"));
@@ -74,7 +75,7 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     for (int i = 0; i < int(copies_.size()); ++i) {
-        const store::BackupInfo& c = copies_[std::size_t(i)];
+        const files::BackupInfo& c = copies_[std::size_t(i)];
         auto* when = new QTableWidgetItem(QString::fromStdString(c.when));
         when->setToolTip(QString::fromStdString(c.path));
         table_->setItem(i, 0, when);
@@ -103,7 +104,7 @@ RestoreDialog::RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidg
     resize(420, 320);
 }
 
-std::optional<store::BackupInfo> RestoreDialog::chosen() const {
+std::optional<files::BackupInfo> RestoreDialog::chosen() const {
     if (result() != QDialog::Accepted) return std::nullopt;
     const int row = table_->currentRow();
     if (row < 0 || row >= int(copies_.size())) return std::nullopt;

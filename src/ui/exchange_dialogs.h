@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "store/backups.h"
+#include "files/backups.h"
 
 class QTableWidget;
 
@@ -35,13 +35,13 @@ QString chooseDatabaseFile(QWidget* owner);
 class RestoreDialog : public QDialog {
     Q_OBJECT
 public:
-    RestoreDialog(const std::vector<store::BackupInfo>& copies, QWidget* parent = nullptr);
+    RestoreDialog(const std::vector<files::BackupInfo>& copies, QWidget* parent = nullptr);
     QTableWidget* table() const { return table_; }
     // The copy chosen when the dialog was accepted.
-    std::optional<store::BackupInfo> chosen() const;
+    std::optional<files::BackupInfo> chosen() const;
 
 private:
-    std::vector<store::BackupInfo> copies_;
+    std::vector<files::BackupInfo> copies_;
     QTableWidget* table_ = nullptr;
 };
 

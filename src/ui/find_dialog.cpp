@@ -8,23 +8,23 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "store/output.h"
-#include "store/shown_list.h"
+#include "session/output.h"
+#include "session/shown_list.h"
 #include "ui/handlers.h"
 #include "ui/retranslate.h"
 #include "ui/window_keys.h"
 
 namespace ui {
 
-int findWaybillRow(const store::ShownList& list, const QString& text, int from, int step,
+int findWaybillRow(const session::ShownList& list, const QString& text, int from, int step,
                    bool& wrapped) {
     wrapped = false;
     const int count = list.recordCount();
     if (count == 0 || text.isEmpty()) return -1;
-    const std::string wanted = store::foldCase(text.toStdString());
+    const std::string wanted = session::foldCase(text.toStdString());
     std::vector<int> fields;
-    for (store::WaybillField field : store::kWaybillFields) {
-        if (const int f = list.fieldIndex(store::columnOf(field)); f >= 0) fields.push_back(f);
+    for (model::WaybillField field : model::kWaybillFields) {
+        if (const int f = list.fieldIndex(model::columnOf(field)); f >= 0) fields.push_back(f);
     }
     int row = from < 0 || from >= count ? (step > 0 ? -1 : count) : from;
     for (int i = 0; i < count; ++i) {
@@ -37,13 +37,14 @@ int findWaybillRow(const store::ShownList& list, const QString& text, int from, 
             wrapped = true;
         }
         for (int f : fields) {
-            if (store::foldCase(list.textAt(row, f)).find(wanted) != std::string::npos) return row;
+            if (session::foldCase(list.textAt(row, f)).find(wanted) != std::string::npos)
+                return row;
         }
     }
     return -1;
 }
 
-FindDialog::FindDialog(store::ShownList& list, std::function<void()> shown, QWidget* parent)
+FindDialog::FindDialog(session::ShownList& list, std::function<void()> shown, QWidget* parent)
     : QDialog(parent), list_(list), shown_(std::move(shown)) {
     setObjectName(QStringLiteral("findDialog"));
     closeOnEscape(*this);

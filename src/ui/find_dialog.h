@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <functional>
 
-namespace store {
+namespace session {
 class ShownList;
 }
 
@@ -22,7 +22,7 @@ namespace ui {
 class FindDialog : public QDialog {
     Q_OBJECT
 public:
-    FindDialog(store::ShownList& list, std::function<void()> shown, QWidget* parent = nullptr);
+    FindDialog(session::ShownList& list, std::function<void()> shown, QWidget* parent = nullptr);
 
     // Search forwards or backwards from the current row; true when a waybill was found.
     bool findNext();
@@ -34,7 +34,7 @@ public:
 private:
     bool find(int step);
 
-    store::ShownList& list_;
+    session::ShownList& list_;
     std::function<void()> shown_;
     QLineEdit* text_ = nullptr;
     QPushButton* next_ = nullptr;
@@ -45,7 +45,7 @@ private:
 // The row of `list` after (`step` 1) or before (-1) `from`, wrapping around, whose
 // six waybill fields hold `text` as a part, compared without regard to case; -1 when none.
 // `wrapped` tells whether the search passed the end of the list.
-int findWaybillRow(const store::ShownList& list, const QString& text, int from, int step,
+int findWaybillRow(const session::ShownList& list, const QString& text, int from, int step,
                    bool& wrapped);
 
 }  // namespace ui

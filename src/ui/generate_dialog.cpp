@@ -32,7 +32,7 @@ const QString kByDaysKey = QStringLiteral("generator/wgDni");
 
 }  // namespace
 
-GenerateDialog::GenerateDialog(store::Session& session, QWidget* parent)
+GenerateDialog::GenerateDialog(session::Session& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setWindowTitle(tr("Generuj listy"));
     setObjectName(QStringLiteral("Generuj"));
@@ -127,8 +127,8 @@ GenerateDialog::GenerateDialog(store::Session& session, QWidget* parent)
     setSeed(QRandomGenerator::global()->generate64());
 }
 
-store::GenerateOptions GenerateDialog::options() const {
-    store::GenerateOptions o;
+model::GenerateOptions GenerateDialog::options() const {
+    model::GenerateOptions o;
     if (byDays_->isChecked()) {
         o.days = days_->value();
     } else {
@@ -152,7 +152,7 @@ void GenerateDialog::reseed() {
 }
 
 void GenerateDialog::showPreview() {
-    const store::GenerationPlan plan = session_.planGeneration(options());
+    const model::GenerationPlan plan = session_.planGeneration(options());
     QString text = tr("Listów: %1 z %2 relacji.").arg(plan.stack.size()).arg(plan.made.size());
     if (!plan.skipped.empty())
         text += QLatin1Char(' ') + tr("Pominiętych relacji: %1.").arg(plan.skipped.size());
@@ -162,20 +162,20 @@ void GenerateDialog::showPreview() {
     const int rows = static_cast<int>(std::min<std::size_t>(plan.stack.size(), kPreviewRows));
     preview_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
-        const store::Waybill w = plan.waybill(static_cast<std::size_t>(r));
+        const model::Waybill w = plan.waybill(static_cast<std::size_t>(r));
         for (int c = 0; c < 6; ++c) {
-            preview_->setItem(r, c, new QTableWidgetItem(q(w[store::kWaybillFields[c]])));
+            preview_->setItem(r, c, new QTableWidgetItem(q(w[model::kWaybillFields[c]])));
         }
     }
 }
 
 void GenerateDialog::generate() {
-    const store::GenerateOptions o = options();
+    const model::GenerateOptions o = options();
     QSettings settings;
     settings.setValue(kWeeksKey, weeks_->value());
     settings.setValue(kDaysKey, days_->value());
     settings.setValue(kByDaysKey, byDays_->isChecked());
-    const store::GenerationPlan plan = session_.generate(o);
+    const model::GenerationPlan plan = session_.generate(o);
     QString text = tr("Ziarno losowania: %1").arg(o.seed) + QLatin1Char('\n') + q(plan.summary());
     if (!session_.lastBackup().empty())
         text += QLatin1Char('\n') +

@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "store/session.h"
+#include "session/session.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,10 +22,10 @@ namespace ui {
 class GenerateDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit GenerateDialog(store::Session& session, QWidget* parent = nullptr);
+    explicit GenerateDialog(session::Session& session, QWidget* parent = nullptr);
 
     // The options the controls give now (the seed as typed; an unreadable one counts as 0).
-    store::GenerateOptions options() const;
+    model::GenerateOptions options() const;
     void setSeed(std::uint64_t seed);
     void reseed();       // "Losuj ponownie"
     void showPreview();  // plans and shows the counts and the first rows
@@ -34,7 +34,7 @@ public:
     static constexpr int kPreviewRows = 20;
 
 private:
-    store::Session& session_;
+    session::Session& session_;
     QRadioButton* byWeeks_ = nullptr;
     QRadioButton* byDays_ = nullptr;
     QSpinBox* weeks_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "store/failures.h"
+#include "session/failures.h"
 #include "ui/dialogs.h"
 
 namespace ui {
@@ -10,13 +10,13 @@ namespace ui {
 void runHandler(QWidget* owner, const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const store::Abort&) {
+    } catch (const session::Abort&) {
         // the silent abort: its own message, if any, was shown where it was raised
     } catch (const std::exception& e) {
         Dialogs::instance().standardError(owner, QString::fromUtf8(e.what()));
     } catch (...) {
         Dialogs::instance().standardError(
-            owner, QCoreApplication::translate("store", store::kUnknownError));
+            owner, QCoreApplication::translate("listy", session::kUnknownError));
     }
 }
 

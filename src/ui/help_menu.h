@@ -9,7 +9,7 @@
 
 class QMainWindow;
 
-namespace store {
+namespace files {
 class DatabaseLocation;
 }
 

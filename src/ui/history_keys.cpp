@@ -14,8 +14,8 @@ QList<QKeySequence> redoKeys() {
     return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
 }
 
-void addHistoryKeys(QWidget& window, store::Session& session) {
-    store::Session* s = &session;
+void addHistoryKeys(QWidget& window, session::Session& session) {
+    session::Session* s = &session;
     for (const QKeySequence& key : undoKeys()) {
         auto* shortcut = new QShortcut(key, &window);
         connectHandler(shortcut, &QShortcut::activated, &window, [s] { s->undo(); });

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "store/session.h"
+#include "session/session.h"
 
 namespace ui {
 
@@ -13,6 +13,6 @@ namespace ui {
 QList<QKeySequence> undoKeys();
 QList<QKeySequence> redoKeys();
 
-void addHistoryKeys(QWidget& window, store::Session& session);
+void addHistoryKeys(QWidget& window, session::Session& session);
 
 }  // namespace ui

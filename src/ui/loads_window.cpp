@@ -76,10 +76,10 @@ private:
 
 }  // namespace
 
-LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
+LoadsWindow::LoadsWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      loads_(session, "loads", store::kLoadListSql, store::ListKind::Loads) {
+      loads_(session, "loads", model::kLoadListSql, session::ListKind::Loads) {
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
@@ -116,9 +116,9 @@ LoadsWindow::LoadsWindow(store::Session& session, QWidget* parent)
     dBGrid1_->setDesignedWidth(521);
     rememberPlace(*this, QStringLiteral("ladunki"));
     addHistoryKeys(*this, session_);
-    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<store::NamedThing> {
+    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<model::NamedThing> {
         if (loads_.recordCount() == 0) return std::nullopt;
-        return session_.namedAt(store::NamedKind::Load, loads_.currentIndex(),
+        return session_.namedAt(model::NamedKind::Load, loads_.currentIndex(),
                                 {current("nazwa"), current("rodz_wag")});
     });
     followLanguage(*this, [this] {

@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,9 +20,9 @@ class DataGrid;
 class LoadsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit LoadsWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit LoadsWindow(session::Session& session, QWidget* parent = nullptr);
 
-    store::ShownList& loads() { return loads_; }
+    session::ShownList& loads() { return loads_; }
 
     void fillOnShow();
     void gridClicked();
@@ -39,8 +39,8 @@ protected:
 private:
     std::string current(const char* field) const;
 
-    store::Session& session_;
-    store::ShownList loads_;
+    session::Session& session_;
+    session::ShownList loads_;
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "config/language.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,9 +13,10 @@
 #include <QStyle>
 #include <QStyleOptionMenuItem>
 
-#include "store/legacy_migration.h"
-#include "store/schema.h"
-#include "store/waybills.h"
+#include "model/schema.h"
+#include "model/waybills.h"
+#include "session/old_format.h"
+#include "session/startup.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/generate_dialog.h"
@@ -38,11 +40,12 @@ constexpr int kGridWidth = 545;
 
 }  // namespace
 
-MainWindow::MainWindow(store::Session& session, QWidget* parent)
+MainWindow::MainWindow(session::Session& session, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
-      waybills_(session, "sql1", store::kWaybillListSql, store::ListKind::Waybills) {
-    listener_ = session_.listen([this](const store::Changes& changes) { followChanges(changes); });
+      waybills_(session, "sql1", model::kWaybillListSql, session::ListKind::Waybills) {
+    listener_ =
+        session_.listen([this](const session::Changes& changes) { followChanges(changes); });
     buildControls();
     buildMenu();
     addDesktopHabits();
@@ -95,7 +98,7 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::fitToLanguage() {
-    const bool isPolish = currentLanguage() == QStringLiteral("pl");
+    const bool isPolish = config::currentLanguage() == QStringLiteral("pl");
     if (designedPlaces_.empty()) {
         groupBox1_->setProperty("listyDesignedWidth", groupBox1_->width());
         for (QWidget* w : groupBox1_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -323,16 +326,16 @@ void MainWindow::openDatabaseAtStart() {
     bool converted = true;
     runHandler(this, [this, &converted] {
         converted = false;
-        const store::MigrationResult migration = session_.convertOldFormat();
+        const files::MigrationResult migration = session_.convertOldFormat();
         converted = true;
         if (migration.migrated) {
             Dialogs::instance().inform(this,
-                                       QString::fromStdString(store::migrationMessage(migration)));
+                                       QString::fromStdString(files::migrationMessage(migration)));
         }
     });
     if (!converted) return;
     runHandler(this, [this] {
-        const store::StartupReport report = session_.open(waybills_);
+        const session::StartupReport report = session_.open(waybills_);
         if (!report.message.empty()) {
             Dialogs::instance().standardError(this, QString::fromStdString(report.message));
         }
@@ -342,7 +345,7 @@ void MainWindow::openDatabaseAtStart() {
 }
 
 void MainWindow::showWaybill() {
-    const store::Waybill w = waybills_.waybill();
+    const model::Waybill w = waybills_.waybill();
     shown_ = w;
     stn_->setEditText(QString::fromStdString(w.sendingStation));
     nad_->setText(QString::fromStdString(w.shipper));
@@ -354,7 +357,7 @@ void MainWindow::showWaybill() {
 
 void MainWindow::refreshLookups() {
     if (!waybills_.active()) waybills_.open();
-    const store::Lookups lookups = session_.lookups();
+    const session::Lookups lookups = session_.lookups();
     haveLoads_ = lookups.haveLoads;
     haveParties_ = lookups.haveParties;
     if (!lookups.stationNames.empty()) {
@@ -503,7 +506,7 @@ void MainWindow::confirmEdit() {
         written = true;
     }
     if (editMode_ == EditMode::ChangeWaybill) {
-        store::Waybill edited = typedWaybill();
+        model::Waybill edited = typedWaybill();
         edited.id = waybills_.integer("id");
         session_.changeWaybill(edited, waybills_.waybill(), waybills_.currentIndex());
         written = true;
@@ -528,13 +531,13 @@ void MainWindow::confirmEdit() {
     showWaybill();
 }
 
-store::Waybill MainWindow::typedWaybill() const {
+model::Waybill MainWindow::typedWaybill() const {
     // A text put into a box and left as it was goes back exactly as it came: the box's own
     // text may differ from the stored bytes (a leading byte-order mark, say).
     auto typed = [](const QString& text, const std::string& shown) {
         return text == QString::fromStdString(shown) ? shown : text.toStdString();
     };
-    store::Waybill w;
+    model::Waybill w;
     w.sendingStation = typed(stn_->currentText(), shown_.sendingStation);
     w.shipper = typed(nad_->text(), shown_.shipper);
     w.wagonType = typed(rwa_->text(), shown_.wagonType);
@@ -544,12 +547,12 @@ store::Waybill MainWindow::typedWaybill() const {
     return w;
 }
 
-void MainWindow::followChanges(const store::Changes& changes) {
-    const bool lookupsChanged = changes.newFile || changes.has(store::ListKind::Stations) ||
-                                changes.has(store::ListKind::Loads) ||
-                                changes.has(store::ListKind::Parties);
+void MainWindow::followChanges(const session::Changes& changes) {
+    const bool lookupsChanged = changes.newFile || changes.has(session::ListKind::Stations) ||
+                                changes.has(session::ListKind::Loads) ||
+                                changes.has(session::ListKind::Parties);
     if (lookupsChanged) refreshLookups();
-    if (lookupsChanged || changes.has(store::ListKind::Waybills)) showWaybill();
+    if (lookupsChanged || changes.has(session::ListKind::Waybills)) showWaybill();
     updateEditMenu();
 }
 

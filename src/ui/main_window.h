@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "store/database_location.h"
-#include "store/session.h"
-#include "store/shown_list.h"
-#include "store/waybills.h"
+#include "files/database_location.h"
+#include "model/waybills.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QAction;
 class QComboBox;
@@ -50,11 +50,11 @@ public:
 
     // `session` is the application's command layer; it outlives the window. A database file
     // given on the command line (--database) adds its name to the window title.
-    explicit MainWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit MainWindow(session::Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    store::Session& session() { return session_; }
-    store::ShownList& waybills() { return waybills_; }  // the list the grid shows
+    session::Session& session() { return session_; }
+    session::ShownList& waybills() { return waybills_; }  // the list the grid shows
     void setMenuWindows(const MenuWindows& windows) { windows_ = windows; }
 
     EditMode editMode() const { return editMode_; }
@@ -111,7 +111,7 @@ public:
     void copyWaybill();
     void updateEditMenu();
     FindDialog* findDialog() const { return findDialog_; }
-    const store::DatabaseLocation& location() const { return session_.location(); }
+    const files::DatabaseLocation& location() const { return session_.location(); }
 
 protected:
     // Closing the program with a transaction open asks whether to commit it first.
@@ -131,7 +131,7 @@ private:
     void buildTrafficMenu();
     void buildEditMenu();
     // After every command: the list has been read again; the fields and look-ups follow.
-    void followChanges(const store::Changes& changes);
+    void followChanges(const session::Changes& changes);
     // True when none of `paths` exists, or the user agrees to replace those that do.
     bool mayReplace(const QStringList& paths);
     void openDatabaseAtStart();
@@ -142,15 +142,15 @@ private:
     void gridRowMoved();
     // The six fields as a waybill; a field the user left as it was shown gives the text
     // shown whole, byte for byte.
-    store::Waybill typedWaybill() const;
+    model::Waybill typedWaybill() const;
     // Shows the picker for `source` ("punkty" or "ladunki"), giving it `station` when not
     // null; the picker, or null when there is none.
     PickerDialog* runPicker(const QString& title, const QString& source, const QString* station);
 
-    store::Session& session_;
-    store::ShownList waybills_;
+    session::Session& session_;
+    session::ShownList waybills_;
     int listener_ = 0;
-    store::Waybill shown_;  // the waybill the fields were last given
+    model::Waybill shown_;  // the waybill the fields were last given
     EditMode editMode_ = EditMode::NewWaybill;
     bool haveParties_ = false;
     bool haveLoads_ = false;

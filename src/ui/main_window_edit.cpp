@@ -6,7 +6,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
-#include "store/session.h"
+#include "session/session.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
@@ -93,23 +93,23 @@ void MainWindow::redo() {
 void MainWindow::renameName() {
     if (editing_) return;
     Dialogs& dialogs = Dialogs::instance();
-    const std::vector<store::NamedThing> things = session_.namedThings();
+    const std::vector<model::NamedThing> things = session_.namedThings();
     if (things.empty()) {
         dialogs.inform(this, tr("Baza nie zawiera stacji, nadawców/odbiorców ani ładunków."));
         return;
     }
     QStringList items;
-    for (const store::NamedThing& t : things) {
+    for (const model::NamedThing& t : things) {
         const QString name = QString::fromStdString(t.name);
         const QString scope = QString::fromStdString(t.scope);
         switch (t.kind) {
-            case store::NamedKind::Station:
+            case model::NamedKind::Station:
                 items << tr("Stacja: ") + name;
                 break;
-            case store::NamedKind::Party:
+            case model::NamedKind::Party:
                 items << tr("Nadawca/odbiorca: %1 (stacja %2)").arg(name, scope);
                 break;
-            case store::NamedKind::Load:
+            case model::NamedKind::Load:
                 items << tr("Ładunek: %1 (wagony %2)").arg(name, scope);
                 break;
         }

@@ -8,9 +8,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include "store/backups.h"
-#include "store/exchange.h"
-#include "store/session.h"
+#include "config/language.h"
+#include "files/backups.h"
+#include "formats/exchange.h"
+#include "session/session.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
 #include "ui/exchange_dialogs.h"
@@ -25,7 +26,7 @@
 namespace ui {
 namespace {
 
-void showReport(QWidget* owner, const store::ExchangeReport& report) {
+void showReport(QWidget* owner, const formats::ExchangeReport& report) {
     const QString text = QString::fromStdString(report.summary());
     if (report.refused()) {
         Dialogs::instance().error(owner, text);
@@ -78,11 +79,11 @@ void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
     QStringList targets;
-    for (store::ExchangeList list : store::kExchangeLists)
-        targets << QDir(folder).filePath(QString::fromLatin1(store::csvFileName(list)));
+    for (formats::ExchangeList list : formats::kExchangeLists)
+        targets << QDir(folder).filePath(QString::fromLatin1(formats::csvFileName(list)));
     if (!mayReplace(targets)) return;
-    const auto paths =
-        session_.exportCsv(QDir::toNativeSeparators(folder).toStdString(), exchangeLanguage());
+    const auto paths = session_.exportCsv(QDir::toNativeSeparators(folder).toStdString(),
+                                          config::exchangeLanguage());
     QStringList names;
     for (const std::string& p : paths) names << QString::fromStdString(p);
     Dialogs::instance().inform(this, tr("Zapisano pliki:\n") + names.join('\n'));
@@ -95,23 +96,23 @@ void MainWindow::importCsv() {
 void MainWindow::mergeDatabase() {
     const QString file = chooseDatabaseFile(this);
     if (file.isEmpty()) return;
-    const store::ExchangeReport report =
+    const formats::ExchangeReport report =
         session_.merge(QDir::toNativeSeparators(file).toStdString());
     showReport(this, report);
     if (report.written) offerDuplicates();
 }
 
 void MainWindow::restoreBackup() {
-    const std::vector<store::BackupInfo> copies = store::listBackups(location());
+    const std::vector<files::BackupInfo> copies = files::listBackups(location());
     if (copies.empty()) {
         Dialogs::instance().inform(this,
                                    tr("Brak kopii zapasowych w katalogu ") +
-                                       QString::fromStdString(store::backupFolder(location())));
+                                       QString::fromStdString(files::backupFolder(location())));
         return;
     }
     RestoreDialog dialog(copies, this);
     showModal(dialog);
-    const std::optional<store::BackupInfo> chosen = dialog.chosen();
+    const std::optional<files::BackupInfo> chosen = dialog.chosen();
     if (!chosen) return;
     const QString when = QString::fromStdString(chosen->when);
     if (!Dialogs::instance().ask(

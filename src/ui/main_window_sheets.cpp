@@ -7,11 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "store/encoding.h"
-#include "store/exchange.h"
-#include "store/import_files.h"
-#include "store/session.h"
-#include "store/workbook.h"
+#include "config/language.h"
+#include "formats/encoding.h"
+#include "formats/exchange.h"
+#include "formats/import_files.h"
+#include "formats/workbook.h"
+#include "session/session.h"
 #include "ui/dialogs.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
@@ -35,7 +36,8 @@ bool MainWindow::mayReplace(const QStringList& paths) {
 void MainWindow::exportWorkbook() {
     const QString file = chooseWorkbookFile(this);
     if (file.isEmpty() || !mayReplace({file})) return;
-    session_.exportWorkbook(QDir::toNativeSeparators(file).toStdString(), exchangeLanguage());
+    session_.exportWorkbook(QDir::toNativeSeparators(file).toStdString(),
+                            config::exchangeLanguage());
     Dialogs::instance().inform(this, tr("Zapisano plik:\n") + QDir::toNativeSeparators(file));
 }
 
@@ -45,26 +47,19 @@ void MainWindow::importWorkbook() {
 
 void MainWindow::importFiles(const QStringList& files) {
     if (files.isEmpty()) return;
-    std::vector<store::ImportFile> chosen;
-    for (const QString& f : files) {
-        store::ImportFile file{QDir::toNativeSeparators(f).toStdString(), std::nullopt};
-        // A file that cannot be read is refused by the import itself, with the others.
-        std::string bytes;
-        try {
-            bytes = store::readImportBytes(file.path);
-        } catch (const std::exception&) {
-        }
-        if (!store::looksLikeWorkbook(bytes) && !store::isValidUtf8(bytes)) {
-            const std::vector<store::Encoding> candidates = store::likelyEncodings(bytes);
-            // With no candidate the import refuses the file and says why.
-            if (!candidates.empty()) {
-                file.encoding = chooseEncoding(this, QFileInfo(f).fileName(), bytes, candidates);
-                if (!file.encoding) return;  // cancelled: nothing is imported
-            }
-        }
-        chosen.push_back(std::move(file));
+    std::vector<std::string> paths;
+    for (const QString& f : files) paths.push_back(QDir::toNativeSeparators(f).toStdString());
+    std::vector<formats::ImportFile> chosen = session_.inspectImport(paths);
+    for (formats::ImportFile& file : chosen) {
+        // With no candidate the import refuses the file and says why.
+        if (file.kind != formats::ImportFile::Kind::NeedsEncoding || file.candidates.empty())
+            continue;
+        file.encoding =
+            chooseEncoding(this, QFileInfo(QString::fromStdString(file.path)).fileName(),
+                           file.bytes, file.candidates);
+        if (!file.encoding) return;  // cancelled: nothing is imported
     }
-    const store::ExchangeReport report = session_.importFiles(chosen);
+    const formats::ExchangeReport report = session_.importFiles(chosen);
     const QString text = QString::fromStdString(report.summary());
     if (report.refused()) {
         Dialogs::instance().error(this, text);

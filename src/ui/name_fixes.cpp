@@ -22,45 +22,45 @@ QString text(const std::string& s) {
 
 const char* kOfferKey = "edycja/duplikatyPoImporcie";
 
-QString kindTitle(store::NamedKind kind) {
+QString kindTitle(model::NamedKind kind) {
     switch (kind) {
-        case store::NamedKind::Station:
+        case model::NamedKind::Station:
             return DuplicatesDialog::tr("Stacje");
-        case store::NamedKind::Party:
+        case model::NamedKind::Party:
             return DuplicatesDialog::tr("Nadawcy/odbiorcy");
-        case store::NamedKind::Load:
+        case model::NamedKind::Load:
             break;
     }
     return DuplicatesDialog::tr("Ładunki");
 }
 
 // A member as the dialog lists it: blanks made visible by quotes, the scope beside it.
-QString memberText(const store::NamedThing& t) {
+QString memberText(const model::NamedThing& t) {
     QString s = QStringLiteral("„%1”").arg(text(t.name));
-    if (t.kind == store::NamedKind::Party)
+    if (t.kind == model::NamedKind::Party)
         s += DuplicatesDialog::tr(" (stacja %1)").arg(text(t.scope));
-    if (t.kind == store::NamedKind::Load)
+    if (t.kind == model::NamedKind::Load)
         s += DuplicatesDialog::tr(" (wagony %1)").arg(text(t.scope));
     return s;
 }
 
 }  // namespace
 
-bool renameThing(QWidget* owner, store::Session& session, const store::NamedThing& t) {
+bool renameThing(QWidget* owner, session::Session& session, const model::NamedThing& t) {
     Dialogs& dialogs = Dialogs::instance();
     const QString caption = DuplicatesDialog::tr("Popraw nazwę");
     const std::optional<QString> newName =
         dialogs.askText(owner, caption, DuplicatesDialog::tr("Nowa nazwa:"), text(t.name));
     if (!newName || newName->isEmpty()) return false;
-    store::RenameReport report;
+    model::RenameReport report;
     switch (t.kind) {
-        case store::NamedKind::Station:
+        case model::NamedKind::Station:
             report = session.renameStation(t.name, newName->toStdString());
             break;
-        case store::NamedKind::Party:
+        case model::NamedKind::Party:
             report = session.renameParty(t.name, t.scope, newName->toStdString());
             break;
-        case store::NamedKind::Load: {
+        case model::NamedKind::Load: {
             const std::optional<QString> wagon = dialogs.askText(
                 owner, caption, DuplicatesDialog::tr("Rodzaj wagonu:"), text(t.scope));
             if (!wagon) return false;
@@ -77,21 +77,21 @@ bool renameThing(QWidget* owner, store::Session& session, const store::NamedThin
     return true;
 }
 
-void addRenameMenu(QWidget& list, store::Session& session,
-                   std::function<std::optional<store::NamedThing>()> current) {
+void addRenameMenu(QWidget& list, session::Session& session,
+                   std::function<std::optional<model::NamedThing>()> current) {
     auto* action = new QAction(DuplicatesDialog::tr("Popraw nazwę…"), &list);
     action->setObjectName(QStringLiteral("PoprawNazwe"));
     list.addAction(action);
     list.setContextMenuPolicy(Qt::ActionsContextMenu);
-    store::Session* s = &session;
+    session::Session* s = &session;
     QWidget* owner = &list;
     connectHandler(action, &QAction::triggered, &list, [s, owner, current](bool) {
-        if (const std::optional<store::NamedThing> thing = current())
+        if (const std::optional<model::NamedThing> thing = current())
             renameThing(owner, *s, *thing);
     });
 }
 
-DuplicatesDialog::DuplicatesDialog(std::vector<store::DuplicateGroup> groups, QWidget* parent)
+DuplicatesDialog::DuplicatesDialog(std::vector<model::DuplicateGroup> groups, QWidget* parent)
     : QDialog(parent), groups_(std::move(groups)) {
     setObjectName(QStringLiteral("DuplicatesDialog"));
     setWindowTitle(tr("Połącz duplikaty"));
@@ -108,14 +108,14 @@ DuplicatesDialog::DuplicatesDialog(std::vector<store::DuplicateGroup> groups, QW
         {tr("Połączyć"), tr("Zostaje"), tr("Nazwy w grupie"), tr("Uwagi")});
     table_->verticalHeader()->hide();
     for (int row = 0; row < groupCount(); ++row) {
-        const store::DuplicateGroup& g = groups_[static_cast<std::size_t>(row)];
+        const model::DuplicateGroup& g = groups_[static_cast<std::size_t>(row)];
         auto* tick = new QTableWidgetItem(kindTitle(g.kind));
         tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         tick->setCheckState(Qt::Checked);
         table_->setItem(row, 0, tick);
         auto* kept = new QComboBox(table_);
         QStringList names;
-        for (const store::NamedThing& m : g.members) {
+        for (const model::NamedThing& m : g.members) {
             kept->addItem(memberText(m));
             names << memberText(m);
         }
@@ -153,19 +153,19 @@ void DuplicatesDialog::setKept(int group, int member) {
     static_cast<QComboBox*>(table_->cellWidget(group, 1))->setCurrentIndex(member);
 }
 
-std::vector<store::JoinChoice> DuplicatesDialog::choices() const {
-    std::vector<store::JoinChoice> out;
+std::vector<model::JoinChoice> DuplicatesDialog::choices() const {
+    std::vector<model::JoinChoice> out;
     for (int row = 0; row < groupCount(); ++row) {
         if (table_->item(row, 0)->checkState() != Qt::Checked) continue;
-        const store::DuplicateGroup& g = groups_[static_cast<std::size_t>(row)];
+        const model::DuplicateGroup& g = groups_[static_cast<std::size_t>(row)];
         const int kept = static_cast<QComboBox*>(table_->cellWidget(row, 1))->currentIndex();
         out.push_back({g.kind, g.members[static_cast<std::size_t>(kept)], g.members});
     }
     return out;
 }
 
-bool joinDuplicates(QWidget* owner, store::Session& session, bool quiet) {
-    std::vector<store::DuplicateGroup> groups = session.duplicates();
+bool joinDuplicates(QWidget* owner, session::Session& session, bool quiet) {
+    std::vector<model::DuplicateGroup> groups = session.duplicates();
     if (groups.empty()) {
         if (!quiet)
             Dialogs::instance().inform(owner, DuplicatesDialog::tr("Nie znaleziono duplikatów."));
@@ -173,7 +173,7 @@ bool joinDuplicates(QWidget* owner, store::Session& session, bool quiet) {
     }
     DuplicatesDialog dialog(std::move(groups), owner);
     if (dialog.exec() != QDialog::Accepted) return false;
-    const std::vector<store::JoinChoice> choices = dialog.choices();
+    const std::vector<model::JoinChoice> choices = dialog.choices();
     if (choices.empty()) return false;
     Dialogs::instance().inform(owner, text(session.joinDuplicates(choices).summary));
     return true;

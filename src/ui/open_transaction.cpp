@@ -4,13 +4,13 @@
 
 #include <QString>
 
-#include "store/session.h"
+#include "session/session.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 
 namespace ui {
 
-bool settleOpenTransaction(QWidget* owner, store::Session& session) {
+bool settleOpenTransaction(QWidget* owner, session::Session& session) {
     if (!session.inTransaction()) return true;
     const Answer answer = Dialogs::instance().askOrCancel(
         owner, QCoreApplication::translate("ui::Dialogs", "Pytanie"),

@@ -2,7 +2,7 @@
 // A transaction the user opened in the SQL browser ("begin transaction") is never lost
 // silently: closing the browser, or the program, with one open asks what to do with it.
 
-namespace store {
+namespace session {
 class Session;
 }
 
@@ -14,6 +14,6 @@ namespace ui {
 // zmiany?": Tak commits it, Nie rolls it back, "Anuluj" (Escape, the close box) leaves it
 // open. True when no transaction is open afterwards; false when it was put off, or the
 // commit or rollback failed (its error was shown), and it is still open.
-bool settleOpenTransaction(QWidget* owner, store::Session& session);
+bool settleOpenTransaction(QWidget* owner, session::Session& session);
 
 }  // namespace ui

@@ -27,11 +27,11 @@ constexpr int kTypedChars = 15;
 
 }  // namespace
 
-PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
+PartiesWindow::PartiesWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      parties_(session, "parties", store::kPartyListSql, store::ListKind::Parties),
-      stations_(session, "stations", store::kStationListSql) {
+      parties_(session, "parties", model::kPartyListSql, session::ListKind::Parties),
+      stations_(session, "stations", model::kStationListSql) {
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});
@@ -67,9 +67,9 @@ PartiesWindow::PartiesWindow(store::Session& session, QWidget* parent)
     dBGrid1_->setDesignedWidth(417);
     rememberPlace(*this, QStringLiteral("punkty"));
     addHistoryKeys(*this, session_);
-    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<store::NamedThing> {
+    addRenameMenu(*dBGrid1_, session_, [this]() -> std::optional<model::NamedThing> {
         if (parties_.recordCount() == 0) return std::nullopt;
-        return session_.namedAt(store::NamedKind::Party, parties_.currentIndex(),
+        return session_.namedAt(model::NamedKind::Party, parties_.currentIndex(),
                                 {current("nazwa"), current("stacja")});
     });
     followLanguage(*this, [this, growth] {
@@ -142,7 +142,7 @@ void PartiesWindow::deleteParty() {
     // The row as the list shows it, taken before the question; the command names it by its
     // whole stored texts.
     const int index = parties_.currentIndex();
-    const store::ListedPair party{current("nazwa"), current("stacja")};
+    const model::ListedPair party{current("nazwa"), current("stacja")};
     if (!Dialogs::instance().ask(this, tr("UWAGA"),
                                  tr("Uwaga, zostaną skasowane również: listy przewozowe z tym "
                                     "nadawcą/odbiorcą. Jesteś pewien?"))) {

@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QComboBox;
 class QLineEdit;
@@ -21,9 +21,9 @@ class DataGrid;
 class PartiesWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PartiesWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit PartiesWindow(session::Session& session, QWidget* parent = nullptr);
 
-    store::ShownList& parties() { return parties_; }
+    session::ShownList& parties() { return parties_; }
 
     void fillOnShow();
     void gridClicked();
@@ -38,9 +38,9 @@ private:
     std::string current(const char* field) const;
     void setStationText(const QString& text);
 
-    store::Session& session_;
-    store::ShownList parties_;
-    store::ShownList stations_;  // the station list, read on every showing
+    session::Session& session_;
+    session::ShownList parties_;
+    session::ShownList stations_;  // the station list, read on every showing
     DataGrid* dBGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QComboBox* comboBox1_ = nullptr;

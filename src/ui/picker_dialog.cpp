@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "store/reference_data.h"
+#include "model/reference_data.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/modal.h"
@@ -20,8 +20,8 @@ constexpr int kOuterWidth = 332;
 constexpr int kOuterHeight = 183;
 }  // namespace
 
-PickerDialog::PickerDialog(store::Session& session, QWidget* parent)
-    : QDialog(parent), rows_(session, "rows", store::kPartyListSql) {
+PickerDialog::PickerDialog(session::Session& session, QWidget* parent)
+    : QDialog(parent), rows_(session, "rows", model::kPartyListSql) {
     setWindowTitle(QStringLiteral("Form5"));
     // The client area holds the grid and the button whole (Button2 ends at 323, 153).
     resize(insideOf({kOuterWidth, kOuterHeight}));
@@ -65,13 +65,13 @@ void PickerDialog::done(int result) {
 
 void PickerDialog::fillOnShow() {
     if (!pickedInfo.isEmpty()) {
-        rows_.setSql(store::partiesOfStationSql(pickedInfo.toStdString()));
+        rows_.setSql(model::partiesOfStationSql(pickedInfo.toStdString()));
     } else {
-        rows_.setSql(store::kPartyListSql);
+        rows_.setSql(model::kPartyListSql);
     }
     DatasetModel* model = dBGrid1_->datasetModel();
     if (pickSource == QLatin1String("ladunki")) {
-        rows_.setSql(store::kLoadListSql);
+        rows_.setSql(model::kLoadListSql);
         model->setColumnField(1, QStringLiteral("rodz_wag"));
     } else {
         model->setColumnField(1, QStringLiteral("stacja"));

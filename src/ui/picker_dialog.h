@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QPushButton;
 
@@ -24,13 +24,13 @@ class DataGrid;
 class PickerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PickerDialog(store::Session& session, QWidget* parent = nullptr);
+    explicit PickerDialog(session::Session& session, QWidget* parent = nullptr);
 
     QString pickSource;
     QString pickedInfo;
     QString pickedName;
 
-    store::ShownList& rows() { return rows_; }
+    session::ShownList& rows() { return rows_; }
 
     void fillOnShow();
     void clearOnClose();
@@ -46,7 +46,7 @@ protected:
 private:
     QString columnText(int column) const;
 
-    store::ShownList rows_;
+    session::ShownList rows_;
     DataGrid* dBGrid1_ = nullptr;
     QPushButton* button2_ = nullptr;
 };

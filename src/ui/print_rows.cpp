@@ -7,7 +7,7 @@
 #include <unordered_set>
 
 #include "print/polish_order.h"
-#include "store/shown_list.h"
+#include "session/shown_list.h"
 
 namespace ui {
 namespace {
@@ -24,7 +24,7 @@ const std::array<const char*, PrintRowsModel::ColumnCount> kCaptions{
     QT_TRANSLATE_NOOP("ui::PrintHeaderRow", "Ilosc")};
 
 // The waybill text that each text column shows.
-using F = store::WaybillField;
+using F = model::WaybillField;
 const std::array<std::optional<F>, PrintRowsModel::ColumnCount> kColumnFields{
     std::nullopt, F::Load,    F::ReceivingStation, F::Receiver,
     F::WagonType, F::Shipper, F::SendingStation,   std::nullopt};
@@ -33,14 +33,14 @@ const std::array<std::optional<F>, PrintRowsModel::ColumnCount> kColumnFields{
 
 PrintRowsModel::PrintRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void PrintRowsModel::load(store::ShownList& list) {
+void PrintRowsModel::load(session::ShownList& list) {
     beginResetModel();
     list_ = &list;
     rows_ = list.recordCount();
     for (int c = 0; c < ColumnCount; ++c) {
         const auto& field = kColumnFields[static_cast<std::size_t>(c)];
         fields_[static_cast<std::size_t>(c)] =
-            field ? list.fieldIndex(store::columnOf(*field)) : -1;
+            field ? list.fieldIndex(model::columnOf(*field)) : -1;
     }
     ticks_.assign(static_cast<std::size_t>(rows_), 0);
     counts_.assign(static_cast<std::size_t>(rows_), QStringLiteral("2"));
@@ -56,7 +56,7 @@ void PrintRowsModel::clear() {
     endResetModel();
 }
 
-store::Waybill PrintRowsModel::waybill(int row) const {
+model::Waybill PrintRowsModel::waybill(int row) const {
     list_->setCurrentIndex(row);
     return list_->waybill();
 }
@@ -134,7 +134,7 @@ std::vector<print::PrintRowData> PrintRowsModel::printRows() const {
     std::vector<print::PrintRowData> rows;
     rows.reserve(static_cast<std::size_t>(rows_));
     for (std::size_t i = 0; i < static_cast<std::size_t>(rows_); ++i) {
-        const store::Waybill w = waybill(static_cast<int>(i));
+        const model::Waybill w = waybill(static_cast<int>(i));
         rows.push_back(
             {ticks_[i] != 0,
              counts_[i].toStdString(),

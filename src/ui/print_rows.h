@@ -13,10 +13,10 @@
 
 #include <optional>
 
+#include "model/waybills.h"
 #include "print/print_run.h"
-#include "store/waybills.h"
 
-namespace store {
+namespace session {
 class ShownList;
 }
 
@@ -41,12 +41,12 @@ public:
 
     // Every row of `list` (a result of "select * from listy;", which must stay open until
     // clear()) in its order, unticked, with the count "2".
-    void load(store::ShownList& list);
+    void load(session::ShownList& list);
     // No rows; the arrays' memory is given back.
     void clear();
 
     // The waybill of a row (moves the result's cursor to it).
-    store::Waybill waybill(int row) const;
+    model::Waybill waybill(int row) const;
     bool ticked(int row) const { return ticks_[static_cast<std::size_t>(row)] != 0; }
     void setTicked(int row, bool on);
     const QString& count(int row) const { return counts_[static_cast<std::size_t>(row)]; }
@@ -80,7 +80,7 @@ public:
 private:
     void columnChanged(Column column, const QList<int>& roles);
 
-    store::ShownList* list_ = nullptr;
+    session::ShownList* list_ = nullptr;
     int rows_ = 0;
     std::array<int, ColumnCount> fields_{};  // the result's field of each text column
     std::vector<std::uint8_t> ticks_;

@@ -1,5 +1,5 @@
 #include "ui/print_window.h"
-#include "store/schema.h"
+#include "model/schema.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,8 +20,8 @@
 #include <QWheelEvent>
 #include <utility>
 
+#include "model/transaction.h"
 #include "print/qt_print_service.h"
-#include "store/transaction.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/modal.h"
@@ -73,16 +73,16 @@ PrintWindow::PdfFileChooser PrintWindow::setPdfFileChooser(PdfFileChooser choose
     return std::exchange(pdfChooser(), std::move(chooser));
 }
 
-PrintWindow::PrintWindow(store::Session& session, QWidget* parent)
+PrintWindow::PrintWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
-      waybills_(session, "sql1", store::kWaybillListSql),
+      waybills_(session, "sql1", model::kWaybillListSql),
       colours_(session, "sql2", std::string()) {
     resize(insideOf({554, 447}));
     // Enlarged, the window shows more of its list; never smaller than designed.
     setMinimumSize(insideOf({554, 447}));
     rememberPlace(*this, QStringLiteral("wydruk"));
     centreOnScreen(*this, {554, 447});
-    for (store::ShownList* q : {&waybills_, &colours_}) q->setAutoCommit(false);
+    for (session::ShownList* q : {&waybills_, &colours_}) q->setAutoCommit(false);
 
     // Everything in the client area scrolls together, vertically only, by the window's own
     // scroll bar: the printer controls, the header row and the list of waybills.
@@ -189,7 +189,7 @@ bool PrintWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PrintWindow::fillOnShow() {
     rows_->clear();  // before the result it reads goes
-    waybills_.setSql(store::kWaybillListSql);
+    waybills_.setSql(model::kWaybillListSql);
     waybills_.open();
     rows_->load(waybills_);
     if (rows_->rowCount() > 0) list_->setCurrentIndex(rows_->index(0, PrintRowsModel::Tick));

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "print/print_run.h"
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QComboBox;
 class QLabel;
@@ -32,7 +32,7 @@ class PrintRowsModel;
 class PrintWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit PrintWindow(session::Session& session, QWidget* parent = nullptr);
     ~PrintWindow() override;
 
     // The waybills in the query's order, their ticks and counts; the list showing them and
@@ -41,8 +41,8 @@ public:
     PrintList& list() const { return *list_; }
     PrintHeaderRow& header() const { return *header_; }
     double scale() const { return scale_; }
-    store::ShownList& waybills() { return waybills_; }
-    store::ShownList& colourQuery() { return colours_; }
+    session::ShownList& waybills() { return waybills_; }
+    session::ShownList& colourQuery() { return colours_; }
 
     void listPrinters();
     void fillOnShow();
@@ -87,8 +87,8 @@ private:
     void placeContent();
     void followList(int listValue);
 
-    store::ShownList waybills_;
-    store::ShownList colours_;
+    session::ShownList waybills_;
+    session::ShownList colours_;
     std::unique_ptr<print::PrintService> printers_;
     double scale_ = 0;
     print::PrintService* testService_ = nullptr;

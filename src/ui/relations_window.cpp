@@ -38,10 +38,10 @@ QComboBox* stationBox(QWidget* parent, const char* name) {
 
 }  // namespace
 
-RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
+RelationsWindow::RelationsWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      relations_(session, "relations", "", store::ListKind::Relations) {
+      relations_(session, "relations", "", session::ListKind::Relations) {
     setObjectName(QStringLiteral("Relacje"));
     followLanguage(*this, [this] {
         setWindowTitle(tr("Relacje"));
@@ -116,7 +116,7 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     receivingStation_ = stationBox(this, "receivingStation");
     perWeek_ = new QSpinBox(this);
     perWeek_->setObjectName(QStringLiteral("perWeek"));
-    perWeek_->setRange(store::kMinPerWeek, store::kMaxPerWeek);
+    perWeek_->setRange(model::kMinPerWeek, model::kMaxPerWeek);
     note_ = edit("note");
     places_ = new QLabel(this);
     places_->setObjectName(QStringLiteral("places"));
@@ -163,16 +163,16 @@ RelationsWindow::RelationsWindow(store::Session& session, QWidget* parent)
     connectHandler(stationFilter_, &QComboBox::currentIndexChanged, this,
                    [this](int) { applyListing(); });
     connectHandler(availableOnly_, &QCheckBox::toggled, this, [this](bool) { applyListing(); });
-    listener_ = session_.listen([this](const store::Changes& c) {
+    listener_ = session_.listen([this](const session::Changes& c) {
         if (!isVisible()) return;
-        if (c.has(store::ListKind::Stations)) refillStations();
+        if (c.has(session::ListKind::Stations)) refillStations();
         // A deleted or renamed name changes the marks.
-        if (!c.has(store::ListKind::Relations) &&
-            (c.has(store::ListKind::Stations) || c.has(store::ListKind::Parties) ||
-             c.has(store::ListKind::Loads) || c.has(store::ListKind::Wagons)))
+        if (!c.has(session::ListKind::Relations) &&
+            (c.has(session::ListKind::Stations) || c.has(session::ListKind::Parties) ||
+             c.has(session::ListKind::Loads) || c.has(session::ListKind::Wagons)))
             relations_.reopen();
-        if (c.has(store::ListKind::Places)) showPlaces();
-        if (c.has(store::ListKind::Relations)) showCurrent();
+        if (c.has(session::ListKind::Places)) showPlaces();
+        if (c.has(session::ListKind::Relations)) showCurrent();
     });
 
     resize(980, 560);
@@ -232,7 +232,7 @@ void RelationsWindow::applyListing() {
 }
 
 void RelationsWindow::sortBy(int column) {
-    const auto field = static_cast<store::RelationField>(column);
+    const auto field = static_cast<model::RelationField>(column);
     listing_.descending = listing_.sortBy == field ? !listing_.descending : false;
     listing_.sortBy = field;
     grid_->horizontalHeader()->setSortIndicator(
@@ -245,7 +245,7 @@ void RelationsWindow::showCurrent() {
         showPlaces();
         return;
     }
-    const std::optional<store::Relation> r = session_.relation(relations_.integer("id"));
+    const std::optional<model::Relation> r = session_.relation(relations_.integer("id"));
     if (!r) return;
     sendingStation_->setEditText(q(r->texts.sendingStation));
     shipper_->setText(q(r->texts.shipper));
@@ -299,8 +299,8 @@ void RelationsWindow::pickReceiver() {
     }
 }
 
-store::Relation RelationsWindow::typed() const {
-    store::Relation r;
+model::Relation RelationsWindow::typed() const {
+    model::Relation r;
     r.texts.sendingStation = sendingStation_->currentText().toStdString();
     r.texts.shipper = shipper_->text().toStdString();
     r.texts.wagonType = wagonType_->text().toStdString();
@@ -318,7 +318,7 @@ void RelationsWindow::addRelation() {
 
 void RelationsWindow::changeRelation() {
     if (!relations_.active() || relations_.recordCount() == 0) return;
-    store::Relation r = typed();
+    model::Relation r = typed();
     r.id = relations_.integer("id");
     session_.changeRelation(r);
 }
@@ -344,7 +344,7 @@ void RelationsWindow::editPlaces(bool receiver) {
         this, tr("Miejsca"),
         tr("Ile wagonów naraz mieści bocznica „%1” (%2)? 0: bez ograniczeń.")
             .arg(who->text(), at->currentText()),
-        session_.placesOf(name, station), 0, store::kMaxPlaces);
+        session_.placesOf(name, station), 0, model::kMaxPlaces);
     if (!n) return;
     session_.setPlaces({name, station, *n});
 }

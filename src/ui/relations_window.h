@@ -12,8 +12,8 @@
 
 #include <QDialog>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,13 +29,13 @@ class PickerDialog;
 class RelationsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit RelationsWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit RelationsWindow(session::Session& session, QWidget* parent = nullptr);
     ~RelationsWindow() override;
 
     // The picker of the waybill form, which the "…" buttons show.
     void setPicker(PickerDialog* picker) { picker_ = picker; }
-    store::ShownList& relations() { return relations_; }
-    store::RelationListing listing() const { return listing_; }
+    session::ShownList& relations() { return relations_; }
+    model::RelationListing listing() const { return listing_; }
 
     void fillOnShow();
     void showCurrent();  // the current relation in the fields
@@ -56,13 +56,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    store::Relation typed() const;
+    model::Relation typed() const;
     void refillStations();
     void showPlaces();
 
-    store::Session& session_;
-    store::ShownList relations_;
-    store::RelationListing listing_;
+    session::Session& session_;
+    session::ShownList relations_;
+    model::RelationListing listing_;
     PickerDialog* picker_ = nullptr;
     int listener_ = 0;
     DataGrid* grid_ = nullptr;

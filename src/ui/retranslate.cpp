@@ -1,4 +1,5 @@
 #include "ui/retranslate.h"
+#include "config/language.h"
 
 #include "ui/language.h"
 
@@ -74,7 +75,7 @@ int overflowOf(QWidget* control) {
 }  // namespace
 
 void fitCaptions(QWidget& window) {
-    const bool polish = currentLanguage() == QStringLiteral("pl");
+    const bool polish = config::currentLanguage() == QStringLiteral("pl");
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->window() != &window) continue;
         if (!qobject_cast<QLabel*>(control) && !qobject_cast<QAbstractButton*>(control)) continue;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "formats/import_files.h"
 #include "ui/modal.h"
 #include "ui/window_keys.h"
 
@@ -51,9 +52,9 @@ QStringList chooseImportFiles(QWidget* owner) {
             "Arkusze i pliki CSV (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
 }
 
-std::optional<store::Encoding> chooseEncoding(QWidget* owner, const QString& name,
-                                              const std::string& bytes,
-                                              const std::vector<store::Encoding>& candidates) {
+std::optional<formats::Encoding> chooseEncoding(QWidget* owner, const QString& name,
+                                                const std::string& bytes,
+                                                const std::vector<formats::Encoding>& candidates) {
     if (choosers().encoding) return choosers().encoding(owner, name, bytes, candidates);
     EncodingDialog dialog(name, bytes, candidates, owner);
     showModal(dialog);
@@ -61,7 +62,7 @@ std::optional<store::Encoding> chooseEncoding(QWidget* owner, const QString& nam
 }
 
 EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
-                               std::vector<store::Encoding> candidates, QWidget* parent)
+                               std::vector<formats::Encoding> candidates, QWidget* parent)
     : QDialog(parent), candidates_(std::move(candidates)) {
     setObjectName(QStringLiteral("encodingDialog"));
     setWindowTitle(tr("Kodowanie pliku %1").arg(name));
@@ -72,35 +73,25 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
                                  .arg(name),
                              this);
     label->setWordWrap(true);
-    // The first rows only.
-    std::size_t end = 0;
-    for (int line = 0; line < kPreviewRows && end < bytes.size(); ++line) {
-        end = bytes.find('\n', end);
-        end = end == std::string_view::npos ? bytes.size() : end + 1;
-    }
-    const std::string_view head = bytes.substr(0, end);
     table_ = new QTableWidget(0, int(candidates_.size()), this);
     table_->setObjectName(QStringLiteral("preview"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     QStringList titles;
     for (std::size_t c = 0; c < candidates_.size(); ++c) {
-        titles << QString::fromLatin1(store::encodingName(candidates_[c]));
-        const QStringList lines =
-            QString::fromStdString(store::toUtf8(head, candidates_[c])).split(QLatin1Char('\n'));
-        if (table_->rowCount() < lines.size()) table_->setRowCount(int(lines.size()));
-        for (int r = 0; r < lines.size(); ++r) {
-            QString text = lines[r];
-            if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
-            table_->setItem(r, int(c), new QTableWidgetItem(text));
-        }
+        titles << QString::fromLatin1(formats::encodingName(candidates_[c]));
+        const std::vector<std::string> lines =
+            formats::previewLines(bytes, candidates_[c], kPreviewRows);
+        if (table_->rowCount() < int(lines.size())) table_->setRowCount(int(lines.size()));
+        for (std::size_t r = 0; r < lines.size(); ++r)
+            table_->setItem(int(r), int(c), new QTableWidgetItem(QString::fromStdString(lines[r])));
     }
     table_->setHorizontalHeaderLabels(titles);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* buttons = new QDialogButtonBox(this);
     for (std::size_t c = 0; c < candidates_.size(); ++c) {
         QPushButton* b = buttons->addButton(
-            tr("Wczytaj jako %1").arg(QString::fromLatin1(store::encodingName(candidates_[c]))),
+            tr("Wczytaj jako %1").arg(QString::fromLatin1(formats::encodingName(candidates_[c]))),
             QDialogButtonBox::AcceptRole);
         b->setObjectName(QStringLiteral("encoding%1").arg(c));
         connect(b, &QPushButton::clicked, this, [this, c] {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/encoding.h"
+#include "formats/encoding.h"
 
 class QTableWidget;
 class QPushButton;
@@ -25,9 +25,9 @@ struct SheetChoosers {
     std::function<QStringList(QWidget*)> importFiles;  // what "Import arkusza…" reads
     // The encoding of the file `name` with `bytes`, from `candidates` (the likeliest first);
     // nothing when the user cancels.
-    std::function<std::optional<store::Encoding>(QWidget*, const QString& name,
-                                                 const std::string& bytes,
-                                                 const std::vector<store::Encoding>& candidates)>
+    std::function<std::optional<formats::Encoding>(
+        QWidget*, const QString& name, const std::string& bytes,
+        const std::vector<formats::Encoding>& candidates)>
         encoding;
 };
 
@@ -36,9 +36,9 @@ SheetChoosers setSheetChoosers(SheetChoosers choosers);
 
 QString chooseWorkbookFile(QWidget* owner);
 QStringList chooseImportFiles(QWidget* owner);
-std::optional<store::Encoding> chooseEncoding(QWidget* owner, const QString& name,
-                                              const std::string& bytes,
-                                              const std::vector<store::Encoding>& candidates);
+std::optional<formats::Encoding> chooseEncoding(QWidget* owner, const QString& name,
+                                                const std::string& bytes,
+                                                const std::vector<formats::Encoding>& candidates);
 
 // The window of chooseEncoding(): a column per candidate with the file's first rows decoded
 // in it, and a button per candidate ("Wczytaj jako windows-1252"), the likeliest the default.
@@ -46,17 +46,17 @@ class EncodingDialog : public QDialog {
     Q_OBJECT
 public:
     EncodingDialog(const QString& name, std::string_view bytes,
-                   std::vector<store::Encoding> candidates, QWidget* parent = nullptr);
+                   std::vector<formats::Encoding> candidates, QWidget* parent = nullptr);
     QTableWidget* table() const { return table_; }
     QPushButton* button(std::size_t candidate) const { return buttons_.at(candidate); }
     // The encoding whose button closed the dialog; nothing when it was cancelled.
-    std::optional<store::Encoding> chosen() const { return chosen_; }
+    std::optional<formats::Encoding> chosen() const { return chosen_; }
 
 private:
-    std::vector<store::Encoding> candidates_;
+    std::vector<formats::Encoding> candidates_;
     QTableWidget* table_ = nullptr;
     std::vector<QPushButton*> buttons_;
-    std::optional<store::Encoding> chosen_;
+    std::optional<formats::Encoding> chosen_;
 };
 
 }  // namespace ui

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <limits>
 
-#include "store/history.h"
-#include "store/schema.h"
+#include "model/history.h"
+#include "model/schema.h"
 #include "ui/data_grid.h"
 #include "ui/handlers.h"
 #include "ui/open_transaction.h"
@@ -15,8 +15,8 @@
 
 namespace ui {
 
-SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), results_(session, "results", store::kStationListSql) {
+SqlBrowserWindow::SqlBrowserWindow(session::Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), results_(session, "results", model::kStationListSql) {
     resize(insideOf({1060, 563}));
     move(308, 217);
 
@@ -55,13 +55,13 @@ SqlBrowserWindow::SqlBrowserWindow(store::Session& session, QWidget* parent)
 // A statement of the user's other than a plain select ends the history: what it changed
 // is not the session's to undo.
 void SqlBrowserWindow::openTypedQuery() {
-    if (!store::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
+    if (!model::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.open();
 }
 
 void SqlBrowserWindow::execTypedText() {
-    if (!store::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
+    if (!model::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.execSql();
 }

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,9 +18,9 @@ class DataGrid;
 class SqlBrowserWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SqlBrowserWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit SqlBrowserWindow(session::Session& session, QWidget* parent = nullptr);
 
-    store::ShownList& results() { return results_; }
+    session::ShownList& results() { return results_; }
 
     void openTypedQuery();  // "Open"
     void execTypedText();   // "Exec"
@@ -30,8 +30,8 @@ public:
     void done(int result) override;
 
 private:
-    store::Session& session_;
-    store::ShownList results_;
+    session::Session& session_;
+    session::ShownList results_;
     QLineEdit* edit1_;
     DataGrid* dBGrid1_;
 };

@@ -1,7 +1,7 @@
 #include "ui/stations_window.h"
 
 #include <QCoreApplication>
-#include "store/schema.h"
+#include "model/schema.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "store/colours.h"
+#include "model/colours.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/history_keys.h"
@@ -36,12 +36,12 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), stations_(session, "stations", store::kStationListSql) {
+StationsWindow::StationsWindow(session::Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), stations_(session, "stations", model::kStationListSql) {
     resize(insideOf({534, 376}));
     // The grid shows the stations as every command leaves them.
-    listener_ = session_.listen([this](const store::Changes& changes) {
-        if (isVisible() && (changes.newFile || changes.has(store::ListKind::Stations)))
+    listener_ = session_.listen([this](const session::Changes& changes) {
+        if (isVisible() && (changes.newFile || changes.has(session::ListKind::Stations)))
             runHandler(this, [this] { fillGrid(); });
     });
 
@@ -71,7 +71,7 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->setCompleter(nullptr);  // typed text selects an item only when it is one exactly
     comboBox1_->setMaxVisibleItems(8);
-    for (std::size_t i = 0; i < store::kFremoColours.size(); ++i) comboBox1_->addItem(QString());
+    for (std::size_t i = 0; i < model::kFremoColours.size(); ++i) comboBox1_->addItem(QString());
     comboBox1_->setCurrentIndex(-1);
 
     button1_ = place(new QPushButton(this), "Button1", 80, 312, 75, 25);
@@ -104,10 +104,10 @@ StationsWindow::StationsWindow(store::Session& session, QWidget* parent)
     growth_->grown = [this](QSize extra) { grid_->setColWidths(0, 427 + extra.width()); };
     rememberPlace(*this, QStringLiteral("stacje"));
     addHistoryKeys(*this, session_);
-    addRenameMenu(*grid_, session_, [this]() -> std::optional<store::NamedThing> {
+    addRenameMenu(*grid_, session_, [this]() -> std::optional<model::NamedThing> {
         const int row = grid_->row();
         if (row < 1 || row >= grid_->rowCount()) return std::nullopt;
-        return store::NamedThing{store::NamedKind::Station, grid_->cells(0, row).toStdString(), {}};
+        return model::NamedThing{model::NamedKind::Station, grid_->cells(0, row).toStdString(), {}};
     });
     followLanguage(*this, [this] { retranslate(); });
 }
@@ -123,8 +123,8 @@ void StationsWindow::retranslate() {
     // The colour list in the chosen language; the selection and any typed text stay.
     const QString typed = comboBox1_->currentText();
     const int index = comboBox1_->currentIndex();
-    for (const store::FremoColour& c : store::kFremoColours) {
-        comboBox1_->setItemText(c.index, QCoreApplication::translate("store::FremoColour",
+    for (const model::FremoColour& c : model::kFremoColours) {
+        comboBox1_->setItemText(c.index, QCoreApplication::translate("model::FremoColour",
                                                                      std::string(c.label).c_str()));
     }
     if (index < 0) comboBox1_->setEditText(typed);
@@ -157,7 +157,7 @@ void StationsWindow::fillGrid() {
 
         const std::string name = stations_.text("kolor");
         widgets::CellStyle& swatch = grid_->cellStyle(1, row);
-        if (const auto colour = store::colourByName(name)) {
+        if (const auto colour = model::colourByName(name)) {
             const QColor rgb(colour->red, colour->green, colour->blue);
             // White reads as black text on white; every other colour as a solid swatch.
             swatch.setFontColor(colour->index == 0 ? kBlack : rgb);
@@ -200,7 +200,7 @@ void StationsWindow::clearOnClose() {
 }
 
 void StationsWindow::colourPicked() {
-    currentColour_ = fromUtf8(store::colourNameForIndex(comboBox1_->currentIndex()));
+    currentColour_ = fromUtf8(model::colourNameForIndex(comboBox1_->currentIndex()));
 }
 
 // Typed text selects the item it spells exactly, and otherwise no item, keeping the text.
@@ -254,7 +254,7 @@ void StationsWindow::pickStation(int row) {
     edit1_->setText(grid_->cells(0, row));
     // The station's colour becomes the one "Zmień" writes, so that it never writes a colour
     // the user did not pick; a name that is none of the eight leaves both as they were.
-    if (const auto colour = store::colourByName(grid_->cells(1, row).toStdString())) {
+    if (const auto colour = model::colourByName(grid_->cells(1, row).toStdString())) {
         comboBox1_->setCurrentIndex(colour->index);
         currentColour_ = fromUtf8(colour->name);
     }

@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QComboBox;
 class QLabel;
@@ -25,10 +25,10 @@ class Growth;
 class StationsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit StationsWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit StationsWindow(session::Session& session, QWidget* parent = nullptr);
     ~StationsWindow() override;
 
-    store::ShownList& stations() { return stations_; }
+    session::ShownList& stations() { return stations_; }
     // The colour name that "Dopisz" and "Zmień" write.
     const QString& currentColour() const { return currentColour_; }
 
@@ -57,8 +57,8 @@ private:
     void colourTyped(const QString& text);
     std::string typedName() const;
 
-    store::Session& session_;
-    store::ShownList stations_;
+    session::Session& session_;
+    session::ShownList stations_;
     int listener_ = 0;
     QString currentColour_ = QStringLiteral("clwhite");
     // The cell under the pointer when a button went down, taken before the grid handles the

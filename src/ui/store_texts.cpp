@@ -8,11 +8,11 @@ namespace ui {
 namespace {
 
 [[maybe_unused]] const char* const kStoreTexts[] = {
-    QT_TRANSLATE_NOOP("store", "Stacje"),         QT_TRANSLATE_NOOP("store", "Nadawcy/odbiorcy"),
-    QT_TRANSLATE_NOOP("store", "Ładunki"),        QT_TRANSLATE_NOOP("store", "Listy przewozowe"),
-    QT_TRANSLATE_NOOP("store", "Wagony"),         QT_TRANSLATE_NOOP("store", "Import CSV"),
-    QT_TRANSLATE_NOOP("store", "Import arkusza"), QT_TRANSLATE_NOOP("store", "Dołączenie bazy"),
-    QT_TRANSLATE_NOOP("store", "Relacje"),        QT_TRANSLATE_NOOP("store", "Miejsca"),
+    QT_TRANSLATE_NOOP("listy", "Stacje"),         QT_TRANSLATE_NOOP("listy", "Nadawcy/odbiorcy"),
+    QT_TRANSLATE_NOOP("listy", "Ładunki"),        QT_TRANSLATE_NOOP("listy", "Listy przewozowe"),
+    QT_TRANSLATE_NOOP("listy", "Wagony"),         QT_TRANSLATE_NOOP("listy", "Import CSV"),
+    QT_TRANSLATE_NOOP("listy", "Import arkusza"), QT_TRANSLATE_NOOP("listy", "Dołączenie bazy"),
+    QT_TRANSLATE_NOOP("listy", "Relacje"),        QT_TRANSLATE_NOOP("listy", "Miejsca"),
 };
 
 }  // namespace

@@ -30,8 +30,10 @@ constexpr int kMaxCopies = 500;
 
 }  // namespace
 
-WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), wagons_(session, "wagons", "", store::ListKind::Wagons) {
+WagonsWindow::WagonsWindow(session::Session& session, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      wagons_(session, "wagons", "", session::ListKind::Wagons) {
     setObjectName(QStringLiteral("Wagony"));
     wagons_.setSqlSource([this] { return session_.wagonListSql(listing()); });
 
@@ -138,8 +140,8 @@ WagonsWindow::WagonsWindow(store::Session& session, QWidget* parent)
                    [this](const QString&) { applyListing(); });
     connectHandler(sortBy_, &QComboBox::currentIndexChanged, this, [this](int) { applyListing(); });
     connectHandler(descending_, &QCheckBox::toggled, this, [this](bool) { applyListing(); });
-    listener_ = session_.listen([this](const store::Changes& c) {
-        if (c.has(store::ListKind::Wagons) && isVisible()) {
+    listener_ = session_.listen([this](const session::Changes& c) {
+        if (c.has(session::ListKind::Wagons) && isVisible()) {
             refillFilters();
             showCurrent();  // the fields show the row the next command acts on
         }
@@ -175,11 +177,11 @@ void WagonsWindow::done(int result) {
     wagons_.close();
 }
 
-store::WagonListing WagonsWindow::listing() const {
-    store::WagonListing l;
+model::WagonListing WagonsWindow::listing() const {
+    model::WagonListing l;
     l.wagonClass = classFilter_->currentText().trimmed().toStdString();
     l.owner = ownerFilter_->currentText().toStdString();
-    l.sortBy = static_cast<store::WagonField>(std::max(0, sortBy_->currentIndex()));
+    l.sortBy = static_cast<model::WagonField>(std::max(0, sortBy_->currentIndex()));
     l.descending = descending_->isChecked();
     return l;
 }
@@ -193,7 +195,7 @@ void WagonsWindow::fillOnShow() {
 // The filters offer the classes and owners of the list; what is typed or chosen stays.
 void WagonsWindow::refillFilters() {
     std::set<QString> classes, owners;
-    for (const store::Wagon& w : session_.wagons()) {
+    for (const model::Wagon& w : session_.wagons()) {
         if (!w.wagonClass.empty()) classes.insert(q(w.wagonClass));
         if (!w.owner.empty()) owners.insert(q(w.owner));
     }
@@ -216,7 +218,7 @@ void WagonsWindow::applyListing() {
 
 void WagonsWindow::showCurrent() {
     if (!wagons_.active() || wagons_.recordCount() == 0) return;
-    const std::optional<store::Wagon> w = session_.wagon(wagons_.text("numer"));
+    const std::optional<model::Wagon> w = session_.wagon(wagons_.text("numer"));
     if (!w) return;
     number_->setText(q(w->number));
     class_->setText(q(w->wagonClass));
@@ -227,13 +229,13 @@ void WagonsWindow::showCurrent() {
     note_->setText(q(w->note));
 }
 
-store::Wagon WagonsWindow::typed() const {
+model::Wagon WagonsWindow::typed() const {
     return {number_->text().toStdString(),
             class_->text().toStdString(),
             owner_->text().toStdString(),
             home_->text().toStdString(),
             length_->text().toStdString(),
-            static_cast<store::SpeedMark>(std::max(0, speed_->currentIndex())),
+            static_cast<model::SpeedMark>(std::max(0, speed_->currentIndex())),
             note_->text().toStdString()};
 }
 

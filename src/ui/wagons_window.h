@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
-#include "store/session.h"
-#include "store/shown_list.h"
+#include "session/session.h"
+#include "session/shown_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,11 +23,11 @@ class DataGrid;
 class WagonsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit WagonsWindow(store::Session& session, QWidget* parent = nullptr);
+    explicit WagonsWindow(session::Session& session, QWidget* parent = nullptr);
     ~WagonsWindow() override;
 
-    store::ShownList& wagons() { return wagons_; }
-    store::WagonListing listing() const;
+    session::ShownList& wagons() { return wagons_; }
+    model::WagonListing listing() const;
 
     void fillOnShow();
     void showCurrent();   // the current wagon in the fields
@@ -45,11 +45,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    store::Wagon typed() const;
+    model::Wagon typed() const;
     void refillFilters();
 
-    store::Session& session_;
-    store::ShownList wagons_;
+    session::Session& session_;
+    session::ShownList wagons_;
     int listener_ = 0;
     DataGrid* grid_ = nullptr;
     QComboBox* classFilter_ = nullptr;

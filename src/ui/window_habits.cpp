@@ -1,4 +1,5 @@
 #include "ui/window_habits.h"
+#include "config/language.h"
 #include "ui/language.h"
 #include "ui/retranslate.h"
 #include "ui/window_keys.h"
@@ -76,7 +77,7 @@ void Growth::widenForLanguage(int by) {
 void indentFieldsForLabels(Growth& growth, int fieldsLeft, std::initializer_list<QLabel*> labels,
                            std::initializer_list<QWidget*> fields) {
     int indent = 0;
-    if (currentLanguage() != QStringLiteral("pl")) {
+    if (config::currentLanguage() != QStringLiteral("pl")) {
         for (QLabel* label : labels) {
             const int needed =
                 label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 2;

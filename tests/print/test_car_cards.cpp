@@ -30,7 +30,7 @@ std::vector<print::CarCardRow> wagons(int count) {
     std::vector<print::CarCardRow> rows;
     for (int i = 0; i < count; ++i) {
         rows.push_back({{"Nr " + std::to_string(1000 + i), i % 2 ? "Gbs" : "Eaos", "DB", "Hagen",
-                         "14040", store::SpeedMark::None, ""},
+                         "14040", model::SpeedMark::None, ""},
                         1});
     }
     return rows;
@@ -90,11 +90,11 @@ void CarCardsTest::stripesAndColourOnTheImage() {
     print::ImagePrintService service(height, QRect(0, 0, qRound(210 * mm), height), dpi);
     print::CarCardOptions options;
     options.format = print::carCardFormat(CarCardPreset::A6, Paper::A4);
-    options.colours = store::defaultCardColours();
+    options.colours = model::defaultCardColours();
     options.colours[1].colour = "#a0c0e0";  // G+H
     auto rows = wagons(3);
-    rows[0].wagon.speed = store::SpeedMark::SS;
-    rows[1].wagon.speed = store::SpeedMark::S;
+    rows[0].wagon.speed = model::SpeedMark::SS;
+    rows[1].wagon.speed = model::SpeedMark::S;
     print::printCarCards(service, -1, rows, options);
     QCOMPARE(service.pages().size(), 1);
     const QImage& page = service.pages().front();

@@ -15,8 +15,8 @@
 #include "print/print_run.h"
 #include "print/qt_print_service.h"
 #include "print/recording_print_service.h"
+#include "support/database_fixture.h"
 #include "support/sql_helpers.h"
-#include "support/store_fixture.h"
 
 using print::CardFormat;
 using print::CardPreset;
@@ -26,7 +26,7 @@ using print::PrintRowData;
 
 namespace {
 
-struct Database : testing::StoreDatabase {
+struct Database : testing::TestDatabase {
     Database() {
         testing::execFile(file(),
                           "insert into stacje values(1,'Zabrze','clred');"

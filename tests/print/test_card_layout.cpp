@@ -7,10 +7,11 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "model/schema.h"
 #include "print/card_layout.h"
 #include "print/print_run.h"
 #include "print/recording_print_service.h"
-#include "store/schema.h"
+#include "support/database_fixture.h"
 #include "support/sql_helpers.h"
 #include "support/work_dir.h"
 
@@ -29,7 +30,7 @@ struct Stations {
     explicit Stations(const QString& sql = {}) {
         sql1.setConnection(&baza);
         sql2.setConnection(&baza);
-        store::openDatabase(baza, sql1);
+        testing::openNewDatabase(baza, sql1);
         if (!sql.isEmpty()) testing::execFile(dir.file("listy.sdb"), sql);
     }
 };

@@ -8,14 +8,14 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "model/schema.h"
 #include "print/card_layout.h"
 #include "print/painter_print_service.h"
 #include "print/print_options.h"
 #include "print/print_run.h"
 #include "print/recording_print_service.h"
-#include "store/schema.h"
+#include "support/database_fixture.h"
 #include "support/sql_helpers.h"
-#include "support/store_fixture.h"
 #include "support/work_dir.h"
 
 using print::CardOrder;
@@ -32,7 +32,7 @@ const QColor kGrey(192, 192, 192), kWhite(255, 255, 255), kRed(255, 0, 0), kBlue
     kBlack(0, 0, 0);
 
 // A database with some stations; the print run reads the band colours on `sql2`.
-struct Database : testing::StoreDatabase {
+struct Database : testing::TestDatabase {
     db::SqlQuery& sql2 = command;
     Database() {
         testing::execFile(file(),

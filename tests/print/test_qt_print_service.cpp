@@ -9,13 +9,13 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
+#include "model/schema.h"
 #include "print/card_layout.h"
 #include "print/painter_print_service.h"
 #include "print/print_run.h"
 #include "print/qt_print_service.h"
-#include "store/schema.h"
+#include "support/database_fixture.h"
 #include "support/sql_helpers.h"
-#include "support/store_fixture.h"
 #include "support/work_dir.h"
 
 using print::PrintRowData;
@@ -25,7 +25,7 @@ namespace {
 constexpr int kDpi = 50;  // rendering resolution; the cards are drawn at 600 dpi
 
 // A database with some stations; the print run reads the band colours on `sql2`.
-struct Database : testing::StoreDatabase {
+struct Database : testing::TestDatabase {
     db::SqlQuery& sql2 = command;
     Database() {
         testing::execFile(file(),

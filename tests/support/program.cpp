@@ -2,8 +2,9 @@
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
-#include "store/database_location.h"
-#include "store/schema.h"
+#include "files/database_location.h"
+#include "model/schema.h"
+#include "session/startup.h"
 #include "support/sql_helpers.h"
 #include "ui/modal.h"
 
@@ -14,7 +15,7 @@ void makeDatabase(const QString& file, const QString& setupSql) {
         db::SqlConnection connection("baza");
         db::SqlQuery list("sql1");
         list.setConnection(&connection);
-        store::openDatabase(connection, list, store::DatabaseLocation::file(file.toStdString()));
+        session::openDatabase(connection, list, files::DatabaseLocation::file(file.toStdString()));
     }
     if (!setupSql.isEmpty()) execFile(file, setupSql);
 }

@@ -16,13 +16,13 @@
 
 #include <sstream>
 
-#include "store/backups.h"
-#include "store/database_location.h"
+#include "cli/command_line.h"
+#include "files/backups.h"
+#include "files/database_location.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
 #include "ui/app_windows.h"
-#include "ui/command_line.h"
 #include "ui/data_grid.h"
 #include "ui/exchange_dialogs.h"
 #include "ui/find_dialog.h"
@@ -188,12 +188,12 @@ void ExchangeMenuTest::refusedImportIsShownAndWritesNothing() {
 void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
     Program p(kWaybills);
     const QString book = p.dir.file("spotkanie.xlsx");
-    std::vector<store::Encoding> offered;
-    std::optional<store::Encoding> answer = store::Encoding::Windows1252;
+    std::vector<formats::Encoding> offered;
+    std::optional<formats::Encoding> answer = formats::Encoding::Windows1252;
     QStringList importing;
     SheetChoosers c({[&](QWidget*) { return book; }, [&](QWidget*) { return importing; },
                      [&](QWidget*, const QString&, const std::string&,
-                         const std::vector<store::Encoding>& candidates) {
+                         const std::vector<formats::Encoding>& candidates) {
                          offered = candidates;
                          return answer;
                      }});
@@ -227,9 +227,9 @@ void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
     f.close();
     importing = {book, danish};
     q.action("ImportArkusza1")->trigger();
-    QCOMPARE(offered, (std::vector<store::Encoding>{store::Encoding::Windows1252,
-                                                    store::Encoding::Windows1250,
-                                                    store::Encoding::Iso88592}));
+    QCOMPARE(offered, (std::vector<formats::Encoding>{formats::Encoding::Windows1252,
+                                                      formats::Encoding::Windows1250,
+                                                      formats::Encoding::Iso88592}));
     QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import arkusza: dodano 6,"),
              qPrintable(q.dialogs.transcript()));
     QVERIFY(q.dialogs.transcript().contains("dk.csv: odczytano w kodowaniu windows-1252"));
@@ -248,8 +248,8 @@ void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
 }
 
 void ExchangeMenuTest::encodingWindowShowsEachCandidateSideBySide() {
-    const std::vector<store::Encoding> candidates =
-        store::likelyEncodings(kDanishStations.toStdString());
+    const std::vector<formats::Encoding> candidates =
+        formats::likelyEncodings(kDanishStations.toStdString());
     ui::EncodingDialog dialog("dk.csv", kDanishStations.toStdString(), candidates);
     QCOMPARE(dialog.table()->columnCount(), 3);
     QCOMPARE(dialog.table()->horizontalHeaderItem(0)->text(), QStringLiteral("windows-1252"));
@@ -258,7 +258,7 @@ void ExchangeMenuTest::encodingWindowShowsEachCandidateSideBySide() {
     QCOMPARE(dialog.table()->item(2, 1)->text(), QStringLiteral("Nćstved,clblue"));
     QVERIFY(dialog.button(0)->isDefault());
     dialog.button(1)->click();
-    QCOMPARE(dialog.chosen(), std::optional(store::Encoding::Windows1250));
+    QCOMPARE(dialog.chosen(), std::optional(formats::Encoding::Windows1250));
 }
 
 void ExchangeMenuTest::mergeAddsAndReports() {
@@ -353,56 +353,56 @@ void ExchangeMenuTest::searchWithCtrlF() {
 }
 
 void ExchangeMenuTest::commandLineParses() {
-    ui::CommandLine line;
+    cli::CommandLine line;
     QString error;
-    QVERIFY(ui::parseCommandLine({"listy"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy"}, line, error));
     QVERIFY(line.windowed());
-    QVERIFY(ui::parseCommandLine(
+    QVERIFY(cli::parseCommandLine(
         {"listy", "--database", "a.sdb", "--import-csv", "x.csv", "y.csv", "z.csv"}, line, error));
     QCOMPARE(line.importFiles, QStringList({"x.csv", "y.csv", "z.csv"}));
     QCOMPARE(line.database, QStringLiteral("a.sdb"));
     QVERIFY(!line.encoding);
     // --import takes workbooks and CSV alike, together with --import-csv; --encoding needs one.
-    QVERIFY(ui::parseCommandLine({"listy", "--import", "a.xlsx", "--encoding", "Windows-1252",
-                                  "b.csv", "--import-csv", "c.csv"},
-                                 line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--import", "a.xlsx", "--encoding", "Windows-1252",
+                                   "b.csv", "--import-csv", "c.csv"},
+                                  line, error));
     QCOMPARE(line.importFiles, QStringList({"a.xlsx", "c.csv", "b.csv"}));
-    QCOMPARE(line.encoding, std::optional(store::Encoding::Windows1252));
-    QVERIFY(
-        !ui::parseCommandLine({"listy", "--import", "b.csv", "--encoding", "koi8-r"}, line, error));
+    QCOMPARE(line.encoding, std::optional(formats::Encoding::Windows1252));
+    QVERIFY(!cli::parseCommandLine({"listy", "--import", "b.csv", "--encoding", "koi8-r"}, line,
+                                   error));
     QVERIFY2(error.contains("utf-8, windows-1250, windows-1252, iso-8859-2, iso-8859-1"),
              qPrintable(error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--encoding", "utf-8"}, line, error));
-    QVERIFY(ui::parseCommandLine({"listy", "--export-xlsx", "w.xlsx"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--encoding", "utf-8"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--export-xlsx", "w.xlsx"}, line, error));
     QVERIFY(!line.windowed());
-    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "3"}, line, error));
     QCOMPARE(line.copies, 3);
-    QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--copies", "3"}, line, error));
     // The card layout's flags go with --print-pdf only; without them the layout is the default.
-    QVERIFY(ui::parseCommandLine(
+    QVERIFY(cli::parseCommandLine(
         {"listy", "--print-pdf", "k.pdf", "--order=sending", "--first-slot", "5", "--return-cards"},
         line, error));
     QCOMPARE(line.printOptions.firstSlot, 5);
     QVERIFY(line.printOptions.order == print::CardOrder::BySending &&
             line.printOptions.returnCards);
     QCOMPARE(line.printPdf, QStringLiteral("k.pdf"));
-    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "k.pdf"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--print-pdf", "k.pdf"}, line, error));
     QVERIFY(line.printOptions == print::PrintOptions());
-    QVERIFY(!ui::parseCommandLine({"listy", "--letter-codes"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--first-slot", "17"}, line,
-                                  error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--letter-codes"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--first-slot", "17"}, line,
+                                   error));
     QVERIFY(error.contains("--first-slot"));
-    QVERIFY(!ui::parseCommandLine({"listy", "--copies", "3"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--copies", "3"}, line, error));
     QVERIFY(error.contains("--print-pdf"));
     QVERIFY(
-        !ui::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--bogus"}, line, error));
+        !cli::parseCommandLine({"listy", "--print-pdf", "k.pdf", "--copies", "zero"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--bogus"}, line, error));
     QCOMPARE(error, QStringLiteral("nieznana opcja: --bogus"));
-    QVERIFY(!ui::parseCommandLine({"listy", "stray"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--database"}, line, error));
-    QVERIFY(ui::helpText().startsWith("Użycie: listy [opcje]"));
-    QVERIFY(ui::helpText().contains("--print-pdf PLIK"));
-    QCOMPARE(ui::versionText().left(6), QStringLiteral("listy "));
+    QVERIFY(!cli::parseCommandLine({"listy", "stray"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--database"}, line, error));
+    QVERIFY(cli::helpText().startsWith("Użycie: listy [opcje]"));
+    QVERIFY(cli::helpText().contains("--print-pdf PLIK"));
+    QCOMPARE(cli::versionText().left(6), QStringLiteral("listy "));
 }
 
 void ExchangeMenuTest::commandLineRunsWithoutDisplay() {
@@ -496,7 +496,7 @@ void ExchangeMenuTest::givenDatabaseIsUsedByTheWindow() {
     testing::WorkDir dir;
     testing::ScriptedDialogs dialogs;
     {
-        ui::AppWindows windows(store::DatabaseLocation::file("spotkanie.sdb"));
+        ui::AppWindows windows(files::DatabaseLocation::file("spotkanie.sdb"));
         QCOMPARE(windows.main->windowTitle(), QStringLiteral("Listy przewozowe - spotkanie.sdb"));
         dialogs.answer({true});
         windows.main->findChild<QAction*>("Nowabaza1")->trigger();

@@ -21,9 +21,10 @@
 #include <QtTest>
 #include <map>
 
+#include "config/language.h"
 #include "print/car_cards.h"
 #include "print/card_format.h"
-#include "store/session.h"
+#include "session/session.h"
 #include "support/program.h"
 #include "ui/car_cards_dialog.h"
 #include "ui/data_grid.h"
@@ -35,7 +36,7 @@
 namespace {
 
 void switchTo(const QString& code) {
-    QVERIFY(ui::setLanguage(code));
+    QVERIFY(config::setLanguage(code));
     QCoreApplication::sendPostedEvents();  // the windows are told of the change by events
 }
 
@@ -120,7 +121,7 @@ QString captionOf(QWidget* c) {
 class LanguagesTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { ui::setLanguage(QStringLiteral("pl")); }
+    void cleanup() { config::setLanguage(QStringLiteral("pl")); }
     void everyTextIsTranslated();
     void textsFitTheirControlsInEveryLanguage();
     void everyMarkedKeyOfALabelLeadsToAControl();
@@ -295,8 +296,8 @@ void LanguagesTest::aSwitchReTextsTheOpenWindows() {
     QVERIFY(german);
     german->trigger();
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(ui::currentLanguage(), QStringLiteral("de"));
-    QCOMPARE(ui::savedLanguage(), QStringLiteral("de"));
+    QCOMPARE(config::currentLanguage(), QStringLiteral("de"));
+    QCOMPARE(config::savedLanguage(), QStringLiteral("de"));
     QVERIFY(german->isChecked());
     QCOMPARE(main.windowTitle(), QStringLiteral("Frachtzettel"));
     QCOMPARE(p.find<QMenu>(main, "Plik1")->title(), QStringLiteral("&Datei"));

@@ -7,11 +7,11 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "cli/command_line.h"
 #include "db/sql_connection.h"
 #include "print/print_all.h"
 #include "print/recording_print_service.h"
 #include "support/program.h"
-#include "ui/command_line.h"
 #include "ui/modal.h"
 #include "ui/print_options_dialog.h"
 #include "ui/print_window.h"
@@ -76,11 +76,11 @@ void PrintFormatsTest::windowDrawsAsTheCommandLine() {
     window.printPreview();
     QVERIFY(previewed);
 
-    ui::CommandLine line;
+    cli::CommandLine line;
     QString error;
-    QVERIFY(ui::parseCommandLine({"listy", "--print-pdf", "karty.pdf", "--card-format", "h0-europa",
-                                  "--fold", "--copies", "2"},
-                                 line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--print-pdf", "karty.pdf", "--card-format",
+                                   "h0-europa", "--fold", "--copies", "2"},
+                                  line, error));
     testing::RecordingPrintService fromCommandLine;
     print::printAllWaybills(fromCommandLine, p.windows->session.connection(),
                             {line.copies, line.printOptions});

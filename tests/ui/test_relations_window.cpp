@@ -18,9 +18,10 @@
 #include <sstream>
 #include <tuple>
 
+#include "cli/command_line.h"
+#include "config/language.h"
 #include "support/program.h"
 #include "support/sql_helpers.h"
-#include "ui/command_line.h"
 #include "ui/data_grid.h"
 #include "ui/generate_dialog.h"
 #include "ui/language.h"
@@ -32,7 +33,7 @@ namespace {
 
 struct Program : testing::Program {
     Program() {
-        store::Session& s = windows->session;
+        session::Session& s = windows->session;
         s.addStation("Gliwice", "clred");
         s.addStation("Opole", "clblue");
         s.addParty("Huta", "Gliwice");
@@ -109,7 +110,7 @@ void RelationsWindowTest::relationsThroughTheWindow() {
         QCOMPARE(p.column(1).size(), 2);  // both touch Gliwice
         p.widget<QCheckBox>("availableOnly")->setChecked(true);
         QCOMPARE(p.column(1).size(), 0);  // no wagon list yet
-        p.windows->session.addWagon({"1", "FALS", "", "", "", store::SpeedMark::None, ""});
+        p.windows->session.addWagon({"1", "FALS", "", "", "", model::SpeedMark::None, ""});
         p.widget<QCheckBox>("availableOnly")->setChecked(false);
         p.widget<QCheckBox>("availableOnly")->setChecked(true);
         QCOMPARE(p.column(2), QStringList{"Fals"});  // the class matched in any case
@@ -122,7 +123,7 @@ void RelationsWindowTest::relationsThroughTheWindow() {
         for (const auto& [code, heading, mark, all] :
              {std::tuple{"de", "Versandbahnhof", "Ladegut fehlt", "(alle)"},
               std::tuple{"pl", "Stacja nadania", "brak ładunku", "(wszystkie)"}}) {
-            QVERIFY(ui::setLanguage(QString::fromLatin1(code)));
+            QVERIFY(config::setLanguage(QString::fromLatin1(code)));
             QCoreApplication::sendPostedEvents();
             QCOMPARE(title().toString(), QString::fromUtf8(heading));
             QCOMPARE(p.column(8), QStringList{QString::fromUtf8(mark)});
@@ -143,7 +144,7 @@ void RelationsWindowTest::relationsThroughTheWindow() {
 
 void RelationsWindowTest::generatorPreviewsThenWrites() {
     Program p;
-    store::Session& s = p.windows->session;
+    session::Session& s = p.windows->session;
     s.addRelation({0, {0, "Gliwice", "Huta", "Fals", "Koks", "Młyn", "Opole"}, 8, ""});
     ui::GenerateDialog dialog(s);
     testing::Program::find<QSpinBox>(dialog, "weeks")->setValue(2);
@@ -167,17 +168,17 @@ void RelationsWindowTest::generatorPreviewsThenWrites() {
     // The command line with the same seed on the same file makes the same stack again.
     const QStringList first = rowsOf(p.file(), "select nadawca, ladunek from listy order by id");
     s.undo();
-    ui::CommandLine line;
+    cli::CommandLine line;
     QString error;
-    QVERIFY(ui::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--seed", "7"}, line, error));
-    QVERIFY(!ui::parseCommandLine({"listy", "--generate", "0"}, line, error));
-    QVERIFY(ui::parseCommandLine({"listy", "--generate", "1", "--station", "Opol"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--seed", "7"}, line, error));
+    QVERIFY(!cli::parseCommandLine({"listy", "--generate", "0"}, line, error));
+    QVERIFY(cli::parseCommandLine({"listy", "--generate", "1", "--station", "Opol"}, line, error));
     std::ostringstream none, refused;
-    QCOMPARE(ui::runCommands(line, none, refused), ui::kExitRefused);  // no such station
-    QVERIFY(ui::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
+    QCOMPARE(cli::runCommands(line, none, refused), cli::kExitRefused);  // no such station
+    QVERIFY(cli::parseCommandLine({"listy", "--generate", "2", "--seed", "7"}, line, error));
     std::ostringstream out, err;
-    QCOMPARE(ui::runCommands(line, out, err), 0);
+    QCOMPARE(cli::runCommands(line, out, err), 0);
     QCOMPARE(rowsOf(p.file(), "select nadawca, ladunek from listy order by id"), first);
     QVERIFY(QString::fromStdString(out.str()).contains("Listów: 22"));
 }

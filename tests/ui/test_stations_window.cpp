@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "store/colours.h"
+#include "model/colours.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
@@ -160,7 +160,7 @@ void StationsWindowTest::controlsAndLayout() {
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QString());
     QCOMPARE(box->count(), 8);
-    for (const store::FremoColour& c : store::kFremoColours)
+    for (const model::FremoColour& c : model::kFremoColours)
         QCOMPARE(box->itemText(c.index), QString::fromUtf8(c.label.data(), c.label.size()));
     QCOMPARE(box->itemText(7),
              QStringLiteral("Pomarańczowy - drobnica, papier, tekstylia, meble, spożywcze"));
@@ -394,7 +394,7 @@ void StationsWindowTest::clickPicksTheRowUnderThePointerInALongList() {
     for (int i = 1; i <= 12; ++i)
         rows += QString("insert into stacje values(%1,'Stacja %1','%2');")
                     .arg(i)
-                    .arg(QString::fromUtf8(store::kFremoColours[i % 8].name.data()));
+                    .arg(QString::fromUtf8(model::kFremoColours[i % 8].name.data()));
     Program p(rows);
     widgets::ColorStringGrid* g = p.grid();
     QCOMPARE(g->rowCount(), 13);

@@ -108,7 +108,7 @@ void WagonsWindowTest::theListFromTheMenu() {
 void WagonsWindowTest::coloursAndCardsThroughTheDialogs() {
     Program p;
     p.windows->session.addWagon({"1", "Gbs"});
-    p.windows->session.addWagon({"2", "Eaos", "", "", "", store::SpeedMark::S, ""});
+    p.windows->session.addWagon({"2", "Eaos", "", "", "", model::SpeedMark::S, ""});
     {
         ui::CardColoursDialog colours(p.windows->session);
         ui::CardColoursDialog::setColourChooser(
