@@ -99,7 +99,7 @@ struct Data {
         make(sourceFile, true);
         csvFile = dir + "/listy.csv";
         std::string csv(formats::csv::kBom);
-        csv += formats::csv::line(formats::csvHeader(formats::ExchangeList::Waybills), false);
+        csv += formats::csv::line(formats::csvHeader(model::List::Waybills), false);
         for (const auto& r : rows) csv += formats::csv::line(r);
         std::ofstream(csvFile, std::ios::binary) << csv;
     }

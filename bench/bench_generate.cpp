@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "model/generator.h"
 #include "model/traffic.h"
 #include "session/session.h"
 #include "ui_bench.h"

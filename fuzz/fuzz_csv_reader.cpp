@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         // The likeliest encoding when the bytes are not UTF-8, and the separator of its header.
         const auto likely = formats::likelyEncodings(bytes);
-        formats::Encoding used;
+        model::Encoding used;
         const std::string text = formats::csv::decode(
             bytes, likely.empty() ? std::nullopt : std::optional(likely.front()), used, limits);
         formats::csv::parse(
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     formats::ExchangeData exchange;
     formats::ExchangeReport report;
     formats::readCsv("fuzz.csv", bytes, exchange, report);
-    for (formats::ExchangeList list : formats::kExchangeLists) {
+    for (model::List list : model::kDescribedLists) {
         for (const auto& row : exchange.of(list))
             check(row.values.size() == formats::csvHeader(list).size());
     }

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     formats::ExchangeData exchange;
     formats::ExchangeReport report;
     formats::readWorkbook("fuzz.xlsx", bytes, exchange, report, limits);
-    for (formats::ExchangeList list : formats::kExchangeLists) {
+    for (model::List list : model::kDescribedLists) {
         for (const auto& row : exchange.of(list)) {
             check(row.values.size() == formats::csvHeader(list).size());
             for (const auto& v : row.values) check(db::charCount(v) <= limits.maxFieldChars);

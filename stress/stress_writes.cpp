@@ -161,8 +161,8 @@ void childConversion(const std::string& templateFile, bool legacy) {
 // The four lists' CSV files the "import" path reads (written by the parent).
 std::vector<std::string> csvFiles() {
     std::vector<std::string> files;
-    for (formats::ExchangeList list : formats::kExchangeLists)
-        files.push_back(std::string("csv/") + formats::csvFileName(list));
+    for (model::List list : model::kDescribedLists)
+        files.push_back(std::string("csv/") + model::namesOf(list).csvFile);
     return files;
 }
 
@@ -634,8 +634,8 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
         s.keepHistory(false);
         s.open();
         std::vector<std::string> files;
-        for (formats::ExchangeList list : formats::kExchangeLists)
-            files.push_back(base + "csv/" + formats::csvFileName(list));
+        for (model::List list : model::kDescribedLists)
+            files.push_back(base + "csv/" + model::namesOf(list).csvFile);
         if (merge) {
             s.merge(legacySample);
         } else {

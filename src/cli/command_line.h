@@ -17,8 +17,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "files/database_location.h"
-#include "formats/encoding.h"
+#include "model/encoding.h"
+#include "session/session.h"
 
 namespace cli {
 
@@ -28,9 +28,9 @@ struct CommandLine {
     QString database;  // empty: listy.sdb in the working directory
     QString exportDir;
     QString exportXlsx;
-    QStringList importFiles;                    // CSV files and .xlsx/.ods workbooks alike
-    std::optional<formats::Encoding> encoding;  // of the CSV files that are not UTF-8
-    QString mergeFile;  // another Listy file merged in ("Dołącz bazę…")
+    QStringList importFiles;                  // CSV files and .xlsx/.ods workbooks alike
+    std::optional<model::Encoding> encoding;  // of the CSV files that are not UTF-8
+    QString mergeFile;                        // another Listy file merged in ("Dołącz bazę…")
     QString printPdf;
     int copies = 1;
     print::PrintOptions printOptions;   // the layout of --print-pdf; never the window's choice

@@ -20,8 +20,6 @@ public:
     // The engine's extended result code (SQLITE_BUSY, SQLITE_READONLY_DIRECTORY, ...); 0 when
     // the error is not the engine's.
     int code() const { return code_; }
-    // The primary result code (the low byte of code()).
-    int primaryCode() const { return code_ & 0xff; }
     const std::string& statement() const { return statement_; }
 
 private:

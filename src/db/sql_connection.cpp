@@ -377,6 +377,44 @@ bool SqlConnection::inTransaction() const {
     return handle_ != nullptr && sqlite3_get_autocommit(handle_) == 0;
 }
 
+namespace {
+
+// Told by the engine while it prepares a statement: whether it begins or ends a
+// transaction, makes or lets go a savepoint, or attaches or detaches a file (which the
+// engine counts as read-only, though each changes what later statements write).
+int noteControlStatements(void* seen, int action, const char*, const char*, const char*,
+                          const char*) {
+    if (action == SQLITE_TRANSACTION || action == SQLITE_SAVEPOINT || action == SQLITE_ATTACH ||
+        action == SQLITE_DETACH)
+        *static_cast<bool*>(seen) = true;
+    return SQLITE_OK;
+}
+
+}  // namespace
+
+bool SqlConnection::onlyReads(std::string_view sql) const {
+    if (handle_ == nullptr) return false;
+    bool control = false;
+    sqlite3_set_authorizer(handle_, noteControlStatements, &control);
+    bool reads = true;
+    const char* p = sql.data();
+    const char* const end = p + sql.size();
+    while (reads && p < end) {
+        StatementGuard guard;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(handle_, p, static_cast<int>(end - p), &guard.stmt, &tail) !=
+            SQLITE_OK) {
+            reads = false;
+            break;
+        }
+        if (tail == nullptr || tail <= p) break;
+        p = tail;
+        if (guard.stmt != nullptr && (control || !sqlite3_stmt_readonly(guard.stmt))) reads = false;
+    }
+    sqlite3_set_authorizer(handle_, nullptr, nullptr);
+    return reads;
+}
+
 void SqlConnection::execPragma() {
     if (!connected_) setConnected(true);
     if (!connected_ || !pragma_) return;

@@ -133,6 +133,12 @@ public:
     void rollBack();
     // True while the engine holds an open transaction on this connection.
     bool inTransaction() const;
+    // Whether running `sql` would only read: the engine prepares each of its statements in
+    // turn along the text, and each must be read-only and no transaction, savepoint, attach
+    // or detach statement. A statement the engine cannot prepare before the earlier ones
+    // have run (it names what they would make) counts as a write. Nothing is run. False
+    // when not connected.
+    bool onlyReads(std::string_view sql) const;
     // True when the engine opened the file read-only (its mode forbids writing).
     bool fileReadOnly() const;
     void execPragma();

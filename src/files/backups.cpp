@@ -350,8 +350,8 @@ std::vector<BackupInfo> listBackups(const DatabaseLocation& location) {
     return out;
 }
 
-void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
-                   const std::string& backupPath) {
+std::string restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
+                          const std::string& backupPath) {
     if (!connection.connected() || !connection.handle()) {
         throw db::DatabaseError(message(
             "listy", QT_TRANSLATE_NOOP(
@@ -383,11 +383,12 @@ void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& locati
                         "listy", "Plik %1 nie jest bazą programu Listy; baza pozostała bez zmian"),
                     {backupPath}));
     }
-    backupDatabase(connection, location);
+    const std::string before = backupDatabase(connection, location);
     // The engine writes the copy's pages into the open file as one journalled transaction.
     copyPages(connection.handle(), copy.db,
               message("listy", QT_TRANSLATE_NOOP("listy", "Nie można przywrócić kopii %1"),
                       {backupPath}));
+    return before;
 }
 
 }  // namespace files

@@ -69,9 +69,10 @@ std::vector<BackupInfo> listBackups(const DatabaseLocation& location);
 // Puts the copy at `backupPath` in place of the database that `connection` has open:
 // checks the copy (a sound Listy file), backs up the current file, then copies the copy's
 // pages into the open database in one write transaction of the engine, so a program
-// stopped part-way leaves the database as it was. DatabaseError (nothing changed) for a
-// copy that is not sound, or while a transaction is open on `connection`.
-void restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
-                   const std::string& backupPath);
+// stopped part-way leaves the database as it was. Returns the path of the copy of the
+// current file. DatabaseError (nothing changed) for a copy that is not sound, or while a
+// transaction is open on `connection`.
+std::string restoreBackup(db::SqlConnection& connection, const DatabaseLocation& location,
+                          const std::string& backupPath);
 
 }  // namespace files

@@ -98,23 +98,4 @@ std::string replaceByConversion(const std::string& path,
     return backupPath;
 }
 
-std::string migrationMessage(const MigrationResult& result) {
-    std::string text = message(
-        "listy",
-        QT_TRANSLATE_NOOP("listy",
-                          "Plik %1 był zapisany w starym formacie (SQLite 2) i został "
-                          "przekształcony do obecnego formatu: tabel %2, wierszy %3. Oryginalny "
-                          "plik zachowano bez zmian jako %4."),
-        {result.fileName, std::to_string(result.tables), std::to_string(result.rows),
-         result.backupPath});
-    if (result.numericChanges > 0) {
-        text += message("listy",
-                        QT_TRANSLATE_NOOP("listy",
-                                          " W kolumnach liczbowych zapisano jako liczby %1 "
-                                          "wartości podane tekstem (na przykład \"007\" jako 7)."),
-                        {std::to_string(result.numericChanges)});
-    }
-    return text;
-}
-
 }  // namespace files

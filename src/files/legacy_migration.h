@@ -39,7 +39,4 @@ void removeConversionLeftovers(const std::string& path);
 std::string replaceByConversion(const std::string& path,
                                 const std::function<void(const std::string& building)>& build);
 
-// The user's message about a finished conversion.
-std::string migrationMessage(const MigrationResult& result);
-
 }  // namespace files

@@ -9,17 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "model/encoding.h"
+
 namespace formats {
 
-enum class Encoding { Utf8, Windows1250, Windows1252, Iso88592, Iso88591 };
-
-// "utf-8", "windows-1250", "windows-1252", "iso-8859-2", "iso-8859-1".
-const char* encodingName(Encoding encoding);
-// The same names in any case, also "utf8", "cp1250", "cp1252", "latin2", "latin1". None for
-// anything else.
-std::optional<Encoding> encodingFromName(std::string_view name);
-// Every name encodingFromName() takes first, comma separated (for messages).
-std::string encodingNames();
+using model::Encoding;
+using model::encodingFromName;
+using model::encodingName;
+using model::encodingNames;
 
 // The bytes are valid UTF-8 (a byte-order mark is valid UTF-8 too).
 bool isValidUtf8(std::string_view bytes);

@@ -21,27 +21,9 @@
 #include "db/forward.h"
 #include "formats/encoding.h"
 #include "model/language.h"
+#include "model/lists.h"
 
 namespace formats {
-
-enum class ExchangeList {
-    Stations = 0,
-    Parties = 1,
-    Loads = 2,
-    Waybills = 3,
-    Wagons = 4,
-    Relations = 5,
-    Places = 6
-};
-// The four lists every file has.
-inline constexpr std::array<ExchangeList, 4> kExchangeLists = {
-    ExchangeList::Stations, ExchangeList::Parties, ExchangeList::Loads, ExchangeList::Waybills};
-// With the wagon list, the traffic relations and the businesses' places, which a file has
-// once such a row was written into it.
-inline constexpr std::size_t kListCount = 7;
-inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
-    ExchangeList::Stations, ExchangeList::Parties,   ExchangeList::Loads, ExchangeList::Waybills,
-    ExchangeList::Wagons,   ExchangeList::Relations, ExchangeList::Places};
 
 // The header row of a list's CSV file in each language, by which the import knows the list
 // (in any of them, see list_reader.h); the export writes the chosen language's:
@@ -66,16 +48,12 @@ inline constexpr std::array<ExchangeList, kListCount> kAllExchangeLists = {
 //             "Name;Station;Places", matched by business (name and station) like stations by
 //             name.
 // Values are the same in every language: colours as stored (clred …), speeds as "s", "ss".
-const std::vector<std::string>& csvHeader(ExchangeList list,
+const std::vector<std::string>& csvHeader(model::List list,
                                           model::Language language = model::Language::Polish);
+// A list's columns in the order of its CSV header.
+const std::vector<std::string>& exchangeColumns(model::List list);
 // The statement that reads a list's columns, in the header's order, from its table.
-std::string exchangeSelectSql(ExchangeList list);
-// The export's file name: listy.csv, stacje.csv, punkty.csv, ladunki.csv, wagony.csv,
-// relacje.csv, miejsca.csv.
-const char* csvFileName(ExchangeList list);
-// The list's name in reports ("Stacje", "Nadawcy/odbiorcy", "Ładunki", "Listy przewozowe").
-const char* listTitle(ExchangeList list);
-
+std::string exchangeSelectSql(model::List list);
 // The stored colour name (clwhite … clorange) for a text of a CSV file: a stored name, a
 // colour word in Polish (the stations window's list: "Czerwony"), German ("rot", "Grün") or
 // English ("red"), or a whole label of the Polish list; in any case, with or without
@@ -90,21 +68,25 @@ struct ExchangeRow {
 };
 
 struct ExchangeData {
-    std::vector<std::string> sources;                       // file names
-    std::array<std::vector<ExchangeRow>, kListCount> rows;  // by ExchangeList
-    std::vector<ExchangeRow>& of(ExchangeList list) { return rows[static_cast<int>(list)]; }
-    const std::vector<ExchangeRow>& of(ExchangeList list) const {
+    std::vector<std::string> sources;                              // file names
+    std::array<std::vector<ExchangeRow>, model::kListCount> rows;  // by model::List
+    std::vector<ExchangeRow>& of(model::List list) { return rows[static_cast<int>(list)]; }
+    const std::vector<ExchangeRow>& of(model::List list) const {
         return rows[static_cast<int>(list)];
     }
 };
 
+// Which command a report is of.
+enum class ExchangeCommand { CsvImport, WorkbookImport, Merge };
+
 struct ExchangeReport {
-    std::string command;  // "Import CSV" or "Dołączenie bazy"
-    std::array<long, kListCount> added{};
-    std::array<long, kListCount> skipped{};
+    ExchangeCommand command = ExchangeCommand::CsvImport;
+    std::array<long, model::kListCount> added{};
+    std::array<long, model::kListCount> skipped{};
     std::vector<std::string> notes;     // reported, not refused (a station's other colour …)
     std::vector<std::string> refusals;  // "<file>, wiersz <n>: <reason>"
     bool written = false;               // the rows are in the database
+    std::string backup;                 // the copy of the file taken before; empty: none
     // A CSV file was refused as not UTF-8 because no encoding was given (naming one helps).
     bool encodingNeeded = false;
 
@@ -120,7 +102,7 @@ struct ExchangeReport {
 // The CSV file of one list: byte-order mark, header row, one line per row in the table's
 // order, values whole and always quoted, lines ended by CR LF. No ids. The header is the
 // one of `language`; the values and the file names are the same in every language.
-std::string exportCsv(db::SqlConnection& connection, ExchangeList list,
+std::string exportCsv(db::SqlConnection& connection, model::List list,
                       model::Language language = model::Language::Polish);
 // One exported file: its name (without a folder) and its bytes.
 struct ExportedFile {
@@ -144,29 +126,5 @@ std::vector<ExportedFile> exportCsvLists(db::SqlConnection& connection,
 // line number; the encoding used goes to `report.notes`.
 void readCsv(const std::string& name, std::string_view bytes, ExchangeData& data,
              ExchangeReport& report, std::optional<Encoding> encoding = std::nullopt);
-
-// --- merge -----------------------------------------------------------------------------
-
-// The four lists of another Listy file at `path`, of the current format or the old SQLite 2
-// format (read through the old-format reader, texts decoded from Windows-1250), of
-// schema version 1 (stations without colour: white) or 2. The file is opened read-only and
-// never written. DatabaseError when it cannot be read or is no Listy file.
-ExchangeData readListyFile(const std::string& path);
-
-// Merges the lists `data` (read by readListyFile) into the database, in one transaction.
-ExchangeReport mergeDatabase(db::SqlConnection& connection, const ExchangeData& data,
-                             const std::function<void()>& beforeWriting = {},
-                             const std::function<void()>& beforeCommit = {});
-
-// --- both ------------------------------------------------------------------------------
-
-// Adds `data` to the database by the duplicate rules, in one transaction, unless `report`
-// holds refusals already (then nothing is written). Counts go to `report`. When rows are
-// written, `beforeWriting` runs under the write lock before the first and `beforeCommit`
-// after the last, before the commit (the callers start their backup in the one and wait
-// for it in the other); either may be empty.
-void addRows(db::SqlConnection& connection, const ExchangeData& data, ExchangeReport& report,
-             const std::function<void()>& beforeWriting = {},
-             const std::function<void()>& beforeCommit = {});
 
 }  // namespace formats

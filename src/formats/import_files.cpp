@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "formats/add_rows.h"
 #include "formats/csv.h"
 #include "formats/reference_check.h"
 #include "formats/workbook.h"
@@ -60,6 +61,8 @@ ImportFile inspectImportFile(const std::string& path) {
     } else {
         file.kind = ImportFile::Kind::NeedsEncoding;
         file.candidates = likelyEncodings(file.bytes);
+        for (Encoding candidate : file.candidates)
+            file.previews.push_back(previewLines(file.bytes, candidate, kPreviewLines));
     }
     return file;
 }
@@ -92,14 +95,15 @@ ExchangeReport importFiles(db::SqlConnection& connection, const std::vector<Impo
                            const std::function<void()>& beforeCommit) {
     ExchangeReport report;
     // "Import CSV" as long as every file is CSV, as the import of CSV files always said.
-    report.command = "Import CSV";
+    report.command = ExchangeCommand::CsvImport;
     ExchangeData data;
     for (const ImportFile& file : files) {
         if (file.kind == ImportFile::Kind::Unreadable) {
             report.refusals.push_back(file.refusal);
             continue;
         }
-        if (file.kind == ImportFile::Kind::Workbook) report.command = "Import arkusza";
+        if (file.kind == ImportFile::Kind::Workbook)
+            report.command = ExchangeCommand::WorkbookImport;
         readImportFile(fs::path(file.path).filename().string(), file.bytes, file.encoding, data,
                        report);
     }

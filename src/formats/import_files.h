@@ -31,16 +31,22 @@ struct ImportFile {
     Kind kind = Kind::Unreadable;
     std::string bytes;                 // the whole file, read once
     std::vector<Encoding> candidates;  // NeedsEncoding: the likely encodings, likeliest first
+    // NeedsEncoding: for each candidate, the file's first lines decoded in it (for the user
+    // to see which encoding makes every letter right).
+    std::vector<std::vector<std::string>> previews;
     std::optional<Encoding> encoding;  // NeedsEncoding: the one to read it in
     std::string refusal;               // Unreadable: the message
 };
+
+// How many lines of a file the previews show.
+inline constexpr int kPreviewLines = 12;
 
 // Reads the file at `path` and tells what kind it is. A file larger than the CSV reader
 // takes is refused before it is read.
 ImportFile inspectImportFile(const std::string& path);
 
 // The first `rows` lines of a text file's bytes decoded in `encoding` (without their line
-// ends), for the user to see which encoding makes every letter right.
+// ends).
 std::vector<std::string> previewLines(std::string_view bytes, Encoding encoding, int rows);
 
 // Reads one file (its name for messages, its bytes): a workbook when the bytes are a zip

@@ -23,19 +23,21 @@ std::string joined(const std::vector<std::string>& values) {
 
 }  // namespace
 
-const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list) {
+const std::vector<std::vector<std::string>>& headerVariants(model::List list) {
     // Every language's header, the exported Polish one first; every variant lists the
     // columns in the order of the list's first header.
-    static const std::array<std::vector<std::vector<std::string>>, kListCount> variants = [] {
-        std::array<std::vector<std::vector<std::string>>, kListCount> out;
-        for (ExchangeList l : kAllExchangeLists) {
-            auto& of = out[static_cast<std::size_t>(l)];
-            for (model::Language language : model::kLanguages) of.push_back(csvHeader(l, language));
-        }
-        // American spreadsheets write "Color".
-        out[static_cast<std::size_t>(ExchangeList::Stations)].push_back({"Station", "Color"});
-        return out;
-    }();
+    static const std::array<std::vector<std::vector<std::string>>, model::kListCount> variants =
+        [] {
+            std::array<std::vector<std::vector<std::string>>, model::kListCount> out;
+            for (model::List l : model::kExchangedLists) {
+                auto& of = out[static_cast<std::size_t>(l)];
+                for (model::Language language : model::kLanguages)
+                    of.push_back(csvHeader(l, language));
+            }
+            // American spreadsheets write "Color".
+            out[static_cast<std::size_t>(model::List::Stations)].push_back({"Station", "Color"});
+            return out;
+        }();
     return variants[static_cast<std::size_t>(list)];
 }
 
@@ -43,7 +45,7 @@ std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names) {
     std::vector<std::string> keys;
     for (const std::string& n : names) keys.push_back(model::nameKey(n));
     while (!keys.empty() && keys.back().empty()) keys.pop_back();
-    for (ExchangeList list : kAllExchangeLists) {
+    for (model::List list : model::kExchangedLists) {
         for (const auto& variant : headerVariants(list)) {
             if (variant.size() != keys.size()) continue;
             HeaderMatch match{list, {}};
@@ -67,7 +69,7 @@ ListReader::ListReader(std::string source, ExchangeData& data, ExchangeReport& r
     : source_(std::move(source)), data_(data), report_(report) {
     sourceIndex_ = static_cast<int>(data_.sources.size());
     data_.sources.push_back(source_);
-    for (std::size_t l = 0; l < kListCount; ++l) before_[l] = data_.rows[l].size();
+    for (std::size_t l = 0; l < model::kListCount; ++l) before_[l] = data_.rows[l].size();
 }
 
 std::string placeOfRow(const std::string& source, long line) {
@@ -89,7 +91,7 @@ void ListReader::reserve(std::size_t rows) {
 }
 
 void ListReader::refuseFile(long line, const std::string& why) {
-    for (std::size_t l = 0; l < kListCount; ++l) data_.rows[l].resize(before_[l]);
+    for (std::size_t l = 0; l < model::kListCount; ++l) data_.rows[l].resize(before_[l]);
     refuse(line, why);
     refused_ = true;
 }
@@ -102,7 +104,7 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             while (!f.empty() && f.back().empty()) f.pop_back();
             std::string expected;
             // The headers of the language the message speaks (any language's is read).
-            for (ExchangeList l : kAllExchangeLists)
+            for (model::List l : model::kExchangedLists)
                 expected += "\n    " + joined(csvHeader(l, model::messageLanguage()));
             refuse(line,
                    message("listy",
@@ -148,7 +150,7 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
     values.reserve(columns);
     for (std::size_t c = 0; c < columns; ++c) values.push_back(std::move(f[places_[c]]));
     switch (*list_) {
-        case ExchangeList::Stations: {
+        case model::List::Stations: {
             if (values[0].empty()) {
                 refuse(line, message("listy", QT_TRANSLATE_NOOP("listy", "pusta nazwa stacji")));
                 return true;
@@ -170,16 +172,16 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             values[1] = std::string(*colour);
             break;
         }
-        case ExchangeList::Parties:
-        case ExchangeList::Loads:
+        case model::List::Parties:
+        case model::List::Loads:
             if (values[0].empty()) {
                 refuse(line, message("listy", QT_TRANSLATE_NOOP("listy", "pusta nazwa")));
                 return true;
             }
             break;
-        case ExchangeList::Waybills:
+        case model::List::Waybills:
             break;
-        case ExchangeList::Wagons: {
+        case model::List::Wagons: {
             if (values[0].empty()) {
                 refuse(line, message("listy", QT_TRANSLATE_NOOP("listy", "pusty numer wagonu")));
                 return true;
@@ -196,9 +198,9 @@ bool ListReader::record(long line, std::vector<std::string>&& f) {
             values[5] = std::string(model::speedText(*speed));
             break;
         }
-        case ExchangeList::Relations:
-        case ExchangeList::Places: {
-            const bool relation = *list_ == ExchangeList::Relations;
+        case model::List::Relations:
+        case model::List::Places: {
+            const bool relation = *list_ == model::List::Relations;
             const std::size_t count = relation ? 6 : 2;
             const int high = relation ? model::kMaxPerWeek : model::kMaxPlaces;
             int n = 0;
@@ -240,7 +242,7 @@ void ListReader::finish() {
             "listy",
             QT_TRANSLATE_NOOP(
                 "listy", "%1: plik zawiera tylko wiersz nagłówka (%2), brak wierszy do dodania"),
-            {source_, message("listy", listTitle(*list_))}));
+            {source_, message("listy", model::namesOf(*list_).title)}));
     }
 }
 

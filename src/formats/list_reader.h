@@ -22,12 +22,12 @@ namespace formats {
 
 // The header rows a list is known by, the first ones in the order of Language (the export
 // writes the chosen language's).
-const std::vector<std::vector<std::string>>& headerVariants(ExchangeList list);
+const std::vector<std::vector<std::string>>& headerVariants(model::List list);
 
 // The list a header row names and, for each of the list's columns, where it is in the
 // row. None when the row is no list's header.
 struct HeaderMatch {
-    ExchangeList list;
+    model::List list;
     std::vector<std::size_t> places;
 };
 std::optional<HeaderMatch> matchHeader(const std::vector<std::string>& names);
@@ -54,7 +54,7 @@ public:
     // Reserves room for about `rows` more rows.
     void reserve(std::size_t rows);
 
-    const std::optional<ExchangeList>& list() const { return list_; }
+    const std::optional<model::List>& list() const { return list_; }
     const std::string& source() const { return source_; }
 
 private:
@@ -64,10 +64,10 @@ private:
     ExchangeData& data_;
     ExchangeReport& report_;
     int sourceIndex_;
-    std::optional<ExchangeList> list_;
+    std::optional<model::List> list_;
     std::vector<std::size_t> places_;
     std::vector<std::string> names_;  // the file's own names of the list's columns
-    std::array<std::size_t, kListCount> before_{};
+    std::array<std::size_t, model::kListCount> before_{};
     long rows_ = 0;
     bool refused_ = false;
     std::size_t reserve_ = 0;

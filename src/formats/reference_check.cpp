@@ -22,7 +22,7 @@ std::unordered_set<std::string> namesOf(db::SqlConnection& connection, const cha
 
 void noteMissingReferences(db::SqlConnection& connection, const ExchangeData& data,
                            ExchangeReport& report) {
-    const auto& waybills = data.of(ExchangeList::Waybills);
+    const auto& waybills = data.of(model::List::Waybills);
     if (waybills.empty()) return;
     const auto stations = namesOf(connection, "select nazwa from stacje;");
     const auto parties = namesOf(connection, "select nazwa from punkty;");

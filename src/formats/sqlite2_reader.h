@@ -50,11 +50,6 @@ bool isSqlite2Header(std::string_view firstBytes);
 // rolled the file back from it, so the file itself may be inconsistent.
 bool hasSqlite2Journal(const std::string& path);
 
-// Column names of a CREATE TABLE statement, quotes removed, in declared order. The second
-// form also reports the INTEGER PRIMARY KEY column (its value is the rowid), or -1.
-std::vector<std::string> parseCreateTableColumns(std::string_view createSql);
-std::vector<std::string> parseCreateTableColumns(std::string_view createSql, int& rowidColumn);
-
 class Sqlite2Reader {
 public:
     static constexpr std::size_t kPageSize = 1024;

@@ -679,12 +679,7 @@ std::vector<std::unique_ptr<SheetCells>> readOdsContent(std::string content,
     return std::move(handler.sheets);
 }
 
-// In the order of Language, then of ExchangeList.
-constexpr const char* kSheetNames[][5] = {
-    {"Stacje", "Nadawcy i odbiorcy", "Ładunki", "Listy", "Wagony"},
-    {"Bahnhöfe", "Versender und Empfänger", "Ladegüter", "Frachtzettel", "Wagen"},
-    {"Stations", "Shippers and receivers", "Loads", "Waybills", "Wagons"}};
-
+// In the order of Language, then of model::List.
 }  // namespace
 
 bool looksLikeWorkbook(std::string_view bytes) {
@@ -923,19 +918,15 @@ void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData&
             "listy", QT_TRANSLATE_NOOP("listy", "%1: skoroszyt nie zawiera żadnej listy"), {name}));
 }
 
-const char* sheetName(ExchangeList list, model::Language language) {
-    return kSheetNames[static_cast<std::size_t>(language)][static_cast<std::size_t>(list)];
-}
-
 void exportWorkbook(db::SqlConnection& connection, const std::string& path,
                     model::Language language) {
     // Everything is read first: a failed read writes no file.
     // The wagons get a sheet of their own once the file keeps them.
-    std::vector<ExchangeList> sheets = {ExchangeList::Waybills, ExchangeList::Stations,
-                                        ExchangeList::Parties, ExchangeList::Loads};
-    if (model::wagonTableExists(connection)) sheets.push_back(ExchangeList::Wagons);
-    std::array<std::vector<std::vector<model::StoredValue>>, kListCount> lists;
-    for (ExchangeList list : sheets)
+    std::vector<model::List> sheets = {model::List::Waybills, model::List::Stations,
+                                       model::List::Parties, model::List::Loads};
+    if (model::wagonTableExists(connection)) sheets.push_back(model::List::Wagons);
+    std::array<std::vector<std::vector<model::StoredValue>>, model::kListCount> lists;
+    for (model::List list : sheets)
         lists[static_cast<std::size_t>(list)] =
             model::readStoredRows(connection, exchangeSelectSql(list));
     const std::string part = path + ".zapis";
@@ -952,8 +943,9 @@ void exportWorkbook(db::SqlConnection& connection, const std::string& path,
     format_set_num_format(bold, "@");
     format_set_bold(bold);
     lxw_error failed = LXW_NO_ERROR;
-    for (ExchangeList list : sheets) {
-        lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(list, language));
+    for (model::List list : sheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(
+            book, model::namesOf(list).sheets[static_cast<std::size_t>(language)]);
         const std::vector<std::string>& header = csvHeader(list, language);
         std::vector<std::size_t> widths(header.size());
         for (std::size_t c = 0; c < header.size(); ++c) {

@@ -54,10 +54,6 @@ WorkbookKind checkWorkbook(std::string_view bytes, const WorkbookLimits& limits 
 void readWorkbook(const std::string& name, std::string_view bytes, ExchangeData& data,
                   ExchangeReport& report, const WorkbookLimits& limits = {});
 
-// The sheets' names in the exported workbook, in the order of ExchangeList (only the four
-// lists every file has).
-const char* sheetName(ExchangeList list, model::Language language = model::Language::Polish);
-
 // Writes the four lists to one .xlsx workbook at `path`: a sheet per list, the list's CSV
 // header as a bold first row, every value a text cell, columns as wide as their longest
 // value. The sheets' names and headers are those of `language`. The workbook is written

@@ -60,7 +60,4 @@ Message countOf(long n, const char* one, const char* many);
 // caller's transaction: the counters only ever grow.
 void applyStep(db::SqlConnection& connection, const HistoryStep& step, bool backwards);
 
-// True for a text the SQL browser may run without ending the history: one plain select.
-bool isPlainSelect(std::string_view sql);
-
 }  // namespace model

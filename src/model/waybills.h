@@ -11,8 +11,10 @@
 
 namespace model {
 
-// The six texts of a waybill, in the column order of table listy (after its id). Every
-// place that names the waybill's columns takes them from here.
+// The six texts of a waybill, in the column order of table listy (after its id). The
+// waybill type, the exchange, the generator, the print window's list, its search and the
+// generator's preview take the columns from here; the rename table and the relations' list
+// name them in statements of their own, beside the other tables' columns.
 enum class WaybillField { SendingStation, Shipper, WagonType, Load, Receiver, ReceivingStation };
 inline constexpr std::array<WaybillField, 6> kWaybillFields = {
     WaybillField::SendingStation, WaybillField::Shipper,  WaybillField::WagonType,

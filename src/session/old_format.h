@@ -27,4 +27,7 @@ files::MigrationResult migrateLegacyDatabase(const std::string& directory);
 // The same for the file at `location`: the old file is kept as "<file>.sqlite2" beside it.
 files::MigrationResult migrateLegacyDatabase(const files::DatabaseLocation& location);
 
+// The user's message about a finished conversion.
+std::string migrationMessage(const files::MigrationResult& result);
+
 }  // namespace session

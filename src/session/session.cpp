@@ -20,15 +20,17 @@
 
 namespace session {
 
-Changes Changes::of(std::initializer_list<ListKind> kinds) {
+Changes Changes::of(std::initializer_list<model::List> kinds) {
     Changes c;
-    for (ListKind k : kinds) c.lists |= static_cast<unsigned>(k);
+    for (model::List k : kinds) c.lists |= model::noticeBit(k);
     return c;
 }
 
 Changes Changes::all() {
-    return of({ListKind::Waybills, ListKind::Stations, ListKind::Loads, ListKind::Parties,
-               ListKind::Wagons, ListKind::CardColours, ListKind::Relations, ListKind::Places});
+    Changes c;
+    for (std::size_t i = 0; i < model::kListCount; ++i)
+        c.lists |= model::noticeBit(static_cast<model::List>(i));
+    return c;
 }
 
 Session::Session(files::DatabaseLocation location)
@@ -92,10 +94,6 @@ std::string Session::pathForMessages() const {
     } catch (const std::exception&) {
         return location_.fileName();
     }
-}
-
-void Session::backup() {
-    lastBackup_ = backupDatabase(*connection_, location_);
 }
 
 // --- start-up ---------------------------------------------------------------------------

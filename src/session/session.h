@@ -5,7 +5,8 @@
 // transaction (so the counters and the rows a duplicate rule compares with are read under
 // the write lock, and two programs on one file never hand out the same id), takes its
 // backup under that lock where it needs one, and ends with a change notice naming the lists
-// it changed. The windows, the command line, the stress test and the tests call only this;
+// it changed. The windows, the command line, the stress tool and the tests of the commands
+// call this (the model's own tests call the model);
 // the lists the grids show (ShownList) follow the notice.
 
 #include <functional>
@@ -18,11 +19,14 @@
 
 #include "db/forward.h"
 #include "db/row_changes.h"
+#include "files/backups.h"
 #include "files/database_location.h"
 #include "formats/exchange.h"
 #include "formats/import_files.h"
 #include "model/duplicates.h"
+#include "model/generator.h"
 #include "model/language.h"
+#include "model/lists.h"
 #include "model/messages.h"
 #include "model/reference_data.h"
 #include "model/rename.h"
@@ -42,26 +46,14 @@ namespace session {
 
 class ShownList;
 
-// The lists of the file, as a change notice names them.
-enum class ListKind : unsigned {
-    Waybills = 1,
-    Stations = 2,
-    Loads = 4,
-    Parties = 8,
-    Wagons = 16,
-    CardColours = 32,
-    Relations = 64,
-    Places = 128
-};
-
 // What a command changed.
 struct Changes {
-    unsigned lists = 0;    // ListKind bits
+    unsigned lists = 0;    // model::noticeBit() of each list changed
     bool newFile = false;  // the whole file was replaced ("Nowa baza", a restore)
 
-    static Changes of(std::initializer_list<ListKind> kinds);
+    static Changes of(std::initializer_list<model::List> kinds);
     static Changes all();
-    bool has(ListKind kind) const { return (lists & static_cast<unsigned>(kind)) != 0; }
+    bool has(model::List list) const { return (lists & model::noticeBit(list)) != 0; }
     bool any() const { return lists != 0 || newFile; }
 };
 
@@ -111,8 +103,8 @@ public:
     void changeWaybill(const model::Waybill& edited, const model::Waybill& shown, int index);
     // "delete from listy where id=<id>;"
     void deleteWaybill(int id);
-    // "Kasowanie listów": a backup, then every waybill deleted.
-    void deleteAllWaybills();
+    // "Kasowanie listów": a backup, then every waybill deleted. Returns the backup's path.
+    std::string deleteAllWaybills();
 
     // --- stations ----------------------------------------------------------------------
     // Empty when a station of that name exists (nothing written).
@@ -170,8 +162,9 @@ public:
     model::GenerationPlan generate(const model::GenerateOptions& options);
 
     // --- the file as a whole -----------------------------------------------------------
-    // "Nowa baza": a backup, every shown list closed, the file deleted and made anew.
-    void newDatabase();
+    // "Nowa baza": a backup, every shown list closed, the file deleted and made anew. Returns
+    // the backup's path.
+    std::string newDatabase();
     // The one door of every import: each file read once and told apart (a workbook, UTF-8
     // text, or text that needs an encoding, with the likely ones and their previews); the
     // window asks the user for the encodings, the command line applies --encoding.
@@ -188,12 +181,14 @@ public:
     // `language`.
     void exportWorkbook(const std::string& path,
                         model::Language language = model::Language::Polish);
-    void restore(const std::string& backupPath);
+    // Returns the path of the copy of the file as it was before.
+    std::string restore(const std::string& backupPath);
+    // The copies in kopie/ beside the file, newest first, and that folder.
+    std::vector<files::BackupInfo> backups() const;
+    std::string backupFolder() const;
     // The lists' CSV files into `directory`, their headers in `language`.
     std::vector<std::string> exportCsv(const std::string& directory,
                                        model::Language language = model::Language::Polish);
-    // The path of the copy the last command wrote; empty when it wrote none.
-    const std::string& lastBackup() const { return lastBackup_; }
 
     // --- undo and redo (history.cpp) -------------------------------------------------
     // Every command above that changed the file leaves one step, unless it ran inside a
@@ -208,8 +203,11 @@ public:
     void undo();
     void redo();
     // Nothing can be undone or redone any more: the SQL browser ran a statement of the
-    // user's other than a plain select.
+    // user's that does not only read.
     void endHistory();
+    // Whether the text the user typed in the SQL browser only reads (the engine's answer,
+    // statement by statement; nothing is run).
+    bool onlyReads(const std::string& sql) const;
     // Whether the commands leave steps at all (on by default): the command line, which
     // runs its commands once and has no undo, does not record what they change.
     void keepHistory(bool on) { keepHistory_ = on; }
@@ -250,8 +248,6 @@ private:
     void detach(ShownList* list);
     // The lists follow first, then the listeners.
     void notify(const Changes& changes);
-    // A copy of the file into kopie/, taken inside the command's write transaction.
-    void backup();
     db::SqlQuery& command();
     std::string pathForMessages() const;
     // Runs a command; a failure whose cause the user can act on (a lock held too long, a
@@ -266,12 +262,41 @@ private:
             return result;
         }
     }
-    // Runs `work` and, outside a transaction the user opened, keeps what it changed as one
-    // step of the history, named by `what` from the rows it changed.
-    void recorded(const std::function<model::Message(const db::RowChanges&)>& what,
-                  const std::function<void()>& work);
-    // The same for the commands that replace the file's contents as a whole.
-    void recordedWhole(const model::Message& what, const std::function<void()>& work);
+    // One user action as every command runs it: its work, the step it leaves in the
+    // history (named from the rows it changed), the change notice afterwards, and the copy
+    // into kopie/ it takes.
+    struct Command {
+        std::function<model::Message(const db::RowChanges&)> step;
+        Changes changes;  // what the notice names; the work may change it (nothing written)
+        // The work runs in one write transaction with the copy written beside it, on a
+        // thread of its own, and whole before the commit.
+        bool backupBeside = false;
+        // The work replaces the file's contents as a whole ("Nowa baza", a restore): it is
+        // recorded as the difference of the file before and after.
+        bool wholeFile = false;
+    };
+    // What a command's work may ask of its run.
+    class CommandRun {
+    public:
+        Changes changes;
+        // The copy starts on a thread of its own, under the command's write lock, before
+        // the first write; finishBackup() waits for it (before the commit: nothing is
+        // committed without a copy).
+        void startBackup();
+        void finishBackup();
+        // A copy written whole, now.
+        void backupNow();
+
+    private:
+        friend class Session;
+        CommandRun(Session& session, Changes changes) : changes(changes), session_(session) {}
+        Session& session_;
+        std::unique_ptr<files::BackupInBackground> copy_;
+        std::string backup_;
+    };
+    // Runs `work` as `command` says; outside a transaction the user opened, what it changed
+    // is kept as one step of the history. Returns the path of the copy it took (empty: none).
+    std::string run(const Command& command, const std::function<void(CommandRun&)>& work);
 
     files::DatabaseLocation location_;
     std::unique_ptr<db::SqlConnection> connection_;
@@ -279,7 +304,6 @@ private:
     std::vector<ShownList*> lists_;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
-    std::string lastBackup_;
     std::unique_ptr<model::History> history_;
     bool keepHistory_ = true;
 };

@@ -21,62 +21,60 @@ using model::message;
 
 model::RenameReport Session::renameStation(const std::string& name, const std::string& newName) {
     model::RenameReport report;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy",
-                                  QT_TRANSLATE_NOOP("listy", "poprawa nazwy stacji %1 na %2"),
-                                  {name, newName});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy",
+                                   QT_TRANSLATE_NOOP("listy", "poprawa nazwy stacji %1 na %2"),
+                                   {name, newName});
+         },
+         Changes::all()},
+        [&](CommandRun& run) {
             model::runInTransaction(*connection_, [&] {
                 // As "Dopisz": a name another station has is refused.
                 if (newName != name && model::stationExists(command(), newName)) {
                     report.refused = true;
                     report.summary =
                         message("listy", QT_TRANSLATE_NOOP("listy", "Istnieje taka stacja"));
+                    run.changes = {};
                     return;
                 }
                 report = renameEverywhere(*connection_, model::NamedKind::Station, name, "",
                                           newName, "");
             });
         });
-    if (report.refused) return report;
-    report.summary = model::renameSummary(name, newName, report);
-    notify(Changes::all());
+    if (!report.refused) report.summary = model::renameSummary(name, newName, report);
     return report;
 }
 
 model::RenameReport Session::renameParty(const std::string& name, const std::string& station,
                                          const std::string& newName) {
     model::RenameReport report;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message(
-                "listy", QT_TRANSLATE_NOOP("listy", "poprawa nazwy nadawcy/odbiorcy %1 na %2"),
-                {name, newName});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message(
+                 "listy", QT_TRANSLATE_NOOP("listy", "poprawa nazwy nadawcy/odbiorcy %1 na %2"),
+                 {name, newName});
+         },
+         Changes::of({model::List::Parties, model::List::Waybills, model::List::Relations,
+                      model::List::Places})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_, [&] {
                 report = renameEverywhere(*connection_, model::NamedKind::Party, name, station,
                                           newName, station);
             });
         });
     report.summary = model::renameSummary(name, newName, report);
-    notify(Changes::of(
-        {ListKind::Parties, ListKind::Waybills, ListKind::Relations, ListKind::Places}));
     return report;
 }
 
 model::RenameReport Session::renameLoad(const std::string& name, const std::string& wagon,
                                         const std::string& newName, const std::string& newWagon) {
     model::RenameReport report;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy",
-                                  QT_TRANSLATE_NOOP("listy", "poprawa nazwy ładunku %1 na %2"),
-                                  {name, newName});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy",
+                                   QT_TRANSLATE_NOOP("listy", "poprawa nazwy ładunku %1 na %2"),
+                                   {name, newName});
+         },
+         Changes::of({model::List::Loads, model::List::Waybills, model::List::Relations})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_, [&] {
                 report = renameEverywhere(*connection_, model::NamedKind::Load, name, wagon,
                                           newName, newWagon);
@@ -84,7 +82,6 @@ model::RenameReport Session::renameLoad(const std::string& name, const std::stri
         });
     report.summary =
         model::renameSummary(name + " (" + wagon + ")", newName + " (" + newWagon + ")", report);
-    notify(Changes::of({ListKind::Loads, ListKind::Waybills, ListKind::Relations}));
     return report;
 }
 
@@ -109,17 +106,17 @@ std::vector<model::DuplicateGroup> Session::duplicates() {
 model::JoinReport Session::joinDuplicates(const std::vector<model::JoinChoice>& choices) {
     model::JoinReport report;
     if (choices.empty()) return report;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "połączenie duplikatów (%1)"),
-                                  {std::to_string(choices.size())});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy",
+                                   QT_TRANSLATE_NOOP("listy", "połączenie duplikatów (%1)"),
+                                   {std::to_string(choices.size())});
+         },
+         Changes::all()},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_,
                                     [&] { report = model::joinDuplicates(*connection_, choices); });
         });
     report.summary = joinSummary(report);
-    notify(session::Changes::all());
     return report;
 }
 

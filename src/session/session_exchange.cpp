@@ -8,6 +8,7 @@
 #include "files/backups.h"
 #include "files/export_folder.h"
 #include "files/maintenance.h"
+#include "formats/listy_file.h"
 #include "formats/reference_check.h"
 #include "formats/workbook.h"
 #include "model/counters.h"
@@ -21,21 +22,24 @@ namespace session {
 
 // --- the file as a whole ----------------------------------------------------------------
 
-void Session::newDatabase() {
-    recordedWhole(model::Message("listy", QT_TRANSLATE_NOOP("listy", "nowa baza")), [&] {
-        model::runInTransaction(*connection_, [&] { backup(); });
-        // Every dataset is closed so the file can go; the lists that were open come back on
-        // the new file.
-        for (ShownList* list : lists_) {
-            list->reopenAfterNewFile_ = list->active() && list->follows_.has_value();
-            list->query_->close();
-        }
-        command().close();
-        recreateDatabase(*connection_, command(), location_);
-    });
+std::string Session::newDatabase() {
     Changes changes = Changes::all();
     changes.newFile = true;
-    notify(changes);
+    return run({[](const db::RowChanges&) {
+                    return model::Message("listy", QT_TRANSLATE_NOOP("listy", "nowa baza"));
+                },
+                changes, false, true},
+               [&](CommandRun& run) {
+                   model::runInTransaction(*connection_, [&] { run.backupNow(); });
+                   // Every dataset is closed so the file can go; the lists that were open
+                   // come back on the new file.
+                   for (ShownList* list : lists_) {
+                       list->reopenAfterNewFile_ = list->active() && list->follows_.has_value();
+                       list->query_->close();
+                   }
+                   command().close();
+                   recreateDatabase(*connection_, command(), location_);
+               });
 }
 
 namespace {
@@ -48,17 +52,8 @@ std::string fileNameOf(const std::string& path) {
 Changes changesOf(const formats::ExchangeReport& report) {
     Changes c;
     if (!report.written) return c;
-    const std::pair<formats::ExchangeList, ListKind> kinds[] = {
-        {formats::ExchangeList::Stations, ListKind::Stations},
-        {formats::ExchangeList::Parties, ListKind::Parties},
-        {formats::ExchangeList::Loads, ListKind::Loads},
-        {formats::ExchangeList::Waybills, ListKind::Waybills},
-        {formats::ExchangeList::Wagons, ListKind::Wagons},
-        {formats::ExchangeList::Relations, ListKind::Relations},
-        {formats::ExchangeList::Places, ListKind::Places}};
-    for (const auto& [list, kind] : kinds) {
-        if (report.added[static_cast<std::size_t>(list)] > 0)
-            c.lists |= static_cast<unsigned>(kind);
+    for (model::List list : model::kExchangedLists) {
+        if (report.added[model::indexOf(list)] > 0) c.lists |= model::noticeBit(list);
     }
     return c;
 }
@@ -66,25 +61,22 @@ Changes changesOf(const formats::ExchangeReport& report) {
 }  // namespace
 
 formats::ExchangeReport Session::importFiles(const std::vector<formats::ImportFile>& files) {
-    lastBackup_.clear();
     formats::ExchangeReport report;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", report.command == "Import arkusza"
-                                               ? QT_TRANSLATE_NOOP("listy", "import arkusza")
-                                               : QT_TRANSLATE_NOOP("listy", "import CSV"));
-        },
-        [&] {
-            // The copy is written beside the inserts, and whole before the commit.
-            std::unique_ptr<files::BackupInBackground> copy;
-            report = formats::importFiles(
-                *connection_, files,
-                [&] {
-                    copy = std::make_unique<files::BackupInBackground>(*connection_, location_);
-                },
-                [&] { lastBackup_ = copy->finish(); });
-        });
-    notify(changesOf(report));
+    const std::string backup =
+        run({[&](const db::RowChanges&) {
+                 return model::Message("listy",
+                                       report.command == formats::ExchangeCommand::WorkbookImport
+                                           ? QT_TRANSLATE_NOOP("listy", "import arkusza")
+                                           : QT_TRANSLATE_NOOP("listy", "import CSV"));
+             },
+             {}},
+            [&](CommandRun& run) {
+                // The copy is written beside the inserts, and whole before the commit.
+                report = formats::importFiles(
+                    *connection_, files, [&] { run.startBackup(); }, [&] { run.finishBackup(); });
+                run.changes = changesOf(report);
+            });
+    report.backup = backup;
     return report;
 }
 
@@ -104,35 +96,43 @@ void Session::exportWorkbook(const std::string& path, model::Language language) 
 }
 
 formats::ExchangeReport Session::merge(const std::string& path) {
-    lastBackup_.clear();
     formats::ExchangeReport report;
     formats::ExchangeData data;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dołączenie bazy %1"),
-                                  {fileNameOf(path)});
-        },
-        [&] {
-            data = formats::readListyFile(path);
-            std::unique_ptr<files::BackupInBackground> copy;
-            report = mergeDatabase(
-                *connection_, data,
-                [&] {
-                    copy = std::make_unique<files::BackupInBackground>(*connection_, location_);
-                },
-                [&] { lastBackup_ = copy->finish(); });
-        });
+    const std::string backup =
+        run({[&](const db::RowChanges&) {
+                 return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dołączenie bazy %1"),
+                                       {fileNameOf(path)});
+             },
+             {}},
+            [&](CommandRun& run) {
+                data = formats::readListyFile(path);
+                report = mergeDatabase(
+                    *connection_, data, [&] { run.startBackup(); }, [&] { run.finishBackup(); });
+                run.changes = changesOf(report);
+            });
+    report.backup = backup;
     // The lists read name the waybills that refer to names none of the lists holds.
     if (report.written) guarded([&] { noteMissingReferences(*connection_, data, report); });
-    notify(changesOf(report));
     return report;
 }
 
-void Session::restore(const std::string& backupPath) {
-    recordedWhole(model::Message("listy", QT_TRANSLATE_NOOP("listy", "przywrócenie kopii %1"),
-                                 {fileNameOf(backupPath)}),
-                  [&] { restoreBackup(*connection_, location_, backupPath); });
-    notify(Changes::all());
+std::vector<files::BackupInfo> Session::backups() const {
+    return files::listBackups(location_);
+}
+
+std::string Session::backupFolder() const {
+    return files::backupFolder(location_);
+}
+
+std::string Session::restore(const std::string& backupPath) {
+    std::string before;
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "przywrócenie kopii %1"),
+                                   {fileNameOf(backupPath)});
+         },
+         Changes::all(), false, true},
+        [&](CommandRun&) { before = files::restoreBackup(*connection_, location_, backupPath); });
+    return before;
 }
 
 std::vector<std::string> Session::exportCsv(const std::string& directory,

@@ -15,14 +15,10 @@ namespace {
 // The lists a step's rows belong to; a table the lists do not show changes none.
 Changes changesOf(const db::RowChanges& rows) {
     Changes c;
-    const std::pair<const char*, ListKind> kinds[] = {
-        {"listy", ListKind::Waybills},    {"stacje", ListKind::Stations},
-        {"ladunki", ListKind::Loads},     {"punkty", ListKind::Parties},
-        {"wagony", ListKind::Wagons},     {"kolory_kart", ListKind::CardColours},
-        {"relacje", ListKind::Relations}, {"miejsca", ListKind::Places}};
     const auto touched = [&](const std::string& name) {
-        for (const auto& [table, kind] : kinds) {
-            if (name == table) c.lists |= static_cast<unsigned>(kind);
+        for (std::size_t i = 0; i < model::kListCount; ++i) {
+            const auto list = static_cast<model::List>(i);
+            if (name == model::namesOf(list).table) c.lists |= model::noticeBit(list);
         }
     };
     for (const db::RowChange& change : rows.rows) touched(change.table);
@@ -33,32 +29,52 @@ Changes changesOf(const db::RowChanges& rows) {
 
 }  // namespace
 
-void Session::recorded(const std::function<model::Message(const db::RowChanges&)>& what,
-                       const std::function<void()>& work) {
+void Session::CommandRun::startBackup() {
+    copy_ = std::make_unique<files::BackupInBackground>(*session_.connection_, session_.location_);
+}
+
+void Session::CommandRun::finishBackup() {
+    if (copy_) backup_ = copy_->finish();
+    copy_.reset();
+}
+
+void Session::CommandRun::backupNow() {
+    backup_ = files::backupDatabase(*session_.connection_, session_.location_);
+}
+
+std::string Session::run(const Command& command, const std::function<void(CommandRun&)>& work) {
+    CommandRun run(*this, command.changes);
+    const auto body = [&] {
+        if (!command.backupBeside) {
+            work(run);
+            return;
+        }
+        model::runInTransaction(*connection_, [&] {
+            run.startBackup();
+            work(run);
+            run.finishBackup();
+        });
+    };
     // Inside a transaction the user opened nothing is recorded: the history ended when it
     // began, and the user may still roll it back.
     if (!keepHistory_ || !connection_->connected() || connection_->inTransaction()) {
-        tellingCause(pathForMessages(), work);
-        return;
+        tellingCause(pathForMessages(), body);
+    } else if (command.wholeFile) {
+        const db::Snapshot before = db::takeSnapshot(*connection_);
+        tellingCause(pathForMessages(), body);
+        db::RowChanges changes = db::difference(before, db::takeSnapshot(*connection_));
+        if (!changes.empty()) history_->push({command.step(changes), std::move(changes)});
+    } else {
+        db::RowChanges changes;
+        {
+            db::RowRecorder recorder(*connection_);
+            tellingCause(pathForMessages(), body);
+            changes = recorder.take();
+        }
+        if (!changes.empty()) history_->push({command.step(changes), std::move(changes)});
     }
-    db::RowChanges changes;
-    {
-        db::RowRecorder recorder(*connection_);
-        tellingCause(pathForMessages(), work);
-        changes = recorder.take();
-    }
-    if (!changes.empty()) history_->push({what(changes), std::move(changes)});
-}
-
-void Session::recordedWhole(const model::Message& what, const std::function<void()>& work) {
-    if (!keepHistory_ || !connection_->connected() || connection_->inTransaction()) {
-        tellingCause(pathForMessages(), work);
-        return;
-    }
-    const db::Snapshot before = db::takeSnapshot(*connection_);
-    tellingCause(pathForMessages(), work);
-    db::RowChanges changes = db::difference(before, db::takeSnapshot(*connection_));
-    if (!changes.empty()) history_->push({what, std::move(changes)});
+    notify(run.changes);
+    return run.backup_;
 }
 
 bool Session::canUndo() const {
@@ -99,6 +115,10 @@ void Session::redo() {
 
 void Session::endHistory() {
     history_->end();
+}
+
+bool Session::onlyReads(const std::string& sql) const {
+    return connection_->onlyReads(sql);
 }
 
 }  // namespace session

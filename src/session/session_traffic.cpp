@@ -18,45 +18,43 @@ std::string nameOf(const model::Relation& r) {
 
 int Session::addRelation(const model::Relation& relation) {
     int id = 0;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie relacji %1"),
-                                  {nameOf(relation)});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie relacji %1"),
+                                   {nameOf(relation)});
+         },
+         Changes::of({model::List::Relations})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_,
                                     [&] { id = insertRelation(command(), relation); });
         });
-    notify(Changes::of({ListKind::Relations}));
     return id;
 }
 
 void Session::changeRelation(const model::Relation& relation) {
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana relacji %1"),
-                                  {nameOf(relation)});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana relacji %1"),
+                                   {nameOf(relation)});
+         },
+         Changes::of({model::List::Relations})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_,
                                     [&] { updateRelation(*connection_, command(), relation); });
         });
-    notify(Changes::of({ListKind::Relations}));
 }
 
 void Session::deleteRelation(int id) {
     bool any = false;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie relacji nr %1"),
-                                  {std::to_string(id)});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie relacji nr %1"),
+                                   {std::to_string(id)});
+         },
+         Changes::of({model::List::Relations})},
+        [&](CommandRun& run) {
             if (!model::relationTableExists(*connection_)) return;
             any = true;
             model::runInTransaction(*connection_, [&] { model::deleteRelation(command(), id); });
+            if (!any) run.changes = {};
         });
-    if (any) notify(Changes::of({ListKind::Relations}));
 }
 
 std::vector<model::Relation> Session::relations() {
@@ -76,13 +74,14 @@ unsigned Session::missingOf(const model::Relation& relation) {
 }
 
 void Session::setPlaces(const model::Places& places) {
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "miejsca %1 (%2): %3"),
-                                  {places.name, places.station, std::to_string(places.places)});
-        },
-        [&] { model::runInTransaction(*connection_, [&] { writePlaces(command(), places); }); });
-    notify(Changes::of({ListKind::Places}));
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "miejsca %1 (%2): %3"),
+                                   {places.name, places.station, std::to_string(places.places)});
+         },
+         Changes::of({model::List::Places})},
+        [&](CommandRun&) {
+            model::runInTransaction(*connection_, [&] { writePlaces(command(), places); });
+        });
 }
 
 std::vector<model::Places> Session::places() {
@@ -98,27 +97,28 @@ model::GenerationPlan Session::planGeneration(const model::GenerateOptions& opti
 }
 
 model::GenerationPlan Session::generate(const model::GenerateOptions& options) {
-    lastBackup_.clear();
     model::GenerationPlan plan;
-    recorded(
-        [&](const db::RowChanges& c) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "wygenerowanie %1"),
-                                  {model::countOf(model::insertedRows(c, "listy"),
-                                                  QT_TRANSLATE_NOOP("listy", "listu"),
-                                                  QT_TRANSLATE_NOOP("listy", "listów"))});
-        },
-        [&] {
-            model::runInTransaction(*connection_, [&] {
-                // Planned again under the write lock: what is written is what the file holds.
-                plan = model::planGeneration(*connection_, options);
-                if (plan.stack.empty()) return;
-                // The copy is written beside the inserts, and whole before the commit.
-                files::BackupInBackground copy(*connection_, location_);
-                writeGeneration(*connection_, command(), plan);
-                lastBackup_ = copy.finish();
+    const std::string backup =
+        run({[&](const db::RowChanges& c) {
+                 return model::Message("listy", QT_TRANSLATE_NOOP("listy", "wygenerowanie %1"),
+                                       {model::countOf(model::insertedRows(c, "listy"),
+                                                       QT_TRANSLATE_NOOP("listy", "listu"),
+                                                       QT_TRANSLATE_NOOP("listy", "listów"))});
+             },
+             Changes::of({model::List::Waybills})},
+            [&](CommandRun& run) {
+                model::runInTransaction(*connection_, [&] {
+                    // Planned again under the write lock: what is written is what the file holds.
+                    plan = model::planGeneration(*connection_, options);
+                    if (plan.stack.empty()) return;
+                    // The copy is written beside the inserts, and whole before the commit.
+                    run.startBackup();
+                    writeGeneration(*connection_, command(), plan);
+                    run.finishBackup();
+                });
+                if (plan.stack.empty()) run.changes = {};
             });
-        });
-    if (!plan.stack.empty()) notify(Changes::of({ListKind::Waybills}));
+    plan.backup = backup;
     return plan;
 }
 

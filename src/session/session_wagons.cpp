@@ -19,52 +19,49 @@ using model::message;
 // --- wagons and their cards ------------------------------------------------------------
 
 void Session::addWagon(const model::Wagon& wagon) {
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie wagonu %1"),
-                                  {wagon.number});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie wagonu %1"),
+                                   {wagon.number});
+         },
+         Changes::of({model::List::Wagons})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_,
                                     [&] { insertWagon(*connection_, command(), wagon); });
         });
-    notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::changeWagon(const std::string& number, const model::Wagon& wagon) {
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana wagonu %1"),
-                                  {number});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana wagonu %1"),
+                                   {number});
+         },
+         Changes::of({model::List::Wagons})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_,
                                     [&] { updateWagon(*connection_, command(), number, wagon); });
         });
-    notify(Changes::of({ListKind::Wagons}));
 }
 
 void Session::deleteWagon(const std::string& number) {
     if (!guarded([&] { return model::wagonTableExists(*connection_); })) return;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie wagonu %1"),
-                                  {number});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie wagonu %1"),
+                                   {number});
+         },
+         Changes::of({model::List::Wagons})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_, [&] { model::deleteWagon(command(), number); });
         });
-    notify(Changes::of({ListKind::Wagons}));
 }
 
 std::vector<std::string> Session::copyWagon(const std::string& number, int count) {
     std::vector<std::string> added;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "powielenie wagonu %1 (%2)"),
-                                  {number, std::to_string(added.size())});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "powielenie wagonu %1 (%2)"),
+                                   {number, std::to_string(added.size())});
+         },
+         Changes::of({model::List::Wagons})},
+        [&](CommandRun& run) {
             model::runInTransaction(*connection_, [&] {
                 added.clear();
                 const std::optional<model::Wagon> original = model::findWagon(*connection_, number);
@@ -88,8 +85,8 @@ std::vector<std::string> Session::copyWagon(const std::string& number, int count
                     added.push_back(*next);
                 }
             });
+            if (added.empty()) run.changes = {};
         });
-    if (!added.empty()) notify(Changes::of({ListKind::Wagons}));
     return added;
 }
 
@@ -111,14 +108,13 @@ std::vector<model::CardColourGroup> Session::cardColours() {
 }
 
 void Session::setCardColours(const std::vector<model::CardColourGroup>& groups) {
-    recorded(
-        [](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana kolorów kart"));
-        },
-        [&] {
+    run({[](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana kolorów kart"));
+         },
+         Changes::of({model::List::CardColours})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_, [&] { writeCardColours(command(), groups); });
         });
-    notify(Changes::of({ListKind::CardColours}));
 }
 
 }  // namespace session

@@ -41,13 +41,12 @@ Lookups Session::lookups() {
 
 int Session::addWaybill(const model::Waybill& waybill) {
     int id = 0;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie listu nr %1"),
-                                  {std::to_string(id)});
-        },
-        [&] { id = model::addWaybill(*connection_, command(), waybill); });
-    notify(Changes::of({ListKind::Waybills}));
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "dopisanie listu nr %1"),
+                                   {std::to_string(id)});
+         },
+         Changes::of({model::List::Waybills})},
+        [&](CommandRun&) { id = model::addWaybill(*connection_, command(), waybill); });
     return id;
 }
 
@@ -58,41 +57,34 @@ void Session::changeWaybill(const model::Waybill& edited, const model::Waybill& 
     if (readStoredWaybill(*connection_, index, stored) && stored.id == edited.id) {
         whole = keepUnchangedTexts(edited, shown, stored);
     }
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana listu nr %1"),
-                                  {std::to_string(whole.id)});
-        },
-        [&] { updateWaybill(command(), whole); });
-    notify(Changes::of({ListKind::Waybills}));
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "zmiana listu nr %1"),
+                                   {std::to_string(whole.id)});
+         },
+         Changes::of({model::List::Waybills})},
+        [&](CommandRun&) { updateWaybill(command(), whole); });
 }
 
 void Session::deleteWaybill(int id) {
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie listu nr %1"),
-                                  {std::to_string(id)});
-        },
-        [&] { model::deleteWaybill(command(), id); });
-    notify(Changes::of({ListKind::Waybills}));
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy", QT_TRANSLATE_NOOP("listy", "usunięcie listu nr %1"),
+                                   {std::to_string(id)});
+         },
+         Changes::of({model::List::Waybills})},
+        [&](CommandRun&) { model::deleteWaybill(command(), id); });
 }
 
-void Session::deleteAllWaybills() {
-    recorded(
+std::string Session::deleteAllWaybills() {
+    Command command{
         [](const db::RowChanges& c) {
             return model::Message(
                 "listy", QT_TRANSLATE_NOOP("listy", "skasowanie %1"),
                 {model::countOf(model::deletedRows(c, "listy"), QT_TRANSLATE_NOOP("listy", "listu"),
                                 QT_TRANSLATE_NOOP("listy", "listów"))});
         },
-        [&] {
-            model::runInTransaction(*connection_, [&] {
-                files::BackupInBackground copy(*connection_, location_);
-                model::exec(command(), "delete from listy;");
-                lastBackup_ = copy.finish();
-            });
-        });
-    notify(Changes::of({ListKind::Waybills}));
+        Changes::of({model::List::Waybills})};
+    command.backupBeside = true;
+    return run(command, [&](CommandRun&) { model::exec(this->command(), "delete from listy;"); });
 }
 
 std::vector<int> Session::copyWaybill(int index, int id, int count) {
@@ -100,13 +92,13 @@ std::vector<int> Session::copyWaybill(int index, int id, int count) {
         throw std::invalid_argument(
             message("listy", QT_TRANSLATE_NOOP("listy", "Liczba kopii musi być od 1 do 999")));
     std::vector<int> ids;
-    recorded(
-        [&](const db::RowChanges&) {
-            return model::Message("listy",
-                                  QT_TRANSLATE_NOOP("listy", "powielenie listu nr %1 (%2)"),
-                                  {std::to_string(id), std::to_string(count)});
-        },
-        [&] {
+    run({[&](const db::RowChanges&) {
+             return model::Message("listy",
+                                   QT_TRANSLATE_NOOP("listy", "powielenie listu nr %1 (%2)"),
+                                   {std::to_string(id), std::to_string(count)});
+         },
+         Changes::of({model::List::Waybills})},
+        [&](CommandRun&) {
             model::runInTransaction(*connection_, [&] {
                 // The texts whole, as stored; the list position must still hold this waybill.
                 model::Waybill w;
@@ -122,7 +114,6 @@ std::vector<int> Session::copyWaybill(int index, int id, int count) {
                 }
             });
         });
-    notify(Changes::of({ListKind::Waybills}));
     return ids;
 }
 

@@ -8,7 +8,7 @@
 namespace session {
 
 ShownList::ShownList(Session& session, std::string name, std::string sql,
-                     std::optional<ListKind> follows)
+                     std::optional<model::List> follows)
     : session_(session),
       query_(std::make_unique<db::SqlQuery>(std::move(name))),
       follows_(follows) {

@@ -21,7 +21,7 @@ public:
     // A list named `name` (the dataset's name) holding `sql`, not yet open. With `follows`,
     // it re-opens after every command that changed those rows.
     ShownList(Session& session, std::string name, std::string sql,
-              std::optional<ListKind> follows = std::nullopt);
+              std::optional<model::List> follows = std::nullopt);
     ~ShownList();
     ShownList(const ShownList&) = delete;
     ShownList& operator=(const ShownList&) = delete;
@@ -74,7 +74,7 @@ private:
 
     Session& session_;
     std::unique_ptr<db::SqlQuery> query_;
-    std::optional<ListKind> follows_;
+    std::optional<model::List> follows_;
     bool reopenAfterNewFile_ = false;
     std::function<std::string()> source_;
 };

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "files/backups.h"
+#include "session/session.h"
 
 class QTableWidget;
 

@@ -177,9 +177,8 @@ void GenerateDialog::generate() {
     settings.setValue(kByDaysKey, byDays_->isChecked());
     const model::GenerationPlan plan = session_.generate(o);
     QString text = tr("Ziarno losowania: %1").arg(o.seed) + QLatin1Char('\n') + q(plan.summary());
-    if (!session_.lastBackup().empty())
-        text += QLatin1Char('\n') +
-                tr("Kopia bazy sprzed generowania: %1").arg(q(session_.lastBackup()));
+    if (!plan.backup.empty())
+        text += QLatin1Char('\n') + tr("Kopia bazy sprzed generowania: %1").arg(q(plan.backup));
     Dialogs::instance().message(this, tr("Generuj listy"), text);
     accept();
 }

@@ -79,7 +79,7 @@ private:
 LoadsWindow::LoadsWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      loads_(session, "loads", model::kLoadListSql, session::ListKind::Loads) {
+      loads_(session, "loads", model::kLoadListSql, model::List::Loads) {
     // The client area holds every control whole (Button3 ends at 523, 321).
     resize(insideOf({kOuterWidth, kOuterHeight}));
     centreOnScreen(*this, {kOuterWidth, kOuterHeight});

@@ -43,7 +43,7 @@ constexpr int kGridWidth = 545;
 MainWindow::MainWindow(session::Session& session, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
-      waybills_(session, "sql1", model::kWaybillListSql, session::ListKind::Waybills) {
+      waybills_(session, "sql1", model::kWaybillListSql, model::List::Waybills) {
     listener_ =
         session_.listen([this](const session::Changes& changes) { followChanges(changes); });
     buildControls();
@@ -329,8 +329,8 @@ void MainWindow::openDatabaseAtStart() {
         const files::MigrationResult migration = session_.convertOldFormat();
         converted = true;
         if (migration.migrated) {
-            Dialogs::instance().inform(this,
-                                       QString::fromStdString(files::migrationMessage(migration)));
+            Dialogs::instance().inform(
+                this, QString::fromStdString(session::migrationMessage(migration)));
         }
     });
     if (!converted) return;
@@ -548,11 +548,11 @@ model::Waybill MainWindow::typedWaybill() const {
 }
 
 void MainWindow::followChanges(const session::Changes& changes) {
-    const bool lookupsChanged = changes.newFile || changes.has(session::ListKind::Stations) ||
-                                changes.has(session::ListKind::Loads) ||
-                                changes.has(session::ListKind::Parties);
+    const bool lookupsChanged = changes.newFile || changes.has(model::List::Stations) ||
+                                changes.has(model::List::Loads) ||
+                                changes.has(model::List::Parties);
     if (lookupsChanged) refreshLookups();
-    if (lookupsChanged || changes.has(session::ListKind::Waybills)) showWaybill();
+    if (lookupsChanged || changes.has(model::List::Waybills)) showWaybill();
     updateEditMenu();
 }
 

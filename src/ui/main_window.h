@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "files/database_location.h"
 #include "model/waybills.h"
 #include "session/session.h"
 #include "session/shown_list.h"

@@ -9,8 +9,6 @@
 #include <QMenuBar>
 
 #include "config/language.h"
-#include "files/backups.h"
-#include "formats/exchange.h"
 #include "session/session.h"
 #include "ui/data_grid.h"
 #include "ui/dialogs.h"
@@ -79,8 +77,8 @@ void MainWindow::exportCsv() {
     const QString folder = chooseExportFolder(this);
     if (folder.isEmpty()) return;
     QStringList targets;
-    for (formats::ExchangeList list : formats::kExchangeLists)
-        targets << QDir(folder).filePath(QString::fromLatin1(formats::csvFileName(list)));
+    for (model::List list : model::kDescribedLists)
+        targets << QDir(folder).filePath(QString::fromLatin1(model::namesOf(list).csvFile));
     if (!mayReplace(targets)) return;
     const auto paths = session_.exportCsv(QDir::toNativeSeparators(folder).toStdString(),
                                           config::exchangeLanguage());
@@ -103,11 +101,10 @@ void MainWindow::mergeDatabase() {
 }
 
 void MainWindow::restoreBackup() {
-    const std::vector<files::BackupInfo> copies = files::listBackups(location());
+    const std::vector<files::BackupInfo> copies = session_.backups();
     if (copies.empty()) {
-        Dialogs::instance().inform(this,
-                                   tr("Brak kopii zapasowych w katalogu ") +
-                                       QString::fromStdString(files::backupFolder(location())));
+        Dialogs::instance().inform(this, tr("Brak kopii zapasowych w katalogu ") +
+                                             QString::fromStdString(session_.backupFolder()));
         return;
     }
     RestoreDialog dialog(copies, this);

@@ -8,10 +8,6 @@
 #include <QFileInfo>
 
 #include "config/language.h"
-#include "formats/encoding.h"
-#include "formats/exchange.h"
-#include "formats/import_files.h"
-#include "formats/workbook.h"
 #include "session/session.h"
 #include "ui/dialogs.h"
 #include "ui/language.h"
@@ -55,8 +51,7 @@ void MainWindow::importFiles(const QStringList& files) {
         if (file.kind != formats::ImportFile::Kind::NeedsEncoding || file.candidates.empty())
             continue;
         file.encoding =
-            chooseEncoding(this, QFileInfo(QString::fromStdString(file.path)).fileName(),
-                           file.bytes, file.candidates);
+            chooseEncoding(this, QFileInfo(QString::fromStdString(file.path)).fileName(), file);
         if (!file.encoding) return;  // cancelled: nothing is imported
     }
     const formats::ExchangeReport report = session_.importFiles(chosen);

@@ -30,7 +30,7 @@ constexpr int kTypedChars = 15;
 PartiesWindow::PartiesWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      parties_(session, "parties", model::kPartyListSql, session::ListKind::Parties),
+      parties_(session, "parties", model::kPartyListSql, model::List::Parties),
       stations_(session, "stations", model::kStationListSql) {
     // The client area holds every control whole (the grid ends at 417, the buttons at 409).
     resize(insideOf({kOuterWidth, kOuterHeight}));

@@ -41,7 +41,7 @@ QComboBox* stationBox(QWidget* parent, const char* name) {
 RelationsWindow::RelationsWindow(session::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      relations_(session, "relations", "", session::ListKind::Relations) {
+      relations_(session, "relations", "", model::List::Relations) {
     setObjectName(QStringLiteral("Relacje"));
     followLanguage(*this, [this] {
         setWindowTitle(tr("Relacje"));
@@ -165,14 +165,14 @@ RelationsWindow::RelationsWindow(session::Session& session, QWidget* parent)
     connectHandler(availableOnly_, &QCheckBox::toggled, this, [this](bool) { applyListing(); });
     listener_ = session_.listen([this](const session::Changes& c) {
         if (!isVisible()) return;
-        if (c.has(session::ListKind::Stations)) refillStations();
+        if (c.has(model::List::Stations)) refillStations();
         // A deleted or renamed name changes the marks.
-        if (!c.has(session::ListKind::Relations) &&
-            (c.has(session::ListKind::Stations) || c.has(session::ListKind::Parties) ||
-             c.has(session::ListKind::Loads) || c.has(session::ListKind::Wagons)))
+        if (!c.has(model::List::Relations) &&
+            (c.has(model::List::Stations) || c.has(model::List::Parties) ||
+             c.has(model::List::Loads) || c.has(model::List::Wagons)))
             relations_.reopen();
-        if (c.has(session::ListKind::Places)) showPlaces();
-        if (c.has(session::ListKind::Relations)) showCurrent();
+        if (c.has(model::List::Places)) showPlaces();
+        if (c.has(model::List::Relations)) showCurrent();
     });
 
     resize(980, 560);

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "formats/import_files.h"
 #include "ui/modal.h"
 #include "ui/window_keys.h"
 
@@ -21,8 +20,6 @@ SheetChoosers& choosers() {
     static SheetChoosers installed;
     return installed;
 }
-
-constexpr int kPreviewRows = 12;
 
 }  // namespace
 
@@ -52,17 +49,17 @@ QStringList chooseImportFiles(QWidget* owner) {
             "Arkusze i pliki CSV (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
 }
 
-std::optional<formats::Encoding> chooseEncoding(QWidget* owner, const QString& name,
-                                                const std::string& bytes,
-                                                const std::vector<formats::Encoding>& candidates) {
-    if (choosers().encoding) return choosers().encoding(owner, name, bytes, candidates);
-    EncodingDialog dialog(name, bytes, candidates, owner);
+std::optional<model::Encoding> chooseEncoding(QWidget* owner, const QString& name,
+                                              const formats::ImportFile& file) {
+    if (choosers().encoding) return choosers().encoding(owner, name, file.bytes, file.candidates);
+    EncodingDialog dialog(name, file.candidates, file.previews, owner);
     showModal(dialog);
     return dialog.chosen();
 }
 
-EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
-                               std::vector<formats::Encoding> candidates, QWidget* parent)
+EncodingDialog::EncodingDialog(const QString& name, std::vector<model::Encoding> candidates,
+                               const std::vector<std::vector<std::string>>& previews,
+                               QWidget* parent)
     : QDialog(parent), candidates_(std::move(candidates)) {
     setObjectName(QStringLiteral("encodingDialog"));
     setWindowTitle(tr("Kodowanie pliku %1").arg(name));
@@ -79,9 +76,8 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
     table_->verticalHeader()->hide();
     QStringList titles;
     for (std::size_t c = 0; c < candidates_.size(); ++c) {
-        titles << QString::fromLatin1(formats::encodingName(candidates_[c]));
-        const std::vector<std::string> lines =
-            formats::previewLines(bytes, candidates_[c], kPreviewRows);
+        titles << QString::fromLatin1(model::encodingName(candidates_[c]));
+        const std::vector<std::string>& lines = previews.at(c);
         if (table_->rowCount() < int(lines.size())) table_->setRowCount(int(lines.size()));
         for (std::size_t r = 0; r < lines.size(); ++r)
             table_->setItem(int(r), int(c), new QTableWidgetItem(QString::fromStdString(lines[r])));
@@ -91,7 +87,7 @@ EncodingDialog::EncodingDialog(const QString& name, std::string_view bytes,
     auto* buttons = new QDialogButtonBox(this);
     for (std::size_t c = 0; c < candidates_.size(); ++c) {
         QPushButton* b = buttons->addButton(
-            tr("Wczytaj jako %1").arg(QString::fromLatin1(formats::encodingName(candidates_[c]))),
+            tr("Wczytaj jako %1").arg(QString::fromLatin1(model::encodingName(candidates_[c]))),
             QDialogButtonBox::AcceptRole);
         b->setObjectName(QStringLiteral("encoding%1").arg(c));
         connect(b, &QPushButton::clicked, this, [this, c] {

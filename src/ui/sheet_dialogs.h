@@ -13,7 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/encoding.h"
+#include "model/encoding.h"
+#include "session/session.h"
 
 class QTableWidget;
 class QPushButton;
@@ -25,9 +26,9 @@ struct SheetChoosers {
     std::function<QStringList(QWidget*)> importFiles;  // what "Import arkusza…" reads
     // The encoding of the file `name` with `bytes`, from `candidates` (the likeliest first);
     // nothing when the user cancels.
-    std::function<std::optional<formats::Encoding>(
-        QWidget*, const QString& name, const std::string& bytes,
-        const std::vector<formats::Encoding>& candidates)>
+    std::function<std::optional<model::Encoding>(QWidget*, const QString& name,
+                                                 const std::string& bytes,
+                                                 const std::vector<model::Encoding>& candidates)>
         encoding;
 };
 
@@ -36,27 +37,29 @@ SheetChoosers setSheetChoosers(SheetChoosers choosers);
 
 QString chooseWorkbookFile(QWidget* owner);
 QStringList chooseImportFiles(QWidget* owner);
-std::optional<formats::Encoding> chooseEncoding(QWidget* owner, const QString& name,
-                                                const std::string& bytes,
-                                                const std::vector<formats::Encoding>& candidates);
+// The encoding of `file` (one that needs one), asked under `name`.
+std::optional<model::Encoding> chooseEncoding(QWidget* owner, const QString& name,
+                                              const formats::ImportFile& file);
 
 // The window of chooseEncoding(): a column per candidate with the file's first rows decoded
 // in it, and a button per candidate ("Wczytaj jako windows-1252"), the likeliest the default.
 class EncodingDialog : public QDialog {
     Q_OBJECT
 public:
-    EncodingDialog(const QString& name, std::string_view bytes,
-                   std::vector<formats::Encoding> candidates, QWidget* parent = nullptr);
+    // `previews` holds for each candidate the file's first lines decoded in it.
+    EncodingDialog(const QString& name, std::vector<model::Encoding> candidates,
+                   const std::vector<std::vector<std::string>>& previews,
+                   QWidget* parent = nullptr);
     QTableWidget* table() const { return table_; }
     QPushButton* button(std::size_t candidate) const { return buttons_.at(candidate); }
     // The encoding whose button closed the dialog; nothing when it was cancelled.
-    std::optional<formats::Encoding> chosen() const { return chosen_; }
+    std::optional<model::Encoding> chosen() const { return chosen_; }
 
 private:
-    std::vector<formats::Encoding> candidates_;
+    std::vector<model::Encoding> candidates_;
     QTableWidget* table_ = nullptr;
     std::vector<QPushButton*> buttons_;
-    std::optional<formats::Encoding> chosen_;
+    std::optional<model::Encoding> chosen_;
 };
 
 }  // namespace ui

@@ -52,16 +52,16 @@ SqlBrowserWindow::SqlBrowserWindow(session::Session& session, QWidget* parent)
     followLanguage(*this, [this] { setWindowTitle(tr("Dostęp do bazy")); });
 }
 
-// A statement of the user's other than a plain select ends the history: what it changed
+// A statement of the user's that does not only read ends the history: what it changed
 // is not the session's to undo.
 void SqlBrowserWindow::openTypedQuery() {
-    if (!model::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
+    if (!session_.onlyReads(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.open();
 }
 
 void SqlBrowserWindow::execTypedText() {
-    if (!model::isPlainSelect(edit1_->text().toStdString())) session_.endHistory();
+    if (!session_.onlyReads(edit1_->text().toStdString())) session_.endHistory();
     results_.setSql(edit1_->text().toStdString());
     results_.execSql();
 }

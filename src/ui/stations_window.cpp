@@ -41,7 +41,7 @@ StationsWindow::StationsWindow(session::Session& session, QWidget* parent)
     resize(insideOf({534, 376}));
     // The grid shows the stations as every command leaves them.
     listener_ = session_.listen([this](const session::Changes& changes) {
-        if (isVisible() && (changes.newFile || changes.has(session::ListKind::Stations)))
+        if (isVisible() && (changes.newFile || changes.has(model::List::Stations)))
             runHandler(this, [this] { fillGrid(); });
     });
 

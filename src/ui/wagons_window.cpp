@@ -31,9 +31,7 @@ constexpr int kMaxCopies = 500;
 }  // namespace
 
 WagonsWindow::WagonsWindow(session::Session& session, QWidget* parent)
-    : QDialog(parent),
-      session_(session),
-      wagons_(session, "wagons", "", session::ListKind::Wagons) {
+    : QDialog(parent), session_(session), wagons_(session, "wagons", "", model::List::Wagons) {
     setObjectName(QStringLiteral("Wagony"));
     wagons_.setSqlSource([this] { return session_.wagonListSql(listing()); });
 
@@ -141,7 +139,7 @@ WagonsWindow::WagonsWindow(session::Session& session, QWidget* parent)
     connectHandler(sortBy_, &QComboBox::currentIndexChanged, this, [this](int) { applyListing(); });
     connectHandler(descending_, &QCheckBox::toggled, this, [this](bool) { applyListing(); });
     listener_ = session_.listen([this](const session::Changes& c) {
-        if (c.has(session::ListKind::Wagons) && isVisible()) {
+        if (c.has(model::List::Wagons) && isVisible()) {
             refillFilters();
             showCurrent();  // the fields show the row the next command acts on
         }

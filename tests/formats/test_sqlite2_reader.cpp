@@ -1,4 +1,5 @@
 #include "formats/cp1250.h"
+#include "formats/create_table_text.h"
 #include "formats/sqlite2_reader.h"
 
 #include <QtTest>

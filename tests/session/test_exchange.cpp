@@ -183,7 +183,7 @@ formats::ExchangeReport importPaths(session::Session& s, const std::vector<std::
 // The same with an encoding for each file that needs one, as the window asks for it.
 formats::ExchangeReport importWith(
     session::Session& s,
-    const std::vector<std::pair<std::string, std::optional<formats::Encoding>>>& files) {
+    const std::vector<std::pair<std::string, std::optional<model::Encoding>>>& files) {
     std::vector<std::string> paths;
     for (const auto& f : files) paths.push_back(f.first);
     std::vector<formats::ImportFile> inspected = s.inspectImport(paths);
@@ -379,7 +379,7 @@ void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter() {
     const QString path = d.dir.file("stacje.csv");
     writeBytes(path, bytes.toStdString());
     const formats::ExchangeReport result = importWith(
-        d.session, {{path.toStdString(), formats::encodingFromName(encoding.toStdString())}});
+        d.session, {{path.toStdString(), model::encodingFromName(encoding.toStdString())}});
     const QString summary = QString::fromStdString(result.summary());
     QVERIFY2(summary.contains(report), qPrintable(summary));
     QCOMPARE(result.refused(), expected.isEmpty() && !report.startsWith("dodano"));
@@ -395,7 +395,7 @@ void ExchangeTest::csvFromAnySpreadsheetKeepsEveryLetter() {
 }
 
 void ExchangeTest::encodingsMatchTheSystemTablesAndAreRankedByNameLetters() {
-    using formats::Encoding;
+    using model::Encoding;
     for (const auto& [encoding, system] :
          std::vector<std::pair<Encoding, const char*>>{{Encoding::Windows1250, "CP1250"},
                                                        {Encoding::Windows1252, "CP1252"},
@@ -433,9 +433,9 @@ void ExchangeTest::encodingsMatchTheSystemTablesAndAreRankedByNameLetters() {
                  .front(),
              Encoding::Iso88592);
     QVERIFY(formats::likelyEncodings("a\x81").empty());
-    QCOMPARE(formats::encodingFromName(" UTF-8"), std::optional(Encoding::Utf8));
-    QCOMPARE(formats::encodingFromName("Windows-1252"), std::optional(Encoding::Windows1252));
-    QVERIFY(!formats::encodingFromName("koi8-r"));
+    QCOMPARE(model::encodingFromName(" UTF-8"), std::optional(Encoding::Utf8));
+    QCOMPARE(model::encodingFromName("Windows-1252"), std::optional(Encoding::Windows1252));
+    QVERIFY(!model::encodingFromName("koi8-r"));
 }
 
 void ExchangeTest::tooManyRowsAreRefusedWithTheLine() {
@@ -481,14 +481,14 @@ void ExchangeTest::exportWritesExactHeadersAndQuotedValues() {
              "insert into punkty values(2,'Huta','Łódź','');"
              "insert into ladunki values('Węgiel','E');"
              "insert into listy values(2,'Łódź','Huta','E','Węgiel','a;\"b\"','007');");
-    QCOMPARE(formats::exportCsv(d.baza, formats::ExchangeList::Stations),
+    QCOMPARE(formats::exportCsv(d.baza, model::List::Stations),
              std::string("\xEF\xBB\xBFNazwa stacji;Kolor\r\n\"Łódź\";\"clred\"\r\n"));
-    QCOMPARE(formats::exportCsv(d.baza, formats::ExchangeList::Parties),
+    QCOMPARE(formats::exportCsv(d.baza, model::List::Parties),
              std::string("\xEF\xBB\xBFNazwa;Stacja\r\n\"Huta\";\"Łódź\"\r\n"));
-    QCOMPARE(formats::exportCsv(d.baza, formats::ExchangeList::Loads),
+    QCOMPARE(formats::exportCsv(d.baza, model::List::Loads),
              std::string("\xEF\xBB\xBFNazwa;Rodzaj wagonu\r\n\"Węgiel\";\"E\"\r\n"));
     QCOMPARE(
-        formats::exportCsv(d.baza, formats::ExchangeList::Waybills),
+        formats::exportCsv(d.baza, model::List::Waybills),
         std::string(
             "\xEF\xBB\xBFStacja nadania;Nadawca;Rodzaj wagonu;Ładunek;Odbiorca;Stacja odbioru\r\n"
             "\"Łódź\";\"Huta\";\"E\";\"Węgiel\";\"a;\"\"b\"\"\";\"007\"\r\n"));
@@ -944,13 +944,13 @@ void ExchangeTest::exportInEveryLanguageReadsBack() {
     QFETCH(QString, waybillHeader);
     QFETCH(QString, sheet);
     // No header row of one list is, in any language, read as another list's.
-    for (formats::ExchangeList list : formats::kAllExchangeLists) {
+    for (model::List list : model::kExchangedLists) {
         for (const auto& variant : formats::headerVariants(list)) {
             QStringList keys;
             for (const std::string& name : variant)
                 keys << QString::fromStdString(model::nameKey(name));
             keys.sort();
-            for (formats::ExchangeList other : formats::kAllExchangeLists) {
+            for (model::List other : model::kExchangedLists) {
                 if (other == list) continue;
                 for (const auto& theirs : formats::headerVariants(other)) {
                     QStringList their;
@@ -1191,7 +1191,7 @@ void ExchangeTest::givenLocationIsUsedForEveryFile() {
     QVERIFY(m.migrated);
     QCOMPARE(QString::fromStdString(m.backupPath), dir.file("inny/spotkanie.sdb.sqlite2"));
     QVERIFY(
-        QString::fromStdString(files::migrationMessage(m)).startsWith("Plik spotkanie.sdb był"));
+        QString::fromStdString(session::migrationMessage(m)).startsWith("Plik spotkanie.sdb był"));
     QVERIFY(!QFile::exists(dir.file("listy.sdb")));
 }
 

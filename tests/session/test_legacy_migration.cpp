@@ -149,7 +149,7 @@ void LegacyMigrationTest::convertsEverySample() {
     QStringList stored = testing::rowsOf(file, "select sql from sqlite_master order by rowid");
     for (QString& s : stored) s.replace(0, 12, "create table");
     QCOMPARE(stored, created);
-    QCOMPARE(QString::fromStdString(files::migrationMessage(result))
+    QCOMPARE(QString::fromStdString(session::migrationMessage(result))
                  .contains(dir.file("listy.sdb.sqlite2")),
              true);
 }
@@ -357,7 +357,7 @@ void LegacyMigrationTest::numericTextsAreCountedAndNamed() {
              QStringList({number >= 2 ? "2" : "1"}));
     QCOMPARE(testing::rowsOf(dir.file("listy.sdb"), "select count(*) from listy where id=" + id),
              QStringList({"0"}));
-    const QString message = QString::fromStdString(files::migrationMessage(result));
+    const QString message = QString::fromStdString(session::migrationMessage(result));
     QVERIFY2(message.contains(" 1 "), qPrintable(message));
 }
 

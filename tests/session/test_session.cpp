@@ -83,15 +83,14 @@ void SessionTest::twoImportsAtOnceAddTheRowsOnce() {
 void SessionTest::shownListsFollowTheCommands() {
     testing::WorkDir dir;
     session::Session session;
-    session::ShownList waybills(session, "sql1", model::kWaybillListSql,
-                                session::ListKind::Waybills);
-    session::ShownList loads(session, "loads", model::kLoadListSql, session::ListKind::Loads);
+    session::ShownList waybills(session, "sql1", model::kWaybillListSql, model::List::Waybills);
+    session::ShownList loads(session, "loads", model::kLoadListSql, model::List::Loads);
     session.open(waybills);
     int heard = 0;
     int waybillsWhenHeard = -1;
     session.listen([&](const session::Changes& c) {
         ++heard;
-        if (c.has(session::ListKind::Waybills)) waybillsWhenHeard = waybills.recordCount();
+        if (c.has(model::List::Waybills)) waybillsWhenHeard = waybills.recordCount();
     });
     const int id = session.addWaybill({0, "A", "N", "Eaos", "Węgiel", "O", "B"});
     QCOMPARE(id, 2);
@@ -133,8 +132,8 @@ void SessionTest::aCopyBesideACommandHoldsTheFileAsBefore() {
     session::Session session(files::DatabaseLocation::file(d.file().toStdString()));
     session.open();
     testing::execDirect(session.connection(), "pragma cache_size=1;");
-    session.deleteAllWaybills();
-    QCOMPARE(rowsOf(QString::fromStdString(session.lastBackup()), "select count(*) from listy"),
+    const std::string copy = session.deleteAllWaybills();
+    QCOMPARE(rowsOf(QString::fromStdString(copy), "select count(*) from listy"),
              QStringList({"20000"}));
     QCOMPARE(rowsOf(d.file(), "select count(*) from listy"), QStringList({"0"}));
 }

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <map>
 
+#include "model/generator.h"
 #include "model/traffic.h"
 #include "session/session.h"
 #include "support/sql_helpers.h"
@@ -86,7 +87,7 @@ void TrafficTest::workedExample() {
 
     const model::GenerationPlan made = session.generate(two);
     QCOMPARE(stackOf(made), stackOf(preview));
-    QVERIFY(!session.lastBackup().empty());
+    QVERIFY(!made.backup.empty());
     QCOMPARE(QString::fromStdString(session.undoText()), QStringLiteral("wygenerowanie 22 listów"));
     QCOMPARE(rowsOf(kFile,
                     "select st_nad, nadawca, rodz_wag, ladunek, odbiorca, st_odb, count(*) "

@@ -40,7 +40,7 @@ void WagonsTest::commandsAndTheTableMadeOnFirstWrite() {
     session.open();
     const QString file = dir.file("listy.sdb");
     const QStringList described = tables(file);
-    session::ShownList list(session, "wagons", "", session::ListKind::Wagons);
+    session::ShownList list(session, "wagons", "", model::List::Wagons);
     model::WagonListing listing{"EAOS", "", model::WagonField::Number, false};
     list.setSqlSource([&] { return session.wagonListSql(listing); });
     list.reopen();

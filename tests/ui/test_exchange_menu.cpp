@@ -19,6 +19,7 @@
 #include "cli/command_line.h"
 #include "files/backups.h"
 #include "files/database_location.h"
+#include "formats/import_files.h"
 #include "support/program.h"
 #include "support/scripted_dialogs.h"
 #include "support/sql_helpers.h"
@@ -188,12 +189,12 @@ void ExchangeMenuTest::refusedImportIsShownAndWritesNothing() {
 void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
     Program p(kWaybills);
     const QString book = p.dir.file("spotkanie.xlsx");
-    std::vector<formats::Encoding> offered;
-    std::optional<formats::Encoding> answer = formats::Encoding::Windows1252;
+    std::vector<model::Encoding> offered;
+    std::optional<model::Encoding> answer = model::Encoding::Windows1252;
     QStringList importing;
     SheetChoosers c({[&](QWidget*) { return book; }, [&](QWidget*) { return importing; },
                      [&](QWidget*, const QString&, const std::string&,
-                         const std::vector<formats::Encoding>& candidates) {
+                         const std::vector<model::Encoding>& candidates) {
                          offered = candidates;
                          return answer;
                      }});
@@ -227,9 +228,9 @@ void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
     f.close();
     importing = {book, danish};
     q.action("ImportArkusza1")->trigger();
-    QCOMPARE(offered, (std::vector<formats::Encoding>{formats::Encoding::Windows1252,
-                                                      formats::Encoding::Windows1250,
-                                                      formats::Encoding::Iso88592}));
+    QCOMPARE(offered, (std::vector<model::Encoding>{model::Encoding::Windows1252,
+                                                    model::Encoding::Windows1250,
+                                                    model::Encoding::Iso88592}));
     QVERIFY2(q.dialogs.transcript().startsWith("Informacja: Import arkusza: dodano 6,"),
              qPrintable(q.dialogs.transcript()));
     QVERIFY(q.dialogs.transcript().contains("dk.csv: odczytano w kodowaniu windows-1252"));
@@ -248,9 +249,12 @@ void ExchangeMenuTest::workbooksAndEncodingsThroughTheMenu() {
 }
 
 void ExchangeMenuTest::encodingWindowShowsEachCandidateSideBySide() {
-    const std::vector<formats::Encoding> candidates =
+    const std::vector<model::Encoding> candidates =
         formats::likelyEncodings(kDanishStations.toStdString());
-    ui::EncodingDialog dialog("dk.csv", kDanishStations.toStdString(), candidates);
+    std::vector<std::vector<std::string>> previews;
+    for (model::Encoding e : candidates)
+        previews.push_back(formats::previewLines(kDanishStations.toStdString(), e, 12));
+    ui::EncodingDialog dialog("dk.csv", candidates, previews);
     QCOMPARE(dialog.table()->columnCount(), 3);
     QCOMPARE(dialog.table()->horizontalHeaderItem(0)->text(), QStringLiteral("windows-1252"));
     QCOMPARE(dialog.table()->item(1, 0)->text(), QStringLiteral("Århus Ø,clred"));
@@ -258,7 +262,7 @@ void ExchangeMenuTest::encodingWindowShowsEachCandidateSideBySide() {
     QCOMPARE(dialog.table()->item(2, 1)->text(), QStringLiteral("Nćstved,clblue"));
     QVERIFY(dialog.button(0)->isDefault());
     dialog.button(1)->click();
-    QCOMPARE(dialog.chosen(), std::optional(formats::Encoding::Windows1250));
+    QCOMPARE(dialog.chosen(), std::optional(model::Encoding::Windows1250));
 }
 
 void ExchangeMenuTest::mergeAddsAndReports() {
@@ -367,7 +371,7 @@ void ExchangeMenuTest::commandLineParses() {
                                    "b.csv", "--import-csv", "c.csv"},
                                   line, error));
     QCOMPARE(line.importFiles, QStringList({"a.xlsx", "c.csv", "b.csv"}));
-    QCOMPARE(line.encoding, std::optional(formats::Encoding::Windows1252));
+    QCOMPARE(line.encoding, std::optional(model::Encoding::Windows1252));
     QVERIFY(!cli::parseCommandLine({"listy", "--import", "b.csv", "--encoding", "koi8-r"}, line,
                                    error));
     QVERIFY2(error.contains("utf-8, windows-1250, windows-1252, iso-8859-2, iso-8859-1"),
