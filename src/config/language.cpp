@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
+#include "config/settings.h"
 #include "model/messages.h"
 
 namespace config {
@@ -26,12 +26,6 @@ QTranslator*& qtTranslator() {
     static QTranslator* t = nullptr;
     return t;
 }
-
-QSettings settings() {
-    return QSettings(QStringLiteral("Listy"), QStringLiteral("Listy"));
-}
-
-const char* const kSettingsKey = "jezyk";
 
 void replace(QTranslator*& slot, QTranslator* next) {
     if (slot) {
@@ -91,12 +85,12 @@ bool setLanguage(const QString& code) {
 }
 
 QString savedLanguage() {
-    const QString code = settings().value(QLatin1String(kSettingsKey)).toString();
+    const QString code = read(kLanguage);
     return isLanguageCode(code) ? code : QStringLiteral("pl");
 }
 
 void saveLanguage(const QString& code) {
-    settings().setValue(QLatin1String(kSettingsKey), code);
+    write(kLanguage, code);
 }
 
 }  // namespace config

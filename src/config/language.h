@@ -2,8 +2,8 @@
 // The language of the program's texts: Polish (the texts of the sources, and the language at
 // the default), German or English. A choice installs the program's own translation (built
 // into the program) and Qt's for its standard buttons, so every open window is told to set
-// its texts again; the menu "Język / Sprache / Language" keeps the choice with QSettings, the
-// command line's --language overrides it for one run.
+// its texts again; the menu "Język / Sprache / Language" keeps the choice (config::kLanguage),
+// the command line's --language overrides it for one run.
 
 #include <QString>
 #include <QStringList>

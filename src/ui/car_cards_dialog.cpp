@@ -13,10 +13,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "config/settings.h"
 #include "print/qt_print_service.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
@@ -93,9 +93,8 @@ CarCardsDialog::CarCardsDialog(session::Session& session, QWidget* parent)
         box->setValue(value);
         return box;
     };
-    QSettings settings;
-    width_ = size("width", settings.value("kartyWagonow/szerokosc", 105.0).toDouble());
-    height_ = size("height", settings.value("kartyWagonow/wysokosc", 148.0).toDouble());
+    width_ = size("width", config::read(config::kCarCardWidth));
+    height_ = size("height", config::read(config::kCarCardHeight));
     auto customSize = [this] {
         const bool custom = static_cast<print::CarCardPreset>(format_->currentData().toInt()) ==
                             print::CarCardPreset::Custom;
@@ -103,9 +102,9 @@ CarCardsDialog::CarCardsDialog(session::Session& session, QWidget* parent)
         height_->setEnabled(custom);
     };
     connect(format_, &QComboBox::currentIndexChanged, this, customSize);
-    format_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/format").toInt()));
-    paper_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/arkusz").toInt()));
-    pocket_->setCurrentIndex(std::max(0, settings.value("kartyWagonow/kieszen").toInt()));
+    format_->setCurrentIndex(std::max(0, config::read(config::kCarCardFormat)));
+    paper_->setCurrentIndex(std::max(0, config::read(config::kCarCardPaper)));
+    pocket_->setCurrentIndex(std::max(0, config::read(config::kCarCardPocket)));
     form->addRow(tr("&Format karty:"), format_);
     auto* sizes = new QHBoxLayout;
     sizes->addWidget(width_);
@@ -195,12 +194,11 @@ print::CarCardOptions CarCardsDialog::options() const {
 }
 
 void CarCardsDialog::remember() const {
-    QSettings settings;
-    settings.setValue("kartyWagonow/format", format_->currentIndex());
-    settings.setValue("kartyWagonow/arkusz", paper_->currentIndex());
-    settings.setValue("kartyWagonow/kieszen", pocket_->currentIndex());
-    settings.setValue("kartyWagonow/szerokosc", width_->value());
-    settings.setValue("kartyWagonow/wysokosc", height_->value());
+    config::write(config::kCarCardFormat, format_->currentIndex());
+    config::write(config::kCarCardPaper, paper_->currentIndex());
+    config::write(config::kCarCardPocket, pocket_->currentIndex());
+    config::write(config::kCarCardWidth, width_->value());
+    config::write(config::kCarCardHeight, height_->value());
 }
 
 void CarCardsDialog::preview() {

@@ -1,7 +1,7 @@
 #pragma once
 // The car cards' dialogs of the wagon window. CarCardsDialog ("Karty wagonów"): the wagons
 // with a tick and a number of copies each, the card format, the sheet and the waybill card
-// the pocket is sized for (kept with QSettings); "Podgląd", "PDF…" and "Drukuj" run the one
+// the pocket is sized for (kept in config/settings); "Podgląd", "PDF…" and "Drukuj" run the one
 // car card print. CardColoursDialog ("Kolory kart"): the class groups and their paper
 // colours, written to the file by "OK" in one command.
 

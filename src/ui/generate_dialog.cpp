@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpressionValidator>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "config/settings.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 #include "ui/window_habits.h"
@@ -26,10 +26,6 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const QString kWeeksKey = QStringLiteral("generator/tygodnie");
-const QString kDaysKey = QStringLiteral("generator/dni");
-const QString kByDaysKey = QStringLiteral("generator/wgDni");
-
 }  // namespace
 
 GenerateDialog::GenerateDialog(session::Session& session, QWidget* parent)
@@ -38,21 +34,20 @@ GenerateDialog::GenerateDialog(session::Session& session, QWidget* parent)
     setObjectName(QStringLiteral("Generuj"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    const QSettings settings;
 
     byWeeks_ = new QRadioButton(tr("&tygodnie:"), this);
     byWeeks_->setObjectName(QStringLiteral("byWeeks"));
     weeks_ = new QSpinBox(this);
     weeks_->setObjectName(QStringLiteral("weeks"));
     weeks_->setRange(1, 520);
-    weeks_->setValue(settings.value(kWeeksKey, 1).toInt());
+    weeks_->setValue(config::read(config::kGeneratorWeeks));
     byDays_ = new QRadioButton(tr("&dni ruchu:"), this);
     byDays_->setObjectName(QStringLiteral("byDays"));
     days_ = new QSpinBox(this);
     days_->setObjectName(QStringLiteral("days"));
     days_->setRange(1, 520 * 7);
-    days_->setValue(settings.value(kDaysKey, 1).toInt());
-    (settings.value(kByDaysKey, false).toBool() ? byDays_ : byWeeks_)->setChecked(true);
+    days_->setValue(config::read(config::kGeneratorDays));
+    (config::read(config::kGeneratorByDays) ? byDays_ : byWeeks_)->setChecked(true);
     auto* period = new QHBoxLayout;
     period->addWidget(byWeeks_);
     period->addWidget(weeks_);
@@ -171,10 +166,9 @@ void GenerateDialog::showPreview() {
 
 void GenerateDialog::generate() {
     const model::GenerateOptions o = options();
-    QSettings settings;
-    settings.setValue(kWeeksKey, weeks_->value());
-    settings.setValue(kDaysKey, days_->value());
-    settings.setValue(kByDaysKey, byDays_->isChecked());
+    config::write(config::kGeneratorWeeks, weeks_->value());
+    config::write(config::kGeneratorDays, days_->value());
+    config::write(config::kGeneratorByDays, byDays_->isChecked());
     const model::GenerationPlan plan = session_.generate(o);
     QString text = tr("Ziarno losowania: %1").arg(o.seed) + QLatin1Char('\n') + q(plan.summary());
     if (!plan.backup.empty())

@@ -4,7 +4,7 @@
 // seed of the stack's order. Every change plans the stack again and shows its counts and
 // first rows; nothing is written until "Generuj". "Losuj ponownie" picks another seed. After
 // "Generuj" the summary per station is shown and the dialog closes. The period is remembered
-// with QSettings.
+// in config/settings.
 
 #include <QDialog>
 

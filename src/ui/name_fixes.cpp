@@ -6,10 +6,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "config/settings.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
 
@@ -19,8 +19,6 @@ namespace {
 QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
-
-const char* kOfferKey = "edycja/duplikatyPoImporcie";
 
 QString kindTitle(model::NamedKind kind) {
     switch (kind) {
@@ -180,11 +178,11 @@ bool joinDuplicates(QWidget* owner, session::Session& session, bool quiet) {
 }
 
 bool offerDuplicatesAfterImport() {
-    return QSettings().value(QLatin1String(kOfferKey), false).toBool();
+    return config::read(config::kOfferJoinAfterImport);
 }
 
 void setOfferDuplicatesAfterImport(bool offer) {
-    QSettings().setValue(QLatin1String(kOfferKey), offer);
+    config::write(config::kOfferJoinAfterImport, offer);
 }
 
 }  // namespace ui

@@ -9,10 +9,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "config/settings.h"
 #include "ui/dialogs.h"
 #include "ui/window_keys.h"
 
@@ -22,10 +22,6 @@ namespace {
 // The orders in the list's order.
 constexpr print::CardOrder kOrders[] = {print::CardOrder::Listed, print::CardOrder::BySending,
                                         print::CardOrder::ByReceiving};
-
-QSettings settings() {
-    return QSettings(QStringLiteral("Listy"), QStringLiteral("Listy"));
-}
 
 template <typename T>
 T* named(T* widget, const char* name) {
@@ -48,13 +44,6 @@ QSpinBox* tenths(QWidget* parent, const char* name) {
     auto* box = named(new QSpinBox(parent), name);
     box->setRange(-100, 100);
     return box;
-}
-
-// A printer's settings group: its name with every character that QSettings treats as a
-// separator percent-encoded.
-QString printerKey(const QString& printer, const char* value) {
-    return QStringLiteral("drukarki/%1/%2")
-        .arg(QString::fromLatin1(printer.toUtf8().toPercentEncoding()), QLatin1String(value));
 }
 
 }  // namespace
@@ -248,68 +237,59 @@ print::PrintOptions PrintOptionsDialog::options() const {
 }
 
 print::PrintOptions loadPrintOptions() {
-    const QSettings s = settings();
+    using config::read;
     print::PrintOptions options;
     print::CardPreset preset = print::CardPreset::Listy;
     print::Paper paper = print::Paper::A4;
-    print::presetFromName(s.value(QStringLiteral("wydruk/format")).toString().toStdString(),
-                          preset);
-    print::paperFromName(s.value(QStringLiteral("wydruk/papier")).toString().toStdString(), paper);
+    print::presetFromName(read(config::kPrintCardFormat).toStdString(), preset);
+    print::paperFromName(read(config::kPrintPaper).toStdString(), paper);
     options.format = print::cardFormat(preset, paper);
     if (preset == print::CardPreset::Custom) {
-        const auto custom = print::customCardFormat(
-            s.value(QStringLiteral("wydruk/wlasnyFormat/szerokosc")).toDouble(),
-            s.value(QStringLiteral("wydruk/wlasnyFormat/wysokosc")).toDouble(), paper,
-            s.value(QStringLiteral("wydruk/wlasnyFormat/poziomo"), false).toBool());
+        const auto custom = print::customCardFormat(read(config::kPrintCustomWidth),
+                                                    read(config::kPrintCustomHeight), paper,
+                                                    read(config::kPrintCustomLandscape));
         if (custom) options.format = *custom;
     }
-    options.fold = s.value(QStringLiteral("wydruk/skladany"), false).toBool();
-    bool ok = false;
-    const int slot = s.value(QStringLiteral("wydruk/pierwszePole")).toInt(&ok);
-    if (ok && slot >= print::PrintOptions::kFirstSlotMin && slot <= options.slotsPerSheet()) {
+    options.fold = read(config::kPrintFold);
+    const int slot = read(config::kPrintFirstSlot);
+    if (slot >= print::PrintOptions::kFirstSlotMin && slot <= options.slotsPerSheet()) {
         options.firstSlot = slot;
     }
-    print::orderFromName(s.value(QStringLiteral("wydruk/kolejnosc")).toString().toStdString(),
-                         options.order);
-    options.returnCards = s.value(QStringLiteral("wydruk/kartyZwrotne"), false).toBool();
-    options.letterCodes = s.value(QStringLiteral("wydruk/kodyLiterowe"), false).toBool();
-    options.tonerSaver = s.value(QStringLiteral("wydruk/oszczednoscTonera"), false).toBool();
+    print::orderFromName(read(config::kPrintOrder).toStdString(), options.order);
+    options.returnCards = read(config::kPrintReturnCards);
+    options.letterCodes = read(config::kPrintLetterCodes);
+    options.tonerSaver = read(config::kPrintTonerSaver);
     return options;
 }
 
 void savePrintOptions(const print::PrintOptions& options) {
-    QSettings s = settings();
-    s.setValue(QStringLiteral("wydruk/pierwszePole"), options.firstSlot);
-    s.setValue(QStringLiteral("wydruk/kolejnosc"),
-               QString::fromStdString(print::orderName(options.order)));
-    s.setValue(QStringLiteral("wydruk/kartyZwrotne"), options.returnCards);
-    s.setValue(QStringLiteral("wydruk/kodyLiterowe"), options.letterCodes);
-    s.setValue(QStringLiteral("wydruk/oszczednoscTonera"), options.tonerSaver);
+    using config::write;
+    write(config::kPrintFirstSlot, options.firstSlot);
+    write(config::kPrintOrder, QString::fromStdString(print::orderName(options.order)));
+    write(config::kPrintReturnCards, options.returnCards);
+    write(config::kPrintLetterCodes, options.letterCodes);
+    write(config::kPrintTonerSaver, options.tonerSaver);
     const print::CardFormat& f = options.format;
-    s.setValue(QStringLiteral("wydruk/format"), QString::fromUtf8(print::presetName(f.preset)));
-    s.setValue(QStringLiteral("wydruk/papier"), QString::fromUtf8(print::paperName(f.paper)));
+    write(config::kPrintCardFormat, QString::fromUtf8(print::presetName(f.preset)));
+    write(config::kPrintPaper, QString::fromUtf8(print::paperName(f.paper)));
     if (f.preset == print::CardPreset::Custom) {
-        s.setValue(QStringLiteral("wydruk/wlasnyFormat/szerokosc"), f.width);
-        s.setValue(QStringLiteral("wydruk/wlasnyFormat/wysokosc"), f.height);
-        s.setValue(QStringLiteral("wydruk/wlasnyFormat/poziomo"), f.landscape);
+        write(config::kPrintCustomWidth, f.width);
+        write(config::kPrintCustomHeight, f.height);
+        write(config::kPrintCustomLandscape, f.landscape);
     }
-    s.setValue(QStringLiteral("wydruk/skladany"), options.fold);
+    write(config::kPrintFold, options.fold);
 }
 
 print::PrinterOffset loadPrinterOffset(const QString& printer) {
-    const QSettings s = settings();
-    auto tenths = [&](const char* key) {
-        bool ok = false;
-        const int v = s.value(printerKey(printer, key)).toInt(&ok);
-        return ok ? qBound(-100, v, 100) : 0;
+    auto tenths = [](const config::Setting<int>& setting) {
+        return qBound(-100, config::read(setting), 100);
     };
-    return {tenths("przesuniecieX"), tenths("przesuniecieY")};
+    return {tenths(config::printerOffsetX(printer)), tenths(config::printerOffsetY(printer))};
 }
 
 void savePrinterOffset(const QString& printer, const print::PrinterOffset& offset) {
-    QSettings s = settings();
-    s.setValue(printerKey(printer, "przesuniecieX"), offset.x);
-    s.setValue(printerKey(printer, "przesuniecieY"), offset.y);
+    config::write(config::printerOffsetX(printer), offset.x);
+    config::write(config::printerOffsetY(printer), offset.y);
 }
 
 }  // namespace ui

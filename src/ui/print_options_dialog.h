@@ -3,7 +3,7 @@
 // slot of the first sheet, the order of the cards, return cards, letter codes on the
 // bands, the toner saver, the card format and paper (a preset or the user's own size, which
 // is refused with a message when no card fits the sheet), fold-over slips, and the offset of
-// the chosen printer. The window keeps the choice with QSettings, the offset for each
+// the chosen printer. The window keeps the choice in config/settings, the offset for each
 // printer by its name; the command line never reads it.
 
 #include <QDialog>

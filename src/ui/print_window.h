@@ -5,9 +5,9 @@
 // "Drukuj" prints the ticked rows as waybill cards on the chosen printer (none chosen: the default
 // printer). With no printer installed at all it asks for a PDF file and prints into it. The context
 // menu of "Drukuj" offers a PDF file, a print preview for any selection, and the print options
-// ("Opcje wydruku…", kept with QSettings), which every way of printing follows. The list's context
-// menu and its shortcuts tick, untick and invert all rows at once, tick the rows of a station, and
-// set the count of every ticked row.
+// ("Opcje wydruku…", kept in config/settings), which every way of printing follows. The list's
+// context menu and its shortcuts tick, untick and invert all rows at once, tick the rows of a
+// station, and set the count of every ticked row.
 
 #include <QDialog>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "ui/window_habits.h"
 #include "config/language.h"
+#include "config/settings.h"
 #include "ui/language.h"
 #include "ui/retranslate.h"
 #include "ui/window_keys.h"
@@ -13,7 +14,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 namespace ui {
@@ -148,21 +148,15 @@ protected:
     }
 
 private:
-    QString group() const { return QStringLiteral("okna/") + key_; }
-
     void save() {
-        QSettings settings(QStringLiteral("Listy"), QStringLiteral("Listy"));
-        settings.beginGroup(group());
-        settings.setValue(QStringLiteral("pozycja"), window_.pos());
-        settings.setValue(QStringLiteral("rozmiar"), window_.size());
+        config::write(config::windowPosition(key_), window_.pos());
+        config::write(config::windowSize(key_), window_.size());
     }
 
     void restore() {
-        QSettings settings(QStringLiteral("Listy"), QStringLiteral("Listy"));
-        settings.beginGroup(group());
-        if (!settings.contains(QStringLiteral("rozmiar"))) return;
-        const QRect saved(settings.value(QStringLiteral("pozycja")).toPoint(),
-                          settings.value(QStringLiteral("rozmiar")).toSize());
+        if (!config::isStored(config::windowSize(key_))) return;
+        const QRect saved(config::read(config::windowPosition(key_)),
+                          config::read(config::windowSize(key_)));
         QList<QRect> screens;
         for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
         const QRect placed = placeOnScreens(saved, screens, window_.minimumSize());

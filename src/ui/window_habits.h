@@ -75,9 +75,10 @@ void indentFieldsForLabels(Growth& growth, int fieldsLeft, std::initializer_list
 // control below the list moves down with the window's bottom edge.
 Growth* growWithList(QWidget& window, QSize designed, QWidget* list);
 
-// The window's size and position are saved in the settings under `key` whenever it is hidden,
-// and restored whenever it is shown: on a screen that is present (a place on no present
-// screen is dropped), never larger than that screen, never smaller than the window's minimum.
+// The window's size and position are saved in the settings under `key` (config::windowPosition,
+// config::windowSize) whenever it is hidden, and restored whenever it is shown: on a screen
+// that is present (a place on no present screen is dropped), never larger than that screen,
+// never smaller than the window's minimum.
 void rememberPlace(QWidget& window, const QString& key);
 
 // The place to show a window of `size` saved at `saved`: `saved` moved and shrunk into the
