@@ -55,14 +55,6 @@
         <translation>Die Karte muss mindestens 40 × 40 mm groß sein.</translation>
     </message>
     <message>
-        <source>Karta tej wielkości nie mieści się na arkuszu.</source>
-        <translation>Eine Karte dieser Größe passt nicht auf den Bogen.</translation>
-    </message>
-    <message>
-        <source>Karta nie mieści się na arkuszu.</source>
-        <translation>Die Karte passt nicht auf den Bogen.</translation>
-    </message>
-    <message>
         <source>Karty wagonów</source>
         <translation>Wagenkarten</translation>
     </message>
@@ -139,6 +131,10 @@
     <message>
         <source> poziomo</source>
         <translation> quer</translation>
+    </message>
+    <message>
+        <source>Karta nie mieści się na arkuszu.</source>
+        <translation>Die Karte passt nicht auf den Bogen.</translation>
     </message>
     <message>
         <source>Karta %1 jest za mała na napisy listu przewozowego (pas stacji musi mieć co najmniej %2 mm szerokości i %3 mm wysokości).</source>

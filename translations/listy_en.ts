@@ -55,14 +55,6 @@
         <translation>The card must be at least 40 × 40 mm.</translation>
     </message>
     <message>
-        <source>Karta tej wielkości nie mieści się na arkuszu.</source>
-        <translation>A card of this size does not fit on the sheet.</translation>
-    </message>
-    <message>
-        <source>Karta nie mieści się na arkuszu.</source>
-        <translation>The card does not fit on the sheet.</translation>
-    </message>
-    <message>
         <source>Karty wagonów</source>
         <translation>Car cards</translation>
     </message>
@@ -139,6 +131,10 @@
     <message>
         <source> poziomo</source>
         <translation> landscape</translation>
+    </message>
+    <message>
+        <source>Karta nie mieści się na arkuszu.</source>
+        <translation>The card does not fit on the sheet.</translation>
     </message>
     <message>
         <source>Karta %1 jest za mała na napisy listu przewozowego (pas stacji musi mieć co najmniej %2 mm szerokości i %3 mm wysokości).</source>

@@ -14,57 +14,16 @@ std::string translated(const char* text) {
     return QCoreApplication::translate("print::CarCards", text).toStdString();
 }
 
-}  // namespace
-namespace {
-
-struct CarPresetText {
-    CarCardPreset preset;
-    const char* name;
-    const char* label;
-};
-
-constexpr CarPresetText kCarPresetTexts[] = {
-    {CarCardPreset::A6, "a6", QT_TRANSLATE_NOOP("print::CarCards", "Wagenkarte A6")},
-    {CarCardPreset::Fremo87, "fremo87", QT_TRANSLATE_NOOP("print::CarCards", "FREMO:87 (127×104)")},
-    {CarCardPreset::NRe, "n-re", QT_TRANSLATE_NOOP("print::CarCards", "N-RE (46×70)")},
-    {CarCardPreset::Custom, "wlasny", QT_TRANSLATE_NOOP("print::CarCards", "Własny…")},
-};
-
-const CarPresetText& textOf(CarCardPreset preset) {
-    for (const CarPresetText& t : kCarPresetTexts) {
-        if (t.preset == preset) return t;
-    }
-    return kCarPresetTexts[0];
-}
-
 constexpr double kClearance = 2.5;  // around a waybill in its pocket
 constexpr const Rgb kStripe{220, 0, 0};
 
-// As many cards as fit inside the margins (none for an edge-to-edge sheet), centred.
-void placeOnSheet(CarCardFormat& f, double margin) {
-    const double w = paperWidth(f.paper, false), h = paperHeight(f.paper, false);
-    f.columns = std::max(0, static_cast<int>(std::floor((w - 2 * margin + 1e-9) / f.width)));
-    f.rows = std::max(0, static_cast<int>(std::floor((h - 2 * margin + 1e-9) / f.height)));
-    f.left = (w - f.columns * f.width) / 2;
-    f.top = (h - f.rows * f.height) / 2;
-}
-
-// The pocket where the preset's own waybill goes, or a third of the card for a custom size.
+// The pocket where the preset's own waybill goes, or half of the card for a custom size.
 void ownPocket(CarCardFormat& f) {
-    switch (f.preset) {
-        case CarCardPreset::A6:
-            f.pocketWidth = 95, f.pocketHeight = 60;
-            break;
-        case CarCardPreset::Fremo87:
-            f.pocketWidth = 57, f.pocketHeight = 90;
-            break;
-        case CarCardPreset::NRe:
-            f.pocketWidth = 44, f.pocketHeight = 46;
-            break;
-        case CarCardPreset::Custom:
-            f.pocketWidth = f.pocketAtBottom() ? f.width - 10 : f.width / 2;
-            f.pocketHeight = f.pocketAtBottom() ? f.height / 2 : f.height - 10;
-            break;
+    const CarCardPresetEntry& entry = presetEntry(kCarCardPresetTable, f.preset);
+    f.pocketWidth = entry.pocketWidth, f.pocketHeight = entry.pocketHeight;
+    if (f.preset == CarCardPreset::Custom) {
+        f.pocketWidth = f.pocketAtBottom() ? f.width - 10 : f.width / 2;
+        f.pocketHeight = f.pocketAtBottom() ? f.height / 2 : f.height - 10;
     }
     const double side =
         f.pocketAtBottom() ? (f.width - f.pocketWidth) / 2 : (f.height - f.pocketHeight) / 2;
@@ -177,22 +136,12 @@ void drawCard(PrintService& s, const Rect& card, const model::Wagon& wagon, cons
 
 }  // namespace
 
-const char* carPresetName(CarCardPreset preset) {
-    return textOf(preset).name;
-}
-
 bool carPresetFromName(const std::string& name, CarCardPreset& preset) {
-    for (const CarPresetText& t : kCarPresetTexts) {
-        if (name == t.name) {
-            preset = t.preset;
-            return true;
-        }
-    }
-    return false;
+    return presetNamed(kCarCardPresetTable, name, preset);
 }
 
 const char* carPresetLabel(CarCardPreset preset) {
-    return textOf(preset).label;
+    return presetEntry(kCarCardPresetTable, preset).label;
 }
 
 bool carPaperFromName(const std::string& name, Paper& paper) {
@@ -204,44 +153,31 @@ bool carPaperFromName(const std::string& name, Paper& paper) {
 }
 
 CarCardFormat carCardFormat(CarCardPreset preset, Paper paper) {
+    const CarCardPresetEntry& entry = presetEntry(
+        kCarCardPresetTable, preset == CarCardPreset::Custom ? CarCardPreset::A6 : preset);
     CarCardFormat f;
-    f.preset = preset == CarCardPreset::Custom ? CarCardPreset::A6 : preset;
+    f.preset = entry.preset;
     f.paper = paper;
-    switch (f.preset) {
-        case CarCardPreset::Fremo87:
-            f.width = 127, f.height = 104;
-            break;
-        case CarCardPreset::NRe:
-            f.width = 46, f.height = 70;
-            break;
-        default:
-            f.width = 105, f.height = 148;
-            break;
-    }
-    // The A6 card is cut from edge-to-edge sheets; the others keep the printers' margins.
-    placeOnSheet(f, f.preset == CarCardPreset::A6 ? 0 : kSheetMargin);
+    f.width = entry.width, f.height = entry.height;
+    f.fill(entry.margin);
     ownPocket(f);
     return f;
 }
 
 std::optional<CarCardFormat> customCarCardFormat(double width, double height, Paper paper,
                                                  std::string* why) {
-    auto refuse = [why](const std::string& text) -> std::optional<CarCardFormat> {
-        if (why) *why = text;
+    if (!(width >= 40 && height >= 40)) {
+        if (why) {
+            *why = translated(
+                QT_TRANSLATE_NOOP("print::CarCards", "Karta musi mieć co najmniej 40 × 40 mm."));
+        }
         return std::nullopt;
-    };
-    if (!(width >= 40 && height >= 40))
-        return refuse(translated(
-            QT_TRANSLATE_NOOP("print::CarCards", "Karta musi mieć co najmniej 40 × 40 mm.")));
+    }
     CarCardFormat f;
     f.preset = CarCardPreset::Custom;
     f.paper = paper;
-    f.width = width;
-    f.height = height;
-    placeOnSheet(f, kSheetMargin);
-    if (f.cardsPerSheet() == 0)
-        return refuse(translated(QT_TRANSLATE_NOOP(
-            "print::CarCards", "Karta tej wielkości nie mieści się na arkuszu.")));
+    f.width = width, f.height = height;
+    if (!f.fill(kSheetMargin, why)) return std::nullopt;
     ownPocket(f);
     return f;
 }
@@ -299,31 +235,23 @@ Rgb colourOf(const std::string& hex) {
 int carCardSheets(const std::vector<CarCardRow>& rows, const CarCardOptions& options) {
     long cards = 0;
     for (const CarCardRow& r : rows) cards += std::max(0, r.copies);
-    const int per = std::max(1, options.format.cardsPerSheet());
-    return static_cast<int>((cards + per - 1) / per);
+    return sheetGrid(options.format).sheetsFor(cards);
 }
 
 long printCarCards(PrintService& service, int printerIndex, const std::vector<CarCardRow>& rows,
                    const CarCardOptions& options) {
     const CarCardFormat& f = options.format;
-    if (f.cardsPerSheet() == 0)
-        throw std::invalid_argument(
-            translated(QT_TRANSLATE_NOOP("print::CarCards", "Karta nie mieści się na arkuszu.")));
     service.selectPrinter(printerIndex);
     service.setPaper(f.paper, false);
-    const Scale k{static_cast<double>(service.pageHeight()) / paperHeight(f.paper, false)};
+    const Scale k{static_cast<double>(service.pageHeight()) / paperHeight(f)};
+    SlotRun cards(service, sheetGrid(f), k.skala, 0, options.offsetX, options.offsetY);
     service.setTitle(translated(QT_TRANSLATE_NOOP("print::CarCards", "Karty wagonów")));
     service.beginDoc();
     long printed = 0;
     try {
         for (const CarCardRow& row : rows) {
             for (int copy = 0; copy < row.copies; ++copy) {
-                const int slot = static_cast<int>(printed % f.cardsPerSheet());
-                if (slot == 0 && printed > 0) service.newPage();
-                const double x =
-                    f.left + (slot % f.columns) * (f.width + f.gapX) + options.offsetX / 10.0;
-                const double y =
-                    f.top + (slot / f.columns) * (f.height + f.gapY) + options.offsetY / 10.0;
+                const auto [x, y] = cards.next();
                 drawCard(service, {k.px(x), k.px(y), k.px(x + f.width), k.px(y + f.height)},
                          row.wagon, options, k);
                 ++printed;

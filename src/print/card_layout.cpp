@@ -69,11 +69,6 @@ CardGeometry cardGeometry(const CardFormat& f, double s, double left, double top
     return g;
 }
 
-Rgb bandColour(const std::string& name) {
-    const auto found = model::colourByName(name);
-    return found ? Rgb{found->red, found->green, found->blue} : kWhite;
-}
-
 Band bandFor(const std::string& name) {
     const auto found = model::colourByName(name);
     if (!found) return {};

@@ -70,10 +70,6 @@ extern const std::array<const char*, kBands> kBandCaptions;
 
 inline constexpr Rgb kWhite{255, 255, 255};
 
-// The band colour for a colour name of stacje.kolor: one of the eight, and white for any
-// other text (a station that has no colour of its own).
-Rgb bandColour(const std::string& name);
-
 // A station band: its fill, and the letter code of its colour (empty for a station that
 // is missing or has none of the eight colours).
 struct Band {
@@ -83,7 +79,7 @@ struct Band {
 };
 
 // The band for a colour name of stacje.kolor; the code is the first three letters of the
-// colour's Polish name in capitals ("BIA", "CZE", "ŻÓŁ", ...).
+// colour's name in the chosen language, in capitals ("BIA", "CZE", "ŻÓŁ", ... in Polish).
 Band bandFor(const std::string& name);
 
 // The edges of a card, for the ones that are a fold and get no cutting line.

@@ -39,8 +39,8 @@ struct PrintOptions {
     // After each printed copy one empty-wagon return card: the stations and the parties
     // swapped, the load "Próżny", the wagon type kept.
     bool returnCards = false;
-    // The first three letters of the band colour's Polish name in the corner of each
-    // coloured band.
+    // The first three letters of the band colour's name, in the chosen language, in the
+    // corner of each coloured band.
     bool letterCodes = false;
     // No grey card face, and a clear cutting line around each card.
     bool tonerSaver = false;
@@ -63,8 +63,8 @@ std::string orderName(CardOrder order);
 // The order named `name`; false for any other text.
 bool orderFromName(const std::string& name, CardOrder& order);
 
-// A command-line value that is not one of an option's values; the text says which, in
-// Polish, for the user.
+// A command-line value that is not one of an option's values; the text says which, in the
+// chosen language, for the user.
 class PrintOptionsError : public std::invalid_argument {
 public:
     using std::invalid_argument::invalid_argument;

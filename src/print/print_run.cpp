@@ -21,6 +21,13 @@ Band stationBand(db::SqlQuery& sql2, const std::string& station) {
     return bandFor(sql2.fields(0).asString());
 }
 
+// The first slot of the first sheet, from 0: the options' first slot, within the sheet.
+int firstSlotIndex(const PrintOptions& options) {
+    return std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin,
+                      std::max(PrintOptions::kFirstSlotMin, options.slotsPerSheet())) -
+           1;
+}
+
 // The cards of one run in slot order: a page is started only for a card that goes on it.
 class CardRun {
 public:
@@ -29,15 +36,11 @@ public:
           sql2_(sql2),
           skala_(skala),
           format_(options.format),
-          grid_(sheetGrid(options.format, options.fold)),
           style_{options.letterCodes, options.tonerSaver, 0},
           returnCards_(options.returnCards && !options.fold),
           fold_(options.fold),
-          offsetX_(options.offset.x / 10.0),
-          offsetY_(options.offset.y / 10.0),
-          onPage_(std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin,
-                             std::max(PrintOptions::kFirstSlotMin, grid_.count())) -
-                  1) {}
+          slots_(service, sheetGrid(options.format, options.fold), skala, firstSlotIndex(options),
+                 options.offset.x, options.offset.y) {}
 
     // One printed copy of a waybill: its card and the return card when those are asked
     // for, or its fold-over slip.
@@ -51,33 +54,6 @@ public:
     }
 
 private:
-    // The top-left corner of slot `n` of a sheet, in layout units.
-    std::pair<double, double> corner(int n) const {
-        return {grid_.left + grid_.stepX * (n % grid_.columns) + offsetX_,
-                grid_.top + grid_.stepY * (n / grid_.columns) + offsetY_};
-    }
-
-    // The slot of the next card: on a new page after a full one. Before the first card the
-    // slots used already are shown as such.
-    std::pair<double, double> nextSlot() {
-        if (onPage_ == grid_.count()) {
-            service_.newPage();
-            onPage_ = 0;
-        }
-        if (!started_) {
-            started_ = true;
-            const int across =
-                toPixels(format_.width * (fold_ && !format_.tall() ? 2 : 1) * skala_);
-            const int down = toPixels(format_.height * (fold_ && format_.tall() ? 2 : 1) * skala_);
-            for (int n = 0; n < onPage_; ++n) {
-                const auto [left, top] = corner(n);
-                const int x = toPixels(left * skala_), y = toPixels(top * skala_);
-                service_.usedSlot({x, y, x + across, y + down});
-            }
-        }
-        return corner(onPage_++);
-    }
-
     // Each card reads its two band colours afresh.
     void draw(const CardGeometry& g, const CardTexts& texts, unsigned folds) {
         const Band top = stationBand(sql2_, texts.stOdb);
@@ -88,7 +64,7 @@ private:
     }
 
     void card(const CardTexts& texts) {
-        const auto [left, top] = nextSlot();
+        const auto [left, top] = slots_.next();
         draw(cardGeometry(format_, skala_, left, top), texts, 0);
     }
 
@@ -96,7 +72,7 @@ private:
     // card (folded over a vertical line, read as it is), below it on a tall one (folded
     // over a horizontal line, so printed turned by 180 degrees), then the fold line.
     void slip(const CardTexts& texts) {
-        const auto [left, top] = nextSlot();
+        const auto [left, top] = slots_.next();
         const bool tall = format_.tall();
         const CardGeometry front = cardGeometry(format_, skala_, left, top);
         const CardGeometry back = cardGeometry(format_, skala_, tall ? left : left + format_.width,
@@ -128,13 +104,10 @@ private:
     db::SqlQuery& sql2_;
     double skala_;
     CardFormat format_;
-    SheetGrid grid_;
     CardStyle style_;
     bool returnCards_;
     bool fold_;
-    double offsetX_, offsetY_;  // layout units
-    int onPage_;                // the slot of the next card on the current page
-    bool started_ = false;
+    SlotRun slots_;
 };
 
 // The ticked rows with their copies, grouped by a station: the groups in Polish collation
@@ -180,10 +153,10 @@ void printWaybills(PrintService& service, db::SqlQuery& sql2, int printerIndex,
     service.setPaper(options.format.paper, options.format.landscape);
     // Layout units are millimetres of the sheet; on an upright A4 sheet its height over 297.
     skala = service.pageHeight() / paperHeight(options.format);
+    CardRun run(service, sql2, skala, options);
     service.setTitle(QCoreApplication::translate("print::Card", "Listy przewozowe").toStdString());
     service.beginDoc();
     try {
-        CardRun run(service, sql2, skala, options);
         if (options.order == CardOrder::Listed) {
             for (const PrintRowData& row : rows) {
                 const int copies = db::toInteger(row.count);
@@ -209,10 +182,7 @@ int sheetsNeeded(const std::vector<PrintRowData>& rows, const PrintOptions& opti
         if (row.ticked && copies > 0) cards += copies;
     }
     if (options.returnCards && !options.fold) cards *= 2;
-    if (cards == 0) return 0;
-    const int perSheet = std::max(1, options.slotsPerSheet());
-    const int first = std::clamp(options.firstSlot, PrintOptions::kFirstSlotMin, perSheet) - 1;
-    return static_cast<int>((first + cards + perSheet - 1) / perSheet);
+    return sheetGrid(options.format, options.fold).sheetsFor(cards, firstSlotIndex(options));
 }
 
 }  // namespace print
