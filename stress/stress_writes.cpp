@@ -1,5 +1,5 @@
 // Kills a process that is writing the database at random moments and checks, after each
-// kill, that the file is sound and consistent.
+// kill, that the file is sound and consistent, and that the child did not fail before it.
 //
 //   stress_writes [--trials N] [--path NAME]   run N trials of every path (or of one)
 //   stress_writes --child PATH DIR TRIAL        (internal) run PATH in DIR until killed
@@ -8,23 +8,27 @@
 // deletes ("writes"), schema creation ("schema"), "Nowa baza" ("newdb"), the version-1
 // conversion ("v1"), the old-format conversion ("legacy"), and the exchange commands: CSV
 // import of the four lists ("import"), merging an old-format file ("merge") and restoring
-// a backup ("restore"), each after its backup into kopie/. After each kill: the engine's
-// integrity check is "ok", every counter is at least the largest id it counts, no id was
-// handed out twice, no cascade is half done, no half-made schema, no station or waybill
-// of a converted file is missing; an import or a merge is in the file whole or not at all,
-// the merged file is unchanged, a restore left the database as before or as the copy, and
-// every backup in kopie/ is a sound file.
+// a backup ("restore"), each after its backup into kopie/. A child that ends by itself, dies
+// of another signal than the kill, or writes anything to standard error fails its trial,
+// with what it wrote. After each kill: the engine's integrity check is "ok", every counter
+// (nr_listu, nr_stacji, nr_punktu, and nr_relacji where the relations are kept) is in admin
+// once and at least the largest id it counts, no id was handed out twice, no cascade is half
+// done, no half-made schema, no station or waybill of a converted file is missing; an import
+// or a merge is in the file whole or not at all, the merged file is unchanged, a restore left
+// the database as before or as the copy, and every backup in kopie/ is a sound file.
 
 #include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -45,6 +49,7 @@
 #include "model/reference_data.h"
 #include "model/schema.h"
 #include "model/stations.h"
+#include "model/traffic.h"
 #include "model/transaction.h"
 #include "model/waybills.h"
 #include "session/old_format.h"
@@ -166,17 +171,25 @@ std::vector<std::string> csvFiles() {
     return files;
 }
 
-// The four lists emptied in one transaction, straight through the engine (no command of
-// the program does this).
-void clearLists() {
+// `sql` run straight on listy.sdb in a connection of its own; an error ends the child.
+void runStraight(const char* sql) {
     sqlite3* db = nullptr;
     sqlite3_open("listy.sdb", &db);
     sqlite3_busy_timeout(db, 5000);
-    sqlite3_exec(db,
-                 "begin immediate; delete from listy; delete from stacje; delete from punkty; "
-                 "delete from ladunki; commit;",
-                 nullptr, nullptr, nullptr);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
     sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("a preparation failed: " + message);
+}
+
+// The four lists emptied in one transaction, straight through the engine (no command of
+// the program does this).
+void clearLists() {
+    runStraight(
+        "begin immediate; delete from listy; delete from stacje; delete from punkty; "
+        "delete from ladunki; commit;");
 }
 
 // Import (or merge), its backup first; then the four lists emptied in one transaction.
@@ -193,14 +206,6 @@ void childExchange(bool merge) {
 
 // The wagon list imported from CSV (a backup first, the table made by the first import), then
 // emptied; or one wagon copied many times over, then the copies deleted.
-void runStraight(const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open("listy.sdb", &db);
-    sqlite3_busy_timeout(db, 5000);
-    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
 void childWagons(bool copy) {
     session::Session s;
     s.open();
@@ -319,6 +324,7 @@ int runChild(const QString& path, const QString& dir, int trial) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
     }
+    std::fprintf(stderr, "child %s: no such path\n", qPrintable(path));
     return 1;
 }
 
@@ -448,16 +454,20 @@ struct Checker {
     }
 
     void countersAndIds(const File& f) {
-        const std::pair<const char*, const char*> counted[] = {
+        std::vector<std::pair<std::string, std::string>> counted = {
             {"listy", "nr_listu"}, {"stacje", "nr_stacji"}, {"punkty", "nr_punktu"}};
+        if (f.one(std::string("select count(*) from sqlite_master where type='table' and "
+                              "name='") +
+                  model::kRelationTable + "'") == "1")
+            counted.emplace_back(model::kRelationTable, model::kRelationCounter);
         for (const auto& [table, key] : counted) {
-            const std::string t = table;
-            expect(f.one("select (select cast(value as integer) from admin where key='" +
-                         std::string(key) + "') >= coalesce((select max(id) from " + t + "), 0)") ==
-                       "1",
-                   std::string(key) + " is below the largest id of " + t);
-            expect(f.rows("select id from " + t + " group by id having count(*) > 1").empty(),
-                   "an id of " + t + " was handed out twice");
+            expect(f.one("select count(*) from admin where key='" + key + "'") == "1",
+                   "the counter " + key + " is not in admin once");
+            expect(f.one("select (select cast(value as integer) from admin where key='" + key +
+                         "') >= coalesce((select max(id) from " + table + "), 0)") == "1",
+                   key + " is below the largest id of " + table);
+            expect(f.rows("select id from " + table + " group by id having count(*) > 1").empty(),
+                   "an id of " + table + " was handed out twice");
         }
     }
 
@@ -655,6 +665,28 @@ void prepareExchange(const std::string& base, const std::string& legacySample, C
                              listsOf(base + "stan-b.sdb")};
 }
 
+// What went wrong with a child that was to run until it was killed: it ended by itself,
+// died of something else than the kill, or wrote to standard error.
+std::vector<std::string> childFailures(QProcess& child) {
+    std::vector<std::string> out;
+    if (!child.waitForFinished(30000)) {
+        out.push_back("the child did not end after the kill");
+        return out;
+    }
+    if (child.exitStatus() == QProcess::NormalExit) {
+        out.push_back("the child ended by itself with status " + std::to_string(child.exitCode()));
+    }
+#ifdef SIGKILL
+    // On Unix the exit code of a process that was killed is the signal's number.
+    else if (child.exitCode() != SIGKILL) {
+        out.push_back("the child died of signal " + std::to_string(child.exitCode()));
+    }
+#endif
+    const QByteArray written = child.readAllStandardError().trimmed();
+    if (!written.isEmpty()) out.push_back("the child wrote: " + written.toStdString());
+    return out;
+}
+
 int runParent(int trials, const QString& only) {
     const QString self = QCoreApplication::applicationFilePath();
     QTemporaryDir work;
@@ -683,16 +715,23 @@ int runParent(int trials, const QString& only) {
         fs::copy(base + "csv-wagons", dir + "csv-wagons", fs::copy_options::recursive);
         fs::copy_file(base + "stan-a.sdb", dir + "stan-a.sdb");
         fs::copy_file(base + "stan-b.sdb", dir + "stan-b.sdb");
+        QElapsedTimer clock;
+        clock.start();
         int pathFailures = 0;
-        int unstopped = 0;
         for (int trial = 0; trial < trials; ++trial) {
+            // A conversion starts from the file to convert, as its child's every round does:
+            // a child killed before its first copy leaves no file the conversion made.
+            if (std::string(path) == "v1" || std::string(path) == "legacy") {
+                fs::copy_file(dir + path + "-template.sdb", dir + "listy.sdb",
+                              fs::copy_options::overwrite_existing);
+            }
             // The "two" path runs two writers on the file at once, each with rows of its
             // own.
             const int writers = std::string(path) == "two" ? 2 : 1;
             std::vector<std::unique_ptr<QProcess>> children;
             for (int w = 0; w < writers; ++w) {
                 auto& child = children.emplace_back(std::make_unique<QProcess>());
-                child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                child->setProcessChannelMode(QProcess::ForwardedOutputChannel);
                 child->start(self, {"--child", path, QString::fromStdString(dir),
                                     QString::number(trial * writers + w)});
                 if (!child->waitForStarted()) {
@@ -701,16 +740,14 @@ int runParent(int trials, const QString& only) {
                 }
             }
             QThread::msleep(5 + random.bounded(writers == 1 ? 150 : 400));
-            for (auto& child : children) {
-                if (child->state() == QProcess::Running) {
-                    child->kill();
-                } else {
-                    ++unstopped;  // the child ended by itself: its error is on standard
-                                  // error
-                }
-                child->waitForFinished();
-            }
+            // The exit state is read only after waitForFinished: without an event loop the
+            // process's state() still says "running" after it ended.
+            for (auto& child : children) child->kill();
             checker.problems.clear();
+            for (auto& child : children) {
+                for (std::string& failure : childFailures(*child))
+                    checker.problems.push_back(std::move(failure));
+            }
             checker.afterKill(path, dir);
             QDir::setCurrent(QString::fromStdString(base));
             if (!checker.problems.empty()) {
@@ -721,11 +758,11 @@ int runParent(int trials, const QString& only) {
             }
             ++ran;
         }
-        std::printf(
-            "stress: %-7s %d trials, %d failures%s\n", path, trials, pathFailures,
-            unstopped ? (", " + std::to_string(unstopped) + " children ended by themselves").c_str()
-                      : "");
-        failures += pathFailures + unstopped;
+        std::fflush(stderr);
+        std::printf("stress: %-13s %d trials, %d failures (%.1f s)\n", path, trials, pathFailures,
+                    static_cast<double>(clock.elapsed()) / 1000.0);
+        std::fflush(stdout);
+        failures += pathFailures;
     }
     std::fflush(stderr);
     std::printf("%d passed, %d failed\n", ran - failures, failures);
