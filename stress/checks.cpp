@@ -1,17 +1,20 @@
-// The kill test's checks: what the file must hold after a child was killed at any moment of
-// its path.
+// The kill test's checks: what the file (and an export's files) must hold after a child was
+// killed at any moment of its path.
 
 #include <QDir>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
 #include "formats/exchange.h"
+#include "formats/workbook.h"
 #include "model/traffic.h"
 #include "session/old_format.h"
 #include "session/startup.h"
@@ -105,6 +108,36 @@ std::string Checker::counts(const File& f) {
         "(select count(*) from punkty) || ',' || (select count(*) from ladunki)");
 }
 
+std::string Checker::rowsOfWorkbook(const std::string& path, std::string& why) {
+    const std::string bytes = bytesOfFile(path);
+    if (bytes.empty()) {
+        why = "missing or empty";
+        return {};
+    }
+    formats::ExchangeData data;
+    formats::ExchangeReport report;
+    try {
+        formats::checkWorkbook(bytes);
+        formats::readWorkbook("eksport", bytes, data, report);
+    } catch (const std::exception& e) {
+        why = e.what();
+        return {};
+    }
+    if (report.refused()) {
+        why = report.refusals.front();
+        return {};
+    }
+    std::string out;
+    for (std::size_t list = 0; list < data.rows.size(); ++list) {
+        for (const formats::ExchangeRow& row : data.rows[list]) {
+            out += std::to_string(list);
+            for (const std::string& value : row.values) out += "|" + value;
+            out += "\n";
+        }
+    }
+    return out;
+}
+
 void Checker::expect(bool ok, const std::string& what) {
     if (!ok) problems.push_back(what);
 }
@@ -179,7 +212,7 @@ void Checker::afterKill(const std::string& path, const std::string& dir) {
                  "('listy','admin','stacje','ladunki','punkty')") == "5",
            "the schema is not whole after the next start");
     countersAndIds(f);
-    if (path == "writes" || path == "two") noHalfCascade(f);
+    if (path == "writes" || path == "two" || path == "undo") noHalfCascade(f);
     if (path == "v1") {
         expect(f.one("select value from admin where key='wersja'") == "2", "not converted");
         expect(f.one("select count(*) from stacje where kolor='clwhite' and nazwa = 'Stacja ' "
@@ -192,11 +225,18 @@ void Checker::afterKill(const std::string& path, const std::string& dir) {
                "waybills lost: " + f.one("select count(*) from listy"));
         expect(f.one("select count(*) from stacje") == legacyCounts["stacje"], "stations lost");
     }
-    if (path == "import" || path == "merge") exchangeWholeOrNone(path, dir);
+    if (path == "import" || path == "merge" || path == "import-workbook")
+        exchangeWholeOrNone(path, dir);
     if (path == "restore") restoredWhole(dir);
     if (path == "wagons-import" || path == "wagons-copy") wagonsWholeOrNone(path, f);
     if (path == "rename") renamedWhole(f);
     if (path == "generate") generatedWholeOrNone(f);
+    if (path == "undo") undoneWhole(f);
+    if (path == "join") joinedWholeOrNone(f);
+    if (path == "export-csv") csvExportWhole(dir);
+    if (path == "export-workbook") workbookExportWhole(dir);
+    if (path == "export-csv" || path == "export-workbook")
+        expect(listsOf(file) == exportedLists, "an export changed the file");
 }
 
 void Checker::soundCopies(const std::string& dir) {
@@ -214,7 +254,9 @@ void Checker::soundCopies(const std::string& dir) {
 void Checker::exchangeWholeOrNone(const std::string& path, const std::string& dir) {
     File f(dir + "listy.sdb");
     const std::string got = counts(f);
-    const std::string& whole = path == "import" ? importCounts : mergeCounts;
+    const std::string& whole = path == "import"  ? importCounts
+                               : path == "merge" ? mergeCounts
+                                                 : workbookCounts;
     expect(got == "0,0,0,0" || got == whole,
            "a half " + path + ": " + got + " (whole: " + whole + ")");
     if (path == "merge")
@@ -272,6 +314,114 @@ void Checker::wagonsWholeOrNone(const std::string& path, const File& f) {
         expect(n == "0" || n == "1" || n == std::to_string(kWagonCopies + 1),
                "a half copy: " + n + " wagons");
     }
+}
+
+// How many rows name the station `name`: as a station, a shipper's station, a waybill's
+// two stations and a relation's two stations.
+std::string rowsNaming(const File& f, const std::string& name) {
+    const std::string q = "'" + name + "'";
+    return f.one("select (select count(*) from stacje where nazwa=" + q +
+                 ") + (select count(*) from punkty where stacja=" + q +
+                 ") + (select count(*) from listy where st_nad=" + q + " or st_odb=" + q +
+                 ") + (select count(*) from relacje where st_nad=" + q + " or st_odb=" + q + ")");
+}
+
+// The "undo" path's four steps (a waybill added, a relation added, Opole renamed, Gliwice
+// deleted) are each in the file whole or not at all, and only in their order: the file is
+// in one of the five states between them.
+void Checker::undoneWhole(const File& f) {
+    if (f.one("select count(*) from sqlite_master where name='relacje'") != "1" &&
+        f.one("select count(*) from stacje") == "0")
+        return;  // killed before the first rows were made
+    const std::string gliwice = f.one(
+        "select (select count(*) from stacje where nazwa='Gliwice') || ',' || (select count(*) "
+        "from punkty where stacja='Gliwice') || ',' || (select count(*) from listy where "
+        "st_nad='Gliwice')");
+    const std::string whole =
+        "1," + std::to_string(kUndoParties) + "," + std::to_string(kUndoWaybills);
+    expect(gliwice == whole || gliwice == "0,0,0",
+           "a half delete of Gliwice (station, shippers, waybills): " + gliwice);
+    const std::string before = rowsNaming(f, "Opole");
+    const std::string after = rowsNaming(f, "Opole Wsch.");
+    expect(before == "0" || after == "0",
+           "a half rename: " + before + " rows name Opole, " + after + " Opole Wsch.");
+    // Waybills added, relations, renamed, Gliwice there.
+    const std::string state = f.one(
+        "select (select count(*) from listy where st_nad in ('Opole','Opole Wsch.')) || ',' || "
+        "(select count(*) from relacje) || ',' || (select count(*) from stacje where "
+        "nazwa='Opole Wsch.') || ',' || (select count(*) from stacje where nazwa='Gliwice')");
+    const std::vector<std::string> states = {"0,1,0,1", "1,1,0,1", "1,2,0,1", "1,2,1,1", "1,2,1,0"};
+    expect(
+        std::find(states.begin(), states.end(), state) != states.end(),
+        "a state no whole steps lead to (waybills added, relations, renamed, Gliwice): " + state);
+    const std::string waybills =
+        std::to_string((gliwice == whole ? kUndoWaybills : 0) + (state[0] == '1' ? 1 : 0));
+    expect(f.one("select count(*) from listy") == waybills,
+           "waybills lost or left over: " + f.one("select count(*) from listy"));
+}
+
+// The join of "Zwoenitz" into "Zwönitz" and of "wegiel" into "Węgiel" (and its undo) is in
+// the file whole or not at all; no waybill is ever removed.
+void Checker::joinedWholeOrNone(const File& f) {
+    // Stations, shippers at Zwoenitz, shippers, loads, waybills from Zwoenitz, waybills of
+    // "wegiel", waybills.
+    const std::string got = f.one(
+        "select (select count(*) from stacje) || ',' || (select count(*) from punkty where "
+        "stacja='Zwoenitz') || ',' || (select count(*) from punkty) || ',' || (select "
+        "count(*) from ladunki) || ',' || (select count(*) from listy where st_nad='Zwoenitz' "
+        "and st_odb='Zwoenitz') || ',' || (select count(*) from listy where ladunek='wegiel') "
+        "|| ',' || (select count(*) from listy)");
+    const std::string other = std::to_string(kJoinOtherWaybills);
+    const std::string all = std::to_string(kJoinKeptWaybills + kJoinOtherWaybills);
+    const std::string apart = "2," + std::to_string(kJoinParties + 1) + "," +
+                              std::to_string(2 * kJoinParties + 2) + ",2," + other + "," + other +
+                              "," + all;
+    // The two "Huta" became one; the others moved to Zwönitz.
+    const std::string joined = "1,0," + std::to_string(2 * kJoinParties + 1) + ",1,0,0," + all;
+    expect(got == apart || got == joined || got == "0,0,0,0,0,0,0",
+           "a half join: " + got + " (before: " + apart + ", after: " + joined + ")");
+}
+
+// The folder holds every list file of one whole export, all of the same one, and nothing a
+// reader could take for a list but them (a part left by a killed export ends in .zapis).
+// A mix of two exports is a fault of the export: files::writeFilesInto renames its parts into
+// place one after another, so a kill between two renames leaves new files beside old ones.
+void Checker::csvExportWhole(const std::string& dir) {
+    const std::string folder = dir + kExportFolder + "/";
+    // The files of each of the two exports (Polish, German headers) found in the folder.
+    std::array<std::string, 2> found;
+    for (const auto& [name, bytes] : csvExports[0]) {
+        const std::string now = bytesOfFile(folder + name);
+        const int of = now == bytes ? 0 : now == csvExports[1].at(name) ? 1 : -1;
+        if (of < 0) {
+            problems.push_back(name + " is no whole export (" + std::to_string(now.size()) +
+                               " bytes)");
+        } else {
+            found[static_cast<std::size_t>(of)] += " " + name;
+        }
+    }
+    if (!found[0].empty() && !found[1].empty()) {
+        const std::string mix =
+            "the folder holds files of two exports: Polish" + found[0] + ", German" + found[1];
+        (allowMixedExport ? knownFaults : problems).push_back(mix);
+    }
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        const std::string part = ".zapis";
+        const bool isPart = name.size() > part.size() &&
+                            name.compare(name.size() - part.size(), part.size(), part) == 0;
+        if (isPart) name.resize(name.size() - part.size());
+        expect(csvExports[0].count(name) == 1,
+               "a stray file in the folder: " + it->path().filename().string());
+    }
+}
+
+void Checker::workbookExportWhole(const std::string& dir) {
+    std::string why;
+    const std::string rows = rowsOfWorkbook(dir + kExportWorkbook, why);
+    expect(why.empty(), "the workbook is not whole: " + why);
+    expect(!why.empty() || rows == workbookRows, "the workbook holds other rows");
 }
 
 }  // namespace stress

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "formats/exchange.h"
+#include "model/duplicates.h"
+#include "model/traffic.h"
 #include "model/waybills.h"
 #include "session/session.h"
 #include "stress.h"
@@ -197,6 +199,143 @@ void childRestore() {
     }
 }
 
+// A counter raised to at least `value`, as a statement.
+std::string counterAtLeast(const char* key, int value) {
+    return std::string("update admin set value=max(cast(value as integer),") +
+           std::to_string(value) + ") where key='" + key + "';";
+}
+
+// The rows the "undo" path starts from, in one transaction: Gliwice with its shippers and
+// its waybills to Opole, and one relation from Gliwice to Opole. The counters keep what a
+// killed child handed out.
+std::string undoStartSql() {
+    const std::string parties = std::to_string(kUndoParties);
+    const std::string waybills = std::to_string(kUndoWaybills);
+    return std::string("begin immediate;") + model::relationTableSql() +
+           model::relationCounterSql() +
+           "delete from listy; delete from stacje; delete from punkty; delete from ladunki;"
+           "delete from relacje;"
+           "insert into stacje values(10,'Gliwice','clred');"
+           "insert into stacje values(11,'Opole','clblue');"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           parties +
+           ") insert into punkty select 10+i, 'Huta ' || i, 'Gliwice', '' from n;"
+           "insert into punkty values(100,'Młyn','Opole','');"
+           "insert into ladunki values('Koks','Fals');"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           waybills + ") insert into listy select 1000+i, 'Gliwice', 'Huta ' || (1 + i % " +
+           parties +
+           "), 'Fals', 'Koks', 'Młyn', 'Opole' from n;"
+           "insert into relacje values(1,'Gliwice','Huta 1','Fals','Koks','Młyn','Opole',5,'');" +
+           counterAtLeast("nr_stacji", 11) + counterAtLeast("nr_punktu", 100) +
+           counterAtLeast("nr_listu", 1000 + kUndoWaybills) + counterAtLeast("nr_relacji", 1) +
+           "commit;";
+}
+
+// Four commands, each one step of the history: a waybill and a relation added (each with
+// an id from its counter), Opole renamed everywhere, Gliwice deleted with its shippers and
+// waybills; then all four undone, redone and undone again, over and over.
+void childUndo() {
+    session::Session s;
+    s.open();
+    runStraight(undoStartSql());
+    const model::Waybill extra{0, "Opole", "Młyn", "Fals", "Koks", "Młyn", "Opole"};
+    const model::Relation relation{0, extra, 3, ""};
+    auto undo = [&] {
+        if (!s.canUndo()) throw std::runtime_error("nothing to undo");
+        s.undo();
+    };
+    auto redo = [&] {
+        if (!s.canRedo()) throw std::runtime_error("nothing to redo");
+        s.redo();
+    };
+    for (;;) {
+        s.addWaybill(extra);
+        s.addRelation(relation);
+        if (s.renameStation("Opole", "Opole Wsch.").refused)
+            throw std::runtime_error("the rename was refused");
+        s.deleteStation("Gliwice");
+        for (int i = 0; i < 4; ++i) undo();
+        for (int i = 0; i < 4; ++i) redo();
+        for (int i = 0; i < 4; ++i) undo();
+    }
+}
+
+// The rows the "join" path starts from, in one transaction: one station written
+// "Zwönitz" and "Zwoenitz", each with a "Huta" and shippers of its own and waybills naming
+// it, and one load written "Węgiel" and "wegiel".
+std::string joinStartSql() {
+    const std::string parties = std::to_string(kJoinParties);
+    return std::string("begin immediate;") +
+           "delete from listy; delete from stacje; delete from punkty; delete from ladunki;"
+           "insert into stacje values(20,'Zwönitz','clred');"
+           "insert into stacje values(21,'Zwoenitz','clred');"
+           "insert into punkty values(20,'Huta','Zwönitz','');"
+           "insert into punkty values(21,'Huta','Zwoenitz','');"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           parties +
+           ") insert into punkty select 21+i, 'A' || i, 'Zwönitz', '' from n;"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           parties + ") insert into punkty select 21+" + parties +
+           "+i, 'B' || i, 'Zwoenitz', '' from n;"
+           "insert into ladunki values('Węgiel','Eaos');"
+           "insert into ladunki values('wegiel','Eaos');"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           std::to_string(kJoinKeptWaybills) +
+           ") insert into listy select 2000+i, 'Zwönitz', 'Huta', 'Eaos', 'Węgiel', 'A1', "
+           "'Zwönitz' from n;"
+           "with recursive n(i) as (select 1 union all select i+1 from n where i<" +
+           std::to_string(kJoinOtherWaybills) + ") insert into listy select " +
+           std::to_string(2000 + kJoinKeptWaybills) +
+           "+i, 'Zwoenitz', 'Huta', 'Eaos', 'wegiel', 'B1', 'Zwoenitz' from n;" +
+           counterAtLeast("nr_stacji", 21) + counterAtLeast("nr_punktu", 21 + 2 * kJoinParties) +
+           counterAtLeast("nr_listu", 2000 + kJoinKeptWaybills + kJoinOtherWaybills) + "commit;";
+}
+
+// The duplicates the proposal finds joined, "Zwönitz" and "Węgiel" kept, then the join
+// undone, over and over.
+void childJoin() {
+    session::Session s;
+    s.open();
+    runStraight(joinStartSql());
+    for (;;) {
+        std::vector<model::JoinChoice> choices;
+        for (const model::DuplicateGroup& group : s.duplicates()) {
+            model::JoinChoice choice{group.kind, {}, {}};
+            for (const model::NamedThing& member : group.members) {
+                if (member.name == "Zwönitz" || member.name == "Węgiel") {
+                    choice.kept = member;
+                } else {
+                    choice.others.push_back(member);
+                }
+            }
+            choices.push_back(choice);
+        }
+        if (choices.size() != 2)
+            throw std::runtime_error("the proposal holds " + std::to_string(choices.size()) +
+                                     " groups, not the station's and the load's");
+        s.joinDuplicates(choices);
+        if (!s.canUndo()) throw std::runtime_error("the join left no step to undo");
+        s.undo();
+    }
+}
+
+// The lists exported into one folder (or one workbook) over and over, the headers in Polish
+// and in German in turn, so that every file of one export differs from the other's.
+void childExport(bool workbook) {
+    session::Session s;
+    s.open();
+    for (;;) {
+        for (model::Language language : {model::Language::Polish, model::Language::German}) {
+            if (workbook) {
+                s.exportWorkbook(kExportWorkbook, language);
+            } else {
+                s.exportCsv(kExportFolder, language);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int runChild(const QString& path, const QString& dir, int trial) {
@@ -214,6 +353,11 @@ int runChild(const QString& path, const QString& dir, int trial) {
         if (path == "wagons-copy") childWagons(true);
         if (path == "rename") childRename();
         if (path == "generate") childGenerate(trial);
+        if (path == "undo") childUndo();
+        if (path == "join") childJoin();
+        if (path == "import-workbook") childExchange(false, {kImportWorkbook});
+        if (path == "export-csv") childExport(false);
+        if (path == "export-workbook") childExport(true);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "child %s: %s\n", qPrintable(path), e.what());
         return 2;
