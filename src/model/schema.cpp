@@ -8,12 +8,10 @@
 #include "db/errors.h"
 #include "db/sql_connection.h"
 #include "db/sql_query.h"
-#include "files/database_location.h"
 #include "model/messages.h"
 #include "model/sql_text.h"
 #include "model/stored_rows.h"
 #include "model/transaction.h"
-#include "session/failures.h"
 
 namespace model {
 
