@@ -11,6 +11,7 @@
 #include "formats/listy_file.h"
 #include "formats/reference_check.h"
 #include "formats/workbook.h"
+#include "formats/xlsx_writer.h"
 #include "model/counters.h"
 #include "model/history.h"
 #include "model/messages.h"
